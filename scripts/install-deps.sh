@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the program and the tests need.
+# Idempotent: only packages that are missing are installed. Works as root or via sudo.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  g++ cmake ninja-build pkg-config git
+  # Qt 6 (Core, Gui, Widgets, PrintSupport, Test) and its platform plugins
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # question documents and GIF pictures
+  libgmime-3.0-dev libgif-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fonts named by the program (metric-compatible substitutes)
+  fonts-liberation2 fontconfig
+  # end-to-end checks in a real X server, and a real printer queue
+  xvfb xauth xdotool imagemagick x11-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
