@@ -1,0 +1,279 @@
+#include "ui/frame/skinned_window.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QResizeEvent>
+
+#include "platform/caption_drag.h"
+#include "platform/cursor_hit.h"
+#include "platform/picture_cache.h"
+#include "platform/units.h"
+#include "platform/window_outline.h"
+
+namespace {
+QSize PictureSize(const QLabel* label) {
+    if (!label) return {};
+    const QPixmap pm = label->pixmap();
+    return pm.isNull() ? QSize() : pm.size();
+}
+}  // namespace
+
+SkinnedWindow::SkinnedWindow(const Skin& skin, QWidget* parent, Qt::WindowFlags extraFlags)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | extraFlags), m_skin(skin) {
+    static const char* const names[8] = {"BTopLeft", "BTopCentre", "BTopRight", "BLeft",
+                                         "BRight",   "BBotLeft",   "BBot",      "BBotRight"};
+    for (int i = 0; i < 8; ++i) {
+        m_pieces[i] = new QLabel(this);
+        m_pieces[i]->setObjectName(QString::fromLatin1(names[i]));
+        m_pieces[i]->setScaledContents(true);
+    }
+    m_title = new QLabel(this);
+    m_title->setObjectName(m_skin.titleName);
+    QFont titleFont(QStringLiteral("Trebuchet MS"));
+    titleFont.setPointSizeF(9.75);
+    titleFont.setBold(true);
+    m_title->setFont(titleFont);
+
+    if (!m_skin.iconPicture.isEmpty()) {
+        m_icon = new QLabel(this);
+        m_icon->setObjectName(QStringLiteral("ImgIco"));
+    }
+    if (m_skin.style != TitleStripStyle::Dialog) {
+        m_close = new QLabel(this);
+        m_close->setObjectName(QStringLiteral("imgProgClose"));
+        m_minimise = new QLabel(this);
+        m_minimise->setObjectName(QStringLiteral("imgProgMin"));
+        m_close->installEventFilter(this);
+        m_minimise->installEventFilter(this);
+    }
+    if (m_skin.style == TitleStripStyle::Practice) {
+        m_maximise = new QLabel(this);
+        m_maximise->setObjectName(QStringLiteral("imgProgMax"));
+        m_maximise->installEventFilter(this);
+    }
+    if (!m_skin.focusFlagName.isEmpty()) {
+        m_focusFlag = new QLineEdit(this);
+        m_focusFlag->setObjectName(m_skin.focusFlagName);
+        m_focusFlag->hide();
+    }
+
+    m_drag = new CaptionDrag(this);
+    m_drag->watch(piece(Piece::TopLeft));
+    m_drag->watch(piece(Piece::TopCentre));
+    m_drag->watch(piece(Piece::TopRight));
+    m_drag->watch(m_title);
+
+    loadFramePictures();
+    setSkinActive(m_skin.style == TitleStripStyle::Dialog);
+}
+
+SkinnedWindow::~SkinnedWindow() = default;
+
+QLabel* SkinnedWindow::piece(Piece which) const { return m_pieces[static_cast<int>(which)]; }
+
+QPixmap SkinnedWindow::picture(const QString& name) const {
+    return LoadPicture(m_skin.graphicsFolder, name);
+}
+
+void SkinnedWindow::setPicture(QLabel* label, const QString& name) {
+    if (label) label->setPixmap(picture(name));
+}
+
+void SkinnedWindow::loadFramePictures() {
+    if (m_icon) setPicture(m_icon, m_skin.iconPicture);
+    setPicture(piece(Piece::Left), QStringLiteral("border_left.bmp"));
+    setPicture(piece(Piece::BotLeft), m_skin.bottomLeftPicture);
+    setPicture(piece(Piece::Right), QStringLiteral("border_right.bmp"));
+    setPicture(piece(Piece::BotRight), m_skin.bottomRightPicture);
+    setPicture(piece(Piece::Bot), QStringLiteral("border_bot.bmp"));
+}
+
+void SkinnedWindow::setTitleText(const QString& text) {
+    m_title->setText(text);
+    setWindowTitle(text);
+    relayout();
+}
+
+QString SkinnedWindow::maximisePair(bool hovered) const {
+    const bool maximised = windowState() & Qt::WindowMaximized;
+    if (!m_active) return maximised ? QStringLiteral("prog_white_norm.bmp")
+                                    : QStringLiteral("prog_white_max.bmp");
+    const QString kind = maximised ? QStringLiteral("norm") : QStringLiteral("max");
+    return (hovered ? QStringLiteral("prog_blue_") : QStringLiteral("prog_blueoff_")) + kind +
+           QStringLiteral(".bmp");
+}
+
+void SkinnedWindow::applyTopPictures() {
+    const QString set = m_active ? QStringLiteral("border_top_") : QStringLiteral("border_white_top_");
+    setPicture(piece(Piece::TopLeft), set + QStringLiteral("left.bmp"));
+    setPicture(piece(Piece::TopCentre), set + QStringLiteral("center.bmp"));
+    setPicture(piece(Piece::TopRight), set + QStringLiteral("right.bmp"));
+    const QString buttons = m_active ? QStringLiteral("prog_blueoff_") : QStringLiteral("prog_white_");
+    m_closeShown = buttons + QStringLiteral("close.bmp");
+    m_minimiseShown = buttons + QStringLiteral("min.bmp");
+    setPicture(m_close, m_closeShown);
+    setPicture(m_minimise, m_minimiseShown);
+    if (m_maximise) {
+        m_maximiseShown = maximisePair(false);
+        setPicture(m_maximise, m_maximiseShown);
+    }
+    QPalette pal = m_title->palette();
+    pal.setColor(QPalette::WindowText, m_active ? QColor(255, 255, 255) : QColor(128, 128, 128));
+    m_title->setPalette(pal);
+}
+
+void SkinnedWindow::setSkinActive(bool active) {
+    // The dialog has a single look; it is always drawn active.
+    if (m_skin.style == TitleStripStyle::Dialog) active = true;
+    m_active = active;
+    if (m_focusFlag) m_focusFlag->setText(focusFlag());
+    applyTopPictures();
+    skinStateChanged(active);
+}
+
+void SkinnedWindow::hoverTitleButtons(QPoint globalCursor) {
+    if (!m_active || m_skin.style == TitleStripStyle::Dialog) return;
+    auto swap = [&](QLabel* button, QString& shown, const QString& wanted) {
+        if (!button || shown == wanted) return;
+        shown = wanted;
+        setPicture(button, wanted);
+    };
+    swap(m_close, m_closeShown,
+         CursorOver(m_close, globalCursor) ? QStringLiteral("prog_blue_close.bmp")
+                                           : QStringLiteral("prog_blueoff_close.bmp"));
+    if (m_maximise && !(windowState() & Qt::WindowMinimized))
+        swap(m_maximise, m_maximiseShown, maximisePair(CursorOver(m_maximise, globalCursor)));
+    swap(m_minimise, m_minimiseShown,
+         CursorOver(m_minimise, globalCursor) ? QStringLiteral("prog_blue_min.bmp")
+                                              : QStringLiteral("prog_blueoff_min.bmp"));
+}
+
+QRect SkinnedWindow::innerArea() const {
+    const int top = PictureSize(piece(Piece::TopLeft)).height();
+    const int left = PictureSize(piece(Piece::Left)).width();
+    const int right = PictureSize(piece(Piece::Right)).width();
+    const int bottom = PictureSize(piece(Piece::Bot)).height();
+    return QRect(left, top, qMax(0, width() - left - right), qMax(0, height() - top - bottom));
+}
+
+void SkinnedWindow::relayout() {
+    FramePieceSizes sizes;
+    sizes.topLeft = PictureSize(piece(Piece::TopLeft));
+    sizes.topCentre = PictureSize(piece(Piece::TopCentre));
+    sizes.topRight = PictureSize(piece(Piece::TopRight));
+    sizes.left = PictureSize(piece(Piece::Left));
+    sizes.right = PictureSize(piece(Piece::Right));
+    sizes.botLeft = PictureSize(piece(Piece::BotLeft));
+    sizes.bot = PictureSize(piece(Piece::Bot));
+    sizes.botRight = PictureSize(piece(Piece::BotRight));
+    const FrameRects frame = LayoutFrame(size(), sizes, m_skin.fixedCentreWidth);
+    piece(Piece::TopLeft)->setGeometry(frame.topLeft);
+    piece(Piece::TopCentre)->setGeometry(frame.topCentre);
+    piece(Piece::TopRight)->setGeometry(frame.topRight);
+    piece(Piece::Left)->setGeometry(frame.left);
+    piece(Piece::Right)->setGeometry(frame.right);
+    piece(Piece::BotLeft)->setGeometry(frame.botLeft);
+    piece(Piece::Bot)->setGeometry(frame.bot);
+    piece(Piece::BotRight)->setGeometry(frame.botRight);
+    // The right-hand piece lies over the long centre strip of a practice window.
+    piece(Piece::TopRight)->raise();
+
+    TitleStripSizes strip;
+    strip.topLeftHeight = sizes.topLeft.height();
+    strip.topRightHeight = sizes.topRight.height();
+    strip.title = QSize(m_title->sizeHint().width(), qMax(m_title->sizeHint().height(), Px(270)));
+    strip.icon = PictureSize(m_icon);
+    strip.close = PictureSize(m_close);
+    strip.minimise = PictureSize(m_minimise);
+    strip.maximise = PictureSize(m_maximise);
+    const TitleStripRects rects = LayoutTitleStrip(m_skin.style, width(), strip);
+    m_title->setGeometry(rects.title);
+    m_title->raise();
+    if (m_icon) {
+        m_icon->setGeometry(rects.icon);
+        m_icon->raise();
+    }
+    for (auto [button, rect] : {std::pair{m_close, rects.close}, std::pair{m_minimise, rects.minimise},
+                                std::pair{m_maximise, rects.maximise}}) {
+        if (!button) continue;
+        button->setGeometry(rect);
+        button->raise();
+    }
+
+    layoutContent();
+
+    const QPolygon outline = m_skin.style == TitleStripStyle::Dialog
+                                 ? RoundedDialogOutline(width(), height())
+                                 : RoundedTopOutline(width(), height());
+    ApplyOutline(this, outline);
+}
+
+void SkinnedWindow::raiseFrame() {
+    for (QLabel* p : m_pieces) p->raise();
+    piece(Piece::TopRight)->raise();
+    for (QLabel* l : {m_title, m_icon, m_close, m_minimise, m_maximise})
+        if (l) l->raise();
+}
+
+void SkinnedWindow::closeButtonClicked() { close(); }
+
+void SkinnedWindow::maximiseButtonClicked() {
+    const Qt::WindowStates state = windowState();
+    if (state & Qt::WindowMinimized) return;
+    if (state & Qt::WindowMaximized)
+        showNormal();
+    else
+        showMaximized();
+}
+
+bool SkinnedWindow::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::WindowActivate:
+            setSkinActive(true);
+            break;
+        case QEvent::WindowDeactivate:
+            setSkinActive(false);
+            break;
+        case QEvent::WindowStateChange:
+            if (m_maximise) {
+                m_maximiseShown = maximisePair(false);
+                setPicture(m_maximise, m_maximiseShown);
+            }
+            break;
+        default:
+            break;
+    }
+    return QWidget::event(event);
+}
+
+void SkinnedWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+bool SkinnedWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    const bool titleButton = label && (label == m_close || label == m_minimise || label == m_maximise);
+    if (!titleButton) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) m_pressedButton = label;
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool clicked = mouse->button() == Qt::LeftButton && m_pressedButton == label &&
+                             label->rect().contains(mouse->position().toPoint());
+        m_pressedButton = nullptr;
+        if (!clicked) return true;
+        if (label == m_close)
+            closeButtonClicked();
+        else if (label == m_minimise)
+            showMinimized();
+        else
+            maximiseButtonClicked();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,107 @@
+#pragma once
+// A window without a system frame, drawn from the skin pictures: frame pieces BTopLeft ...
+// BBotRight, a title label, an icon, title-bar buttons, a rounded outline, a title strip that
+// drags the window, and active / inactive pictures with a focus flag ("1" / "0").
+//
+// Subclasses put their content inside and may
+//  - lay it out in layoutContent(), which runs on every resize after the frame and the title
+//    strip and before the outline is applied;
+//  - replace what the close button does (closeButtonClicked; the default closes the window);
+//  - react to activation in skinStateChanged().
+// The owner's 100 ms timer calls hoverTitleButtons() with the cursor position.
+
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include "ui/frame/frame_layout.h"
+
+class QLabel;
+class QLineEdit;
+class CaptionDrag;
+
+class SkinnedWindow : public QWidget {
+    Q_OBJECT
+public:
+    struct Skin {
+        TitleStripStyle style = TitleStripStyle::Main;
+        QString graphicsFolder;                 // <program folder>/Graphics
+        QString titleName = QStringLiteral("Title");  // "lblTitle" in the dialog
+        QString iconPicture;                    // "VTicon.ico", "Pencil.ico"; empty: no icon
+        QString bottomLeftPicture = QStringLiteral("border_left_corners.bmp");
+        QString bottomRightPicture = QStringLiteral("border_right_corners.bmp");
+        QString focusFlagName;                  // "ContentsFocus", "Test1Focus"; empty: none
+        int fixedCentreWidth = 0;               // practice windows: 30000
+    };
+
+    enum class Piece { TopLeft, TopCentre, TopRight, Left, Right, BotLeft, Bot, BotRight };
+
+    explicit SkinnedWindow(const Skin& skin, QWidget* parent = nullptr,
+                           Qt::WindowFlags extraFlags = {});
+    ~SkinnedWindow() override;
+
+    // Title label text and the window caption.
+    void setTitleText(const QString& text);
+
+    QLabel* titleLabel() const { return m_title; }
+    QLabel* iconImage() const { return m_icon; }  // null without an icon
+    QLabel* closeButton() const { return m_close; }
+    QLabel* minimiseButton() const { return m_minimise; }
+    QLabel* maximiseButton() const { return m_maximise; }  // practice windows only
+    QLabel* piece(Piece which) const;
+    CaptionDrag* captionDrag() const { return m_drag; }
+
+    // Lays out frame, title strip and content and re-applies the outline. Runs on every resize.
+    void relayout();
+    // The area inside the frame: below the top pieces, between the edges, above the bottom.
+    QRect innerArea() const;
+
+    // Active / inactive skin; normally driven by the window system's activation events.
+    void setSkinActive(bool active);
+    bool skinActive() const { return m_active; }
+    QString focusFlag() const { return m_active ? QStringLiteral("1") : QStringLiteral("0"); }
+
+    // Hover pictures of the title-bar buttons; does nothing while the window is inactive.
+    void hoverTitleButtons(QPoint globalCursor);
+
+    // A skin picture by file name, cached.
+    QPixmap picture(const QString& name) const;
+    QString graphicsFolder() const { return m_skin.graphicsFolder; }
+
+    // Brings the frame pieces and the title strip in front of any content.
+    void raiseFrame();
+
+protected:
+    virtual void layoutContent() {}
+    virtual void closeButtonClicked();
+    virtual void skinStateChanged(bool /*active*/) {}
+
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    const Skin& skin() const { return m_skin; }
+
+private:
+    void loadFramePictures();
+    void applyTopPictures();
+    void setPicture(QLabel* label, const QString& name);
+    void maximiseButtonClicked();
+    QString maximisePair(bool hovered) const;
+
+    Skin m_skin;
+    bool m_active = false;
+    QLabel* m_pieces[8] = {};
+    QLabel* m_title = nullptr;
+    QLabel* m_icon = nullptr;
+    QLabel* m_close = nullptr;
+    QLabel* m_minimise = nullptr;
+    QLabel* m_maximise = nullptr;
+    QLineEdit* m_focusFlag = nullptr;
+    CaptionDrag* m_drag = nullptr;
+    QLabel* m_pressedButton = nullptr;
+    // Last picture name set on each title-bar button, so a tick only swaps on a change.
+    QString m_closeShown, m_minimiseShown, m_maximiseShown;
+};
