@@ -1,0 +1,95 @@
+#include "package_builder.h"
+
+#include "figure_painter.h"
+#include "gif_writer.h"
+#include "mht_archive.h"
+#include "package_tables.h"
+#include "question_page.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+bool IsIdName(const QString& name) {
+    bool ok = false;
+    const int id = name.toInt(&ok);
+    return ok && id > 0 && QString::number(id) == name;
+}
+
+QList<int> IdFilesOf(const QString& dir) {
+    QList<int> ids;
+    for (const QString& name : QDir(dir).entryList(QDir::Files)) {
+        if (IsIdName(name)) ids.append(name.toInt());
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = QStringLiteral("%1: cannot be written").arg(path);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QByteArray QuestionDocumentBytes(const SourceQuestion& question) {
+    QList<ArchivePart> pictures;
+    for (const SourceFigure& figure : question.figures) {
+        pictures.append({figure.fileName, QByteArrayLiteral("image/gif"), EncodeGif(PaintFigure(figure))});
+    }
+    return BuildMhtArchive(QStringLiteral("Question %1").arg(question.id), QuestionPageHtml(question), pictures);
+}
+
+bool WritePackage(const Course& course, const QString& outDir, QString& error) {
+    if (!QDir().mkpath(outDir)) {
+        error = QStringLiteral("%1: cannot be made").arg(outDir);
+        return false;
+    }
+    const int m = course.catalogue.module;
+    const QList<std::pair<int, QByteArray>> tables = {
+        {30000, CatalogueBytes(course.catalogue)},
+        {30002 + 10 * m, PaperTableBytes(course)},
+        {30003 + 10 * m, AnswerKeyBytes(course)},
+        {30004 + 10 * m, AnswerKindBytes(course)},
+        {30005 + 10 * m, MarksTableBytes(course)},
+        {30101 + 10 * m, MarksTemplateBytes(static_cast<int>(course.papers.size()))},
+        {30102 + 10 * m, PerPaperTemplateBytes(course)},
+        {30103 + 10 * m, PerPaperTemplateBytes(course)},
+        {30104 + 10 * m, PerPaperTemplateBytes(course)},
+        {30105 + 10 * m, PerPaperTemplateBytes(course)},
+        {30106 + 10 * m, TrendTemplateBytes()},
+    };
+    for (const auto& [id, bytes] : tables) {
+        if (!WriteFile(outDir + '/' + QString::number(id), bytes, error)) return false;
+    }
+    for (const SourcePaper& paper : course.papers) {
+        for (const SourceQuestion& question : paper.questions) {
+            if (!WriteFile(outDir + '/' + QString::number(question.id), QuestionDocumentBytes(question), error))
+                return false;
+        }
+    }
+    return true;
+}
+
+void RemovePackageFiles(const QString& dir) {
+    for (int id : IdFilesOf(dir)) QFile::remove(dir + '/' + QString::number(id));
+}
+
+QByteArray PackageQrc(const QString& packageDir) {
+    const QString absolute = QDir(packageDir).absolutePath();
+    QByteArray qrc = "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/package\">\n";
+    for (int id : IdFilesOf(packageDir)) {
+        qrc += "  <file alias=\"" + QByteArray::number(id) + "\">" + (absolute + '/' + QString::number(id)).toUtf8() +
+               "</file>\n";
+    }
+    qrc += "</qresource>\n</RCC>\n";
+    return qrc;
+}
