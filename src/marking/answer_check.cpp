@@ -1,0 +1,138 @@
+#include "marking/answer_check.h"
+
+#include "marking/alternatives.h"
+
+namespace {
+
+bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// Digits of the whole-number part, either plain or grouped in threes by one separator (',' or
+// ' ') used throughout: "3456", "3,456", "3 456", "12,345,678". Returns the digits without the
+// separators, or false when the grouping is irregular ("34,56" could be a decimal comma).
+bool ReadWholeDigits(const QString& text, qsizetype& pos, QString& digits) {
+    const qsizetype start = pos;
+    while (pos < text.size() && IsDigit(text.at(pos))) ++pos;
+    digits = text.mid(start, pos - start);
+    if (pos >= text.size() || digits.isEmpty()) return true;
+    const QChar separator = text.at(pos);
+    if (separator != QLatin1Char(',') && separator != QLatin1Char(' ')) return true;
+    if (digits.size() > 3) return false;
+    while (pos < text.size() && text.at(pos) == separator) {
+        const qsizetype groupStart = pos + 1;
+        qsizetype groupEnd = groupStart;
+        while (groupEnd < text.size() && IsDigit(text.at(groupEnd))) ++groupEnd;
+        if (groupEnd - groupStart != 3) return false;
+        digits += text.mid(groupStart, 3);
+        pos = groupEnd;
+    }
+    return true;
+}
+
+// A plain decimal number (sign, digits, point, exponent), optionally with grouped thousands.
+bool ParseDecimal(const QString& raw, double* value) {
+    const QString text = TrimSpaces(raw);
+    qsizetype pos = 0;
+    QString canonical;
+    if (pos < text.size() && (text.at(pos) == QLatin1Char('+') || text.at(pos) == QLatin1Char('-')))
+        canonical += text.at(pos++);
+    QString whole;
+    if (!ReadWholeDigits(text, pos, whole)) return false;
+    QString fraction;
+    bool hasPoint = false;
+    if (pos < text.size() && text.at(pos) == QLatin1Char('.')) {
+        hasPoint = true;
+        const qsizetype start = ++pos;
+        while (pos < text.size() && IsDigit(text.at(pos))) ++pos;
+        fraction = text.mid(start, pos - start);
+    }
+    if (whole.isEmpty() && fraction.isEmpty()) return false;
+    canonical += whole.isEmpty() ? QStringLiteral("0") : whole;
+    if (hasPoint && !fraction.isEmpty()) canonical += QLatin1Char('.') + fraction;
+    if (pos < text.size() && (text.at(pos) == QLatin1Char('e') || text.at(pos) == QLatin1Char('E'))) {
+        canonical += QLatin1Char('e');
+        ++pos;
+        if (pos < text.size() &&
+            (text.at(pos) == QLatin1Char('+') || text.at(pos) == QLatin1Char('-')))
+            canonical += text.at(pos++);
+        const qsizetype start = pos;
+        while (pos < text.size() && IsDigit(text.at(pos))) ++pos;
+        if (pos == start) return false;
+        canonical += text.mid(start, pos - start);
+    }
+    if (pos != text.size()) return false;
+    bool ok = false;
+    *value = canonical.toDouble(&ok);
+    return ok;
+}
+
+QString NumericComparison(const QString& answer, const QString& key) {
+    double answerValue = 0;
+    double keyValue = 0;
+    if (!ParseDecimal(answer, &answerValue) || !ParseDecimal(key, &keyValue)) return kWrong;
+    return answerValue == keyValue ? kRight : kWrong;
+}
+
+QString TextComparison(const QString& answer, const QString& key) {
+    return Folded(answer) == Folded(key) ? kRight : kWrong;
+}
+
+// Spaces are dropped except at the one position where the key has its first space, so "5 2/3"
+// keeps the space that separates the whole number from the fraction.
+QString CompactComparison(const QString& answer, const QString& key) {
+    const qsizetype keySpace = key.indexOf(QLatin1Char(' '));
+    const QString trimmed = TrimSpaces(answer);
+    QString compact;
+    compact.reserve(trimmed.size());
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const QChar c = trimmed.at(i);
+        if (i == keySpace || c != QLatin1Char(' ')) compact += c;
+    }
+    return compact == TrimSpaces(key) ? kRight : kWrong;
+}
+
+QString At(const QStringList& list, qsizetype index) {
+    return index >= 0 && index < list.size() ? list.at(index) : QString();
+}
+
+}  // namespace
+
+QString CheckAnswer(const QString& answer, const QString& key, const QString& kind) {
+    if (kind == QLatin1String("N")) return NumericComparison(answer, key);
+    if (kind == QLatin1String("T") || kind == QLatin1String("Q") || kind == QLatin1String("L"))
+        return TextComparison(answer, key);
+    if (kind == QLatin1String("R") || kind == QLatin1String("F") || kind == QLatin1String("X"))
+        return CompactComparison(answer, key);
+    return QString();
+}
+
+QString CheckListAnswer(const QStringList& answers, const QStringList& keys, int index) {
+    if (index < 0 || index >= keys.size()) return QString();
+    const QString answer = Folded(At(answers, index));
+    if (!IsGroupFollower(keys.at(index))) {
+        const QStringList alternatives = SplitAlternatives(keys.at(index));
+        if (alternatives.isEmpty()) return QString();
+        // An empty answer never earns a mark, even against an empty alternative.
+        if (answer.isEmpty()) return kWrong;
+        for (const QString& alternative : alternatives)
+            if (Folded(alternative) == answer) return kRight;
+        return kWrong;
+    }
+    int head = index - 21;
+    for (int s = index - 1; s >= index - 20 && s >= 0; --s) {
+        if (!IsGroupFollower(keys.at(s))) {
+            head = s;
+            break;
+        }
+    }
+    if (head < 0) return QString();
+    QStringList alternatives = SplitAlternatives(keys.at(head));
+    if (alternatives.isEmpty()) return QString();
+    for (QString& alternative : alternatives) alternative = Folded(alternative);
+    for (int j = head; j < index; ++j) {
+        const QString used = Folded(At(answers, j));
+        for (QString& alternative : alternatives)
+            if (alternative == used) alternative.clear();
+    }
+    if (answer.isEmpty()) return kWrong;
+    return alternatives.contains(answer) ? kRight : kWrong;
+}

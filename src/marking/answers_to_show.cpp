@@ -1,0 +1,100 @@
+#include "marking/answers_to_show.h"
+
+#include "marking/alternatives.h"
+
+namespace {
+
+// Groups reach at most 20 parts beyond their head, as in the checking rule.
+constexpr int kGroupReach = 20;
+
+QString At(const QStringList& list, qsizetype index) {
+    return index >= 0 && index < list.size() ? list.at(index) : QString();
+}
+
+// The head and the parts with the key " " that follow it.
+int GroupSize(const QStringList& keys, int head) {
+    int size = 1;
+    for (int g = head + 1; g < keys.size() && g <= head + kGroupReach; ++g) {
+        if (!IsGroupFollower(keys.at(g))) break;
+        ++size;
+    }
+    return size;
+}
+
+// Folded alternatives of the head's key, those used by any answer of the group blanked.
+QStringList RemainingAlternatives(const QStringList& alternatives, const QStringList& answers,
+                                  int head, int size) {
+    QStringList remaining;
+    for (const QString& alternative : alternatives) remaining.append(Folded(alternative));
+    for (int g = head; g < head + size; ++g) {
+        const QString used = Folded(At(answers, g));
+        for (QString& alternative : remaining)
+            if (alternative == used) alternative.clear();
+    }
+    return remaining;
+}
+
+QString HeadAnswerToShow(const QStringList& answers, const QStringList& keys, int head) {
+    const QStringList alternatives = SplitAlternatives(keys.at(head));
+    const QStringList remaining =
+        RemainingAlternatives(alternatives, answers, head, GroupSize(keys, head));
+    const QString own = Folded(At(answers, head));
+    // Left empty while the group used an alternative: the blank matches and nothing is shown,
+    // wherever in the list that blank lies.
+    QString shown;
+    for (qsizetype j = 0; j < remaining.size(); ++j) {
+        if (own == remaining.at(j)) return QString();
+        if (shown.isEmpty() && !remaining.at(j).isEmpty()) shown = alternatives.at(j);
+    }
+    return shown;
+}
+
+QString FollowerAnswerToShow(const QStringList& answers, const QStringList& keys, int index) {
+    int position = 2;
+    for (int g = index - 1; g >= 0 && g >= index - kGroupReach; --g) {
+        if (!IsGroupFollower(keys.at(g))) break;
+        ++position;
+    }
+    const int head = index - position + 1;
+    if (head < 0) return QString();
+    const QStringList alternatives = SplitAlternatives(keys.at(head));
+    QStringList folded;
+    for (const QString& alternative : alternatives) folded.append(Folded(alternative));
+    int matchedBefore = 0;
+    for (int g = head; g < index; ++g) {
+        const QString used = Folded(At(answers, g));
+        if (used.isEmpty()) continue;
+        matchedBefore += static_cast<int>(folded.count(used));
+    }
+    const QStringList remaining =
+        RemainingAlternatives(alternatives, answers, head, GroupSize(keys, head));
+    int wanted = position - matchedBefore;
+    if (wanted < 1) return QString();
+    for (qsizetype j = 0; j < remaining.size(); ++j) {
+        if (remaining.at(j).isEmpty()) continue;
+        if (--wanted == 0) return alternatives.at(j);
+    }
+    return QString();
+}
+
+}  // namespace
+
+QString GroupAnswerToShow(const QStringList& answers, const QStringList& keys, int index) {
+    if (index < 0 || index >= keys.size()) return QString();
+    if (IsGroupFollower(keys.at(index))) return FollowerAnswerToShow(answers, keys, index);
+    return HeadAnswerToShow(answers, keys, index);
+}
+
+QString MultiAnswerToShow(const QString& key) {
+    const qsizetype end = key.indexOf(QLatin1Char(';'), 1);
+    return end < 0 ? key.mid(1) : key.mid(1, end - 1);
+}
+
+QString AnswerToShow(const QStringList& answers, const QStringList& keys,
+                     const QStringList& kinds, int index) {
+    if (index < 0 || index >= keys.size()) return QString();
+    const QString kind = At(kinds, index);
+    if (kind == QLatin1String("G")) return GroupAnswerToShow(answers, keys, index);
+    if (kind == QLatin1String("M")) return MultiAnswerToShow(keys.at(index));
+    return keys.at(index);
+}

@@ -1,0 +1,41 @@
+#include "marking/answers_to_show.h"
+
+#include <gtest/gtest.h>
+
+TEST(AnswersToShow, GroupShowsAlternativesStillFree) {
+    const QStringList keys{";a;b;c", " ", " "};
+    const QStringList answers{"b", "", "a"};
+    EXPECT_EQ(GroupAnswerToShow(answers, keys, 0), "c");
+    EXPECT_EQ(GroupAnswerToShow(answers, keys, 1), "c");
+    EXPECT_EQ(GroupAnswerToShow(answers, keys, 2), "");
+    // Nothing answered: each part is offered its own alternative in list order.
+    EXPECT_EQ(GroupAnswerToShow({"", "", ""}, keys, 0), "a");
+    EXPECT_EQ(GroupAnswerToShow({"", "", ""}, keys, 1), "b");
+    EXPECT_EQ(GroupAnswerToShow({"", "", ""}, keys, 2), "c");
+    // A head left empty while its group used an alternative shows nothing.
+    EXPECT_EQ(GroupAnswerToShow({"", "a", "x"}, keys, 0), "");
+    EXPECT_EQ(GroupAnswerToShow({"", "c", "x"}, keys, 0), "");
+    // Comparison ignores case and outer spaces; the shown text is the key's own.
+    EXPECT_EQ(GroupAnswerToShow({" A ", "zz", ""}, {";a;Bee;c", " ", " "}, 1), "Bee");
+    // The group ends at the first part that is not a follower.
+    EXPECT_EQ(GroupAnswerToShow({"q", "", "b"}, {";a;b", " ", ";b"}, 0), "a");
+}
+
+TEST(AnswersToShow, MultiAndOtherKinds) {
+    EXPECT_EQ(MultiAnswerToShow(";12;x"), "12");
+    EXPECT_EQ(MultiAnswerToShow(";12"), "12");
+    EXPECT_EQ(MultiAnswerToShow(";;x"), "");
+    EXPECT_EQ(MultiAnswerToShow(""), "");
+    const QStringList keys{"2.77", ";12;x", ";a;b", " "};
+    const QStringList kinds{"N", "M", "G", "G"};
+    const QStringList answers{"", "", "b", ""};
+    EXPECT_EQ(AnswerToShow(answers, keys, kinds, 0), "2.77");
+    EXPECT_EQ(AnswerToShow(answers, keys, kinds, 1), "12");
+    EXPECT_EQ(AnswerToShow(answers, keys, kinds, 2), "a");
+    EXPECT_EQ(AnswerToShow(answers, keys, kinds, 3), "a");
+    EXPECT_EQ(AnswerToShow(answers, keys, kinds, 4), "");
+    EXPECT_EQ(AnswerToShow(answers, keys, kinds, -1), "");
+    // Followers with no head in reach, or a head that is no list, show nothing.
+    EXPECT_EQ(GroupAnswerToShow({""}, {" "}, 0), "");
+    EXPECT_EQ(GroupAnswerToShow({"", ""}, {"plain", " "}, 1), "");
+}
