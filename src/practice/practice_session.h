@@ -1,0 +1,134 @@
+#pragma once
+// One open practice paper, first or second attempt, without widgets: loading its content and
+// stored results, the answer-list helpers the window needs, saving and marking.
+//
+// Indexing: questions are 1-based (as shown, "Question 3"); answer parts are 0-based indices
+// into the flat per-part lists (part i of the paper is entry i-1).
+//
+// The window's part of the road:
+//   load:      PracticeSession s; if (!s.Load(inputs)) { the paper cannot be worked }
+//   show:      s.WriteQuestionDocument(q) / s.QuestionFilePath(q), PartOffset(q), PartCount(q)
+//   typing:    SetAnswer(part, text) for the shown rows before any save, move or mark
+//   move:      SetAnswer(...); SaveAnswers(); SetCurrentQuestion(n)
+//   mark:      SetAnswer(...); SaveAnswers(); ask with NeedsLongConfirmation(); animation;
+//              Mark(now, practiceStart)
+// Mark writes the answers file again (same bytes) so its write order holds on its own.
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "content/paper_content.h"
+#include "records/record_file.h"
+#include "results/results_files.h"
+
+// What the main window hands the practice window.
+struct PracticeInputs {
+    QString programFolder;
+    int module = 0;         // LChose: 1..3
+    QString courseCode;     // lblCOD: "HM"
+    QString paperNumber;    // PaperNum: "101".."150"
+    int topicCount = 1;     // TopicCount: paper index of the topic's first paper
+    QString topicName;      // SubH1
+    int paperCount = 0;     // TtPapersCon: papers of the module
+    int take = 1;           // TakeNum: 1 first attempt, anything else the second
+};
+
+struct PracticeState {
+    PracticeInputs inputs;
+    QString paperNumber;             // record key of the paper
+    int paperIndex = 0;              // paper number - 100, field position in the marks records
+    QStringList questionIds;         // in paper order
+    QList<int> partsPerQuestion;     // one entry per question
+    QStringList keys, kinds, marks;  // one entry per answer part
+    QStringList answers, results;    // this attempt's answers and verdicts ("Y", "N", "")
+    QStringList firstAnswers, firstResults;  // second attempt only: the first attempt's
+    int partCount = 0;
+    int totalMarks = 0;
+    QStringList answersLines, resultsLines;  // record line lists of this attempt's files
+    MarksRecords marksRecords;       // the six records, one entry per paper
+    QString status;                  // Status: FST (first) or SST (second) of the paper
+    QString scoring;                 // PScoring: FSE or SSE of the paper, or the new percentage
+    int score = 0;                   // Scoring: set by marking
+    QString timeTaken;               // LTime: LTM of the paper (first attempt only)
+    QString dateCompleted;           // ETime: CDD of the paper (first attempt only)
+    int currentQuestion = 1;
+};
+
+enum class MarkOutcome {
+    Marked,           // all files written
+    AlreadyMarked,    // status was "1": nothing checked, nothing written
+    AnswersNotSaved,  // nothing after the answers file was attempted; still unmarked
+    ResultsNotSaved,  // the marks file was not touched; still unmarked
+    MarksNotSaved,    // the old marks file stays whole; still unmarked
+    TrendNotSaved,    // first attempt: marked and durable, but the trend entry is missing
+};
+
+class PracticeSession {
+public:
+    // Reads the four content tables (LoadPaperContent), then everything LoadFromContent reads.
+    // False when the paper cannot be worked (content missing or inconsistent, paper number out
+    // of range); the state is then not usable.
+    bool Load(const PracticeInputs& inputs);
+
+    // As Load, with the content already in hand: this attempt's answers and results (the second
+    // attempt reads fresults, second, sresults, first in that order and carries over in memory
+    // the parts right at the first attempt), the six marks records, status and stored score.
+    bool LoadFromContent(const PracticeInputs& inputs, const PaperContent& content);
+
+    const PracticeState& state() const { return state_; }
+    bool isSecondAttempt() const { return state_.inputs.take != 1; }
+    bool isMarked() const { return state_.status == QLatin1String("1"); }
+
+    // "Whole Numbers - Paper 3": the paper's position within its topic.
+    QString Caption() const;
+
+    int QuestionCount() const { return static_cast<int>(state_.questionIds.size()); }
+    // Index of the first part of question q and its number of parts; 0 for a question out of
+    // range.
+    int PartOffset(int question) const;
+    int PartCount(int question) const;
+    // <programFolder>/temppaper<id>.mht of question q (empty text out of range).
+    QString QuestionFilePath(int question) const;
+    // Writes question q's document to its file; false when it could not be written.
+    bool WriteQuestionDocument(int question) const;
+
+    // Question numbers with a part whose answer is empty once spaces are trimmed, ascending,
+    // without repeats (the remaining-questions list).
+    QList<int> RemainingQuestions() const;
+    // Parts whose answer is not empty text (spaces count as answered).
+    int AnsweredCount() const;
+    // First attempt: some answer is exactly empty. Second attempt: the same over the parts not
+    // carried over.
+    bool NeedsLongConfirmation() const;
+    // Second attempt: the part was right at the first attempt (pre-filled, read-only).
+    bool IsCarriedOver(int part) const;
+    // Second attempt, after marking: the correct answer to show beside part `part`.
+    QString AnswerToShow(int part) const;
+
+    // Copies typed text into the answers. Text that would break a record ('>', '#', line
+    // breaks, characters Latin-1 cannot hold) is dropped; carried-over and marked parts do not
+    // change. Out-of-range parts are ignored.
+    void SetAnswer(int part, const QString& text);
+    // Clamped to 1..QuestionCount().
+    void SetCurrentQuestion(int question);
+
+    // Rewrites the paper's record of this attempt's answers file. False when the file could
+    // not be written (the old file stays whole) or the paper is already marked.
+    bool SaveAnswers();
+
+    // Checks every part, scores, and writes answers, results, marks and (first attempt) trend
+    // files in that order, stopping at the first failure. `practiceStart` is ignored by the
+    // second attempt.
+    MarkOutcome Mark(const QDateTime& now, const QDateTime& practiceStart);
+
+    // The six results files of this paper's module.
+    QString ResultsPath(ResultsFile file) const;
+
+private:
+    QString AnswersPath() const;
+    QString ResultsFilePathOfAttempt() const;
+
+    PracticeState state_;
+};
