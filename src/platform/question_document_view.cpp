@@ -1,0 +1,79 @@
+#include "platform/question_document_view.h"
+
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTextDocument>
+
+QuestionDocumentView::QuestionDocumentView(QWidget* parent) : QTextBrowser(parent) {
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    setUndoRedoEnabled(false);
+    // Pictures and text are for reading only; nothing can be selected and copied.
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+bool QuestionDocumentView::openDocument(const QString& path) {
+    MhtReadResult read = ReadMhtFile(path);
+    if (!read.ok) {
+        lastError_ = read.error;
+        return false;
+    }
+    lastError_.clear();
+    archive_ = std::move(read.document);
+    // loadResource answers the pictures from the archive, never from disk.
+    setHtml(archive_.html);
+    verticalScrollBar()->setValue(0);
+    return true;
+}
+
+QVariant QuestionDocumentView::loadResource(int type, const QUrl& name) {
+    if (type == QTextDocument::ImageResource) {
+        const QByteArray bytes = archive_.resolve(name.toString());
+        if (!bytes.isNull()) {
+            QImage image;
+            if (image.loadFromData(bytes)) return image;
+        }
+        return {};
+    }
+    if (type == QTextDocument::StyleSheetResource) return {};
+    return QTextBrowser::loadResource(type, name);
+}
+
+void QuestionDocumentView::keyPressEvent(QKeyEvent* event) {
+    emit keyDown(event->modifiers().testFlag(Qt::ControlModifier), event->key());
+    // Copy and select-all are not offered; scrolling keys still work.
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::SelectAll)) {
+        event->accept();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
+}
+
+void QuestionDocumentView::mousePressEvent(QMouseEvent* event) {
+    emit mouseDown(static_cast<int>(event->button()));
+    QTextBrowser::mousePressEvent(event);
+}
+
+void QuestionDocumentView::contextMenuEvent(QContextMenuEvent* event) { event->accept(); }
+
+QMimeData* QuestionDocumentView::createMimeDataFromSelection() const { return new QMimeData; }
+
+bool QuestionDocumentView::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    printTo(&printer);
+    return true;
+}
+
+void QuestionDocumentView::printTo(QPrinter* printer) const { QTextBrowser::document()->print(printer); }

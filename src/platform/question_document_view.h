@@ -1,0 +1,42 @@
+#pragma once
+// The web-document view of the practice window: shows a question document (a MIME HTML
+// archive) with its pictures, scrollable, and reports the key and mouse presses made on it.
+// Copying text out of it is not offered.
+
+#include "platform/mht_document.h"
+
+#include <QTextBrowser>
+
+class QPrinter;
+
+class QuestionDocumentView : public QTextBrowser {
+    Q_OBJECT
+public:
+    explicit QuestionDocumentView(QWidget* parent = nullptr);
+
+    // Shows the archive at `path`. On failure the view keeps what it showed, and the reason is
+    // in lastError().
+    bool openDocument(const QString& path);
+    QString lastError() const { return lastError_; }
+    const MhtDocument& archive() const { return archive_; }
+
+    // Prints the shown document after the print dialog; false when the learner cancels.
+    bool print();
+    // Prints without asking, for callers that chose the printer already.
+    void printTo(QPrinter* printer) const;
+
+signals:
+    void keyDown(bool ctrl, int keyCode);
+    void mouseDown(int button);
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
+
+private:
+    MhtDocument archive_;
+    QString lastError_;
+};
