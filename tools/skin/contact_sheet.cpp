@@ -1,0 +1,312 @@
+#include "contact_sheet.h"
+
+#include "draw_util.h"
+#include "skin_names.h"
+#include "skin_palette.h"
+#include "skin_set.h"
+
+#include <QPainterPath>
+#include <QPolygon>
+#include <QRegion>
+
+using namespace skin;
+
+namespace {
+
+const QColor kDesk(92, 104, 122);
+
+QImage Pic(const QString& name) {
+    for (int id : SkinIds()) {
+        if (SkinFileName(id) == name) return DrawSkinPicture(id).value(0);
+    }
+    return {};
+}
+
+void Caption(QPainter& p, const QRectF& r, const QString& text, int px = 11, bool bold = false,
+             const QColor& colour = QColor(33, 52, 84), int align = Qt::AlignCenter) {
+    p.setFont(SkinFont(px, bold));
+    p.setPen(colour);
+    p.drawText(r, align, text);
+}
+
+// Title strip, edges and corners for a window of w x h, as the frame layout places them.
+void DrawFrame(QPainter& p, int w, int h, bool active, bool dialog) {
+    const QString white = active ? QString() : QStringLiteral("white_");
+    const QImage left = Pic("border_" + white + "top_left.bmp");
+    const QImage centre = Pic("border_" + white + "top_center.bmp");
+    const QImage right = Pic("border_" + white + "top_right.bmp");
+    p.drawImage(0, 0, left);
+    for (int x = left.width(); x < w - right.width(); x += centre.width()) p.drawImage(x, 0, centre);
+    p.drawImage(w - right.width(), 0, right);
+    const QImage botLeft = dialog ? Pic("Border_bot_left.gif") : Pic("border_left_corners.bmp");
+    const QImage botRight = dialog ? Pic("Border_bot_right.gif") : Pic("border_right_corners.bmp");
+    const QImage edgeLeft = Pic("border_left.bmp");
+    const QImage edgeRight = Pic("border_right.bmp");
+    const QImage bottom = Pic("border_bot.bmp");
+    const int top = left.height();
+    p.drawImage(QRect(0, top, edgeLeft.width(), h - botLeft.height() - top), edgeLeft);
+    p.drawImage(QRect(w - edgeRight.width(), top, edgeRight.width(), h - botRight.height() - top),
+                edgeRight);
+    p.drawImage(QRect(botLeft.width(), h - bottom.height(), w - botLeft.width() - botRight.width(),
+                      bottom.height()),
+                bottom);
+    p.drawImage(0, h - botLeft.height(), botLeft);
+    p.drawImage(w - botRight.width(), h - botRight.height(), botRight);
+}
+
+QImage ClipToOutline(const QImage& window, bool dialog) {
+    const int w = window.width();
+    const int h = window.height();
+    QPolygon outline;
+    outline << QPoint(0, 5) << QPoint(1, 3) << QPoint(2, 2) << QPoint(3, 1) << QPoint(5, 0)
+            << QPoint(w - 5, 0) << QPoint(w - 3, 1) << QPoint(w - 2, 2) << QPoint(w - 2, 3)
+            << QPoint(w, 5);
+    if (dialog) {
+        outline << QPoint(w, h - 7) << QPoint(w - 2, h - 3) << QPoint(w - 3, h - 2)
+                << QPoint(w - 7, h) << QPoint(7, h) << QPoint(3, h - 2) << QPoint(2, h - 3)
+                << QPoint(0, h - 7);
+    } else {
+        outline << QPoint(w, h) << QPoint(0, h);
+    }
+    QImage out = Canvas(w, h, kDesk);
+    QPainter p(&out);
+    p.setClipRegion(QRegion(outline, Qt::WindingFill));
+    p.drawImage(0, 0, window);
+    return out;
+}
+
+void ToolSlot(QPainter& p, int x, int y, const QString& picture, const QString& caption,
+              bool disabled = false) {
+    p.drawImage(x, y, Pic(picture));
+    Caption(p, QRectF(x - 6, y + 37, 56, 14), caption, 11, false,
+            disabled ? QColor(160, 164, 170) : QColor(33, 52, 84));
+}
+
+QImage DialogMock() {
+    const int w = 265, h = 150;
+    QImage img = Canvas(w, h, kChrome);
+    QPainter p(&img);
+    Smooth(p);
+    DrawFrame(p, w, h, true, true);
+    Caption(p, QRectF(16, 6, 120, 18), QStringLiteral("Marking"), 13, true, Qt::white,
+            Qt::AlignLeft | Qt::AlignVCenter);
+    p.drawImage(16, 46, Pic("info_mark.gif"));
+    Caption(p, QRectF(58, 46, 192, 28), QStringLiteral("Do you want to mark your practice now?"),
+            11, false, Qt::black, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+    p.drawImage(58, 109, Pic("button_on.bmp"));
+    p.drawImage(148, 109, Pic("button_off.bmp"));
+    Caption(p, QRectF(58, 113, 81, 17), QStringLiteral("Yes"), 11, false, Qt::black);
+    Caption(p, QRectF(148, 113, 81, 17), QStringLiteral("No"), 11, false, Qt::black);
+    p.end();
+    return ClipToOutline(img, true);
+}
+
+QImage PracticeStripMock(bool marked) {
+    const int w = 600, h = 56 + 120;
+    QImage img = Canvas(w, h, kChrome);
+    QPainter p(&img);
+    Smooth(p);
+    const QString save = marked ? "save_disabled.bmp" : "save_off.bmp";
+    const QString mark = marked ? "mark_disabled.bmp" : "mark_on.bmp";
+    ToolSlot(p, 8, 3, save, "Save", marked);
+    ToolSlot(p, 60, 3, mark, "Mark", marked);
+    ToolSlot(p, 112, 3, "print_pressed.bmp", "Print");
+    ToolSlot(p, 164, 3, "close_off.bmp", "Close");
+    p.drawImage(w - 273, 4, Pic("pen.bmp"));
+    Caption(p, QRectF(w - 233, 4, 80, 36), QStringLiteral("12 / 30"), 13, true, QColor(33, 52, 84),
+            Qt::AlignLeft | Qt::AlignVCenter);
+    ToolSlot(p, w - 104, 3, marked ? "back_off.bmp" : "back_disabled.bmp", "Back", !marked);
+    ToolSlot(p, w - 52, 3, "forward_off.bmp", "Next");
+    // The question area, the handle strip and the answer sheet below the toolbar.
+    p.fillRect(QRect(0, 56, w - 190, 90), Qt::white);
+    Caption(p, QRectF(12, 64, 300, 16), QStringLiteral("Question 1"), 13, true, kBlueDeep,
+            Qt::AlignLeft | Qt::AlignVCenter);
+    p.drawImage(QRect(0, 146, w - 190, 30), Pic(marked ? "bottombg1.bmp" : "bottombg3.bmp"));
+    p.drawImage(w - 190 + 1, 56 + 30, Pic("Handle.bmp"));
+    p.drawImage(w - 12, h - 12, Pic("statusgrabber.bmp"));
+    Caption(p, QRectF(w - 170, 62, 160, 16), QStringLiteral("(a)"), 11, false, Qt::black,
+            Qt::AlignLeft | Qt::AlignVCenter);
+    p.setPen(QPen(kBlueLight, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(w - 146.5, 60.5, 105, 20));
+    return img;
+}
+
+void HomeView(QPainter& p, int x0, int y0) {
+    static const char* topics[] = {"Whole Numbers", "Decimals", "Fractions", "Area and Perimeter",
+                                   "Volume", "Geometry", "Percentage", "Ratio and Proportions",
+                                   "Rate and Speed", "Algebra"};
+    p.fillRect(QRect(x0, y0, 401, 377), Qt::white);
+    p.drawImage(x0, y0, Pic("columnhead1.bmp"));
+    p.drawImage(x0 + 166, y0, Pic("columnhead2.bmp"));
+    Caption(p, QRectF(x0 + 8, y0, 150, 25), QStringLiteral("Select a Topic"), 12, true, Qt::white,
+            Qt::AlignLeft | Qt::AlignVCenter);
+    Caption(p, QRectF(x0 + 174, y0, 200, 25), QStringLiteral("Select a Paper"), 12, true,
+            Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+    for (int i = 0; i < 10; ++i) {
+        const int top = y0 + 40 + 32 * i;
+        p.drawImage(x0 + 8, top + 1, Pic("bullet.bmp"));
+        if (i == 2) p.fillRect(QRect(x0 + 24, top, 136, 14), QColor(128, 128, 128));
+        Caption(p, QRectF(x0 + 26, top, 136, 14), QString::fromLatin1(topics[i]), 11, false,
+                i == 2 ? Qt::white : Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    Caption(p, QRectF(x0 + 176, y0 + 24, 217, 33), QStringLiteral("Fractions"), 15, true,
+            QColor(0, 0, 128), Qt::AlignLeft | Qt::AlignVCenter);
+    const char* scores[] = {"88.8", "100", "45", "", ""};
+    for (int j = 0; j < 5; ++j) {
+        const int top = y0 + 64 + 64 * j;
+        Caption(p, QRectF(x0 + 176, top, 60, 14), QStringLiteral("Paper %1").arg(j + 1), 11, true,
+                Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+        for (int row = 0; row < 2; ++row) {
+            const int y = top + 16 + 16 * row;
+            const bool second = row == 1;
+            if (!second || (scores[j][0] && QString(scores[j]) != "100"))
+                p.drawImage(x0 + 200, y, Pic(j == 0 && !second ? "loadbutton_on.bmp" : "loadbutton_off.bmp"));
+            Caption(p, QRectF(x0 + 240, y, 80, 14), second ? "2nd Attempt:" : "1st Attempt:", 11,
+                    false, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+            Caption(p, QRectF(x0 + 300, y, 34, 14), second ? "" : scores[j], 11, true, Qt::black,
+                    Qt::AlignRight | Qt::AlignVCenter);
+            Caption(p, QRectF(x0 + 336, y, 9, 14), "%", 11, false, Qt::black,
+                    Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    }
+}
+
+QImage Enlarged(const QImage& image, int scale) {
+    return image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QImage Checkers(const QSize& size) {
+    QImage img = Canvas(size.width(), size.height(), QColor(236, 236, 236));
+    QPainter p(&img);
+    for (int y = 0; y < size.height(); y += 8)
+        for (int x = (y / 8 % 2) * 8; x < size.width(); x += 16) p.fillRect(x, y, 8, 8, QColor(210, 210, 210));
+    return img;
+}
+
+}  // namespace
+
+QImage MainWindowMock(bool active) {
+    const int w = 405, h = 492;
+    QImage img = Canvas(w, h, kChrome);
+    QPainter p(&img);
+    Smooth(p);
+    DrawFrame(p, w, h, active, false);
+    p.drawImage(9, 7, DrawSkinPicture(85).value(0));
+    Caption(p, QRectF(30, 6, 300, 18), QStringLiteral("Home Maths Quiz"), 13, true,
+            active ? Qt::white : kGreyText, Qt::AlignLeft | Qt::AlignVCenter);
+    const QString set = active ? "blueoff" : "white";
+    p.drawImage(w - 26 - 4, 5, Pic("prog_" + set + "_close.bmp"));
+    p.drawImage(w - 26 - 4 - 26 - 2, 5, Pic("prog_" + (active ? QString("blue") : set) + "_min.bmp"));
+
+    const char* toolbar[][2] = {{"home_off.bmp", "Home"}, {"report_on.bmp", "Report"},
+                              {"print_off.bmp", "Print"}, {"close_off.bmp", "Close"}};
+    for (int i = 0; i < 4; ++i) ToolSlot(p, 8 + 52 * i, 34, toolbar[i][0], toolbar[i][1]);
+    Caption(p, QRectF(230, 40, 165, 40), QStringLiteral("Home Maths Quiz"), 16, true, kBlueDeep,
+            Qt::AlignRight | Qt::AlignVCenter);
+
+    // Inactive tab behind the strip, active tab in front of it.
+    p.drawImage(98, 96, Pic("tabs_back_on.bmp"));
+    Caption(p, QRectF(98, 96, 96, 24), QStringLiteral("Help"), 12, true, QColor(33, 52, 84));
+    p.fillRect(QRect(4, 120, w - 8, 24), kChrome);
+    p.fillRect(QRect(4, 134, w - 8, 1), QColor(190, 204, 222));
+    p.drawImage(6, 94, Pic("tabs_front_off.bmp"));
+    Caption(p, QRectF(6, 95, 96, 25), QStringLiteral("Practice"), 12, true, QColor(33, 52, 84));
+
+    HomeView(p, 4, 144);
+    // The view runs under the bottom edge, so the edges go on top again.
+    DrawFrame(p, w, h, active, false);
+    p.end();
+    return ClipToOutline(img, false);
+}
+
+QImage ContactSheet() {
+    constexpr int kWidth = 1500;
+    constexpr int kPad = 10;
+    struct Cell {
+        int id;
+        QImage image;
+        int scale;
+    };
+    QList<Cell> cells;
+    for (int id : SkinIds()) {
+        const QImage image = DrawSkinPicture(id).value(0);
+        const int scale = qBound(1, qMin(200 / image.width(), 120 / image.height()), 6);
+        cells.append({id, image, scale});
+    }
+
+    // Flow the cells into rows first, to know the sheet's height.
+    QList<QList<Cell>> rows;
+    int x = kPad;
+    for (const Cell& c : cells) {
+        const int cw = qMax(200, c.image.width() * c.scale) + kPad;
+        if (rows.isEmpty() || x + cw > kWidth) {
+            rows.append(QList<Cell>());
+            x = kPad;
+        }
+        rows.last().append(c);
+        x += cw;
+    }
+    int height = 60;
+    for (const auto& row : rows) {
+        int rh = 0;
+        for (const Cell& c : row) rh = qMax(rh, c.image.height() * c.scale);
+        height += rh + 40;
+    }
+    const int mockTop = height;
+    height += 1040 + 60;
+
+    QImage sheet = Canvas(kWidth, height, QColor(250, 250, 250));
+    QPainter p(&sheet);
+    Smooth(p);
+    Caption(p, QRectF(kPad, 10, 1000, 30), QStringLiteral("hmskin contact sheet: 89 pictures"), 20,
+            true, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+    int y = 60;
+    for (const auto& row : rows) {
+        int rh = 0;
+        x = kPad;
+        for (const Cell& c : row) {
+            const QImage big = Enlarged(c.image, c.scale);
+            if (c.image.hasAlphaChannel() && SkinFormatOf(c.id) == SkinFormat::Ico)
+                p.drawImage(x, y, Checkers(big.size()));
+            p.drawImage(x, y, big);
+            p.setPen(QColor(200, 200, 200));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(x - 0.5, y - 0.5, big.width() + 1, big.height() + 1));
+            const QString label = QStringLiteral("%1  %2  %3x%4%5")
+                                      .arg(c.id)
+                                      .arg(SkinFileName(c.id))
+                                      .arg(c.image.width())
+                                      .arg(c.image.height())
+                                      .arg(c.scale > 1 ? QStringLiteral("  (x%1)").arg(c.scale) : QString());
+            rh = qMax(rh, big.height());
+            Caption(p, QRectF(x, y + big.height() + 2, 260, 14), label, 11, false, Qt::black,
+                    Qt::AlignLeft | Qt::AlignTop);
+            x += qMax(200, big.width()) + kPad;
+        }
+        y += rh + 40;
+    }
+
+    // The pieces put together, at 1x and as a 2x screen shows them.
+    const QImage active = MainWindowMock(true);
+    const QImage inactive = MainWindowMock(false);
+    y = mockTop;
+    Caption(p, QRectF(kPad, y, 1400, 20),
+            QStringLiteral("Put together: main window active and inactive (1x), active at 2x (smooth), "
+                           "dialog, practice toolbar (editing, marked)"),
+            14, true, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+    y += 30;
+    p.fillRect(QRect(0, y, kWidth, 1010), kDesk);
+    p.drawImage(kPad, y + 10, active);
+    p.drawImage(kPad, y + 10 + 500, inactive);
+    p.drawImage(kPad + 420, y + 10,
+                active.scaled(active.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const QImage dialog = DialogMock();
+    p.drawImage(kPad + 1240, y + 10, dialog);
+    p.drawImage(kPad + 1240 - 270, y + 180,
+                dialog.scaled(dialog.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .copy(0, 0, 520, 300));
+    p.drawImage(kPad + 420 + 820 - 400, y + 500, PracticeStripMock(false).copy(0, 0, 600, 176));
+    p.drawImage(kPad + 420 + 820 - 400, y + 690, PracticeStripMock(true));
+    return sheet;
+}
