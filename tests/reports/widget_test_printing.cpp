@@ -1,0 +1,176 @@
+// Prints through a private CUPS scheduler started here, with a queue whose device is a file, and
+// reads the printed job back.
+#include "fake_contents.h"
+#include "pdf_text.h"
+#include "report_test_inputs.h"
+#include "ui/main/report/print_results.h"
+#include "ui/main/report/report_fill.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kCupsd = QStringLiteral("/usr/sbin/cupsd");
+const QString kQueue = QStringLiteral("hmresults");
+
+// A PostScript-free queue: the job arrives as PDF and the file device keeps it as it is.
+const char kPdfQueuePpd[] = R"ppd(*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "HMPDF.PPD"
+*Manufacturer: "Test"
+*Product: "(PDF file)"
+*ModelName: "PDF file"
+*ShortNickName: "PDF file"
+*NickName: "PDF file"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: True
+*DefaultColorSpace: RGB
+*FileSystem: False
+*Throughput: "1"
+*LandscapeOrientation: Plus90
+*TTRasterizer: Type42
+*cupsFilter2: "application/vnd.cups-pdf application/pdf 0 -"
+*OpenUI *PageSize/Page Size: PickOne
+*OrderDependency: 10 AnySetup *PageSize
+*DefaultPageSize: A4
+*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageSize
+*DefaultImageableArea: A4
+*ImageableArea A4/A4: "18 36 577 806"
+*DefaultPaperDimension: A4
+*PaperDimension A4/A4: "595 842"
+)ppd";
+
+bool WriteText(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+class PrivateCups {
+public:
+    QString error;
+
+    bool start() {
+        if (!dir_.isValid()) return fail(QStringLiteral("no temporary folder"));
+        root_ = dir_.path();
+        // Filters run as the lp user: they must reach the folders they read and write.
+        QFile::setPermissions(root_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                         QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                         QFileDevice::ReadOther | QFileDevice::ExeOther);
+        for (const char* sub : {"spool", "tmp", "cache", "state", "log", "out"}) QDir(root_).mkpath(QString::fromLatin1(sub));
+        for (const char* open : {"tmp", "out"})
+            QFile::setPermissions(path(open), QFileDevice::Permissions(0x7777));
+        socket_ = path("cups.sock");
+        const QByteArray conf = "Listen " + socket_.toLocal8Bit() +
+                                "\nLogLevel info\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                                "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n";
+        const QByteArray files = "ServerRoot " + root_.toLocal8Bit() + "\nRequestRoot " + path("spool").toLocal8Bit() +
+                                 "\nTempDir " + path("tmp").toLocal8Bit() + "\nCacheDir " + path("cache").toLocal8Bit() +
+                                 "\nStateDir " + path("state").toLocal8Bit() + "\nErrorLog " +
+                                 path("log/error_log").toLocal8Bit() + "\nAccessLog " +
+                                 path("log/access_log").toLocal8Bit() + "\nPageLog " +
+                                 path("log/page_log").toLocal8Bit() +
+                                 "\nFileDevice Yes\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n";
+        if (!WriteText(path("cupsd.conf"), conf) || !WriteText(path("cups-files.conf"), files) ||
+            !WriteText(path("pdf-queue.ppd"), kPdfQueuePpd))
+            return fail(QStringLiteral("cannot write the configuration"));
+
+        cupsd_.setProcessChannelMode(QProcess::MergedChannels);
+        cupsd_.start(kCupsd, {QStringLiteral("-f"), QStringLiteral("-c"), path("cupsd.conf"),
+                              QStringLiteral("-s"), path("cups-files.conf")});
+        if (!cupsd_.waitForStarted(5000)) return fail(QStringLiteral("cupsd did not start"));
+        const QDeadlineTimer deadline(15000);
+        while (!run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains("scheduler is running")) {
+            if (deadline.hasExpired() || cupsd_.state() != QProcess::Running)
+                return fail(QStringLiteral("cupsd is not answering: ") + QString::fromLocal8Bit(cupsd_.readAll()));
+            QThread::msleep(100);
+        }
+        run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), kQueue, QStringLiteral("-E"), QStringLiteral("-v"),
+                                        QStringLiteral("file://") + outputPath(), QStringLiteral("-P"),
+                                        path("pdf-queue.ppd")});
+        run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kQueue});
+        if (!run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains(kQueue.toLatin1()))
+            return fail(QStringLiteral("the queue was not created"));
+        return true;
+    }
+
+    ~PrivateCups() {
+        if (cupsd_.state() == QProcess::Running) {
+            cupsd_.terminate();
+            if (!cupsd_.waitForFinished(5000)) cupsd_.kill();
+            cupsd_.waitForFinished(2000);
+        }
+    }
+
+    QString socket() const { return socket_; }
+    QString outputPath() const { return path("out/job.pdf"); }
+
+    // Waits until the scheduler has no job left and the device file has content.
+    bool waitForJob() {
+        const QDeadlineTimer deadline(60000);
+        while (!deadline.hasExpired()) {
+            if (run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty() &&
+                QFileInfo(outputPath()).size() > 0)
+                return true;
+            QThread::msleep(200);
+        }
+        return false;
+    }
+
+    QString log() const {
+        QFile file(path("log/error_log"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll().right(4000)) : QString();
+    }
+
+private:
+    QString path(const char* name) const { return QDir(root_).filePath(QString::fromLatin1(name)); }
+    bool fail(const QString& why) {
+        error = why;
+        return false;
+    }
+    QByteArray run(const QString& program, const QStringList& args) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("CUPS_SERVER"), socket_);
+        process.setProcessEnvironment(env);
+        process.start(program, args);
+        process.waitForFinished(10000);
+        return process.readAllStandardOutput();
+    }
+
+    QTemporaryDir dir_;
+    QString root_, socket_;
+    QProcess cupsd_;
+};
+
+}  // namespace
+
+TEST(Printing, PrintResultsPutsTheTableOnTheDefaultPrinter) {
+    if (!QFileInfo(kCupsd).isExecutable()) GTEST_SKIP() << "cupsd is not installed";
+    ASSERT_TRUE(HavePdfToText());
+    PrivateCups cups;
+    ASSERT_TRUE(cups.start()) << qPrintable(cups.error);
+    qputenv("CUPS_SERVER", cups.socket().toLocal8Bit());
+    ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), kQueue);
+
+    FakeContents contents;
+    PrintResults(contents, SampleModule(QString()));
+    ASSERT_TRUE(cups.waitForJob()) << qPrintable(cups.log());
+    ExpectResultsTable(PdfText(cups.outputPath()), 10);
+
+    const QString shots = qEnvironmentVariable("HM_REPORT_SHOTS");
+    if (!shots.isEmpty() && QDir().mkpath(shots))
+        QFile::copy(cups.outputPath(), QDir(shots).filePath(QStringLiteral("printed_job.pdf")));
+}
