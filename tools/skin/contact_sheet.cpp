@@ -30,14 +30,16 @@ void Caption(QPainter& p, const QRectF& r, const QString& text, int px = 11, boo
 }
 
 // Title strip, edges and corners for a window of w x h, as the frame layout places them.
-void DrawFrame(QPainter& p, int w, int h, bool active, bool dialog) {
+void DrawFrame(QPainter& p, int w, int h, bool active, bool dialog, bool withTop = true) {
     const QString white = active ? QString() : QStringLiteral("white_");
     const QImage left = Pic("border_" + white + "top_left.bmp");
     const QImage centre = Pic("border_" + white + "top_center.bmp");
     const QImage right = Pic("border_" + white + "top_right.bmp");
-    p.drawImage(0, 0, left);
-    for (int x = left.width(); x < w - right.width(); x += centre.width()) p.drawImage(x, 0, centre);
-    p.drawImage(w - right.width(), 0, right);
+    if (withTop) {
+        p.drawImage(0, 0, left);
+        for (int x = left.width(); x < w - right.width(); x += centre.width()) p.drawImage(x, 0, centre);
+        p.drawImage(w - right.width(), 0, right);
+    }
     const QImage botLeft = dialog ? Pic("Border_bot_left.gif") : Pic("border_left_corners.bmp");
     const QImage botRight = dialog ? Pic("Border_bot_right.gif") : Pic("border_right_corners.bmp");
     const QImage edgeLeft = Pic("border_left.bmp");
@@ -215,13 +217,14 @@ QImage MainWindowMock(bool active) {
 
     HomeView(p, 4, 144);
     // The view runs under the bottom edge, so the edges go on top again.
-    DrawFrame(p, w, h, active, false);
+    DrawFrame(p, w, h, active, false, false);
     p.end();
     return ClipToOutline(img, false);
 }
 
 QImage ContactSheet() {
-    constexpr int kWidth = 1500;
+    constexpr int kWidth = 1880;
+    constexpr int kMockHeight = 1080;
     constexpr int kPad = 10;
     struct Cell {
         int id;
@@ -254,7 +257,7 @@ QImage ContactSheet() {
         height += rh + 40;
     }
     const int mockTop = height;
-    height += 1040 + 60;
+    height += kMockHeight;
 
     QImage sheet = Canvas(kWidth, height, QColor(250, 250, 250));
     QPainter p(&sheet);
@@ -290,23 +293,27 @@ QImage ContactSheet() {
     // The pieces put together, at 1x and as a 2x screen shows them.
     const QImage active = MainWindowMock(true);
     const QImage inactive = MainWindowMock(false);
+    const QImage dialog = DialogMock();
     y = mockTop;
-    Caption(p, QRectF(kPad, y, 1400, 20),
-            QStringLiteral("Put together: main window active and inactive (1x), active at 2x (smooth), "
-                           "dialog, practice toolbar (editing, marked)"),
+    Caption(p, QRectF(kPad, y, 1800, 20),
+            QStringLiteral("Put together: main window active and inactive (1x) and active at 2x "
+                           "(smooth, as QT_SCALE_FACTOR=2 shows it); dialog 1x and 2x; practice "
+                           "toolbar while answering and once marked"),
             14, true, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     y += 30;
-    p.fillRect(QRect(0, y, kWidth, 1010), kDesk);
+    p.fillRect(QRect(0, y, kWidth, kMockHeight - 30), kDesk);
     p.drawImage(kPad, y + 10, active);
-    p.drawImage(kPad, y + 10 + 500, inactive);
-    p.drawImage(kPad + 420, y + 10,
-                active.scaled(active.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    const QImage dialog = DialogMock();
-    p.drawImage(kPad + 1240, y + 10, dialog);
-    p.drawImage(kPad + 1240 - 270, y + 180,
-                dialog.scaled(dialog.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                    .copy(0, 0, 520, 300));
-    p.drawImage(kPad + 420 + 820 - 400, y + 500, PracticeStripMock(false).copy(0, 0, 600, 176));
-    p.drawImage(kPad + 420 + 820 - 400, y + 690, PracticeStripMock(true));
+    p.drawImage(kPad, y + 10 + active.height() + 10, inactive);
+    const int x2 = kPad + active.width() + 20;
+    p.drawImage(x2, y + 10, active.scaled(active.size() * 2, Qt::IgnoreAspectRatio,
+                                          Qt::SmoothTransformation));
+    const int x3 = x2 + active.width() * 2 + 20;
+    p.drawImage(x3, y + 10, dialog);
+    p.drawImage(x3, y + 10 + dialog.height() + 10,
+                dialog.scaled(dialog.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const int y3 = y + 10 + dialog.height() * 3 + 30;
+    const QImage answering = PracticeStripMock(false);
+    p.drawImage(x3, y3, answering);
+    p.drawImage(x3, y3 + answering.height() + 10, PracticeStripMock(true));
     return sheet;
 }

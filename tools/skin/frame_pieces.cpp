@@ -57,32 +57,35 @@ QImage EdgeStrip(int width, int height, bool vertical, bool mirrored) {
 }
 
 void DrawGlyph(QPainter& p, TitleGlyph glyph, const QColor& ink) {
-    // A 10 x 10 box in the middle of the button, on pixel centres for crisp lines.
-    const qreal l = 8.5, t = 5.5, r = 17.5, b = 14.5;
-    p.setBrush(Qt::NoBrush);
-    QPen pen(ink, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(pen);
+    // A 10 x 10 box in the middle of the button; straight glyphs are whole pixels, for crisp
+    // edges at 1x.
     switch (glyph) {
     case TitleGlyph::Close:
-        p.drawLine(QPointF(l, t), QPointF(r, b));
-        p.drawLine(QPointF(l, b), QPointF(r, t));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(ink, 1.7, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(9, 5.5), QPointF(17, 13.5));
+        p.drawLine(QPointF(9, 13.5), QPointF(17, 5.5));
         break;
     case TitleGlyph::Min:
-        p.setPen(QPen(ink, 2, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(QPointF(l, b - 0.5), QPointF(r + 0.5, b - 0.5));
+        p.fillRect(QRect(8, 13, 10, 2), ink);
         break;
     case TitleGlyph::Max:
-        p.setPen(QPen(ink, 1.2));
-        p.drawRect(QRectF(l, t, r - l, b - t));
-        p.fillRect(QRectF(l, t, r - l, 2), ink);
+        p.fillRect(QRect(8, 5, 10, 2), ink);
+        p.fillRect(QRect(8, 5, 1, 10), ink);
+        p.fillRect(QRect(17, 5, 1, 10), ink);
+        p.fillRect(QRect(8, 14, 10, 1), ink);
         break;
     case TitleGlyph::Norm:
-        p.setPen(QPen(ink, 1.2));
-        p.drawRect(QRectF(l + 3, t, 6, 6));
-        p.fillRect(QRectF(l + 3, t, 6, 1.6), ink);
-        p.setBrush(p.background());
-        p.drawRect(QRectF(l, t + 3, 6, 6));
-        p.fillRect(QRectF(l, t + 3, 6, 1.6), ink);
+        // the window behind, showing only where the front one does not cover it
+        p.fillRect(QRect(11, 5, 7, 2), ink);
+        p.fillRect(QRect(11, 5, 1, 3), ink);
+        p.fillRect(QRect(17, 5, 1, 7), ink);
+        p.fillRect(QRect(15, 11, 3, 1), ink);
+        // the window in front
+        p.fillRect(QRect(8, 8, 7, 2), ink);
+        p.fillRect(QRect(8, 8, 1, 7), ink);
+        p.fillRect(QRect(14, 8, 1, 7), ink);
+        p.fillRect(QRect(8, 14, 7, 1), ink);
         break;
     }
 }
@@ -126,7 +129,7 @@ QImage DialogCorner(bool left) {
     const QColor layers[] = {kOutline, kBand, kBand, kInnerLine, kChrome};
     for (int d = 0; d <= kEdge; ++d) {
         p.setBrush(layers[d]);
-        const qreal radius = qMax<qreal>(1, 7.5 - d);
+        const qreal radius = qMax<qreal>(1, 6 - d);
         p.drawRoundedRect(QRectF(d, -kBig + d, kBig * 2 - 2 * d, kBig * 2 - 2 * d), radius, radius);
     }
     p.end();
@@ -152,10 +155,6 @@ QImage TitleButton(TitleGlyph glyph, TitleButtonSet set) {
     } else if (set == TitleButtonSet::White) {
         ink = kGreyText;
     }
-    p.setBackground(set == TitleButtonSet::White ? QColor(247, 248, 250)
-                    : set == TitleButtonSet::Blue && glyph != TitleGlyph::Close
-                        ? Mix(kBlueTop, Qt::white, 0.2)
-                        : Mix(kBlueTop, kBlueBottom, 0.5));
     DrawGlyph(p, glyph, ink);
     return img;
 }
