@@ -124,6 +124,14 @@ bool SaveWhole(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
+QStringList RecordFileLines(const QByteArray& bytes) {
+    QStringList lines;
+    LineCursor cursor(bytes);
+    QByteArrayView line;
+    while (cursor.next(line)) lines += QString::fromLatin1(line);
+    return lines;
+}
+
 QString FindRecordLine(const QString& path, const QString& key) {
     return QString::fromLatin1(FindLineBytes(path, key));
 }

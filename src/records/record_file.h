@@ -4,6 +4,7 @@
 // Lines without a record are ignored by every lookup. Lists in this API are 0-based:
 // entry i-1 holds field i (or, for record line lists, the line of paper number 100 + i).
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,6 +14,10 @@
 inline constexpr int kTopicNameCapacity = 10;  // topic names of one module
 inline constexpr int kPaperCapacity = 50;      // marks records, paper record lists, trend entries
 inline constexpr int kPartCapacity = 80;       // answer and result records of one paper
+
+// The lines of a record file's bytes as every reader sees them: ended by CR LF, a lone CR or a
+// lone LF, the last one with or without terminator.
+QStringList RecordFileLines(const QByteArray& bytes);
 
 // The whole line of the first record whose line contains "#KEY#", or empty text.
 QString FindRecordLine(const QString& path, const QString& key);

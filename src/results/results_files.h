@@ -1,8 +1,10 @@
 #pragma once
 // The six results files of a course module: names, templates, creation and presence.
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct Catalogue;
 
@@ -22,3 +24,57 @@ void CreateResultsFiles(const QString& programFolder, const Catalogue& catalogue
 
 // True when all six files of module m exist.
 bool ResultsFilesPresent(const QString& programFolder, int module, const QString& code);
+
+// Copies the six templates of module m over its files. Returns the paths that could not be
+// written (empty when all six were).
+QStringList CreateModuleResultsFiles(const QString& programFolder, int module, const QString& code);
+
+// What can be wrong with a results file that exists.
+enum class ResultsProblem {
+    EmptyFile,        // no bytes at all
+    MissingRecord,    // a record of the template is absent
+    WrongFieldCount,  // a record no longer fits the content's part counts
+    OutOfOrder,       // a record after a later one: one-pass readers would lose it and the rest
+    StrayText,        // a line that is neither a record of the template nor a "..." line
+    BadValue,         // a status, score or verdict that is not one the program writes
+};
+
+struct ResultsFileIssue {
+    ResultsProblem problem;
+    QString key;       // the record concerned; empty for the whole file or a stray line
+    int line = 0;      // 1-based line of the file; 0 when the issue has no line
+    int found = 0;     // WrongFieldCount: fields in the file
+    int expected = 0;  // WrongFieldCount: fields the template gives (the trend: at most)
+};
+
+// Compares a results file with its template: records, their order and field counts, and the
+// values the program itself writes (scores, states, verdicts). A missing file has no issues here.
+QList<ResultsFileIssue> InspectResultsFile(const QString& path, ResultsFile file,
+                                           const QByteArray& templateBytes);
+
+struct DamagedResultsFile {
+    int module = 0;
+    ResultsFile file = ResultsFile::Marks;
+    QString path;
+    QList<ResultsFileIssue> issues;
+};
+
+struct ResultsCheckReport {
+    QStringList created;                // files that were missing and now hold their template
+    QStringList failed;                 // files that were missing and could not be created
+    QList<DamagedResultsFile> damaged;  // present files that no longer fit their template
+    bool clean() const { return failed.isEmpty() && damaged.isEmpty(); }
+};
+
+// The start-up check for every defined module. A module with none of its files gets all six
+// from the templates; a module with some gets the missing ones; files that already existed are
+// inspected and, when damaged, reported but left untouched: only the learner may have them
+// restored (RestoreResultsFile).
+ResultsCheckReport EnsureResultsFiles(const QString& programFolder, const Catalogue& catalogue);
+
+// Brings one file back to its template. True when it now holds exactly the template's bytes.
+bool RestoreResultsFile(const QString& programFolder, ResultsFile file, int module,
+                        const QString& code);
+
+// One line for the learner, e.g. "marks2HM.txt: record FSE has 48 entries instead of 50".
+QString DescribeResultsIssue(const QString& fileName, const ResultsFileIssue& issue);

@@ -1,0 +1,205 @@
+#include "results/results_files.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "content/catalogue.h"
+#include "content/extract_resource.h"
+#include "content/resource_ids.h"
+#include "records/file_bytes.h"
+#include "records/record_file.h"
+
+namespace {
+
+// The module whose templates the package carries (module 2 in this course).
+int ModuleWithTemplates() {
+    for (int m = 1; m <= 3; ++m) {
+        if (ResourceExists(ResultsTemplateId(m, 1))) return m;
+    }
+    return 0;
+}
+
+class ResultsFilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        module_ = ModuleWithTemplates();
+        ASSERT_NE(module_, 0) << "no results templates in the package";
+        catalogue_.code = "HM";
+        catalogue_.modules[module_ - 1].label = "Practice";
+        folder_ = dir_.path();
+    }
+    QString path(ResultsFile file) const { return ResultsFilePath(folder_, file, module_, "HM"); }
+    QByteArray templateOf(ResultsFile file) const {
+        return ResourceBytes(ResultsTemplateId(module_, static_cast<int>(file)));
+    }
+    QList<ResultsFileIssue> inspect(ResultsFile file) const {
+        return InspectResultsFile(path(file), file, templateOf(file));
+    }
+
+    QTemporaryDir dir_;
+    QString folder_;
+    Catalogue catalogue_;
+    int module_ = 0;
+};
+
+::testing::AssertionResult HasIssue(const QList<ResultsFileIssue>& issues, ResultsProblem problem,
+                                    const QString& key = {}) {
+    for (const ResultsFileIssue& issue : issues) {
+        if (issue.problem == problem && (key.isEmpty() || issue.key == key))
+            return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << issues.size() << " issues, none of the kind asked";
+}
+
+TEST(ResultsFileNamesTest, NamesJoinStemModuleAndCode) {
+    const QStringList expected = {"marks2HM.txt",    "first2HM.txt",    "second2HM.txt",
+                                  "fresults2HM.txt", "sresults2HM.txt", "trend2HM.txt"};
+    QStringList names;
+    for (ResultsFile file : kAllResultsFiles) names += ResultsFileName(file, 2, "HM");
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(ResultsFilePath("/data/hmquiz", ResultsFile::Trend, 3, "XY"),
+              "/data/hmquiz/trend3XY.txt");
+}
+
+TEST_F(ResultsFilesTest, FirstStartCreatesTheTemplatesOfDefinedModulesOnlyAndRestartKeepsThem) {
+    const ResultsCheckReport first = EnsureResultsFiles(folder_, catalogue_);
+    EXPECT_TRUE(first.clean());
+    EXPECT_EQ(first.created.size(), 6);
+    EXPECT_EQ(QDir(folder_).entryList(QDir::Files).size(), 6);
+    for (ResultsFile file : kAllResultsFiles) {
+        EXPECT_EQ(ReadBytes(path(file)), templateOf(file));
+        EXPECT_TRUE(inspect(file).isEmpty());
+    }
+    EXPECT_TRUE(ResultsFilesPresent(folder_, module_, "HM"));
+    EXPECT_FALSE(ResultsFilesPresent(folder_, module_ % 3 + 1, "HM"));
+    EXPECT_EQ(ReadBytes(path(ResultsFile::Trend)), "#TRD#");
+
+    // A first marking, written the way the practice window writes it; then a restart.
+    const int n = CountFieldsOfKeys(path(ResultsFile::Marks), {"FSE"})[0];
+    ASSERT_GT(n, 0);
+    MarksRecords marks{ReadRecordFields(path(ResultsFile::Marks), "FSE", n),
+                       ReadRecordFields(path(ResultsFile::Marks), "SSE", n),
+                       ReadRecordFields(path(ResultsFile::Marks), "LTM", n),
+                       ReadRecordFields(path(ResultsFile::Marks), "CDD", n),
+                       ReadRecordFields(path(ResultsFile::Marks), "FST", n),
+                       ReadRecordFields(path(ResultsFile::Marks), "SST", n)};
+    marks.fse[0] = "90.9";
+    marks.ltm[0] = "0:12:5";
+    marks.cdd[0] = "30/12/2005";
+    marks.fst[0] = "1";
+    ASSERT_TRUE(WriteMarksFile(marks, n, path(ResultsFile::Marks)));
+    QStringList lines = ReadPaperRecordLines(path(ResultsFile::FirstResults), n);
+    const int parts = CountFieldsOfKeys(path(ResultsFile::FirstResults), {"101"})[0];
+    ASSERT_GT(parts, 0);
+    QStringList verdicts(parts, "Y");
+    verdicts[0] = "N";
+    ASSERT_TRUE(
+        ReplaceRecordAndSave(lines, verdicts, 1, "101", n, path(ResultsFile::FirstResults)));
+    ASSERT_TRUE(WriteSingleRecordFile(path(ResultsFile::Trend), "#TRD#>90.9"));
+
+    QMap<ResultsFile, QByteArray> before;
+    for (ResultsFile file : kAllResultsFiles) before[file] = ReadBytes(path(file));
+    const ResultsCheckReport restart = EnsureResultsFiles(folder_, catalogue_);
+    EXPECT_TRUE(restart.clean());
+    EXPECT_TRUE(restart.created.isEmpty());
+    for (ResultsFile file : kAllResultsFiles) EXPECT_EQ(ReadBytes(path(file)), before[file]);
+
+    // Erasing all results brings every file back to its template.
+    CreateResultsFiles(folder_, catalogue_);
+    for (ResultsFile file : kAllResultsFiles) EXPECT_EQ(ReadBytes(path(file)), templateOf(file));
+}
+
+TEST_F(ResultsFilesTest, APartialSetGetsOnlyItsMissingFiles) {
+    ASSERT_TRUE(CreateModuleResultsFiles(folder_, module_, "HM").isEmpty());
+    ASSERT_TRUE(WriteSingleRecordFile(path(ResultsFile::Trend), "#TRD#>100>50"));
+    QFile::remove(path(ResultsFile::Marks));
+    QFile::remove(path(ResultsFile::SecondResults));
+    EXPECT_FALSE(ResultsFilesPresent(folder_, module_, "HM"));
+
+    const ResultsCheckReport report = EnsureResultsFiles(folder_, catalogue_);
+    EXPECT_TRUE(report.clean());
+    EXPECT_EQ(report.created,
+              QStringList({path(ResultsFile::Marks), path(ResultsFile::SecondResults)}));
+    EXPECT_EQ(ReadBytes(path(ResultsFile::Marks)), templateOf(ResultsFile::Marks));
+    EXPECT_EQ(ReadBytes(path(ResultsFile::Trend)), "#TRD#>100>50\r\n");
+}
+
+TEST_F(ResultsFilesTest, DamagedFilesAreReportedLeftAloneAndRestoredOnRequest) {
+    ASSERT_TRUE(CreateModuleResultsFiles(folder_, module_, "HM").isEmpty());
+    const QByteArray marks = templateOf(ResultsFile::Marks);
+    const QByteArray paper = templateOf(ResultsFile::First);
+
+    // Shortened FSE, missing SST, an FST state the program never writes.
+    QByteArray damagedMarks = marks;
+    damagedMarks.replace("#FSE#>", "#FSE#");
+    damagedMarks.replace(damagedMarks.indexOf("#SST#"), 5, "#XYZ#");
+    damagedMarks.replace("#FST#>0", "#FST#>2");
+    WriteBytes(path(ResultsFile::Marks), damagedMarks);
+    // Two records swapped, and a lost line break that runs two records together.
+    QStringList lines = RecordFileLines(paper);
+    lines.swapItemsAt(1, 2);
+    lines[4] += lines[5];
+    lines.removeAt(5);
+    WriteBytes(path(ResultsFile::First), lines.join("\r\n").toLatin1());
+    WriteBytes(path(ResultsFile::Second), "");
+    WriteBytes(path(ResultsFile::FirstResults), paper + "\r\ngarbage");
+    QByteArray verdicts = paper;
+    verdicts.replace("#101#>", "#101#>Q");
+    WriteBytes(path(ResultsFile::SecondResults), verdicts);
+    WriteBytes(path(ResultsFile::Trend), "#TRD#" + QByteArray(">50").repeated(51));
+
+    QMap<ResultsFile, QByteArray> before;
+    for (ResultsFile file : kAllResultsFiles) before[file] = ReadBytes(path(file));
+    const ResultsCheckReport report = EnsureResultsFiles(folder_, catalogue_);
+    EXPECT_TRUE(report.created.isEmpty());
+    ASSERT_EQ(report.damaged.size(), 6);
+    for (ResultsFile file : kAllResultsFiles) EXPECT_EQ(ReadBytes(path(file)), before[file]);
+
+    const auto marksIssues = inspect(ResultsFile::Marks);
+    EXPECT_TRUE(HasIssue(marksIssues, ResultsProblem::WrongFieldCount, "FSE"));
+    EXPECT_TRUE(HasIssue(marksIssues, ResultsProblem::MissingRecord, "SST"));
+    EXPECT_TRUE(HasIssue(marksIssues, ResultsProblem::StrayText));
+    EXPECT_TRUE(HasIssue(marksIssues, ResultsProblem::BadValue, "FST"));
+    EXPECT_TRUE(HasIssue(inspect(ResultsFile::First), ResultsProblem::OutOfOrder, "101"));
+    EXPECT_TRUE(HasIssue(inspect(ResultsFile::First), ResultsProblem::StrayText, "104"));
+    EXPECT_TRUE(HasIssue(inspect(ResultsFile::First), ResultsProblem::MissingRecord, "105"));
+    EXPECT_TRUE(HasIssue(inspect(ResultsFile::Second), ResultsProblem::EmptyFile));
+    EXPECT_TRUE(HasIssue(inspect(ResultsFile::FirstResults), ResultsProblem::StrayText));
+    EXPECT_TRUE(HasIssue(inspect(ResultsFile::SecondResults), ResultsProblem::BadValue, "101"));
+    EXPECT_TRUE(HasIssue(inspect(ResultsFile::Trend), ResultsProblem::WrongFieldCount, "TRD"));
+    const int papers = static_cast<int>(RecordFileLines(marks).filter("#FSE#").value(0).count('>'));
+    EXPECT_EQ(DescribeResultsIssue("marks2HM.txt", marksIssues[0]),
+              QString("marks2HM.txt: record FSE has %1 entries instead of %2")
+                  .arg(papers - 1)
+                  .arg(papers));
+
+    // Readers of the damaged files still answer with bounded, empty fields.
+    EXPECT_EQ(ReadRecordFields(path(ResultsFile::Marks), "SST", 50), QStringList(50));
+    EXPECT_EQ(ReadPaperRecordLines(path(ResultsFile::Second), 50), QStringList(50));
+    EXPECT_EQ(ReadRecordFields(path(ResultsFile::Marks), "FSE", 50).size(), 50);
+
+    for (ResultsFile file : kAllResultsFiles) {
+        ASSERT_TRUE(RestoreResultsFile(folder_, file, module_, "HM"));
+        EXPECT_EQ(ReadBytes(path(file)), templateOf(file));
+    }
+    EXPECT_TRUE(EnsureResultsFiles(folder_, catalogue_).clean());
+}
+
+TEST_F(ResultsFilesTest, FilesThatCannotBeCreatedAreReportedAsFailed) {
+    QTemporaryDir other;
+    const QString notAFolder = other.filePath("plain");
+    WriteBytes(notAFolder, "x");
+    const ResultsCheckReport report = EnsureResultsFiles(notAFolder, catalogue_);
+    EXPECT_FALSE(report.clean());
+    EXPECT_TRUE(report.created.isEmpty());
+    EXPECT_EQ(report.failed.size(), 6);
+    EXPECT_EQ(CreateModuleResultsFiles(notAFolder, module_, "HM").size(), 6);
+
+    // A catalogue without modules creates nothing.
+    EXPECT_TRUE(EnsureResultsFiles(folder_, Catalogue{}).clean());
+    EXPECT_TRUE(QDir(folder_).entryList(QDir::Files).isEmpty());
+}
+
+}  // namespace
