@@ -2,7 +2,10 @@
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <QHash>
 #include <QtEndian>
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -97,4 +100,125 @@ QByteArray EncodeIco(const QList<QImage>& images) {
         offset += static_cast<quint32>(dib.size());
     }
     return header + directory + payload;
+}
+
+namespace {
+
+struct Weighted {
+    QRgb colour;
+    qint64 count;
+};
+
+int Channel(QRgb c, int channel) {
+    return channel == 0 ? qRed(c) : channel == 1 ? qGreen(c) : qBlue(c);
+}
+
+struct Box {
+    QList<Weighted> colours;
+    int widestChannel = 0;
+    int range = 0;
+
+    void Measure() {
+        range = -1;
+        for (int ch = 0; ch < 3; ++ch) {
+            int lo = 255, hi = 0;
+            for (const Weighted& w : colours) {
+                lo = qMin(lo, Channel(w.colour, ch));
+                hi = qMax(hi, Channel(w.colour, ch));
+            }
+            if (hi - lo > range) {
+                range = hi - lo;
+                widestChannel = ch;
+            }
+        }
+    }
+
+    QRgb Mean() const {
+        double r = 0, g = 0, b = 0, n = 0;
+        for (const Weighted& w : colours) {
+            r += qRed(w.colour) * double(w.count);
+            g += qGreen(w.colour) * double(w.count);
+            b += qBlue(w.colour) * double(w.count);
+            n += double(w.count);
+        }
+        return qRgb(qRound(r / n), qRound(g / n), qRound(b / n));
+    }
+};
+
+}  // namespace
+
+QImage ReduceColours(const QImage& source, int maxColours) {
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, qint64> histogram;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) ++histogram[line[x] | 0xff000000u];
+    }
+    if (histogram.size() <= maxColours) return image;
+
+    Box all;
+    for (auto it = histogram.cbegin(); it != histogram.cend(); ++it) all.colours.append({it.key(), it.value()});
+    // The hash's order is not stable between runs; sorting makes the result so.
+    std::sort(all.colours.begin(), all.colours.end(),
+              [](const Weighted& a, const Weighted& b) { return a.colour < b.colour; });
+    all.Measure();
+    QList<Box> boxes{all};
+    while (boxes.size() < maxColours) {
+        // Split the box with the widest spread of colour, at its weighted median.
+        int pick = -1;
+        for (int i = 0; i < boxes.size(); ++i) {
+            if (boxes[i].colours.size() < 2) continue;
+            if (pick < 0 || boxes[i].range > boxes[pick].range) pick = i;
+        }
+        if (pick < 0 || boxes[pick].range == 0) break;
+        Box box = boxes.takeAt(pick);
+        const int ch = box.widestChannel;
+        std::sort(box.colours.begin(), box.colours.end(), [ch](const Weighted& a, const Weighted& b) {
+            const int ca = Channel(a.colour, ch), cb = Channel(b.colour, ch);
+            return ca != cb ? ca < cb : a.colour < b.colour;
+        });
+        qint64 total = 0;
+        for (const Weighted& w : box.colours) total += w.count;
+        qint64 running = 0;
+        qsizetype cut = 1;
+        for (qsizetype i = 0; i < box.colours.size() - 1; ++i) {
+            running += box.colours[i].count;
+            cut = i + 1;
+            if (running * 2 >= total) break;
+        }
+        Box low, high;
+        low.colours = box.colours.mid(0, cut);
+        high.colours = box.colours.mid(cut);
+        low.Measure();
+        high.Measure();
+        boxes.append(low);
+        boxes.append(high);
+    }
+
+    QList<QRgb> palette;
+    for (const Box& box : boxes) palette.append(box.Mean());
+    QHash<QRgb, QRgb> nearest;
+    QImage out = image;
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb c = line[x] | 0xff000000u;
+            auto found = nearest.constFind(c);
+            if (found == nearest.constEnd()) {
+                QRgb best = palette.first();
+                int bestDistance = INT_MAX;
+                for (QRgb p : palette) {
+                    const int dr = qRed(p) - qRed(c), dg = qGreen(p) - qGreen(c), db = qBlue(p) - qBlue(c);
+                    const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+                    if (d < bestDistance) {
+                        bestDistance = d;
+                        best = p;
+                    }
+                }
+                found = nearest.insert(c, best);
+            }
+            line[x] = *found;
+        }
+    }
+    return out;
 }

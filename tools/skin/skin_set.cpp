@@ -127,7 +127,7 @@ QByteArray EncodeSkinPicture(int id) {
     case SkinFormat::Gif:
         break;
     }
-    return EncodeGif(images.first().convertToFormat(QImage::Format_RGB32));
+    return EncodeGif(ReduceColours(images.first()));
 }
 
 bool WriteSkin(const QString& dir, QString* error) {
