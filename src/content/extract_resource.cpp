@@ -33,6 +33,11 @@ int ExtractResource(int id, const QString& type, const QString& path) {
     if (type != QLatin1String("Custom")) return kUnknownType;
     if (!ResourceExists(id)) return kNoSuchResource;
     const QByteArray bytes = ResourceBytes(id);
+    // A file that already holds exactly these bytes is left alone: the outcome is the same and
+    // every start-up would otherwise pay a disk sync per skin picture.
+    if (QFile existing(path); existing.size() == bytes.size() && existing.open(QIODevice::ReadOnly) &&
+                              existing.readAll() == bytes)
+        return 0;
     // QSaveFile writes a sibling file and renames it over the old one: a longer old file is
     // replaced whole and a failure never leaves a torn file at `path`.
     QSaveFile file(path);

@@ -80,6 +80,8 @@ struct Walker {
             // GMime converts from the part's charset to UTF-8.
             char* text = g_mime_text_part_get_text(GMIME_TEXT_PART(object));
             document.html = Text(text);
+            // MIME text travels with CR LF; the page is HTML text, so plain line ends will do.
+            document.html.replace(QLatin1String("\r\n"), QLatin1String("\n"));
             g_free(text);
             document.htmlLocation = location;
             foundHtml = true;

@@ -1,0 +1,405 @@
+#include "content/course_validator.h"
+
+#include "content/extract_resource.h"
+#include "content/resource_ids.h"
+#include "records/record_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kMaxPartsPerPaper = 80;
+
+struct RecordLine {
+    QString key;
+    QStringList fields;
+};
+
+// A record file split strictly: every line but the last ends in CR LF; lines that carry no
+// record (the "..." fences, a line of dashes) are kept out of `records`.
+struct RecordFile {
+    bool present = false;
+    QStringList lines;
+    QList<RecordLine> records;
+    bool lastLineTerminated = false;
+    bool loneLineFeed = false;
+
+    const RecordLine* find(const QString& key) const {
+        for (const RecordLine& record : records) {
+            if (record.key == key) return &record;
+        }
+        return nullptr;
+    }
+};
+
+RecordFile ParseRecords(const QByteArray& bytes) {
+    RecordFile file;
+    if (bytes.isNull()) return file;
+    file.present = true;
+    QString text = QString::fromLatin1(bytes);
+    file.lastLineTerminated = text.endsWith(QLatin1String("\r\n"));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\r"));
+    file.loneLineFeed = text.contains('\n');
+    file.lines = text.split('\r');
+    if (file.lastLineTerminated) file.lines.removeLast();
+    static const QRegularExpression record(QStringLiteral("^#([^#>]+)#((>[^>]*)*)$"));
+    for (const QString& line : file.lines) {
+        const auto match = record.match(line);
+        if (!match.hasMatch()) continue;
+        RecordLine parsed{match.captured(1), {}};
+        const QString fields = match.captured(2);
+        if (!fields.isEmpty()) parsed.fields = fields.mid(1).split('>');
+        file.records.append(parsed);
+    }
+    return file;
+}
+
+class Checker {
+public:
+    explicit Checker(const PackageReader& read) : read_(read) {}
+
+    QStringList problems;
+
+    void problem(const QString& text) { problems.append(text); }
+
+    RecordFile table(int id) {
+        RecordFile file = ParseRecords(read_(id));
+        if (!file.present) problem(QStringLiteral("%1: missing").arg(id));
+        return file;
+    }
+
+    // First and last lines "...", the last without a line end, lines ending in CR LF only.
+    void checkFenced(int id, const RecordFile& file) {
+        if (!file.present) return;
+        if (file.lines.isEmpty() || file.lines.first() != QLatin1String("..."))
+            problem(QStringLiteral("%1: the first line is not \"...\"").arg(id));
+        if (file.lines.isEmpty() || file.lines.last() != QLatin1String("...") || file.lastLineTerminated)
+            problem(QStringLiteral("%1: the last line is not \"...\" without a line end").arg(id));
+        if (file.loneLineFeed) problem(QStringLiteral("%1: a line ends in LF without CR").arg(id));
+    }
+
+    QByteArray bytes(int id) { return read_(id); }
+
+private:
+    const PackageReader& read_;
+};
+
+struct ModuleContent {
+    int module = 0;
+    int paperCount = 0;
+    QList<QStringList> paperQuestions;  // paper index - 1
+    QHash<QString, QStringList> keys, kinds, marks;
+};
+
+int ModuleOf(const RecordFile& catalogue) {
+    const char* const labels[3] = {"LAH", "LBH", "LCH"};
+    for (int m = 1; m <= 3; ++m) {
+        const RecordLine* label = catalogue.find(QLatin1String(labels[m - 1]));
+        if (label != nullptr && !label->fields.value(0).isEmpty()) return m;
+    }
+    return 0;
+}
+
+void CheckCatalogue(Checker& check, ModuleContent& content) {
+    const RecordFile catalogue = check.table(kCatalogueId);
+    if (!catalogue.present) return;
+    check.checkFenced(kCatalogueId, catalogue);
+    static const QRegularExpression dashes(QStringLiteral("^-+$"));
+    if (!std::any_of(catalogue.lines.cbegin(), catalogue.lines.cend(),
+                     [](const QString& line) { return dashes.match(line).hasMatch(); }))
+        check.problem(QStringLiteral("30000: no line of dashes"));
+    for (const char* key : {"NME", "COD"}) {
+        const RecordLine* record = catalogue.find(QLatin1String(key));
+        if (record == nullptr || record->fields.size() != 1 || record->fields[0].isEmpty())
+            check.problem(QStringLiteral("30000: %1 must hold one non-empty field").arg(QLatin1String(key)));
+    }
+    content.module = ModuleOf(catalogue);
+    if (content.module == 0) {
+        check.problem(QStringLiteral("30000: no module has a label"));
+        return;
+    }
+    const int m = content.module;
+    const RecordLine* topics = catalogue.find(QStringLiteral("TT%1").arg(m));
+    const RecordLine* papers = catalogue.find(QStringLiteral("TP%1").arg(m));
+    const RecordLine* names = catalogue.find(QStringLiteral("TN%1").arg(m));
+    const int topicCount = topics != nullptr ? topics->fields.value(0).toInt() : 0;
+    content.paperCount = papers != nullptr ? papers->fields.value(0).toInt() : 0;
+    if (topicCount < 1 || topicCount > kTopicNameCapacity)
+        check.problem(QStringLiteral("30000: TT%1 must be 1 to %2").arg(m).arg(kTopicNameCapacity));
+    if (content.paperCount != 5 * topicCount)
+        check.problem(QStringLiteral("30000: TP%1 must be five papers per topic").arg(m));
+    if (names == nullptr || names->fields.size() != topicCount ||
+        std::any_of(names->fields.cbegin(), names->fields.cend(), [](const QString& n) { return n.isEmpty(); }))
+        check.problem(QStringLiteral("30000: TN%1 must hold TT%1 topic names").arg(m));
+    content.paperCount = std::clamp(content.paperCount, 0, 50);
+}
+
+void CheckPaperTable(Checker& check, ModuleContent& content) {
+    const int id = PaperTableId(content.module);
+    const RecordFile table = check.table(id);
+    if (!table.present) return;
+    check.checkFenced(id, table);
+    if (table.records.size() != content.paperCount)
+        check.problem(QStringLiteral("%1: %2 papers, the catalogue says %3").arg(id).arg(table.records.size()).arg(content.paperCount));
+    QSet<QString> seen;
+    static const QRegularExpression questionId(QStringLiteral("^[0-9]{5}$"));
+    for (int index = 1; index <= content.paperCount; ++index) {
+        const RecordLine* record = index <= table.records.size() ? &table.records[index - 1] : nullptr;
+        const QString paper = QString::number(100 + index);
+        if (record == nullptr || record->key != paper) {
+            check.problem(QStringLiteral("%1: record %2 is missing or out of order").arg(id).arg(paper));
+            content.paperQuestions.append(QStringList());
+            continue;
+        }
+        if (record->fields.isEmpty()) check.problem(QStringLiteral("%1: paper %2 has no question").arg(id).arg(paper));
+        for (const QString& question : record->fields) {
+            const int number = question.toInt();
+            if (!questionId.match(question).hasMatch() || number < kFirstQuestionId || number > kLastQuestionId)
+                check.problem(QStringLiteral("%1: paper %2: '%3' is not a question id").arg(id).arg(paper, question));
+            else if (seen.contains(question))
+                check.problem(QStringLiteral("%1: question %2 is used twice").arg(id).arg(question));
+            else if (check.bytes(number).isNull())
+                check.problem(QStringLiteral("%1: question %2 has no document").arg(id).arg(question));
+            seen.insert(question);
+        }
+        content.paperQuestions.append(record->fields);
+    }
+}
+
+// One of the three answer tables: every question of the paper table, in paper order.
+QHash<QString, QStringList> CheckAnswerTable(Checker& check, const ModuleContent& content, int id) {
+    QHash<QString, QStringList> fields;
+    const RecordFile table = check.table(id);
+    if (!table.present) return fields;
+    check.checkFenced(id, table);
+    QStringList expected;
+    for (const QStringList& questions : content.paperQuestions) expected += questions;
+    qsizetype position = 0;
+    for (const RecordLine& record : table.records) {
+        if (position < expected.size() && record.key == expected[position]) {
+            fields.insert(record.key, record.fields);
+            ++position;
+        } else {
+            check.problem(QStringLiteral("%1: record %2 is not the next question of the paper table").arg(id).arg(record.key));
+            return fields;
+        }
+    }
+    if (position < expected.size())
+        check.problem(QStringLiteral("%1: question %2 and %3 later ones are missing")
+                          .arg(id)
+                          .arg(expected[position])
+                          .arg(expected.size() - position - 1));
+    return fields;
+}
+
+void CheckAnswerTables(Checker& check, ModuleContent& content) {
+    const int m = content.module;
+    content.keys = CheckAnswerTable(check, content, AnswerKeyId(m));
+    content.kinds = CheckAnswerTable(check, content, AnswerKindTableId(m));
+    content.marks = CheckAnswerTable(check, content, MarksTableId(m));
+    static const QSet<QString> knownKinds = {"N", "Q", "T", "F", "R", "X", "L", "G", "M"};
+    static const QRegularExpression positive(QStringLiteral("^[1-9][0-9]*$"));
+    for (int index = 1; index <= content.paperQuestions.size(); ++index) {
+        int parts = 0;
+        for (const QString& question : content.paperQuestions[index - 1]) {
+            const QStringList keys = content.keys.value(question);
+            const QStringList kinds = content.kinds.value(question);
+            const QStringList marks = content.marks.value(question);
+            if (!content.keys.contains(question) || !content.kinds.contains(question) || !content.marks.contains(question))
+                continue;  // already reported as missing
+            if (keys.isEmpty()) check.problem(QStringLiteral("question %1 has no answer part").arg(question));
+            if (kinds.size() != keys.size() || marks.size() != keys.size())
+                check.problem(QStringLiteral("question %1: %2 keys, %3 kinds, %4 marks")
+                                  .arg(question)
+                                  .arg(keys.size())
+                                  .arg(kinds.size())
+                                  .arg(marks.size()));
+            for (const QString& key : keys) {
+                if (key.trimmed().isEmpty()) check.problem(QStringLiteral("question %1 has an empty key").arg(question));
+            }
+            for (const QString& kind : kinds) {
+                if (!knownKinds.contains(kind))
+                    check.problem(QStringLiteral("question %1: unknown kind '%2'").arg(question, kind));
+            }
+            for (const QString& mark : marks) {
+                if (!positive.match(mark).hasMatch())
+                    check.problem(QStringLiteral("question %1: marks '%2' is not a positive whole number").arg(question, mark));
+            }
+            parts += static_cast<int>(keys.size());
+        }
+        if (parts > kMaxPartsPerPaper)
+            check.problem(QStringLiteral("paper %1 has %2 parts, more than %3").arg(100 + index).arg(parts).arg(kMaxPartsPerPaper));
+    }
+}
+
+int PartsOfPaper(const ModuleContent& content, int index) {
+    int parts = 0;
+    for (const QString& question : content.paperQuestions.value(index - 1))
+        parts += static_cast<int>(content.keys.value(question).size());
+    return parts;
+}
+
+void CheckTemplates(Checker& check, const ModuleContent& content) {
+    const int m = content.module;
+    const QByteArray crlf = "\r\n";
+    QByteArray marks = "..." + crlf;
+    for (const char* key : {"FSE", "SSE", "LTM", "CDD"}) marks += '#' + QByteArray(key) + '#' + QByteArray(content.paperCount, '>') + crlf;
+    for (const char* key : {"FST", "SST"}) marks += '#' + QByteArray(key) + '#' + QByteArray(">0").repeated(content.paperCount) + crlf;
+    marks += "...";
+    QByteArray perPaper = "..." + crlf;
+    for (int index = 1; index <= content.paperCount; ++index)
+        perPaper += '#' + QByteArray::number(100 + index) + '#' + QByteArray(PartsOfPaper(content, index), '>') + crlf;
+    perPaper += "...";
+
+    const QList<std::pair<int, QByteArray>> expected = {
+        {ResultsTemplateId(m, 1), marks},   {ResultsTemplateId(m, 2), perPaper}, {ResultsTemplateId(m, 3), perPaper},
+        {ResultsTemplateId(m, 4), perPaper}, {ResultsTemplateId(m, 5), perPaper}, {ResultsTemplateId(m, 6), "#TRD#"},
+    };
+    for (const auto& [id, bytes] : expected) {
+        const QByteArray actual = check.bytes(id);
+        if (actual.isNull())
+            check.problem(QStringLiteral("%1: missing").arg(id));
+        else if (actual != bytes)
+            check.problem(QStringLiteral("%1: does not match the papers' part counts (%2 bytes, expected %3)")
+                              .arg(id)
+                              .arg(actual.size())
+                              .arg(bytes.size()));
+    }
+}
+
+void CheckGraphics(Checker& check) {
+    QList<int> missing;
+    for (int id : GraphicIds()) {
+        if (check.bytes(id).isNull()) missing.append(id);
+    }
+    // The skin pictures come as one set; a partial set means a picture went astray.
+    if (!missing.isEmpty() && missing.size() != GraphicIds().size())
+        check.problem(QStringLiteral("%1 of the skin pictures are missing, the first %2").arg(missing.size()).arg(missing.first()));
+}
+
+ModuleContent ReadAndCheck(Checker& check) {
+    ModuleContent content;
+    CheckCatalogue(check, content);
+    if (content.module == 0) return content;
+    CheckPaperTable(check, content);
+    CheckAnswerTables(check, content);
+    CheckTemplates(check, content);
+    CheckGraphics(check);
+    return content;
+}
+
+void Expect(QStringList& problems, bool condition, const QString& text) {
+    if (!condition) problems.append(text);
+}
+
+}  // namespace
+
+PackageReader PackageFolderReader(const QString& folder) {
+    return [folder](int id) -> QByteArray {
+        QFile file(QStringLiteral("%1/%2").arg(folder).arg(id));
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        QByteArray bytes = file.readAll();
+        if (bytes.isNull()) bytes = QByteArray("");
+        return bytes;
+    };
+}
+
+PackageReader EmbeddedPackageReader() {
+    return [](int id) -> QByteArray {
+        if (!ResourceExists(id)) return {};
+        QByteArray bytes = ResourceBytes(id);
+        if (bytes.isNull()) bytes = QByteArray("");
+        return bytes;
+    };
+}
+
+QStringList CheckPackageRules(const PackageReader& read) {
+    Checker check(read);
+    ReadAndCheck(check);
+    return check.problems;
+}
+
+QStringList CheckCourseFigures(const PackageReader& read) {
+    Checker check(read);
+    const ModuleContent content = ReadAndCheck(check);
+    QStringList problems;
+    const RecordFile catalogue = ParseRecords(read(kCatalogueId));
+    auto field = [&](const char* key) {
+        const RecordLine* record = catalogue.find(QLatin1String(key));
+        return record != nullptr ? record->fields.join('>') : QString();
+    };
+    Expect(problems, field("NME") == QLatin1String("Home Maths Quiz"), QStringLiteral("NME is not \"Home Maths Quiz\""));
+    Expect(problems, field("COD") == QLatin1String("HM"), QStringLiteral("COD is not \"HM\""));
+    Expect(problems, field("LAH").isEmpty() && field("LCH").isEmpty() && field("LBH") == QLatin1String("Practice"),
+           QStringLiteral("the only module label must be LBH \"Practice\""));
+    Expect(problems, field("TT2") == QLatin1String("10") && field("TP2") == QLatin1String("50"),
+           QStringLiteral("TT2 must be 10 and TP2 50"));
+    Expect(problems,
+           field("TN2") == QLatin1String("Whole Numbers>Decimals>Fractions>Area and Perimeter>Volume>Geometry>"
+                                         "Percentage>Ratio and Proportions>Rate and Speed>Algebra"),
+           QStringLiteral("TN2 does not name the ten topics in order"));
+    if (content.module != 2 || content.paperQuestions.size() != 50) {
+        problems.append(QStringLiteral("the course must have module 2 with 50 papers"));
+        return problems;
+    }
+
+    static const QMap<int, int> partsOf = {{110, 34}, {115, 36}, {120, 40}, {122, 36}, {124, 37}, {125, 33}, {126, 32},
+                                           {128, 46}, {129, 41}, {131, 33}, {135, 46}, {141, 37}, {145, 50}};
+    int questions = 0;
+    QMap<int, int> questionsByPartCount;
+    QMap<QString, int> kinds;
+    int twelves = 0;
+    bool trailingSpace = false;
+    for (int index = 1; index <= 50; ++index) {
+        const int paper = 100 + index;
+        const QStringList& ids = content.paperQuestions[index - 1];
+        questions += static_cast<int>(ids.size());
+        Expect(problems, ids.size() == (paper <= 145 ? 30 : 12),
+               QStringLiteral("paper %1 holds %2 questions").arg(paper).arg(ids.size()));
+        const int expectedParts = paper >= 146 ? 12 : partsOf.value(paper, 30);
+        Expect(problems, PartsOfPaper(content, index) == expectedParts,
+               QStringLiteral("paper %1 has %2 parts, not %3").arg(paper).arg(PartsOfPaper(content, index)).arg(expectedParts));
+        int total = 0;
+        for (const QString& id : ids) {
+            ++questionsByPartCount[static_cast<int>(content.keys.value(id).size())];
+            for (const QString& kind : content.kinds.value(id)) ++kinds[kind];
+            for (const QString& mark : content.marks.value(id)) {
+                const int value = mark.toInt();
+                total += value;
+                if (value == 12) ++twelves;
+                else Expect(problems, value >= 1 && value <= 3, QStringLiteral("question %1 has a part worth %2").arg(id, mark));
+            }
+            for (const QString& key : content.keys.value(id)) trailingSpace = trailingSpace || key.endsWith(' ');
+        }
+        Expect(problems, total >= 12 && total <= 79, QStringLiteral("paper %1 totals %2 marks").arg(paper).arg(total));
+        if (paper == 101) Expect(problems, total == 66, QStringLiteral("paper 101 totals %1, not 66").arg(total));
+        if (paper == 145) Expect(problems, total == 79, QStringLiteral("paper 145 totals %1, not 79").arg(total));
+        if (paper == 146) Expect(problems, total == 24, QStringLiteral("paper 146 totals %1, not 24").arg(total));
+    }
+    Expect(problems, questions == 1410, QStringLiteral("%1 questions, not 1410").arg(questions));
+    Expect(problems, questionsByPartCount.value(1) == 1309 && questionsByPartCount.value(2) == 92 &&
+                         questionsByPartCount.value(3) == 8 && questionsByPartCount.value(4) == 1 &&
+                         questionsByPartCount.size() == 4,
+           QStringLiteral("questions by part count are not 1309, 92, 8 and 1"));
+    const QMap<QString, int> expectedKinds = {{"N", 1137}, {"Q", 241}, {"T", 49}, {"F", 36}, {"R", 35}, {"X", 23}};
+    Expect(problems, kinds == expectedKinds, QStringLiteral("the kind counts are not N 1137, Q 241, T 49, F 36, R 35, X 23"));
+    Expect(problems, twelves == 1, QStringLiteral("%1 parts are worth 12, not one").arg(twelves));
+    Expect(problems, trailingSpace, QStringLiteral("no key is stored with a trailing space"));
+    const QStringList& first = content.paperQuestions[0];
+    Expect(problems, first.value(0) == QLatin1String("22032") && first.value(first.size() - 1) == QLatin1String("22091"),
+           QStringLiteral("paper 101 must run from 22032 to 22091"));
+    Expect(problems, content.keys.value(QStringLiteral("20134")) == QStringList({"25", "1 1/3"}),
+           QStringLiteral("question 20134 must have the keys 25 and 1 1/3"));
+    Expect(problems, read(ResultsTemplateId(2, 1)).size() == 450, QStringLiteral("the marks template is not 450 bytes"));
+    for (int k = 2; k <= 5; ++k)
+        Expect(problems, read(ResultsTemplateId(2, k)).size() == 1879, QStringLiteral("template %1 is not 1879 bytes").arg(ResultsTemplateId(2, k)));
+    Expect(problems, read(ResultsTemplateId(2, 6)) == "#TRD#", QStringLiteral("the trend template is not #TRD#"));
+    return check.problems + problems;
+}

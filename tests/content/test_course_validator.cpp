@@ -1,0 +1,90 @@
+#include "content/course_validator.h"
+
+#include "content/extract_resource.h"
+#include "content/resource_ids.h"
+
+#include <QHash>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The embedded package with some resources replaced.
+PackageReader Altered(const QHash<int, QByteArray>& changes) {
+    const PackageReader base = EmbeddedPackageReader();
+    return [base, changes](int id) { return changes.contains(id) ? changes.value(id) : base(id); };
+}
+
+QByteArray Bytes(int id) { return ResourceBytes(id); }
+
+bool Mentions(const QStringList& problems, const QString& text) {
+    for (const QString& problem : problems) {
+        if (problem.contains(text)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(CourseValidator, BuiltPackageKeepsEveryRule) {
+    EXPECT_EQ(CheckPackageRules(EmbeddedPackageReader()), QStringList());
+    EXPECT_EQ(CheckPackageRules(PackageFolderReader(HM_PACKAGE_DIR)), QStringList());
+}
+
+TEST(CourseValidator, BuiltPackageHasTheFullCourseFigures) {
+    if (!Bytes(PaperTableId(2)).contains("#150#")) GTEST_SKIP() << "the package holds a smaller course";
+    EXPECT_EQ(CheckCourseFigures(EmbeddedPackageReader()), QStringList());
+}
+
+TEST(CourseValidator, FindsBrokenTables) {
+    const QByteArray kinds = Bytes(AnswerKindTableId(2));
+    const QByteArray marks = Bytes(MarksTableId(2));
+    const QByteArray keys = Bytes(AnswerKeyId(2));
+    ASSERT_TRUE(keys.contains("#22032#>"));
+
+    // An unknown kind letter and marks that are not positive whole numbers.
+    QByteArray badKinds = kinds;
+    badKinds.replace("#22032#>N", "#22032#>Z");
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{AnswerKindTableId(2), badKinds}})), "unknown kind 'Z'"));
+    QByteArray zeroMarks = marks;
+    const qsizetype at = zeroMarks.indexOf("#22032#>") + 8;
+    zeroMarks[at] = '0';
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{MarksTableId(2), zeroMarks}})), "22032: marks '0'"));
+
+    // A question missing from one table and a part more in another.
+    const qsizetype start = keys.indexOf("#22032#");
+    const qsizetype end = keys.indexOf("\r\n", start) + 2;
+    QByteArray missing = keys;
+    missing.remove(start, end - start);
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{AnswerKeyId(2), missing}})), "is not the next question"));
+    QByteArray extraPart = kinds;
+    extraPart.replace("#22032#>N", "#22032#>N>N");
+    const QStringList extra = CheckPackageRules(Altered({{AnswerKindTableId(2), extraPart}}));
+    EXPECT_TRUE(Mentions(extra, "question 22032: 1 keys, 2 kinds, 1 marks"));
+
+    // Questions listed out of paper order.
+    QByteArray swapped = keys;
+    const QByteArray firstLine = keys.mid(start, end - start);
+    swapped.remove(start, end - start);
+    const qsizetype secondEnd = swapped.indexOf("\r\n", start) + 2;
+    swapped.insert(secondEnd, firstLine);
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{AnswerKeyId(2), swapped}})), "is not the next question"));
+}
+
+TEST(CourseValidator, FindsTemplatesAndCataloguesThatDoNotMatch) {
+    QByteArray perPaper = Bytes(ResultsTemplateId(2, 3));
+    perPaper.replace("#101#>", "#101#>>");
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{ResultsTemplateId(2, 3), perPaper}})), "30123"));
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{ResultsTemplateId(2, 6), "#TRD#\r\n"}})), "30126"));
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{ResultsTemplateId(2, 1), QByteArray()}})), "30121: missing"));
+
+    QByteArray catalogue = Bytes(kCatalogueId);
+    ASSERT_TRUE(catalogue.endsWith("..."));
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{kCatalogueId, catalogue + "\r\n"}})), "last line"));
+    QByteArray noDashes = catalogue;
+    noDashes.replace("-", "");
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{kCatalogueId, noDashes}})), "dashes"));
+
+    // A question document gone from the package.
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{22032, QByteArray()}})), "22032 has no document"));
+}
