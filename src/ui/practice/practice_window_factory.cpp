@@ -1,0 +1,17 @@
+#include "ui/practice/practice_window_factory.h"
+
+#include "ui/main/contents_channel.h"
+#include "ui/main/popup.h"
+#include "ui/practice/practice_window.h"
+
+PracticeWindowFactory MakePracticeWindowFactory() {
+    return [](ContentsChannel& contents, int take) -> PracticeWindowHandle* {
+        auto* window = new PracticeWindow(contents, take);
+        if (window->LoadPractice()) return window;
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete window;
+        PopupNotice(contents, contents.contentsWindow(), QStringLiteral("Vantora"),
+                    QStringLiteral("This paper cannot be opened."));
+        return nullptr;
+    };
+}
