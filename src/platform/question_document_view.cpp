@@ -62,6 +62,8 @@ void QuestionDocumentView::keyPressEvent(QKeyEvent* event) {
 void QuestionDocumentView::mousePressEvent(QMouseEvent* event) {
     emit mouseDown(static_cast<int>(event->button()));
     QTextBrowser::mousePressEvent(event);
+    // The press belongs to the document even where nothing in it reacts.
+    event->accept();
 }
 
 void QuestionDocumentView::contextMenuEvent(QContextMenuEvent* event) { event->accept(); }
