@@ -90,6 +90,12 @@ void SkinnedWindow::loadFramePictures() {
     setPicture(piece(Piece::Bot), QStringLiteral("border_bot.bmp"));
 }
 
+void SkinnedWindow::loadSkin() {
+    loadFramePictures();
+    applyTopPictures();
+    relayout();
+}
+
 void SkinnedWindow::setTitleText(const QString& text) {
     m_title->setText(text);
     setWindowTitle(text);

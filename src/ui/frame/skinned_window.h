@@ -53,6 +53,10 @@ public:
     QLabel* piece(Piece which) const;
     CaptionDrag* captionDrag() const { return m_drag; }
 
+    // (Re)reads every frame picture from the graphics folder, for a window made before the
+    // pictures were written out.
+    void loadSkin();
+
     // Lays out frame, title strip and content and re-applies the outline. Runs on every resize.
     void relayout();
     // The area inside the frame: below the top pieces, between the edges, above the bottom.

@@ -1,0 +1,24 @@
+// hmquiz: a maths practice program. Everything starts with the main window.
+#include <QApplication>
+
+#include "platform/program_folder.h"
+#include "ui/main/contents.h"
+#ifdef HM_HAVE_PRACTICE_UI
+#include "ui/practice/practice_window_factory.h"
+#endif
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("hmquiz"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+
+    PracticeWindowFactory factory;
+#ifdef HM_HAVE_PRACTICE_UI
+    factory = MakePracticeWindowFactory();
+#endif
+    Contents contents(ProgramFolder(), factory);
+    contents.startUp();
+    contents.show();
+    contents.activateWindow();
+    return app.exec();
+}
