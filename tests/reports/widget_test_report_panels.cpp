@@ -28,10 +28,10 @@ struct ReportBody {
         auto panel = [&](const char* name) {
             auto* w = new QWidget(body.get());
             w->setObjectName(QString::fromLatin1(name));
-            w->setGeometry(0, 20, 401, 317);
+            w->setGeometry(0, 22, 401, 311);
             w->setAutoFillBackground(true);
             QPalette p = w->palette();
-            p.setColor(QPalette::Window, QColor(246, 236, 246));
+            p.setColor(QPalette::Window, Qt::white);
             w->setPalette(p);
             return w;
         };

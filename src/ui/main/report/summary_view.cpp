@@ -25,7 +25,7 @@ constexpr SummaryRow kRows[] = {
 
 constexpr double kTop = 480, kPitch = 540, kRowHeight = 300;
 constexpr double kCaptionLeft = 240, kCaptionWidth = 2760;
-constexpr double kValueLeft = 3120, kValueWidth = 2760;
+constexpr double kValueLeft = 3360, kValueWidth = 2520;
 
 QLabel* MakeLabel(QWidget* panel, const char* name, const QString& text, const QRect& geometry,
                   bool bold, const QColor& colour) {

@@ -42,8 +42,8 @@ protected:
 // Keeps the plot at its design size where the panel allows, shrinking it where it does not.
 class TrendLayout : public QObject {
 public:
-    TrendLayout(QWidget* panel, QWidget* scale, QWidget* plot, QWidget* caption)
-        : QObject(panel), panel_(panel), scale_(scale), plot_(plot), caption_(caption) {
+    TrendLayout(QWidget* panel, QWidget* frame, QWidget* scale, QWidget* plot, QWidget* caption)
+        : QObject(panel), panel_(panel), frame_(frame), scale_(scale), plot_(plot), caption_(caption) {
         panel->installEventFilter(this);
         place();
     }
@@ -63,13 +63,14 @@ public:
         const int left = std::max(margin, (panel_->width() - scaleWidth - width) / 2 + scaleWidth);
         const int top = margin;
         plot_->setGeometry(left, top, width, height);
+        frame_->setGeometry(plot_->geometry().adjusted(-1, -1, 1, 1));
         scale_->setGeometry(left - scaleWidth, top - overhang, scaleWidth, height + 2 * overhang);
         caption_->setGeometry(left, top + height + 2, width, captionHeight);
     }
 
 private:
     QWidget* panel_;
-    QPointer<QWidget> scale_, plot_, caption_;
+    QPointer<QWidget> frame_, scale_, plot_, caption_;
 };
 
 }  // namespace
@@ -116,6 +117,13 @@ void TrendPlotWidget::paintEvent(QPaintEvent*) {
 
 void BuildTrendView(QWidget* panel) {
     if (!panel || panel->findChild<TrendPlotWidget*>(QStringLiteral("RC3TrendPlot"))) return;
+    // A thin edge around the white area, which would otherwise melt into a white panel.
+    auto* frame = new QWidget(panel);
+    frame->setObjectName(QStringLiteral("RC3TrendFrame"));
+    frame->setAutoFillBackground(true);
+    QPalette framePalette = frame->palette();
+    framePalette.setColor(QPalette::Window, QColor(176, 176, 176));
+    frame->setPalette(framePalette);
     auto* scale = new TrendScale(panel);
     scale->setObjectName(QStringLiteral("RC3TrendScale"));
     scale->setFont(report_style::Font(7));
@@ -127,7 +135,8 @@ void BuildTrendView(QWidget* panel) {
     QPalette palette = caption->palette();
     palette.setColor(QPalette::WindowText, report_style::kCaptionText);
     caption->setPalette(palette);
-    new TrendLayout(panel, scale, plot, caption);
+    new TrendLayout(panel, frame, scale, plot, caption);
+    frame->show();
     scale->show();
     plot->show();
     caption->show();
