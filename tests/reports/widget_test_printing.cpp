@@ -13,7 +13,12 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QApplication>
+#include <QComboBox>
+#include <QPrintDialog>
 #include <QThread>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -97,9 +102,7 @@ public:
                 return fail(QStringLiteral("cupsd is not answering: ") + QString::fromLocal8Bit(cupsd_.readAll()));
             QThread::msleep(100);
         }
-        run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), kQueue, QStringLiteral("-E"), QStringLiteral("-v"),
-                                        QStringLiteral("file://") + outputPath(), QStringLiteral("-P"),
-                                        path("pdf-queue.ppd")});
+        addQueue(kQueue);
         run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kQueue});
         if (!run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains(kQueue.toLatin1()))
             return fail(QStringLiteral("the queue was not created"));
@@ -115,14 +118,23 @@ public:
     }
 
     QString socket() const { return socket_; }
-    QString outputPath() const { return path("out/job.pdf"); }
+    // Each queue prints into its own file.
+    QString outputPath(const QString& queue = kQueue) const {
+        return QDir(root_).filePath(QStringLiteral("out/") + queue + QStringLiteral(".pdf"));
+    }
 
-    // Waits until the scheduler has no job left and the device file has content.
-    bool waitForJob() {
+    void addQueue(const QString& queue) {
+        run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                                        QStringLiteral("file://") + outputPath(queue), QStringLiteral("-P"),
+                                        path("pdf-queue.ppd")});
+    }
+
+    // Waits until the scheduler has no job left and the queue's file has content.
+    bool waitForJob(const QString& queue = kQueue) {
         const QDeadlineTimer deadline(60000);
         while (!deadline.hasExpired()) {
             if (run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty() &&
-                QFileInfo(outputPath()).size() > 0)
+                QFileInfo(outputPath(queue)).size() > 0)
                 return true;
             QThread::msleep(200);
         }
@@ -155,15 +167,50 @@ private:
     QProcess cupsd_;
 };
 
+// Runs `act` on the modal dialog as soon as one is open.
+void WhenModal(const std::function<void(QWidget*)>& act) {
+    auto* poll = new QTimer;
+    poll->setInterval(50);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        }
+    });
+    poll->start();
+}
+
 }  // namespace
 
-TEST(Printing, PrintResultsPutsTheTableOnTheDefaultPrinter) {
-    if (!QFileInfo(kCupsd).isExecutable()) GTEST_SKIP() << "cupsd is not installed";
-    ASSERT_TRUE(HavePdfToText());
-    PrivateCups cups;
-    ASSERT_TRUE(cups.start()) << qPrintable(cups.error);
-    qputenv("CUPS_SERVER", cups.socket().toLocal8Bit());
+// One scheduler for the whole suite: the CUPS client library keeps the first server it talks to.
+class Printing : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!QFileInfo(kCupsd).isExecutable()) return;
+        cups_ = new PrivateCups;
+        if (cups_->start()) qputenv("CUPS_SERVER", cups_->socket().toLocal8Bit());
+    }
+    static void TearDownTestSuite() {
+        delete cups_;
+        cups_ = nullptr;
+    }
+    void SetUp() override {
+        if (!cups_) GTEST_SKIP() << "cupsd is not installed";
+        ASSERT_TRUE(cups_->error.isEmpty()) << qPrintable(cups_->error);
+        ASSERT_TRUE(HavePdfToText());
+        ChoosePrinter(QString());
+    }
+    void TearDown() override { ChoosePrinter(QString()); }
+
+    static PrivateCups* cups_;
+};
+PrivateCups* Printing::cups_ = nullptr;
+
+TEST_F(Printing, PrintResultsPutsTheTableOnTheDefaultPrinter) {
+    PrivateCups& cups = *cups_;
     ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), kQueue);
+    QFile::remove(cups.outputPath());
 
     FakeContents contents;
     PrintResults(contents, SampleModule(QString()));
@@ -173,4 +220,41 @@ TEST(Printing, PrintResultsPutsTheTableOnTheDefaultPrinter) {
     const QString shots = qEnvironmentVariable("HM_REPORT_SHOTS");
     if (!shots.isEmpty() && QDir().mkpath(shots))
         QFile::copy(cups.outputPath(), QDir(shots).filePath(QStringLiteral("printed_job.pdf")));
+}
+
+TEST_F(Printing, SetupChoosesThePrinterOfTheNextPrint) {
+    PrivateCups& cups = *cups_;
+    const QString other = QStringLiteral("hmother");
+    cups.addQueue(other);
+    ASSERT_FALSE(QPrinterInfo::printerInfo(other).isNull());
+    QFile::remove(cups.outputPath());
+    // Pick the other queue in the printer dialog and accept it.
+    FakeContents contents;
+    bool picked = false;
+    WhenModal([&](QWidget* dialog) {
+        for (QComboBox* box : dialog->findChildren<QComboBox*>()) {
+            const int index = box->findText(other);
+            if (index >= 0) {
+                box->setCurrentIndex(index);
+                picked = true;
+            }
+        }
+        if (auto* print = qobject_cast<QPrintDialog*>(dialog)) print->accept();
+        else dialog->close();
+    });
+    PrinterSetup(contents);
+    ASSERT_TRUE(picked);
+    EXPECT_EQ(PrinterToUse().printerName(), other);
+
+    PrintResults(contents, SampleModule(QString()));
+    ASSERT_TRUE(cups.waitForJob(other)) << qPrintable(cups.log());
+    ExpectResultsTable(PdfText(cups.outputPath(other)), 10);
+    EXPECT_FALSE(QFileInfo::exists(cups.outputPath()));  // nothing went to the default queue
+
+    // Cancelling the dialog keeps the choice; a chosen printer that disappears gives way to the default.
+    WhenModal([](QWidget* dialog) { dialog->close(); });
+    PrinterSetup(contents);
+    EXPECT_EQ(PrinterToUse().printerName(), other);
+    ChoosePrinter(QStringLiteral("no-such-queue"));
+    EXPECT_EQ(PrinterToUse().printerName(), kQueue);
 }
