@@ -189,7 +189,7 @@ void PracticeSession::SetCurrentQuestion(int question) {
 }
 
 bool PracticeSession::SaveAnswers() {
-    if (isMarked()) return false;
+    if (isMarked()) return true;
     return ReplaceRecordAndSave(state_.answersLines, state_.answers, state_.paperIndex,
                                 state_.paperNumber, state_.inputs.paperCount, AnswersPath());
 }

@@ -115,7 +115,8 @@ public:
     void SetCurrentQuestion(int question);
 
     // Rewrites the paper's record of this attempt's answers file. False when the file could
-    // not be written (the old file stays whole) or the paper is already marked.
+    // not be written (the old file stays whole). A marked paper has nothing to save: true,
+    // and nothing is written.
     bool SaveAnswers();
 
     // Checks every part, scores, and writes answers, results, marks and (first attempt) trend
