@@ -19,19 +19,39 @@ class LineCursor {
     explicit LineCursor(const QByteArray& bytes) : bytes_(bytes) {}
 
     bool next(QByteArrayView& line) {
-        const qsizetype size = bytes_.size();
-        if (pos_ >= size) return false;
+        if (pos_ >= bytes_.size()) return false;
+        takeLine(pos_, line);
+        return true;
+    }
+
+    // Continues to the first line holding `pattern`; without one, the rest of the file is
+    // consumed. Searching the bytes at once is much faster than testing line by line.
+    bool seek(const QByteArray& pattern, QByteArrayView& line) {
+        const qsizetype hit =
+            pattern.contains('\r') || pattern.contains('\n') ? -1 : bytes_.indexOf(pattern, pos_);
+        if (hit < 0) {
+            pos_ = bytes_.size();
+            return false;
+        }
         const char* data = bytes_.constData();
-        qsizetype end = pos_;
-        while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
-        line = QByteArrayView(data + pos_, end - pos_);
-        pos_ = end;
-        if (pos_ < size && data[pos_] == '\r') ++pos_;
-        if (pos_ < size && data[pos_] == '\n') ++pos_;
+        qsizetype start = hit;
+        while (start > pos_ && data[start - 1] != '\r' && data[start - 1] != '\n') --start;
+        takeLine(start, line);
         return true;
     }
 
   private:
+    void takeLine(qsizetype start, QByteArrayView& line) {
+        const qsizetype size = bytes_.size();
+        const char* data = bytes_.constData();
+        qsizetype end = start;
+        while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
+        line = QByteArrayView(data + start, end - start);
+        pos_ = end;
+        if (pos_ < size && data[pos_] == '\r') ++pos_;
+        if (pos_ < size && data[pos_] == '\n') ++pos_;
+    }
+
     const QByteArray& bytes_;
     qsizetype pos_ = 0;
 };
@@ -51,10 +71,7 @@ QByteArray KeyPattern(const QString& key) {
 // then the cursor has consumed the rest of the file.
 QByteArray NextRecordLine(LineCursor& cursor, const QByteArray& pattern) {
     QByteArrayView line;
-    while (cursor.next(line)) {
-        if (line.contains(pattern)) return line.toByteArray();
-    }
-    return {};
+    return cursor.seek(pattern, line) ? line.toByteArray() : QByteArray();
 }
 
 QByteArray FindLineBytes(const QString& path, const QString& key) {
