@@ -133,14 +133,19 @@ struct Box {
         }
     }
 
-    QRgb Mean() const {
+    // The box's colour: a colour that covers most of the box keeps its exact value (a picture's
+    // ground must stay the surface colour), otherwise the weighted mean.
+    QRgb Representative() const {
         double r = 0, g = 0, b = 0, n = 0;
+        Weighted top = colours.first();
         for (const Weighted& w : colours) {
             r += qRed(w.colour) * double(w.count);
             g += qGreen(w.colour) * double(w.count);
             b += qBlue(w.colour) * double(w.count);
             n += double(w.count);
+            if (w.count > top.count) top = w;
         }
+        if (double(top.count) * 2 >= n) return top.colour;
         return qRgb(qRound(r / n), qRound(g / n), qRound(b / n));
     }
 };
@@ -196,7 +201,7 @@ QImage ReduceColours(const QImage& source, int maxColours) {
     }
 
     QList<QRgb> palette;
-    for (const Box& box : boxes) palette.append(box.Mean());
+    for (const Box& box : boxes) palette.append(box.Representative());
     QHash<QRgb, QRgb> nearest;
     QImage out = image;
     for (int y = 0; y < out.height(); ++y) {

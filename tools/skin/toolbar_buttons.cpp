@@ -19,17 +19,18 @@ void Home(QPainter& p) {
     roof.moveTo(3, 14);
     roof.lineTo(14, 4);
     roof.lineTo(25, 14);
-    QPainterPath body;
-    body.addRect(QRectF(7, 12.5, 14, 12));
+    // The chimney stands behind the roof line.
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRed);
+    p.drawRect(QRectF(18, 4.5, 3, 5));
     p.setPen(InkPen());
     p.setBrush(Qt::white);
-    p.drawPath(body);
+    p.drawRect(QRectF(7, 12.5, 14, 12));
     p.setBrush(kBlueBottom);
     p.drawRoundedRect(QRectF(12, 17, 5, 7.5), 1, 1);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kRed, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(roof);
-    p.fillRect(QRectF(18.5, 5, 3, 5), kRed);
 }
 
 void Sheet(QPainter& p, const QRectF& r) {

@@ -53,6 +53,13 @@ TEST(ColourReduction, ManyColoursBecomeAFaithfulPaletteAndFewStayExact) {
     p.end();
     EXPECT_EQ(ReduceColours(few), few);
 
+    // A ground that covers most of the picture keeps its exact colour through the reduction.
+    QImage grounded = rich;
+    QPainter g(&grounded);
+    g.fillRect(0, 0, 120, 80, QColor(244, 245, 235));
+    g.end();
+    EXPECT_EQ(ReduceColours(grounded).pixel(0, 0), qRgb(244, 245, 235));
+
     QImage single(3, 3, QImage::Format_RGB32);
     single.fill(Qt::white);
     EXPECT_EQ(ReduceColours(single, 1), single);

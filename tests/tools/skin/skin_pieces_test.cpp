@@ -12,9 +12,11 @@
 
 namespace {
 
+// The picture as a window sees it: decoded from the bytes of its file.
 QImage Picture(const QString& name) {
     for (int id : SkinIds()) {
-        if (SkinFileName(id) == name) return DrawSkinPicture(id).value(0).convertToFormat(QImage::Format_RGB32);
+        if (SkinFileName(id) == name)
+            return QImage::fromData(EncodeSkinPicture(id)).convertToFormat(QImage::Format_RGB32);
     }
     return {};
 }
@@ -161,4 +163,34 @@ TEST(SkinPieces, ButtonStatesAreDistinctAndDisabledLooksDisabled) {
     EXPECT_NE(Picture("loadbutton_off.bmp"), Picture("loadbutton_on.bmp"));
     EXPECT_NE(Picture("button_off.bmp"), Picture("button_on.bmp"));
     EXPECT_NE(Picture("button_on.bmp"), Picture("button_pressed.bmp"));
+}
+
+TEST(SkinPieces, PicturesAreDrawnOnTheSurfaceTheySitOn) {
+    // No transparency in BMP or GIF: a picture's ground must be exactly the colour of the
+    // surface the window puts it on, or it shows as a box.
+    const QRgb chrome = qRgb(244, 245, 235);
+    const QRgb white = qRgb(255, 255, 255);
+    const QList<QPair<QString, QRgb>> grounds = {
+        {"home_off.bmp", chrome},        {"save_disabled.bmp", chrome}, {"back_on.bmp", chrome},
+        {"close_pressed.bmp", chrome},   {"tabs_back_off.bmp", chrome}, {"tabs_front_on.bmp", chrome},
+        {"statusgrabber.bmp", chrome},   {"Handle.bmp", chrome},        {"pen.bmp", chrome},
+        {"info_mark.gif", chrome},       {"instruction.gif", chrome},   {"bullet.bmp", white},
+        {"loadbutton_off.bmp", white},   {"loadbutton_on.bmp", white},  {"Logo.gif", white},
+    };
+    for (const auto& [name, ground] : grounds) {
+        const QImage image = Picture(name);
+        ASSERT_FALSE(image.isNull()) << name.toStdString();
+        EXPECT_EQ(image.pixel(0, 0), ground) << name.toStdString();
+        EXPECT_EQ(image.pixel(image.width() - 1, 0), ground) << name.toStdString();
+        if (!name.startsWith("tabs_")) {  // a tab's foot is hidden in the strip
+            EXPECT_EQ(image.pixel(0, image.height() - 1), ground) << name.toStdString();
+        }
+    }
+    // The button serves on the chrome (dialog) and on white (Erase view): its corners may only
+    // be a shade between the two.
+    for (const char* name : {"button_off.bmp", "button_on.bmp", "button_pressed.bmp"}) {
+        const QRgb corner = Picture(name).pixel(0, 0);
+        EXPECT_GE(qRed(corner), 244) << name;
+        EXPECT_GE(qBlue(corner), 235) << name;
+    }
 }
