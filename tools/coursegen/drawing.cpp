@@ -1,0 +1,184 @@
+#include "drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+const char* kFill = "#dbeafe";
+const char* kShade = "#fde68a";
+constexpr double kPi = 3.14159265358979323846;
+
+int ri(double v) { return static_cast<int>(std::lround(v)); }
+
+std::pair<int, int> polar(int cx, int cy, double r, double degrees)
+{
+    const double t = degrees * kPi / 180.0;
+    return {ri(cx + r * std::cos(t)), ri(cy - r * std::sin(t))};
+}
+
+double fitScale(double w, double h, double maxW, double maxH) { return std::min(maxW / w, maxH / h); }
+} // namespace
+
+std::string deg(int d) { return std::to_string(d) + "\xC2\xB0"; }
+
+void drawRectangle(Figure& f, int w, int h, const std::string& wLabel, const std::string& hLabel)
+{
+    const double s = fitScale(w, h, 190, 140);
+    const int pw = std::max(30, ri(w * s));
+    const int ph = std::max(24, ri(h * s));
+    const int x = 40 + (190 - pw) / 2;
+    const int y = 15 + (140 - ph) / 2;
+    f.rect(x, y, pw, ph, kFill);
+    f.text(x + pw / 2, y + ph + 14, 'c', wLabel);
+    f.text(x + pw + 8, y + ph / 2, 'l', hLabel);
+}
+
+void drawLShape(Figure& f, int w, int h, int cw, int ch, const std::string& unit)
+{
+    const double s = fitScale(w, h, 190, 140);
+    const int x0 = 50;
+    const int y0 = 20;
+    auto X = [&](int v) { return x0 + ri(v * s); };
+    auto Y = [&](int v) { return y0 + ri(v * s); };
+    f.poly({{X(0), Y(0)}, {X(w - cw), Y(0)}, {X(w - cw), Y(ch)}, {X(w), Y(ch)}, {X(w), Y(h)}, {X(0), Y(h)}}, kFill);
+    f.text((X(0) + X(w)) / 2, Y(h) + 14, 'c', std::to_string(w) + " " + unit);
+    f.text(X(0) - 6, (Y(0) + Y(h)) / 2, 'r', std::to_string(h) + " " + unit);
+    f.text((X(0) + X(w - cw)) / 2, Y(0) - 10, 'c', std::to_string(w - cw) + " " + unit);
+    f.text(X(w) + 6, (Y(ch) + Y(h)) / 2, 'l', std::to_string(h - ch) + " " + unit);
+}
+
+void drawTriangle(Figure& f, int b, int h, const std::string& unit)
+{
+    const double s = fitScale(b, h, 200, 140);
+    const int pb = ri(b * s);
+    const int ph = std::max(30, ri(h * s));
+    const int x0 = 40 + (200 - pb) / 2;
+    const int yb = 165;
+    const int ax = x0 + pb * 2 / 5;
+    const int ay = yb - ph;
+    f.poly({{x0, yb}, {x0 + pb, yb}, {ax, ay}}, kFill);
+    f.line(ax, ay, ax, yb, true);
+    f.line(ax, yb - 10, ax + 10, yb - 10);
+    f.line(ax + 10, yb - 10, ax + 10, yb);
+    f.text(x0 + pb / 2, yb + 14, 'c', std::to_string(b) + " " + unit);
+    f.text(ax + 6, (ay + yb) / 2, 'l', std::to_string(h) + " " + unit);
+}
+
+void drawCuboid(Figure& f, int l, int w, int h, const std::string& unit)
+{
+    const double s = fitScale(l + w * 0.5, h + w * 0.4, 180, 130);
+    const int pl = std::max(30, ri(l * s));
+    const int ph = std::max(25, ri(h * s));
+    const int dx = std::max(15, ri(w * s * 0.5));
+    const int dy = std::max(10, ri(w * s * 0.4));
+    const int x = 50;
+    const int y = 20 + dy;
+    f.poly({{x, y}, {x + dx, y - dy}, {x + pl + dx, y - dy}, {x + pl, y}}, "#bfdbfe");
+    f.poly({{x + pl, y}, {x + pl + dx, y - dy}, {x + pl + dx, y + ph - dy}, {x + pl, y + ph}}, "#93c5fd");
+    f.rect(x, y, pl, ph, kFill);
+    f.text(x + pl / 2, y + ph + 14, 'c', std::to_string(l) + " " + unit);
+    f.text(x - 6, y + ph / 2, 'r', std::to_string(h) + " " + unit);
+    f.text(x + pl + dx / 2 + 8, y + ph - dy / 2 + 4, 'l', std::to_string(w) + " " + unit);
+}
+
+void drawAnglesOnLine(Figure& f, const std::vector<int>& angles, const std::vector<std::string>& labels)
+{
+    const int cx = 150;
+    const int cy = 150;
+    f.line(20, cy, 280, cy, false, true);
+    int at = 0;
+    for (std::size_t i = 0; i < angles.size(); ++i) {
+        if (i > 0) {
+            const auto [x, y] = polar(cx, cy, 120, at);
+            f.line(cx, cy, x, y, false, true);
+        }
+        f.arc(cx, cy, 22 + 6 * static_cast<int>(i % 2), at, angles[i]);
+        const double mid = at + angles[i] / 2.0;
+        const auto [lx, ly] = polar(cx, cy, angles[i] < 30 ? 70 : 50, mid);
+        f.text(lx, ly, 'c', labels[i]);
+        at += angles[i];
+    }
+}
+
+void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles, const std::vector<std::string>& labels)
+{
+    const int cx = 150;
+    const int cy = 100;
+    int at = 20;
+    for (std::size_t i = 0; i < angles.size(); ++i) {
+        const auto [x, y] = polar(cx, cy, 90, at);
+        f.line(cx, cy, x, y, false, true);
+        f.arc(cx, cy, 18 + 5 * static_cast<int>(i % 2), at, angles[i]);
+        const auto [lx, ly] = polar(cx, cy, angles[i] < 40 ? 65 : 48, at + angles[i] / 2.0);
+        f.text(lx, ly, 'c', labels[i]);
+        at += angles[i];
+    }
+}
+
+void drawTriangleAngles(Figure& f, int a, int b, const std::string& la, const std::string& lb, const std::string& lc)
+{
+    const double ta = std::tan(a * kPi / 180.0);
+    const double tb = std::tan(b * kPi / 180.0);
+    double base = 220;
+    double px = base * tb / (ta + tb);
+    double py = px * ta;
+    if (py > 150) {
+        base *= 150 / py;
+        px = base * tb / (ta + tb);
+        py = px * ta;
+    }
+    const int x0 = ri(150 - base / 2);
+    const int yb = 175;
+    const int ax = x0 + ri(px);
+    const int ay = yb - ri(py);
+    f.poly({{x0, yb}, {x0 + ri(base), yb}, {ax, ay}}, kFill);
+    f.text(x0 - 8, yb - 8, 'r', "A");
+    f.text(x0 + ri(base) + 8, yb - 8, 'l', "B");
+    f.text(ax, ay - 10, 'c', "C");
+    const auto pa = polar(x0, yb, 38, a / 2.0);
+    const auto pb = polar(x0 + ri(base), yb, 38, 180 - b / 2.0);
+    const int c = 180 - a - b;
+    const double bis = 180 + a + c / 2.0; // from C along the bisector, into the triangle
+    const auto pc = polar(ax, ay, 34, bis);
+    f.text(pa.first, pa.second, 'c', la);
+    f.text(pb.first, pb.second, 'c', lb);
+    f.text(pc.first, pc.second, 'c', lc);
+}
+
+void drawCompass(Figure& f)
+{
+    const int cx = 150;
+    const int cy = 100;
+    f.circle(cx, cy, 62, "#f1f5f9");
+    f.line(cx, cy - 70, cx, cy + 70, false, true);
+    f.line(cx - 70, cy, cx + 70, cy, false, true);
+    const double d = 62 / std::sqrt(2.0);
+    f.line(ri(cx - d), ri(cy - d), ri(cx + d), ri(cy + d), true);
+    f.line(ri(cx - d), ri(cy + d), ri(cx + d), ri(cy - d), true);
+    const char* points[] = {"E", "NE", "N", "NW", "W", "SW", "S", "SE"};
+    for (int i = 0; i < 8; ++i) {
+        const auto [x, y] = polar(cx, cy, 84, i * 45.0);
+        f.text(x, y, 'c', points[i]);
+    }
+}
+
+void drawCuboidNet(Figure& f, int l, int w, int h, const std::string& unit)
+{
+    const double s = fitScale(2.0 * (l + w), w * 2.0 + h, 215, 150);
+    const int L = std::max(20, ri(l * s));
+    const int W = std::max(14, ri(w * s));
+    const int H = std::max(14, ri(h * s));
+    const int x = 25 + W;
+    const int y = 25 + W;
+    f.rect(x - W, y, W, H, kShade);
+    f.rect(x, y, L, H, kFill);
+    f.rect(x + L, y, W, H, kShade);
+    f.rect(x + L + W, y, L, H, kFill);
+    f.rect(x, y - W, L, W, "#bbf7d0");
+    f.rect(x, y + H, L, W, "#bbf7d0");
+    f.text(x + L / 2, y - W - 10, 'c', std::to_string(l) + " " + unit);
+    f.text(x - 4, y - W / 2, 'r', std::to_string(w) + " " + unit);
+    f.text(x + 2 * L + W + 5, y + H / 2, 'l', std::to_string(h) + " " + unit);
+}

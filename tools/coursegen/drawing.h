@@ -1,0 +1,28 @@
+#pragma once
+// Pictures the families share. Every picture fits in 300 x 200 pixels.
+
+#include "question.h"
+
+#include <string>
+
+// A rectangle with its width labelled below and its height on the right.
+void drawRectangle(Figure& f, int w, int h, const std::string& wLabel, const std::string& hLabel);
+// An L-shape: a w x h rectangle with a cw x ch notch cut from its top-right corner.
+void drawLShape(Figure& f, int w, int h, int cw, int ch, const std::string& unit);
+// A triangle with base b and perpendicular height h, apex at fraction `apex` of the base.
+void drawTriangle(Figure& f, int b, int h, const std::string& unit);
+// A cuboid drawn in oblique projection with its three edges labelled.
+void drawCuboid(Figure& f, int l, int w, int h, const std::string& unit);
+// A straight line with rays from one point; angles in degrees between the rays (sum 180),
+// labels for each angle in order from the right.
+void drawAnglesOnLine(Figure& f, const std::vector<int>& angles, const std::vector<std::string>& labels);
+// Rays from one point, angles in degrees summing to 360, labelled in order anticlockwise.
+void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles, const std::vector<std::string>& labels);
+// A triangle with given base angles (degrees), labelled at A (left), B (right), C (top).
+void drawTriangleAngles(Figure& f, int a, int b, const std::string& la, const std::string& lb, const std::string& lc);
+// The eight-point compass rose.
+void drawCompass(Figure& f);
+// The net of an l x w x h cuboid (cross shape) with its lengths labelled.
+void drawCuboidNet(Figure& f, int l, int w, int h, const std::string& unit);
+
+std::string deg(int d); // "65°" in the file's UTF-8

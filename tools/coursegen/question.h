@@ -1,0 +1,86 @@
+#pragma once
+// One generated question: its family and parameters, its HTML, its pictures and answer parts.
+
+#include "fraction.h"
+#include "rng.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+struct Part {
+    char kind = 'N';
+    std::string key;
+    int marks = 1;
+};
+
+// A picture described by the drawing primitives of course/FORMAT.md.
+struct Figure {
+    std::string name;
+    int width = 0;
+    int height = 0;
+    std::vector<std::string> ops;
+
+    void line(int x1, int y1, int x2, int y2, bool dash = false, bool thick = false);
+    void poly(const std::vector<std::pair<int, int>>& pts, const std::string& fill = "", bool dash = false);
+    void rect(int x, int y, int w, int h, const std::string& fill = "");
+    void circle(int cx, int cy, int r, const std::string& fill = "");
+    void arc(int cx, int cy, int r, int startDeg, int spanDeg);
+    void text(int x, int y, char align, const std::string& s);
+    void colour(const std::string& rgb);
+};
+
+struct Question {
+    std::string family;
+    std::vector<std::pair<std::string, std::string>> params;
+    std::string html;
+    std::vector<Figure> figures;
+    std::vector<Part> parts;
+    int level = 1; // natural marks of a one-part question
+};
+
+// Builds a question in reading order: paragraphs, pictures, answer lines, parts.
+class QB {
+public:
+    QB(std::string family, int level);
+
+    QB& param(const std::string& name, const std::string& value);
+    QB& param(const std::string& name, std::int64_t value) { return param(name, std::to_string(value)); }
+    QB& param(const std::string& name, int value) { return param(name, std::to_string(value)); }
+    QB& param(const std::string& name, const char* value) { return param(name, std::string(value)); }
+    QB& paramFrac(const std::string& name, const Frac& value) { return param(name, value.text()); }
+    QB& paramDec(const std::string& name, const Frac& value) { return param(name, value.dec()); }
+
+    QB& p(const std::string& html);
+    QB& raw(const std::string& html);
+    QB& note(const std::string& html);
+    QB& answer(const std::string& units = "");
+    // Adds a picture and the <img> that shows it; returns the figure to draw on.
+    Figure& figure(int width, int height, const std::string& alt);
+    QB& part(char kind, const std::string& key);
+
+    // (a), (b), ... sub-questions: each item is its HTML and the units of its answer line.
+    QB& subparts(const std::vector<std::pair<std::string, std::string>>& items);
+
+    // A one-part question answered by a number, typed (kind N) or chosen from four (kind Q).
+    QB& number(Rng& r, char kind, const Frac& answer, const std::string& units, std::vector<Frac> wrong);
+    // A one-part question answered by a word or text, typed (kind T) or chosen from four (Q).
+    QB& choice(Rng& r, const std::string& right, std::vector<std::string> wrong);
+
+    Question done() { return std::move(q_); }
+
+private:
+    Question q_;
+};
+
+// Number as the learner would read it: exact decimal with thousands kept plain.
+std::string num(const Frac& v);
+// Money with two decimals.
+std::string money(const Frac& v);
+// Fractions in running text are written 3/4 and 2 1/3, the form the learner types.
+std::string fracHtml(const Frac& v);
+std::string mixedHtml(const Frac& v);
+
+// People in word problems.
+const std::vector<std::string>& names();
+std::pair<std::string, std::string> twoNames(Rng& r);
