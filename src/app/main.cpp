@@ -1,5 +1,6 @@
 // hmquiz: a maths practice program. Everything starts with the main window.
 #include <QApplication>
+#include <QTimer>
 
 #include "platform/program_folder.h"
 #include "ui/main/contents.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     Contents contents(ProgramFolder(), factory);
     contents.startUp();
     contents.show();
-    contents.activateWindow();
+    // Without a window manager nobody else gives the new window the focus.
+    QTimer::singleShot(50, &contents, [&contents] { contents.activateWindow(); });
     return app.exec();
 }

@@ -39,8 +39,9 @@ FrmPopUp::FrmPopUp(const QString& graphicsFolder, QWidget* parent)
 
     m_info = new QLabel(this);
     m_info->setObjectName(QStringLiteral("ImgInfo"));
-    m_info->setPixmap(picture(QStringLiteral("info_mark.gif")));
-    if (m_info->pixmap().isNull()) m_info->resize(SizeTw(480, 405));
+    const QPixmap info = picture(QStringLiteral("info_mark.gif"));
+    m_info->setPixmap(info);
+    m_info->resize(info.isNull() ? SizeTw(480, 405) : info.size());
 
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("lblMessage"));

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The main window in a real X server, as a new learner meets it: first start in an empty data
+# folder, a topic, the Help tab, "Trash", a drag of the title strip, and the close button.
+# Arguments: the hmquiz program, the build folder.
+set -euo pipefail
+hmquiz=$1
+build=$2
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+display=""
+for n in $(seq 71 140); do
+  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
+done
+[ -n "$display" ] || fail "no free X display"
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+export XDG_DATA_HOME="$work/data"
+"$hmquiz" >"$work/out.log" 2>&1 &
+app_pid=$!
+
+window=""
+for _ in $(seq 150); do
+  window=$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | head -1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || fail "the main window did not appear"
+sleep 0.5
+
+folder="$XDG_DATA_HOME/hmquiz"
+pictures=$(find "$folder/Graphics" -type f | wc -l)
+[ "$pictures" -eq 89 ] || fail "Graphics holds $pictures pictures, not 89"
+[ ! -e "$folder/temptext30000.txt" ] || fail "temptext30000.txt was left behind"
+k=1
+for name in marks first second fresults sresults trend; do
+  cmp -s "$folder/${name}2HM.txt" "$build/package/3012$k" || fail "${name}2HM.txt differs from its template"
+  k=$((k + 1))
+done
+
+# Window-relative spots of the controls (the layout is fixed in pixels at 1x).
+eval "$(xdotool getwindowgeometry --shell "$window")"
+x0=$X; y0=$Y
+click() { xdotool mousemove $((x0 + $1)) $((y0 + $2)) click 1; sleep 0.3; }
+
+click 60 191    # Topic1
+click 142 107   # Tab04, "Help"
+click 94 52     # ToolBar02, "Trash" on the Help tab
+import -window root "$work/main_window.png"
+cp "$work/main_window.png" "$build/e2e_main_window.png"
+
+# The title strip drags the window, with no window manager to do it.
+xdotool mousemove $((x0 + 200)) $((y0 + 15)) mousedown 1
+sleep 0.2
+xdotool mousemove $((x0 + 260)) $((y0 + 75))
+sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$X" -eq $((x0 + 60)) ] && [ "$Y" -eq $((y0 + 60)) ] || fail "drag moved the window to $X,$Y from $x0,$y0"
+x0=$X; y0=$Y
+
+# The close button at the right of the title strip ends the program.
+width=$WIDTH
+click $((width - 17)) 15
+status=""
+for _ in $(seq 100); do
+  if ! kill -0 "$app_pid" 2>/dev/null; then
+    wait "$app_pid" && status=0 || status=$?
+    break
+  fi
+  sleep 0.1
+done
+app_pid_done=$app_pid
+app_pid=""
+[ -n "$status" ] || { kill "$app_pid_done"; fail "the program did not close"; }
+[ "$status" -eq 0 ] || fail "the program exited with status $status"
+echo "main window: ok"

@@ -1,0 +1,160 @@
+// The skinned frame: pieces from the pictures, active and inactive skins, hover, buttons, drag.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "platform/caption_drag.h"
+#include "platform/picture_cache.h"
+#include "skin_fixture.h"
+#include "ui/frame/skinned_window.h"
+
+QColor ShownColour(const QLabel* label) {
+    const QImage image = label->pixmap().toImage();
+    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+namespace {
+class PracticeLike : public SkinnedWindow {
+public:
+    using SkinnedWindow::SkinnedWindow;
+    int layouts = 0;
+    int closes = 0;
+
+protected:
+    void layoutContent() override { ++layouts; }
+    void closeButtonClicked() override { ++closes; }
+};
+
+SkinnedWindow::Skin PracticeSkin(const QString& folder) {
+    SkinnedWindow::Skin s;
+    s.style = TitleStripStyle::Practice;
+    s.graphicsFolder = folder;
+    s.iconPicture = QStringLiteral("Pencil.ico");  // found whatever its case on disk
+    s.focusFlagName = QStringLiteral("Test1Focus");
+    s.fixedCentreWidth = 30000;
+    return s;
+}
+}  // namespace
+
+TEST(SkinnedWindow, ActiveAndInactiveSkinsSetPicturesTitleColourAndFocusFlag) {
+    SkinFixture skin;
+    ClearPictureCache();
+    PracticeLike w(PracticeSkin(skin.folder()));
+    w.resize(600, 400);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_NE(w.iconImage(), nullptr);
+    EXPECT_FALSE(w.iconImage()->pixmap().isNull());
+
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&w, &activate);
+    EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Test1Focus"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(ShownColour(w.piece(SkinnedWindow::Piece::TopLeft)),
+              SkinFixture::ColourOf(QStringLiteral("border_top_left.bmp")));
+    EXPECT_EQ(ShownColour(w.maximiseButton()), SkinFixture::ColourOf(QStringLiteral("prog_blueoff_max.bmp")));
+    EXPECT_EQ(w.titleLabel()->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&w, &deactivate);
+    EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Test1Focus"))->text(), QStringLiteral("0"));
+    EXPECT_EQ(ShownColour(w.piece(SkinnedWindow::Piece::TopCentre)),
+              SkinFixture::ColourOf(QStringLiteral("border_white_top_center.bmp")));
+    EXPECT_EQ(ShownColour(w.closeButton()), SkinFixture::ColourOf(QStringLiteral("prog_white_close.bmp")));
+    EXPECT_EQ(w.titleLabel()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+
+    // An inactive window keeps its inactive pictures under the mouse.
+    const QPoint overClose = w.closeButton()->mapToGlobal(QPoint(3, 3));
+    w.hoverTitleButtons(overClose);
+    EXPECT_EQ(ShownColour(w.closeButton()), SkinFixture::ColourOf(QStringLiteral("prog_white_close.bmp")));
+
+    QCoreApplication::sendEvent(&w, &activate);
+    w.hoverTitleButtons(overClose);
+    EXPECT_EQ(ShownColour(w.closeButton()), SkinFixture::ColourOf(QStringLiteral("prog_blue_close.bmp")));
+    EXPECT_EQ(ShownColour(w.minimiseButton()), SkinFixture::ColourOf(QStringLiteral("prog_blueoff_min.bmp")));
+    // The right and bottom edges of a button are outside it.
+    const QRect close = w.closeButton()->geometry();
+    w.hoverTitleButtons(w.mapToGlobal(QPoint(close.right() + 1, close.top())));
+    EXPECT_EQ(ShownColour(w.closeButton()), SkinFixture::ColourOf(QStringLiteral("prog_blueoff_close.bmp")));
+}
+
+TEST(SkinnedWindow, LayoutFollowsEveryResizeAndClipsTheOutline) {
+    SkinFixture skin;
+    ClearPictureCache();
+    PracticeLike w(PracticeSkin(skin.folder()));
+    w.resize(600, 400);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const int before = w.layouts;
+    w.resize(900, 500);
+    QCoreApplication::processEvents();
+    EXPECT_GT(w.layouts, before);
+    EXPECT_EQ(w.closeButton()->geometry().right() + 1, 900 - 5);
+    EXPECT_EQ(w.piece(SkinnedWindow::Piece::BotRight)->geometry(), QRect(896, 496, 4, 4));
+    EXPECT_EQ(w.piece(SkinnedWindow::Piece::TopCentre)->width(), 30000);
+    EXPECT_FALSE(w.mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(w.mask().contains(QPoint(450, 250)));
+    EXPECT_EQ(w.innerArea(), QRect(4, 30, 892, 466));
+}
+
+TEST(SkinnedWindow, TitleButtonsCloseMinimiseAndMaximise) {
+    SkinFixture skin;
+    ClearPictureCache();
+    PracticeLike w(PracticeSkin(skin.folder()));
+    w.resize(600, 400);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+
+    QTest::mouseClick(w.closeButton(), Qt::LeftButton);
+    EXPECT_EQ(w.closes, 1);
+    // A press that ends outside the button is no click.
+    QTest::mousePress(w.closeButton(), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseRelease(w.closeButton(), Qt::LeftButton, {}, QPoint(60, 2));
+    EXPECT_EQ(w.closes, 1);
+
+    QTest::mouseClick(w.maximiseButton(), Qt::LeftButton);
+    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(ShownColour(w.maximiseButton()).isValid(), true);
+    QTest::mouseClick(w.maximiseButton(), Qt::LeftButton);
+    EXPECT_FALSE(w.windowState() & Qt::WindowMaximized);
+
+    w.setWindowState(Qt::WindowMinimized);
+    QTest::mouseClick(w.maximiseButton(), Qt::LeftButton);
+    EXPECT_FALSE(w.windowState() & Qt::WindowMaximized);  // nothing while minimised
+}
+
+TEST(CaptionDrag, TitleStripMovesTheWindowWithTheMouseUntilRelease) {
+    SkinFixture skin;
+    ClearPictureCache();
+    PracticeLike w(PracticeSkin(skin.folder()));
+    w.resize(600, 400);
+    w.move(100, 100);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const QPoint start = w.pos();
+
+    // The offscreen platform refuses a system move, so the fallback must carry the window.
+    QWidget* handle = w.piece(SkinnedWindow::Piece::TopCentre);
+    const QPoint grab(20, 10);
+    QTest::mousePress(handle, Qt::LeftButton, {}, grab);
+    EXPECT_TRUE(w.captionDrag()->followingMouse());
+    QMouseEvent move(QEvent::MouseMove, QPointF(grab), QPointF(handle->mapToGlobal(grab) + QPoint(40, 25)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &move);
+    EXPECT_EQ(w.pos(), start + QPoint(40, 25));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, grab);
+    EXPECT_FALSE(w.captionDrag()->followingMouse());
+
+    // After the release the mouse no longer carries the window.
+    const QPoint after = w.pos();
+    QMouseEvent stray(QEvent::MouseMove, QPointF(grab), QPointF(handle->mapToGlobal(grab) + QPoint(90, 90)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &stray);
+    EXPECT_EQ(w.pos(), after);
+
+    // Any button starts the drag, and the title label is a handle as well.
+    QTest::mousePress(w.titleLabel(), Qt::RightButton, {}, QPoint(2, 2));
+    EXPECT_TRUE(w.captionDrag()->followingMouse());
+    QTest::mouseRelease(w.titleLabel(), Qt::RightButton, {}, QPoint(2, 2));
+}

@@ -1,0 +1,416 @@
+// The main window started from the embedded course, in a fresh program folder per test.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "content/extract_resource.h"
+#include "content/resource_ids.h"
+#include "records/record_file.h"
+#include "results/results_files.h"
+#include "ui/main/contents.h"
+#include "ui/main/navigation.h"
+#include "ui/main/picture_button.h"
+
+namespace {
+
+QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Stands in for a practice window: records what the main window asks of it.
+class FakePractice : public QWidget, public PracticeWindowHandle {
+public:
+    FakePractice(ContentsChannel& contents, QStringList& log) : m_contents(contents), m_log(log) {
+        m_paper = contents.field(QStringLiteral("PaperNum"));
+        setAttribute(Qt::WA_DeleteOnClose);
+    }
+    QWidget* widget() override { return this; }
+    void unloadWithoutAsking() override {
+        m_log << QStringLiteral("unload ") + m_paper;
+        closeAndRefresh();
+    }
+    // What the window does when it closes on its own.
+    void closeAndRefresh() {
+        close();
+        m_contents.RefreshContents();
+    }
+
+private:
+    ContentsChannel& m_contents;
+    QStringList& m_log;
+    QString m_paper;
+};
+
+class ContentsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        m_folder = m_dir.path() + QStringLiteral("/hmquiz");
+        QDir().mkpath(m_folder);
+    }
+
+    std::unique_ptr<Contents> start(bool answerYes = false) {
+        auto factory = [this](ContentsChannel& c, int take) -> PracticeWindowHandle* {
+            m_log << QStringLiteral("open %1 %2").arg(c.field(QStringLiteral("PaperNum"))).arg(take);
+            m_last = new FakePractice(c, m_log);
+            return m_last;
+        };
+        auto contents = std::make_unique<Contents>(m_folder, factory);
+        contents->setNoticeSink([this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
+        contents->setQuestionSink([this, answerYes](const QString& t, const QString& m) {
+            m_messages << t + ": " + m;
+            return answerYes;
+        });
+        contents->setWarningSink([this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
+        contents->startUp();
+        contents->show();
+        QCoreApplication::processEvents();
+        return contents;
+    }
+
+    template <typename T = QWidget>
+    static T* child(Contents& c, const QString& name) {
+        T* w = c.findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    static QString text(Contents& c, const QString& name) { return child<QLabel>(c, name)->text(); }
+
+    QString resultsPath(ResultsFile file) const {
+        return ResultsFilePath(m_folder, file, 2, QStringLiteral("HM"));
+    }
+
+    // Rewrites the marks file with the given first and second scores from paper 1 on.
+    void writeScores(const Contents& c, const QStringList& first, const QStringList& second) {
+        const int n = c.catalogue().module(2).paperCount;
+        MarksRecords marks;
+        for (int i = 0; i < n; ++i) {
+            marks.fse << first.value(i);
+            marks.sse << second.value(i);
+            marks.ltm << QString();
+            marks.cdd << QString();
+            marks.fst << (first.value(i).isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+            marks.sst << (second.value(i).isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+        }
+        ASSERT_TRUE(WriteMarksFile(marks, n, resultsPath(ResultsFile::Marks)));
+    }
+
+    void expectTemplates() {
+        for (ResultsFile file : kAllResultsFiles) {
+            EXPECT_EQ(Bytes(resultsPath(file)), ResourceBytes(ResultsTemplateId(2, int(file))))
+                << ResultsFileName(file, 2, QStringLiteral("HM")).toStdString();
+        }
+    }
+
+    QTemporaryDir m_dir;
+    QString m_folder;
+    QStringList m_log;
+    QStringList m_messages;
+    FakePractice* m_last = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) {
+    auto c = start();
+    EXPECT_EQ(QDir(m_folder + QStringLiteral("/Graphics")).entryList(QDir::Files).size(),
+              GraphicIds().size());
+    EXPECT_FALSE(QFile::exists(m_folder + QStringLiteral("/temptext30000.txt")));
+    expectTemplates();
+
+    const CourseModule& module = c->catalogue().module(2);
+    ASSERT_TRUE(module.exists());
+    EXPECT_FALSE(c->catalogue().module(1).exists());
+    EXPECT_EQ(c->field(QStringLiteral("LChose")), QStringLiteral("2"));
+    EXPECT_EQ(c->field(QStringLiteral("txtTabPos")), QStringLiteral("2"));
+    EXPECT_EQ(c->field(QStringLiteral("txtToolBarPos")), QStringLiteral("1"));
+    EXPECT_EQ(c->field(QStringLiteral("TopicCount")), QStringLiteral("1"));
+    EXPECT_EQ(c->field(QStringLiteral("lblCOD")), QStringLiteral("HM"));
+    EXPECT_EQ(c->field(QStringLiteral("TtPapersCon")), QString::number(module.paperCount));
+    EXPECT_EQ(c->field(QStringLiteral("SubH1")), module.topicNames.value(0));
+    EXPECT_EQ(c->field(QStringLiteral("ContentsFocus")).size(), 1);
+    EXPECT_EQ(c->windowTitle(), c->catalogue().title);
+    EXPECT_EQ(text(*c, QStringLiteral("Title")), c->catalogue().title);
+    EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
+
+    // Captions and tooltips of the tabs.
+    EXPECT_EQ(text(*c, QStringLiteral("Tab02lbl")), module.label);
+    EXPECT_EQ(child(*c, QStringLiteral("Tab02"))->toolTip(),
+              QStringLiteral("Load ") + module.label + QStringLiteral(" Module"));
+    EXPECT_EQ(child(*c, QStringLiteral("Tab02lbl"))->toolTip(), child(*c, QStringLiteral("Tab02"))->toolTip());
+    EXPECT_EQ(text(*c, QStringLiteral("Tab04lbl")), QStringLiteral("Help"));
+    EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->toolTip(), QStringLiteral("Help"));
+
+    // Tab placement with module 2 alone.
+    QWidget* tab1 = child(*c, QStringLiteral("Tab01"));
+    QWidget* tab2 = child(*c, QStringLiteral("Tab02"));
+    QWidget* tab3 = child(*c, QStringLiteral("Tab03"));
+    QWidget* tab4 = child(*c, QStringLiteral("Tab04"));
+    EXPECT_EQ(tab2->x(), 2);
+    EXPECT_EQ(tab1->x(), -tab1->width());
+    EXPECT_EQ(tab3->x(), -tab3->width());
+    EXPECT_EQ(tab4->x(), 2 + tab2->width() - 4);
+    EXPECT_EQ(tab4->y() - tab2->y(), 2);  // the active tab stands higher
+
+    auto* timer = c->findChild<QTimer*>(QStringLiteral("Timer1"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 100);
+
+    // Topic 1 is highlighted; topics past the module's count are hidden with their bullets.
+    auto* topic1 = child<QLabel>(*c, QStringLiteral("Topic1"));
+    EXPECT_TRUE(topic1->autoFillBackground());
+    EXPECT_EQ(topic1->palette().color(QPalette::Window), QColor(128, 128, 128));
+    for (int i = 1; i <= 10; ++i) {
+        const bool shown = i <= module.topicCount;
+        EXPECT_EQ(!child(*c, QStringLiteral("Topic%1").arg(i))->isHidden(), shown) << i;
+        EXPECT_EQ(!child(*c, QStringLiteral("Bullet%1").arg(i))->isHidden(), shown) << i;
+        if (shown) {
+            EXPECT_EQ(text(*c, QStringLiteral("Topic%1").arg(i)), module.topicNames.value(i - 1));
+        }
+    }
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(ContentsTest, ScoresDecideTheTryAgainButtonsAndARestartRewritesNothing) {
+    { auto first = start(); writeScores(*first, {"99", "99.5", "100", "", "0"}, {"75"}); }
+    QMap<QString, QDateTime> stamps;
+    QMap<QString, QByteArray> bytes;
+    for (ResultsFile file : kAllResultsFiles) {
+        stamps[resultsPath(file)] = QFileInfo(resultsPath(file)).lastModified();
+        bytes[resultsPath(file)] = Bytes(resultsPath(file));
+    }
+    auto c = start();
+    for (auto it = stamps.cbegin(); it != stamps.cend(); ++it) {
+        EXPECT_EQ(QFileInfo(it.key()).lastModified(), it.value()) << it.key().toStdString();
+        EXPECT_EQ(Bytes(it.key()), bytes[it.key()]);
+    }
+
+    const bool expectedTryAgain[5] = {true, false, false, false, true};
+    const int column = 336;  // the "%" column, 5040 twips into the view
+    for (int j = 1; j <= 5; ++j) {
+        EXPECT_FALSE(child(*c, QStringLiteral("P%1a").arg(j))->isHidden()) << j;
+        EXPECT_EQ(!child(*c, QStringLiteral("P%1b").arg(j))->isHidden(), expectedTryAgain[j - 1]) << j;
+        QWidget* score = child(*c, QStringLiteral("MSA%1").arg(j));
+        if (j == 4) {
+            EXPECT_EQ(score->x(), column);  // nothing to show: at the column's edge
+        } else {
+            EXPECT_EQ(score->x() + score->width(), column - 1) << j;  // 20 twips before it
+        }
+    }
+    EXPECT_EQ(text(*c, QStringLiteral("MSA2")), QStringLiteral("99.5"));
+    EXPECT_EQ(text(*c, QStringLiteral("MSB1")), QStringLiteral("75"));
+    QWidget* second = child(*c, QStringLiteral("MSB1"));
+    EXPECT_EQ(second->x() + second->width(), column - 1);
+    EXPECT_EQ(child(*c, QStringLiteral("MSB2"))->x(), column);
+    EXPECT_FALSE(child(*c, QStringLiteral("Percent1a"))->isHidden());
+}
+
+TEST_F(ContentsTest, TopicThreeShowsItsPapersAndTheRefreshStaysOnTheLearnersTopic) {
+    auto c = start();
+    const CourseModule& module = c->catalogue().module(2);
+    if (module.topicCount < 6) GTEST_SKIP() << "the course in this build has fewer than 6 topics";
+
+    QTest::mouseClick(child(*c, QStringLiteral("Topic3")), Qt::LeftButton);
+    EXPECT_EQ(c->field(QStringLiteral("TopicCount")), QStringLiteral("11"));
+    EXPECT_EQ(c->field(QStringLiteral("SubH1")), QStringLiteral("Fractions"));
+    QTest::mouseClick(child(*c, QStringLiteral("P1a")), Qt::LeftButton);
+    EXPECT_EQ(c->field(QStringLiteral("PaperNum")), QStringLiteral("111"));
+    QTest::mouseClick(child(*c, QStringLiteral("P5a")), Qt::LeftButton);
+    EXPECT_EQ(c->field(QStringLiteral("PaperNum")), QStringLiteral("115"));
+
+    c->selectTopic(6);
+    QTest::mouseClick(child(*c, QStringLiteral("P3a")), Qt::LeftButton);
+    EXPECT_EQ(c->field(QStringLiteral("PaperNum")), QStringLiteral("128"));
+    EXPECT_EQ(c->field(QStringLiteral("TakeNum")), QStringLiteral("1"));
+    QStringList first(50);
+    first[27] = QStringLiteral("75");
+    writeScores(*c, first, {});
+    ASSERT_NE(m_last, nullptr);
+    m_last->closeAndRefresh();
+
+    EXPECT_EQ(c->field(QStringLiteral("TopicCount")), QStringLiteral("26"));
+    EXPECT_EQ(c->field(QStringLiteral("SubH1")), module.topicNames.value(5));
+    EXPECT_EQ(c->field(QStringLiteral("RefreshLog")), QStringLiteral("off"));
+    EXPECT_EQ(text(*c, QStringLiteral("MSA3")), QStringLiteral("75"));
+    EXPECT_FALSE(child(*c, QStringLiteral("P3b"))->isHidden());
+    EXPECT_EQ(child(*c, QStringLiteral("Topic6"))->palette().color(QPalette::Window), QColor(128, 128, 128));
+    EXPECT_FALSE(child(*c, QStringLiteral("Topic1"))->autoFillBackground());
+}
+
+TEST_F(ContentsTest, OpeningAPaperClosesTheOpenPracticeWindowFirst) {
+    { auto first = start(); writeScores(*first, {"40"}, {}); }
+    auto c = start();
+    QTest::mouseClick(child(*c, QStringLiteral("P1a")), Qt::LeftButton);
+    EXPECT_TRUE(c->practiceWindowOpen());
+    QTest::mouseClick(child(*c, QStringLiteral("P2a")), Qt::LeftButton);
+    QTest::mouseClick(child(*c, QStringLiteral("P1b")), Qt::LeftButton);
+    EXPECT_EQ(m_log, (QStringList{"open 101 1", "unload 101", "open 102 1", "unload 102", "open 101 2"}));
+    EXPECT_EQ(c->field(QStringLiteral("TakeNum")), QStringLiteral("2"));
+
+    // Closing the program unloads the practice window before the main window goes.
+    c->CloseProgram();
+    EXPECT_EQ(m_log.last(), QStringLiteral("unload 101"));
+    EXPECT_FALSE(c->practiceWindowOpen());
+    EXPECT_FALSE(c->isVisible());
+}
+
+TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
+    auto c = start();
+    QWidget* report = child(*c, QStringLiteral("Body_Report"));
+    QWidget* bar1 = child(*c, QStringLiteral("RCBar1"));
+    QWidget* bar2 = child(*c, QStringLiteral("RCBar2"));
+    QWidget* bar3 = child(*c, QStringLiteral("RCBar3"));
+    const int h1 = bar1->height(), h2 = bar2->height(), h3 = bar3->height(), H = report->height();
+
+    QTest::mouseClick(child(*c, QStringLiteral("ToolBar02")), Qt::LeftButton);
+    EXPECT_EQ(c->frontView(), report);
+    EXPECT_EQ(report->pos(), child(*c, QStringLiteral("Body_Home"))->pos());
+    EXPECT_EQ(child(*c, QStringLiteral("RC1Summary"))->geometry(), QRect(0, h1, report->width(), H - h1 - h2 - h3));
+    EXPECT_EQ(bar2->y(), H - h3 - h2);
+
+    QTest::mouseClick(child(*c, QStringLiteral("lblRCBar3")), Qt::LeftButton);
+    EXPECT_EQ(c->field(QStringLiteral("txtReportPos")), QStringLiteral("3"));
+    EXPECT_EQ(bar3->y(), h1 + h2);
+    EXPECT_EQ(child(*c, QStringLiteral("RC3Trend"))->y(), h1 + h2 + h3);
+
+    QTest::mouseClick(child(*c, QStringLiteral("lblTB01")), Qt::LeftButton);  // "Home" by its caption
+    EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
+    c->toolbarClick(2);
+    EXPECT_EQ(bar3->y(), h1 + h2);  // the report opens where it was left
+
+    QTest::mouseClick(child(*c, QStringLiteral("Tab02")), Qt::LeftButton);
+    EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
+    EXPECT_EQ(c->field(QStringLiteral("txtReportPos")), QStringLiteral("1"));
+    c->toolbarClick(2);
+    EXPECT_EQ(bar2->y(), H - h3 - h2);
+
+    // The Help tab: About, Trash and Setup; the module stays what it was.
+    QTest::mouseClick(child(*c, QStringLiteral("Tab04lbl")), Qt::LeftButton);
+    EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_About"));
+    EXPECT_EQ(c->field(QStringLiteral("LChose")), QStringLiteral("2"));
+    EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->y() - child(*c, QStringLiteral("Tab02"))->y(), -2);
+    c->hoverPoll(QPoint(-100, -100));
+    EXPECT_EQ(text(*c, QStringLiteral("lblTB01")), QStringLiteral("About"));
+    EXPECT_EQ(text(*c, QStringLiteral("lblTB02")), QStringLiteral("Trash"));
+    EXPECT_TRUE(child(*c, QStringLiteral("ToolBar03"))->isHidden());
+    EXPECT_EQ(child(*c, QStringLiteral("lblTB04"))->toolTip(), QStringLiteral("Printer Setup"));
+    EXPECT_EQ(text(*c, QStringLiteral("lblVersion")), QStringLiteral("Version 2.0"));
+    EXPECT_EQ(text(*c, QStringLiteral("lblPlatform")), PlatformCaption());
+    EXPECT_EQ(text(*c, QStringLiteral("ProgramName")), c->catalogue().title);
+
+    c->toolbarClick(2);
+    EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Trash"));
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash")), Qt::LeftButton);
+    EXPECT_FALSE(child(*c, QStringLiteral("Trashlbl2"))->isHidden());
+    c->toolbarClick(1);
+    EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_About"));
+    c->toolbarClick(2);
+    EXPECT_FALSE(child(*c, QStringLiteral("ButTrash"))->isHidden());  // back to the offer
+    EXPECT_TRUE(child(*c, QStringLiteral("ButTrash_Yes"))->isHidden());
+
+    c->tabClick(2);
+    c->hoverPoll(QPoint(-100, -100));
+    EXPECT_EQ(text(*c, QStringLiteral("lblTB04")), QStringLiteral("Close"));
+    EXPECT_FALSE(child(*c, QStringLiteral("ToolBar03"))->isHidden());
+}
+
+TEST_F(ContentsTest, ToolbarPressShowsThePressedPictureOnlyOverTheSlot) {
+    auto c = start();
+    auto* home = child<PictureButton>(*c, QStringLiteral("ToolBar01"));
+    const QPoint inside = home->mapToGlobal(QPoint(5, 5));
+    const QPoint outside = home->mapToGlobal(QPoint(home->width() + 30, 5));
+    c->toolbarClick(2);  // Report in front, so a click on Home would show
+
+    QTest::mousePress(home, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(c->field(QStringLiteral("txtPressTrack")), QStringLiteral("1"));
+    c->hoverPoll(inside);
+    EXPECT_EQ(home->pictureName(), QStringLiteral("home_pressed.bmp"));
+    c->hoverPoll(outside);
+    EXPECT_EQ(home->pictureName(), QStringLiteral("home_off.bmp"));
+    QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(home->width() + 30, 5));
+    EXPECT_EQ(c->field(QStringLiteral("txtPressTrack")), QStringLiteral("0"));
+    EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Report"));  // no click
+    c->hoverPoll(inside);
+    EXPECT_EQ(home->pictureName(), QStringLiteral("home_on.bmp"));
+
+    auto* tab2 = child<PictureButton>(*c, QStringLiteral("Tab02"));
+    auto* tab4 = child<PictureButton>(*c, QStringLiteral("Tab04"));
+    c->hoverPoll(tab4->mapToGlobal(QPoint(10, 10)));
+    EXPECT_EQ(tab2->pictureName(), QStringLiteral("tabs_front_off.bmp"));
+    EXPECT_EQ(tab4->pictureName(), QStringLiteral("tabs_back_on.bmp"));
+    auto* load = child<PictureButton>(*c, QStringLiteral("P1a"));
+    c->toolbarClick(1);
+    c->hoverPoll(load->mapToGlobal(QPoint(0, 0)));
+    EXPECT_EQ(load->pictureName(), QStringLiteral("loadbutton_on.bmp"));
+}
+
+TEST_F(ContentsTest, EraseAsksInPlaceAndWritesOnlyOnYes) {
+    { auto first = start(); writeScores(*first, {"88.8", "100"}, {"90"}); }
+    auto c = start();
+    const QByteArray marks = Bytes(resultsPath(ResultsFile::Marks));
+    ASSERT_GT(marks.size(), ResourceBytes(ResultsTemplateId(2, 1)).size());
+
+    c->tabClick(4);
+    c->toolbarClick(2);
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrashlbl")), Qt::LeftButton);
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash_No")), Qt::LeftButton);
+    EXPECT_FALSE(child(*c, QStringLiteral("Trashlbl1"))->isHidden());
+    EXPECT_TRUE(child(*c, QStringLiteral("Trashlbl2"))->isHidden());
+    EXPECT_EQ(Bytes(resultsPath(ResultsFile::Marks)), marks);
+
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash")), Qt::LeftButton);
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash_Yeslbl")), Qt::LeftButton);
+    expectTemplates();
+    for (const char* name : {"Trashlbl1", "ButTrash", "Trashlbl2", "ButTrash_Yes", "ButTrash_No"})
+        EXPECT_TRUE(child(*c, QString::fromLatin1(name))->isHidden()) << name;
+    EXPECT_FALSE(child(*c, QStringLiteral("Trashlbl3"))->isHidden());
+
+    // The module tab reloads the erased results.
+    c->tabClick(2);
+    EXPECT_TRUE(text(*c, QStringLiteral("MSA1")).isEmpty());
+    EXPECT_TRUE(c->firstScores().join(QString()).isEmpty());
+}
+
+TEST_F(ContentsTest, TheMakersPageWithoutABrowserSaysSo) {
+    auto c = start();
+    c->openMakersPage();
+    EXPECT_EQ(m_messages, QStringList{QStringLiteral("Browser Not Found: Could not find associated Browser")});
+}
+
+TEST_F(ContentsTest, DamagedResultsAreReportedAndRestoredOnlyWithConsent) {
+    { auto first = start(); }
+    const QString marksPath = resultsPath(ResultsFile::Marks);
+    const QByteArray damaged("#FSE#>77\r\n#SSE#\r\ngarbage\r\n");
+    {
+        QFile f(marksPath);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(damaged);
+    }
+    {
+        auto c = start(false);
+        QTest::qWait(20);
+        ASSERT_EQ(m_messages.size(), 1);
+        EXPECT_TRUE(m_messages[0].contains(QStringLiteral("marks2HM.txt"))) << m_messages[0].toStdString();
+        EXPECT_EQ(Bytes(marksPath), damaged);
+        // It carries on with what it can read.
+        EXPECT_EQ(text(*c, QStringLiteral("MSA1")), QStringLiteral("77"));
+        EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
+    }
+    m_messages.clear();
+    {
+        auto c = start(true);
+        QTest::qWait(20);
+        ASSERT_EQ(m_messages.size(), 1);
+        EXPECT_EQ(Bytes(marksPath), ResourceBytes(ResultsTemplateId(2, 1)));
+        EXPECT_TRUE(text(*c, QStringLiteral("MSA1")).isEmpty());
+    }
+}
