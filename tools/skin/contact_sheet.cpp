@@ -186,6 +186,82 @@ QImage Checkers(const QSize& size) {
     return img;
 }
 
+
+// The other views of the main window, as the pictures dress them.
+QImage ReportViewMock() {
+    QImage img = Canvas(401, 260, Qt::white);
+    QPainter p(&img);
+    Smooth(p);
+    const QImage bar = Pic("bar.bmp");
+    const char* titles[] = {"Overall Results", "Topical Results", "Trend Analysis"};
+    const int tops[] = {0, 22, 238};
+    for (int i = 0; i < 3; ++i) {
+        p.drawImage(0, tops[i], bar);
+        Caption(p, QRectF(8, tops[i], 300, 22), QString::fromLatin1(titles[i]), 12, true,
+                QColor(33, 52, 84), Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    const char* topics[] = {"Whole Numbers", "Decimals", "Fractions", "Area and Perimeter"};
+    const double first[] = {77.5, 100, 45, 0};
+    const double second[] = {90, 0, 62.5, 0};
+    for (int i = 0; i < 4; ++i) {
+        const int y = 56 + 44 * i;
+        Caption(p, QRectF(10, y, 130, 18), QString::fromLatin1(topics[i]), 11, false, Qt::black,
+                Qt::AlignLeft | Qt::AlignVCenter);
+        for (int k = 0; k < 2; ++k) {
+            const QRectF track(140 + 130 * k, y, 120, 18);
+            p.setPen(QColor(200, 206, 214));
+            p.setBrush(Qt::white);
+            p.drawRect(track);
+            const double value = k == 0 ? first[i] : second[i];
+            p.fillRect(QRectF(track.left() + 0.5, track.top() + 0.5, 119 * value / 100, 17.5),
+                       k == 0 ? QColor(255, 192, 255) : QColor(192, 192, 255));
+            if (value > 0)
+                Caption(p, track, QString::number(value) + "%", 11, false, Qt::black);
+        }
+    }
+    return img;
+}
+
+QImage EraseViewMock() {
+    QImage img = Canvas(401, 150, Qt::white);
+    QPainter p(&img);
+    Smooth(p);
+    Caption(p, QRectF(136, 40, 121, 17), QStringLiteral("Are you sure?"), 12, true, Qt::black);
+    p.drawImage(104, 80, Pic("button_on.bmp"));
+    p.drawImage(200, 80, Pic("button_off.bmp"));
+    Caption(p, QRectF(104, 84, 81, 17), QStringLiteral("No"), 11, false, Qt::black);
+    Caption(p, QRectF(200, 84, 81, 17), QStringLiteral("Yes"), 11, false, Qt::black);
+    return img;
+}
+
+QImage AboutViewMock() {
+    QImage img = Canvas(401, 150, Qt::white);
+    QPainter p(&img);
+    Smooth(p);
+    p.drawImage(14, 15, Pic("Logo.gif"));
+    Caption(p, QRectF(150, 30, 240, 24), QStringLiteral("Home Maths Quiz"), 18, true, kBlueDeep,
+            Qt::AlignLeft | Qt::AlignVCenter);
+    Caption(p, QRectF(150, 60, 240, 16), QStringLiteral("Version 2.0"), 12, false, Qt::black,
+            Qt::AlignLeft | Qt::AlignVCenter);
+    Caption(p, QRectF(150, 78, 240, 16), QStringLiteral("For Windows"), 12, false, Qt::black,
+            Qt::AlignLeft | Qt::AlignVCenter);
+    const QImage hand = DrawSkinPicture(87).value(0);
+    Caption(p, QRectF(150, 104, 240, 16), QStringLiteral("www.example.com/eduprog.html"), 12, false,
+            QColor(0, 0, 238), Qt::AlignLeft | Qt::AlignVCenter);
+    p.drawImage(236, 108, hand);
+    return img;
+}
+
+// The marking panel halfway through its animation.
+QImage MarkingPanelMock() {
+    QImage img = Canvas(200, 25, Qt::white);
+    QPainter p(&img);
+    p.drawImage(QRect(0, 0, 200, 25), Pic("bar.bmp"));
+    const QImage cell = Pic("progressbar.bmp");
+    for (int i = 0; i < 9; ++i) p.drawImage(QPointF(3.33 + 13 * i, 3), cell);
+    return img;
+}
+
 }  // namespace
 
 QImage MainWindowMock(bool active) {
@@ -224,7 +300,7 @@ QImage MainWindowMock(bool active) {
 
 QImage ContactSheet() {
     constexpr int kWidth = 1880;
-    constexpr int kMockHeight = 1080;
+    constexpr int kMockHeight = 1340;
     constexpr int kPad = 10;
     struct Cell {
         int id;
@@ -298,7 +374,8 @@ QImage ContactSheet() {
     Caption(p, QRectF(kPad, y, 1800, 20),
             QStringLiteral("Put together: main window active and inactive (1x) and active at 2x "
                            "(smooth, as QT_SCALE_FACTOR=2 shows it); dialog 1x and 2x; practice "
-                           "toolbar while answering and once marked"),
+                           "toolbar while answering and once marked; report, erase and about views; the "
+                           "marking panel at 2x"),
             14, true, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     y += 30;
     p.fillRect(QRect(0, y, kWidth, kMockHeight - 30), kDesk);
@@ -315,5 +392,16 @@ QImage ContactSheet() {
     const QImage answering = PracticeStripMock(false);
     p.drawImage(x3, y3, answering);
     p.drawImage(x3, y3 + answering.height() + 10, PracticeStripMock(true));
+
+    // Report, Erase and About views, and the marking panel (2x).
+    const int y4 = y + 20 + active.height() * 2 + 20;
+    int x4 = kPad;
+    for (const QImage& view : {ReportViewMock(), EraseViewMock(), AboutViewMock()}) {
+        p.drawImage(x4, y4, view);
+        x4 += view.width() + 20;
+    }
+    const QImage marking = MarkingPanelMock();
+    p.drawImage(x4, y4, marking.scaled(marking.size() * 2, Qt::IgnoreAspectRatio,
+                                       Qt::FastTransformation));
     return sheet;
 }

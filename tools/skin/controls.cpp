@@ -118,9 +118,18 @@ QImage BottomBackground(int variant) {
 }
 
 QImage ColumnHead(int column) {
+    // The two heads read as one bar over the white view: its outer top corners are rounded.
     const int w = column == 1 ? 169 : 233;
-    QImage img = Canvas(w, 25, kBlueBottom);
+    QImage img = Canvas(w, 25, kPanel);
     QPainter p(&img);
+    Smooth(p);
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(column == 1 ? 0 : -8, 0, w + 8, 33), 4, 4);
+    p.setClipPath(shape.intersected([&] {
+        QPainterPath r;
+        r.addRect(0, 0, w, 25);
+        return r;
+    }()));
     FillVertical(p, QRectF(0, 0, w, 25), QColor(98, 162, 236), QColor(56, 124, 214));
     p.fillRect(QRectF(0, 0, w, 1), QColor(150, 196, 246));
     p.fillRect(QRectF(0, 24, w, 1), kBlueDeep);
