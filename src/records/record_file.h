@@ -25,8 +25,8 @@ QString FindRecordLine(const QString& path, const QString& key);
 // Everything after "#KEY#>" of a three-character key, or empty text.
 QString ReadRecordText(const QString& path, const QString& key);
 
-// Fields 1..n of a record (three-character key); field n is the rest of the line.
-// Two capacities: kTopicNameCapacity for topic names, kPaperCapacity for marks records.
+// Fields 1..n of a record (three-character key); field n is the rest of the line. Always n
+// entries (none for n < 1); fields the line lacks come back empty. Two capacities: kTopicNameCapacity for topic names, kPaperCapacity for marks records.
 QStringList ReadRecordFields(const QString& path, const QString& key, int n,
                              int capacity = kPaperCapacity);
 
@@ -49,7 +49,10 @@ QStringList ReadFieldsOfKeys(const QString& path, const QStringList& keys);
 
 // Entry `index` (1-based paper index) of `lines` becomes "#KEY#>f1>...>fn" and the file is
 // rewritten from entries 1..count, each with CR LF. Atomic: on failure the old file stays whole
-// and false is returned (the in-memory list is updated either way).
+// and false is returned (the in-memory list is updated either way). An index outside 1..count or
+// a count above kPaperCapacity writes nothing and returns false. Writers drop from a field the
+// characters no field can hold ('>', '#', CR, LF) so a record can never break; a character
+// outside Latin-1 is written as '?'.
 bool ReplaceRecordAndSave(QStringList& lines, const QStringList& fields, int index,
                           const QString& key, int count, const QString& path);
 
@@ -58,7 +61,8 @@ struct MarksRecords {
     QStringList fse, sse, ltm, cdd, fst, sst;
 };
 
-// Rewrites the marks file with #FSE#, #SSE#, #LTM#, #CDD#, #FST#, #SST#, n fields each. Atomic.
+// Rewrites the marks file with #FSE#, #SSE#, #LTM#, #CDD#, #FST#, #SST#, n fields each (missing
+// values are empty). Atomic; n outside 0..kPaperCapacity writes nothing and returns false.
 bool WriteMarksFile(const MarksRecords& marks, int n, const QString& path);
 
 // Replaces the whole file by one record line followed by CR LF (the trend file). Atomic.
