@@ -9,14 +9,14 @@ namespace skin {
 namespace {
 
 // The emblem of the program: a blue tile with the four operation signs.
-void DrawTile(QPainter& p, qreal size, bool detailed) {
+void DrawTile(QPainter& p, qreal size, bool detailed, const QColor& ring) {
     const qreal s = size / 32.0;
     p.save();
     p.scale(s, s);
     QLinearGradient g(0, 0, 0, 32);
     g.setColorAt(0, kBlueTop);
     g.setColorAt(1, kBlueBottom);
-    p.setPen(QPen(kBlueDeep, 1.0 / qMax<qreal>(s, 1) + 0.2));
+    p.setPen(QPen(ring, 1.4 / s));
     p.setBrush(g);
     p.drawRoundedRect(QRectF(1, 1, 30, 30), 7, 7);
     const QPen white(Qt::white, detailed ? 2.4 : 3.2, Qt::SolidLine, Qt::RoundCap);
@@ -139,7 +139,8 @@ void Arrow(QPainter& p, qreal x, qreal y) {
 QList<QImage> ProgramIcon() {
     QList<QImage> images;
     for (int size : {16, 32, 48}) {
-        images.append(IconImage(size, [](QPainter& p, int s) { DrawTile(p, s, s >= 32); }));
+        // A white rim keeps the tile apart from the blue title strip it sits on.
+        images.append(IconImage(size, [](QPainter& p, int s) { DrawTile(p, s, s >= 32, Qt::white); }));
     }
     return images;
 }
@@ -183,7 +184,7 @@ QImage Logo() {
     }
     p.save();
     p.translate(12, 10);
-    DrawTile(p, 96, true);
+    DrawTile(p, 96, true, kBlueDeep);
     p.restore();
     p.save();
     p.translate(70, 66);
