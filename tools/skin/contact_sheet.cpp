@@ -37,7 +37,8 @@ void DrawFrame(QPainter& p, int w, int h, bool active, bool dialog, bool withTop
     const QImage right = Pic("border_" + white + "top_right.bmp");
     if (withTop) {
         p.drawImage(0, 0, left);
-        for (int x = left.width(); x < w - right.width(); x += centre.width()) p.drawImage(x, 0, centre);
+        for (int x = left.width(); x < w - right.width(); x += centre.width())
+            p.drawImage(x, 0, centre);
         p.drawImage(w - right.width(), 0, right);
     }
     const QImage botLeft = dialog ? Pic("Border_bot_left.gif") : Pic("border_left_corners.bmp");
@@ -135,16 +136,17 @@ QImage PracticeStripMock(bool marked) {
 }
 
 void HomeView(QPainter& p, int x0, int y0) {
-    static const char* topics[] = {"Whole Numbers", "Decimals", "Fractions", "Area and Perimeter",
-                                   "Volume", "Geometry", "Percentage", "Ratio and Proportions",
-                                   "Rate and Speed", "Algebra"};
+    static const char* topics[] = {
+        "Whole Numbers",  "Decimals", "Fractions",  "Area and Perimeter",
+        "Volume",         "Geometry", "Percentage", "Ratio and Proportions",
+        "Rate and Speed", "Algebra"};
     p.fillRect(QRect(x0, y0, 401, 377), Qt::white);
     p.drawImage(x0, y0, Pic("columnhead1.bmp"));
     p.drawImage(x0 + 166, y0, Pic("columnhead2.bmp"));
     Caption(p, QRectF(x0 + 8, y0, 150, 25), QStringLiteral("Select a Topic"), 12, true, Qt::white,
             Qt::AlignLeft | Qt::AlignVCenter);
-    Caption(p, QRectF(x0 + 174, y0, 200, 25), QStringLiteral("Select a Paper"), 12, true,
-            Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+    Caption(p, QRectF(x0 + 174, y0, 200, 25), QStringLiteral("Select a Paper"), 12, true, Qt::white,
+            Qt::AlignLeft | Qt::AlignVCenter);
     for (int i = 0; i < 10; ++i) {
         const int top = y0 + 40 + 32 * i;
         p.drawImage(x0 + 8, top + 1, Pic("bullet.bmp"));
@@ -163,7 +165,8 @@ void HomeView(QPainter& p, int x0, int y0) {
             const int y = top + 16 + 16 * row;
             const bool second = row == 1;
             if (!second || (scores[j][0] && QString(scores[j]) != "100"))
-                p.drawImage(x0 + 200, y, Pic(j == 0 && !second ? "loadbutton_on.bmp" : "loadbutton_off.bmp"));
+                p.drawImage(x0 + 200, y,
+                            Pic(j == 0 && !second ? "loadbutton_on.bmp" : "loadbutton_off.bmp"));
             Caption(p, QRectF(x0 + 240, y, 80, 14), second ? "2nd Attempt:" : "1st Attempt:", 11,
                     false, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
             Caption(p, QRectF(x0 + 300, y, 34, 14), second ? "" : scores[j], 11, true, Qt::black,
@@ -182,10 +185,10 @@ QImage Checkers(const QSize& size) {
     QImage img = Canvas(size.width(), size.height(), QColor(236, 236, 236));
     QPainter p(&img);
     for (int y = 0; y < size.height(); y += 8)
-        for (int x = (y / 8 % 2) * 8; x < size.width(); x += 16) p.fillRect(x, y, 8, 8, QColor(210, 210, 210));
+        for (int x = (y / 8 % 2) * 8; x < size.width(); x += 16)
+            p.fillRect(x, y, 8, 8, QColor(210, 210, 210));
     return img;
 }
-
 
 // The other views of the main window, as the pictures dress them.
 QImage ReportViewMock() {
@@ -215,8 +218,7 @@ QImage ReportViewMock() {
             const double value = k == 0 ? first[i] : second[i];
             p.fillRect(QRectF(track.left() + 0.5, track.top() + 0.5, 119 * value / 100, 17.5),
                        k == 0 ? QColor(255, 192, 255) : QColor(192, 192, 255));
-            if (value > 0)
-                Caption(p, track, QString::number(value) + "%", 11, false, Qt::black);
+            if (value > 0) Caption(p, track, QString::number(value) + "%", 11, false, Qt::black);
         }
     }
     return img;
@@ -275,10 +277,13 @@ QImage MainWindowMock(bool active) {
             active ? Qt::white : kGreyText, Qt::AlignLeft | Qt::AlignVCenter);
     const QString set = active ? "blueoff" : "white";
     p.drawImage(w - 26 - 4, 5, Pic("prog_" + set + "_close.bmp"));
-    p.drawImage(w - 26 - 4 - 26 - 2, 5, Pic("prog_" + (active ? QString("blue") : set) + "_min.bmp"));
+    p.drawImage(w - 26 - 4 - 26 - 2, 5,
+                Pic("prog_" + (active ? QString("blue") : set) + "_min.bmp"));
 
-    const char* toolbar[][2] = {{"home_off.bmp", "Home"}, {"report_on.bmp", "Report"},
-                              {"print_off.bmp", "Print"}, {"close_off.bmp", "Close"}};
+    const char* toolbar[][2] = {{"home_off.bmp", "Home"},
+                                {"report_on.bmp", "Report"},
+                                {"print_off.bmp", "Print"},
+                                {"close_off.bmp", "Close"}};
     for (int i = 0; i < 4; ++i) ToolSlot(p, 8 + 52 * i, 34, toolbar[i][0], toolbar[i][1]);
     Caption(p, QRectF(230, 40, 165, 40), QStringLiteral("Home Maths Quiz"), 16, true, kBlueDeep,
             Qt::AlignRight | Qt::AlignVCenter);
@@ -352,12 +357,13 @@ QImage ContactSheet() {
             p.setPen(QColor(200, 200, 200));
             p.setBrush(Qt::NoBrush);
             p.drawRect(QRectF(x - 0.5, y - 0.5, big.width() + 1, big.height() + 1));
-            const QString label = QStringLiteral("%1  %2  %3x%4%5")
-                                      .arg(c.id)
-                                      .arg(SkinFileName(c.id))
-                                      .arg(c.image.width())
-                                      .arg(c.image.height())
-                                      .arg(c.scale > 1 ? QStringLiteral("  (x%1)").arg(c.scale) : QString());
+            const QString label =
+                QStringLiteral("%1  %2  %3x%4%5")
+                    .arg(c.id)
+                    .arg(SkinFileName(c.id))
+                    .arg(c.image.width())
+                    .arg(c.image.height())
+                    .arg(c.scale > 1 ? QStringLiteral("  (x%1)").arg(c.scale) : QString());
             rh = qMax(rh, big.height());
             Caption(p, QRectF(x, y + big.height() + 2, 260, 14), label, 11, false, Qt::black,
                     Qt::AlignLeft | Qt::AlignTop);
@@ -372,18 +378,19 @@ QImage ContactSheet() {
     const QImage dialog = DialogMock();
     y = mockTop;
     Caption(p, QRectF(kPad, y, 1800, 20),
-            QStringLiteral("Put together: main window active and inactive (1x) and active at 2x "
-                           "(smooth, as QT_SCALE_FACTOR=2 shows it); dialog 1x and 2x; practice "
-                           "toolbar while answering and once marked; report, erase and about views; the "
-                           "marking panel at 2x"),
+            QStringLiteral(
+                "Put together: main window active and inactive (1x) and active at 2x "
+                "(smooth, as QT_SCALE_FACTOR=2 shows it); dialog 1x and 2x; practice "
+                "toolbar while answering and once marked; report, erase and about views; the "
+                "marking panel at 2x"),
             14, true, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     y += 30;
     p.fillRect(QRect(0, y, kWidth, kMockHeight - 30), kDesk);
     p.drawImage(kPad, y + 10, active);
     p.drawImage(kPad, y + 10 + active.height() + 10, inactive);
     const int x2 = kPad + active.width() + 20;
-    p.drawImage(x2, y + 10, active.scaled(active.size() * 2, Qt::IgnoreAspectRatio,
-                                          Qt::SmoothTransformation));
+    p.drawImage(x2, y + 10,
+                active.scaled(active.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     const int x3 = x2 + active.width() * 2 + 20;
     p.drawImage(x3, y + 10, dialog);
     p.drawImage(x3, y + 10 + dialog.height() + 10,
@@ -401,7 +408,7 @@ QImage ContactSheet() {
         x4 += view.width() + 20;
     }
     const QImage marking = MarkingPanelMock();
-    p.drawImage(x4, y4, marking.scaled(marking.size() * 2, Qt::IgnoreAspectRatio,
-                                       Qt::FastTransformation));
+    p.drawImage(x4, y4,
+                marking.scaled(marking.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     return sheet;
 }

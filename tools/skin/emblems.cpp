@@ -140,14 +140,16 @@ QList<QImage> ProgramIcon() {
     QList<QImage> images;
     for (int size : {16, 32, 48}) {
         // A white rim keeps the tile apart from the blue title strip it sits on.
-        images.append(IconImage(size, [](QPainter& p, int s) { DrawTile(p, s, s >= 32, Qt::white); }));
+        images.append(
+            IconImage(size, [](QPainter& p, int s) { DrawTile(p, s, s >= 32, Qt::white); }));
     }
     return images;
 }
 
 QList<QImage> PencilIcon() {
     QList<QImage> images;
-    for (int size : {16, 32}) images.append(IconImage(size, [](QPainter& p, int s) { DrawPencil(p, s); }));
+    for (int size : {16, 32})
+        images.append(IconImage(size, [](QPainter& p, int s) { DrawPencil(p, s); }));
     return images;
 }
 

@@ -60,33 +60,33 @@ void DrawGlyph(QPainter& p, TitleGlyph glyph, const QColor& ink) {
     // A 10 x 10 box in the middle of the button; straight glyphs are whole pixels, for crisp
     // edges at 1x.
     switch (glyph) {
-    case TitleGlyph::Close:
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(ink, 1.7, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(9, 5.5), QPointF(17, 13.5));
-        p.drawLine(QPointF(9, 13.5), QPointF(17, 5.5));
-        break;
-    case TitleGlyph::Min:
-        p.fillRect(QRect(8, 13, 10, 2), ink);
-        break;
-    case TitleGlyph::Max:
-        p.fillRect(QRect(8, 5, 10, 2), ink);
-        p.fillRect(QRect(8, 5, 1, 10), ink);
-        p.fillRect(QRect(17, 5, 1, 10), ink);
-        p.fillRect(QRect(8, 14, 10, 1), ink);
-        break;
-    case TitleGlyph::Norm:
-        // the window behind, showing only where the front one does not cover it
-        p.fillRect(QRect(11, 5, 7, 2), ink);
-        p.fillRect(QRect(11, 5, 1, 3), ink);
-        p.fillRect(QRect(17, 5, 1, 7), ink);
-        p.fillRect(QRect(15, 11, 3, 1), ink);
-        // the window in front
-        p.fillRect(QRect(8, 8, 7, 2), ink);
-        p.fillRect(QRect(8, 8, 1, 7), ink);
-        p.fillRect(QRect(14, 8, 1, 7), ink);
-        p.fillRect(QRect(8, 14, 7, 1), ink);
-        break;
+        case TitleGlyph::Close:
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(ink, 1.7, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(9, 5.5), QPointF(17, 13.5));
+            p.drawLine(QPointF(9, 13.5), QPointF(17, 5.5));
+            break;
+        case TitleGlyph::Min:
+            p.fillRect(QRect(8, 13, 10, 2), ink);
+            break;
+        case TitleGlyph::Max:
+            p.fillRect(QRect(8, 5, 10, 2), ink);
+            p.fillRect(QRect(8, 5, 1, 10), ink);
+            p.fillRect(QRect(17, 5, 1, 10), ink);
+            p.fillRect(QRect(8, 14, 10, 1), ink);
+            break;
+        case TitleGlyph::Norm:
+            // the window behind, showing only where the front one does not cover it
+            p.fillRect(QRect(11, 5, 7, 2), ink);
+            p.fillRect(QRect(11, 5, 1, 3), ink);
+            p.fillRect(QRect(17, 5, 1, 7), ink);
+            p.fillRect(QRect(15, 11, 3, 1), ink);
+            // the window in front
+            p.fillRect(QRect(8, 8, 7, 2), ink);
+            p.fillRect(QRect(8, 8, 1, 7), ink);
+            p.fillRect(QRect(14, 8, 1, 7), ink);
+            p.fillRect(QRect(8, 14, 7, 1), ink);
+            break;
     }
 }
 
@@ -95,19 +95,25 @@ void DrawGlyph(QPainter& p, TitleGlyph glyph, const QColor& ink) {
 QImage TitlePiece(StripPiece piece, bool active) {
     const QImage strip = TitleStrip(active);
     switch (piece) {
-    case StripPiece::Left:
-        return strip.copy(0, 0, kPieceWidth, kTitleHeight);
-    case StripPiece::Right:
-        return strip.copy(2 * kPieceWidth, 0, kPieceWidth, kTitleHeight);
-    case StripPiece::Centre:
-        break;
+        case StripPiece::Left:
+            return strip.copy(0, 0, kPieceWidth, kTitleHeight);
+        case StripPiece::Right:
+            return strip.copy(2 * kPieceWidth, 0, kPieceWidth, kTitleHeight);
+        case StripPiece::Centre:
+            break;
     }
     return strip.copy(kPieceWidth, 0, kPieceWidth, kTitleHeight);
 }
 
-QImage BorderLeft() { return EdgeStrip(kEdge, 8, true, false); }
-QImage BorderRight() { return EdgeStrip(kEdge, 8, true, true); }
-QImage BorderBottom() { return EdgeStrip(8, kEdge, false, false); }
+QImage BorderLeft() {
+    return EdgeStrip(kEdge, 8, true, false);
+}
+QImage BorderRight() {
+    return EdgeStrip(kEdge, 8, true, true);
+}
+QImage BorderBottom() {
+    return EdgeStrip(8, kEdge, false, false);
+}
 
 QImage BorderLeftCorner() {
     QImage img = Canvas(kEdge, kEdge, kBand);
@@ -116,7 +122,9 @@ QImage BorderLeftCorner() {
     return img;
 }
 
-QImage BorderRightCorner() { return BorderLeftCorner().mirrored(true, false); }
+QImage BorderRightCorner() {
+    return BorderLeftCorner().mirrored(true, false);
+}
 
 QImage DialogCorner(bool left) {
     // Nested rounded shapes repeat the edge's outline, band and inner line around the bend.
@@ -143,8 +151,7 @@ QImage TitleButton(TitleGlyph glyph, TitleButtonSet set) {
     const int top = (kTitleHeight - kButtonHeight) / 2;
     QImage img = Canvas(kButtonWidth, kButtonHeight, kChrome);
     QPainter p(&img);
-    for (int x = 0; x < kButtonWidth; x += centre.width())
-        p.drawImage(x, -top, centre);
+    for (int x = 0; x < kButtonWidth; x += centre.width()) p.drawImage(x, -top, centre);
     Smooth(p);
     QColor ink = Qt::white;
     if (set == TitleButtonSet::Blue) {

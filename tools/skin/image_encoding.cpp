@@ -1,8 +1,8 @@
 #include "image_encoding.h"
 
 #include <QBuffer>
-#include <QImageWriter>
 #include <QHash>
+#include <QImageWriter>
 #include <QtEndian>
 #include <algorithm>
 #include <climits>
@@ -44,8 +44,8 @@ QByteArray IconDib(const QImage& source) {
     PutLe32(dib, kDibHeader);
     PutLe32(dib, static_cast<quint32>(w));
     PutLe32(dib, static_cast<quint32>(2 * h));
-    PutLe16(dib, 1);   // planes
-    PutLe16(dib, 32);  // bits per pixel
+    PutLe16(dib, 1);                              // planes
+    PutLe16(dib, 32);                             // bits per pixel
     for (int i = 0; i < 6; ++i) PutLe32(dib, 0);  // no compression, sizes and palette unused
     for (int y = h - 1; y >= 0; --y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -61,7 +61,8 @@ QByteArray IconDib(const QImage& source) {
         QByteArray row(maskStride, '\0');
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < w; ++x) {
-            if (qAlpha(line[x]) == 0) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+            if (qAlpha(line[x]) == 0)
+                row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
         }
         dib.append(row);
     }
@@ -162,7 +163,8 @@ QImage ReduceColours(const QImage& source, int maxColours) {
     if (histogram.size() <= maxColours) return image;
 
     Box all;
-    for (auto it = histogram.cbegin(); it != histogram.cend(); ++it) all.colours.append({it.key(), it.value()});
+    for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
+        all.colours.append({it.key(), it.value()});
     // The hash's order is not stable between runs; sorting makes the result so.
     std::sort(all.colours.begin(), all.colours.end(),
               [](const Weighted& a, const Weighted& b) { return a.colour < b.colour; });
@@ -178,10 +180,11 @@ QImage ReduceColours(const QImage& source, int maxColours) {
         if (pick < 0 || boxes[pick].range == 0) break;
         Box box = boxes.takeAt(pick);
         const int ch = box.widestChannel;
-        std::sort(box.colours.begin(), box.colours.end(), [ch](const Weighted& a, const Weighted& b) {
-            const int ca = Channel(a.colour, ch), cb = Channel(b.colour, ch);
-            return ca != cb ? ca < cb : a.colour < b.colour;
-        });
+        std::sort(box.colours.begin(), box.colours.end(),
+                  [ch](const Weighted& a, const Weighted& b) {
+                      const int ca = Channel(a.colour, ch), cb = Channel(b.colour, ch);
+                      return ca != cb ? ca < cb : a.colour < b.colour;
+                  });
         qint64 total = 0;
         for (const Weighted& w : box.colours) total += w.count;
         qint64 running = 0;
@@ -213,7 +216,8 @@ QImage ReduceColours(const QImage& source, int maxColours) {
                 QRgb best = palette.first();
                 int bestDistance = INT_MAX;
                 for (QRgb p : palette) {
-                    const int dr = qRed(p) - qRed(c), dg = qGreen(p) - qGreen(c), db = qBlue(p) - qBlue(c);
+                    const int dr = qRed(p) - qRed(c), dg = qGreen(p) - qGreen(c),
+                              db = qBlue(p) - qBlue(c);
                     const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
                     if (d < bestDistance) {
                         bestDistance = d;

@@ -19,13 +19,15 @@ namespace {
 // Toolbar pictures are named <icon>_<state>.bmp.
 QImage ToolbarPicture(const QString& base) {
     static const QHash<QString, ToolIcon> icons = {
-        {"about", ToolIcon::About}, {"back", ToolIcon::Back},     {"close", ToolIcon::Close},
-        {"forward", ToolIcon::Forward}, {"home", ToolIcon::Home}, {"mark", ToolIcon::Mark},
-        {"print", ToolIcon::Print}, {"report", ToolIcon::Report}, {"save", ToolIcon::Save},
-        {"setup", ToolIcon::Setup}, {"trash", ToolIcon::Trash},
+        {"about", ToolIcon::About},     {"back", ToolIcon::Back},     {"close", ToolIcon::Close},
+        {"forward", ToolIcon::Forward}, {"home", ToolIcon::Home},     {"mark", ToolIcon::Mark},
+        {"print", ToolIcon::Print},     {"report", ToolIcon::Report}, {"save", ToolIcon::Save},
+        {"setup", ToolIcon::Setup},     {"trash", ToolIcon::Trash},
     };
     static const QHash<QString, ToolState> states = {
-        {"off", ToolState::Off}, {"on", ToolState::On}, {"pressed", ToolState::Pressed},
+        {"off", ToolState::Off},
+        {"on", ToolState::On},
+        {"pressed", ToolState::Pressed},
         {"disabled", ToolState::Disabled},
     };
     const qsizetype cut = base.indexOf(u'_');
@@ -120,12 +122,12 @@ QByteArray EncodeSkinPicture(int id) {
     const QList<QImage> images = DrawSkinPicture(id);
     if (images.isEmpty()) return {};
     switch (SkinFormatOf(id)) {
-    case SkinFormat::Bmp:
-        return EncodeBmp(images.first());
-    case SkinFormat::Ico:
-        return EncodeIco(images);
-    case SkinFormat::Gif:
-        break;
+        case SkinFormat::Bmp:
+            return EncodeBmp(images.first());
+        case SkinFormat::Ico:
+            return EncodeIco(images);
+        case SkinFormat::Gif:
+            break;
     }
     return EncodeGif(ReduceColours(images.first()));
 }
@@ -138,11 +140,14 @@ bool WriteSkin(const QString& dir, QString* error) {
     for (int id : SkinIds()) {
         const QByteArray bytes = EncodeSkinPicture(id);
         if (bytes.isEmpty()) {
-            if (error) *error = QStringLiteral("cannot draw picture %1 (%2)").arg(id).arg(SkinFileName(id));
+            if (error)
+                *error =
+                    QStringLiteral("cannot draw picture %1 (%2)").arg(id).arg(SkinFileName(id));
             return false;
         }
         QSaveFile file(QDir(dir).filePath(QString::number(id)));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+            !file.commit()) {
             if (error) *error = QStringLiteral("cannot write %1").arg(file.fileName());
             return false;
         }

@@ -12,7 +12,9 @@ namespace {
 // Icons are designed on a 28 x 28 grid and scaled into their box.
 constexpr qreal kGrid = 28;
 
-QPen InkPen(qreal width = 1.6) { return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen InkPen(qreal width = 1.6) {
+    return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 void Home(QPainter& p) {
     QPainterPath roof;
@@ -149,7 +151,10 @@ void Setup(QPainter& p) {
         const qreal r = (i % 2 == 0) ? 11.5 : 8.5;
         const QPointF p0 = c + QPointF(std::cos(a0), std::sin(a0)) * r;
         const QPointF p1 = c + QPointF(std::cos(a1), std::sin(a1)) * r;
-        if (i == 0) gear.moveTo(p0); else gear.lineTo(p0);
+        if (i == 0)
+            gear.moveTo(p0);
+        else
+            gear.lineTo(p0);
         gear.lineTo(p1);
     }
     gear.closeSubpath();
@@ -207,8 +212,9 @@ QImage Disabled(const QImage& icon) {
             const QColor c = out.pixelColor(x, y);
             const int grey = qGray(c.rgb());
             const QColor flat(grey, grey, grey, c.alpha());
-            out.setPixelColor(x, y, QColor::fromRgbF(flat.redF(), flat.greenF(), flat.blueF(),
-                                                     c.alphaF() * 0.38));
+            out.setPixelColor(
+                x, y,
+                QColor::fromRgbF(flat.redF(), flat.greenF(), flat.blueF(), c.alphaF() * 0.38));
         }
     }
     return out;
@@ -221,17 +227,39 @@ void DrawToolIcon(QPainter& p, ToolIcon icon, const QRectF& box) {
     p.translate(box.topLeft());
     p.scale(box.width() / kGrid, box.height() / kGrid);
     switch (icon) {
-    case ToolIcon::About: About(p); break;
-    case ToolIcon::Back: Arrow(p, false); break;
-    case ToolIcon::Close: Close(p); break;
-    case ToolIcon::Forward: Arrow(p, true); break;
-    case ToolIcon::Home: Home(p); break;
-    case ToolIcon::Mark: Mark(p); break;
-    case ToolIcon::Print: Print(p); break;
-    case ToolIcon::Report: Report(p); break;
-    case ToolIcon::Save: Save(p); break;
-    case ToolIcon::Setup: Setup(p); break;
-    case ToolIcon::Trash: Trash(p); break;
+        case ToolIcon::About:
+            About(p);
+            break;
+        case ToolIcon::Back:
+            Arrow(p, false);
+            break;
+        case ToolIcon::Close:
+            Close(p);
+            break;
+        case ToolIcon::Forward:
+            Arrow(p, true);
+            break;
+        case ToolIcon::Home:
+            Home(p);
+            break;
+        case ToolIcon::Mark:
+            Mark(p);
+            break;
+        case ToolIcon::Print:
+            Print(p);
+            break;
+        case ToolIcon::Report:
+            Report(p);
+            break;
+        case ToolIcon::Save:
+            Save(p);
+            break;
+        case ToolIcon::Setup:
+            Setup(p);
+            break;
+        case ToolIcon::Trash:
+            Trash(p);
+            break;
     }
     p.restore();
 }

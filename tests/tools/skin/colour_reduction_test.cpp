@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QSet>
-#include <QLinearGradient>
 
 namespace {
 
@@ -36,7 +36,8 @@ TEST(ColourReduction, ManyColoursBecomeAFaithfulPaletteAndFewStayExact) {
     // Two crossing gradients: thousands of colours.
     QImage rich(120, 120, QImage::Format_RGB32);
     for (int y = 0; y < rich.height(); ++y)
-        for (int x = 0; x < rich.width(); ++x) rich.setPixel(x, y, qRgb(x * 2, y * 2, 255 - x - y / 2));
+        for (int x = 0; x < rich.width(); ++x)
+            rich.setPixel(x, y, qRgb(x * 2, y * 2, 255 - x - y / 2));
     ASSERT_GT(ColourCount(rich), 256);
 
     const QImage reduced = ReduceColours(rich);

@@ -32,9 +32,10 @@ QImage Sample(int w, int h) {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const int kind = (x + 2 * y) % 3;
-            image.setPixel(x, y, kind == 0 ? qRgba(200, 30, 40, 255)
-                                 : kind == 1 ? qRgba(10, 120, 250, 128)
-                                             : qRgba(0, 0, 0, 0));
+            image.setPixel(x, y,
+                           kind == 0   ? qRgba(200, 30, 40, 255)
+                           : kind == 1 ? qRgba(10, 120, 250, 128)
+                                       : qRgba(0, 0, 0, 0));
         }
     }
     return image;
@@ -72,18 +73,18 @@ TEST(ImageEncoding, FilesShowExactlyWhatWasDrawn) {
         const QImage file = QImage::fromData(EncodeSkinPicture(id));
         ASSERT_FALSE(file.isNull()) << id;
         switch (SkinFormatOf(id)) {
-        case SkinFormat::Bmp:
-            EXPECT_EQ(file.convertToFormat(QImage::Format_RGB32),
-                      drawn.first().convertToFormat(QImage::Format_RGB32))
-                << SkinFileName(id).toStdString();
-            break;
-        case SkinFormat::Gif:
-            EXPECT_EQ(file.convertToFormat(QImage::Format_RGB32), ReduceColours(drawn.first()))
-                << SkinFileName(id).toStdString();
-            break;
-        case SkinFormat::Ico:
-            EXPECT_EQ(file.size(), drawn.first().size()) << SkinFileName(id).toStdString();
-            break;
+            case SkinFormat::Bmp:
+                EXPECT_EQ(file.convertToFormat(QImage::Format_RGB32),
+                          drawn.first().convertToFormat(QImage::Format_RGB32))
+                    << SkinFileName(id).toStdString();
+                break;
+            case SkinFormat::Gif:
+                EXPECT_EQ(file.convertToFormat(QImage::Format_RGB32), ReduceColours(drawn.first()))
+                    << SkinFileName(id).toStdString();
+                break;
+            case SkinFormat::Ico:
+                EXPECT_EQ(file.size(), drawn.first().size()) << SkinFileName(id).toStdString();
+                break;
         }
     }
 }

@@ -22,21 +22,36 @@ namespace {
 // The sizes the windows are laid out for (tools/skin/SIZES.md).
 QSize ExpectedSize(const QString& name) {
     static const QMap<QString, QSize> special = {
-        {"tabs_back_off.bmp", {96, 26}},      {"tabs_back_on.bmp", {96, 26}},
-        {"tabs_front_off.bmp", {96, 26}},     {"tabs_front_on.bmp", {96, 26}},
-        {"border_bot.bmp", {8, 4}},           {"border_left.bmp", {4, 8}},
-        {"border_right.bmp", {4, 8}},         {"border_left_corners.bmp", {4, 4}},
-        {"border_right_corners.bmp", {4, 4}}, {"loadbutton_on.bmp", {35, 14}},
-        {"loadbutton_off.bmp", {35, 14}},     {"button_off.bmp", {80, 25}},
-        {"button_on.bmp", {80, 25}},          {"button_pressed.bmp", {80, 25}},
-        {"columnhead1.bmp", {169, 25}},       {"columnhead2.bmp", {233, 25}},
-        {"progressbar.bmp", {11, 19}},        {"statusgrabber.bmp", {12, 12}},
-        {"bullet.bmp", {12, 12}},             {"Handle.bmp", {10, 48}},
-        {"pen.bmp", {36, 36}},                {"bar.bmp", {401, 22}},
-        {"VTicon.ico", {16, 16}},             {"pencil.ico", {16, 16}},
-        {"hand.ico", {32, 32}},               {"info_mark.gif", {32, 27}},
-        {"Logo.gif", {120, 120}},             {"instruction.gif", {160, 112}},
-        {"Border_bot_left.gif", {8, 8}},      {"Border_bot_right.gif", {8, 8}},
+        {"tabs_back_off.bmp", {96, 26}},
+        {"tabs_back_on.bmp", {96, 26}},
+        {"tabs_front_off.bmp", {96, 26}},
+        {"tabs_front_on.bmp", {96, 26}},
+        {"border_bot.bmp", {8, 4}},
+        {"border_left.bmp", {4, 8}},
+        {"border_right.bmp", {4, 8}},
+        {"border_left_corners.bmp", {4, 4}},
+        {"border_right_corners.bmp", {4, 4}},
+        {"loadbutton_on.bmp", {35, 14}},
+        {"loadbutton_off.bmp", {35, 14}},
+        {"button_off.bmp", {80, 25}},
+        {"button_on.bmp", {80, 25}},
+        {"button_pressed.bmp", {80, 25}},
+        {"columnhead1.bmp", {169, 25}},
+        {"columnhead2.bmp", {233, 25}},
+        {"progressbar.bmp", {11, 19}},
+        {"statusgrabber.bmp", {12, 12}},
+        {"bullet.bmp", {12, 12}},
+        {"Handle.bmp", {10, 48}},
+        {"pen.bmp", {36, 36}},
+        {"bar.bmp", {401, 22}},
+        {"VTicon.ico", {16, 16}},
+        {"pencil.ico", {16, 16}},
+        {"hand.ico", {32, 32}},
+        {"info_mark.gif", {32, 27}},
+        {"Logo.gif", {120, 120}},
+        {"instruction.gif", {160, 112}},
+        {"Border_bot_left.gif", {8, 8}},
+        {"Border_bot_right.gif", {8, 8}},
     };
     if (special.contains(name)) return special.value(name);
     if (name.startsWith("border_")) return {8, 30};  // the title strip pieces
@@ -73,7 +88,9 @@ TEST(SkinNames, ListHasEightyNinePicturesInTheirFormats) {
     for (int id : ids) {
         const QString suffix = SkinFileName(id).section('.', -1);
         const SkinFormat format = SkinFormatOf(id);
-        EXPECT_EQ(suffix, format == SkinFormat::Bmp ? "bmp" : format == SkinFormat::Ico ? "ico" : "gif")
+        EXPECT_EQ(suffix, format == SkinFormat::Bmp   ? "bmp"
+                          : format == SkinFormat::Ico ? "ico"
+                                                      : "gif")
             << id;
     }
 #ifdef HM_HAVE_CONTENT_NAMES
@@ -91,9 +108,8 @@ TEST(SkinOutput, EveryPictureIsWrittenInItsFormatAndSizeIdenticallyOnEveryRun) {
     QStringList expected;
     for (int id : SkinIds()) expected.append(QString::number(id));
     QStringList written = QDir(first.path()).entryList(QDir::Files);
-    std::sort(written.begin(), written.end(), [](const QString& a, const QString& b) {
-        return a.toInt() < b.toInt();
-    });
+    std::sort(written.begin(), written.end(),
+              [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
     EXPECT_EQ(written, expected);
 
     for (int id : SkinIds()) {
@@ -104,17 +120,17 @@ TEST(SkinOutput, EveryPictureIsWrittenInItsFormatAndSizeIdenticallyOnEveryRun) {
         EXPECT_EQ(bytes, ReadAll(QDir(second.path()).filePath(QString::number(id)))) << name;
 
         switch (SkinFormatOf(id)) {
-        case SkinFormat::Bmp:
-            EXPECT_TRUE(bytes.startsWith("BM")) << name;
-            break;
-        case SkinFormat::Ico:
-            // reserved 0, type 1 (icon), at least one image
-            EXPECT_TRUE(bytes.startsWith(QByteArray("\0\0\1\0", 4))) << name;
-            EXPECT_GE(static_cast<unsigned char>(bytes[4]), 1) << name;
-            break;
-        case SkinFormat::Gif:
-            EXPECT_TRUE(bytes.startsWith("GIF89a") || bytes.startsWith("GIF87a")) << name;
-            break;
+            case SkinFormat::Bmp:
+                EXPECT_TRUE(bytes.startsWith("BM")) << name;
+                break;
+            case SkinFormat::Ico:
+                // reserved 0, type 1 (icon), at least one image
+                EXPECT_TRUE(bytes.startsWith(QByteArray("\0\0\1\0", 4))) << name;
+                EXPECT_GE(static_cast<unsigned char>(bytes[4]), 1) << name;
+                break;
+            case SkinFormat::Gif:
+                EXPECT_TRUE(bytes.startsWith("GIF89a") || bytes.startsWith("GIF87a")) << name;
+                break;
         }
 
         // Files named by id have no suffix: Qt must recognise them by their content alone.
@@ -155,7 +171,8 @@ TEST(SkinOutput, UnwritableFolderIsReported) {
     EXPECT_FALSE(error.isEmpty());
 
     QProcess run;
-    run.start(QStringLiteral(HMSKIN_PATH), {QStringLiteral("--out"), dir.filePath("file/graphics")});
+    run.start(QStringLiteral(HMSKIN_PATH),
+              {QStringLiteral("--out"), dir.filePath("file/graphics")});
     ASSERT_TRUE(run.waitForFinished(60000));
     EXPECT_NE(run.exitCode(), 0);
     run.start(QStringLiteral(HMSKIN_PATH), {QStringLiteral("--bogus")});

@@ -61,9 +61,9 @@ Ink InkOf(const QImage& image) {
 }  // namespace
 
 TEST(SkinPieces, StretchedPiecesAreUniformAlongTheirLength) {
-    for (const char* name : {"border_top_center.bmp", "border_white_top_center.bmp", "border_bot.bmp",
-                             "bar.bmp", "bottombg1.bmp", "bottombg2.bmp", "bottombg3.bmp",
-                             "bottombg4.bmp"}) {
+    for (const char* name :
+         {"border_top_center.bmp", "border_white_top_center.bmp", "border_bot.bmp", "bar.bmp",
+          "bottombg1.bmp", "bottombg2.bmp", "bottombg3.bmp", "bottombg4.bmp"}) {
         const QImage image = Picture(name);
         ASSERT_FALSE(image.isNull()) << name;
         for (int x = 1; x < image.width(); ++x)
@@ -104,11 +104,13 @@ TEST(SkinPieces, FramePiecesJoinWithoutSeams) {
     for (int x = 0; x < sideLeft.width(); ++x) {
         EXPECT_EQ(dialogLeft.pixel(x, 0), sideLeft.pixel(x, 0)) << x;
         EXPECT_EQ(dialogRight.pixel(dialogRight.width() - 1 - x, 0),
-                  sideRight.pixel(sideRight.width() - 1 - x, 0)) << x;
+                  sideRight.pixel(sideRight.width() - 1 - x, 0))
+            << x;
     }
     for (int y = 0; y < bottom.height(); ++y) {
         EXPECT_EQ(dialogLeft.pixel(dialogLeft.width() - 1, dialogLeft.height() - 1 - y),
-                  bottom.pixel(0, bottom.height() - 1 - y)) << y;
+                  bottom.pixel(0, bottom.height() - 1 - y))
+            << y;
     }
 }
 
@@ -123,7 +125,8 @@ TEST(SkinPieces, TitleButtonsSitOnTheStripTheyBelongTo) {
             const QImage button = Picture("prog_" + set + "_" + glyph + ".bmp");
             const int top = (centre.height() - button.height()) / 2;
             for (int y : {0, button.height() - 1}) {
-                EXPECT_EQ(button.pixel(0, y), centre.pixel(0, y + top)) << set.toStdString() << glyph;
+                EXPECT_EQ(button.pixel(0, y), centre.pixel(0, y + top))
+                    << set.toStdString() << glyph;
                 EXPECT_EQ(button.pixel(button.width() - 1, y), centre.pixel(0, y + top))
                     << set.toStdString() << glyph;
             }
@@ -132,7 +135,8 @@ TEST(SkinPieces, TitleButtonsSitOnTheStripTheyBelongTo) {
     // Hovered buttons must differ from their resting picture.
     for (const char* glyph : {"close", "max", "min", "norm"}) {
         EXPECT_NE(Picture(QString("prog_blue_") + glyph + ".bmp"),
-                  Picture(QString("prog_blueoff_") + glyph + ".bmp")) << glyph;
+                  Picture(QString("prog_blueoff_") + glyph + ".bmp"))
+            << glyph;
     }
 }
 
@@ -171,11 +175,11 @@ TEST(SkinPieces, PicturesAreDrawnOnTheSurfaceTheySitOn) {
     const QRgb chrome = qRgb(244, 245, 235);
     const QRgb white = qRgb(255, 255, 255);
     const QList<QPair<QString, QRgb>> grounds = {
-        {"home_off.bmp", chrome},        {"save_disabled.bmp", chrome}, {"back_on.bmp", chrome},
-        {"close_pressed.bmp", chrome},   {"tabs_back_off.bmp", chrome}, {"tabs_front_on.bmp", chrome},
-        {"statusgrabber.bmp", chrome},   {"Handle.bmp", chrome},        {"pen.bmp", chrome},
-        {"info_mark.gif", chrome},       {"instruction.gif", chrome},   {"bullet.bmp", white},
-        {"loadbutton_off.bmp", white},   {"loadbutton_on.bmp", white},  {"Logo.gif", white},
+        {"home_off.bmp", chrome},      {"save_disabled.bmp", chrome}, {"back_on.bmp", chrome},
+        {"close_pressed.bmp", chrome}, {"tabs_back_off.bmp", chrome}, {"tabs_front_on.bmp", chrome},
+        {"statusgrabber.bmp", chrome}, {"Handle.bmp", chrome},        {"pen.bmp", chrome},
+        {"info_mark.gif", chrome},     {"instruction.gif", chrome},   {"bullet.bmp", white},
+        {"loadbutton_off.bmp", white}, {"loadbutton_on.bmp", white},  {"Logo.gif", white},
     };
     for (const auto& [name, ground] : grounds) {
         const QImage image = Picture(name);
