@@ -52,8 +52,8 @@ void drawLShape(Figure& f, int w, int h, int cw, int ch, const std::string& unit
 void drawTriangle(Figure& f, int b, int h, const std::string& unit)
 {
     const double s = fitScale(b, h, 200, 140);
-    const int pb = ri(b * s);
-    const int ph = std::max(30, ri(h * s));
+    const int pb = std::max(120, ri(b * s)); // not to scale, but never too thin to label
+    const int ph = std::max(50, ri(h * s));
     const int x0 = 40 + (200 - pb) / 2;
     const int yb = 165;
     const int ax = x0 + pb * 2 / 5;

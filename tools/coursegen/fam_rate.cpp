@@ -86,8 +86,8 @@ Question timeTaken(Rng& r, const std::string& k)
 {
     int s, d;
     do {
-        s = r.range(3, 24) * 5;
-        d = r.range(5, 200);
+        s = r.range(8, 30);
+        d = r.range(3, 60);
     } while ((60 * d) % s || 60 * d / s > 300 || 60 * d / s < 10);
     QB q("time_taken", 2);
     q.param("d", d).param("s", s);

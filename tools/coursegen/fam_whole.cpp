@@ -203,11 +203,12 @@ Question whoMore(Rng& r, const std::string& k)
     int a = 0;
     int b = 0;
     int g = 0;
+    const bool overtakes = r.chance(50); // half the time the gift changes who has more
     do {
         a = r.range(120, 480);
         b = r.range(80, 420);
         g = r.range(20, 150);
-    } while (g >= a || a - g == b + g || a < b);
+    } while (g >= a || a - g == b + g || a < b || (a - g < b + g) != overtakes);
     const std::string thing = r.pick(std::vector<std::string>{"stickers", "marbles", "stamps", "cards"});
     QB q("who_more", 2);
     q.param("a", a).param("b", b).param("give", g).param("x", x).param("y", y);

@@ -112,12 +112,13 @@ QB& QB::part(char kind, const std::string& key)
 
 QB& QB::subparts(const std::vector<std::pair<std::string, std::string>>& items)
 {
-    q_.html += "<ol class=\"parts\">\n";
+    // Labelled by hand rather than by list numbering, so "(a)" reads the same in every viewer.
+    q_.html += "<div class=\"parts\">\n";
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::string label = std::string("(") + static_cast<char>('a' + i) + ")";
-        q_.html += "<li>" + label + " " + items[i].first + "<br>Answer " + label + ": ________" + (items[i].second.empty() ? std::string() : " " + items[i].second) + "</li>\n";
+        q_.html += "<p>" + label + " " + items[i].first + "<br>Answer " + label + ": ________" + (items[i].second.empty() ? std::string() : " " + items[i].second) + "</p>\n";
     }
-    q_.html += "</ol>\n";
+    q_.html += "</div>\n";
     return *this;
 }
 

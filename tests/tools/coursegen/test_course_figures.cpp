@@ -246,7 +246,7 @@ TEST(CourseFigures, QuestionsTellHowToAnswerAndTheirPicturesFit)
                 EXPECT_EQ(options, std::string::npos) << where;
                 EXPECT_NE(q.html.find("<p class=\"answer\">"), std::string::npos) << where;
             } else {
-                EXPECT_NE(q.html.find("<ol class=\"parts\">"), std::string::npos) << where;
+                EXPECT_NE(q.html.find("<div class=\"parts\">"), std::string::npos) << where;
                 for (std::size_t i = 0; i < q.parts.size(); ++i)
                     EXPECT_NE(q.html.find(std::string("(") + static_cast<char>('a' + i) + ")"), std::string::npos) << where;
             }
