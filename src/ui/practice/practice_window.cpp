@@ -460,6 +460,13 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void PracticeWindow::showEvent(QShowEvent* event) {
+    SkinnedWindow::showEvent(event);
+    // Opened from the Home view, the paper is where the learner types next.
+    raise();
+    activateWindow();
+}
+
 void PracticeWindow::documentKey(bool ctrl, int keyCode) {
     if (ctrl && (keyCode == Qt::Key_C || keyCode == Qt::Key_X)) invalidOperation();
 }
