@@ -182,3 +182,52 @@ void drawCuboidNet(Figure& f, int l, int w, int h, const std::string& unit)
     f.text(x - 4, y - W / 2, 'r', std::to_string(w) + " " + unit);
     f.text(x + 2 * L + W + 5, y + H / 2, 'l', std::to_string(h) + " " + unit);
 }
+
+void drawParallelogram(Figure& f, int b, int h, int side, const std::string& unit)
+{
+    const double off = std::sqrt(static_cast<double>(side * side - h * h)); // horizontal lean
+    const double s = fitScale(b + off, h, 200, 130);
+    const int pb = ri(b * s);
+    const int ph = std::max(40, ri(h * s));
+    const int po = std::max(20, ri(off * s));
+    const int x = 40 + (200 - pb - po) / 2;
+    const int yb = 160;
+    f.poly({{x, yb}, {x + pb, yb}, {x + pb + po, yb - ph}, {x + po, yb - ph}}, kFill);
+    f.line(x + po, yb - ph, x + po, yb, true);
+    f.line(x + po, yb - 10, x + po + 10, yb - 10);
+    f.line(x + po + 10, yb - 10, x + po + 10, yb);
+    f.text(x + pb / 2, yb + 14, 'c', std::to_string(b) + " " + unit);
+    f.text(x + po + 6, yb - ph / 2, 'l', std::to_string(h) + " " + unit);
+    f.text(x + pb + po / 2 + 8, yb - ph / 2, 'l', std::to_string(side) + " " + unit);
+}
+
+void drawCutCorners(Figure& f, int s, int c, const std::string& unit)
+{
+    const int side = 150;
+    const int k = std::max(14, ri(side * static_cast<double>(c) / s));
+    const int x = 75;
+    const int y = 20;
+    f.poly({{x, y}, {x + side, y}, {x + side, y + side}, {x, y + side}}, "", true); // the card before cutting
+    f.poly({{x + k, y}, {x + side - k, y}, {x + side - k, y + k}, {x + side, y + k}, {x + side, y + side - k}, {x + side - k, y + side - k}, {x + side - k, y + side},
+            {x + k, y + side}, {x + k, y + side - k}, {x, y + side - k}, {x, y + k}, {x + k, y + k}},
+           kFill);
+    f.text(x + side / 2, y + side + 14, 'c', std::to_string(s) + " " + unit);
+    f.text(x + side + 6, y + k / 2, 'l', std::to_string(c) + " " + unit);
+}
+
+void drawRightAngleSplit(Figure& f, int a, const std::string& la, const std::string& lb)
+{
+    const int cx = 90;
+    const int cy = 170;
+    f.line(cx, cy, cx + 170, cy, false, true);
+    f.line(cx, cy, cx, cy - 155, false, true);
+    f.rect(cx, cy - 14, 14, 14);
+    const auto [x, y] = polar(cx, cy, 150, a);
+    f.line(cx, cy, x, y, false, true);
+    f.arc(cx, cy, 40, 0, a);
+    f.arc(cx, cy, 48, a, 90 - a);
+    const auto pa = polar(cx, cy, 68, a / 2.0);
+    const auto pb = polar(cx, cy, 75, a + (90 - a) / 2.0);
+    f.text(pa.first, pa.second, 'c', la);
+    f.text(pb.first, pb.second, 'c', lb);
+}

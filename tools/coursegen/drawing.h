@@ -25,4 +25,11 @@ void drawCompass(Figure& f);
 // The net of an l x w x h cuboid (cross shape) with its lengths labelled.
 void drawCuboidNet(Figure& f, int l, int w, int h, const std::string& unit);
 
+// A parallelogram with base b, perpendicular height h and slanted side labelled `side`.
+void drawParallelogram(Figure& f, int b, int h, int side, const std::string& unit);
+// A square of side s with a c x c square cut from each corner.
+void drawCutCorners(Figure& f, int s, int c, const std::string& unit);
+// A right angle split by a ray: angle a (labelled la) from the horizontal arm, the rest lb.
+void drawRightAngleSplit(Figure& f, int a, const std::string& la, const std::string& lb);
+
 std::string deg(int d); // "65°" in the file's UTF-8

@@ -196,12 +196,25 @@ Question lShapeCarpet(Rng& r, const std::string& k)
 Question squareCut(Rng& r, const std::string& k)
 {
     const int s = r.range(8, 20);
-    const int c = r.range(2, s / 2);
+    const int c = r.range(2, (s - 1) / 2);
     QB q("square_cut", 2);
     q.param("s", s).param("c", c);
     q.p("A square card has sides of " + S(s) + " cm. A square of side " + S(c) + " cm is cut from each of its four corners.");
+    drawCutCorners(q.figure(300, 200, "square card with its corners cut away"), s, c, "cm");
     q.p("What is the area of the card that is left?");
     return q.number(r, k[0], s * s - 4 * c * c, kCm2, {s * s - c * c, s * s, 4 * s - 8 * c}).done();
+}
+
+Question parallelogramArea(Rng& r, const std::string& k)
+{
+    const int b = r.range(5, 20);
+    const int h = r.range(3, 12);
+    const int slant = r.range(2, 6);
+    QB q("parallelogram_area", 2);
+    q.param("b", b).param("h", h).param("side", h + slant);
+    q.p("Find the area of the parallelogram.");
+    drawParallelogram(q.figure(300, 200, "parallelogram with base " + S(b) + " cm and height " + S(h) + " cm"), b, h, h + slant, "cm");
+    return q.number(r, k[0], b * h, kCm2, {b * (h + slant), b * h / 2 > 0 ? b * h / 2 : b + h, 2 * (b + h + slant)}).done();
 }
 
 } // namespace
@@ -222,4 +235,5 @@ void addArea(std::vector<Family>& out)
     out.push_back({"rect_area_perimeter", 4, {"NN"}, rectAreaPerimeter});
     out.push_back({"lshape_carpet", 4, {"NNN"}, lShapeCarpet});
     out.push_back({"square_cut", 4, {"N", "Q"}, squareCut});
+    out.push_back({"parallelogram_area", 4, {"N", "Q"}, parallelogramArea});
 }

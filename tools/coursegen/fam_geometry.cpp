@@ -283,6 +283,16 @@ Question isoscelesThree(Rng& r, const std::string& k)
     return q.part('N', S(base)).part('N', S(180 - 2 * base)).part('N', S(180 - base)).done();
 }
 
+Question rightAngleSplit(Rng& r, const std::string& k)
+{
+    const int a = r.range(15, 75);
+    QB q("right_angle_split", 1);
+    q.param("a", a);
+    q.p("A line divides a right angle into two parts. Find the size of angle <i>x</i>.");
+    drawRightAngleSplit(q.figure(300, 200, "a right angle split in two"), a, deg(a), "x");
+    return q.number(r, k[0], 90 - a, "&deg;", {180 - a, a, 90 - a + 10}).done();
+}
+
 } // namespace
 
 void addGeometry(std::vector<Family>& out)
@@ -297,6 +307,7 @@ void addGeometry(std::vector<Family>& out)
     out.push_back({"clock_angle", 6, {"N", "Q"}, clockAngle});
     out.push_back({"polygon_angle", 6, {"N", "Q"}, polygonAngle});
     out.push_back({"angle_type", 6, {"Q"}, angleType});
+    out.push_back({"right_angle_split", 6, {"N", "Q"}, rightAngleSplit});
     out.push_back({"crossing_lines", 6, {"NN"}, crossingLines});
     out.push_back({"triangle_exterior", 6, {"NN"}, triangleExterior});
     out.push_back({"isosceles_two", 6, {"NN"}, isoscelesTwo});

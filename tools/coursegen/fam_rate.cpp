@@ -74,7 +74,7 @@ Question speed(Rng& r, const std::string& k)
 
 Question distance(Rng& r, const std::string& k)
 {
-    const int s = r.range(3, 30) * 4;
+    const int s = r.range(10, 25) * 4;
     const int mins = r.pick(std::vector<int>{30, 45, 90, 120, 150, 180, 210});
     QB q("distance", 1);
     q.param("s", s).param("mins", mins);

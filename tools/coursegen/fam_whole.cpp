@@ -2,6 +2,7 @@
 
 #include "families.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -141,9 +142,10 @@ Question orderOps(Rng& r, const std::string& k)
         ans = (a + b) * c;
         slip = a + b * c;
     } else {
-        expr = S(b) + " &times; " + S(c) + " &minus; " + S(d) + " &times; " + S(b > d ? d : 2);
-        ans = b * c - d * (b > d ? d : 2);
-        slip = (b * c - d) * (b > d ? d : 2);
+        const int e = std::min(d, (b * c - 1) / d); // keeps the answer positive
+        expr = S(b) + " &times; " + S(c) + " &minus; " + S(d) + " &times; " + S(e);
+        ans = b * c - d * e;
+        slip = (b * c - d) * e;
     }
     q.p("Work out <b>" + expr + "</b>.");
     return q.number(r, k[0], ans, "", {slip, ans + 10, ans + c, ans - 2}).done();

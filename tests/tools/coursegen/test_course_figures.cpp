@@ -187,6 +187,7 @@ TEST(CourseFigures, KeysHaveTheFormOfTheirKind)
                     while (!k.empty() && k.back() == ' ')
                         k.pop_back();
                     EXPECT_TRUE(std::regex_match(k, number)) << where;
+                    EXPECT_TRUE(k.front() != '-' && k.find_first_not_of("0.") != std::string::npos) << where << ": answers are positive";
                     if (k.find('.') != std::string::npos) {
                         EXPECT_NE(k.back(), '0') << where;
                     }

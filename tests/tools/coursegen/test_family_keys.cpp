@@ -552,6 +552,7 @@ const std::map<std::string, Checker>& checkers()
              const Rat area = (w - cw) * h + cw * (h - ch);
              return std::vector{N(area), N(Rat(2) * (w + h)), N(area * p.r("price"))};
          }},
+        {"parallelogram_area", [](const P& p) { return std::vector{N(p.r("b") * p.r("h"))}; }},
         {"square_cut", [](const P& p) { return std::vector{N(p.r("s") * p.r("s") - Rat(4) * p.r("c") * p.r("c"))}; }},
         // Volume
         {"cuboid_volume", [](const P& p) { return std::vector{N(p.r("l") * p.r("w") * p.r("h"))}; }},
@@ -639,6 +640,7 @@ const std::map<std::string, Checker>& checkers()
              const long long a = p.i("angle");
              return std::vector{T(a < 90 ? "an acute angle" : a == 90 ? "a right angle" : a < 180 ? "an obtuse angle" : "a reflex angle")};
          }},
+        {"right_angle_split", [](const P& p) { return std::vector{N(Rat(90) - p.r("a"))}; }},
         {"crossing_lines", [](const P& p) { return std::vector{N(p.r("a")), N(Rat(180) - p.r("a"))}; }},
         {"triangle_exterior",
          [](const P& p) {
