@@ -116,7 +116,8 @@ QB& QB::subparts(const std::vector<std::pair<std::string, std::string>>& items)
     q_.html += "<div class=\"parts\">\n";
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::string label = std::string("(") + static_cast<char>('a' + i) + ")";
-        q_.html += "<p>" + label + " " + items[i].first + "<br>Answer " + label + ": ________" + (items[i].second.empty() ? std::string() : " " + items[i].second) + "</p>\n";
+        q_.html += "<p>" + label + " " + items[i].first + "<br><span class=\"answer\">Answer " + label + ": ________" + (items[i].second.empty() ? std::string() : " " + items[i].second) +
+                   "</span></p>\n";
     }
     q_.html += "</div>\n";
     return *this;
