@@ -61,6 +61,10 @@ AnswerRow::AnswerRow(int k, QWidget* parent) : QFrame(parent) {
     correct->setFocusPolicy(Qt::NoFocus);
     correct->setFont(font);
     correct->setToolTip(QStringLiteral("Correct answer"));
+    QPalette cp = correct->palette();
+    cp.setColor(QPalette::Base, QColor(226, 242, 226));
+    cp.setColor(QPalette::Text, QColor(0, 100, 0));
+    correct->setPalette(cp);
     correct->hide();
 
     QFont verdictFont(QStringLiteral("Arial"));

@@ -175,6 +175,7 @@ void PracticeWindow::buildContent() {
         if (ok) GoToQuestion(q);
     });
     remRow->addWidget(remainingList_);
+    remaining_->setMinimumWidth(remaining_->sizeHint().width());
     row->addWidget(remaining_);
     row->addStretch(1);
 
@@ -277,6 +278,17 @@ void PracticeWindow::refreshStatusLabels() {
     }
 }
 
+bool PracticeWindow::ask(const QString& title, const QString& message) {
+    const bool yes = PopupQuestion(contents_, this, title, message);
+    activateWindow();  // the learner carries on here
+    return yes;
+}
+
+void PracticeWindow::tell(const QString& title, const QString& message) {
+    PopupNotice(contents_, this, title, message);
+    activateWindow();
+}
+
 void PracticeWindow::showQuestionDocument() {
     const int q = session_.state().currentQuestion;
     if (!session_.WriteQuestionDocument(q)) return;  // the view keeps what it showed
@@ -370,9 +382,9 @@ void PracticeWindow::SavePractice() {
     CollectAnswers();
     // A failed write must not be reported as saved.
     if (session_.SaveAnswers())
-        PopupNotice(contents_, this, kProgramTitle, QStringLiteral("Paper saved"));
+        tell(kProgramTitle, QStringLiteral("Paper saved"));
     else
-        PopupNotice(contents_, this, kProgramTitle, QStringLiteral("The paper could not be saved."));
+        tell(kProgramTitle, QStringLiteral("The paper could not be saved."));
 }
 
 void PracticeWindow::MarkPractice() {
@@ -384,7 +396,7 @@ void PracticeWindow::MarkPractice() {
     session_.SaveAnswers();
     const QString question =
         session_.NeedsLongConfirmation() ? kLongConfirmation : kShortConfirmation;
-    if (!PopupQuestion(contents_, this, kMarking, question)) return;
+    if (!ask(kMarking, question)) return;
 
     repaint();
     timer_->stop();
@@ -394,8 +406,7 @@ void PracticeWindow::MarkPractice() {
     timer_->start();
     if (outcome != MarkOutcome::Marked && outcome != MarkOutcome::TrendNotSaved &&
         outcome != MarkOutcome::AlreadyMarked) {
-        PopupNotice(contents_, this, kProgramTitle,
-                    QStringLiteral("The results could not be saved. The paper is not marked."));
+        tell(kProgramTitle, QStringLiteral("The results could not be saved. The paper is not marked."));
         return;
     }
     refreshStatusLabels();
@@ -418,8 +429,7 @@ void PracticeWindow::ShowMarkedState() {
 }
 
 void PracticeWindow::ClosePractice() {
-    if (!PopupQuestion(contents_, this, QStringLiteral("Close Practice"), QStringLiteral("Confirm?")))
-        return;
+    if (!ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"))) return;
     closingWithoutAsking_ = true;
     close();
 }
@@ -451,8 +461,7 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     // A close from the window system asks like the Close button.
-    if (!closingWithoutAsking_ &&
-        !PopupQuestion(contents_, this, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"))) {
+    if (!closingWithoutAsking_ && !ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"))) {
         event->ignore();
         return;
     }

@@ -92,6 +92,8 @@ private:
     void documentKey(bool ctrl, int keyCode);
     void documentMouse(int button);
     void invalidOperation();
+    bool ask(const QString& title, const QString& message);
+    void tell(const QString& title, const QString& message);
     bool pressOnSurface(QMouseEvent* event);
 
     ContentsChannel& contents_;
