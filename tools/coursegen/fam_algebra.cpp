@@ -150,6 +150,24 @@ Question twoVariable(Rng& r, const std::string& k)
     return q.number(r, k[0], ans, "", {2 * a + c * b, a * a + c + b, (a + c * b) * a}).done();
 }
 
+Question formulaCost(Rng& r, const std::string& k)
+{
+    const int per = r.range(3, 12);
+    const int fixed = r.range(2, 20);
+    const int h = r.range(2, 9);
+    const bool inverse = r.chance(50);
+    QB q("formula_cost", 2);
+    q.param("per", per).param("fixed", fixed).param(inverse ? "cost" : "h", inverse ? per * h + fixed : h);
+    q.p("The cost, <i>C</i> dollars, of hiring a canoe for <i>h</i> hours is given by the formula <b>C = " + S(per) + "h + " + S(fixed) + "</b>.");
+    if (inverse) {
+        const std::string who = r.pick(names());
+        q.p(who + " paid $" + S(per * h + fixed) + ". For how many hours did " + who + " hire the canoe?");
+        return q.number(r, k[0], h, "hours", {h + 1, h > 2 ? h - 1 : h + 3, per + h}).done();
+    }
+    q.p("Find the cost of hiring the canoe for " + S(h) + " hours.");
+    return q.number(r, k[0], per * h + fixed, "dollars", {per * (h + fixed), per + h + fixed, per * h}).done();
+}
+
 } // namespace
 
 void addAlgebra(std::vector<Family>& out)
@@ -164,4 +182,5 @@ void addAlgebra(std::vector<Family>& out)
     out.push_back({"alg_puzzle", 10, {"N"}, puzzle});
     out.push_back({"balance", 10, {"N", "Q"}, balance});
     out.push_back({"two_variable", 10, {"N", "Q"}, twoVariable});
+    out.push_back({"formula_cost", 10, {"N", "Q"}, formulaCost});
 }

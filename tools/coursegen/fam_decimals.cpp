@@ -210,6 +210,31 @@ Question shareMoney(Rng& r, const std::string& k)
     return q.number(r, k[0], each, "dollars", {each * Frac(10), each + Frac(1), each - Frac(1, 10)}).done();
 }
 
+Question decPlaceValue(Rng& r, const std::string& k)
+{
+    for (;;) {
+        const int n = r.range(1001, 99999);
+        const std::string digits = std::to_string(n);
+        const Frac v(n, 1000); // three decimal places
+        const std::string shown = num(v);
+        if (shown.size() < digits.size() + 1)
+            continue; // a final zero would hide a place
+        const int pos = r.range(static_cast<int>(digits.size()) - 3, static_cast<int>(digits.size()) - 1);
+        const char d = digits[static_cast<std::size_t>(pos)];
+        if (d == '0' || digits.find(d) != digits.rfind(d))
+            continue;
+        long long scale = 1; // the digit's place value in the whole number n
+        for (std::size_t i = static_cast<std::size_t>(pos) + 1; i < digits.size(); ++i)
+            scale *= 10;
+        const Frac ans(static_cast<long long>(d - '0') * scale, 1000);
+        QB q("dec_place_value", 1);
+        q.paramDec("n", v).param("digit", d - '0');
+        q.p("What is the value of the digit <b>" + std::string(1, d) + "</b> in the number <b>" + shown + "</b>?");
+        q.note("Give your answer as a decimal, for example 0.4.");
+        return q.number(r, k[0], ans, "", {ans * Frac(10), ans / Frac(10), Frac(d - '0')}).done();
+    }
+}
+
 } // namespace
 
 void addDecimals(std::vector<Family>& out)
@@ -227,4 +252,5 @@ void addDecimals(std::vector<Family>& out)
     out.push_back({"dec_farthest", 2, {"T"}, decFarthest});
     out.push_back({"dec_mass", 2, {"N", "NN"}, decMass});
     out.push_back({"share_money", 2, {"N", "Q"}, shareMoney});
+    out.push_back({"dec_place_value", 2, {"N", "Q"}, decPlaceValue});
 }

@@ -214,6 +214,44 @@ Question pctFractionLeft(Rng& r, const std::string& k)
     return q.part('F', Frac(100 - p, 100).text()).done();
 }
 
+Question pctOrder(Rng& r, const std::string& k)
+{
+    (void)k;
+    // one value in each form; all four different
+    for (;;) {
+        const Frac pct(r.range(11, 89), 100);
+        const Frac dec(r.range(11, 89), 100);
+        const Frac fr(r.range(1, 7), 8);
+        const int fifths = r.range(1, 4);
+        const Frac f5(fifths, 5);
+        std::vector<Frac> v = {pct, dec, fr, f5};
+        bool close = false;
+        for (std::size_t i = 0; i < 4; ++i)
+            for (std::size_t j = i + 1; j < 4; ++j)
+                if (v[i] == v[j] || (v[i] - v[j] < Frac(2, 100) && v[j] - v[i] < Frac(2, 100)))
+                    close = true;
+        if (close)
+            continue;
+        const std::vector<std::string> shown = {S(pct.n * (100 / pct.d)) + "%", dec.dec(), fr.text(), f5.text()};
+        const bool largest = r.chance(50);
+        std::size_t best = 0;
+        for (std::size_t i = 1; i < 4; ++i)
+            if (largest ? v[i] > v[best] : v[i] < v[best])
+                best = i;
+        std::vector<std::string> wrong;
+        std::string list;
+        for (std::size_t i = 0; i < 4; ++i) {
+            list += (list.empty() ? "" : ",") + shown[i];
+            if (i != best)
+                wrong.push_back(shown[i]);
+        }
+        QB q("pct_order", 2);
+        q.param("vals", list).param("which", largest ? "largest" : "smallest");
+        q.p(std::string("Which of these is the <b>") + (largest ? "largest" : "smallest") + "</b>?");
+        return q.choice(r, shown[best], wrong).done();
+    }
+}
+
 } // namespace
 
 void addPercentage(std::vector<Family>& out)
@@ -231,4 +269,5 @@ void addPercentage(std::vector<Family>& out)
     out.push_back({"savings_three", 7, {"NNN"}, savingsThree});
     out.push_back({"reverse_pct", 7, {"N"}, reversePct});
     out.push_back({"pct_fraction_left", 7, {"F"}, pctFractionLeft});
+    out.push_back({"pct_order", 7, {"Q"}, pctOrder});
 }

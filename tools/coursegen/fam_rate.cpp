@@ -319,6 +319,17 @@ Question journeyFour(Rng& r, const std::string& k)
     return q.part('N', S(d1)).part('N', S(d2)).part('N', S(d1 + d2)).part('T', clock12(start + m1 + m2 + 15, style)).done();
 }
 
+Question fuelRate(Rng& r, const std::string& k)
+{
+    const int per100 = r.range(4, 12);
+    const int km = r.range(3, 40) * 50;
+    QB q("fuel_rate", 2);
+    q.param("per100", per100).param("km", km);
+    q.p("A car uses " + S(per100) + " litres of petrol for every 100 km it travels. How many litres does it use to travel " + S(km) + " km?");
+    const Frac ans = Frac(per100 * km, 100);
+    return q.number(r, k[0], ans, "litres", {Frac(per100 * km, 10), Frac(km, per100 * 10) + Frac(1), ans + Frac(per100)}).done();
+}
+
 } // namespace
 
 void addRate(std::vector<Family>& out)
@@ -334,6 +345,7 @@ void addRate(std::vector<Family>& out)
     out.push_back({"speed_convert", 9, {"N", "Q"}, speedConvert});
     out.push_back({"average_speed", 9, {"N"}, averageSpeed});
     out.push_back({"pay_rate", 9, {"N", "Q"}, payRate});
+    out.push_back({"fuel_rate", 9, {"N", "Q"}, fuelRate});
     out.push_back({"journey_two", 9, {"NT"}, journeyTwo});
     out.push_back({"speed_two", 9, {"NN"}, speedTwo});
     out.push_back({"journey_three", 9, {"NNT"}, journeyThree});

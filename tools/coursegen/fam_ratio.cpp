@@ -238,6 +238,20 @@ Question ratioThreeShare(Rng& r, const std::string& k)
     return q.number(r, k[0], parts[ask] * unit, "pencils", {unit, parts[(ask + 1) % 3] * unit, parts[ask] * unit + unit}).done();
 }
 
+Question mapScale(Rng& r, const std::string& k)
+{
+    const int scale = r.pick(std::vector<int>{10000, 20000, 25000, 50000, 100000});
+    const int cm = r.range(2, 15);
+    const bool toKm = r.chance(60);
+    QB q("map_scale", 2);
+    q.param("scale", scale).param("cm", cm).param("to", toKm ? "km" : "m");
+    q.p("The scale of a map is <b>1 : " + S(scale) + "</b>. Two towns are " + S(cm) + " cm apart on the map.");
+    q.p(std::string("How far apart are they in real life, in ") + (toKm ? "kilometres" : "metres") + "?");
+    const Frac metres = Frac(cm) * Frac(scale) / Frac(100);
+    const Frac ans = toKm ? metres / Frac(1000) : metres;
+    return q.number(r, k[0], ans, toKm ? "km" : "m", {ans * Frac(10), ans / Frac(10), ans * Frac(100)}).done();
+}
+
 } // namespace
 
 void addRatio(std::vector<Family>& out)
@@ -254,4 +268,5 @@ void addRatio(std::vector<Family>& out)
     out.push_back({"ratio_difference", 8, {"N", "Q"}, ratioDifference});
     out.push_back({"ratio_money", 8, {"R"}, ratioMoney});
     out.push_back({"ratio_three_share", 8, {"N", "Q"}, ratioThreeShare});
+    out.push_back({"map_scale", 8, {"N", "Q"}, mapScale});
 }

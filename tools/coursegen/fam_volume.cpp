@@ -195,6 +195,15 @@ Question stackCubes(Rng& r, const std::string& k)
     return q.number(r, k[0], ans, kCm3, {a * b * c, ans * 2, a * b * c * e}).done();
 }
 
+Question cubeSurface(Rng& r, const std::string& k)
+{
+    const int e = r.range(2, 12);
+    QB q("cube_surface", 2);
+    q.param("edge", e);
+    q.p("A cube has edges " + S(e) + " cm long. What is the total area of its six faces?");
+    return q.number(r, k[0], 6 * e * e, "cm&sup2;", {e * e * e, 4 * e * e, 12 * e}).done();
+}
+
 } // namespace
 
 Question litresToCm3(int litres, bool keyWithTrailingSpace)
@@ -222,4 +231,5 @@ void addVolume(std::vector<Family>& out)
     out.push_back({"cuboid_two", 5, {"NN"}, cuboidTwo});
     out.push_back({"tank_three", 5, {"NNN"}, tankThree});
     out.push_back({"stack_cubes", 5, {"N", "Q"}, stackCubes});
+    out.push_back({"cube_surface", 5, {"N", "Q"}, cubeSurface});
 }

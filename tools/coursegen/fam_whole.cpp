@@ -256,6 +256,36 @@ Question primesBetween(Rng& r, const std::string& k)
     return q.number(r, k[0], count, "", {count + 1, count + 2, count > 1 ? count - 1 : 7}).done();
 }
 
+Question remainder(Rng& r, const std::string& k)
+{
+    const int d = r.range(3, 12);
+    int n = 0;
+    do
+        n = r.range(100, 2000);
+    while (n % d == 0);
+    QB q("remainder", 2);
+    q.param("n", n).param("d", d);
+    q.p("What is the remainder when <b>" + S(n) + "</b> is divided by <b>" + S(d) + "</b>?");
+    return q.number(r, k[0], n % d, "", {n / d, d - n % d, n % d + 1}).done();
+}
+
+Question whichMultiple(Rng& r, const std::string& k)
+{
+    (void)k;
+    const int m = r.range(6, 13);
+    const int right = m * r.range(12, 90);
+    std::vector<std::string> wrong;
+    while (wrong.size() < 3) {
+        const int w = right + r.range(-40, 40);
+        if (w > 0 && w % m && std::find(wrong.begin(), wrong.end(), S(w)) == wrong.end())
+            wrong.push_back(S(w));
+    }
+    QB q("which_multiple", 1);
+    q.param("m", m).param("right", right);
+    q.p("Which of these numbers is a multiple of <b>" + S(m) + "</b>?");
+    return q.choice(r, S(right), wrong).done();
+}
+
 } // namespace
 
 void addWholeNumbers(std::vector<Family>& out)
@@ -273,4 +303,6 @@ void addWholeNumbers(std::vector<Family>& out)
     out.push_back({"who_more", 1, {"T"}, whoMore});
     out.push_back({"attendance", 1, {"N", "Q"}, attendance});
     out.push_back({"primes_between", 1, {"N", "Q"}, primesBetween});
+    out.push_back({"remainder", 1, {"N", "Q"}, remainder});
+    out.push_back({"which_multiple", 1, {"Q"}, whichMultiple});
 }

@@ -355,6 +355,8 @@ std::string bigger(const std::string& x, Rat a, const std::string& y, Rat b)
     return b < a ? x : y;
 }
 
+std::vector<std::string> options(const std::string& html);
+
 using Checker = std::function<std::vector<Want>(const P&)>;
 
 const std::map<std::string, Checker>& checkers()
@@ -413,6 +415,16 @@ const std::map<std::string, Checker>& checkers()
              return std::vector{N(fromWords(m[1]))};
          }},
         {"who_more", [](const P& p) { return std::vector{T(bigger(p.s("x"), p.r("a") - p.r("give"), p.s("y"), p.r("b") + p.r("give")))}; }},
+        {"remainder", [](const P& p) { return std::vector{N(p.r("n") - p.r("d") * Rat(p.i("n") / p.i("d")))}; }},
+        {"which_multiple",
+         [](const P& p) {
+             int multiples = 0;
+             for (const auto& o : options(p.q.html))
+                 multiples += std::stoll(o) % p.i("m") == 0;
+             if (multiples != 1)
+                 throw std::runtime_error(std::to_string(multiples) + " options are multiples");
+             return std::vector{N(p.r("right"))};
+         }},
         {"attendance", [](const P& p) { return std::vector{N(p.r("classes") * p.r("size") - p.r("absent"))}; }},
         {"primes_between",
          [](const P& p) {
@@ -451,6 +463,22 @@ const std::map<std::string, Checker>& checkers()
          [](const P& p) {
              const auto v = p.list("vals");
              return std::vector{N(p.s("which") == "largest" ? *std::max_element(v.begin(), v.end()) : *std::min_element(v.begin(), v.end()))};
+         }},
+        {"dec_place_value",
+         [](const P& p) {
+             // digits after the point: the first is tenths, then hundredths, thousandths
+             const std::string n = p.s("n");
+             const char d = static_cast<char>('0' + p.i("digit"));
+             if (std::count(n.begin(), n.end(), d) != 1)
+                 throw std::runtime_error("the digit is not unique");
+             const auto point = n.find('.');
+             const auto at = n.find(d);
+             if (point == std::string::npos || at < point)
+                 throw std::runtime_error("the digit is not a decimal place");
+             long long den = 1;
+             for (auto k = point; k < at; ++k)
+                 den *= 10;
+             return std::vector{N(Rat(p.i("digit"), den))};
          }},
         {"frac_to_dec", [](const P& p) { return std::vector{N(p.r("n") / p.r("d"))}; }},
         {"money_change",
@@ -596,6 +624,7 @@ const std::map<std::string, Checker>& checkers()
              const Rat v = p.r("l") * p.r("w") * p.r("h");
              return std::vector{N(v), N(v / Rat(1000)), N(v / Rat(1000) / p.r("rate"))};
          }},
+        {"cube_surface", [](const P& p) { return std::vector{N(Rat(6) * p.r("edge") * p.r("edge"))}; }},
         {"stack_cubes",
          [](const P& p) {
              const Rat e = p.r("edge");
@@ -678,6 +707,17 @@ const std::map<std::string, Checker>& checkers()
              return std::vector{N(saved), N(spent), N((p.r("n") - saved) * (Rat(100) - p.r("s")) / Rat(100))};
          }},
         {"reverse_pct", [](const P& p) { return std::vector{N(p.r("part") * Rat(100) / p.r("p"))}; }},
+        {"pct_order",
+         [](const P& p) {
+             std::stringstream in(p.s("vals"));
+             std::string v;
+             std::vector<std::pair<Rat, std::string>> all;
+             while (std::getline(in, v, ','))
+                 all.emplace_back(v.back() == '%' ? parseRat(v.substr(0, v.size() - 1)) / Rat(100) : parseRat(v), v);
+             std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+             const auto& pick = p.s("which") == "largest" ? all.back() : all.front();
+             return std::vector{T(pick.second)};
+         }},
         {"pct_fraction_left", [](const P& p) { return std::vector{N(Rat(1) - p.r("p") / Rat(100))}; }},
         // Ratio and Proportions
         {"ratio_simplify", [](const P& p) { return std::vector{T(ratioText({p.i("a"), p.i("b")}))}; }},
@@ -705,6 +745,11 @@ const std::map<std::string, Checker>& checkers()
          [](const P& p) {
              const std::map<std::string, std::string> key = {{"red", "a"}, {"blue", "b"}, {"green", "c"}};
              return std::vector{N(p.r("total") * p.r(key.at(p.s("ask"))) / (p.r("a") + p.r("b") + p.r("c")))};
+         }},
+        {"map_scale",
+         [](const P& p) {
+             const Rat cm = p.r("cm") * p.r("scale");
+             return std::vector{N(p.s("to") == "km" ? cm / Rat(100000) : cm / Rat(100))};
          }},
         // Rate and Speed
         {"speed", [](const P& p) { return std::vector{N(p.r("d") / (p.s("tunit") == "h" ? p.r("t") : p.r("t") / Rat(60)))}; }},
@@ -735,6 +780,7 @@ const std::map<std::string, Checker>& checkers()
              return std::vector{N(p.s("to") == "m/s" ? metresPerHour / Rat(3600) : metresPerHour / Rat(60))};
          }},
         {"average_speed", [](const P& p) { return std::vector{N((p.r("d1") + p.r("d2")) / (p.r("t1") + p.r("t2")))}; }},
+        {"fuel_rate", [](const P& p) { return std::vector{N(p.r("km") / Rat(100) * p.r("per100"))}; }},
         {"pay_rate", [](const P& p) { return std::vector{N(p.r("rate") * p.r("hours"))}; }},
         {"journey_two",
          [](const P& p) {
@@ -771,6 +817,12 @@ const std::map<std::string, Checker>& checkers()
          }},
         {"alg_puzzle", [](const P& p) { return std::vector{N((p.r("total") - p.r("more") + p.r("fewer")) / Rat(4))}; }},
         {"balance", [](const P& p) { return std::vector{N((p.r("right") - p.r("extra")) / (p.r("a") - p.r("b")))}; }},
+        {"formula_cost",
+         [](const P& p) {
+             if (p.q.params.count("cost"))
+                 return std::vector{N((p.r("cost") - p.r("fixed")) / p.r("per"))};
+             return std::vector{N(p.r("per") * p.r("h") + p.r("fixed"))};
+         }},
         {"two_variable", [](const P& p) { return std::vector{N(p.r("a") * p.r("a") + p.r("c") * p.r("b"))}; }},
     };
     return c;
