@@ -31,6 +31,11 @@ const QString kButtonOn = QStringLiteral("button_on.bmp");
 FrmPopUp::FrmPopUp(const QString& graphicsFolder, QWidget* parent)
     : SkinnedWindow(PopUpSkin(graphicsFolder), parent, Qt::Dialog) {
     setObjectName(QStringLiteral("frmPopUp"));
+    // The pictures are drawn on this colour.
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(244, 245, 235));
+    setPalette(pal);
     setAttribute(Qt::WA_DeleteOnClose, false);
     titleLabel()->setText(QStringLiteral("Vantora"));
 
@@ -86,9 +91,13 @@ void FrmPopUp::layoutContent() {
     const QRect topRight = piece(Piece::TopRight)->geometry();
     m_info->move(titleLabel()->x(), topRight.top() + topRight.height() + Px(240));
     const int messageLeft = m_info->x() + m_info->width() + Px(150);
-    m_message->setGeometry(messageLeft, m_info->y() + (m_dropMessage ? kDrop : 0),
-                           qMax(0, width() - messageLeft - Px(240)), m_message->height());
     const int buttonTop = height() - m_buttons[0]->height() - Px(240);
+    const int messageTop = m_info->y() + (m_dropMessage ? kDrop : 0);
+    const int messageWidth = qMax(0, width() - messageLeft - Px(240));
+    // A long message may take more lines than designed, as far as the buttons.
+    const int wanted = qMax(Px(420), m_message->heightForWidth(messageWidth));
+    m_message->setGeometry(messageLeft, messageTop, messageWidth,
+                           qMax(0, qMin(wanted, buttonTop - 4 - messageTop)));
     m_buttons[0]->move(m_buttons[0]->x(), buttonTop);
     m_buttons[1]->move(m_buttons[1]->x(), buttonTop);
 }

@@ -181,13 +181,16 @@ void Contents::startUp() {
     placeTabStrip();   // 7
     m_timer->start(100);  // 8
 
-    for (int m = 1; m <= 3; ++m) {  // 9
+    bool activated = false;
+    for (int m = 1; m <= 3 && !activated; ++m) {  // 9
         if (!m_catalogue.module(m).exists()) continue;
         setField(QStringLiteral("LChose"), QString::number(m));
         setField(QStringLiteral("txtTabPos"), QString::number(m));
         tabClick(m);
-        break;
+        activated = true;
     }
+    // A course without any module (or an unreadable catalogue) still opens on the Help tab.
+    if (!activated) tabClick(4);
     setField(QStringLiteral("txtToolBarPos"), QStringLiteral("1"));  // 10
     setField(QStringLiteral("txtReportPos"), QStringLiteral("1"));
     setField(QStringLiteral("TopicCount"), QStringLiteral("1"));
@@ -367,7 +370,7 @@ void Contents::closePracticeWindow() {
     QPointer<QWidget> widget = m_practiceWidget;
     m_practiceWidget = nullptr;
     handle->unloadWithoutAsking();
-    if (widget) widget->close();
+    if (widget && widget->isVisible()) widget->close();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -70,7 +70,7 @@ public:
     void setWarningSink(NoticeSink sink) { m_warning = std::move(sink); }
 
     void setPracticeWindowFactory(PracticeWindowFactory factory) { m_factory = std::move(factory); }
-    bool practiceWindowOpen() const { return !m_practiceWidget.isNull(); }
+    bool practiceWindowOpen() const { return m_practiceWidget && m_practiceWidget->isVisible(); }
 
 protected:
     void layoutContent() override;

@@ -51,6 +51,14 @@ TEST(FrmPopUp, ShortMessagesDropSevenPixels) {
     EXPECT_EQ(Child(dialog, "lblMessage")->y(), infoTop + 7);
     dialog.CallPop(QStringLiteral("t"), QString(33, QLatin1Char('x')), 1, nullptr);
     EXPECT_EQ(Child(dialog, "lblMessage")->y(), infoTop);
+    // A long question takes more lines but stays clear of the buttons.
+    dialog.CallPop(QStringLiteral("Marking"),
+                   QStringLiteral("You have not answered all the questions.  Do you still want to "
+                                  "mark your practice?"),
+                   2, nullptr);
+    QLabel* message = Child(dialog, "lblMessage");
+    EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+    EXPECT_LT(message->geometry().bottom(), Child(dialog, "But1")->y());
     // The picture sits 240 twips under the title strip; the message 150 twips to its right.
     EXPECT_EQ(infoTop, 30 + 16);
     EXPECT_EQ(Child(dialog, "lblMessage")->x(), Child(dialog, "ImgInfo")->x() + 32 + 10);

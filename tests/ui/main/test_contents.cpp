@@ -414,3 +414,18 @@ TEST_F(ContentsTest, DamagedResultsAreReportedAndRestoredOnlyWithConsent) {
         EXPECT_TRUE(text(*c, QStringLiteral("MSA1")).isEmpty());
     }
 }
+
+TEST_F(ContentsTest, WithoutACatalogueNoModuleIsShownAndNoResultsFileIsMade) {
+    // A folder in the way of the catalogue's temporary file makes its extraction fail.
+    ASSERT_TRUE(QDir().mkpath(m_folder + QStringLiteral("/temptext30000.txt")));
+    auto c = start();
+    EXPECT_TRUE(c->catalogue().title.isEmpty());
+    for (int k = 1; k <= 3; ++k) {
+        QWidget* tab = child(*c, QStringLiteral("Tab0%1").arg(k));
+        EXPECT_EQ(tab->x(), -tab->width()) << k;
+    }
+    EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->x(), 2);
+    EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_About"));
+    EXPECT_FALSE(QFile::exists(resultsPath(ResultsFile::Marks)));
+    EXPECT_TRUE(QFileInfo(m_folder + QStringLiteral("/temptext30000.txt")).isDir());
+}

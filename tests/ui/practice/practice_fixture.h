@@ -22,11 +22,11 @@
 #include "ui/practice/practice_window.h"
 
 class FakeContents : public ContentsChannel {
-public:
+  public:
     explicit FakeContents(const QString& folder) : folder_(folder) {
-        fields_ = {{"LChose", "2"},     {"lblCOD", "HM"},        {"TtPapersCon", "50"},
+        fields_ = {{"LChose", "2"},     {"lblCOD", "HM"},           {"TtPapersCon", "50"},
                    {"TopicCount", "1"}, {"SubH1", "Whole Numbers"}, {"PaperNum", "101"},
-                   {"TakeNum", "1"},    {"txtPressTrack", "0"},  {"PopUpResponse", "Text1"}};
+                   {"TakeNum", "1"},    {"txtPressTrack", "0"},     {"PopUpResponse", "Text1"}};
     }
     QString field(const QString& name) const override { return fields_.value(name); }
     void setField(const QString& name, const QString& value) override { fields_[name] = value; }
@@ -35,7 +35,7 @@ public:
     QWidget* contentsWindow() override { return &window_; }
     int refreshes = 0;
 
-private:
+  private:
     QString folder_;
     QHash<QString, QString> fields_;
     QWidget window_;
@@ -70,7 +70,7 @@ inline QStringList PackageQuestionIds(int count) {
 }
 
 class PracticeFixture {
-public:
+  public:
     PracticeFixture() : contents(dir.path()) {}
 
     // Content of the paper under test; questions get package ids where there are enough.
@@ -97,15 +97,17 @@ public:
     void writeResultsFiles() {
         QByteArray perPaper = "...\r\n";
         for (int i = 1; i <= 50; ++i)
-            perPaper += "#" + QByteArray::number(100 + i) + "#" +
-                        QByteArray(partCount(), '>') + "\r\n";
+            perPaper +=
+                "#" + QByteArray::number(100 + i) + "#" + QByteArray(partCount(), '>') + "\r\n";
         perPaper += "...";
-        for (const char* name : {"first2HM.txt", "second2HM.txt", "fresults2HM.txt", "sresults2HM.txt"})
+        for (const char* name :
+             {"first2HM.txt", "second2HM.txt", "fresults2HM.txt", "sresults2HM.txt"})
             WriteFile(path(QLatin1String(name)), perPaper);
         QByteArray marks = "...\r\n";
         for (const char* key : {"FSE", "SSE", "LTM", "CDD"})
             marks += QByteArray("#") + key + "#" + QByteArray(50, '>') + "\r\n";
-        for (const char* key : {"FST", "SST"}) marks += QByteArray("#") + key + "#" + QByteArray(">0").repeated(50) + "\r\n";
+        for (const char* key : {"FST", "SST"})
+            marks += QByteArray("#") + key + "#" + QByteArray(">0").repeated(50) + "\r\n";
         marks += "...";
         WriteFile(path("marks2HM.txt"), marks);
         WriteFile(path("trend2HM.txt"), "#TRD#");
@@ -163,14 +165,14 @@ public:
 // Answers every frmPopUp and "Invalid operation" box that comes up, in turn: true presses the
 // first button (Yes / OK), false the second (No). Records "title|message" of each.
 class PopupHand : public QObject {
-public:
+  public:
     explicit PopupHand(QList<bool> answers) : answers_(std::move(answers)) {
         connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
         timer_.start(10);
     }
     QStringList seen;
 
-private:
+  private:
     void poll() {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (!w->isVisible()) continue;
@@ -180,7 +182,8 @@ private:
                 seen.append((title ? title->text() : QString()) + QLatin1Char('|') +
                             (message ? message->text() : QString()));
                 const bool yes = answers_.isEmpty() ? true : answers_.takeFirst();
-                auto* button = w->findChild<QLabel*>(yes ? QStringLiteral("But1") : QStringLiteral("But2"));
+                auto* button =
+                    w->findChild<QLabel*>(yes ? QStringLiteral("But1") : QStringLiteral("But2"));
                 if (button) QTest::mouseClick(button, Qt::LeftButton);
                 return;
             }

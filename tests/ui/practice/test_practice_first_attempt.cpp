@@ -7,13 +7,15 @@
 #include <QLineEdit>
 
 #include "platform/question_document_view.h"
+#include "practice_fixture.h"
 #include "ui/practice/answer_sheet.h"
 #include "ui/practice/image_button.h"
-#include "practice_fixture.h"
 
 namespace {
 
-TestQuestion One(const QString& kind, int marks, const QString& key) { return {{kind, marks, key}}; }
+TestQuestion One(const QString& kind, int marks, const QString& key) {
+    return {{kind, marks, key}};
+}
 
 // 30 questions, four of them with two parts: 34 parts.
 QList<TestQuestion> Paper34() {
@@ -32,8 +34,12 @@ QList<TestQuestion> Paper34() {
     return qs;
 }
 
-QLineEdit* Box(PracticeWindow* w, int k) { return w->answerSheet()->row(k)->answer; }
-ImageButton* Button(PracticeWindow* w, ToolbarButton b) { return w->toolbar()->button(b); }
+QLineEdit* Box(PracticeWindow* w, int k) {
+    return w->answerSheet()->row(k)->answer;
+}
+ImageButton* Button(PracticeWindow* w, ToolbarButton b) {
+    return w->toolbar()->button(b);
+}
 void Click(PracticeWindow* w, ToolbarButton b) {
     w->tick();
     QTest::mouseClick(Button(w, b), Qt::LeftButton);
@@ -186,8 +192,9 @@ TEST(PracticeFirstAttempt, MarkingConfirmsAnimatesWritesTheFourFilesAndLocks) {
         }
         Click(w, ToolbarButton::Mark);
         ASSERT_EQ(hand.seen.size(), 1);
-        EXPECT_EQ(hand.seen[0], "Marking|You have not answered all the questions.  Do you still "
-                                "want to mark your practice?");
+        EXPECT_EQ(hand.seen[0],
+                  "Marking|You have not answered all the questions.  Do you still "
+                  "want to mark your practice?");
         EXPECT_FALSE(w->session().isMarked());
         EXPECT_EQ(FileText(f.path("trend2HM.txt")), "#TRD#");
         EXPECT_TRUE(FileText(f.path("fresults2HM.txt")).startsWith("...\r\n#101#>>>"));

@@ -54,7 +54,8 @@ TEST(PracticeResize, OnlyTheBottomRightCornerResizesAndTheMinimumHolds) {
     // Right band alone, left band, top band: nothing resizes.
     for (const QPoint press : {QPoint(797, 300), QPoint(2, 300), QPoint(400, 2), QPoint(2, 597)}) {
         const EdgeBands b = BandsAt(press, size, E);
-        EXPECT_EQ(CornerDragSize(b, QPoint(900, 700), size, E), size) << press.x() << "," << press.y();
+        EXPECT_EQ(CornerDragSize(b, QPoint(900, 700), size, E), size)
+            << press.x() << "," << press.y();
     }
 }
 
@@ -70,8 +71,7 @@ TEST(PracticeResize, PressInABandSnapsThePointerOntoTheEdge) {
 
 TEST(PracticeResize, PointerShapesOfTheEdgeBands) {
     const QSize s(800, 600);
-    const auto shape = [&](int x, int y, bool down = false,
-                           Qt::CursorShape cur = Qt::ArrowCursor) {
+    const auto shape = [&](int x, int y, bool down = false, Qt::CursorShape cur = Qt::ArrowCursor) {
         return EdgeCursor(QPoint(x, y), s, E, down, cur);
     };
     EXPECT_EQ(shape(400, 300), Qt::ArrowCursor);

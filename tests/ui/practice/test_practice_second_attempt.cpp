@@ -6,16 +6,20 @@
 
 #include "platform/picture_cache.h"
 #include "platform/program_folder.h"
+#include "practice_fixture.h"
 #include "ui/practice/answer_sheet.h"
 #include "ui/practice/image_button.h"
-#include "practice_fixture.h"
 
 namespace {
 
 const QColor kTint(192, 192, 255);
 
-AnswerRow* Row(PracticeWindow* w, int k) { return w->answerSheet()->row(k); }
-QColor Base(PracticeWindow* w, int k) { return Row(w, k)->answer->palette().color(QPalette::Base); }
+AnswerRow* Row(PracticeWindow* w, int k) {
+    return w->answerSheet()->row(k);
+}
+QColor Base(PracticeWindow* w, int k) {
+    return Row(w, k)->answer->palette().color(QPalette::Base);
+}
 QString Record(PracticeFixture& f, const char* file, int paper) {
     for (const QString& line : FileText(f.path(QLatin1String(file))).split(QStringLiteral("\r\n")))
         if (line.startsWith(QStringLiteral("#%1#").arg(paper))) return line;
