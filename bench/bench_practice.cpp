@@ -23,8 +23,10 @@ namespace {
 void Click(QWidget* w) {
     const QPointF at(w->width() / 2.0, w->height() / 2.0);
     const QPointF global = w->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(w, &press);
     QApplication::sendEvent(w, &release);
 }
@@ -106,7 +108,10 @@ void BM_MarkButtonToMarkedState(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_LoadButtonToFirstQuestion)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
+BENCHMARK(BM_LoadButtonToFirstQuestion)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(30);
 BENCHMARK(BM_MarkButtonToMarkedState)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
 }  // namespace

@@ -9,7 +9,9 @@ const QString kQ = QStringLiteral("Q");
 const QString kL = QStringLiteral("L");
 const QString kN = QStringLiteral("N");
 
-QString At(const QStringList& list, int i) { return i >= 0 && i < list.size() ? list[i] : QString(); }
+QString At(const QStringList& list, int i) {
+    return i >= 0 && i < list.size() ? list[i] : QString();
+}
 }  // namespace
 
 QList<AnswerRowView> AnswerRowsFor(const PracticeSession& session, int question) {

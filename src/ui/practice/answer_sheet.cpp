@@ -26,7 +26,9 @@ const QColor kBorderBlueColour(178, 217, 246);
 const QColor kBorderGreyColour(192, 192, 192);
 const QColor kSheetBackground(255, 255, 255);
 
-QString Letter(int k) { return QStringLiteral("(%1)").arg(QChar(u'a' + k - 1)); }
+QString Letter(int k) {
+    return QStringLiteral("(%1)").arg(QChar(u'a' + k - 1));
+}
 
 void SetBase(QLineEdit* e, const QColor& c) {
     QPalette p = e->palette();
@@ -112,13 +114,13 @@ void AnswerRow::paintEvent(QPaintEvent* e) {
     QFrame::paintEvent(e);
     if (borderMode_ == kBorderErase) return;
     const QRect g = answer->geometry();
-    const BorderLines b = AnswerBoxBorder(QRectF(Twips(g.left()), Twips(g.top()),
-                                                 Twips(g.width()), Twips(g.height())));
+    const BorderLines b = AnswerBoxBorder(
+        QRectF(Twips(g.left()), Twips(g.top()), Twips(g.width()), Twips(g.height())));
     QPainter p(this);
     p.setPen(borderMode_ == kBorderBlue ? kBorderBlueColour : kBorderGreyColour);
     for (const QLineF& l : b.lines)
-        p.drawLine(QLineF(l.x1() / kTwipsPerPixel, l.y1() / kTwipsPerPixel,
-                          l.x2() / kTwipsPerPixel, l.y2() / kTwipsPerPixel));
+        p.drawLine(QLineF(l.x1() / kTwipsPerPixel, l.y1() / kTwipsPerPixel, l.x2() / kTwipsPerPixel,
+                          l.y2() / kTwipsPerPixel));
 }
 
 AnswerSheet::AnswerSheet(const QString& graphicsFolder, bool secondAttempt, QWidget* parent)
@@ -149,7 +151,9 @@ AnswerSheet::AnswerSheet(const QString& graphicsFolder, bool secondAttempt, QWid
     resize(designWidth(), 400);
 }
 
-int AnswerSheet::designWidth() { return Px(kRowWidth + 2 * kSheetLeftMargin); }
+int AnswerSheet::designWidth() {
+    return Px(kRowWidth + 2 * kSheetLeftMargin);
+}
 
 void AnswerSheet::showRows(const QList<AnswerRowView>& views, bool showInstruction) {
     const int parts = static_cast<int>(views.size());

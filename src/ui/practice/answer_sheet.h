@@ -15,13 +15,13 @@ inline constexpr int kAnswerRows = 20;
 // What one visible row shows.
 struct AnswerRowView {
     QString answer;
-    QString correctAnswer;   // M<k>
-    QString firstVerdict;    // FR<k>
-    QString secondVerdict;   // SR<k>
+    QString correctAnswer;         // M<k>
+    QString firstVerdict;          // FR<k>
+    QString secondVerdict;         // SR<k>
     bool singleCharacter = false;  // kind Q
     bool tallLayout = false;       // kind L, row 1 only
     bool readOnly = false;
-    bool tinted = false;           // carried over from the first attempt
+    bool tinted = false;  // carried over from the first attempt
     bool showFirstVerdict = false;
     bool showSecondVerdict = false;
     bool showCorrectAnswer = false;
@@ -33,7 +33,7 @@ inline constexpr int kBorderErase = 2;
 
 class AnswerRow : public QFrame {
     Q_OBJECT
-public:
+  public:
     AnswerRow(int k, QWidget* parent);
     QLabel* letter = nullptr;
     QLineEdit* answer = nullptr;
@@ -47,16 +47,16 @@ public:
     // Normal single-line row or the tall kind L row; returns the row height in twips.
     double applyLayout(bool tall);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
 
-private:
+  private:
     int borderMode_ = kBorderErase;
 };
 
 class AnswerSheet : public QFrame {
     Q_OBJECT
-public:
+  public:
     AnswerSheet(const QString& graphicsFolder, bool secondAttempt, QWidget* parent = nullptr);
 
     AnswerRow* row(int k) const { return rows_[static_cast<size_t>(k - 1)]; }
@@ -71,10 +71,10 @@ public:
 
     static int designWidth();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* e) override;
 
-private:
+  private:
     std::array<AnswerRow*, kAnswerRows> rows_{};
     QLabel* instruction_ = nullptr;
     bool second_ = false;

@@ -9,7 +9,7 @@ bool IsStorableAnswerText(const QString& text);
 
 class AnswerValidator : public QValidator {
     Q_OBJECT
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
 };

@@ -2,7 +2,9 @@
 
 #include <QMouseEvent>
 
-ImageButton::ImageButton(QWidget* parent) : QLabel(parent) { setCursor(Qt::PointingHandCursor); }
+ImageButton::ImageButton(QWidget* parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+}
 
 void ImageButton::addCaption(QLabel* caption) {
     caption->installEventFilter(this);

@@ -6,22 +6,22 @@
 
 class ImageButton : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ImageButton(QWidget* parent = nullptr);
     // Mouse events of `caption` act on this button.
     void addCaption(QLabel* caption);
 
-signals:
+  signals:
     void pressed();
     void released();
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
-private:
+  private:
     bool handlePress(QMouseEvent* e);
     bool handleRelease(QMouseEvent* e, QWidget* from);
     bool down_ = false;

@@ -45,11 +45,11 @@ namespace {
 
 // Swallows the learner's input for as long as it lives.
 class InputBlocker : public QObject {
-public:
+  public:
     InputBlocker() { qApp->installEventFilter(this); }
     ~InputBlocker() override { qApp->removeEventFilter(this); }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* e) override {
         switch (e->type()) {
             case QEvent::MouseButtonPress:

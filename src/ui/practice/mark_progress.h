@@ -13,7 +13,7 @@ inline constexpr int kMarkBarPauseMs = 200;
 
 class MarkProgress : public QFrame {
     Q_OBJECT
-public:
+  public:
     MarkProgress(const QString& graphicsFolder, QWidget* parent);
     QLabel* bar(int i) const { return bars_[static_cast<size_t>(i - 1)]; }
 
@@ -21,6 +21,6 @@ public:
     // on during the pauses; the learner's input is dropped until the animation is over.
     void play(int pauseMs);
 
-private:
+  private:
     std::array<QLabel*, kMarkBars> bars_{};
 };

@@ -36,8 +36,7 @@ PracticeLayout LayoutPracticeWindow(const PracticeLayoutInput& in) {
     const int viewW = out.handle.left() - leftW;
     out.questionView = R(leftW, S, viewW, bodyH - in.underStripHeight);
     out.questionTitle = R(in.questionTitleLeft, out.questionView.top() + kOffset120Px,
-                          out.questionView.width() - kQuestionTitleInsetPx,
-                          in.questionTitleHeight);
+                          out.questionView.width() - kQuestionTitleInsetPx, in.questionTitleHeight);
     out.underStrip = R(leftW, out.questionView.top() + out.questionView.height(),
                        out.questionView.width(), in.underStripHeight);
     out.instructionTop = std::max(0, out.answerSheet.height() - in.instructionHeight);
@@ -99,7 +98,8 @@ QPoint SnapToEdges(QPoint g, const QRect& w, const EdgeBands& b) {
 }
 
 QSize CornerDragSize(const EdgeBands& press, QPoint offset, QSize current, int e) {
-    if (!(press.right && press.bottom) || offset.x() <= 2 * e || offset.y() <= 2 * e) return current;
+    if (!(press.right && press.bottom) || offset.x() <= 2 * e || offset.y() <= 2 * e)
+        return current;
     QSize s = current;
     if (Twips(offset.x()) > kMinWidthTwips) s.setWidth(offset.x());
     if (Twips(offset.y()) > kMinHeightTwips) s.setHeight(offset.y());

@@ -27,7 +27,7 @@ inline constexpr int kEdgeBandPx = 6;
 // The content of the practice window inside its frame (the frame base class places the frame
 // pieces and the title strip).
 struct PracticeLayoutInput {
-    QSize inner;  // W x H
+    QSize inner;                                                      // W x H
     int topHeight = 0, leftWidth = 0, rightWidth = 0, botHeight = 0;  // frame pieces
     QSize sizer;
     int toolbarHeight = 0;

@@ -15,8 +15,8 @@ struct ButtonText {
     const char* tooltip;
 };
 constexpr ButtonText kTexts[kToolbarButtonCount] = {
-    {"Save", "Save paper"},          {"Mark", "Mark paper"},   {"Print", "Print question"},
-    {"Close", "Close paper"},        {"Back", "Previous question"}, {"Next", "Next question"}};
+    {"Save", "Save paper"},   {"Mark", "Mark paper"},        {"Print", "Print question"},
+    {"Close", "Close paper"}, {"Back", "Previous question"}, {"Next", "Next question"}};
 
 constexpr int kCaptionHeight = 14;
 constexpr int kTopMargin = 3;
@@ -93,7 +93,8 @@ void PracticeToolbar::update(const std::array<bool, kToolbarButtonCount>& enable
     for (size_t i = 0; i < buttons_.size(); ++i) {
         ImageButton* button = buttons_[i];
         const QRect screenRect(button->mapToGlobal(QPoint(0, 0)), button->size());
-        const ButtonLook look = ToolbarLook(enabled[i], screenRect.contains(cursorGlobal), pressTrack);
+        const ButtonLook look =
+            ToolbarLook(enabled[i], screenRect.contains(cursorGlobal), pressTrack);
         button->setEnabled(enabled[i]);
         captions_[i]->setEnabled(enabled[i]);
         if (lookSet_[i] && looks_[i] == look) continue;
@@ -112,7 +113,8 @@ int PracticeToolbar::preferredHeight() const {
 
 void PracticeToolbar::layoutFor(int windowWidth) {
     QSize sizes[kToolbarButtonCount];
-    for (int i = 0; i < kToolbarButtonCount; ++i) sizes[i] = buttons_[static_cast<size_t>(i)]->size();
+    for (int i = 0; i < kToolbarButtonCount; ++i)
+        sizes[i] = buttons_[static_cast<size_t>(i)]->size();
     const ToolbarLayout t = LayoutToolbar(width(), windowWidth, sizes);
     for (size_t i = 0; i < buttons_.size(); ++i) {
         ImageButton* b = buttons_[i];

@@ -25,7 +25,7 @@ QString ToolbarPictureStem(ToolbarButton b);
 
 class PracticeToolbar : public QFrame {
     Q_OBJECT
-public:
+  public:
     // Pictures come from <graphicsFolder>/<stem>_<look>.bmp.
     PracticeToolbar(const QString& graphicsFolder, QWidget* parent = nullptr);
 
@@ -43,11 +43,11 @@ public:
     void layoutFor(int windowWidth);
     int preferredHeight() const;
 
-signals:
+  signals:
     void triggered(ToolbarButton b);
     void pressTrackChanged(bool down);
 
-private:
+  private:
     QPixmap picture(ToolbarButton b, ButtonLook look);
 
     QString graphics_;

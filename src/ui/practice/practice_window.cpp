@@ -70,16 +70,15 @@ QLineEdit* HiddenBox(const QString& name, QWidget* parent) {
 }  // namespace
 
 PracticeWindow::PracticeWindow(ContentsChannel& contents, int take, Options options)
-    : SkinnedWindow(
-          [&] {
-              Skin s;
-              s.style = TitleStripStyle::Practice;
-              s.graphicsFolder = GraphicsFolder(contents.programFolder());
-              s.iconPicture = QStringLiteral("Pencil.ico");
-              s.focusFlagName = take == 1 ? QStringLiteral("Test1Focus") : QStringLiteral("Test2Focus");
-              s.fixedCentreWidth = 30000;
-              return s;
-          }()),
+    : SkinnedWindow([&] {
+          Skin s;
+          s.style = TitleStripStyle::Practice;
+          s.graphicsFolder = GraphicsFolder(contents.programFolder());
+          s.iconPicture = QStringLiteral("Pencil.ico");
+          s.focusFlagName = take == 1 ? QStringLiteral("Test1Focus") : QStringLiteral("Test2Focus");
+          s.fixedCentreWidth = 30000;
+          return s;
+      }()),
       contents_(contents),
       second_(take != 1),
       options_(std::move(options)) {
@@ -102,7 +101,8 @@ void PracticeWindow::buildContent() {
     Paint(toolbar_, kChrome);
     connect(toolbar_, &PracticeToolbar::triggered, this, &PracticeWindow::runToolbar);
     connect(toolbar_, &PracticeToolbar::pressTrackChanged, this, [this](bool down) {
-        contents_.setField(QStringLiteral("txtPressTrack"), down ? QStringLiteral("1") : QStringLiteral("0"));
+        contents_.setField(QStringLiteral("txtPressTrack"),
+                           down ? QStringLiteral("1") : QStringLiteral("0"));
     });
     answered_ = Label(QStringLiteral("lblAnsweredQ"), QStringLiteral("0"), toolbar_, true, 11);
     answered_->setToolTip(QStringLiteral("Number of questions answered"));
@@ -111,7 +111,8 @@ void PracticeWindow::buildContent() {
     slash->setAlignment(Qt::AlignCenter);
     total_ = Label(QStringLiteral("lblTotalQ"), QString(), toolbar_, true, 11);
     total_->setToolTip(QStringLiteral("Total number of questions"));
-    auto* answeredCaption = Label(QStringLiteral("lblAnsweredCaption"), QStringLiteral("Answered"), toolbar_, false, 8);
+    auto* answeredCaption =
+        Label(QStringLiteral("lblAnsweredCaption"), QStringLiteral("Answered"), toolbar_, false, 8);
     answeredCaption->setObjectName(QStringLiteral("lblAnsweredCaption"));
 
     sheet_ = new AnswerSheet(graphics, second_, this);
@@ -131,22 +132,25 @@ void PracticeWindow::buildContent() {
     view_ = new QuestionDocumentView(this);
     view_->setObjectName(QStringLiteral("brwWebBrowser"));
     // Room above the document for the question-title strip that lies over the view.
-    view_->setStyleSheet(QStringLiteral("QTextBrowser { border: none; padding-top: %1px; background: white; }")
-                             .arg(kTitleStripHeight + kOffset120Px + 4));
+    view_->setStyleSheet(
+        QStringLiteral("QTextBrowser { border: none; padding-top: %1px; background: white; }")
+            .arg(kTitleStripHeight + kOffset120Px + 4));
     connect(view_, &QuestionDocumentView::keyDown, this, &PracticeWindow::documentKey);
     connect(view_, &QuestionDocumentView::mouseDown, this, &PracticeWindow::documentMouse);
 
     titleStrip_ = new QWidget(this);
     titleStrip_->setObjectName(QStringLiteral("PicQnTitle"));
     Paint(titleStrip_, kTitleStrip);
-    questionTitle_ = Label(QStringLiteral("QnTitle"), QStringLiteral("Question 1"), titleStrip_, true, 10);
+    questionTitle_ =
+        Label(QStringLiteral("QnTitle"), QStringLiteral("Question 1"), titleStrip_, true, 10);
     questionTitle_->move(8, (kTitleStripHeight - questionTitle_->sizeHint().height()) / 2);
     questionTitle_->resize(200, questionTitle_->sizeHint().height());
 
     underStrip_ = new QWidget(this);
     underStrip_->setObjectName(QStringLiteral("PicBottom"));
     Paint(underStrip_, kChrome);
-    const QString third = second_ ? QStringLiteral("bottombg3.bmp") : QStringLiteral("bottombg3.bmp");
+    const QString third =
+        second_ ? QStringLiteral("bottombg3.bmp") : QStringLiteral("bottombg3.bmp");
     const QString pictures[3] = {second_ ? QStringLiteral("bottombg1.bmp") : third,
                                  second_ ? QStringLiteral("bottombg2.bmp") : third, third};
     for (int i = 0; i < 3; ++i) {
@@ -185,7 +189,8 @@ void PracticeWindow::buildContent() {
     dateCaption_ = Label(QStringLiteral("lblDateCaption"), QStringLiteral("Date:"), underStrip_);
     date_ = Label(QStringLiteral("lblDate"), QString(), underStrip_, true);
     completed_ = Label(QStringLiteral("ETime"), QString(), underStrip_, true);
-    scoringCaption_ = Label(QStringLiteral("lblScoreCaption"), QStringLiteral("Score:"), underStrip_);
+    scoringCaption_ =
+        Label(QStringLiteral("lblScoreCaption"), QStringLiteral("Score:"), underStrip_);
     scoring_ = Label(QStringLiteral("PScoring"), QString(), underStrip_, true);
     percent_ = Label(QStringLiteral("PScoringL"), QStringLiteral("%"), underStrip_, true);
     for (QWidget* w : {static_cast<QWidget*>(clockCaption_), static_cast<QWidget*>(clock_),
@@ -227,8 +232,9 @@ void PracticeWindow::placeAtLoad() {
     QScreen* screen = contents_.contentsWindow() ? contents_.contentsWindow()->screen() : nullptr;
     if (!screen) screen = QGuiApplication::primaryScreen();
     const QRect s = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    setGeometry(s.left() + static_cast<int>(s.width() * 0.1), s.top() + static_cast<int>(s.height() * 0.1),
-                static_cast<int>(s.width() * 0.8), static_cast<int>(s.height() * 0.8));
+    setGeometry(s.left() + static_cast<int>(s.width() * 0.1),
+                s.top() + static_cast<int>(s.height() * 0.1), static_cast<int>(s.width() * 0.8),
+                static_cast<int>(s.height() * 0.8));
     relayout();
 }
 
@@ -243,8 +249,8 @@ bool PracticeWindow::LoadPractice() {
     in.topicName = contents_.field(QStringLiteral("SubH1"));
     in.paperCount = contents_.field(QStringLiteral("TtPapersCon")).toInt();
     in.take = second_ ? 2 : 1;
-    const bool loaded = options_.content ? session_.LoadFromContent(in, *options_.content)
-                                         : session_.Load(in);
+    const bool loaded =
+        options_.content ? session_.LoadFromContent(in, *options_.content) : session_.Load(in);
     if (!loaded) return false;
 
     setTitleText(session_.Caption());
@@ -338,12 +344,15 @@ void PracticeWindow::ToggleAnswerSheet() {
     relayout();
 }
 
-void PracticeWindow::PrintQuestion() { view_->print(); }
+void PracticeWindow::PrintQuestion() {
+    view_->print();
+}
 
 void PracticeWindow::UpdateToolbar(QPoint globalCursor) {
     toolbar_->update(ToolbarEnabled(session_.isMarked(), session_.state().currentQuestion,
                                     session_.QuestionCount()),
-                     globalCursor, contents_.field(QStringLiteral("txtPressTrack")) == QLatin1String("1"));
+                     globalCursor,
+                     contents_.field(QStringLiteral("txtPressTrack")) == QLatin1String("1"));
 }
 
 void PracticeWindow::tick() {
@@ -373,7 +382,8 @@ void PracticeWindow::runToolbar(ToolbarButton b) {
             if (s.currentQuestion > 1) GoToQuestion(s.currentQuestion - 1, true);
             break;
         case ToolbarButton::Next:
-            if (s.currentQuestion < session_.QuestionCount()) GoToQuestion(s.currentQuestion + 1, true);
+            if (s.currentQuestion < session_.QuestionCount())
+                GoToQuestion(s.currentQuestion + 1, true);
             break;
     }
 }
@@ -400,13 +410,15 @@ void PracticeWindow::MarkPractice() {
 
     repaint();
     timer_->stop();
-    markProgress_->move((width() - markProgress_->width()) / 2, (height() - markProgress_->height()) / 2);
+    markProgress_->move((width() - markProgress_->width()) / 2,
+                        (height() - markProgress_->height()) / 2);
     markProgress_->play(options_.markBarPauseMs);
     const MarkOutcome outcome = session_.Mark(options_.now(), practiceStart_);
     timer_->start();
     if (outcome != MarkOutcome::Marked && outcome != MarkOutcome::TrendNotSaved &&
         outcome != MarkOutcome::AlreadyMarked) {
-        tell(kProgramTitle, QStringLiteral("The results could not be saved. The paper is not marked."));
+        tell(kProgramTitle,
+             QStringLiteral("The results could not be saved. The paper is not marked."));
         return;
     }
     refreshStatusLabels();
@@ -434,7 +446,9 @@ void PracticeWindow::ClosePractice() {
     close();
 }
 
-void PracticeWindow::closeButtonClicked() { ClosePractice(); }
+void PracticeWindow::closeButtonClicked() {
+    ClosePractice();
+}
 
 void PracticeWindow::unloadWithoutAsking() {
     if (unloaded_) return;
@@ -461,7 +475,8 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     // A close from the window system asks like the Close button.
-    if (!closingWithoutAsking_ && !ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"))) {
+    if (!closingWithoutAsking_ &&
+        !ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"))) {
         event->ignore();
         return;
     }
@@ -534,19 +549,22 @@ void PracticeWindow::layoutContent() {
     for (QLabel* b : bottoms_) b->lower();
     sizer_->setGeometry(l.sizer);
     sizer_->raise();
-    markProgress_->move((width() - markProgress_->width()) / 2, (height() - markProgress_->height()) / 2);
+    markProgress_->move((width() - markProgress_->width()) / 2,
+                        (height() - markProgress_->height()) / 2);
     if (markProgress_->isVisible()) markProgress_->raise();
 }
 
 // Resizing: the window's own surface and the Sizer, bottom-right corner only.
 
 bool PracticeWindow::pressOnSurface(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
+    if (event->button() != Qt::LeftButton ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
         return false;
     const QPoint pos = mapFromGlobal(event->globalPosition().toPoint());
     pressBands_ = BandsAt(pos, size(), kEdgeBandPx);
     if (pressBands_.left || pressBands_.top || pressBands_.right || pressBands_.bottom)
-        QCursor::setPos(SnapToEdges(event->globalPosition().toPoint(), frameGeometry(), pressBands_));
+        QCursor::setPos(
+            SnapToEdges(event->globalPosition().toPoint(), frameGeometry(), pressBands_));
     resizing_ = pressBands_.right && pressBands_.bottom;
     if (resizing_) grabMouse();
     return true;
@@ -563,7 +581,8 @@ void PracticeWindow::mouseMoveEvent(QMouseEvent* event) {
     const Qt::CursorShape shape = EdgeCursor(pos, size(), kEdgeBandPx, leftDown, cursor().shape());
     if (shape != cursor().shape()) setCursor(shape);
     if (resizing_ && leftDown) {
-        const QSize wanted = CornerDragSize(pressBands_, global - frameGeometry().topLeft(), size(), kEdgeBandPx);
+        const QSize wanted =
+            CornerDragSize(pressBands_, global - frameGeometry().topLeft(), size(), kEdgeBandPx);
         if (wanted != size()) resize(wanted);
     }
 }

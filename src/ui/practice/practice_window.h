@@ -26,7 +26,7 @@ class QuestionDocumentView;
 
 class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
     Q_OBJECT
-public:
+  public:
     struct Options {
         int markBarPauseMs = kMarkBarPauseMs;
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
@@ -37,7 +37,8 @@ public:
 
     // take 1: first attempt ("Test1"); anything else: second attempt ("Test2").
     PracticeWindow(ContentsChannel& contents, int take, Options options);
-    PracticeWindow(ContentsChannel& contents, int take) : PracticeWindow(contents, take, Options{}) {}
+    PracticeWindow(ContentsChannel& contents, int take)
+        : PracticeWindow(contents, take, Options{}) {}
     ~PracticeWindow() override;
 
     // Reads the main window's fields and opens the paper. False when the paper cannot be
@@ -71,7 +72,7 @@ public:
     QuestionDocumentView* questionView() const { return view_; }
     QTimer* timer() const { return timer_; }
 
-protected:
+  protected:
     void layoutContent() override;
     void closeButtonClicked() override;
     void closeEvent(QCloseEvent* event) override;
@@ -81,7 +82,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildContent();
     void placeAtLoad();
     void showQuestionDocument();
@@ -118,24 +119,24 @@ private:
     QWidget* titleStrip_ = nullptr;
     QLabel* questionTitle_ = nullptr;  // QnTitle
     QWidget* underStrip_ = nullptr;
-    QLabel* bottoms_[3] = {};  // Bot1..Bot3
-    QWidget* remaining_ = nullptr;  // TxtRem
+    QLabel* bottoms_[3] = {};             // Bot1..Bot3
+    QWidget* remaining_ = nullptr;        // TxtRem
     QComboBox* remainingList_ = nullptr;  // RemQns
-    QLabel* answered_ = nullptr;    // lblAnsweredQ
-    QLabel* total_ = nullptr;       // lblTotalQ
-    QLabel* clock_ = nullptr;       // lblClock
-    QLabel* date_ = nullptr;        // lblDate
-    QLabel* timeTaken_ = nullptr;   // LTime
-    QLabel* completed_ = nullptr;   // ETime
+    QLabel* answered_ = nullptr;          // lblAnsweredQ
+    QLabel* total_ = nullptr;             // lblTotalQ
+    QLabel* clock_ = nullptr;             // lblClock
+    QLabel* date_ = nullptr;              // lblDate
+    QLabel* timeTaken_ = nullptr;         // LTime
+    QLabel* completed_ = nullptr;         // ETime
     QLabel* clockCaption_ = nullptr;
     QLabel* dateCaption_ = nullptr;
-    QLabel* scoring_ = nullptr;     // PScoring
+    QLabel* scoring_ = nullptr;  // PScoring
     QLabel* scoringCaption_ = nullptr;
-    QLabel* percent_ = nullptr;     // PScoringL
-    QLineEdit* status_ = nullptr;   // Status
+    QLabel* percent_ = nullptr;           // PScoringL
+    QLineEdit* status_ = nullptr;         // Status
     QLineEdit* questionCount_ = nullptr;  // QSCount
-    QLabel* score_ = nullptr;       // Scoring
-    QLabel* sizer_ = nullptr;       // Sizer
+    QLabel* score_ = nullptr;             // Scoring
+    QLabel* sizer_ = nullptr;             // Sizer
     MarkProgress* markProgress_ = nullptr;
-    QTimer* timer_ = nullptr;       // Timer1
+    QTimer* timer_ = nullptr;  // Timer1
 };
