@@ -1,19 +1,21 @@
 #include "question_page.h"
 
 QString QuestionStyleSheet() {
+    // Plain properties only: the program shows the page in a QTextBrowser, which knows a subset
+    // of CSS; browsers show it the same way.
     return QStringLiteral(
-        "body { font-family: 'Trebuchet MS', Arial, sans-serif; font-size: 16px; color: #1d2b3a;"
-        " background-color: #ffffff; }\n"
-        "p { margin-top: 0px; margin-bottom: 10px; }\n"
+        "body { font-family: 'Trebuchet MS', Arial, sans-serif; font-size: 18px; color: #1d2b3a;"
+        " background-color: #ffffff; margin: 14px; }\n"
+        "p { margin-top: 0px; margin-bottom: 12px; }\n"
+        "b { color: #0d2c54; }\n"
         "img { vertical-align: middle; }\n"
-        ".answer { margin-top: 12px; color: #123f73; font-weight: bold; }\n"
-        ".note { margin-top: 4px; color: #6a5310; font-style: italic; font-size: 14px; }\n"
-        "ol.options { margin-top: 4px; margin-bottom: 10px; }\n"
-        "ol.options li { margin-bottom: 5px; }\n"
-        "ol.parts { margin-top: 4px; margin-bottom: 8px; list-style-type: lower-alpha; }\n"
-        "ol.parts li { margin-bottom: 6px; }\n"
+        ".answer { margin-top: 18px; color: #0b5394; font-weight: bold; }\n"
+        ".note { margin-top: 6px; color: #7a5a00; font-style: italic; font-size: 15px; }\n"
+        "ol.options { margin-top: 6px; margin-bottom: 12px; }\n"
+        "ol.options li { margin-bottom: 8px; }\n"
+        ".parts p { margin-bottom: 16px; }\n"
         "table { border-collapse: collapse; }\n"
-        "td, th { padding: 3px 8px; }\n");
+        "td, th { padding: 4px 10px; }\n");
 }
 
 QString QuestionPageHtml(const SourceQuestion& question) {
