@@ -3,6 +3,7 @@
 #include "mht_archive.h"
 #include "package_builder.h"
 #include "package_tables.h"
+#include "question_page.h"
 
 #include "gif_writer.h"
 
@@ -113,7 +114,7 @@ TEST(QuestionDocument, ArchiveReadsBackWithEveryFigure) {
             ASSERT_TRUE(read.ok) << read.error.toStdString();
             // The question's own HTML comes back unchanged inside the page.
             EXPECT_TRUE(read.document.html.contains(question.html)) << question.id;
-            EXPECT_TRUE(read.document.html.contains("font-size: 16px"));
+            EXPECT_TRUE(read.document.html.contains(QuestionStyleSheet()));
             for (const SourceFigure& figure : question.figures) {
                 ++figures;
                 QImage image;
