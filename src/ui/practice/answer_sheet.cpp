@@ -114,8 +114,8 @@ void AnswerRow::paintEvent(QPaintEvent* e) {
     QFrame::paintEvent(e);
     if (borderMode_ == kBorderErase) return;
     const QRect g = answer->geometry();
-    const BorderLines b = AnswerBoxBorder(
-        QRectF(Twips(g.left()), Twips(g.top()), Twips(g.width()), Twips(g.height())));
+    const BorderLines b = createborder(BorderBoxAround(
+        QRectF(Twips(g.left()), Twips(g.top()), Twips(g.width()), Twips(g.height()))));
     QPainter p(this);
     p.setPen(borderMode_ == kBorderBlue ? kBorderBlueColour : kBorderGreyColour);
     for (const QLineF& l : b.lines)

@@ -59,7 +59,9 @@ class InputBlocker : public QObject {
             case QEvent::KeyPress:
             case QEvent::KeyRelease:
             case QEvent::ShortcutOverride:
+                return true;
             case QEvent::Close:
+                e->ignore();  // a window asked to close stays open
                 return true;
             default:
                 return false;

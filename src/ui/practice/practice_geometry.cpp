@@ -66,13 +66,14 @@ QList<double> StackRowTops(const QList<double>& heights, int partCount, bool sec
     return tops;
 }
 
-BorderLines AnswerBoxBorder(const QRectF& c) {
-    const double top = c.top() - 30;
-    const double left = c.left() - 30;
-    const double bottom = c.top() + c.height() + 15;
-    const double right = c.left() + c.width() + 15;
-    return {{QLineF(left, top, right, top), QLineF(left, top, left, bottom),
-             QLineF(left, bottom, right + 15, bottom), QLineF(right, top, right, bottom + 15)}};
+BorderBox BorderBoxAround(const QRectF& c) {
+    return {c.top() - 30, c.left() - 30, c.top() + c.height() + 15, c.left() + c.width() + 15};
+}
+
+BorderLines createborder(const BorderBox& b) {
+    return {{QLineF(b.left, b.top, b.right, b.top), QLineF(b.left, b.top, b.left, b.bottom),
+             QLineF(b.left, b.bottom, b.right + 15, b.bottom),
+             QLineF(b.right, b.top, b.right, b.bottom + 15)}};
 }
 
 EdgeBands BandsAt(QPoint p, QSize s, int e) {

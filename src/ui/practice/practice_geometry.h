@@ -61,11 +61,18 @@ ToolbarLayout LayoutToolbar(int stripWidth, int windowWidth, const QSize (&butto
 // or for a question of more than 15 parts -10 (first attempt) or 0 (second attempt).
 QList<double> StackRowTops(const QList<double>& rowHeightsTwips, int partCount, bool secondAttempt);
 
-// The thin rectangle drawn around an answer box inside its row (twips).
+// drawborder's rectangle around a control on its container (twips): 30 outside at the top and
+// left, 15 past the bottom and right.
+struct BorderBox {
+    double top = 0, left = 0, bottom = 0, right = 0;
+};
+BorderBox BorderBoxAround(const QRectF& controlTwips);
+
+// createborder: the four lines of the rectangle, the bottom and right ones 15 twips longer.
 struct BorderLines {
     QLineF lines[4];
 };
-BorderLines AnswerBoxBorder(const QRectF& controlTwips);
+BorderLines createborder(const BorderBox& box);
 
 // Pointer shape over the window surface; `current` stays when no rule applies.
 Qt::CursorShape EdgeCursor(QPoint pos, QSize size, int band, bool leftDown,

@@ -132,7 +132,7 @@ TEST(PracticeRows, StackingGapsFollowThePartCount) {
 }
 
 TEST(PracticeRows, AnswerBoxBorderSurroundsTheBox) {
-    const BorderLines b = AnswerBoxBorder(QRectF(360, 45, 1575, 300));
+    const BorderLines b = createborder(BorderBoxAround(QRectF(360, 45, 1575, 300)));
     EXPECT_EQ(b.lines[0], QLineF(330, 15, 1950, 15));
     EXPECT_EQ(b.lines[1], QLineF(330, 15, 330, 360));
     EXPECT_EQ(b.lines[2], QLineF(330, 360, 1965, 360));
