@@ -71,4 +71,3 @@ QString PlainText(const PrintLine& line) {
     }
     return text;
 }
-

@@ -10,11 +10,14 @@ struct Average {
     std::int64_t count = 1;
 };
 
-bool LessOrEqual(const Average& a, const Average& b) { return a.tenths * b.count <= b.tenths * a.count; }
+bool LessOrEqual(const Average& a, const Average& b) {
+    return a.tenths * b.count <= b.tenths * a.count;
+}
 
 Average CombinedAverage(const TopicTally& tally) {
     if (tally.second.count > 0)
-        return {tally.first.sumTenths + tally.second.sumTenths, tally.first.count + tally.second.count};
+        return {tally.first.sumTenths + tally.second.sumTenths,
+                tally.first.count + tally.second.count};
     return {tally.first.sumTenths, tally.first.count};
 }
 
@@ -47,7 +50,8 @@ SummaryTexts ComputeSummary(const ReportInputs& inputs,
         if (tallies[t].first.count > 0) ++attempted;
     if (attempted < 2) return texts;
 
-    // Later topics win ties: each walk takes a candidate that is at least as good as the choice so far.
+    // Later topics win ties: each walk takes a candidate that is at least as good as the choice so
+    // far.
     int weakest = -1, strongest = -1;
     Average weakestAverage, strongestAverage;
     for (int t = 0; t < topics; ++t) {
@@ -64,7 +68,8 @@ SummaryTexts ComputeSummary(const ReportInputs& inputs,
             strongestAverage = a;
         }
     }
-    if (weakest >= 0) texts.weakestTopic = QLatin1Char(' ') + EntryOrEmpty(inputs.topicNames, weakest);
+    if (weakest >= 0)
+        texts.weakestTopic = QLatin1Char(' ') + EntryOrEmpty(inputs.topicNames, weakest);
     if (strongest >= 0)
         texts.strongestTopic = QLatin1Char(' ') + EntryOrEmpty(inputs.topicNames, strongest);
     return texts;

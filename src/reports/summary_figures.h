@@ -6,11 +6,11 @@
 #include <QString>
 
 struct SummaryTexts {
-    QString firstAverage;    // OScore1: "78.3%" or "-"
-    QString secondAverage;   // OScore2
-    QString papersCompleted; // PCNum: "F / N"
-    QString weakestTopic;    // WT: " name" or "-"
-    QString strongestTopic;  // ST
+    QString firstAverage;     // OScore1: "78.3%" or "-"
+    QString secondAverage;    // OScore2
+    QString papersCompleted;  // PCNum: "F / N"
+    QString weakestTopic;     // WT: " name" or "-"
+    QString strongestTopic;   // ST
 };
 
 // The topic that never counts as strongest or weakest.

@@ -11,8 +11,8 @@ inline constexpr int kTopicSlots = 10;
 inline constexpr int kPapersPerTopic = 5;
 
 struct AttemptTally {
-    int count = 0;                 // papers with a score
-    std::int64_t sumTenths = 0;    // sum of those scores, in tenths
+    int count = 0;               // papers with a score
+    std::int64_t sumTenths = 0;  // sum of those scores, in tenths
 };
 
 struct TopicTally {

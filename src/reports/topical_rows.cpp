@@ -7,7 +7,8 @@ namespace {
 TopicalBar MakeBar(const AttemptTally& tally) {
     TopicalBar bar;
     if (tally.count > 0) {
-        bar.percentText = OneDecimalText(tally.sumTenths, std::int64_t{10} * tally.count) + QLatin1Char('%');
+        bar.percentText =
+            OneDecimalText(tally.sumTenths, std::int64_t{10} * tally.count) + QLatin1Char('%');
         bar.fraction = BarWidth(1.0, tally);
     }
     return bar;

@@ -11,7 +11,8 @@ const QString kTrendKey = QStringLiteral("TRD");
 
 // Entries as the record counts them: every '>' but one in the very last position.
 int CountEntries(const QString& line) {
-    return line.isEmpty() ? 0 : static_cast<int>(line.left(line.size() - 1).count(QLatin1Char('>')));
+    return line.isEmpty() ? 0
+                          : static_cast<int>(line.left(line.size() - 1).count(QLatin1Char('>')));
 }
 
 // A longer record than the data model allows keeps only its most recent entries, so the split

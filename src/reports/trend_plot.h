@@ -6,7 +6,7 @@
 #include <QPointF>
 #include <QString>
 
-inline constexpr double kTrendPlotWidth = 5055;   // design size of the drawing area
+inline constexpr double kTrendPlotWidth = 5055;  // design size of the drawing area
 inline constexpr double kTrendPlotHeight = 3975;
 inline constexpr int kTrendPointsShown = 20;
 inline constexpr double kTrendDotRadius = 30;

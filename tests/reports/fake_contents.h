@@ -7,14 +7,16 @@
 #include <QWidget>
 
 class FakeContents : public ContentsChannel {
-public:
+  public:
     QString field(const QString& name) const override { return fields_.value(name); }
-    void setField(const QString& name, const QString& value) override { fields_.insert(name, value); }
+    void setField(const QString& name, const QString& value) override {
+        fields_.insert(name, value);
+    }
     void RefreshContents() override {}
     QString programFolder() const override { return QString(); }
     QWidget* contentsWindow() override { return &window_; }
 
-private:
+  private:
     QHash<QString, QString> fields_;
     QWidget window_;
 };

@@ -5,17 +5,20 @@
 #include <QStandardPaths>
 #include <QString>
 
-inline bool HavePdfToText() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+inline bool HavePdfToText() {
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
 
 inline QString PdfText(const QString& pdfPath) {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
     if (!process.waitForFinished(30000)) return QString();
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-#include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <QRegularExpression>
 
 // The printed table of SampleModule as pdftotext lays it out.
 inline void ExpectResultsTable(const QString& text, int topics) {
@@ -25,9 +28,11 @@ inline void ExpectResultsTable(const QString& text, int topics) {
     EXPECT_EQ(text.count(QRegularExpression(
                   QStringLiteral("Papers +First take +Time taken +Date +Second take"))),
               topics);
-    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("(?m)^\\f? *Paper [1-5] "))), 5 * topics);
-    EXPECT_TRUE(text.contains(QRegularExpression(
-        QStringLiteral("Paper 3 +88\\.8% +0:12:5 +30/12/2005 +100%"))));
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("(?m)^\\f? *Paper [1-5] "))),
+              5 * topics);
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(QStringLiteral("Paper 3 +88\\.8% +0:12:5 +30/12/2005 +100%"))));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Paper 2 +% +%"))));
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Paper 1 +60% +0:21:7 +02/12/2005 +90%"))));
+    EXPECT_TRUE(
+        text.contains(QRegularExpression(QStringLiteral("Paper 1 +60% +0:21:7 +02/12/2005 +90%"))));
 }

@@ -7,9 +7,11 @@
 #include <QString>
 
 inline ReportInputs SampleModule(const QString& trendFilePath, int topics = 10) {
-    static const char* const names[] = {"Whole Numbers", "Fractions", "Decimals", "Percentage",
-                                        "Ratio", "Measurement", "Geometry", "Data Analysis",
-                                        "Rate and Speed, Algebra", "Mock Examination"};
+    static const char* const names[] = {
+        "Whole Numbers",   "Fractions",     "Decimals",
+        "Percentage",      "Ratio",         "Measurement",
+        "Geometry",        "Data Analysis", "Rate and Speed, Algebra",
+        "Mock Examination"};
     ReportInputs in;
     in.title = QStringLiteral("Home Maths Quiz");
     in.topicCount = topics;
@@ -51,8 +53,8 @@ inline bool WriteTrend(const QString& path, const QByteArray& line) {
 
 // 25 entries: 6..25 are the ones shown.
 inline QByteArray TwentyFiveEntries() {
-    static const int scores[] = {40, 55, 62, 48, 70, 58, 65, 72, 45, 80, 77, 90, 68, 85, 88,
-                                 60, 93, 75, 100, 82, 70, 95, 87, 0, 91};
+    static const int scores[] = {40, 55, 62, 48, 70, 58,  65, 72, 45, 80, 77, 90, 68,
+                                 85, 88, 60, 93, 75, 100, 82, 70, 95, 87, 0,  91};
     QByteArray line = "#TRD#";
     for (int s : scores) line += ">" + QByteArray::number(s);
     return line;

@@ -19,8 +19,8 @@ ReportInputs Module(int topics) {
     return in;
 }
 
-constexpr int kHeaderLines = 5;       // two empty, title, two empty
-constexpr int kLinesPerTopic = 12;    // two empty, name, rule, two headings, rule, five papers
+constexpr int kHeaderLines = 5;     // two empty, title, two empty
+constexpr int kLinesPerTopic = 12;  // two empty, name, rule, two headings, rule, five papers
 
 }  // namespace
 
@@ -34,14 +34,17 @@ TEST(PrintLines, TableLayoutOfAModule) {
     const int block = kHeaderLines + kLinesPerTopic;  // topic 2
     EXPECT_EQ(PlainText(lines[block + 2]), QStringLiteral("              Topic 2"));
     EXPECT_EQ(PlainText(lines[block + 3]), QString(14, ' ') + QString(128, '-'));
-    EXPECT_EQ(PlaceZones(lines[block + 4]),
-              (QList<PlacedItem>{{14, "Papers"}, {42, "First take"}, {56, "Time taken"},
-                                 {70, "Date"}, {98, "Second take"}}));
+    EXPECT_EQ(PlaceZones(lines[block + 4]), (QList<PlacedItem>{{14, "Papers"},
+                                                               {42, "First take"},
+                                                               {56, "Time taken"},
+                                                               {70, "Date"},
+                                                               {98, "Second take"}}));
     EXPECT_EQ(PlaceZones(lines[block + 5]), (QList<PlacedItem>{{42, "score"}, {98, "score"}}));
     // Without results every paper line shows a lone "%" in zones 4 and 8.
     for (int p = 1; p <= 5; ++p)
-        EXPECT_EQ(PlaceZones(lines[block + 6 + p]),
-                  (QList<PlacedItem>{{14, QStringLiteral("Paper %1").arg(p)}, {42, "%"}, {98, "%"}}));
+        EXPECT_EQ(
+            PlaceZones(lines[block + 6 + p]),
+            (QList<PlacedItem>{{14, QStringLiteral("Paper %1").arg(p)}, {42, "%"}, {98, "%"}}));
 
     // Topics above T are not printed.
     EXPECT_EQ(BuildPrintLines(Module(3)).size(), kHeaderLines + 3 * kLinesPerTopic);
@@ -61,8 +64,9 @@ TEST(PrintLines, PaperLineZones) {
     EXPECT_EQ(line.zones[5], QStringLiteral("30/12/2005"));
     EXPECT_EQ(line.zones[7], QStringLiteral("100%"));
     EXPECT_TRUE(line.zones[0].isEmpty() && line.zones[2].isEmpty() && line.zones[6].isEmpty());
-    EXPECT_EQ(PlainText(line), QStringLiteral("              Paper 3                     88.8%         "
-                                              "0:12:5        30/12/2005                  100%"));
+    EXPECT_EQ(PlainText(line),
+              QStringLiteral("              Paper 3                     88.8%         "
+                             "0:12:5        30/12/2005                  100%"));
 }
 
 TEST(PrintLines, LongItemsPushLaterOnesToTheNextBoundary) {

@@ -22,9 +22,13 @@ ReportInputs Module(int topics) {
 }
 
 // Paper p (1..5) of topic t (1..10) as a list index.
-int Paper(int t, int p) { return 5 * (t - 1) + p - 1; }
+int Paper(int t, int p) {
+    return 5 * (t - 1) + p - 1;
+}
 
-SummaryTexts Summary(const ReportInputs& in) { return ComputeSummary(in, ComputeTopicTallies(in)); }
+SummaryTexts Summary(const ReportInputs& in) {
+    return ComputeSummary(in, ComputeTopicTallies(in));
+}
 
 }  // namespace
 

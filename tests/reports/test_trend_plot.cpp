@@ -1,9 +1,9 @@
 #include "reports/trend_plot.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -14,9 +14,15 @@ QString TrendLine(int first, int last) {
 }
 
 // The stem, dot and connector of point j (1-based).
-const PlotItem& Stem(const TrendPlot& p, int j) { return p.items.at(3 * (j - 1)); }
-const PlotItem& Dot(const TrendPlot& p, int j) { return p.items.at(3 * (j - 1) + 1); }
-const PlotItem& Connector(const TrendPlot& p, int j) { return p.items.at(3 * (j - 1) + 2); }
+const PlotItem& Stem(const TrendPlot& p, int j) {
+    return p.items.at(3 * (j - 1));
+}
+const PlotItem& Dot(const TrendPlot& p, int j) {
+    return p.items.at(3 * (j - 1) + 1);
+}
+const PlotItem& Connector(const TrendPlot& p, int j) {
+    return p.items.at(3 * (j - 1) + 2);
+}
 
 }  // namespace
 

@@ -4,12 +4,12 @@
 #include "ui/main/report/print_results.h"
 #include "ui/main/report/report_fill.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFileInfo>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -56,7 +56,9 @@ TEST(NoPrinter, OffersThePdfAndWritesTheSameTable) {
 
     // A PDF that cannot be written is reported, never passed off as saved.
     QStringList notices;
-    prompts.pdfFileName = [&] { return dir.filePath(QStringLiteral("missing/folder/results.pdf")); };
+    prompts.pdfFileName = [&] {
+        return dir.filePath(QStringLiteral("missing/folder/results.pdf"));
+    };
     prompts.notice = [&](const QString& message) { notices << message; };
     EXPECT_EQ(PrintLinesOrOfferPdf(lines, inputs.title, prompts), PrintOutcome::Failed);
     ASSERT_EQ(notices.size(), 1);

@@ -6,20 +6,20 @@
 #include "ui/main/report/print_results.h"
 #include "ui/main/report/report_fill.h"
 
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QApplication>
-#include <QComboBox>
-#include <QPrintDialog>
 #include <QThread>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -64,30 +64,34 @@ bool WriteText(const QString& path, const QByteArray& text) {
 }
 
 class PrivateCups {
-public:
+  public:
     QString error;
 
     bool start() {
         if (!dir_.isValid()) return fail(QStringLiteral("no temporary folder"));
         root_ = dir_.path();
         // Filters run as the lp user: they must reach the folders they read and write.
-        QFile::setPermissions(root_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                         QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-                                         QFileDevice::ReadOther | QFileDevice::ExeOther);
-        for (const char* sub : {"spool", "tmp", "cache", "state", "log", "out"}) QDir(root_).mkpath(QString::fromLatin1(sub));
+        QFile::setPermissions(root_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                         QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                         QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                         QFileDevice::ExeOther);
+        for (const char* sub : {"spool", "tmp", "cache", "state", "log", "out"})
+            QDir(root_).mkpath(QString::fromLatin1(sub));
         for (const char* open : {"tmp", "out"})
             QFile::setPermissions(path(open), QFileDevice::Permissions(0x7777));
         socket_ = path("cups.sock");
-        const QByteArray conf = "Listen " + socket_.toLocal8Bit() +
-                                "\nLogLevel info\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n";
-        const QByteArray files = "ServerRoot " + root_.toLocal8Bit() + "\nRequestRoot " + path("spool").toLocal8Bit() +
-                                 "\nTempDir " + path("tmp").toLocal8Bit() + "\nCacheDir " + path("cache").toLocal8Bit() +
-                                 "\nStateDir " + path("state").toLocal8Bit() + "\nErrorLog " +
-                                 path("log/error_log").toLocal8Bit() + "\nAccessLog " +
-                                 path("log/access_log").toLocal8Bit() + "\nPageLog " +
-                                 path("log/page_log").toLocal8Bit() +
-                                 "\nFileDevice Yes\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n";
+        const QByteArray conf =
+            "Listen " + socket_.toLocal8Bit() +
+            "\nLogLevel info\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+            "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n";
+        const QByteArray files =
+            "ServerRoot " + root_.toLocal8Bit() + "\nRequestRoot " + path("spool").toLocal8Bit() +
+            "\nTempDir " + path("tmp").toLocal8Bit() + "\nCacheDir " + path("cache").toLocal8Bit() +
+            "\nStateDir " + path("state").toLocal8Bit() + "\nErrorLog " +
+            path("log/error_log").toLocal8Bit() + "\nAccessLog " +
+            path("log/access_log").toLocal8Bit() + "\nPageLog " +
+            path("log/page_log").toLocal8Bit() +
+            "\nFileDevice Yes\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n";
         if (!WriteText(path("cupsd.conf"), conf) || !WriteText(path("cups-files.conf"), files) ||
             !WriteText(path("pdf-queue.ppd"), kPdfQueuePpd))
             return fail(QStringLiteral("cannot write the configuration"));
@@ -97,9 +101,11 @@ public:
                               QStringLiteral("-s"), path("cups-files.conf")});
         if (!cupsd_.waitForStarted(5000)) return fail(QStringLiteral("cupsd did not start"));
         const QDeadlineTimer deadline(15000);
-        while (!run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains("scheduler is running")) {
+        while (!run(QStringLiteral("lpstat"), {QStringLiteral("-r")})
+                    .contains("scheduler is running")) {
             if (deadline.hasExpired() || cupsd_.state() != QProcess::Running)
-                return fail(QStringLiteral("cupsd is not answering: ") + QString::fromLocal8Bit(cupsd_.readAll()));
+                return fail(QStringLiteral("cupsd is not answering: ") +
+                            QString::fromLocal8Bit(cupsd_.readAll()));
             QThread::msleep(100);
         }
         addQueue(kQueue);
@@ -124,9 +130,10 @@ public:
     }
 
     void addQueue(const QString& queue) {
-        run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
-                                        QStringLiteral("file://") + outputPath(queue), QStringLiteral("-P"),
-                                        path("pdf-queue.ppd")});
+        run(QStringLiteral("lpadmin"),
+            {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+             QStringLiteral("file://") + outputPath(queue), QStringLiteral("-P"),
+             path("pdf-queue.ppd")});
     }
 
     // Waits until the scheduler has no job left and the queue's file has content.
@@ -143,10 +150,11 @@ public:
 
     QString log() const {
         QFile file(path("log/error_log"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll().right(4000)) : QString();
+        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll().right(4000))
+                                              : QString();
     }
 
-private:
+  private:
     QString path(const char* name) const { return QDir(root_).filePath(QString::fromLatin1(name)); }
     bool fail(const QString& why) {
         error = why;
@@ -185,7 +193,7 @@ void WhenModal(const std::function<void(QWidget*)>& act) {
 
 // One scheduler for the whole suite: the CUPS client library keeps the first server it talks to.
 class Printing : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         if (!QFileInfo(kCupsd).isExecutable()) return;
         cups_ = new PrivateCups;
@@ -239,8 +247,10 @@ TEST_F(Printing, SetupChoosesThePrinterOfTheNextPrint) {
                 picked = true;
             }
         }
-        if (auto* print = qobject_cast<QPrintDialog*>(dialog)) print->accept();
-        else dialog->close();
+        if (auto* print = qobject_cast<QPrintDialog*>(dialog))
+            print->accept();
+        else
+            dialog->close();
     });
     PrinterSetup(contents);
     ASSERT_TRUE(picked);
@@ -251,7 +261,8 @@ TEST_F(Printing, SetupChoosesThePrinterOfTheNextPrint) {
     ExpectResultsTable(PdfText(cups.outputPath(other)), 10);
     EXPECT_FALSE(QFileInfo::exists(cups.outputPath()));  // nothing went to the default queue
 
-    // Cancelling the dialog keeps the choice; a chosen printer that disappears gives way to the default.
+    // Cancelling the dialog keeps the choice; a chosen printer that disappears gives way to the
+    // default.
     WhenModal([](QWidget* dialog) { dialog->close(); });
     PrinterSetup(contents);
     EXPECT_EQ(PrinterToUse().printerName(), other);

@@ -3,6 +3,7 @@
 #include "ui/main/report/report_fill.h"
 #include "ui/main/report/trend_view.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFrame>
 #include <QImage>
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -45,7 +45,9 @@ struct ReportBody {
     T* child(const QString& name) const {
         return body->findChild<T*>(name);
     }
-    QString text(const char* name) const { return child<QLabel>(QString::fromLatin1(name))->text(); }
+    QString text(const char* name) const {
+        return child<QLabel>(QString::fromLatin1(name))->text();
+    }
 };
 
 // Saves a panel picture when a folder for them is given, to look at by eye.
@@ -57,7 +59,9 @@ void MaybeSaveShot(QWidget* panel, const char* name) {
     panel->grab().save(QDir(folder).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
 }
 
-bool IsBlue(QRgb c) { return qBlue(c) > 200 && qRed(c) < 80 && qGreen(c) < 80; }
+bool IsBlue(QRgb c) {
+    return qBlue(c) > 200 && qRed(c) < 80 && qGreen(c) < 80;
+}
 
 }  // namespace
 
@@ -91,7 +95,8 @@ TEST(ReportPanels, SummaryAndTopicalRowsFromTheMarks) {
     EXPECT_EQ(bar->x(), back->contentsRect().x());
     EXPECT_EQ(report.text("TMark1A"), QStringLiteral("66.7%"));
     EXPECT_EQ(report.text("TMark1B"), QStringLiteral("90%"));
-    EXPECT_EQ(report.child<QLineEdit>(QStringLiteral("TopLab1"))->text(), QStringLiteral("Whole Numbers"));
+    EXPECT_EQ(report.child<QLineEdit>(QStringLiteral("TopLab1"))->text(),
+              QStringLiteral("Whole Numbers"));
     // Ratio's one paper scored 100: a full track.
     EXPECT_EQ(report.child<QWidget>(QStringLiteral("TBar5A"))->width(), inner);
     // Geometry has no attempts: empty texts, empty bars, but the row is shown.
@@ -103,7 +108,8 @@ TEST(ReportPanels, SummaryAndTopicalRowsFromTheMarks) {
     EXPECT_EQ(mark->parentWidget(), back);
     EXPECT_GT(back->children().indexOf(mark), back->children().indexOf(bar));
     EXPECT_EQ(back->geometry().topLeft(), QPoint(208, 48));  // x 3120, y 720 twips
-    EXPECT_EQ(report.child<QFrame>(QStringLiteral("TBack10B"))->geometry(), QRect(304, 264, 81, 18));
+    EXPECT_EQ(report.child<QFrame>(QStringLiteral("TBack10B"))->geometry(),
+              QRect(304, 264, 81, 18));
 
     MaybeSaveShot(report.summary, "report_summary");
     MaybeSaveShot(report.topical, "report_topical");
@@ -113,9 +119,11 @@ TEST(ReportPanels, SummaryAndTopicalRowsFromTheMarks) {
     EXPECT_EQ(report.body->findChildren<QLabel*>(QStringLiteral("OScore1")).size(), 1);
     EXPECT_EQ(report.body->findChildren<QWidget*>(QStringLiteral("TBar1A")).size(), 1);
     for (int t = 1; t <= 10; ++t) {
-        for (const QString& name : {QStringLiteral("TopLab%1").arg(t), QStringLiteral("TBack%1A").arg(t),
-                                    QStringLiteral("TBack%1B").arg(t)})
-            EXPECT_EQ(report.child<QWidget>(name)->isVisibleTo(report.topical), t <= 6) << qPrintable(name);
+        for (const QString& name :
+             {QStringLiteral("TopLab%1").arg(t), QStringLiteral("TBack%1A").arg(t),
+              QStringLiteral("TBack%1B").arg(t)})
+            EXPECT_EQ(report.child<QWidget>(name)->isVisibleTo(report.topical), t <= 6)
+                << qPrintable(name);
     }
 }
 

@@ -86,7 +86,9 @@ QPrinterInfo PrinterToUse() {
     return QPrinterInfo::defaultPrinter();
 }
 
-void ChoosePrinter(const QString& printerName) { ChosenPrinterName() = printerName; }
+void ChoosePrinter(const QString& printerName) {
+    ChosenPrinterName() = printerName;
+}
 
 bool SaveLinesAsPdf(const QList<PrintLine>& lines, const QString& fileName) {
     QSaveFile file(fileName);
@@ -112,8 +114,9 @@ QString NoPrinterMessage() {
 }
 
 QString PrintFailedMessage(const QString& printerName) {
-    return QStringLiteral("The results could not be printed on %1. "
-                          "Would you like to save them as a PDF file instead?")
+    return QStringLiteral(
+               "The results could not be printed on %1. "
+               "Would you like to save them as a PDF file instead?")
         .arg(printerName);
 }
 
@@ -154,7 +157,9 @@ void PrintResults(ContentsChannel& contents, const ReportInputs& inputs) {
             name += QStringLiteral(".pdf");
         return name;
     };
-    prompts.notice = [&](const QString& message) { PopupNotice(contents, window, kPopupTitle, message); };
+    prompts.notice = [&](const QString& message) {
+        PopupNotice(contents, window, kPopupTitle, message);
+    };
     PrintLinesOrOfferPdf(BuildPrintLines(inputs), inputs.title, prompts);
 }
 

@@ -25,7 +25,7 @@ bool SaveLinesAsPdf(const QList<PrintLine>& lines, const QString& fileName);
 // What printing asks of the learner; PrintResults wires these to the program's dialogs.
 struct PrintPrompts {
     std::function<bool(const QString& message)> offerPdf;  // Yes/No
-    std::function<QString()> pdfFileName;                   // empty when cancelled
+    std::function<QString()> pdfFileName;                  // empty when cancelled
     std::function<void(const QString& message)> notice;
 };
 

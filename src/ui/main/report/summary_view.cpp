@@ -50,8 +50,8 @@ void BuildSummaryView(QWidget* panel) {
         MakeLabel(panel, row.caption, QString::fromLatin1(row.captionText),
                   RectTw(kCaptionLeft, top, kCaptionWidth, kRowHeight), false,
                   report_style::kCaptionText);
-        MakeLabel(panel, row.value, QStringLiteral("-"), RectTw(kValueLeft, top, kValueWidth, kRowHeight),
-                  true, report_style::kValueText);
+        MakeLabel(panel, row.value, QStringLiteral("-"),
+                  RectTw(kValueLeft, top, kValueWidth, kRowHeight), true, report_style::kValueText);
         top += kPitch;
     }
 }
@@ -59,10 +59,11 @@ void BuildSummaryView(QWidget* panel) {
 void FillSummaryView(QWidget* panel, const SummaryTexts& texts) {
     if (!panel) return;
     const std::pair<const char*, QString> values[] = {
-        {"OScore1", texts.firstAverage}, {"OScore2", texts.secondAverage},
+        {"OScore1", texts.firstAverage},  {"OScore2", texts.secondAverage},
         {"PCNum", texts.papersCompleted}, {"WT", texts.weakestTopic},
         {"ST", texts.strongestTopic},
     };
     for (const auto& [name, text] : values)
-        if (auto* label = panel->findChild<QLabel*>(QString::fromLatin1(name))) label->setText(text);
+        if (auto* label = panel->findChild<QLabel*>(QString::fromLatin1(name)))
+            label->setText(text);
 }

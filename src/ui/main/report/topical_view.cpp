@@ -38,7 +38,8 @@ void SetBackground(QWidget* widget, const QColor& colour) {
 
 void MakeHeading(QWidget* panel, const QString& text, double left, const QColor& background) {
     auto* heading = new QLabel(text, panel);
-    heading->setObjectName(left == kFirstLeft ? QStringLiteral("TopHead1") : QStringLiteral("TopHead2"));
+    heading->setObjectName(left == kFirstLeft ? QStringLiteral("TopHead1")
+                                              : QStringLiteral("TopHead2"));
     heading->setFont(report_style::Font(7, true));
     heading->setAlignment(Qt::AlignCenter);
     heading->setWordWrap(true);
@@ -73,7 +74,8 @@ void MakeTrack(QWidget* panel, int t, const char* column, double left, double to
     mark->setObjectName(Name("TMark", t, column));
     mark->setFont(report_style::Font(7, true));
     mark->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    mark->setGeometry(Px(kMarkOffset), inner.y(), inner.right() + 1 - Px(kMarkOffset), inner.height());
+    mark->setGeometry(Px(kMarkOffset), inner.y(), inner.right() + 1 - Px(kMarkOffset),
+                      inner.height());
     mark->setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette markPalette = mark->palette();
     markPalette.setColor(QPalette::WindowText, report_style::kCaptionText);
@@ -136,7 +138,8 @@ void SetTopicalRowsVisible(QWidget* panel, int topicCount) {
     if (!panel) return;
     for (int k = kTopicSlots; k >= 1; --k) {
         const bool visible = k <= topicCount;
-        for (const QString& name : {Name("TopLab", k), Name("TBack", k, "A"), Name("TBack", k, "B")})
+        for (const QString& name :
+             {Name("TopLab", k), Name("TBack", k, "A"), Name("TBack", k, "B")})
             if (auto* widget = panel->findChild<QWidget*>(name)) widget->setVisible(visible);
     }
 }

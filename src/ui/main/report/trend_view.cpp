@@ -12,18 +12,21 @@
 namespace {
 
 constexpr double kScaleWidth = 495;
-constexpr double kScaleOverhang = 60;  // the scale reaches past the plot so end captions centre on its edges
+constexpr double kScaleOverhang =
+    60;  // the scale reaches past the plot so end captions centre on its edges
 constexpr double kMargin = 120;
 constexpr double kCaptionHeight = 300;
 
-QColor ToColour(const PlotColour& c) { return QColor(c.red, c.green, c.blue); }
+QColor ToColour(const PlotColour& c) {
+    return QColor(c.red, c.green, c.blue);
+}
 
 // The captions 100% .. 0%, each centred on its level of the plot beside it.
 class TrendScale : public QWidget {
-public:
+  public:
     explicit TrendScale(QWidget* parent) : QWidget(parent) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setFont(font());
@@ -34,16 +37,22 @@ protected:
         for (int level = 100; level >= 0; level -= 10) {
             const double y = overhang + span * (100 - level) / 100.0;
             const QRectF box(0, y - lineHeight / 2.0, width() - 3, lineHeight);
-            painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1%").arg(level));
+            painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter,
+                             QStringLiteral("%1%").arg(level));
         }
     }
 };
 
 // Keeps the plot at its design size where the panel allows, shrinking it where it does not.
 class TrendLayout : public QObject {
-public:
+  public:
     TrendLayout(QWidget* panel, QWidget* frame, QWidget* scale, QWidget* plot, QWidget* caption)
-        : QObject(panel), panel_(panel), frame_(frame), scale_(scale), plot_(plot), caption_(caption) {
+        : QObject(panel),
+          panel_(panel),
+          frame_(frame),
+          scale_(scale),
+          plot_(plot),
+          caption_(caption) {
         panel->installEventFilter(this);
         place();
     }
@@ -57,7 +66,8 @@ public:
     void place() {
         const int margin = Px(kMargin), scaleWidth = Px(kScaleWidth), overhang = Px(kScaleOverhang);
         const int captionHeight = Px(kCaptionHeight);
-        const int width = std::clamp(panel_->width() - 2 * margin - scaleWidth, 60, Px(kTrendPlotWidth));
+        const int width =
+            std::clamp(panel_->width() - 2 * margin - scaleWidth, 60, Px(kTrendPlotWidth));
         const int height =
             std::clamp(panel_->height() - 2 * margin - captionHeight, 60, Px(kTrendPlotHeight));
         const int left = std::max(margin, (panel_->width() - scaleWidth - width) / 2 + scaleWidth);
@@ -68,7 +78,7 @@ public:
         caption_->setGeometry(left, top + height + 2, width, captionHeight);
     }
 
-private:
+  private:
     QWidget* panel_;
     QPointer<QWidget> frame_, scale_, plot_, caption_;
 };

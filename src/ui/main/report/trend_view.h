@@ -8,15 +8,15 @@
 // Paints a trend plot, scaled from its design units to the widget's size, antialiased.
 class TrendPlotWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TrendPlotWidget(QWidget* parent = nullptr);
     void setPlot(const TrendPlot& plot);
     const TrendPlot& plot() const { return plot_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     TrendPlot plot_;
 };
 
