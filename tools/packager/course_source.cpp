@@ -150,6 +150,30 @@ bool CheckQuestion(const SourceQuestion& question, Reporter& report) {
         return report.fail(question.line, QStringLiteral("question %1 has more than %2 parts")
                                               .arg(question.id)
                                               .arg(kMaxPartsPerQuestion));
+    // Each part needs its place on the page: an answer line, or the numbered choices of a
+    // multiple-choice part.
+    static const QRegularExpression answerLine(QStringLiteral("class\\s*=\\s*\"answer\""));
+    static const QRegularExpression choiceList(QStringLiteral("<ol\\s+class\\s*=\\s*\"options\"\\s*>(.*?)</ol>"),
+                                               QRegularExpression::DotMatchesEverythingOption);
+    const auto answerLines = question.html.count(answerLine);
+    const auto choiceLists = question.html.count(choiceList);
+    if (answerLines + choiceLists != question.parts.size())
+        return report.fail(question.line, QStringLiteral("question %1 has %2 parts but %3 answer lines and %4 choice lists")
+                                              .arg(question.id)
+                                              .arg(question.parts.size())
+                                              .arg(answerLines)
+                                              .arg(choiceLists));
+    for (const SourcePart& part : question.parts) {
+        if (part.kind != QLatin1String("Q")) continue;
+        static const QRegularExpression choiceKey(QStringLiteral("^[1-4]$"));
+        const auto list = choiceList.match(question.html);
+        if (!list.hasMatch() || list.captured(1).count(QStringLiteral("<li")) != 4)
+            return report.fail(question.line, QStringLiteral("question %1 is multiple choice without four numbered choices")
+                                                  .arg(question.id));
+        if (!choiceKey.match(part.key).hasMatch())
+            return report.fail(question.line, QStringLiteral("question %1: a multiple-choice key must be 1, 2, 3 or 4")
+                                                  .arg(question.id));
+    }
     const QSet<QString> sources = ImageSources(question.html);
     QSet<QString> drawn;
     for (const SourceFigure& figure : question.figures) {

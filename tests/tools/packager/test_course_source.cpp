@@ -14,7 +14,7 @@ const char* const kGoodQuestion =
     "question 22032\n"
     "family add_whole a=3456 b=1289\n"
     "text\n"
-    "<p>Work out <b>3456 + 1289</b>.</p>\n"
+    "<p>Work out <b>3456 + 1289</b>.</p><p class=\"answer\">(a) ____</p><p class=\"answer\">(b) ____</p>\n"
     "<p><img src=\"fig1.gif\"></p>\n"
     "end text\n"
     "figure fig1.gif 100 50\n"
@@ -84,6 +84,15 @@ TEST(CourseSource, MistakesNameTheFileLineAndProblem) {
     EXPECT_EQ(ErrorOf(WithLine(1, "paper x")), "papers/101.txt:1: the file must start with 'paper <number>'");
     EXPECT_EQ(ErrorOf(WithLine(6, QString::fromUtf8("<p>\u2212 3</p>"))), "papers/101.txt:6: character outside Latin-1");
 
+    // Every part has its answer line, or the four numbered choices of a multiple-choice part.
+    EXPECT_EQ(ErrorOf(WithLine(15, "")), "papers/101.txt:3: question 22032 has 1 parts but 2 answer lines and 0 choice lists");
+    const QString choice = "paper 101\nquestion 22040\ntext\n<p>Which?</p>\n<ol class=\"options\">\n<li>1</li><li>2</li>"
+                           "<li>3</li>%1\n</ol>\nend text\npart Q 1 \"%2\"\n";
+    SourceError error;
+    EXPECT_TRUE(ParsePaper(choice.arg("<li>4</li>", "3"), "p.txt", error).has_value()) << error.message.toStdString();
+    EXPECT_EQ(ErrorOf(choice.arg("", "3")), "papers/101.txt:2: question 22040 is multiple choice without four numbered choices");
+    EXPECT_EQ(ErrorOf(choice.arg("<li>4</li>", "5")), "papers/101.txt:2: question 22040: a multiple-choice key must be 1, 2, 3 or 4");
+
     // A question without any part is caught when the next one starts.
     const QString noParts = QString(kGoodQuestion) + "question 22033\ntext\n<p>x</p>\nend text\nquestion 22034\n";
     EXPECT_EQ(ErrorOf(noParts), "papers/101.txt:16: question 22033 has no part");
@@ -117,10 +126,10 @@ TEST(CourseSource, CatalogueAndCourseMistakes) {
 
     QFile paper(course + "/papers/103.txt");
     ASSERT_TRUE(paper.open(QIODevice::Append));
-    paper.write("\nquestion 20011\ntext\n<p>x</p>\nend text\npart N 1 \"1\"\n");
+    paper.write("\nquestion 20011\ntext\n<p class=\"answer\">x</p>\nend text\npart N 1 \"1\"\n");
     paper.close();
     EXPECT_FALSE(ReadCourse(course, error).has_value());
-    EXPECT_EQ(error.message, course + "/papers/103.txt:16: question 20011 is used by another paper");
+    EXPECT_EQ(error.message, course + "/papers/103.txt:18: question 20011 is used by another paper");
 
     QFile::remove(course + "/papers/103.txt");
     EXPECT_FALSE(ReadCourse(course, error).has_value());
