@@ -51,10 +51,15 @@ bool DrawPrintLines(QPagedPaintDevice& device, const QList<PrintLine>& lines) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
 
-    QFont font = PrintFont(kPointSize);
-    const double widest = WidestLine(lines, font, &device);
-    if (widest > device.width()) {
-        font = PrintFont(std::max(kSmallestPointSize, kPointSize * device.width() / widest));
+    // Text wider than the page shrinks the font (down to a floor) rather than being cut off;
+    // metrics do not scale quite linearly, so a few rounds settle the size.
+    double pointSize = kPointSize;
+    QFont font = PrintFont(pointSize);
+    for (int round = 0; round < 4 && pointSize > kSmallestPointSize; ++round) {
+        const double widest = WidestLine(lines, font, &device);
+        if (widest <= device.width()) break;
+        pointSize = std::max(kSmallestPointSize, pointSize * device.width() / widest * 0.99);
+        font = PrintFont(pointSize);
     }
     painter.setFont(font);
     painter.setPen(Qt::black);
