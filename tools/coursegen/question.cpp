@@ -124,7 +124,12 @@ QB& QB::subparts(const std::vector<std::pair<std::string, std::string>>& items)
 }
 
 namespace {
-std::string optionText(const Frac& v, const std::string& units) { return num(v) + (units.empty() ? std::string() : " " + units); }
+std::string optionText(const Frac& v, const std::string& units)
+{
+    if (units == "%" || units == "&deg;")
+        return num(v) + units; // written close up, as in 45% and 60°
+    return num(v) + (units.empty() ? std::string() : " " + units);
+}
 
 const char* kChooseNote = "Write the number of the correct answer: 1, 2, 3 or 4.";
 } // namespace

@@ -861,8 +861,8 @@ bool optionShows(const std::string& option, const Want& w)
 {
     if (!w.number)
         return option == w.text;
-    const auto space = option.find(' ');
-    const std::string lead = option.substr(0, space);
+    const auto end = option.find_first_not_of("0123456789./-");
+    const std::string lead = option.substr(0, end);
     return isNumber(lead) && parseRat(lead) == w.value;
 }
 
