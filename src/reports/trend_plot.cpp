@@ -29,6 +29,8 @@ QString KeepLastEntries(const QString& line, int entries, int keep) {
 QList<double> SelectTrendValues(const QString& recordLine) {
     QString line = recordLine;
     int k = CountEntries(line);
+    // A '>' in the last position opens no entry: without it the last field reads as its number.
+    if (line.endsWith(QLatin1Char('>'))) line.chop(1);
     if (k > kPaperCapacity) {
         line = KeepLastEntries(line, k, kPaperCapacity);
         k = kPaperCapacity;

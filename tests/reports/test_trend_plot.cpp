@@ -40,6 +40,7 @@ TEST(TrendPlot, GridAloneWhenEmpty) {
     }
     // A trailing '>' in the last position is not an entry.
     EXPECT_TRUE(SelectTrendValues(QStringLiteral("#TRD#>")).isEmpty());
+    EXPECT_EQ(SelectTrendValues(QStringLiteral("#TRD#>70>88.8>")), (QList<double>{70, 88.8}));
     EXPECT_TRUE(SelectTrendValues(QString()).isEmpty());
 }
 
