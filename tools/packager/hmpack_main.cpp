@@ -1,5 +1,5 @@
 // hmpack: builds the course package.
-//   hmpack --course <course dir> --out <package dir>   the package, replacing an older one
+//   hmpack --course <course dir> --out <package dir>   the package, updating an older one
 //   hmpack --qrc <package dir> <qrc file>              the resource collection of a package
 
 #include "course_source.h"
@@ -45,7 +45,6 @@ int main(int argc, char** argv) {
     SourceError error;
     const auto course = ReadCourse(args[1], error);
     if (!course) return Fail(error.message);
-    RemovePackageFiles(args[3]);
     QString writeError;
     if (!WritePackage(*course, args[3], writeError)) return Fail(writeError);
     return 0;

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr int kLastSkinId = 92;
+
 bool IsIdName(const QString& name) {
     bool ok = false;
     const int id = name.toInt(&ok);
@@ -30,6 +32,10 @@ QList<int> IdFilesOf(const QString& dir) {
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes, QString& error) {
+    // An unchanged file keeps its time stamp and spares a disk sync.
+    if (QFile existing(path); existing.size() == bytes.size() && existing.open(QIODevice::ReadOnly) &&
+                              existing.readAll() == bytes)
+        return true;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         error = QStringLiteral("%1: cannot be written").arg(path);
@@ -67,20 +73,26 @@ bool WritePackage(const Course& course, const QString& outDir, QString& error) {
         {30105 + 10 * m, PerPaperTemplateBytes(course)},
         {30106 + 10 * m, TrendTemplateBytes()},
     };
+    QSet<int> written;
     for (const auto& [id, bytes] : tables) {
         if (!WriteFile(outDir + '/' + QString::number(id), bytes, error)) return false;
+        written.insert(id);
     }
     for (const SourcePaper& paper : course.papers) {
         for (const SourceQuestion& question : paper.questions) {
             if (!WriteFile(outDir + '/' + QString::number(question.id), QuestionDocumentBytes(question), error))
                 return false;
+            written.insert(question.id);
         }
     }
+    RemovePackageFiles(outDir, written, kLastSkinId);
     return true;
 }
 
-void RemovePackageFiles(const QString& dir) {
-    for (int id : IdFilesOf(dir)) QFile::remove(dir + '/' + QString::number(id));
+void RemovePackageFiles(const QString& dir, const QSet<int>& keep, int keepUpTo) {
+    for (int id : IdFilesOf(dir)) {
+        if (id > keepUpTo && !keep.contains(id)) QFile::remove(dir + '/' + QString::number(id));
+    }
 }
 
 QByteArray PackageQrc(const QString& packageDir) {

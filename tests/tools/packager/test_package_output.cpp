@@ -137,14 +137,24 @@ TEST(QuestionDocument, PackageFolderHoldsOneFilePerIdAndTheQrcListsThem) {
     EXPECT_EQ(qrc.count("<file alias="), 24);
     EXPECT_TRUE(qrc.contains("<file alias=\"22032\">" + dir.filePath("22032").toUtf8() + "</file>"));
 
-    // A rebuild starts clean: ids that left the course leave the package.
-    QFile stray(dir.filePath("21111"));
-    ASSERT_TRUE(stray.open(QIODevice::WriteOnly));
-    stray.close();
-    QFile keep(dir.filePath("notes.txt"));
-    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
-    keep.close();
-    RemovePackageFiles(dir.path());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"notes.txt"}));
+    // A rebuild drops ids that left the course, keeps the skin pictures and other files, and
+    // leaves unchanged files alone.
+    for (const char* name : {"21111", "7", "notes.txt"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QFile damaged(dir.filePath("22035"));
+    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+    const QByteArray document = damaged.readAll();
+    damaged.seek(0);
+    damaged.write("X");
+    damaged.close();
+    ASSERT_TRUE(WritePackage(FixtureCourse(), dir.path(), error));
+    EXPECT_FALSE(QFile::exists(dir.filePath("21111")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("7")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("notes.txt")));
+    QFile repaired(dir.filePath("22035"));
+    ASSERT_TRUE(repaired.open(QIODevice::ReadOnly));
+    EXPECT_EQ(repaired.readAll(), document);
 }
 #endif
