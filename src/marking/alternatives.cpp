@@ -8,7 +8,9 @@ QString TrimSpaces(const QString& text) {
     return text.mid(first, last - first);
 }
 
-QString Folded(const QString& text) { return TrimSpaces(text).toLower(); }
+QString Folded(const QString& text) {
+    return TrimSpaces(text).toLower();
+}
 
 QStringList SplitAlternatives(const QString& key) {
     QStringList alternatives;

@@ -14,4 +14,6 @@ QString Folded(const QString& text);
 QStringList SplitAlternatives(const QString& key);
 
 // A key of exactly one space belongs to the group of the part before it.
-inline bool IsGroupFollower(const QString& key) { return key == QLatin1String(" "); }
+inline bool IsGroupFollower(const QString& key) {
+    return key == QLatin1String(" ");
+}

@@ -4,7 +4,9 @@
 
 namespace {
 
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // Digits of the whole-number part, either plain or grouped in threes by one separator (',' or
 // ' ') used throughout: "3456", "3,456", "3 456", "12,345,678". Returns the digits without the
@@ -48,7 +50,8 @@ bool ParseDecimal(const QString& raw, double* value) {
     if (whole.isEmpty() && fraction.isEmpty()) return false;
     canonical += whole.isEmpty() ? QStringLiteral("0") : whole;
     if (hasPoint && !fraction.isEmpty()) canonical += QLatin1Char('.') + fraction;
-    if (pos < text.size() && (text.at(pos) == QLatin1Char('e') || text.at(pos) == QLatin1Char('E'))) {
+    if (pos < text.size() &&
+        (text.at(pos) == QLatin1Char('e') || text.at(pos) == QLatin1Char('E'))) {
         canonical += QLatin1Char('e');
         ++pos;
         if (pos < text.size() &&

@@ -90,8 +90,8 @@ QString MultiAnswerToShow(const QString& key) {
     return end < 0 ? key.mid(1) : key.mid(1, end - 1);
 }
 
-QString AnswerToShow(const QStringList& answers, const QStringList& keys,
-                     const QStringList& kinds, int index) {
+QString AnswerToShow(const QStringList& answers, const QStringList& keys, const QStringList& kinds,
+                     int index) {
     if (index < 0 || index >= keys.size()) return QString();
     const QString kind = At(kinds, index);
     if (kind == QLatin1String("G")) return GroupAnswerToShow(answers, keys, index);

@@ -1,5 +1,7 @@
 #include "marking/scoring.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "marking/alternatives.h"
@@ -20,10 +22,15 @@ double MarkValue(const QString& text) {
 
 // The running sum stays a whole number, halves going to the even neighbour.
 int AddMark(int sum, const QString& mark) {
-    return static_cast<int>(std::nearbyint(static_cast<double>(sum) + MarkValue(mark)));
+    const double total = std::nearbyint(static_cast<double>(sum) + MarkValue(mark));
+    // Saturates rather than overflowing on absurdly long mark lists.
+    return static_cast<int>(
+        std::clamp(total, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
-bool IsAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 QString At(const QStringList& list, qsizetype index) {
     return index < list.size() ? list.at(index) : QString();
@@ -37,10 +44,9 @@ PaperMarking MarkParts(const QStringList& answers, const QStringList& keys,
     marking.results.reserve(keys.size());
     for (qsizetype i = 0; i < keys.size(); ++i) {
         const QString kind = At(kinds, i);
-        const QString verdict =
-            (kind == QLatin1String("G") || kind == QLatin1String("M"))
-                ? CheckListAnswer(answers, keys, static_cast<int>(i))
-                : CheckAnswer(At(answers, i), keys.at(i), kind);
+        const QString verdict = (kind == QLatin1String("G") || kind == QLatin1String("M"))
+                                    ? CheckListAnswer(answers, keys, static_cast<int>(i))
+                                    : CheckAnswer(At(answers, i), keys.at(i), kind);
         marking.results.append(verdict);
         if (verdict == kRight) marking.score = AddMark(marking.score, At(marks, i));
     }

@@ -200,8 +200,7 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
                               state_.paperNumber, state_.inputs.paperCount, AnswersPath()))
         return MarkOutcome::AnswersNotSaved;
 
-    const PaperMarking marking =
-        MarkParts(state_.answers, state_.keys, state_.kinds, state_.marks);
+    const PaperMarking marking = MarkParts(state_.answers, state_.keys, state_.kinds, state_.marks);
     const QString percentage = PercentageText(marking.score, state_.totalMarks);
     const int papers = state_.inputs.paperCount;
     const int index = state_.paperIndex;

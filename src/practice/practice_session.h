@@ -26,13 +26,13 @@
 // What the main window hands the practice window.
 struct PracticeInputs {
     QString programFolder;
-    int module = 0;         // LChose: 1..3
-    QString courseCode;     // lblCOD: "HM"
-    QString paperNumber;    // PaperNum: "101".."150"
-    int topicCount = 1;     // TopicCount: paper index of the topic's first paper
-    QString topicName;      // SubH1
-    int paperCount = 0;     // TtPapersCon: papers of the module
-    int take = 1;           // TakeNum: 1 first attempt, anything else the second
+    int module = 0;       // LChose: 1..3
+    QString courseCode;   // lblCOD: "HM"
+    QString paperNumber;  // PaperNum: "101".."150"
+    int topicCount = 1;   // TopicCount: paper index of the topic's first paper
+    QString topicName;    // SubH1
+    int paperCount = 0;   // TtPapersCon: papers of the module
+    int take = 1;         // TakeNum: 1 first attempt, anything else the second
 };
 
 struct PracticeState {
@@ -47,12 +47,12 @@ struct PracticeState {
     int partCount = 0;
     int totalMarks = 0;
     QStringList answersLines, resultsLines;  // record line lists of this attempt's files
-    MarksRecords marksRecords;       // the six records, one entry per paper
-    QString status;                  // Status: FST (first) or SST (second) of the paper
-    QString scoring;                 // PScoring: FSE or SSE of the paper, or the new percentage
-    int score = 0;                   // Scoring: set by marking
-    QString timeTaken;               // LTime: LTM of the paper (first attempt only)
-    QString dateCompleted;           // ETime: CDD of the paper (first attempt only)
+    MarksRecords marksRecords;               // the six records, one entry per paper
+    QString status;                          // Status: FST (first) or SST (second) of the paper
+    QString scoring;        // PScoring: FSE or SSE of the paper, or the new percentage
+    int score = 0;          // Scoring: set by marking
+    QString timeTaken;      // LTime: LTM of the paper (first attempt only)
+    QString dateCompleted;  // ETime: CDD of the paper (first attempt only)
     int currentQuestion = 1;
 };
 
@@ -66,7 +66,7 @@ enum class MarkOutcome {
 };
 
 class PracticeSession {
-public:
+  public:
     // Reads the four content tables (LoadPaperContent), then everything LoadFromContent reads.
     // False when the paper cannot be worked (content missing or inconsistent, paper number out
     // of range); the state is then not usable.
@@ -127,7 +127,7 @@ public:
     // The six results files of this paper's module.
     QString ResultsPath(ResultsFile file) const;
 
-private:
+  private:
     QString AnswersPath() const;
     QString ResultsFilePathOfAttempt() const;
 

@@ -11,7 +11,9 @@
 
 namespace {
 
-std::mt19937 MakeRandom() { return std::mt19937(20261207u); }
+std::mt19937 MakeRandom() {
+    return std::mt19937(20261207u);
+}
 
 int Pick(std::mt19937& random, int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
@@ -31,9 +33,13 @@ QString RandomCase(std::mt19937& random, const QString& text) {
     return out;
 }
 
-QString Spaces(std::mt19937& random) { return QString(Pick(random, 0, 3), QLatin1Char(' ')); }
+QString Spaces(std::mt19937& random) {
+    return QString(Pick(random, 0, 3), QLatin1Char(' '));
+}
 
-bool IsVerdict(const QString& text) { return text == "Y" || text == "N" || text.isEmpty(); }
+bool IsVerdict(const QString& text) {
+    return text == "Y" || text == "N" || text.isEmpty();
+}
 
 }  // namespace
 
@@ -47,9 +53,9 @@ TEST(MarkingRandom, CheckersNeverFailAndTextRulesIgnoreCaseAndOuterSpaces) {
         for (const char* kind : {"T", "Q", "L"}) {
             const QString verdict = CheckAnswer(answer, key, kind);
             ASSERT_EQ(verdict, CheckAnswer(key, answer, kind));
-            ASSERT_EQ(verdict, CheckAnswer(Spaces(random) + RandomCase(random, answer) +
-                                               Spaces(random),
-                                           key, kind))
+            ASSERT_EQ(verdict,
+                      CheckAnswer(Spaces(random) + RandomCase(random, answer) + Spaces(random), key,
+                                  kind))
                 << answer.toStdString() << " / " << key.toStdString();
         }
         ASSERT_EQ(CheckAnswer(answer, key, "N"), CheckAnswer(key, answer, "N"));
@@ -115,7 +121,8 @@ TEST(MarkingRandom, PapersMarkConsistentlyAndGroupScoresIgnoreAnswerOrder) {
                 // A key of one space would join the group before it.
                 const QString key = RandomText(random, 6);
                 keys.append(key == " " ? QStringLiteral("x") : key);
-                kinds.append(QStringList{"N", "T", "Q", "R", "F", "X", "M", "Z"}.at(Pick(random, 0, 7)));
+                kinds.append(
+                    QStringList{"N", "T", "Q", "R", "F", "X", "M", "Z"}.at(Pick(random, 0, 7)));
             }
             marks.append(QString::number(Pick(random, 0, 3)));
             answers.append(Pick(random, 0, 1) ? alternatives.at(Pick(random, 0, 3))
@@ -147,7 +154,8 @@ TEST(MarkingRandom, PapersMarkConsistentlyAndGroupScoresIgnoreAnswerOrder) {
             if (kind != "G") kind = "Z";
         ASSERT_EQ(rightCount(MarkParts(answers, keys, groupOnly, marks).results),
                   rightCount(MarkParts(shuffled, keys, groupOnly, marks).results))
-            << keys.join('|').toStdString() << "\n" << answers.join('|').toStdString() << "\n"
+            << keys.join('|').toStdString() << "\n"
+            << answers.join('|').toStdString() << "\n"
             << shuffled.join('|').toStdString();
 
         // The percentage is the nearest tenth, exact halves on the even tenth.

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 TEST(Percentage, RoundsExactlyWithTiesToEven) {
-    EXPECT_EQ(PercentageText(1, 80), "1.2");   // 1.25
-    EXPECT_EQ(PercentageText(3, 80), "3.8");   // 3.75
-    EXPECT_EQ(PercentageText(5, 80), "6.2");   // 6.25
+    EXPECT_EQ(PercentageText(1, 80), "1.2");    // 1.25
+    EXPECT_EQ(PercentageText(3, 80), "3.8");    // 3.75
+    EXPECT_EQ(PercentageText(5, 80), "6.2");    // 6.25
     EXPECT_EQ(PercentageText(15, 80), "18.8");  // 18.75
     EXPECT_EQ(PercentageText(2, 3), "66.7");
     EXPECT_EQ(PercentageText(1, 3), "33.3");
@@ -61,6 +63,7 @@ TEST(Scoring, MarksAreWholeNumbersAndBadMarksCountNothing) {
     EXPECT_EQ(TotalMarks({" 3 ", "2"}), 5);
     EXPECT_EQ(TotalMarks({"", "abc", "1e300", "inf", "2"}), 2);
     EXPECT_EQ(TotalMarks({}), 0);
+    EXPECT_EQ(TotalMarks(QStringList(5000, "1000000")), INT_MAX);
 }
 
 TEST(Scoring, StoredScoresParseToExactTenths) {
@@ -85,8 +88,8 @@ TEST(Scoring, StoredScoresParseToExactTenths) {
     EXPECT_EQ(tenths, 724);
     ASSERT_TRUE(ParseScoreTenths("-4.5", &tenths));
     EXPECT_EQ(tenths, -45);
-    for (const char* bad : {"", " ", ".", "-", "abc", "5%", "1e2", "1,5", "12.3.4",
-                            "1234567890123456", "\xB2"})
+    for (const char* bad :
+         {"", " ", ".", "-", "abc", "5%", "1e2", "1,5", "12.3.4", "1234567890123456", "\xB2"})
         EXPECT_FALSE(ParseScoreTenths(QString::fromLatin1(bad), &tenths)) << bad;
 }
 

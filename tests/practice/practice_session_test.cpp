@@ -40,7 +40,7 @@ PaperContent MadeUpPaper() {
 }
 
 class PracticeFolder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         QByteArray marks = "...\r\n";
@@ -57,8 +57,8 @@ protected:
         for (int p = 101; p <= 100 + kPapers; ++p)
             perPaper += "#" + QByteArray::number(p) + "#" + QByteArray(kParts, '>') + "\r\n";
         perPaper += "...";
-        for (ResultsFile file : {ResultsFile::First, ResultsFile::Second,
-                                 ResultsFile::FirstResults, ResultsFile::SecondResults})
+        for (ResultsFile file : {ResultsFile::First, ResultsFile::Second, ResultsFile::FirstResults,
+                                 ResultsFile::SecondResults})
             WriteBytes(Path(file), perPaper);
         WriteBytes(Path(ResultsFile::Trend), "#TRD#");
     }
@@ -83,8 +83,8 @@ protected:
     // Every part answered with its key except the ones listed.
     static void AnswerAllBut(PracticeSession& session, QList<int> wrongParts) {
         for (int i = 0; i < kParts; ++i)
-            session.SetAnswer(i, wrongParts.contains(i) ? QStringLiteral("999")
-                                                        : QString::number(i + 1));
+            session.SetAnswer(
+                i, wrongParts.contains(i) ? QStringLiteral("999") : QString::number(i + 1));
     }
 
     QList<QByteArray> AllFiles() const {
@@ -137,8 +137,8 @@ TEST_F(PracticeFolder, FirstMarkingWritesEveryFileAndTheTrend) {
     EXPECT_EQ(results.count("Y"), 28);
     EXPECT_EQ(results.at(2), "N");
     EXPECT_EQ(results.at(5), "N");
-    const QStringList answers = SplitRecordFields(
-        ReadPaperRecordLines(Path(ResultsFile::First), kPapers).at(0), kParts);
+    const QStringList answers =
+        SplitRecordFields(ReadPaperRecordLines(Path(ResultsFile::First), kPapers).at(0), kParts);
     EXPECT_EQ(answers.at(0), "1");
     EXPECT_EQ(answers.at(2), "999");
     // Second attempt files are not touched by the first.
@@ -185,10 +185,10 @@ TEST_F(PracticeFolder, FailedWritesAreReportedInWriteOrder) {
     BlockWrites(ResultsFile::FirstResults);
     EXPECT_EQ(session.Mark(now_, start_), MarkOutcome::ResultsNotSaved);
     EXPECT_FALSE(session.isMarked());
-    EXPECT_EQ(SplitRecordFields(ReadPaperRecordLines(Path(ResultsFile::First), kPapers).at(0),
-                                kParts)
-                  .at(29),
-              "30");
+    EXPECT_EQ(
+        SplitRecordFields(ReadPaperRecordLines(Path(ResultsFile::First), kPapers).at(0), kParts)
+            .at(29),
+        "30");
     EXPECT_EQ(ReadBytes(Path(ResultsFile::Marks)), marksBefore);
     EXPECT_EQ(ReadBytes(Path(ResultsFile::Trend)), "#TRD#");
     QDir(Path(ResultsFile::FirstResults)).removeRecursively();
@@ -230,8 +230,8 @@ TEST_F(PracticeFolder, SecondAttemptCarriesOverAndLeavesTheFirstAlone) {
         QStringList fields(kParts);
         fields[0] = QStringLiteral("stale");
         fields[2] = QStringLiteral("kept");
-        ASSERT_TRUE(ReplaceRecordAndSave(lines, fields, 1, "101", kPapers,
-                                         Path(ResultsFile::Second)));
+        ASSERT_TRUE(
+            ReplaceRecordAndSave(lines, fields, 1, "101", kPapers, Path(ResultsFile::Second)));
     }
     const QByteArray trendBefore = ReadBytes(Path(ResultsFile::Trend));
     const QByteArray firstBefore = ReadBytes(Path(ResultsFile::First));
@@ -260,14 +260,14 @@ TEST_F(PracticeFolder, SecondAttemptCarriesOverAndLeavesTheFirstAlone) {
     EXPECT_EQ(second.RemainingQuestions(), QList<int>{});
 
     // Nothing was written by loading; the next save replaces the stale answer.
-    EXPECT_TRUE(SplitRecordFields(ReadPaperRecordLines(Path(ResultsFile::Second), kPapers).at(0),
-                                  kParts)
-                    .at(0) == "stale");
+    EXPECT_TRUE(
+        SplitRecordFields(ReadPaperRecordLines(Path(ResultsFile::Second), kPapers).at(0), kParts)
+            .at(0) == "stale");
     ASSERT_TRUE(second.SaveAnswers());
-    EXPECT_EQ(SplitRecordFields(ReadPaperRecordLines(Path(ResultsFile::Second), kPapers).at(0),
-                                kParts)
-                  .at(0),
-              "1");
+    EXPECT_EQ(
+        SplitRecordFields(ReadPaperRecordLines(Path(ResultsFile::Second), kPapers).at(0), kParts)
+            .at(0),
+        "1");
 
     ASSERT_EQ(second.Mark(now_, start_), MarkOutcome::Marked);
     EXPECT_EQ(second.state().scoring, "95.5");  // part 3 ("kept", 3 marks) still wrong: 63/66
