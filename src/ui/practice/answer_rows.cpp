@@ -30,6 +30,7 @@ QList<AnswerRowView> AnswerRowsFor(const PracticeSession& session, int question)
         v.tallLayout = k == 1 && At(s.kinds, i) == kL;
         v.readOnly = marked;
         if (!second) {
+            v.correctAnswer = At(s.keys, i);  // held, never shown
             v.firstVerdict = At(s.results, i);
             v.showFirstVerdict = marked;
         } else {

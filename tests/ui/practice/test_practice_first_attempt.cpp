@@ -114,6 +114,8 @@ TEST(PracticeFirstAttempt, AnswerRowsFollowTheQuestionsParts) {
     EXPECT_FALSE(sheet->row(2)->isVisibleTo(w));
     QTest::keyClicks(Box(w, 1), "12");
     EXPECT_EQ(Box(w, 1)->text(), "1");
+    EXPECT_EQ(sheet->row(1)->correct->text(), "3");  // the key, held but never shown
+    EXPECT_FALSE(sheet->row(1)->correct->isVisibleTo(w));
     EXPECT_FALSE(sheet->instruction()->isVisibleTo(w));
 
     w->GoToQuestion(2);
