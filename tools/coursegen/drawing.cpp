@@ -231,3 +231,13 @@ void drawRightAngleSplit(Figure& f, int a, const std::string& la, const std::str
     f.text(pa.first, pa.second, 'c', la);
     f.text(pb.first, pb.second, 'c', lb);
 }
+
+void drawGrid(Figure& f, int rows, int cols, const std::vector<bool>& shaded)
+{
+    const int side = std::min(240 / cols, 160 / rows);
+    const int x0 = (300 - side * cols) / 2;
+    const int y0 = (200 - side * rows) / 2;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            f.rect(x0 + c * side, y0 + r * side, side, side, shaded[static_cast<std::size_t>(r * cols + c)] ? "#3b82f6" : "#ffffff");
+}

@@ -32,4 +32,7 @@ void drawCutCorners(Figure& f, int s, int c, const std::string& unit);
 // A right angle split by a ray: angle a (labelled la) from the horizontal arm, the rest lb.
 void drawRightAngleSplit(Figure& f, int a, const std::string& la, const std::string& lb);
 
+// A rows x cols grid of equal squares; cells listed row by row, true where shaded.
+void drawGrid(Figure& f, int rows, int cols, const std::vector<bool>& shaded);
+
 std::string deg(int d); // "65°" in the file's UTF-8

@@ -1,5 +1,6 @@
 // Fractions: simplest form, mixed numbers, the four operations, fractions of amounts.
 
+#include "drawing.h"
 #include "families.h"
 
 #include <algorithm>
@@ -329,6 +330,32 @@ Question fracSpend(Rng& r, const std::string& k)
     return q.part('N', first.text()).part('N', second.text()).part('F', ((Frac(n) - first - second) / Frac(n)).text()).done();
 }
 
+Question shadedFraction(Rng& r, const std::string& k)
+{
+    (void)k;
+    const int rows = r.range(2, 4);
+    const int cols = r.range(3, 6);
+    const int cells = rows * cols;
+    int shaded = 0;
+    do
+        shaded = r.range(1, cells - 1);
+    while (gcdInt(shaded, cells) == 1 && r.chance(60)); // mostly fractions that simplify
+    std::vector<int> order(static_cast<std::size_t>(cells));
+    for (int i = 0; i < cells; ++i)
+        order[static_cast<std::size_t>(i)] = i;
+    r.shuffle(order);
+    std::vector<bool> isShaded(static_cast<std::size_t>(cells), false);
+    for (int i = 0; i < shaded; ++i)
+        isShaded[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = true;
+    QB q("shaded_fraction", 1);
+    q.param("rows", rows).param("cols", cols).param("shaded", shaded);
+    q.p("The shape is divided into equal squares. What fraction of the shape is shaded?");
+    drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols, isShaded);
+    q.note(kSimplest);
+    q.answer();
+    return q.part('F', Frac(shaded, cells).text()).done();
+}
+
 } // namespace
 
 Question fractionOfThenMixed(int num, int den, int whole, int impNum, int impDen)
@@ -348,6 +375,7 @@ void addFractions(std::vector<Family>& out)
     out.push_back({"frac_sub", 3, {"F"}, fracSub});
     out.push_back({"frac_mul", 3, {"F"}, fracMul});
     out.push_back({"frac_simplify", 3, {"F"}, fracSimplify});
+    out.push_back({"shaded_fraction", 3, {"F"}, shadedFraction});
     out.push_back({"improper_to_mixed", 3, {"X"}, improperToMixed});
     out.push_back({"mixed_to_improper", 3, {"F"}, mixedToImproper});
     out.push_back({"mixed_add", 3, {"X"}, mixedAdd});

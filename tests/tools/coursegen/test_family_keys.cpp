@@ -508,6 +508,21 @@ const std::map<std::string, Checker>& checkers()
         {"frac_sub", [](const P& p) { return std::vector{N(workedOut(p.q))}; }},
         {"frac_mul", [](const P& p) { return std::vector{N(p.r("a") * p.r("b"))}; }},
         {"frac_simplify", [](const P& p) { return std::vector{N(Rat(p.i("n"), p.i("d")))}; }},
+        {"shaded_fraction",
+         [](const P& p) {
+             // counted from the picture itself: filled squares against all squares
+             int cells = 0;
+             int dark = 0;
+             for (const auto& f : p.q.figures)
+                 for (const auto& op : f.ops)
+                     if (op.rfind("rect ", 0) == 0) {
+                         ++cells;
+                         dark += op.find("fill=#3b82f6") != std::string::npos;
+                     }
+             if (cells != p.i("rows") * p.i("cols") || dark != p.i("shaded"))
+                 throw std::runtime_error("the picture does not match the parameters");
+             return std::vector{N(Rat(dark, cells))};
+         }},
         {"improper_to_mixed", [](const P& p) { return std::vector{N(Rat(p.i("n"), p.i("d")))}; }},
         {"mixed_to_improper", [](const P& p) { return std::vector{N(p.r("w") + p.r("f"))}; }},
         {"mixed_add", [](const P& p) { return std::vector{N(workedOut(p.q))}; }},
