@@ -160,6 +160,8 @@ void Contents::buildControls() {
     connect(m_report, &ReportView::barClicked, this, &Contents::reportBarClick);
     connect(m_about, &AboutView::linkClicked, this, &Contents::openMakersPage);
     connect(m_erase, &EraseView::eraseConfirmed, this, [this] {
+        // An open paper would later write its old marks back over the erased files.
+        closePracticeWindow();
         CreateResultsFiles(m_folder, m_catalogue);
         m_erase->setState(EraseView::State::Done);
     });

@@ -367,8 +367,16 @@ TEST_F(ContentsTest, EraseAsksInPlaceAndWritesOnlyOnYes) {
     EXPECT_TRUE(child(*c, QStringLiteral("Trashlbl2"))->isHidden());
     EXPECT_EQ(Bytes(resultsPath(ResultsFile::Marks)), marks);
 
+    // A paper left open is closed before the erase, so it cannot write old marks back later.
+    c->tabClick(2);
+    QTest::mouseClick(child(*c, QStringLiteral("P1a")), Qt::LeftButton);
+    ASSERT_TRUE(c->practiceWindowOpen());
+    c->tabClick(4);
+    c->toolbarClick(2);
     QTest::mouseClick(child(*c, QStringLiteral("ButTrash")), Qt::LeftButton);
     QTest::mouseClick(child(*c, QStringLiteral("ButTrash_Yeslbl")), Qt::LeftButton);
+    EXPECT_EQ(m_log.last(), QStringLiteral("unload 101"));
+    EXPECT_FALSE(c->practiceWindowOpen());
     expectTemplates();
     for (const char* name : {"Trashlbl1", "ButTrash", "Trashlbl2", "ButTrash_Yes", "ButTrash_No"})
         EXPECT_TRUE(child(*c, QString::fromLatin1(name))->isHidden()) << name;
