@@ -43,7 +43,8 @@ int ExtractResource(int id, const QString& type, const QString& path) {
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) return kCannotOpen;
-    if (file.write(bytes) != bytes.size()) {
+    // commit() alone misses a short write still in the buffer (a full disk), so flush first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return kCannotWrite;
     }
