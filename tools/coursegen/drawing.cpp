@@ -241,3 +241,34 @@ void drawGrid(Figure& f, int rows, int cols, const std::vector<bool>& shaded)
         for (int c = 0; c < cols; ++c)
             f.rect(x0 + c * side, y0 + r * side, side, side, shaded[static_cast<std::size_t>(r * cols + c)] ? "#3b82f6" : "#ffffff");
 }
+
+void drawMapGrid(Figure& f, int ax, int ay, const std::string& a, int bx, int by, const std::string& b)
+{
+    const int step = 28;
+    const int x0 = 70;
+    const int y0 = 28;
+    f.colour("#94a3b8");
+    for (int i = 0; i <= 6; ++i)
+        f.line(x0 + i * step, y0, x0 + i * step, y0 + 5 * step);
+    for (int j = 0; j <= 5; ++j)
+        f.line(x0, y0 + j * step, x0 + 6 * step, y0 + j * step);
+    f.colour("#000000");
+    auto X = [&](int gx) { return x0 + gx * step; };
+    auto Y = [&](int gy) { return y0 + (5 - gy) * step; };
+    f.circle(X(ax), Y(ay), 5, "#dc2626");
+    f.circle(X(bx), Y(by), 5, "#2563eb");
+    // names never fall between the two dots: outside them, east-west or north-south
+    if (ay == by) {
+        const bool aWest = ax < bx;
+        f.text(X(ax) + (aWest ? -8 : 8), Y(ay) - 10, aWest ? 'r' : 'l', a);
+        f.text(X(bx) + (aWest ? 8 : -8), Y(by) - 10, aWest ? 'l' : 'r', b);
+    } else {
+        const bool aNorth = ay > by;
+        f.text(X(ax), Y(ay) + (aNorth ? -14 : 14), 'c', a);
+        f.text(X(bx), Y(by) + (aNorth ? 14 : -14), 'c', b);
+    }
+    f.line(25, 80, 25, 40, false, true); // north arrow
+    f.line(25, 40, 19, 50, false, true);
+    f.line(25, 40, 31, 50, false, true);
+    f.text(25, 28, 'c', "N");
+}

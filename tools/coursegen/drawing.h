@@ -35,4 +35,8 @@ void drawRightAngleSplit(Figure& f, int a, const std::string& la, const std::str
 // A rows x cols grid of equal squares; cells listed row by row, true where shaded.
 void drawGrid(Figure& f, int rows, int cols, const std::vector<bool>& shaded);
 
+// A square grid (7 x 6 crossing points) with two labelled places at crossing points, given
+// with x to the east and y to the north, and a north arrow.
+void drawMapGrid(Figure& f, int ax, int ay, const std::string& a, int bx, int by, const std::string& b);
+
 std::string deg(int d); // "65°" in the file's UTF-8

@@ -293,6 +293,39 @@ Question rightAngleSplit(Rng& r, const std::string& k)
     return q.number(r, k[0], 90 - a, "&deg;", {180 - a, a, 90 - a + 10}).done();
 }
 
+Question compassMap(Rng& r, const std::string& k)
+{
+    (void)k;
+    const std::vector<std::string> places = {"school", "park", "library", "pool", "farm", "church", "shop", "station"};
+    int ax, ay, bx, by;
+    do {
+        ax = r.range(0, 6);
+        ay = r.range(0, 5);
+        const int dir = r.range(0, 7);
+        const int len = r.range(1, 4);
+        const int dx[] = {0, 1, 1, 1, 0, -1, -1, -1};
+        const int dy[] = {1, 1, 0, -1, -1, -1, 0, 1}; // north is up the page: +1 is one square north
+        bx = ax + dx[dir] * len;
+        by = ay + dy[dir] * len;
+    } while (bx < 0 || bx > 6 || by < 0 || by > 5);
+    std::string from = r.pick(places);
+    std::string to;
+    do
+        to = r.pick(places);
+    while (to == from);
+    QB q("compass_map", 2);
+    q.param("from", from).param("ax", ax).param("ay", ay).param("to", to).param("bx", bx).param("by", by);
+    q.p("The map shows the " + from + " and the " + to + ". North is straight up the page.");
+    drawMapGrid(q.figure(300, 200, "map of the " + from + " and the " + to), ax, ay, from, bx, by, to);
+    q.p("In which direction is the " + to + " from the " + from + "?");
+    q.note(kDirNote);
+    q.answer();
+    const int sx = (bx > ax) - (bx < ax);
+    const int sy = (by > ay) - (by < ay);
+    const char* names8[3][3] = {{"SW", "W", "NW"}, {"S", "", "N"}, {"SE", "E", "NE"}};
+    return q.part('T', names8[sx + 1][sy + 1]).done();
+}
+
 } // namespace
 
 void addGeometry(std::vector<Family>& out)
@@ -303,6 +336,7 @@ void addGeometry(std::vector<Family>& out)
     out.push_back({"isosceles", 6, {"N", "Q"}, isosceles});
     out.push_back({"quad_angle", 6, {"N", "Q"}, quadAngle});
     out.push_back({"compass_turn", 6, {"T"}, compassTurn});
+    out.push_back({"compass_map", 6, {"T"}, compassMap});
     out.push_back({"compass_angle", 6, {"N", "Q"}, compassAngle});
     out.push_back({"clock_angle", 6, {"N", "Q"}, clockAngle});
     out.push_back({"polygon_angle", 6, {"N", "Q"}, polygonAngle});

@@ -661,6 +661,16 @@ const std::map<std::string, Checker>& checkers()
              const int turn = static_cast<int>(p.i("turn"));
              return std::vector{T(pointAt(bearing(p.s("from")) + (p.s("dir") == "cw" ? turn : -turn)))};
          }},
+        {"compass_map",
+         [](const P& p) {
+             const long long east = p.i("bx") - p.i("ax");
+             const long long north = p.i("by") - p.i("ay");
+             if ((east == 0 && north == 0) || (east != 0 && north != 0 && std::abs(east) != std::abs(north)))
+                 throw std::runtime_error("not one of the eight directions");
+             std::string dir = north > 0 ? "N" : north < 0 ? "S" : "";
+             dir += east > 0 ? "E" : east < 0 ? "W" : "";
+             return std::vector{T(dir)};
+         }},
         {"compass_angle",
          [](const P& p) {
              const int d = std::abs(bearing(p.s("a")) - bearing(p.s("b")));
