@@ -272,3 +272,24 @@ void drawMapGrid(Figure& f, int ax, int ay, const std::string& a, int bx, int by
     f.line(25, 40, 31, 50, false, true);
     f.text(25, 28, 'c', "N");
 }
+
+void drawNumberLine(Figure& f, int intervals, const std::string& first, const std::string& last, int arrowAt)
+{
+    const int x0 = 30;
+    const int x1 = 270;
+    const int y = 110;
+    f.line(x0 - 10, y, x1 + 10, y, false, true);
+    for (int i = 0; i <= intervals; ++i) {
+        const int x = x0 + (x1 - x0) * i / intervals;
+        const bool end = i == 0 || i == intervals;
+        f.line(x, y - (end ? 12 : 8), x, y + (end ? 12 : 8), false, end);
+    }
+    f.text(x0, y + 26, 'c', first);
+    f.text(x1, y + 26, 'c', last);
+    const int ax = x0 + (x1 - x0) * arrowAt / intervals;
+    f.colour("#dc2626");
+    f.line(ax, y - 55, ax, y - 14, false, true);
+    f.line(ax, y - 14, ax - 6, y - 24, false, true);
+    f.line(ax, y - 14, ax + 6, y - 24, false, true);
+    f.colour("#000000");
+}

@@ -39,4 +39,8 @@ void drawGrid(Figure& f, int rows, int cols, const std::vector<bool>& shaded);
 // with x to the east and y to the north, and a north arrow.
 void drawMapGrid(Figure& f, int ax, int ay, const std::string& a, int bx, int by, const std::string& b);
 
+// A number line of `intervals` equal steps with the two end ticks labelled and an arrow
+// pointing at tick `arrowAt`.
+void drawNumberLine(Figure& f, int intervals, const std::string& first, const std::string& last, int arrowAt);
+
 std::string deg(int d); // "65°" in the file's UTF-8

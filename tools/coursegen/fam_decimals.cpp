@@ -1,5 +1,6 @@
 // Decimals: the four operations, powers of ten, rounding, ordering, money and measures.
 
+#include "drawing.h"
 #include "families.h"
 
 #include <algorithm>
@@ -235,6 +236,24 @@ Question decPlaceValue(Rng& r, const std::string& k)
     }
 }
 
+Question numberLineDecimal(Rng& r, const std::string& k)
+{
+    const Frac step = r.pick(std::vector<Frac>{Frac(1, 10), Frac(2, 10), Frac(1, 100), Frac(5, 100)});
+    const int intervals = 10;
+    const Frac start = step * Frac(intervals) * Frac(r.range(0, 40));
+    int at = 0;
+    do
+        at = r.range(1, intervals - 1);
+    while (at == intervals / 2);
+    const Frac end = start + step * Frac(intervals);
+    QB q("number_line", 1);
+    q.paramDec("start", start).paramDec("end", end).param("intervals", intervals).param("at", at);
+    q.p("The marks on the number line are equally spaced. What number is the arrow pointing to?");
+    drawNumberLine(q.figure(300, 150, "number line from " + num(start) + " to " + num(end)), intervals, num(start), num(end), at);
+    const Frac ans = start + step * Frac(at);
+    return q.number(r, k[0], ans, "", {start + Frac(at, 10), ans + step, ans - step > Frac(0) ? ans - step : ans + step + step}).done();
+}
+
 } // namespace
 
 void addDecimals(std::vector<Family>& out)
@@ -253,4 +272,5 @@ void addDecimals(std::vector<Family>& out)
     out.push_back({"dec_mass", 2, {"N", "NN"}, decMass});
     out.push_back({"share_money", 2, {"N", "Q"}, shareMoney});
     out.push_back({"dec_place_value", 2, {"N", "Q"}, decPlaceValue});
+    out.push_back({"number_line_dec", 2, {"N", "Q"}, numberLineDecimal});
 }

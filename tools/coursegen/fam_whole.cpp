@@ -1,5 +1,6 @@
 // Whole Numbers: the four operations, place value, rounding, factors and word problems.
 
+#include "drawing.h"
 #include "families.h"
 
 #include <algorithm>
@@ -286,6 +287,23 @@ Question whichMultiple(Rng& r, const std::string& k)
     return q.choice(r, S(right), wrong).done();
 }
 
+Question numberLineWhole(Rng& r, const std::string& k)
+{
+    const int step = r.pick(std::vector<int>{2, 5, 10, 20, 25, 50, 100});
+    const int start = r.range(1, 90) * step * 2;
+    const int intervals = 10;
+    int at = 0;
+    do
+        at = r.range(1, intervals - 1);
+    while (at == intervals / 2);
+    QB q("number_line", 1);
+    q.param("start", start).param("end", start + intervals * step).param("intervals", intervals).param("at", at);
+    q.p("The marks on the number line are equally spaced. What number is the arrow pointing to?");
+    drawNumberLine(q.figure(300, 150, "number line from " + S(start) + " to " + S(start + intervals * step)), intervals, S(start), S(start + intervals * step), at);
+    const int ans = start + at * step;
+    return q.number(r, k[0], ans, "", {start + at, ans + step, ans - step}).done();
+}
+
 } // namespace
 
 void addWholeNumbers(std::vector<Family>& out)
@@ -304,5 +322,6 @@ void addWholeNumbers(std::vector<Family>& out)
     out.push_back({"attendance", 1, {"N", "Q"}, attendance});
     out.push_back({"primes_between", 1, {"N", "Q"}, primesBetween});
     out.push_back({"remainder", 1, {"N", "Q"}, remainder});
+    out.push_back({"number_line", 1, {"N", "Q"}, numberLineWhole});
     out.push_back({"which_multiple", 1, {"Q"}, whichMultiple});
 }

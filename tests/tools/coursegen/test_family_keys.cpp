@@ -425,6 +425,18 @@ const std::map<std::string, Checker>& checkers()
                  throw std::runtime_error(std::to_string(multiples) + " options are multiples");
              return std::vector{N(p.r("right"))};
          }},
+        {"number_line",
+         [](const P& p) {
+             // the ends are the numbers printed under the end ticks
+             const Rat step = (p.r("end") - p.r("start")) / p.r("intervals");
+             int labelled = 0;
+             for (const auto& f : p.q.figures)
+                 for (const auto& op : f.ops)
+                     labelled += op.find("\"" + p.s("start") + "\"") != std::string::npos || op.find("\"" + p.s("end") + "\"") != std::string::npos;
+             if (labelled != 2)
+                 throw std::runtime_error("the end labels are not on the picture");
+             return std::vector{N(p.r("start") + step * p.r("at"))};
+         }},
         {"attendance", [](const P& p) { return std::vector{N(p.r("classes") * p.r("size") - p.r("absent"))}; }},
         {"primes_between",
          [](const P& p) {
