@@ -1,5 +1,6 @@
 // Percentage: percentages of amounts, conversions, increase and discount, comparisons.
 
+#include "drawing.h"
 #include "families.h"
 
 namespace {
@@ -252,6 +253,33 @@ Question pctOrder(Rng& r, const std::string& k)
     }
 }
 
+// Shaded squares on a grid of 10, 20, 25 or 50; the learner turns them into a percentage.
+std::vector<bool> shadeSome(Rng& r, int cells, int shaded)
+{
+    std::vector<int> order(static_cast<std::size_t>(cells));
+    for (int i = 0; i < cells; ++i)
+        order[static_cast<std::size_t>(i)] = i;
+    r.shuffle(order);
+    std::vector<bool> on(static_cast<std::size_t>(cells), false);
+    for (int i = 0; i < shaded; ++i)
+        on[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = true;
+    return on;
+}
+
+Question pctShaded(Rng& r, const std::string& k)
+{
+    const std::vector<std::pair<int, int>> grids = {{1, 10}, {2, 10}, {5, 5}, {5, 10}, {4, 5}};
+    const auto [rows, cols] = r.pick(grids);
+    const int cells = rows * cols;
+    const int shaded = r.range(1, cells - 1);
+    QB q("pct_shaded", 1);
+    q.param("rows", rows).param("cols", cols).param("shaded", shaded);
+    q.p("The shape is divided into equal squares. What percentage of the shape is shaded?");
+    drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols, shadeSome(r, cells, shaded));
+    const Frac ans = Frac(shaded * 100, cells);
+    return q.number(r, k[0], ans, "%", {Frac(shaded), Frac(100) - ans, ans + Frac(5)}).done();
+}
+
 } // namespace
 
 void addPercentage(std::vector<Family>& out)
@@ -270,4 +298,5 @@ void addPercentage(std::vector<Family>& out)
     out.push_back({"reverse_pct", 7, {"N"}, reversePct});
     out.push_back({"pct_fraction_left", 7, {"F"}, pctFractionLeft});
     out.push_back({"pct_order", 7, {"Q"}, pctOrder});
+    out.push_back({"pct_shaded", 7, {"N", "Q"}, pctShaded});
 }

@@ -1,5 +1,6 @@
 // Ratio and Proportions: simplest form, sharing, unitary method, recipes, ratio and fractions.
 
+#include "drawing.h"
 #include "families.h"
 
 namespace {
@@ -252,6 +253,33 @@ Question mapScale(Rng& r, const std::string& k)
     return q.number(r, k[0], ans, toKm ? "km" : "m", {ans * Frac(10), ans / Frac(10), ans * Frac(100)}).done();
 }
 
+Question ratioShaded(Rng& r, const std::string& k)
+{
+    (void)k;
+    const int rows = r.range(2, 4);
+    const int cols = r.range(4, 6);
+    const int cells = rows * cols;
+    int shaded = 0;
+    do
+        shaded = r.range(2, cells - 2);
+    while ((gcdInt(shaded, cells - shaded) == 1 && r.chance(70)) || 2 * shaded == cells);
+    std::vector<int> order(static_cast<std::size_t>(cells));
+    for (int i = 0; i < cells; ++i)
+        order[static_cast<std::size_t>(i)] = i;
+    r.shuffle(order);
+    std::vector<bool> on(static_cast<std::size_t>(cells), false);
+    for (int i = 0; i < shaded; ++i)
+        on[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = true;
+    const bool shadedFirst = r.chance(50);
+    QB q("ratio_shaded", 2);
+    q.param("rows", rows).param("cols", cols).param("shaded", shaded).param("order", shadedFirst ? "shaded:white" : "white:shaded");
+    q.p(std::string("What is the ratio of ") + (shadedFirst ? "shaded squares to white squares" : "white squares to shaded squares") + " in the shape?");
+    drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols, on);
+    q.note(kRatioNote);
+    q.answer();
+    return q.part('R', shadedFirst ? ratio({shaded, cells - shaded}) : ratio({cells - shaded, shaded})).done();
+}
+
 } // namespace
 
 void addRatio(std::vector<Family>& out)
@@ -269,4 +297,5 @@ void addRatio(std::vector<Family>& out)
     out.push_back({"ratio_money", 8, {"R"}, ratioMoney});
     out.push_back({"ratio_three_share", 8, {"N", "Q"}, ratioThreeShare});
     out.push_back({"map_scale", 8, {"N", "Q"}, mapScale});
+    out.push_back({"ratio_shaded", 8, {"R"}, ratioShaded});
 }

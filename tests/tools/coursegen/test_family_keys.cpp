@@ -357,6 +357,20 @@ std::string bigger(const std::string& x, Rat a, const std::string& y, Rat b)
 
 std::vector<std::string> options(const std::string& html);
 
+// Squares on a grid picture: all of them, and those filled with the shading colour.
+std::pair<int, int> countSquares(const course::Question& q)
+{
+    int cells = 0;
+    int dark = 0;
+    for (const auto& f : q.figures)
+        for (const auto& op : f.ops)
+            if (op.rfind("rect ", 0) == 0) {
+                ++cells;
+                dark += op.find("fill=#3b82f6") != std::string::npos;
+            }
+    return {cells, dark};
+}
+
 using Checker = std::function<std::vector<Want>(const P&)>;
 
 const std::map<std::string, Checker>& checkers()
@@ -523,14 +537,7 @@ const std::map<std::string, Checker>& checkers()
         {"shaded_fraction",
          [](const P& p) {
              // counted from the picture itself: filled squares against all squares
-             int cells = 0;
-             int dark = 0;
-             for (const auto& f : p.q.figures)
-                 for (const auto& op : f.ops)
-                     if (op.rfind("rect ", 0) == 0) {
-                         ++cells;
-                         dark += op.find("fill=#3b82f6") != std::string::npos;
-                     }
+             const auto [cells, dark] = countSquares(p.q);
              if (cells != p.i("rows") * p.i("cols") || dark != p.i("shaded"))
                  throw std::runtime_error("the picture does not match the parameters");
              return std::vector{N(Rat(dark, cells))};
@@ -755,9 +762,23 @@ const std::map<std::string, Checker>& checkers()
              const auto& pick = p.s("which") == "largest" ? all.back() : all.front();
              return std::vector{T(pick.second)};
          }},
+        {"pct_shaded",
+         [](const P& p) {
+             const auto [cells, dark] = countSquares(p.q);
+             if (cells != p.i("rows") * p.i("cols") || dark != p.i("shaded"))
+                 throw std::runtime_error("the picture does not match the parameters");
+             return std::vector{N(Rat(100 * dark, cells))};
+         }},
         {"pct_fraction_left", [](const P& p) { return std::vector{N(Rat(1) - p.r("p") / Rat(100))}; }},
         // Ratio and Proportions
         {"ratio_simplify", [](const P& p) { return std::vector{T(ratioText({p.i("a"), p.i("b")}))}; }},
+        {"ratio_shaded",
+         [](const P& p) {
+             const auto [cells, dark] = countSquares(p.q);
+             if (cells != p.i("rows") * p.i("cols") || dark != p.i("shaded"))
+                 throw std::runtime_error("the picture does not match the parameters");
+             return std::vector{T(p.s("order") == "shaded:white" ? ratioText({dark, cells - dark}) : ratioText({cells - dark, dark}))};
+         }},
         {"ratio_three", [](const P& p) { return std::vector{T(ratioText({p.i("a"), p.i("b"), p.i("c")}))}; }},
         {"ratio_count",
          [](const P& p) {
