@@ -81,7 +81,7 @@ Question pctPart(Rng& r, const std::string& k)
     const std::vector<std::string> what = {"wear glasses", "walk to school", "play the piano", "have a pet cat"};
     QB q("pct_part", 2);
     q.param("part", part).param("total", total);
-    q.p(S(part) + " of the " + S(total) + " pupils in a school " + r.pick(what) + ". What percentage of the pupils is that?");
+    q.p(S(part) + " of the " + S(total) + " pupils in a " + (total <= 50 ? "class " : "school ") + r.pick(what) + ". What percentage of the pupils is that?");
     const int ans = part * 100 / total;
     return q.number(r, k[0], ans, "%", {100 - ans, part, ans + 5}).done();
 }

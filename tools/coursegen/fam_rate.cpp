@@ -219,11 +219,11 @@ Question speedConvert(Rng& r, const std::string& k)
 Question averageSpeed(Rng& r, const std::string& k)
 {
     int d1, t1, d2, t2;
-    do {
+    do { // lorry speeds between 30 and 90 km/h on each stretch
         t1 = r.range(1, 4);
         t2 = r.range(1, 4);
-        d1 = r.range(6, 40) * 5;
-        d2 = r.range(6, 40) * 5;
+        d1 = r.range(6, 18) * 5 * t1;
+        d2 = r.range(6, 18) * 5 * t2;
     } while ((d1 + d2) % (t1 + t2) || d1 * t2 == d2 * t1);
     QB q("average_speed", 3);
     q.param("d1", d1).param("t1", t1).param("d2", d2).param("t2", t2);
