@@ -16,15 +16,12 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-display=""
-for n in $(seq 71 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and tells its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$work/display")"
 
 export XDG_DATA_HOME="$work/data"
 "$hmquiz" >"$work/out.log" 2>&1 &
@@ -54,11 +51,28 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 x0=$X; y0=$Y
 click() { xdotool mousemove $((x0 + $1)) $((y0 + $2)) click 1; sleep 0.3; }
 
-click 60 191    # Topic1
+pixel() {  # colour of one pixel of a picture file, as "r,g,b"
+  convert "$1" -crop "1x1+$2+$3" +repage -depth 8 \
+    -format '%[fx:round(255*r)],%[fx:round(255*g)],%[fx:round(255*b)]' info:-
+}
+screen_pixel() {
+  import -window root "$work/now.png"
+  pixel "$work/now.png" $((x0 + $1)) $((y0 + $2))
+}
+
+click 60 255    # Topic3
+xdotool mousemove $((x0 + 300)) $((y0 + 500)); sleep 0.3
+# The chosen topic is drawn on grey, right to the end of its entry.
+topic_colour=$(screen_pixel 155 255)
+[ "$topic_colour" = "128,128,128" ] || fail "topic 3 is not highlighted ($topic_colour)"
 click 142 107   # Tab04, "Help"
 click 94 52     # ToolBar02, "Trash" on the Help tab
+xdotool mousemove $((x0 + 300)) $((y0 + 500)); sleep 0.3
 import -window root "$work/main_window.png"
 cp "$work/main_window.png" "$build/e2e_main_window.png"
+# The Erase view is in front: its "Trash" button shows the button picture.
+[ "$(pixel "$work/main_window.png" $((x0 + 158)) $((y0 + 284)))" = "$(pixel "$folder/Graphics/button_off.bmp" 4 12)" ] ||
+  fail "the Erase view is not in front"
 
 # The title strip drags the window, with no window manager to do it.
 xdotool mousemove $((x0 + 200)) $((y0 + 15)) mousedown 1
