@@ -69,6 +69,20 @@ QB& QB::param(const std::string& name, const std::string& value)
     return *this;
 }
 
+Question QB::done()
+{
+    // A note's example must never be the answer itself.
+    static const std::vector<std::pair<std::string, std::string>> other = {{"3/4", "2/5"}, {"5 2/3", "4 1/2"}, {"2:3", "3:5"}, {"5:3:2", "4:3:1"}};
+    for (const Part& p : q_.parts)
+        for (const auto& [example, instead] : other)
+            if (p.key == example) {
+                const std::string from = "for example " + example + ".";
+                for (auto at = q_.html.find(from); at != std::string::npos; at = q_.html.find(from, at + 1))
+                    q_.html.replace(at, from.size(), "for example " + instead + ".");
+            }
+    return std::move(q_);
+}
+
 QB& QB::p(const std::string& html)
 {
     q_.html += "<p>" + html + "</p>\n";

@@ -67,7 +67,7 @@ public:
     // A one-part question answered by a word or text, typed (kind T) or chosen from four (Q).
     QB& choice(Rng& r, const std::string& right, std::vector<std::string> wrong);
 
-    Question done() { return std::move(q_); }
+    Question done();
 
 private:
     Question q_;

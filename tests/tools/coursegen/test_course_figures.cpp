@@ -261,6 +261,7 @@ TEST(CourseFigures, QuestionsTellHowToAnswerAndTheirPicturesFit)
                 default: break;
                 }
                 EXPECT_NE(q.html.find(asks), std::string::npos) << where << " does not say how to write the answer";
+                EXPECT_EQ(q.html.find("for example " + pt.key + "."), std::string::npos) << where << ": the example gives the answer away";
             }
             for (unsigned char c : q.html)
                 EXPECT_LT(c, 0x80) << where << ": the HTML should use entities";
