@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <numeric>
 #include <regex>
@@ -277,6 +278,24 @@ TEST(CourseFigures, QuestionsTellHowToAnswerAndTheirPicturesFit)
                 EXPECT_FALSE(f.ops.empty()) << where;
                 for (const auto& o : f.ops) {
                     EXPECT_TRUE(std::regex_search(o, op)) << where << ": " << o;
+                    std::istringstream nums(o.substr(o.find(' ') + 1));
+                    std::vector<int> v;
+                    for (int n = 0; nums >> n;)
+                        v.push_back(n);
+                    auto inside = [&](int x, int y) { return x >= 0 && x <= f.width && y >= 0 && y <= f.height; };
+                    if (o.rfind("line ", 0) == 0 || o.rfind("poly ", 0) == 0) {
+                        for (std::size_t k = 0; k + 1 < v.size(); k += 2)
+                            EXPECT_TRUE(inside(v[k], v[k + 1])) << where << ": " << o;
+                    } else if (o.rfind("rect ", 0) == 0 && v.size() >= 4) {
+                        EXPECT_TRUE(inside(v[0], v[1]) && inside(v[0] + v[2], v[1] + v[3])) << where << ": " << o;
+                    } else if (o.rfind("circle ", 0) == 0 && v.size() >= 3) {
+                        EXPECT_TRUE(inside(v[0] - v[2], v[1] - v[2]) && inside(v[0] + v[2], v[1] + v[2])) << where << ": " << o;
+                    } else if (o.rfind("arc ", 0) == 0 && v.size() >= 5) {
+                        for (int a = v[3]; a <= v[3] + v[4]; a += 5) { // points along the arc, anticlockwise from 3 o'clock
+                            const double t = a * 3.14159265358979 / 180.0;
+                            EXPECT_TRUE(inside(static_cast<int>(v[0] + v[2] * std::cos(t)), static_cast<int>(v[1] - v[2] * std::sin(t)))) << where << ": " << o;
+                        }
+                    }
                     if (o.rfind("text ", 0) == 0) {
                         std::istringstream in(o.substr(5));
                         int x = 0;
