@@ -24,7 +24,7 @@ wrong="0"
 
 start_display
 start_program
-sleep 0.5
+sleep 1.5  # the first paint of the Home view
 shot home_before
 
 # Paper 1 of the first topic: its load button.
@@ -45,7 +45,7 @@ shot question2
 
 press_toolbar "$PRACTICE" 2   # Mark
 answer_popup Marking yes
-sleep 4                       # the marking animation
+wait_marked FST
 shot marked
 
 expected=$(percentage "$marks1" "$total")
@@ -67,13 +67,9 @@ answers=$(record first2HM.txt 101)
 press_toolbar "$PRACTICE" 4   # Close
 answer_popup 'Close Practice' yes
 window_gone ' - Paper 1$' || fail "the practice window stayed open"
-sleep 0.5
-shot home_after
 if ls "$DATA"/temppaper*.mht >/dev/null 2>&1; then fail "a question file was left behind"; fi
 
 # The Home view now shows a first score beside paper 1 (its digits darken the row).
 read -r mx my _ _ <<<"$(geometry "$MAIN")"
-before=$(convert "$SHOTS/${SCRIPT_NAME}_home_before.png" -crop "40x14+$((mx + 290))+$((my + 226))" +repage -colorspace gray -format "%[fx:mean]" info:)
-after=$(convert "$SHOTS/${SCRIPT_NAME}_home_after.png" -crop "40x14+$((mx + 290))+$((my + 226))" +repage -colorspace gray -format "%[fx:mean]" info:)
-awk -v a="$after" -v b="$before" 'BEGIN { exit !(a < b - 0.01) }' || fail "the Home view shows no score ($before / $after)"
+wait_darker "$SHOTS/${SCRIPT_NAME}_home_before.png" "40x14+$((mx + 296))+$((my + 226))" home_after
 echo "first attempt scored $fse"

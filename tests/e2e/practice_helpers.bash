@@ -95,11 +95,34 @@ answer_popup() {
     fail "could not answer the pop-up '$1'"
 }
 
+# Waits until field 1 of marks record $1 is "1" (the marking bars take about 3 s).
+wait_marked() {
+    for _ in $(seq 200); do
+        [ "$(field "$(record marks2HM.txt "$1")" 1)" = "1" ] && { sleep 0.3; return 0; }
+        sleep 0.1
+    done
+    fail "the paper was not marked ($1)"
+}
+
 shot() { import -window root "$SHOTS/${SCRIPT_NAME}_$1.png"; }
 
-# Grey-level fingerprint of a rectangle of the screen, to tell whether it changed.
-region_sum() {
-    import -window root -crop "$3x$4+$1+$2" +repage -colorspace gray -format "%[fx:mean]" info:
+# Mean grey level of a rectangle (WxH+X+Y) of a screenshot.
+region_grey() {
+    convert "$1" -crop "$2" +repage -colorspace gray -format "%[fx:mean]" info:
+}
+
+# Waits until the rectangle $2 of the screen is darker than in the screenshot $1 (text appeared
+# there), then keeps that screen as shot $3.
+wait_darker() {
+    local before now
+    before=$(region_grey "$1" "$2")
+    for _ in $(seq 30); do
+        shot "$3"
+        now=$(region_grey "$SHOTS/${SCRIPT_NAME}_$3.png" "$2")
+        awk -v a="$now" -v b="$before" 'BEGIN { exit !(a < b - 0.01) }' && return 0
+        sleep 0.2
+    done
+    fail "nothing appeared at $2 ($before / $now)"
 }
 
 # The record line of paper $2 in file $1 of the data folder.
