@@ -539,7 +539,8 @@ void Contents::offerToRestoreDamagedResults() {
     for (const QString& path : damaged) {
         const QString name = path.section(QLatin1Char('/'), -1);
         const bool reset = m_question(QStringLiteral("Damaged results"),
-                                      name + QStringLiteral(" is damaged. Reset it to empty?"));
+                                      QStringLiteral("Some saved results (") + name +
+                                          QStringLiteral(") could not be read. Reset that file to empty?"));
         if (!reset) continue;
         for (int m = 1; m <= 3; ++m) {
             for (ResultsFile file : kAllResultsFiles) {
