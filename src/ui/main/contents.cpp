@@ -246,7 +246,8 @@ void Contents::placeWindow() {
     // the window grows to hold the whole view.
     const int height = qMax(Px(7380), bodyTop + Px(kViewHeight) + bottomEdge);
     move(Px(60), Px(60));
-    resize(Px(6070), height);
+    // Nothing in this window can follow a new size; only the practice windows have a grip.
+    setFixedSize(Px(6070), height);
     for (QWidget* view : {static_cast<QWidget*>(m_home), static_cast<QWidget*>(m_report),
                           static_cast<QWidget*>(m_erase), static_cast<QWidget*>(m_about)}) {
         view->setGeometry(m_tabStrip->x(), bodyTop, Px(kViewWidth), Px(kViewHeight));
@@ -297,6 +298,10 @@ QString Contents::field(const QString& name) const {
 }
 
 void Contents::setField(const QString& name, const QString& value) {
+    if (name == QLatin1String("SubH1")) {
+        m_home->setSubHeading(value);
+        return;
+    }
     if (auto* f = findChild<QLineEdit*>(name)) f->setText(value);
 }
 

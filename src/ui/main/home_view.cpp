@@ -184,6 +184,8 @@ void HomeView::Topicbuttoncolour(int topic) {
 
 QString HomeView::subHeading() const { return m_subH1->text(); }
 
+void HomeView::setSubHeading(const QString& text) { m_subH1->setText(text); }
+
 void HomeView::hover(QPoint globalCursor) {
     for (int j = 0; j < 5; ++j) {
         for (PictureButton* b : {m_load[j], m_tryAgain[j]})

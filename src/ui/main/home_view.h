@@ -28,6 +28,7 @@ public:
     void Topicbuttoncolour(int topic);
 
     QString subHeading() const;
+    void setSubHeading(const QString& text);
 
     // Load-button hover pictures for the cursor at `globalCursor`.
     void hover(QPoint globalCursor);

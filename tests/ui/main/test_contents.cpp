@@ -137,6 +137,9 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
     EXPECT_EQ(c->field(QStringLiteral("TtPapersCon")), QString::number(module.paperCount));
     EXPECT_EQ(c->field(QStringLiteral("SubH1")), module.topicNames.value(0));
     EXPECT_EQ(c->field(QStringLiteral("ContentsFocus")).size(), 1);
+    EXPECT_TRUE(c->field(QStringLiteral("NoSuchField")).isEmpty());
+    c->setField(QStringLiteral("PopUpResponse"), QStringLiteral("True"));
+    EXPECT_EQ(c->field(QStringLiteral("PopUpResponse")), QStringLiteral("True"));
     EXPECT_EQ(c->windowTitle(), c->catalogue().title);
     EXPECT_EQ(text(*c, QStringLiteral("Title")), c->catalogue().title);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
