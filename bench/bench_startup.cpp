@@ -13,8 +13,8 @@
 #include <QWindow>
 #include <cstring>
 
-#include "ui/main/contents.h"
 #include "platform/program_folder.h"
+#include "ui/main/contents.h"
 
 namespace {
 QString g_self;
@@ -35,7 +35,8 @@ int RunChild(int argc, char** argv, const char* mode) {
     window->show();
     QElapsedTimer limit;
     limit.start();
-    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && limit.elapsed() < 5000)
+    while (!(window->windowHandle() && window->windowHandle()->isExposed()) &&
+           limit.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCoreApplication::processEvents();
     return 0;
@@ -45,7 +46,8 @@ void RunOnce(benchmark::State& state, const QString& mode, const QString& dataHo
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    if (!env.contains(QStringLiteral("DISPLAY")) && !env.contains(QStringLiteral("QT_QPA_PLATFORM")))
+    if (!env.contains(QStringLiteral("DISPLAY")) &&
+        !env.contains(QStringLiteral("QT_QPA_PLATFORM")))
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(env);
     child.start(g_self, {mode});

@@ -6,7 +6,9 @@
 
 CaptionDrag::CaptionDrag(QWidget* window) : QObject(window), m_window(window) {}
 
-void CaptionDrag::watch(QWidget* handle) { handle->installEventFilter(this); }
+void CaptionDrag::watch(QWidget* handle) {
+    handle->installEventFilter(this);
+}
 
 void CaptionDrag::MoveForm(QPoint globalPos) {
     if (!m_window) return;

@@ -13,7 +13,7 @@ class QWidget;
 
 class CaptionDrag : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit CaptionDrag(QWidget* window);
 
     // A press of any mouse button on `handle` starts a move of the window.
@@ -26,10 +26,10 @@ public:
     void setUseSystemMove(bool use) { m_useSystemMove = use; }
     bool followingMouse() const { return m_following; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QPointer<QWidget> m_window;
     bool m_useSystemMove = true;
     bool m_following = false;

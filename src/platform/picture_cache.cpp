@@ -33,4 +33,6 @@ QPixmap LoadPicture(const QString& folder, const QString& name) {
     return picture;
 }
 
-void ClearPictureCache() { Cache().clear(); }
+void ClearPictureCache() {
+    Cache().clear();
+}

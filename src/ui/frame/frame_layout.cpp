@@ -5,9 +5,15 @@
 #include "platform/units.h"
 
 namespace {
-int NonNegative(int v) { return std::max(v, 0); }
-int Centred(int outer, int inner) { return (outer - inner) / 2; }
-int Hmm(double hundredthsMm) { return Px(HundredthsMmToTwips(hundredthsMm)); }
+int NonNegative(int v) {
+    return std::max(v, 0);
+}
+int Centred(int outer, int inner) {
+    return (outer - inner) / 2;
+}
+int Hmm(double hundredthsMm) {
+    return Px(HundredthsMmToTwips(hundredthsMm));
+}
 }  // namespace
 
 FrameRects LayoutFrame(QSize window, const FramePieceSizes& p, int fixedCentreWidth) {

@@ -71,7 +71,9 @@ SkinnedWindow::SkinnedWindow(const Skin& skin, QWidget* parent, Qt::WindowFlags 
 
 SkinnedWindow::~SkinnedWindow() = default;
 
-QLabel* SkinnedWindow::piece(Piece which) const { return m_pieces[static_cast<int>(which)]; }
+QLabel* SkinnedWindow::piece(Piece which) const {
+    return m_pieces[static_cast<int>(which)];
+}
 
 QPixmap SkinnedWindow::picture(const QString& name) const {
     return LoadPicture(m_skin.graphicsFolder, name);
@@ -104,19 +106,22 @@ void SkinnedWindow::setTitleText(const QString& text) {
 
 QString SkinnedWindow::maximisePair(bool hovered) const {
     const bool maximised = windowState() & Qt::WindowMaximized;
-    if (!m_active) return maximised ? QStringLiteral("prog_white_norm.bmp")
-                                    : QStringLiteral("prog_white_max.bmp");
+    if (!m_active)
+        return maximised ? QStringLiteral("prog_white_norm.bmp")
+                         : QStringLiteral("prog_white_max.bmp");
     const QString kind = maximised ? QStringLiteral("norm") : QStringLiteral("max");
     return (hovered ? QStringLiteral("prog_blue_") : QStringLiteral("prog_blueoff_")) + kind +
            QStringLiteral(".bmp");
 }
 
 void SkinnedWindow::applyTopPictures() {
-    const QString set = m_active ? QStringLiteral("border_top_") : QStringLiteral("border_white_top_");
+    const QString set =
+        m_active ? QStringLiteral("border_top_") : QStringLiteral("border_white_top_");
     setPicture(piece(Piece::TopLeft), set + QStringLiteral("left.bmp"));
     setPicture(piece(Piece::TopCentre), set + QStringLiteral("center.bmp"));
     setPicture(piece(Piece::TopRight), set + QStringLiteral("right.bmp"));
-    const QString buttons = m_active ? QStringLiteral("prog_blueoff_") : QStringLiteral("prog_white_");
+    const QString buttons =
+        m_active ? QStringLiteral("prog_blueoff_") : QStringLiteral("prog_white_");
     m_closeShown = buttons + QStringLiteral("close.bmp");
     m_minimiseShown = buttons + QStringLiteral("min.bmp");
     setPicture(m_close, m_closeShown);
@@ -201,8 +206,9 @@ void SkinnedWindow::relayout() {
         m_icon->setGeometry(rects.icon);
         m_icon->raise();
     }
-    for (auto [button, rect] : {std::pair{m_close, rects.close}, std::pair{m_minimise, rects.minimise},
-                                std::pair{m_maximise, rects.maximise}}) {
+    for (auto [button, rect] :
+         {std::pair{m_close, rects.close}, std::pair{m_minimise, rects.minimise},
+          std::pair{m_maximise, rects.maximise}}) {
         if (!button) continue;
         button->setGeometry(rect);
         button->raise();
@@ -223,7 +229,9 @@ void SkinnedWindow::raiseFrame() {
         if (l) l->raise();
 }
 
-void SkinnedWindow::closeButtonClicked() { close(); }
+void SkinnedWindow::closeButtonClicked() {
+    close();
+}
 
 void SkinnedWindow::maximiseButtonClicked() {
     const Qt::WindowStates state = windowState();
@@ -261,7 +269,8 @@ void SkinnedWindow::resizeEvent(QResizeEvent* event) {
 
 bool SkinnedWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* label = qobject_cast<QLabel*>(watched);
-    const bool titleButton = label && (label == m_close || label == m_minimise || label == m_maximise);
+    const bool titleButton =
+        label && (label == m_close || label == m_minimise || label == m_maximise);
     if (!titleButton) return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress) {
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) m_pressedButton = label;

@@ -24,16 +24,16 @@ class CaptionDrag;
 
 class SkinnedWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Skin {
         TitleStripStyle style = TitleStripStyle::Main;
-        QString graphicsFolder;                 // <program folder>/Graphics
+        QString graphicsFolder;                       // <program folder>/Graphics
         QString titleName = QStringLiteral("Title");  // "lblTitle" in the dialog
-        QString iconPicture;                    // "VTicon.ico", "Pencil.ico"; empty: no icon
+        QString iconPicture;                          // "VTicon.ico", "Pencil.ico"; empty: no icon
         QString bottomLeftPicture = QStringLiteral("border_left_corners.bmp");
         QString bottomRightPicture = QStringLiteral("border_right_corners.bmp");
-        QString focusFlagName;                  // "ContentsFocus", "Test1Focus"; empty: none
-        int fixedCentreWidth = 0;               // practice windows: 30000
+        QString focusFlagName;     // "ContentsFocus", "Test1Focus"; empty: none
+        int fixedCentreWidth = 0;  // practice windows: 30000
     };
 
     enum class Piece { TopLeft, TopCentre, TopRight, Left, Right, BotLeft, Bot, BotRight };
@@ -77,7 +77,7 @@ public:
     // Brings the frame pieces and the title strip in front of any content.
     void raiseFrame();
 
-protected:
+  protected:
     virtual void layoutContent() {}
     virtual void closeButtonClicked();
     virtual void skinStateChanged(bool /*active*/) {}
@@ -88,7 +88,7 @@ protected:
 
     const Skin& skin() const { return m_skin; }
 
-private:
+  private:
     void loadFramePictures();
     void applyTopPictures();
     void setPicture(QLabel* label, const QString& name);

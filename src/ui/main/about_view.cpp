@@ -66,7 +66,9 @@ void AboutView::loadPictures() {
     if (!hand.isNull()) m_link->setCursor(QCursor(hand, 12, 2));
 }
 
-void AboutView::setProgramName(const QString& name) { m_name->setText(name); }
+void AboutView::setProgramName(const QString& name) {
+    m_name->setText(name);
+}
 
 bool AboutView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_link && event->type() == QEvent::MouseButtonRelease &&

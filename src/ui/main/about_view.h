@@ -8,7 +8,7 @@ class QLabel;
 
 class AboutView : public QWidget {
     Q_OBJECT
-public:
+  public:
     AboutView(const QString& graphicsFolder, QWidget* parent);
 
     void loadPictures();
@@ -16,13 +16,13 @@ public:
 
     static QUrl MakersPage();
 
-signals:
+  signals:
     void linkClicked();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QString m_folder;
     QLabel* m_logo = nullptr;
     QLabel* m_name = nullptr;

@@ -35,17 +35,17 @@ const QColor kCaption(33, 52, 84);
 const QSize kToolbarPicture(44, 36);
 const QSize kTabPicture(96, 26);
 constexpr int kTitleFallback = 30;
-constexpr int kToolbarButtonGap = 4;   // band top to button top
+constexpr int kToolbarButtonGap = 4;  // band top to button top
 constexpr int kCaptionHeight = 14;
 constexpr int kToolbarBelowCaption = 9;
 constexpr int kToolbarLeft = 14;
 constexpr int kToolbarStep = 58;
-constexpr double kStripHeight = 360;   // twips
+constexpr double kStripHeight = 360;  // twips
 constexpr double kViewWidth = 6015, kViewHeight = 5655;
 
-const char* const kHiddenFields[] = {"LChose",    "lblCOD",        "TtPapersCon",  "TopicCount",
-                                     "PaperNum",  "TakeNum",       "RefreshLog",   "txtTabPos",
-                                     "txtToolBarPos", "txtReportPos", "txtPressTrack", "PopUpResponse"};
+const char* const kHiddenFields[] = {
+    "LChose",     "lblCOD",    "TtPapersCon",   "TopicCount",   "PaperNum",      "TakeNum",
+    "RefreshLog", "txtTabPos", "txtToolBarPos", "txtReportPos", "txtPressTrack", "PopUpResponse"};
 
 QFont Arial(double points, bool bold = false) {
     QFont f(QStringLiteral("Arial"));
@@ -171,16 +171,16 @@ void Contents::buildControls() {
 // Start-up, in its fixed order.
 
 void Contents::startUp() {
-    WriteGraphics(m_folder);  // 1
-    loadMainPictures();       // 2
-    placeWindow();            // 3
+    WriteGraphics(m_folder);                // 1
+    loadMainPictures();                     // 2
+    placeWindow();                          // 3
     m_catalogue = ReadCatalogue(m_folder);  // 4
 
     const ResultsCheckReport check = EnsureResultsFiles(m_folder, m_catalogue);  // 5
     for (const DamagedResultsFile& damaged : check.damaged) m_damagedFiles.append(damaged.path);
 
-    captionWindow();   // 6
-    placeTabStrip();   // 7
+    captionWindow();      // 6
+    placeTabStrip();      // 7
     m_timer->start(100);  // 8
 
     bool activated = false;
@@ -241,7 +241,8 @@ void Contents::placeWindow() {
     m_stripLine->setGeometry(0, m_tabStrip->height() - 10, m_tabStrip->width(), 1);
 
     const int bodyTop = m_tabStrip->y() + m_tabStrip->height();
-    const int bottomEdge = piece(Piece::Bot)->pixmap().isNull() ? 0 : piece(Piece::Bot)->pixmap().height();
+    const int bottomEdge =
+        piece(Piece::Bot)->pixmap().isNull() ? 0 : piece(Piece::Bot)->pixmap().height();
     // The designed height would leave the last paper's second row below the window's edge, so
     // the window grows to hold the whole view.
     const int height = qMax(Px(7380), bodyTop + Px(kViewHeight) + bottomEdge);
@@ -265,7 +266,8 @@ void Contents::captionWindow() {
     for (int m = 1; m <= 3; ++m) {
         const QString label = m_catalogue.module(m).label;
         m_tabCaptions[m - 1]->setText(label);
-        m_tabs[m - 1]->setTooltipEverywhere(QStringLiteral("Load ") + label + QStringLiteral(" Module"));
+        m_tabs[m - 1]->setTooltipEverywhere(QStringLiteral("Load ") + label +
+                                            QStringLiteral(" Module"));
     }
     m_tabCaptions[3]->setText(QStringLiteral("Help"));
     m_tabs[3]->setTooltipEverywhere(QStringLiteral("Help"));
@@ -277,7 +279,8 @@ void Contents::captionWindow() {
 void Contents::placeTabStrip() {
     std::array<bool, 3> exists{};
     std::array<int, 4> widths{};
-    for (int m = 1; m <= 3; ++m) exists[static_cast<size_t>(m - 1)] = m_catalogue.module(m).exists();
+    for (int m = 1; m <= 3; ++m)
+        exists[static_cast<size_t>(m - 1)] = m_catalogue.module(m).exists();
     for (int k = 0; k < 4; ++k) widths[static_cast<size_t>(k)] = m_tabs[k]->width();
     const std::array<int, 4> lefts = TabLefts(exists, widths, m_tabStrip->x());
     for (int k = 0; k < 4; ++k) {
@@ -305,7 +308,9 @@ void Contents::setField(const QString& name, const QString& value) {
     if (auto* f = findChild<QLineEdit*>(name)) f->setText(value);
 }
 
-int Contents::intField(const QString& name) const { return field(name).toInt(); }
+int Contents::intField(const QString& name) const {
+    return field(name).toInt();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Home view.
@@ -319,7 +324,8 @@ void Contents::loadModuleResults() {
     m_topicNames = module.topicNames;
     setField(QStringLiteral("TtPapersCon"), QString::number(m_paperCount));
 
-    const QString path = ResultsFilePath(m_folder, ResultsFile::Marks, m, field(QStringLiteral("lblCOD")));
+    const QString path =
+        ResultsFilePath(m_folder, ResultsFile::Marks, m, field(QStringLiteral("lblCOD")));
     const int n = m_paperCount;
     m_fse = ReadRecordFields(path, QStringLiteral("FSE"), n);
     m_sse = ReadRecordFields(path, QStringLiteral("SSE"), n);
@@ -342,7 +348,8 @@ void Contents::selectTopic(int topic) {
 
 void Contents::TopicChoosing(int firstPaper) {
     const int topic = (firstPaper + 4) / 5;
-    const QString name = topic >= 1 && topic <= m_topicNames.size() ? m_topicNames[topic - 1] : QString();
+    const QString name =
+        topic >= 1 && topic <= m_topicNames.size() ? m_topicNames[topic - 1] : QString();
     m_home->TopicChoosing(firstPaper, m_fse, m_sse, name);
 }
 
@@ -466,8 +473,9 @@ ReportInputs Contents::reportInputs() const {
     in.sse = m_sse;
     in.ltm = m_ltm;
     in.cdd = m_cdd;
-    in.trendFilePath = ResultsFilePath(m_folder, ResultsFile::Trend, intField(QStringLiteral("LChose")),
-                                       field(QStringLiteral("lblCOD")));
+    in.trendFilePath =
+        ResultsFilePath(m_folder, ResultsFile::Trend, intField(QStringLiteral("LChose")),
+                        field(QStringLiteral("lblCOD")));
     return in;
 }
 
@@ -483,8 +491,10 @@ void Contents::hoverPoll(QPoint cursor) {
     const int activeTab = intField(QStringLiteral("txtTabPos"));
     for (int k = 0; k < 4; ++k) {
         const bool hovered = CursorOver(m_tabs[k], cursor);
-        const QString set = k + 1 == activeTab ? QStringLiteral("tabs_front_") : QStringLiteral("tabs_back_");
-        m_tabs[k]->showPicture(set + (hovered ? QStringLiteral("on.bmp") : QStringLiteral("off.bmp")));
+        const QString set =
+            k + 1 == activeTab ? QStringLiteral("tabs_front_") : QStringLiteral("tabs_back_");
+        m_tabs[k]->showPicture(set +
+                               (hovered ? QStringLiteral("on.bmp") : QStringLiteral("off.bmp")));
     }
     const bool helpTab = activeTab == 4;
     const bool pressing = field(QStringLiteral("txtPressTrack")) == QLatin1String("1");
@@ -514,7 +524,9 @@ void Contents::CloseProgram() {
     close();
 }
 
-void Contents::closeButtonClicked() { CloseProgram(); }
+void Contents::closeButtonClicked() {
+    CloseProgram();
+}
 
 void Contents::closeEvent(QCloseEvent* event) {
     // However the window is closed, an open practice window goes first.
@@ -528,7 +540,8 @@ void Contents::openMakersPage() {
         case BrowserLaunch::Opened:
             break;
         case BrowserLaunch::NoBrowser:
-            m_warning(QStringLiteral("Browser Not Found"), QStringLiteral("Could not find associated Browser"));
+            m_warning(QStringLiteral("Browser Not Found"),
+                      QStringLiteral("Could not find associated Browser"));
             break;
         case BrowserLaunch::Failed:
             m_warning(QStringLiteral("URL Failed"), QStringLiteral("Web Page not Opened"));
@@ -543,9 +556,10 @@ void Contents::offerToRestoreDamagedResults() {
     m_damagedFiles.clear();
     for (const QString& path : damaged) {
         const QString name = path.section(QLatin1Char('/'), -1);
-        const bool reset = m_question(QStringLiteral("Damaged results"),
-                                      QStringLiteral("Some saved results (") + name +
-                                          QStringLiteral(") could not be read. Reset that file to empty?"));
+        const bool reset =
+            m_question(QStringLiteral("Damaged results"),
+                       QStringLiteral("Some saved results (") + name +
+                           QStringLiteral(") could not be read. Reset that file to empty?"));
         if (!reset) continue;
         for (int m = 1; m <= 3; ++m) {
             for (ResultsFile file : kAllResultsFiles) {

@@ -24,7 +24,7 @@ class ReportView;
 
 class Contents : public SkinnedWindow, public ContentsChannel {
     Q_OBJECT
-public:
+  public:
     // A notice to the learner: (title, message). A question: true for Yes.
     using NoticeSink = std::function<void(const QString&, const QString&)>;
     using QuestionSink = std::function<bool(const QString&, const QString&)>;
@@ -44,10 +44,10 @@ public:
     QWidget* contentsWindow() override { return this; }
 
     // What the learner does.
-    void tabClick(int tab);              // 1 to 4
-    void toolbarClick(int slot);         // 1 to 4
-    void reportBarClick(int bar);        // 1 to 3
-    void selectTopic(int topic);         // 1 to 10
+    void tabClick(int tab);                // 1 to 4
+    void toolbarClick(int slot);           // 1 to 4
+    void reportBarClick(int bar);          // 1 to 3
+    void selectTopic(int topic);           // 1 to 10
     void openPaper(int offset, int take);  // slot offset 0..4, attempt 1 or 2
     void ShowView();
     void CloseProgram();
@@ -72,12 +72,12 @@ public:
     void setPracticeWindowFactory(PracticeWindowFactory factory) { m_factory = std::move(factory); }
     bool practiceWindowOpen() const { return m_practiceWidget && m_practiceWidget->isVisible(); }
 
-protected:
+  protected:
     void layoutContent() override;
     void closeButtonClicked() override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void loadMainPictures();
     void placeWindow();

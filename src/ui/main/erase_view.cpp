@@ -36,15 +36,16 @@ EraseView::EraseView(const QString& graphicsFolder, QWidget* parent) : QWidget(p
         label->setGeometry(rect);
         return label;
     };
-    m_offerText = text(QStringLiteral("Trashlbl1"),
-                       QStringLiteral("Click on the button below if you wish to erase all your past "
-                                      "results and reset the program."),
-                       RectTw(1080, 1320, 3855, 495));
+    m_offerText =
+        text(QStringLiteral("Trashlbl1"),
+             QStringLiteral("Click on the button below if you wish to erase all your past "
+                            "results and reset the program."),
+             RectTw(1080, 1320, 3855, 495));
     m_confirmText = text(QStringLiteral("Trashlbl2"), QStringLiteral("Are you sure?"),
                          RectTw(2040, 1440, 1815, 255));
-    m_doneText = text(QStringLiteral("Trashlbl3"),
-                      QStringLiteral("All your past results have been erased."),
-                      RectTw(1920, 1320, 2055, 495));
+    m_doneText =
+        text(QStringLiteral("Trashlbl3"), QStringLiteral("All your past results have been erased."),
+             RectTw(1920, 1320, 2055, 495));
 
     auto button = [this, &graphicsFolder](const QString& name, const QString& caption, QRect rect) {
         auto* b = new PictureButton(name, graphicsFolder, this);
@@ -58,9 +59,12 @@ EraseView::EraseView(const QString& graphicsFolder, QWidget* parent) : QWidget(p
         b->addCaption(label);
         return b;
     };
-    m_trash = button(QStringLiteral("ButTrash"), QStringLiteral("Trash"), RectTw(2280, 1920, 1200, 375));
-    m_no = button(QStringLiteral("ButTrash_No"), QStringLiteral("No"), RectTw(1560, 1920, 1200, 375));
-    m_yes = button(QStringLiteral("ButTrash_Yes"), QStringLiteral("Yes"), RectTw(3000, 1920, 1200, 375));
+    m_trash =
+        button(QStringLiteral("ButTrash"), QStringLiteral("Trash"), RectTw(2280, 1920, 1200, 375));
+    m_no =
+        button(QStringLiteral("ButTrash_No"), QStringLiteral("No"), RectTw(1560, 1920, 1200, 375));
+    m_yes = button(QStringLiteral("ButTrash_Yes"), QStringLiteral("Yes"),
+                   RectTw(3000, 1920, 1200, 375));
 
     connect(m_trash, &PictureButton::clicked, this, [this] { setState(State::Confirm); });
     connect(m_no, &PictureButton::clicked, this, [this] { setState(State::Offer); });

@@ -9,7 +9,7 @@ class PictureButton;
 
 class EraseView : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class State { Offer, Confirm, Done };
 
     EraseView(const QString& graphicsFolder, QWidget* parent);
@@ -20,11 +20,11 @@ public:
 
     void hover(QPoint globalCursor);
 
-signals:
+  signals:
     // The learner confirmed: the owner rewrites the results files, then calls setState(Done).
     void eraseConfirmed();
 
-private:
+  private:
     State m_state = State::Offer;
     QLabel* m_offerText = nullptr;    // Trashlbl1
     QLabel* m_confirmText = nullptr;  // Trashlbl2

@@ -57,12 +57,12 @@ HomeView::HomeView(const QString& graphicsFolder, QWidget* parent)
     const char* const heads[2] = {"Select a Topic", "Select a Paper"};
     const QRect headRects[2] = {RectTw(0, 0, 2535, 375), RectTw(2490, 0, 3495, 375)};
     for (int i = 0; i < 2; ++i) {
-        m_colHead[i] = MakeLabel(this, QStringLiteral("ColHead%1").arg(i + 1), QString(),
-                                 headRects[i], text);
+        m_colHead[i] =
+            MakeLabel(this, QStringLiteral("ColHead%1").arg(i + 1), QString(), headRects[i], text);
         m_colHead[i]->setScaledContents(true);
-        auto* caption = MakeLabel(m_colHead[i], QString(), QString::fromLatin1(heads[i]),
-                                  QRect(8, 0, headRects[i].width() - 8, headRects[i].height()),
-                                  Arial(8, true));
+        auto* caption =
+            MakeLabel(m_colHead[i], QString(), QString::fromLatin1(heads[i]),
+                      QRect(8, 0, headRects[i].width() - 8, headRects[i].height()), Arial(8, true));
         caption->setObjectName(QStringLiteral("ColHead%1lbl").arg(i + 1));
         QPalette cp = caption->palette();
         cp.setColor(QPalette::WindowText, Qt::white);
@@ -88,10 +88,12 @@ HomeView::HomeView(const QString& graphicsFolder, QWidget* parent)
 
     m_percent = new QWidget(this);
     m_percent->setObjectName(QStringLiteral("Percent1a"));
-    m_percent->setGeometry(Px(kPercentLeft), Px(1200), Px(135), SlotRowTop(4, true) + Px(210) - Px(1200));
+    m_percent->setGeometry(Px(kPercentLeft), Px(1200), Px(135),
+                           SlotRowTop(4, true) + Px(210) - Px(1200));
     for (int j = 0; j < 5; ++j) {
-        MakeLabel(this, QStringLiteral("lblPaper%1").arg(j + 1), QStringLiteral("Paper %1").arg(j + 1),
-                  RectTw(2640, 960 + 960 * j, 1200, 210), Arial(8, true));
+        MakeLabel(this, QStringLiteral("lblPaper%1").arg(j + 1),
+                  QStringLiteral("Paper %1").arg(j + 1), RectTw(2640, 960 + 960 * j, 1200, 210),
+                  Arial(8, true));
         MakeLabel(this, QString(), QStringLiteral("1st Attempt:"),
                   QRect(Px(3600), SlotRowTop(j, false), Px(1100), Px(210)), text);
         MakeLabel(this, QString(), QStringLiteral("2nd Attempt:"),
@@ -109,12 +111,15 @@ HomeView::HomeView(const QString& graphicsFolder, QWidget* parent)
         m_tryAgain[j]->setToolTip(QStringLiteral("Try paper %1 again").arg(j + 1));
         m_tryAgain[j]->hide();
         connect(m_load[j], &PictureButton::clicked, this, [this, j] { emit paperClicked(j, 1); });
-        connect(m_tryAgain[j], &PictureButton::clicked, this, [this, j] { emit paperClicked(j, 2); });
+        connect(m_tryAgain[j], &PictureButton::clicked, this,
+                [this, j] { emit paperClicked(j, 2); });
 
-        m_firstScores[j] = MakeLabel(this, QStringLiteral("MSA%1").arg(j + 1), QString(),
-                                     QRect(Px(kPercentLeft), SlotRowTop(j, false), 0, Px(210)), text);
-        m_secondScores[j] = MakeLabel(this, QStringLiteral("MSB%1").arg(j + 1), QString(),
-                                      QRect(Px(kPercentLeft), SlotRowTop(j, true), 0, Px(210)), text);
+        m_firstScores[j] =
+            MakeLabel(this, QStringLiteral("MSA%1").arg(j + 1), QString(),
+                      QRect(Px(kPercentLeft), SlotRowTop(j, false), 0, Px(210)), text);
+        m_secondScores[j] =
+            MakeLabel(this, QStringLiteral("MSB%1").arg(j + 1), QString(),
+                      QRect(Px(kPercentLeft), SlotRowTop(j, true), 0, Px(210)), text);
     }
     loadPictures();
 }
@@ -153,8 +158,10 @@ void HomeView::TopicChoosing(int firstPaper, const QStringList& firstScores,
                              const QStringList& secondScores, const QString& topicName) {
     for (int j = 0; j < 5; ++j) {
         const int index = firstPaper + j - 1;
-        const QString fse = index >= 0 && index < firstScores.size() ? firstScores[index] : QString();
-        const QString sse = index >= 0 && index < secondScores.size() ? secondScores[index] : QString();
+        const QString fse =
+            index >= 0 && index < firstScores.size() ? firstScores[index] : QString();
+        const QString sse =
+            index >= 0 && index < secondScores.size() ? secondScores[index] : QString();
         m_firstScores[j]->setText(fse);
         m_secondScores[j]->setText(sse);
         const PaperSlotLook look = ArrangePaperSlot(fse, sse);
@@ -182,9 +189,13 @@ void HomeView::Topicbuttoncolour(int topic) {
     chosen->setAutoFillBackground(true);
 }
 
-QString HomeView::subHeading() const { return m_subH1->text(); }
+QString HomeView::subHeading() const {
+    return m_subH1->text();
+}
 
-void HomeView::setSubHeading(const QString& text) { m_subH1->setText(text); }
+void HomeView::setSubHeading(const QString& text) {
+    m_subH1->setText(text);
+}
 
 void HomeView::hover(QPoint globalCursor) {
     for (int j = 0; j < 5; ++j) {

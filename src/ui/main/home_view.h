@@ -11,7 +11,7 @@ class PictureButton;
 
 class HomeView : public QWidget {
     Q_OBJECT
-public:
+  public:
     HomeView(const QString& graphicsFolder, QWidget* parent);
 
     void loadPictures();
@@ -21,8 +21,8 @@ public:
 
     // TopicChoosing: the scores of papers k..k+4 (1-based indexes into the lists), the chosen
     // topic's name in SubH1, and the buttons each slot offers.
-    void TopicChoosing(int firstPaper, const QStringList& firstScores, const QStringList& secondScores,
-                       const QString& topicName);
+    void TopicChoosing(int firstPaper, const QStringList& firstScores,
+                       const QStringList& secondScores, const QString& topicName);
 
     // Topicbuttoncolour: highlights topic entry `topic` (1 to 10) and no other.
     void Topicbuttoncolour(int topic);
@@ -33,14 +33,14 @@ public:
     // Load-button hover pictures for the cursor at `globalCursor`.
     void hover(QPoint globalCursor);
 
-signals:
+  signals:
     void topicClicked(int topic);             // 1 to 10
     void paperClicked(int offset, int take);  // slot offset 0..4, attempt 1 or 2
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void placeScore(QLabel* score, bool rightAligned);
 
     QString m_folder;

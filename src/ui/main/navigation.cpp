@@ -7,53 +7,69 @@
 ViewAction DispatchView(int tab, int slot) {
     if (tab >= 1 && tab <= 3) {
         switch (slot) {
-            case 1: return ViewAction::Home;
-            case 2: return ViewAction::Report;
-            case 3: return ViewAction::Print;
-            case 4: return ViewAction::Close;
-            default: return ViewAction::None;
+            case 1:
+                return ViewAction::Home;
+            case 2:
+                return ViewAction::Report;
+            case 3:
+                return ViewAction::Print;
+            case 4:
+                return ViewAction::Close;
+            default:
+                return ViewAction::None;
         }
     }
     if (tab == 4) {
         switch (slot) {
-            case 1: return ViewAction::About;
-            case 2: return ViewAction::Trash;
-            case 4: return ViewAction::PrinterSetup;
-            default: return ViewAction::None;
+            case 1:
+                return ViewAction::About;
+            case 2:
+                return ViewAction::Trash;
+            case 4:
+                return ViewAction::PrinterSetup;
+            default:
+                return ViewAction::None;
         }
     }
     return ViewAction::None;
 }
 
+namespace {
+struct SlotText {
+    const char* caption;
+    const char* before;  // tooltip = before + caption + after
+    const char* after;
+    const char* pictures;  // picture name stem
+};
+// Slots 1 to 4 on a module tab page, then on the Help tab (slot 3 has none there).
+constexpr SlotText kModuleSlots[4] = {{"Home", "Load ", " page", "home"},
+                                      {"Report", "Load ", " card", "report"},
+                                      {"Print", "", " results", "print"},
+                                      {"Close", "", " program", "close"}};
+constexpr SlotText kHelpSlots[4] = {{"About", "", " Vantora", "about"},
+                                    {"Trash", "", " past results", "trash"},
+                                    {nullptr, nullptr, nullptr, nullptr},
+                                    {"Setup", "Printer ", "", "setup"}};
+}  // namespace
+
 ToolbarSlotLook ToolbarSlot(int slot, bool helpTab) {
     ToolbarSlotLook look;
-    QString base;
-    if (!helpTab) {
-        switch (slot) {
-            case 1: look.caption = QStringLiteral("Home"); base = QStringLiteral("home");
-                look.tooltip = QStringLiteral("Load ") + look.caption + QStringLiteral(" page"); break;
-            case 2: look.caption = QStringLiteral("Report"); base = QStringLiteral("report");
-                look.tooltip = QStringLiteral("Load ") + look.caption + QStringLiteral(" card"); break;
-            case 3: look.caption = QStringLiteral("Print"); base = QStringLiteral("print");
-                look.tooltip = look.caption + QStringLiteral(" results"); break;
-            case 4: look.caption = QStringLiteral("Close"); base = QStringLiteral("close");
-                look.tooltip = look.caption + QStringLiteral(" program"); break;
-            default: look.visible = false; return look;
-        }
-    } else {
-        switch (slot) {
-            case 1: look.caption = QStringLiteral("About"); base = QStringLiteral("about");
-                look.tooltip = look.caption + QStringLiteral(" Vantora"); break;
-            case 2: look.caption = QStringLiteral("Trash"); base = QStringLiteral("trash");
-                look.tooltip = look.caption + QStringLiteral(" past results"); break;
-            case 4: look.caption = QStringLiteral("Setup"); base = QStringLiteral("setup");
-                look.tooltip = QStringLiteral("Printer ") + look.caption; break;
-            default: look.visible = false; return look;
-        }
+    if (slot < 1 || slot > 4) {
+        look.visible = false;
+        return look;
     }
-    look.normal = base + QStringLiteral("_off.bmp");
-    look.hovered = base + QStringLiteral("_on.bmp");
-    look.pressed = base + QStringLiteral("_pressed.bmp");
+    const SlotText& text = (helpTab ? kHelpSlots : kModuleSlots)[slot - 1];
+    if (!text.caption) {
+        look.visible = false;
+        return look;
+    }
+    look.caption = QString::fromLatin1(text.caption);
+    look.tooltip =
+        QString::fromLatin1(text.before) + look.caption + QString::fromLatin1(text.after);
+    const QString stem = QString::fromLatin1(text.pictures);
+    look.normal = stem + QStringLiteral("_off.bmp");
+    look.hovered = stem + QStringLiteral("_on.bmp");
+    look.pressed = stem + QStringLiteral("_pressed.bmp");
     return look;
 }
 

@@ -46,8 +46,8 @@ bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton) return true;
-        const bool inside = m_down == watched &&
-                            static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+        const bool inside = m_down == watched && static_cast<QWidget*>(watched)->rect().contains(
+                                                     mouse->position().toPoint());
         m_down = nullptr;
         emit released();
         if (inside) emit clicked();

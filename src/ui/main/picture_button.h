@@ -7,7 +7,7 @@
 
 class PictureButton : public QLabel {
     Q_OBJECT
-public:
+  public:
     PictureButton(const QString& objectName, const QString& graphicsFolder, QWidget* parent);
 
     // A label whose presses and clicks count as this button's.
@@ -20,15 +20,15 @@ public:
 
     void setTooltipEverywhere(const QString& tip);
 
-signals:
+  signals:
     void pressed();
     void released();
     void clicked();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QString m_folder;
     QString m_pictureName;
     QList<QLabel*> m_captions;

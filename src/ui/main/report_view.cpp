@@ -42,7 +42,9 @@ ReportView::ReportView(const QString& graphicsFolder, QWidget* parent) : QWidget
     layoutSubViews(1);
 }
 
-QWidget* ReportView::bar(int index) const { return m_bars[index - 1]; }
+QWidget* ReportView::bar(int index) const {
+    return m_bars[index - 1];
+}
 
 void ReportView::loadPictures() {
     for (PictureButton* b : m_bars) {

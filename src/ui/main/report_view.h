@@ -8,7 +8,7 @@ class PictureButton;
 
 class ReportView : public QWidget {
     Q_OBJECT
-public:
+  public:
     ReportView(const QString& graphicsFolder, QWidget* parent);
 
     void loadPictures();
@@ -18,10 +18,10 @@ public:
     QWidget* panel(int index) const { return m_panels[index - 1]; }
     QWidget* bar(int index) const;
 
-signals:
+  signals:
     void barClicked(int index);
 
-private:
+  private:
     PictureButton* m_bars[3] = {};
     QWidget* m_panels[3] = {};
 };

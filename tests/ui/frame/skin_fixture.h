@@ -20,9 +20,9 @@ struct SkinFixture {
     void add(const QString& name, QSize size) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(ColourOf(name));
-        const QString format = name.endsWith(QLatin1String(".gif")) ? QStringLiteral("PNG")
+        const QString format = name.endsWith(QLatin1String(".gif"))   ? QStringLiteral("PNG")
                                : name.endsWith(QLatin1String(".ico")) ? QStringLiteral("ICO")
-                                                                     : QStringLiteral("BMP");
+                                                                      : QStringLiteral("BMP");
         image.save(dir.path() + QLatin1Char('/') + name, format.toLatin1().constData());
     }
 

@@ -9,8 +9,18 @@
 
 TEST(WindowOutline, TwelvePointsWithAnUnevenTopRightCorner) {
     const QPolygon p = RoundedTopOutline(405, 525);
-    const QPolygon expected({{0, 5}, {1, 3}, {2, 2}, {3, 1}, {5, 0}, {400, 0}, {402, 1}, {403, 2},
-                             {403, 3}, {405, 5}, {405, 525}, {0, 525}});
+    const QPolygon expected({{0, 5},
+                             {1, 3},
+                             {2, 2},
+                             {3, 1},
+                             {5, 0},
+                             {400, 0},
+                             {402, 1},
+                             {403, 2},
+                             {403, 3},
+                             {405, 5},
+                             {405, 525},
+                             {0, 525}});
     EXPECT_EQ(p, expected);
     // The top-right corner is not the mirror of the top-left one.
     EXPECT_TRUE(p.contains(QPoint(403, 3)));
@@ -53,7 +63,7 @@ TEST(FrameLayout, PiecesMeetAtTheEdgesAndNeverGoNegative) {
     const FrameRects r = LayoutFrame(QSize(405, 525), s);
     EXPECT_EQ(r.topRight, QRect(397, 0, 8, 30));
     EXPECT_EQ(r.topCentre, QRect(8, 0, 389, 30));  // reaches the right-hand piece
-    EXPECT_EQ(r.left, QRect(0, 30, 4, 491));        // down to the lower corner
+    EXPECT_EQ(r.left, QRect(0, 30, 4, 491));       // down to the lower corner
     EXPECT_EQ(r.right, QRect(401, 30, 4, 491));
     EXPECT_EQ(r.botLeft, QRect(0, 521, 4, 4));
     EXPECT_EQ(r.bot, QRect(4, 521, 397, 4));
@@ -77,7 +87,7 @@ TEST(FrameLayout, TitleStripButtonsFromTheRightEdge) {
     s.close = s.minimise = s.maximise = QSize(26, 20);
 
     const TitleStripRects main = LayoutTitleStrip(TitleStripStyle::Main, 405, s);
-    EXPECT_EQ(main.close, QRect(405 - 26 - 4, 5, 26, 20));  // 60 twips from the edge
+    EXPECT_EQ(main.close, QRect(405 - 26 - 4, 5, 26, 20));        // 60 twips from the edge
     EXPECT_EQ(main.minimise.left(), main.close.left() - 26 - 2);  // 30 twips apart
     EXPECT_EQ(main.title.topLeft(), QPoint(30, 6));               // 450 twips
     EXPECT_EQ(main.icon.topLeft(), QPoint(9, 7));

@@ -10,7 +10,9 @@
 #include "ui/frame/frm_popup.h"
 
 namespace {
-QLabel* Child(QWidget& w, const char* name) { return w.findChild<QLabel*>(QString::fromLatin1(name)); }
+QLabel* Child(QWidget& w, const char* name) {
+    return w.findChild<QLabel*>(QString::fromLatin1(name));
+}
 
 // Runs exec() while `act` is done to the shown dialog; returns exec's result.
 template <typename Act>
@@ -24,8 +26,8 @@ TEST(FrmPopUp, OneButtonIsCentredOkAndHidesTheSecondEvenAfterTwo) {
     SkinFixture skin;
     ClearPictureCache();
     FrmPopUp dialog(skin.folder());
-    dialog.CallPop(QStringLiteral("Marking"), QStringLiteral("Do you want to mark your practice now?"),
-                   2, nullptr);
+    dialog.CallPop(QStringLiteral("Marking"),
+                   QStringLiteral("Do you want to mark your practice now?"), 2, nullptr);
     EXPECT_FALSE(Child(dialog, "But2")->isHidden());
     EXPECT_EQ(Child(dialog, "But1_lbl")->text(), QStringLiteral("Yes"));
     EXPECT_EQ(Child(dialog, "But2_lbl")->text(), QStringLiteral("No"));
@@ -82,8 +84,8 @@ TEST(FrmPopUp, ButtonsAnswerTrueAndFalseAndOtherClosingAnswersNothing) {
         FrmPopUp dialog(skin.folder());
         dialog.CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, nullptr);
         // The caption label counts as the button.
-        const QString result =
-            ExecWhile(dialog, [&] { QTest::mouseClick(Child(dialog, "But2_lbl"), Qt::LeftButton); });
+        const QString result = ExecWhile(
+            dialog, [&] { QTest::mouseClick(Child(dialog, "But2_lbl"), Qt::LeftButton); });
         EXPECT_EQ(result, QStringLiteral("False"));
     }
     {

@@ -17,12 +17,12 @@ QColor ShownColour(const QLabel* label) {
 
 namespace {
 class PracticeLike : public SkinnedWindow {
-public:
+  public:
     using SkinnedWindow::SkinnedWindow;
     int layouts = 0;
     int closes = 0;
 
-protected:
+  protected:
     void layoutContent() override { ++layouts; }
     void closeButtonClicked() override { ++closes; }
 };
@@ -53,7 +53,8 @@ TEST(SkinnedWindow, ActiveAndInactiveSkinsSetPicturesTitleColourAndFocusFlag) {
     EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Test1Focus"))->text(), QStringLiteral("1"));
     EXPECT_EQ(ShownColour(w.piece(SkinnedWindow::Piece::TopLeft)),
               SkinFixture::ColourOf(QStringLiteral("border_top_left.bmp")));
-    EXPECT_EQ(ShownColour(w.maximiseButton()), SkinFixture::ColourOf(QStringLiteral("prog_blueoff_max.bmp")));
+    EXPECT_EQ(ShownColour(w.maximiseButton()),
+              SkinFixture::ColourOf(QStringLiteral("prog_blueoff_max.bmp")));
     EXPECT_EQ(w.titleLabel()->palette().color(QPalette::WindowText), QColor(255, 255, 255));
 
     QEvent deactivate(QEvent::WindowDeactivate);
@@ -61,22 +62,27 @@ TEST(SkinnedWindow, ActiveAndInactiveSkinsSetPicturesTitleColourAndFocusFlag) {
     EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Test1Focus"))->text(), QStringLiteral("0"));
     EXPECT_EQ(ShownColour(w.piece(SkinnedWindow::Piece::TopCentre)),
               SkinFixture::ColourOf(QStringLiteral("border_white_top_center.bmp")));
-    EXPECT_EQ(ShownColour(w.closeButton()), SkinFixture::ColourOf(QStringLiteral("prog_white_close.bmp")));
+    EXPECT_EQ(ShownColour(w.closeButton()),
+              SkinFixture::ColourOf(QStringLiteral("prog_white_close.bmp")));
     EXPECT_EQ(w.titleLabel()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
 
     // An inactive window keeps its inactive pictures under the mouse.
     const QPoint overClose = w.closeButton()->mapToGlobal(QPoint(3, 3));
     w.hoverTitleButtons(overClose);
-    EXPECT_EQ(ShownColour(w.closeButton()), SkinFixture::ColourOf(QStringLiteral("prog_white_close.bmp")));
+    EXPECT_EQ(ShownColour(w.closeButton()),
+              SkinFixture::ColourOf(QStringLiteral("prog_white_close.bmp")));
 
     QCoreApplication::sendEvent(&w, &activate);
     w.hoverTitleButtons(overClose);
-    EXPECT_EQ(ShownColour(w.closeButton()), SkinFixture::ColourOf(QStringLiteral("prog_blue_close.bmp")));
-    EXPECT_EQ(ShownColour(w.minimiseButton()), SkinFixture::ColourOf(QStringLiteral("prog_blueoff_min.bmp")));
+    EXPECT_EQ(ShownColour(w.closeButton()),
+              SkinFixture::ColourOf(QStringLiteral("prog_blue_close.bmp")));
+    EXPECT_EQ(ShownColour(w.minimiseButton()),
+              SkinFixture::ColourOf(QStringLiteral("prog_blueoff_min.bmp")));
     // The right and bottom edges of a button are outside it.
     const QRect close = w.closeButton()->geometry();
     w.hoverTitleButtons(w.mapToGlobal(QPoint(close.right() + 1, close.top())));
-    EXPECT_EQ(ShownColour(w.closeButton()), SkinFixture::ColourOf(QStringLiteral("prog_blueoff_close.bmp")));
+    EXPECT_EQ(ShownColour(w.closeButton()),
+              SkinFixture::ColourOf(QStringLiteral("prog_blueoff_close.bmp")));
 }
 
 TEST(SkinnedWindow, LayoutFollowsEveryResizeAndClipsTheOutline) {
@@ -139,8 +145,9 @@ TEST(CaptionDrag, TitleStripMovesTheWindowWithTheMouseUntilRelease) {
     const QPoint grab(20, 10);
     QTest::mousePress(handle, Qt::LeftButton, {}, grab);
     EXPECT_TRUE(w.captionDrag()->followingMouse());
-    QMouseEvent move(QEvent::MouseMove, QPointF(grab), QPointF(handle->mapToGlobal(grab) + QPoint(40, 25)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(grab),
+                     QPointF(handle->mapToGlobal(grab) + QPoint(40, 25)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(handle, &move);
     EXPECT_EQ(w.pos(), start + QPoint(40, 25));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, grab);
@@ -148,8 +155,9 @@ TEST(CaptionDrag, TitleStripMovesTheWindowWithTheMouseUntilRelease) {
 
     // After the release the mouse no longer carries the window.
     const QPoint after = w.pos();
-    QMouseEvent stray(QEvent::MouseMove, QPointF(grab), QPointF(handle->mapToGlobal(grab) + QPoint(90, 90)),
-                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent stray(QEvent::MouseMove, QPointF(grab),
+                      QPointF(handle->mapToGlobal(grab) + QPoint(90, 90)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(handle, &stray);
     EXPECT_EQ(w.pos(), after);
 

@@ -27,7 +27,7 @@ QByteArray Bytes(const QString& path) {
 
 // Stands in for a practice window: records what the main window asks of it.
 class FakePractice : public QWidget, public PracticeWindowHandle {
-public:
+  public:
     FakePractice(ContentsChannel& contents, QStringList& log) : m_contents(contents), m_log(log) {
         m_paper = contents.field(QStringLiteral("PaperNum"));
         setAttribute(Qt::WA_DeleteOnClose);
@@ -43,14 +43,14 @@ public:
         m_contents.RefreshContents();
     }
 
-private:
+  private:
     ContentsChannel& m_contents;
     QStringList& m_log;
     QString m_paper;
 };
 
 class ContentsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         m_folder = m_dir.path() + QStringLiteral("/hmquiz");
@@ -59,17 +59,20 @@ protected:
 
     std::unique_ptr<Contents> start(bool answerYes = false) {
         auto factory = [this](ContentsChannel& c, int take) -> PracticeWindowHandle* {
-            m_log << QStringLiteral("open %1 %2").arg(c.field(QStringLiteral("PaperNum"))).arg(take);
+            m_log
+                << QStringLiteral("open %1 %2").arg(c.field(QStringLiteral("PaperNum"))).arg(take);
             m_last = new FakePractice(c, m_log);
             return m_last;
         };
         auto contents = std::make_unique<Contents>(m_folder, factory);
-        contents->setNoticeSink([this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
+        contents->setNoticeSink(
+            [this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
         contents->setQuestionSink([this, answerYes](const QString& t, const QString& m) {
             m_messages << t + ": " + m;
             return answerYes;
         });
-        contents->setWarningSink([this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
+        contents->setWarningSink(
+            [this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
         contents->startUp();
         contents->show();
         QCoreApplication::processEvents();
@@ -148,7 +151,8 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
     EXPECT_EQ(text(*c, QStringLiteral("Tab02lbl")), module.label);
     EXPECT_EQ(child(*c, QStringLiteral("Tab02"))->toolTip(),
               QStringLiteral("Load ") + module.label + QStringLiteral(" Module"));
-    EXPECT_EQ(child(*c, QStringLiteral("Tab02lbl"))->toolTip(), child(*c, QStringLiteral("Tab02"))->toolTip());
+    EXPECT_EQ(child(*c, QStringLiteral("Tab02lbl"))->toolTip(),
+              child(*c, QStringLiteral("Tab02"))->toolTip());
     EXPECT_EQ(text(*c, QStringLiteral("Tab04lbl")), QStringLiteral("Help"));
     EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->toolTip(), QStringLiteral("Help"));
 
@@ -184,7 +188,10 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
 }
 
 TEST_F(ContentsTest, ScoresDecideTheTryAgainButtonsAndARestartRewritesNothing) {
-    { auto first = start(); writeScores(*first, {"99", "99.5", "100", "", "0"}, {"75"}); }
+    {
+        auto first = start();
+        writeScores(*first, {"99", "99.5", "100", "", "0"}, {"75"});
+    }
     QMap<QString, QDateTime> stamps;
     QMap<QString, QByteArray> bytes;
     for (ResultsFile file : kAllResultsFiles) {
@@ -201,7 +208,8 @@ TEST_F(ContentsTest, ScoresDecideTheTryAgainButtonsAndARestartRewritesNothing) {
     const int column = 336;  // the "%" column, 5040 twips into the view
     for (int j = 1; j <= 5; ++j) {
         EXPECT_FALSE(child(*c, QStringLiteral("P%1a").arg(j))->isHidden()) << j;
-        EXPECT_EQ(!child(*c, QStringLiteral("P%1b").arg(j))->isHidden(), expectedTryAgain[j - 1]) << j;
+        EXPECT_EQ(!child(*c, QStringLiteral("P%1b").arg(j))->isHidden(), expectedTryAgain[j - 1])
+            << j;
         QWidget* score = child(*c, QStringLiteral("MSA%1").arg(j));
         if (j == 4) {
             EXPECT_EQ(score->x(), column);  // nothing to show: at the column's edge
@@ -245,18 +253,23 @@ TEST_F(ContentsTest, TopicThreeShowsItsPapersAndTheRefreshStaysOnTheLearnersTopi
     EXPECT_EQ(c->field(QStringLiteral("RefreshLog")), QStringLiteral("off"));
     EXPECT_EQ(text(*c, QStringLiteral("MSA3")), QStringLiteral("75"));
     EXPECT_FALSE(child(*c, QStringLiteral("P3b"))->isHidden());
-    EXPECT_EQ(child(*c, QStringLiteral("Topic6"))->palette().color(QPalette::Window), QColor(128, 128, 128));
+    EXPECT_EQ(child(*c, QStringLiteral("Topic6"))->palette().color(QPalette::Window),
+              QColor(128, 128, 128));
     EXPECT_FALSE(child(*c, QStringLiteral("Topic1"))->autoFillBackground());
 }
 
 TEST_F(ContentsTest, OpeningAPaperClosesTheOpenPracticeWindowFirst) {
-    { auto first = start(); writeScores(*first, {"40"}, {}); }
+    {
+        auto first = start();
+        writeScores(*first, {"40"}, {});
+    }
     auto c = start();
     QTest::mouseClick(child(*c, QStringLiteral("P1a")), Qt::LeftButton);
     EXPECT_TRUE(c->practiceWindowOpen());
     QTest::mouseClick(child(*c, QStringLiteral("P2a")), Qt::LeftButton);
     QTest::mouseClick(child(*c, QStringLiteral("P1b")), Qt::LeftButton);
-    EXPECT_EQ(m_log, (QStringList{"open 101 1", "unload 101", "open 102 1", "unload 102", "open 101 2"}));
+    EXPECT_EQ(m_log,
+              (QStringList{"open 101 1", "unload 101", "open 102 1", "unload 102", "open 101 2"}));
     EXPECT_EQ(c->field(QStringLiteral("TakeNum")), QStringLiteral("2"));
 
     // Closing the program unloads the practice window before the main window goes.
@@ -277,7 +290,8 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
     QTest::mouseClick(child(*c, QStringLiteral("ToolBar02")), Qt::LeftButton);
     EXPECT_EQ(c->frontView(), report);
     EXPECT_EQ(report->pos(), child(*c, QStringLiteral("Body_Home"))->pos());
-    EXPECT_EQ(child(*c, QStringLiteral("RC1Summary"))->geometry(), QRect(0, h1, report->width(), H - h1 - h2 - h3));
+    EXPECT_EQ(child(*c, QStringLiteral("RC1Summary"))->geometry(),
+              QRect(0, h1, report->width(), H - h1 - h2 - h3));
     EXPECT_EQ(bar2->y(), H - h3 - h2);
 
     QTest::mouseClick(child(*c, QStringLiteral("lblRCBar3")), Qt::LeftButton);
@@ -285,7 +299,8 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
     EXPECT_EQ(bar3->y(), h1 + h2);
     EXPECT_EQ(child(*c, QStringLiteral("RC3Trend"))->y(), h1 + h2 + h3);
 
-    QTest::mouseClick(child(*c, QStringLiteral("lblTB01")), Qt::LeftButton);  // "Home" by its caption
+    QTest::mouseClick(child(*c, QStringLiteral("lblTB01")),
+                      Qt::LeftButton);  // "Home" by its caption
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
     c->toolbarClick(2);
     EXPECT_EQ(bar3->y(), h1 + h2);  // the report opens where it was left
@@ -300,7 +315,8 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
     QTest::mouseClick(child(*c, QStringLiteral("Tab04lbl")), Qt::LeftButton);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_About"));
     EXPECT_EQ(c->field(QStringLiteral("LChose")), QStringLiteral("2"));
-    EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->y() - child(*c, QStringLiteral("Tab02"))->y(), -2);
+    EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->y() - child(*c, QStringLiteral("Tab02"))->y(),
+              -2);
     c->hoverPoll(QPoint(-100, -100));
     EXPECT_EQ(text(*c, QStringLiteral("lblTB01")), QStringLiteral("About"));
     EXPECT_EQ(text(*c, QStringLiteral("lblTB02")), QStringLiteral("Trash"));
@@ -357,7 +373,10 @@ TEST_F(ContentsTest, ToolbarPressShowsThePressedPictureOnlyOverTheSlot) {
 }
 
 TEST_F(ContentsTest, EraseAsksInPlaceAndWritesOnlyOnYes) {
-    { auto first = start(); writeScores(*first, {"88.8", "100"}, {"90"}); }
+    {
+        auto first = start();
+        writeScores(*first, {"88.8", "100"}, {"90"});
+    }
     auto c = start();
     const QByteArray marks = Bytes(resultsPath(ResultsFile::Marks));
     ASSERT_GT(marks.size(), ResourceBytes(ResultsTemplateId(2, 1)).size());
@@ -394,7 +413,8 @@ TEST_F(ContentsTest, EraseAsksInPlaceAndWritesOnlyOnYes) {
 TEST_F(ContentsTest, TheMakersPageWithoutABrowserSaysSo) {
     auto c = start();
     c->openMakersPage();
-    EXPECT_EQ(m_messages, QStringList{QStringLiteral("Browser Not Found: Could not find associated Browser")});
+    EXPECT_EQ(m_messages,
+              QStringList{QStringLiteral("Browser Not Found: Could not find associated Browser")});
 }
 
 TEST_F(ContentsTest, DamagedResultsAreReportedAndRestoredOnlyWithConsent) {
@@ -410,7 +430,8 @@ TEST_F(ContentsTest, DamagedResultsAreReportedAndRestoredOnlyWithConsent) {
         auto c = start(false);
         QTest::qWait(20);
         ASSERT_EQ(m_messages.size(), 1);
-        EXPECT_TRUE(m_messages[0].contains(QStringLiteral("marks2HM.txt"))) << m_messages[0].toStdString();
+        EXPECT_TRUE(m_messages[0].contains(QStringLiteral("marks2HM.txt")))
+            << m_messages[0].toStdString();
         EXPECT_EQ(Bytes(marksPath), damaged);
         // It carries on with what it can read.
         EXPECT_EQ(text(*c, QStringLiteral("MSA1")), QStringLiteral("77"));
