@@ -10,21 +10,25 @@ const char* kFill = "#dbeafe";
 const char* kShade = "#fde68a";
 constexpr double kPi = 3.14159265358979323846;
 
-int ri(double v) { return static_cast<int>(std::lround(v)); }
+int ri(double v) {
+    return static_cast<int>(std::lround(v));
+}
 
-std::pair<int, int> polar(int cx, int cy, double r, double degrees)
-{
+std::pair<int, int> polar(int cx, int cy, double r, double degrees) {
     const double t = degrees * kPi / 180.0;
     return {ri(cx + r * std::cos(t)), ri(cy - r * std::sin(t))};
 }
 
-double fitScale(double w, double h, double maxW, double maxH) { return std::min(maxW / w, maxH / h); }
-} // namespace
+double fitScale(double w, double h, double maxW, double maxH) {
+    return std::min(maxW / w, maxH / h);
+}
+}  // namespace
 
-std::string deg(int d) { return std::to_string(d) + "\xC2\xB0"; }
+std::string deg(int d) {
+    return std::to_string(d) + "\xC2\xB0";
+}
 
-void drawRectangle(Figure& f, int w, int h, const std::string& wLabel, const std::string& hLabel)
-{
+void drawRectangle(Figure& f, int w, int h, const std::string& wLabel, const std::string& hLabel) {
     const double s = fitScale(w, h, 190, 140);
     const int pw = std::max(30, ri(w * s));
     const int ph = std::max(24, ri(h * s));
@@ -35,24 +39,28 @@ void drawRectangle(Figure& f, int w, int h, const std::string& wLabel, const std
     f.text(x + pw + 8, y + ph / 2, 'l', hLabel);
 }
 
-void drawLShape(Figure& f, int w, int h, int cw, int ch, const std::string& unit)
-{
+void drawLShape(Figure& f, int w, int h, int cw, int ch, const std::string& unit) {
     const double s = fitScale(w, h, 190, 140);
     const int x0 = 50;
     const int y0 = 20;
     auto X = [&](int v) { return x0 + ri(v * s); };
     auto Y = [&](int v) { return y0 + ri(v * s); };
-    f.poly({{X(0), Y(0)}, {X(w - cw), Y(0)}, {X(w - cw), Y(ch)}, {X(w), Y(ch)}, {X(w), Y(h)}, {X(0), Y(h)}}, kFill);
+    f.poly({{X(0), Y(0)},
+            {X(w - cw), Y(0)},
+            {X(w - cw), Y(ch)},
+            {X(w), Y(ch)},
+            {X(w), Y(h)},
+            {X(0), Y(h)}},
+           kFill);
     f.text((X(0) + X(w)) / 2, Y(h) + 14, 'c', std::to_string(w) + " " + unit);
     f.text(X(0) - 6, (Y(0) + Y(h)) / 2, 'r', std::to_string(h) + " " + unit);
     f.text((X(0) + X(w - cw)) / 2, Y(0) - 10, 'c', std::to_string(w - cw) + " " + unit);
     f.text(X(w) + 6, (Y(ch) + Y(h)) / 2, 'l', std::to_string(h - ch) + " " + unit);
 }
 
-void drawTriangle(Figure& f, int b, int h, const std::string& unit)
-{
+void drawTriangle(Figure& f, int b, int h, const std::string& unit) {
     const double s = fitScale(b, h, 200, 140);
-    const int pb = std::max(120, ri(b * s)); // not to scale, but never too thin to label
+    const int pb = std::max(120, ri(b * s));  // not to scale, but never too thin to label
     const int ph = std::max(50, ri(h * s));
     const int x0 = 40 + (200 - pb) / 2;
     const int yb = 165;
@@ -66,8 +74,7 @@ void drawTriangle(Figure& f, int b, int h, const std::string& unit)
     f.text(ax + 6, (ay + yb) / 2, 'l', std::to_string(h) + " " + unit);
 }
 
-void drawCuboid(Figure& f, int l, int w, int h, const std::string& unit)
-{
+void drawCuboid(Figure& f, int l, int w, int h, const std::string& unit) {
     const double s = fitScale(l + w * 0.5, h + w * 0.4, 180, 130);
     const int pl = std::max(30, ri(l * s));
     const int ph = std::max(25, ri(h * s));
@@ -76,15 +83,16 @@ void drawCuboid(Figure& f, int l, int w, int h, const std::string& unit)
     const int x = 50;
     const int y = 20 + dy;
     f.poly({{x, y}, {x + dx, y - dy}, {x + pl + dx, y - dy}, {x + pl, y}}, "#bfdbfe");
-    f.poly({{x + pl, y}, {x + pl + dx, y - dy}, {x + pl + dx, y + ph - dy}, {x + pl, y + ph}}, "#93c5fd");
+    f.poly({{x + pl, y}, {x + pl + dx, y - dy}, {x + pl + dx, y + ph - dy}, {x + pl, y + ph}},
+           "#93c5fd");
     f.rect(x, y, pl, ph, kFill);
     f.text(x + pl / 2, y + ph + 14, 'c', std::to_string(l) + " " + unit);
     f.text(x - 6, y + ph / 2, 'r', std::to_string(h) + " " + unit);
     f.text(x + pl + dx / 2 + 8, y + ph - dy / 2 + 4, 'l', std::to_string(w) + " " + unit);
 }
 
-void drawAnglesOnLine(Figure& f, const std::vector<int>& angles, const std::vector<std::string>& labels)
-{
+void drawAnglesOnLine(Figure& f, const std::vector<int>& angles,
+                      const std::vector<std::string>& labels) {
     const int cx = 150;
     const int cy = 150;
     f.line(20, cy, 280, cy, false, true);
@@ -102,8 +110,8 @@ void drawAnglesOnLine(Figure& f, const std::vector<int>& angles, const std::vect
     }
 }
 
-void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles, const std::vector<std::string>& labels)
-{
+void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles,
+                       const std::vector<std::string>& labels) {
     const int cx = 150;
     const int cy = 100;
     int at = 20;
@@ -117,8 +125,8 @@ void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles, const std::vec
     }
 }
 
-void drawTriangleAngles(Figure& f, int a, int b, const std::string& la, const std::string& lb, const std::string& lc)
-{
+void drawTriangleAngles(Figure& f, int a, int b, const std::string& la, const std::string& lb,
+                        const std::string& lc) {
     const double ta = std::tan(a * kPi / 180.0);
     const double tb = std::tan(b * kPi / 180.0);
     double base = 220;
@@ -140,15 +148,14 @@ void drawTriangleAngles(Figure& f, int a, int b, const std::string& la, const st
     const auto pa = polar(x0, yb, 38, a / 2.0);
     const auto pb = polar(x0 + ri(base), yb, 38, 180 - b / 2.0);
     const int c = 180 - a - b;
-    const double bis = 180 + a + c / 2.0; // from C along the bisector, into the triangle
+    const double bis = 180 + a + c / 2.0;  // from C along the bisector, into the triangle
     const auto pc = polar(ax, ay, 34, bis);
     f.text(pa.first, pa.second, 'c', la);
     f.text(pb.first, pb.second, 'c', lb);
     f.text(pc.first, pc.second, 'c', lc);
 }
 
-void drawCompass(Figure& f)
-{
+void drawCompass(Figure& f) {
     const int cx = 150;
     const int cy = 100;
     f.circle(cx, cy, 62, "#f1f5f9");
@@ -164,8 +171,7 @@ void drawCompass(Figure& f)
     }
 }
 
-void drawCuboidNet(Figure& f, int l, int w, int h, const std::string& unit)
-{
+void drawCuboidNet(Figure& f, int l, int w, int h, const std::string& unit) {
     const double s = fitScale(2.0 * (l + w), w * 2.0 + h, 215, 150);
     const int L = std::max(20, ri(l * s));
     const int W = std::max(14, ri(w * s));
@@ -183,9 +189,8 @@ void drawCuboidNet(Figure& f, int l, int w, int h, const std::string& unit)
     f.text(x + 2 * L + W + 5, y + H / 2, 'l', std::to_string(h) + " " + unit);
 }
 
-void drawParallelogram(Figure& f, int b, int h, int side, const std::string& unit)
-{
-    const double off = std::sqrt(static_cast<double>(side * side - h * h)); // horizontal lean
+void drawParallelogram(Figure& f, int b, int h, int side, const std::string& unit) {
+    const double off = std::sqrt(static_cast<double>(side * side - h * h));  // horizontal lean
     const double s = fitScale(b + off, h, 200, 130);
     const int pb = ri(b * s);
     const int ph = std::max(40, ri(h * s));
@@ -201,22 +206,31 @@ void drawParallelogram(Figure& f, int b, int h, int side, const std::string& uni
     f.text(x + pb + po / 2 + 8, yb - ph / 2, 'l', std::to_string(side) + " " + unit);
 }
 
-void drawCutCorners(Figure& f, int s, int c, const std::string& unit)
-{
+void drawCutCorners(Figure& f, int s, int c, const std::string& unit) {
     const int side = 150;
     const int k = std::max(14, ri(side * static_cast<double>(c) / s));
     const int x = 75;
     const int y = 20;
-    f.poly({{x, y}, {x + side, y}, {x + side, y + side}, {x, y + side}}, "", true); // the card before cutting
-    f.poly({{x + k, y}, {x + side - k, y}, {x + side - k, y + k}, {x + side, y + k}, {x + side, y + side - k}, {x + side - k, y + side - k}, {x + side - k, y + side},
-            {x + k, y + side}, {x + k, y + side - k}, {x, y + side - k}, {x, y + k}, {x + k, y + k}},
+    f.poly({{x, y}, {x + side, y}, {x + side, y + side}, {x, y + side}}, "",
+           true);  // the card before cutting
+    f.poly({{x + k, y},
+            {x + side - k, y},
+            {x + side - k, y + k},
+            {x + side, y + k},
+            {x + side, y + side - k},
+            {x + side - k, y + side - k},
+            {x + side - k, y + side},
+            {x + k, y + side},
+            {x + k, y + side - k},
+            {x, y + side - k},
+            {x, y + k},
+            {x + k, y + k}},
            kFill);
     f.text(x + side / 2, y + side + 14, 'c', std::to_string(s) + " " + unit);
     f.text(x + side + 6, y + k / 2, 'l', std::to_string(c) + " " + unit);
 }
 
-void drawRightAngleSplit(Figure& f, int a, const std::string& la, const std::string& lb)
-{
+void drawRightAngleSplit(Figure& f, int a, const std::string& la, const std::string& lb) {
     const int cx = 90;
     const int cy = 170;
     f.line(cx, cy, cx + 170, cy, false, true);
@@ -232,26 +246,24 @@ void drawRightAngleSplit(Figure& f, int a, const std::string& la, const std::str
     f.text(pb.first, pb.second, 'c', lb);
 }
 
-void drawGrid(Figure& f, int rows, int cols, const std::vector<bool>& shaded)
-{
+void drawGrid(Figure& f, int rows, int cols, const std::vector<bool>& shaded) {
     const int side = std::min(240 / cols, 160 / rows);
     const int x0 = (300 - side * cols) / 2;
     const int y0 = (200 - side * rows) / 2;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
-            f.rect(x0 + c * side, y0 + r * side, side, side, shaded[static_cast<std::size_t>(r * cols + c)] ? "#3b82f6" : "#ffffff");
+            f.rect(x0 + c * side, y0 + r * side, side, side,
+                   shaded[static_cast<std::size_t>(r * cols + c)] ? "#3b82f6" : "#ffffff");
 }
 
-void drawMapGrid(Figure& f, int ax, int ay, const std::string& a, int bx, int by, const std::string& b)
-{
+void drawMapGrid(Figure& f, int ax, int ay, const std::string& a, int bx, int by,
+                 const std::string& b) {
     const int step = 28;
     const int x0 = 70;
     const int y0 = 28;
     f.colour("#94a3b8");
-    for (int i = 0; i <= 6; ++i)
-        f.line(x0 + i * step, y0, x0 + i * step, y0 + 5 * step);
-    for (int j = 0; j <= 5; ++j)
-        f.line(x0, y0 + j * step, x0 + 6 * step, y0 + j * step);
+    for (int i = 0; i <= 6; ++i) f.line(x0 + i * step, y0, x0 + i * step, y0 + 5 * step);
+    for (int j = 0; j <= 5; ++j) f.line(x0, y0 + j * step, x0 + 6 * step, y0 + j * step);
     f.colour("#000000");
     auto X = [&](int gx) { return x0 + gx * step; };
     auto Y = [&](int gy) { return y0 + (5 - gy) * step; };
@@ -267,14 +279,14 @@ void drawMapGrid(Figure& f, int ax, int ay, const std::string& a, int bx, int by
         f.text(X(ax), Y(ay) + (aNorth ? -14 : 14), 'c', a);
         f.text(X(bx), Y(by) + (aNorth ? 14 : -14), 'c', b);
     }
-    f.line(25, 80, 25, 40, false, true); // north arrow
+    f.line(25, 80, 25, 40, false, true);  // north arrow
     f.line(25, 40, 19, 50, false, true);
     f.line(25, 40, 31, 50, false, true);
     f.text(25, 28, 'c', "N");
 }
 
-void drawNumberLine(Figure& f, int intervals, const std::string& first, const std::string& last, int arrowAt)
-{
+void drawNumberLine(Figure& f, int intervals, const std::string& first, const std::string& last,
+                    int arrowAt) {
     const int x0 = 30;
     const int x1 = 270;
     const int y = 110;

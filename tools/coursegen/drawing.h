@@ -15,11 +15,14 @@ void drawTriangle(Figure& f, int b, int h, const std::string& unit);
 void drawCuboid(Figure& f, int l, int w, int h, const std::string& unit);
 // A straight line with rays from one point; angles in degrees between the rays (sum 180),
 // labels for each angle in order from the right.
-void drawAnglesOnLine(Figure& f, const std::vector<int>& angles, const std::vector<std::string>& labels);
+void drawAnglesOnLine(Figure& f, const std::vector<int>& angles,
+                      const std::vector<std::string>& labels);
 // Rays from one point, angles in degrees summing to 360, labelled in order anticlockwise.
-void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles, const std::vector<std::string>& labels);
+void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles,
+                       const std::vector<std::string>& labels);
 // A triangle with given base angles (degrees), labelled at A (left), B (right), C (top).
-void drawTriangleAngles(Figure& f, int a, int b, const std::string& la, const std::string& lb, const std::string& lc);
+void drawTriangleAngles(Figure& f, int a, int b, const std::string& la, const std::string& lb,
+                        const std::string& lc);
 // The eight-point compass rose.
 void drawCompass(Figure& f);
 // The net of an l x w x h cuboid (cross shape) with its lengths labelled.
@@ -37,10 +40,12 @@ void drawGrid(Figure& f, int rows, int cols, const std::vector<bool>& shaded);
 
 // A square grid (7 x 6 crossing points) with two labelled places at crossing points, given
 // with x to the east and y to the north, and a north arrow.
-void drawMapGrid(Figure& f, int ax, int ay, const std::string& a, int bx, int by, const std::string& b);
+void drawMapGrid(Figure& f, int ax, int ay, const std::string& a, int bx, int by,
+                 const std::string& b);
 
 // A number line of `intervals` equal steps with the two end ticks labelled and an arrow
 // pointing at tick `arrowAt`.
-void drawNumberLine(Figure& f, int intervals, const std::string& first, const std::string& last, int arrowAt);
+void drawNumberLine(Figure& f, int intervals, const std::string& first, const std::string& last,
+                    int arrowAt);
 
-std::string deg(int d); // "65°" in the file's UTF-8
+std::string deg(int d);  // "65°" in the file's UTF-8

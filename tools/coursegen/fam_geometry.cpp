@@ -9,8 +9,7 @@ namespace {
 const std::vector<std::string> kPoints = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
 const char* kDirNote = "Write the direction in short form, for example N, NE or SW.";
 
-Question angleLine(Rng& r, const std::string& k)
-{
+Question angleLine(Rng& r, const std::string& k) {
     std::vector<int> a;
     if (r.chance(50))
         a = {r.range(25, 155)};
@@ -18,28 +17,24 @@ Question angleLine(Rng& r, const std::string& k)
         a = {r.range(25, 80), r.range(25, 70)};
     }
     int sum = 0;
-    for (int v : a)
-        sum += v;
+    for (int v : a) sum += v;
     const int x = 180 - sum;
     std::vector<int> angles = a;
     std::vector<std::string> labels;
-    for (int v : a)
-        labels.push_back(deg(v));
+    for (int v : a) labels.push_back(deg(v));
     const int at = r.range(0, static_cast<int>(a.size()));
     angles.insert(angles.begin() + at, x);
     labels.insert(labels.begin() + at, "x");
     QB q("angle_line", 1);
     std::string list;
-    for (int v : a)
-        list += (list.empty() ? "" : ",") + S(v);
+    for (int v : a) list += (list.empty() ? "" : ",") + S(v);
     q.param("known", list);
     q.p("The angles lie on a straight line. Find the size of angle <i>x</i>.");
     drawAnglesOnLine(q.figure(300, 200, "angles on a straight line"), angles, labels);
     return q.number(r, k[0], x, "&deg;", {360 - sum, 90 - (sum % 90), x + 10}).done();
 }
 
-Question anglePoint(Rng& r, const std::string& k)
-{
+Question anglePoint(Rng& r, const std::string& k) {
     std::vector<int> a;
     int sum = 0;
     do {
@@ -58,20 +53,18 @@ Question anglePoint(Rng& r, const std::string& k)
     return q.number(r, k[0], x, "&deg;", {180 - (sum % 180), x + 10, x - 10}).done();
 }
 
-void triangleAngles(Rng& r, int& a, int& b)
-{
+void triangleAngles(Rng& r, int& a, int& b) {
     do {
         a = r.range(30, 85);
         b = r.range(30, 85);
     } while (a + b > 160);
 }
 
-Question triangleAngle(Rng& r, const std::string& k)
-{
+Question triangleAngle(Rng& r, const std::string& k) {
     int a, b;
     triangleAngles(r, a, b);
     const int c = 180 - a - b;
-    const int which = r.range(0, 2); // the unknown angle: 0 at A, 1 at B, 2 at C
+    const int which = r.range(0, 2);  // the unknown angle: 0 at A, 1 at B, 2 at C
     const int vals[3] = {a, b, c};
     std::string la = which == 0 ? "x" : deg(a);
     std::string lb = which == 1 ? "x" : deg(b);
@@ -79,28 +72,28 @@ Question triangleAngle(Rng& r, const std::string& k)
     QB q("triangle_angle", 1);
     std::string known;
     for (int i = 0; i < 3; ++i)
-        if (i != which)
-            known += (known.empty() ? "" : ",") + S(vals[i]);
+        if (i != which) known += (known.empty() ? "" : ",") + S(vals[i]);
     q.param("known", known);
     q.p("Find the size of angle <i>x</i> in the triangle.");
     drawTriangleAngles(q.figure(300, 200, "triangle ABC"), a, b, la, lb, lc);
     const int x = vals[which];
-    return q.number(r, k[0], x, "&deg;", {360 - (180 - x), x + 10, 90 - x > 0 ? 90 - x + 5 : x + 20}).done();
+    return q
+        .number(r, k[0], x, "&deg;", {360 - (180 - x), x + 10, 90 - x > 0 ? 90 - x + 5 : x + 20})
+        .done();
 }
 
-Question isosceles(Rng& r, const std::string& k)
-{
+Question isosceles(Rng& r, const std::string& k) {
     const bool apexGiven = r.chance(50);
     int apex = 0;
-    do
-        apex = r.range(20, 140);
+    do apex = r.range(20, 140);
     while (apex % 2);
     const int base = (180 - apex) / 2;
     QB q("isosceles", 2);
     q.param("given", apexGiven ? "apex" : "base").param("angle", apexGiven ? apex : base);
     if (apexGiven) {
         q.p("In triangle ABC, AC = BC and angle ACB is " + S(apex) + "&deg;. Find angle CAB.");
-        drawTriangleAngles(q.figure(300, 200, "isosceles triangle"), base, base, "x", "", deg(apex));
+        drawTriangleAngles(q.figure(300, 200, "isosceles triangle"), base, base, "x", "",
+                           deg(apex));
         return q.number(r, k[0], base, "&deg;", {180 - apex, apex, base + 10}).done();
     }
     q.p("In triangle ABC, AC = BC and angle CAB is " + S(base) + "&deg;. Find angle ACB.");
@@ -108,8 +101,7 @@ Question isosceles(Rng& r, const std::string& k)
     return q.number(r, k[0], apex, "&deg;", {180 - base, base, apex + 10}).done();
 }
 
-Question quadAngle(Rng& r, const std::string& k)
-{
+Question quadAngle(Rng& r, const std::string& k) {
     int a, b, c, d;
     do {
         a = r.range(55, 140);
@@ -119,24 +111,26 @@ Question quadAngle(Rng& r, const std::string& k)
     } while (d < 40 || d > 170);
     QB q("quad_angle", 2);
     q.param("known", S(a) + "," + S(b) + "," + S(c));
-    q.p("Three angles of a quadrilateral are " + S(a) + "&deg;, " + S(b) + "&deg; and " + S(c) + "&deg;. What is the size of the fourth angle?");
+    q.p("Three angles of a quadrilateral are " + S(a) + "&deg;, " + S(b) + "&deg; and " + S(c) +
+        "&deg;. What is the size of the fourth angle?");
     return q.number(r, k[0], d, "&deg;", {180 - (a + b + c) % 180, d + 10, d - 10}).done();
 }
 
-Question compassTurn(Rng& r, const std::string& k)
-{
+Question compassTurn(Rng& r, const std::string& k) {
     (void)k;
     const std::string who = r.pick(names());
     const int from = r.range(0, 7);
     int steps = 0;
-    do
-        steps = r.range(1, 7);
+    do steps = r.range(1, 7);
     while (steps == 4);
     const bool clockwise = r.chance(50);
     const int to = ((from + (clockwise ? steps : -steps)) % 8 + 8) % 8;
     QB q("compass_turn", 2);
-    q.param("from", kPoints[static_cast<std::size_t>(from)]).param("turn", steps * 45).param("dir", clockwise ? "cw" : "acw");
-    q.p(who + " is facing " + kPoints[static_cast<std::size_t>(from)] + ". " + who + " turns " + S(steps * 45) + "&deg; " + (clockwise ? "clockwise" : "anticlockwise") + ".");
+    q.param("from", kPoints[static_cast<std::size_t>(from)])
+        .param("turn", steps * 45)
+        .param("dir", clockwise ? "cw" : "acw");
+    q.p(who + " is facing " + kPoints[static_cast<std::size_t>(from)] + ". " + who + " turns " +
+        S(steps * 45) + "&deg; " + (clockwise ? "clockwise" : "anticlockwise") + ".");
     q.p("Which direction is " + who + " facing now?");
     drawCompass(q.figure(300, 200, "compass rose"));
     q.note(kDirNote);
@@ -144,36 +138,37 @@ Question compassTurn(Rng& r, const std::string& k)
     return q.part('T', kPoints[static_cast<std::size_t>(to)]).done();
 }
 
-Question compassAngle(Rng& r, const std::string& k)
-{
+Question compassAngle(Rng& r, const std::string& k) {
     const int a = r.range(0, 7);
     const int b = (a + r.range(1, 7)) % 8;
     const int d = (b - a + 8) % 8;
     const int ans = 45 * (d > 4 ? 8 - d : d);
     QB q("compass_angle", 1);
-    q.param("a", kPoints[static_cast<std::size_t>(a)]).param("b", kPoints[static_cast<std::size_t>(b)]);
-    q.p("What is the smaller angle between the directions <b>" + kPoints[static_cast<std::size_t>(a)] + "</b> and <b>" + kPoints[static_cast<std::size_t>(b)] + "</b>?");
+    q.param("a", kPoints[static_cast<std::size_t>(a)])
+        .param("b", kPoints[static_cast<std::size_t>(b)]);
+    q.p("What is the smaller angle between the directions <b>" +
+        kPoints[static_cast<std::size_t>(a)] + "</b> and <b>" +
+        kPoints[static_cast<std::size_t>(b)] + "</b>?");
     drawCompass(q.figure(300, 200, "compass rose"));
     return q.number(r, k[0], ans, "&deg;", {360 - ans, ans + 45, ans == 45 ? 90 : ans - 45}).done();
 }
 
-Question clockAngle(Rng& r, const std::string& k)
-{
+Question clockAngle(Rng& r, const std::string& k) {
     int h = 0;
-    do
-        h = r.range(1, 11);
+    do h = r.range(1, 11);
     while (h == 6);
     const int ans = 30 * (h > 6 ? 12 - h : h);
     QB q("clock_angle", 1);
     q.param("hour", h);
-    q.p("What is the smaller angle between the hour hand and the minute hand of a clock at <b>" + S(h) + " o'clock</b>?");
+    q.p("What is the smaller angle between the hour hand and the minute hand of a clock at <b>" +
+        S(h) + " o'clock</b>?");
     return q.number(r, k[0], ans, "&deg;", {360 - ans, 6 * h, ans + 30}).done();
 }
 
-Question polygonAngle(Rng& r, const std::string& k)
-{
+Question polygonAngle(Rng& r, const std::string& k) {
     const std::vector<int> sides = {5, 6, 8, 9, 10, 12};
-    const std::vector<std::string> names_ = {"pentagon", "hexagon", "octagon", "nonagon", "decagon", "dodecagon"};
+    const std::vector<std::string> names_ = {"pentagon", "hexagon", "octagon",
+                                             "nonagon",  "decagon", "dodecagon"};
     const int i = r.range(0, static_cast<int>(sides.size()) - 1);
     const int n = sides[static_cast<std::size_t>(i)];
     const bool sum = r.chance(40);
@@ -182,48 +177,58 @@ Question polygonAngle(Rng& r, const std::string& k)
     const std::string shape = names_[static_cast<std::size_t>(i)] + " (" + S(n) + " sides)";
     if (sum) {
         q.p("What is the sum of the interior angles of a " + shape + "?");
-        return q.number(r, k[0], 180 * (n - 2), "&deg;", {180 * n, 360 * (n - 2), 180 * (n - 1)}).done();
+        return q.number(r, k[0], 180 * (n - 2), "&deg;", {180 * n, 360 * (n - 2), 180 * (n - 1)})
+            .done();
     }
     q.p("What is the size of each interior angle of a regular " + shape + "?");
-    return q.number(r, k[0], 180 * (n - 2) / n, "&deg;", {360 / n, 180 - 180 * (n - 2) / n + 360 / n, 180 * (n - 2) / n + 10}).done();
+    return q
+        .number(r, k[0], 180 * (n - 2) / n, "&deg;",
+                {360 / n, 180 - 180 * (n - 2) / n + 360 / n, 180 * (n - 2) / n + 10})
+        .done();
 }
 
-Question angleType(Rng& r, const std::string& k)
-{
+Question angleType(Rng& r, const std::string& k) {
     (void)k;
     const int t = r.range(0, 3);
     int v = 0;
     switch (t) {
-    case 0: v = r.range(10, 85); break;
-    case 1: v = 90; break;
-    case 2: v = r.range(95, 175); break;
-    default: v = r.range(185, 350); break;
+        case 0:
+            v = r.range(10, 85);
+            break;
+        case 1:
+            v = 90;
+            break;
+        case 2:
+            v = r.range(95, 175);
+            break;
+        default:
+            v = r.range(185, 350);
+            break;
     }
-    const std::vector<std::string> kinds = {"an acute angle", "a right angle", "an obtuse angle", "a reflex angle"};
+    const std::vector<std::string> kinds = {"an acute angle", "a right angle", "an obtuse angle",
+                                            "a reflex angle"};
     QB q("angle_type", 1);
     q.param("angle", v);
     q.p("An angle measures <b>" + S(v) + "&deg;</b>. What kind of angle is it?");
     std::vector<std::string> wrong;
     for (int i = 0; i < 4; ++i)
-        if (i != t)
-            wrong.push_back(kinds[static_cast<std::size_t>(i)]);
+        if (i != t) wrong.push_back(kinds[static_cast<std::size_t>(i)]);
     return q.choice(r, kinds[static_cast<std::size_t>(t)], wrong).done();
 }
 
-Question crossingLines(Rng& r, const std::string& k)
-{
+Question crossingLines(Rng& r, const std::string& k) {
     (void)k;
     const int a = r.range(35, 145);
     QB q("crossing_lines", 2);
     q.param("a", a);
     q.p("Two straight lines cross. One of the angles is " + S(a) + "&deg;.");
-    drawAnglesAtPoint(q.figure(300, 200, "two crossing lines"), {a, 180 - a, a, 180 - a}, {deg(a), "y", "x", ""});
+    drawAnglesAtPoint(q.figure(300, 200, "two crossing lines"), {a, 180 - a, a, 180 - a},
+                      {deg(a), "y", "x", ""});
     q.subparts({{"Find angle <i>x</i>.", "&deg;"}, {"Find angle <i>y</i>.", "&deg;"}});
     return q.part('N', S(a)).part('N', S(180 - a)).done();
 }
 
-Question triangleExterior(Rng& r, const std::string& k)
-{
+Question triangleExterior(Rng& r, const std::string& k) {
     (void)k;
     int a, b;
     triangleAngles(r, a, b);
@@ -231,16 +236,17 @@ Question triangleExterior(Rng& r, const std::string& k)
     q.param("a", a).param("b", b);
     q.p("In triangle ABC, angle A is " + S(a) + "&deg; and angle B is " + S(b) + "&deg;.");
     drawTriangleAngles(q.figure(300, 200, "triangle ABC"), a, b, deg(a), deg(b), "");
-    q.subparts({{"Find angle C.", "&deg;"}, {"The side AB is made longer beyond B. Find the angle between this longer line and the side BC.", "&deg;"}});
+    q.subparts({{"Find angle C.", "&deg;"},
+                {"The side AB is made longer beyond B. Find the angle between this longer line and "
+                 "the side BC.",
+                 "&deg;"}});
     return q.part('N', S(180 - a - b)).part('N', S(180 - b)).done();
 }
 
-Question isoscelesTwo(Rng& r, const std::string& k)
-{
+Question isoscelesTwo(Rng& r, const std::string& k) {
     (void)k;
     int base = 0;
-    do
-        base = r.range(25, 80);
+    do base = r.range(25, 80);
     while (base == 60);
     QB q("isosceles_two", 2);
     q.param("base", base);
@@ -250,41 +256,46 @@ Question isoscelesTwo(Rng& r, const std::string& k)
     return q.part('N', S(base)).part('N', S(180 - 2 * base)).done();
 }
 
-Question compassTwo(Rng& r, const std::string& k)
-{
+Question compassTwo(Rng& r, const std::string& k) {
     (void)k;
     const std::string who = r.pick(names());
     const int from = r.range(0, 7);
     const int steps = r.range(1, 7);
     const int to = (from + steps) % 8;
-    const int back = r.range(1, 3) * 2; // quarter turns, in compass points
+    const int back = r.range(1, 3) * 2;  // quarter turns, in compass points
     const int last = ((to - back) % 8 + 8) % 8;
     QB q("compass_two", 2);
-    q.param("from", kPoints[static_cast<std::size_t>(from)]).param("to", kPoints[static_cast<std::size_t>(to)]).param("then", back * 45);
-    q.p(who + " faces " + kPoints[static_cast<std::size_t>(from)] + " and turns clockwise until facing " + kPoints[static_cast<std::size_t>(to)] + ".");
+    q.param("from", kPoints[static_cast<std::size_t>(from)])
+        .param("to", kPoints[static_cast<std::size_t>(to)])
+        .param("then", back * 45);
+    q.p(who + " faces " + kPoints[static_cast<std::size_t>(from)] +
+        " and turns clockwise until facing " + kPoints[static_cast<std::size_t>(to)] + ".");
     drawCompass(q.figure(300, 200, "compass rose"));
     q.subparts({{"Through how many degrees did " + who + " turn?", "&deg;"},
-                {who + " then turns " + S(back * 45) + "&deg; anticlockwise. Which direction is " + who + " facing now? " + kDirNote, ""}});
+                {who + " then turns " + S(back * 45) + "&deg; anticlockwise. Which direction is " +
+                     who + " facing now? " + kDirNote,
+                 ""}});
     return q.part('N', S(steps * 45)).part('T', kPoints[static_cast<std::size_t>(last)]).done();
 }
 
-Question isoscelesThree(Rng& r, const std::string& k)
-{
+Question isoscelesThree(Rng& r, const std::string& k) {
     (void)k;
     int base = 0;
-    do
-        base = r.range(25, 80);
+    do base = r.range(25, 80);
     while (base == 60);
     QB q("isosceles_three", 2);
     q.param("base", base);
     q.p("Triangle ABC is isosceles with AC = BC and angle CAB = " + S(base) + "&deg;.");
     drawTriangleAngles(q.figure(300, 200, "isosceles triangle"), base, base, deg(base), "", "");
-    q.subparts({{"Find angle CBA.", "&deg;"}, {"Find angle ACB.", "&deg;"}, {"The side AB is made longer beyond B. Find the angle between this longer line and BC.", "&deg;"}});
+    q.subparts(
+        {{"Find angle CBA.", "&deg;"},
+         {"Find angle ACB.", "&deg;"},
+         {"The side AB is made longer beyond B. Find the angle between this longer line and BC.",
+          "&deg;"}});
     return q.part('N', S(base)).part('N', S(180 - 2 * base)).part('N', S(180 - base)).done();
 }
 
-Question rightAngleSplit(Rng& r, const std::string& k)
-{
+Question rightAngleSplit(Rng& r, const std::string& k) {
     const int a = r.range(15, 75);
     QB q("right_angle_split", 1);
     q.param("a", a);
@@ -293,10 +304,10 @@ Question rightAngleSplit(Rng& r, const std::string& k)
     return q.number(r, k[0], 90 - a, "&deg;", {180 - a, a, 90 - a + 10}).done();
 }
 
-Question compassMap(Rng& r, const std::string& k)
-{
+Question compassMap(Rng& r, const std::string& k) {
     (void)k;
-    const std::vector<std::string> places = {"school", "park", "library", "pool", "farm", "church", "shop", "station"};
+    const std::vector<std::string> places = {"school", "park",   "library", "pool",
+                                             "farm",   "church", "shop",    "station"};
     int ax, ay, bx, by;
     do {
         ax = r.range(0, 6);
@@ -304,19 +315,25 @@ Question compassMap(Rng& r, const std::string& k)
         const int dir = r.range(0, 7);
         const int len = r.range(1, 4);
         const int dx[] = {0, 1, 1, 1, 0, -1, -1, -1};
-        const int dy[] = {1, 1, 0, -1, -1, -1, 0, 1}; // north is up the page: +1 is one square north
+        const int dy[] = {1,  1,  0, -1,
+                          -1, -1, 0, 1};  // north is up the page: +1 is one square north
         bx = ax + dx[dir] * len;
         by = ay + dy[dir] * len;
     } while (bx < 0 || bx > 6 || by < 0 || by > 5);
     std::string from = r.pick(places);
     std::string to;
-    do
-        to = r.pick(places);
+    do to = r.pick(places);
     while (to == from);
     QB q("compass_map", 2);
-    q.param("from", from).param("ax", ax).param("ay", ay).param("to", to).param("bx", bx).param("by", by);
+    q.param("from", from)
+        .param("ax", ax)
+        .param("ay", ay)
+        .param("to", to)
+        .param("bx", bx)
+        .param("by", by);
     q.p("The map shows the " + from + " and the " + to + ". North is straight up the page.");
-    drawMapGrid(q.figure(300, 200, "map of the " + from + " and the " + to), ax, ay, from, bx, by, to);
+    drawMapGrid(q.figure(300, 200, "map of the " + from + " and the " + to), ax, ay, from, bx, by,
+                to);
     q.p("In which direction is the " + to + " from the " + from + "?");
     q.note(kDirNote);
     q.answer();
@@ -326,10 +343,9 @@ Question compassMap(Rng& r, const std::string& k)
     return q.part('T', names8[sx + 1][sy + 1]).done();
 }
 
-} // namespace
+}  // namespace
 
-void addGeometry(std::vector<Family>& out)
-{
+void addGeometry(std::vector<Family>& out) {
     out.push_back({"angle_line", 6, {"N", "Q"}, angleLine});
     out.push_back({"angle_point", 6, {"N", "Q"}, anglePoint});
     out.push_back({"triangle_angle", 6, {"N", "Q"}, triangleAngle});

@@ -7,8 +7,7 @@ namespace {
 
 const char* kSimplest = "Give your answer as a fraction in its simplest form, for example 3/4.";
 
-Question pctOf(Rng& r, const std::string& k)
-{
+Question pctOf(Rng& r, const std::string& k) {
     int p = 0;
     int n = 0;
     do {
@@ -22,12 +21,10 @@ Question pctOf(Rng& r, const std::string& k)
     return q.number(r, k[0], ans, "", {n - ans, ans * 10, ans + p}).done();
 }
 
-Question pctToFraction(Rng& r, const std::string& k)
-{
+Question pctToFraction(Rng& r, const std::string& k) {
     (void)k;
     int p = 0;
-    do
-        p = r.range(2, 98);
+    do p = r.range(2, 98);
     while (p % 10 == 0 || Frac(p, 100).d == 100);
     QB q("pct_to_fraction", 1);
     q.param("p", p);
@@ -37,12 +34,10 @@ Question pctToFraction(Rng& r, const std::string& k)
     return q.part('F', Frac(p, 100).text()).done();
 }
 
-Question fracToPct(Rng& r, const std::string& k)
-{
+Question fracToPct(Rng& r, const std::string& k) {
     const int d = r.pick(std::vector<int>{2, 4, 5, 10, 20, 25, 50});
     int n = 0;
-    do
-        n = r.range(1, d - 1);
+    do n = r.range(1, d - 1);
     while (gcdInt(n, d) != 1);
     QB q("frac_to_pct", 1);
     q.param("n", n).param("d", d);
@@ -51,8 +46,7 @@ Question fracToPct(Rng& r, const std::string& k)
     return q.number(r, k[0], ans, "%", {n * 10, 100 - ans, n + d}).done();
 }
 
-Question pctIncrease(Rng& r, const std::string& k)
-{
+Question pctIncrease(Rng& r, const std::string& k) {
     int p = 0;
     int n = 0;
     do {
@@ -63,31 +57,32 @@ Question pctIncrease(Rng& r, const std::string& k)
     QB q("pct_change", 2);
     q.param("price", n).param("p", p).param("dir", up ? "up" : "down");
     if (up)
-        q.p("A bicycle cost $" + S(n) + ". Its price goes up by " + S(p) + "%. What is the new price?");
+        q.p("A bicycle cost $" + S(n) + ". Its price goes up by " + S(p) +
+            "%. What is the new price?");
     else
-        q.p("A coat costs $" + S(n) + ". In a sale its price is reduced by " + S(p) + "%. What is the sale price?");
+        q.p("A coat costs $" + S(n) + ". In a sale its price is reduced by " + S(p) +
+            "%. What is the sale price?");
     const int change = p * n / 100;
     const int ans = up ? n + change : n - change;
     return q.number(r, k[0], ans, "dollars", {change, up ? n - change : n + change, n + p}).done();
 }
 
-Question pctPart(Rng& r, const std::string& k)
-{
+Question pctPart(Rng& r, const std::string& k) {
     const int total = r.pick(std::vector<int>{20, 25, 40, 50, 200, 300, 400, 500});
     int part = 0;
-    do
-        part = r.range(1, total - 1);
+    do part = r.range(1, total - 1);
     while ((part * 100) % total);
-    const std::vector<std::string> what = {"wear glasses", "walk to school", "play the piano", "have a pet cat"};
+    const std::vector<std::string> what = {"wear glasses", "walk to school", "play the piano",
+                                           "have a pet cat"};
     QB q("pct_part", 2);
     q.param("part", part).param("total", total);
-    q.p(S(part) + " of the " + S(total) + " pupils in a " + (total <= 50 ? "class " : "school ") + r.pick(what) + ". What percentage of the pupils is that?");
+    q.p(S(part) + " of the " + S(total) + " pupils in a " + (total <= 50 ? "class " : "school ") +
+        r.pick(what) + ". What percentage of the pupils is that?");
     const int ans = part * 100 / total;
     return q.number(r, k[0], ans, "%", {100 - ans, part, ans + 5}).done();
 }
 
-Question pctLeft(Rng& r, const std::string& k)
-{
+Question pctLeft(Rng& r, const std::string& k) {
     const std::string who = r.pick(names());
     int a, b;
     do {
@@ -96,13 +91,13 @@ Question pctLeft(Rng& r, const std::string& k)
     } while (a + b >= 95);
     QB q("pct_left", 1);
     q.param("a", a).param("b", b).param("who", who);
-    q.p(who + " spends " + S(a) + "% of a week's pocket money on comics and " + S(b) + "% on sweets, and saves the rest.");
+    q.p(who + " spends " + S(a) + "% of a week's pocket money on comics and " + S(b) +
+        "% on sweets, and saves the rest.");
     q.p("What percentage of the pocket money is saved?");
     return q.number(r, k[0], 100 - a - b, "%", {a + b, 100 - a, 100 - b}).done();
 }
 
-Question decToPct(Rng& r, const std::string& k)
-{
+Question decToPct(Rng& r, const std::string& k) {
     const int h = r.range(1, 99);
     const bool toDecimal = r.chance(40);
     QB q("dec_pct", 1);
@@ -115,8 +110,7 @@ Question decToPct(Rng& r, const std::string& k)
     return q.number(r, k[0], h, "%", {Frac(h, 10), Frac(h * 10), Frac(h, 100)}).done();
 }
 
-Question betterScore(Rng& r, const std::string& k)
-{
+Question betterScore(Rng& r, const std::string& k) {
     (void)k;
     const auto [x, y] = twoNames(r);
     int a, b, c, d;
@@ -128,15 +122,15 @@ Question betterScore(Rng& r, const std::string& k)
     } while (b == d || a * 100 % b || c * 100 % d || a * d == b * c || (a > c) == (a * d > b * c));
     QB q("better_score", 2);
     q.param("x", x).param("a", a).param("b", b).param("y", y).param("c", c).param("d", d);
-    q.p("In a spelling test " + x + " scored " + S(a) + " out of " + S(b) + ". In a harder test " + y + " scored " + S(c) + " out of " + S(d) + ".");
+    q.p("In a spelling test " + x + " scored " + S(a) + " out of " + S(b) + ". In a harder test " +
+        y + " scored " + S(c) + " out of " + S(d) + ".");
     q.p("Who scored the higher percentage?");
     q.note("Write the name.");
     q.answer();
     return q.part('T', a * d > b * c ? x : y).done();
 }
 
-Question discountTwo(Rng& r, const std::string& k)
-{
+Question discountTwo(Rng& r, const std::string& k) {
     (void)k;
     int p = 0;
     int n = 0;
@@ -147,12 +141,12 @@ Question discountTwo(Rng& r, const std::string& k)
     QB q("discount_two", 2);
     q.param("price", n).param("p", p);
     q.p("A pair of trainers costs $" + S(n) + ". The shop gives " + S(p) + "% off in a sale.");
-    q.subparts({{"How much money is taken off the price?", "dollars"}, {"What is the sale price?", "dollars"}});
+    q.subparts({{"How much money is taken off the price?", "dollars"},
+                {"What is the sale price?", "dollars"}});
     return q.part('N', S(p * n / 100)).part('N', S(n - p * n / 100)).done();
 }
 
-Question classTwo(Rng& r, const std::string& k)
-{
+Question classTwo(Rng& r, const std::string& k) {
     (void)k;
     int n = 0;
     int p = 0;
@@ -163,12 +157,12 @@ Question classTwo(Rng& r, const std::string& k)
     QB q("class_two", 2);
     q.param("n", n).param("p", p);
     q.p("There are " + S(n) + " children in a club. " + S(p) + "% of them are girls.");
-    q.subparts({{"How many girls are in the club?", "girls"}, {"How many boys are in the club?", "boys"}});
+    q.subparts(
+        {{"How many girls are in the club?", "girls"}, {"How many boys are in the club?", "boys"}});
     return q.part('N', S(n * p / 100)).part('N', S(n - n * p / 100)).done();
 }
 
-Question savingsThree(Rng& r, const std::string& k)
-{
+Question savingsThree(Rng& r, const std::string& k) {
     (void)k;
     const std::string who = r.pick(names());
     int n, p, s;
@@ -181,13 +175,16 @@ Question savingsThree(Rng& r, const std::string& k)
     const int spent = (n - saved) * s / 100;
     QB q("savings_three", 3);
     q.param("n", n).param("p", p).param("s", s).param("who", who);
-    q.p(who + " earned $" + S(n) + ". " + who + " saved " + S(p) + "% of it and then spent " + S(s) + "% of the rest on clothes.");
-    q.subparts({{"How much did " + who + " save?", "dollars"}, {"How much did " + who + " spend on clothes?", "dollars"}, {"How much of the $" + S(n) + " was left after saving and buying clothes?", "dollars"}});
+    q.p(who + " earned $" + S(n) + ". " + who + " saved " + S(p) + "% of it and then spent " +
+        S(s) + "% of the rest on clothes.");
+    q.subparts(
+        {{"How much did " + who + " save?", "dollars"},
+         {"How much did " + who + " spend on clothes?", "dollars"},
+         {"How much of the $" + S(n) + " was left after saving and buying clothes?", "dollars"}});
     return q.part('N', S(saved)).part('N', S(spent)).part('N', S(n - saved - spent)).done();
 }
 
-Question reversePct(Rng& r, const std::string& k)
-{
+Question reversePct(Rng& r, const std::string& k) {
     int p = 0;
     int whole = 0;
     do {
@@ -196,27 +193,27 @@ Question reversePct(Rng& r, const std::string& k)
     } while ((p * whole) % 100);
     QB q("reverse_pct", 3);
     q.param("p", p).param("part", p * whole / 100);
-    q.p("<b>" + S(p) + "%</b> of a number is <b>" + S(p * whole / 100) + "</b>. What is the number?");
+    q.p("<b>" + S(p) + "%</b> of a number is <b>" + S(p * whole / 100) +
+        "</b>. What is the number?");
     return q.number(r, k[0], whole, "", {p * whole / 100 * p / 10, whole / 2, whole + 10}).done();
 }
 
-Question pctFractionLeft(Rng& r, const std::string& k)
-{
+Question pctFractionLeft(Rng& r, const std::string& k) {
     (void)k;
     int p = 0;
-    do
-        p = r.range(2, 19) * 5;
+    do p = r.range(2, 19) * 5;
     while (p % 10 == 0 && r.chance(50));
     QB q("pct_fraction_left", 2);
     q.param("p", p);
-    q.p("In a survey " + S(p) + "% of the people asked chose football. What fraction of the people did <b>not</b> choose football?");
+    q.p("In a survey " + S(p) +
+        "% of the people asked chose football. What fraction of the people did <b>not</b> choose "
+        "football?");
     q.note(kSimplest);
     q.answer();
     return q.part('F', Frac(100 - p, 100).text()).done();
 }
 
-Question pctOrder(Rng& r, const std::string& k)
-{
+Question pctOrder(Rng& r, const std::string& k) {
     (void)k;
     // one value in each form; all four different
     for (;;) {
@@ -231,34 +228,31 @@ Question pctOrder(Rng& r, const std::string& k)
             for (std::size_t j = i + 1; j < 4; ++j)
                 if (v[i] == v[j] || (v[i] - v[j] < Frac(2, 100) && v[j] - v[i] < Frac(2, 100)))
                     close = true;
-        if (close)
-            continue;
-        const std::vector<std::string> shown = {S(pct.n * (100 / pct.d)) + "%", dec.dec(), fr.text(), f5.text()};
+        if (close) continue;
+        const std::vector<std::string> shown = {S(pct.n * (100 / pct.d)) + "%", dec.dec(),
+                                                fr.text(), f5.text()};
         const bool largest = r.chance(50);
         std::size_t best = 0;
         for (std::size_t i = 1; i < 4; ++i)
-            if (largest ? v[i] > v[best] : v[i] < v[best])
-                best = i;
+            if (largest ? v[i] > v[best] : v[i] < v[best]) best = i;
         std::vector<std::string> wrong;
         std::string list;
         for (std::size_t i = 0; i < 4; ++i) {
             list += (list.empty() ? "" : ",") + shown[i];
-            if (i != best)
-                wrong.push_back(shown[i]);
+            if (i != best) wrong.push_back(shown[i]);
         }
         QB q("pct_order", 2);
         q.param("vals", list).param("which", largest ? "largest" : "smallest");
-        q.p(std::string("Which of these is the <b>") + (largest ? "largest" : "smallest") + "</b>?");
+        q.p(std::string("Which of these is the <b>") + (largest ? "largest" : "smallest") +
+            "</b>?");
         return q.choice(r, shown[best], wrong).done();
     }
 }
 
 // Shaded squares on a grid of 10, 20, 25 or 50; the learner turns them into a percentage.
-std::vector<bool> shadeSome(Rng& r, int cells, int shaded)
-{
+std::vector<bool> shadeSome(Rng& r, int cells, int shaded) {
     std::vector<int> order(static_cast<std::size_t>(cells));
-    for (int i = 0; i < cells; ++i)
-        order[static_cast<std::size_t>(i)] = i;
+    for (int i = 0; i < cells; ++i) order[static_cast<std::size_t>(i)] = i;
     r.shuffle(order);
     std::vector<bool> on(static_cast<std::size_t>(cells), false);
     for (int i = 0; i < shaded; ++i)
@@ -266,8 +260,7 @@ std::vector<bool> shadeSome(Rng& r, int cells, int shaded)
     return on;
 }
 
-Question pctShaded(Rng& r, const std::string& k)
-{
+Question pctShaded(Rng& r, const std::string& k) {
     const std::vector<std::pair<int, int>> grids = {{1, 10}, {2, 10}, {5, 5}, {5, 10}, {4, 5}};
     const auto [rows, cols] = r.pick(grids);
     const int cells = rows * cols;
@@ -275,15 +268,15 @@ Question pctShaded(Rng& r, const std::string& k)
     QB q("pct_shaded", 1);
     q.param("rows", rows).param("cols", cols).param("shaded", shaded);
     q.p("The shape is divided into equal squares. What percentage of the shape is shaded?");
-    drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols, shadeSome(r, cells, shaded));
+    drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols,
+             shadeSome(r, cells, shaded));
     const Frac ans = Frac(shaded * 100, cells);
     return q.number(r, k[0], ans, "%", {Frac(shaded), Frac(100) - ans, ans + Frac(5)}).done();
 }
 
-} // namespace
+}  // namespace
 
-void addPercentage(std::vector<Family>& out)
-{
+void addPercentage(std::vector<Family>& out) {
     out.push_back({"pct_of", 7, {"N", "Q"}, pctOf});
     out.push_back({"pct_to_fraction", 7, {"F"}, pctToFraction});
     out.push_back({"frac_to_pct", 7, {"N", "Q"}, fracToPct});

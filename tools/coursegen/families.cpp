@@ -2,10 +2,11 @@
 
 #include <numeric>
 
-int gcdInt(int a, int b) { return std::gcd(a, b); }
+int gcdInt(int a, int b) {
+    return std::gcd(a, b);
+}
 
-std::vector<Family> allFamilies()
-{
+std::vector<Family> allFamilies() {
     std::vector<Family> all;
     addWholeNumbers(all);
     addDecimals(all);

@@ -1,6 +1,7 @@
 #pragma once
 // The question families: each draws its parameters, computes its keys exactly and writes the
-// question. A family offers one or more shapes, each the kind letters of its parts ("N", "Q", "NX").
+// question. A family offers one or more shapes, each the kind letters of its parts ("N", "Q",
+// "NX").
 
 #include "question.h"
 
@@ -12,7 +13,7 @@ using FamilyGen = std::function<Question(Rng&, const std::string& kinds)>;
 
 struct Family {
     std::string name;
-    int topic = 0; // 1 to 10, in catalogue order
+    int topic = 0;  // 1 to 10, in catalogue order
     std::vector<std::string> shapes;
     FamilyGen gen;
 };
@@ -35,5 +36,7 @@ Question fractionOfThenMixed(int num, int den, int whole, int impNum, int impDen
 Question litresToCm3(int litres, bool keyWithTrailingSpace);
 
 // Small helpers shared by the family files.
-inline std::string S(long long v) { return std::to_string(v); }
+inline std::string S(long long v) {
+    return std::to_string(v);
+}
 int gcdInt(int a, int b);

@@ -7,8 +7,7 @@
 #include <cstdio>
 #include <exception>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: hmcoursegen <course folder>\n");
         return 2;
@@ -17,8 +16,7 @@ int main(int argc, char** argv)
         const Course course = generateCourse();
         const auto bad = checkFigures(course);
         if (!bad.empty()) {
-            for (const auto& b : bad)
-                std::fprintf(stderr, "figure not met: %s\n", b.c_str());
+            for (const auto& b : bad) std::fprintf(stderr, "figure not met: %s\n", b.c_str());
             return 1;
         }
         std::string error;

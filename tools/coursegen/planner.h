@@ -15,7 +15,7 @@ struct PaperOut {
 
 struct Course {
     std::vector<std::string> topics;
-    std::vector<PaperOut> papers; // 101 to 150 in order
+    std::vector<PaperOut> papers;  // 101 to 150 in order
 };
 
 Course generateCourse();

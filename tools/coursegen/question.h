@@ -22,7 +22,8 @@ struct Figure {
     std::vector<std::string> ops;
 
     void line(int x1, int y1, int x2, int y2, bool dash = false, bool thick = false);
-    void poly(const std::vector<std::pair<int, int>>& pts, const std::string& fill = "", bool dash = false);
+    void poly(const std::vector<std::pair<int, int>>& pts, const std::string& fill = "",
+              bool dash = false);
     void rect(int x, int y, int w, int h, const std::string& fill = "");
     void circle(int cx, int cy, int r, const std::string& fill = "");
     void arc(int cx, int cy, int r, int startDeg, int spanDeg);
@@ -36,18 +37,22 @@ struct Question {
     std::string html;
     std::vector<Figure> figures;
     std::vector<Part> parts;
-    int level = 1; // natural marks of a one-part question
+    int level = 1;  // natural marks of a one-part question
 };
 
 // Builds a question in reading order: paragraphs, pictures, answer lines, parts.
 class QB {
-public:
+  public:
     QB(std::string family, int level);
 
     QB& param(const std::string& name, const std::string& value);
-    QB& param(const std::string& name, std::int64_t value) { return param(name, std::to_string(value)); }
+    QB& param(const std::string& name, std::int64_t value) {
+        return param(name, std::to_string(value));
+    }
     QB& param(const std::string& name, int value) { return param(name, std::to_string(value)); }
-    QB& param(const std::string& name, const char* value) { return param(name, std::string(value)); }
+    QB& param(const std::string& name, const char* value) {
+        return param(name, std::string(value));
+    }
     QB& paramFrac(const std::string& name, const Frac& value) { return param(name, value.text()); }
     QB& paramDec(const std::string& name, const Frac& value) { return param(name, value.dec()); }
 
@@ -63,13 +68,14 @@ public:
     QB& subparts(const std::vector<std::pair<std::string, std::string>>& items);
 
     // A one-part question answered by a number, typed (kind N) or chosen from four (kind Q).
-    QB& number(Rng& r, char kind, const Frac& answer, const std::string& units, std::vector<Frac> wrong);
+    QB& number(Rng& r, char kind, const Frac& answer, const std::string& units,
+               std::vector<Frac> wrong);
     // A one-part question answered by a word or text, typed (kind T) or chosen from four (Q).
     QB& choice(Rng& r, const std::string& right, std::vector<std::string> wrong);
 
     Question done();
 
-private:
+  private:
     Question q_;
 };
 

@@ -8,11 +8,10 @@
 #include <vector>
 
 class Rng {
-public:
+  public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
 
-    std::uint64_t next()
-    {
+    std::uint64_t next() {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
@@ -20,18 +19,23 @@ public:
     }
 
     // Inclusive on both ends.
-    int range(int lo, int hi) { return lo + static_cast<int>(next() % static_cast<std::uint64_t>(hi - lo + 1)); }
+    int range(int lo, int hi) {
+        return lo + static_cast<int>(next() % static_cast<std::uint64_t>(hi - lo + 1));
+    }
 
     bool chance(int percent) { return range(1, 100) <= percent; }
 
-    template <class T> const T& pick(const std::vector<T>& v) { return v[static_cast<std::size_t>(range(0, static_cast<int>(v.size()) - 1))]; }
+    template <class T>
+    const T& pick(const std::vector<T>& v) {
+        return v[static_cast<std::size_t>(range(0, static_cast<int>(v.size()) - 1))];
+    }
 
-    template <class T> void shuffle(std::vector<T>& v)
-    {
+    template <class T>
+    void shuffle(std::vector<T>& v) {
         for (std::size_t i = v.size(); i > 1; --i)
             std::swap(v[i - 1], v[static_cast<std::size_t>(next() % i)]);
     }
 
-private:
+  private:
     std::uint64_t state_;
 };

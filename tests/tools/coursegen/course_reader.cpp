@@ -5,29 +5,30 @@
 
 namespace course {
 
-std::string courseDir() { return HM_COURSE_DIR; }
+std::string courseDir() {
+    return HM_COURSE_DIR;
+}
 
 namespace {
 
-bool startsWith(const std::string& s, const std::string& p) { return s.compare(0, p.size(), p) == 0; }
+bool startsWith(const std::string& s, const std::string& p) {
+    return s.compare(0, p.size(), p) == 0;
+}
 
 // Reads `part <kind> <marks> "<key>"`: the key runs from the first to the last quote.
-bool readPart(const std::string& line, Part& part)
-{
+bool readPart(const std::string& line, Part& part) {
     std::istringstream in(line.substr(5));
     std::string kind;
     in >> kind >> part.marks;
     const auto open = line.find('"');
     const auto close = line.rfind('"');
-    if (!in || kind.size() != 1 || open == std::string::npos || close <= open)
-        return false;
+    if (!in || kind.size() != 1 || open == std::string::npos || close <= open) return false;
     part.kind = kind[0];
     part.key = line.substr(open + 1, close - open - 1);
     return true;
 }
 
-Paper readPaper(const std::string& path, int number, std::vector<std::string>& errors)
-{
+Paper readPaper(const std::string& path, int number, std::vector<std::string>& errors) {
     Paper paper;
     paper.file = path;
     std::ifstream in(path);
@@ -37,15 +38,15 @@ Paper readPaper(const std::string& path, int number, std::vector<std::string>& e
     }
     std::string line;
     int lineNo = 0;
-    auto fail = [&](const std::string& what) { errors.push_back(path + ":" + std::to_string(lineNo) + ": " + what); };
+    auto fail = [&](const std::string& what) {
+        errors.push_back(path + ":" + std::to_string(lineNo) + ": " + what);
+    };
     while (std::getline(in, line)) {
         ++lineNo;
-        if (line.empty() || line[0] == '#')
-            continue;
+        if (line.empty() || line[0] == '#') continue;
         if (startsWith(line, "paper ")) {
             paper.number = std::stoi(line.substr(6));
-            if (paper.number != number)
-                fail("paper number " + line.substr(6));
+            if (paper.number != number) fail("paper number " + line.substr(6));
         } else if (startsWith(line, "question ")) {
             Question q;
             q.id = std::stoi(line.substr(9));
@@ -75,8 +76,7 @@ Paper readPaper(const std::string& path, int number, std::vector<std::string>& e
                 }
                 body += line + "\n";
             }
-            if (!closed)
-                fail("text without end");
+            if (!closed) fail("text without end");
             paper.questions.back().html = body;
         } else if (startsWith(line, "figure ")) {
             Figure f;
@@ -91,13 +91,11 @@ Paper readPaper(const std::string& path, int number, std::vector<std::string>& e
                 }
                 f.ops.push_back(line);
             }
-            if (!closed)
-                fail("figure without end");
+            if (!closed) fail("figure without end");
             paper.questions.back().figures.push_back(f);
         } else if (startsWith(line, "part ")) {
             Part p;
-            if (!readPart(line, p))
-                fail("bad part line");
+            if (!readPart(line, p)) fail("bad part line");
             paper.questions.back().parts.push_back(p);
         } else {
             fail("unknown line: " + line);
@@ -106,27 +104,24 @@ Paper readPaper(const std::string& path, int number, std::vector<std::string>& e
     return paper;
 }
 
-} // namespace
+}  // namespace
 
-std::vector<Paper> readPapers(std::vector<std::string>& errors)
-{
+std::vector<Paper> readPapers(std::vector<std::string>& errors) {
     std::vector<Paper> papers;
     for (int n = 101; n <= 150; ++n)
-        papers.push_back(readPaper(courseDir() + "/papers/" + std::to_string(n) + ".txt", n, errors));
+        papers.push_back(
+            readPaper(courseDir() + "/papers/" + std::to_string(n) + ".txt", n, errors));
     return papers;
 }
 
-Catalogue readCatalogue(std::vector<std::string>& errors)
-{
+Catalogue readCatalogue(std::vector<std::string>& errors) {
     Catalogue c;
     std::ifstream in(courseDir() + "/catalogue.txt");
-    if (!in)
-        errors.push_back("cannot open catalogue.txt");
+    if (!in) errors.push_back("cannot open catalogue.txt");
     std::string line;
     int module = 0;
     while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
+        if (line.empty() || line[0] == '#') continue;
         if (startsWith(line, "title "))
             c.title = line.substr(6);
         else if (startsWith(line, "code "))
@@ -142,4 +137,4 @@ Catalogue readCatalogue(std::vector<std::string>& errors)
     return c;
 }
 
-} // namespace course
+}  // namespace course

@@ -49,4 +49,4 @@ std::string courseDir();
 std::vector<Paper> readPapers(std::vector<std::string>& errors);
 Catalogue readCatalogue(std::vector<std::string>& errors);
 
-} // namespace course
+}  // namespace course

@@ -20,8 +20,7 @@ struct Loaded {
     std::vector<std::string> errors;
 };
 
-const Loaded& loaded()
-{
+const Loaded& loaded() {
     static const Loaded l = [] {
         Loaded x;
         x.papers = course::readPapers(x.errors);
@@ -30,27 +29,24 @@ const Loaded& loaded()
     return l;
 }
 
-int partCount(const course::Paper& p)
-{
+int partCount(const course::Paper& p) {
     int n = 0;
-    for (const auto& q : p.questions)
-        n += static_cast<int>(q.parts.size());
+    for (const auto& q : p.questions) n += static_cast<int>(q.parts.size());
     return n;
 }
 
-int totalMarks(const course::Paper& p)
-{
+int totalMarks(const course::Paper& p) {
     int n = 0;
     for (const auto& q : p.questions)
-        for (const auto& pt : q.parts)
-            n += pt.marks;
+        for (const auto& pt : q.parts) n += pt.marks;
     return n;
 }
 
-long long gcdOf(long long a, long long b) { return b == 0 ? a : gcdOf(b, a % b); }
+long long gcdOf(long long a, long long b) {
+    return b == 0 ? a : gcdOf(b, a % b);
+}
 
-TEST(CourseFigures, CatalogueNamesTheCourseAndItsTenTopics)
-{
+TEST(CourseFigures, CatalogueNamesTheCourseAndItsTenTopics) {
     std::vector<std::string> errors;
     const auto c = course::readCatalogue(errors);
     EXPECT_TRUE(errors.empty()) << errors.front();
@@ -59,30 +55,29 @@ TEST(CourseFigures, CatalogueNamesTheCourseAndItsTenTopics)
     ASSERT_EQ(c.modules.size(), 1u);
     EXPECT_EQ(c.modules.begin()->first, 2);
     EXPECT_EQ(c.modules.begin()->second, "Practice");
-    const std::vector<std::string> topics = {"Whole Numbers", "Decimals", "Fractions", "Area and Perimeter", "Volume", "Geometry", "Percentage", "Ratio and Proportions",
-                                             "Rate and Speed", "Algebra"};
+    const std::vector<std::string> topics = {
+        "Whole Numbers",  "Decimals", "Fractions",  "Area and Perimeter",
+        "Volume",         "Geometry", "Percentage", "Ratio and Proportions",
+        "Rate and Speed", "Algebra"};
     EXPECT_EQ(c.topics, topics);
 }
 
-TEST(CourseFigures, PapersReadWithoutError)
-{
-    for (const auto& e : loaded().errors)
-        ADD_FAILURE() << e;
+TEST(CourseFigures, PapersReadWithoutError) {
+    for (const auto& e : loaded().errors) ADD_FAILURE() << e;
     EXPECT_EQ(loaded().papers.size(), 50u);
 }
 
-TEST(CourseFigures, QuestionIdsAndCounts)
-{
+TEST(CourseFigures, QuestionIdsAndCounts) {
     std::vector<int> ids;
     for (const auto& p : loaded().papers) {
         EXPECT_EQ(p.questions.size(), p.number <= 145 ? 30u : 12u) << p.number;
-        for (const auto& q : p.questions)
-            ids.push_back(q.id);
+        for (const auto& q : p.questions) ids.push_back(q.id);
     }
     ASSERT_EQ(ids.size(), 1410u);
     std::vector<int> sorted = ids;
     std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << "a question id is used twice";
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end())
+        << "a question id is used twice";
     EXPECT_GE(sorted.front(), 20011);
     EXPECT_LE(sorted.back(), 22841);
     EXPECT_LT(sorted.back() - sorted.front() + 1, 2831 + 1);
@@ -92,16 +87,16 @@ TEST(CourseFigures, QuestionIdsAndCounts)
     EXPECT_EQ(p101.questions.back().id, 22091);
 }
 
-TEST(CourseFigures, PartsPerPaperAndPerQuestion)
-{
-    const std::map<int, int> special = {{110, 34}, {115, 36}, {120, 40}, {122, 36}, {124, 37}, {125, 33}, {126, 32},
-                                        {128, 46}, {129, 41}, {131, 33}, {135, 46}, {141, 37}, {145, 50}};
+TEST(CourseFigures, PartsPerPaperAndPerQuestion) {
+    const std::map<int, int> special = {{110, 34}, {115, 36}, {120, 40}, {122, 36}, {124, 37},
+                                        {125, 33}, {126, 32}, {128, 46}, {129, 41}, {131, 33},
+                                        {135, 46}, {141, 37}, {145, 50}};
     std::map<std::size_t, int> byParts;
     for (const auto& p : loaded().papers) {
-        const int want = special.count(p.number) ? special.at(p.number) : (p.number <= 145 ? 30 : 12);
+        const int want =
+            special.count(p.number) ? special.at(p.number) : (p.number <= 145 ? 30 : 12);
         EXPECT_EQ(partCount(p), want) << "paper " << p.number;
-        for (const auto& q : p.questions)
-            ++byParts[q.parts.size()];
+        for (const auto& q : p.questions) ++byParts[q.parts.size()];
     }
     EXPECT_EQ(byParts[1], 1309);
     EXPECT_EQ(byParts[2], 92);
@@ -110,8 +105,7 @@ TEST(CourseFigures, PartsPerPaperAndPerQuestion)
     EXPECT_EQ(byParts.size(), 4u);
 }
 
-TEST(CourseFigures, KindsAndMarks)
-{
+TEST(CourseFigures, KindsAndMarks) {
     std::map<char, int> kinds;
     std::map<int, int> marks;
     int minTotal = 1000;
@@ -128,7 +122,8 @@ TEST(CourseFigures, KindsAndMarks)
         EXPECT_GE(t, 12) << p.number;
         EXPECT_LE(t, 79) << p.number;
     }
-    const std::map<char, int> wantKinds = {{'N', 1137}, {'Q', 241}, {'T', 49}, {'F', 36}, {'R', 35}, {'X', 23}};
+    const std::map<char, int> wantKinds = {{'N', 1137}, {'Q', 241}, {'T', 49},
+                                           {'F', 36},   {'R', 35},  {'X', 23}};
     EXPECT_EQ(kinds, wantKinds);
     EXPECT_EQ(marks[12], 1);
     EXPECT_EQ(marks.size(), 4u) << "marks are 1, 2, 3 and one 12";
@@ -139,8 +134,7 @@ TEST(CourseFigures, KindsAndMarks)
     EXPECT_EQ(maxTotal, 79);
 }
 
-TEST(CourseFigures, NamedPapersAndQuestions)
-{
+TEST(CourseFigures, NamedPapersAndQuestions) {
     const auto& papers = loaded().papers;
     EXPECT_EQ(partCount(papers[0]), 30);
     EXPECT_EQ(totalMarks(papers[0]), 66);
@@ -163,16 +157,14 @@ TEST(CourseFigures, NamedPapersAndQuestions)
                 EXPECT_EQ(q.parts[1].kind, 'X');
             }
             for (const auto& pt : q.parts)
-                if (pt.key == "36000 " && pt.kind == 'N')
-                    trailing = true;
+                if (pt.key == "36000 " && pt.kind == 'N') trailing = true;
         }
     EXPECT_EQ(found, 1);
     EXPECT_TRUE(trailing) << "no key stored as '36000 '";
 }
 
 // Keys in the form their kind is marked by, so a right answer typed the asked way matches.
-TEST(CourseFigures, KeysHaveTheFormOfTheirKind)
-{
+TEST(CourseFigures, KeysHaveTheFormOfTheirKind) {
     const std::regex number(R"(^-?\d+(\.\d+)?$)");
     const std::regex fraction(R"(^(\d+)/(\d+)$)");
     const std::regex mixed(R"(^(\d+) (\d+)/(\d+)$)");
@@ -183,51 +175,56 @@ TEST(CourseFigures, KeysHaveTheFormOfTheirKind)
                 const std::string where = std::to_string(q.id) + " key '" + pt.key + "'";
                 std::smatch m;
                 switch (pt.kind) {
-                case 'N': {
-                    std::string k = pt.key;
-                    while (!k.empty() && k.back() == ' ')
-                        k.pop_back();
-                    EXPECT_TRUE(std::regex_match(k, number)) << where;
-                    EXPECT_TRUE(k.front() != '-' && k.find_first_not_of("0.") != std::string::npos) << where << ": answers are positive";
-                    if (k.find('.') != std::string::npos) {
-                        EXPECT_NE(k.back(), '0') << where;
+                    case 'N': {
+                        std::string k = pt.key;
+                        while (!k.empty() && k.back() == ' ') k.pop_back();
+                        EXPECT_TRUE(std::regex_match(k, number)) << where;
+                        EXPECT_TRUE(k.front() != '-' &&
+                                    k.find_first_not_of("0.") != std::string::npos)
+                            << where << ": answers are positive";
+                        if (k.find('.') != std::string::npos) {
+                            EXPECT_NE(k.back(), '0') << where;
+                        }
+                        break;
                     }
-                    break;
-                }
-                case 'Q': EXPECT_TRUE(pt.key.size() == 1 && pt.key[0] >= '1' && pt.key[0] <= '4') << where; break;
-                case 'F':
-                    ASSERT_TRUE(std::regex_match(pt.key, m, fraction)) << where;
-                    EXPECT_EQ(gcdOf(std::stoll(m[1]), std::stoll(m[2])), 1) << where;
-                    EXPECT_GT(std::stoll(m[2]), 1) << where;
-                    break;
-                case 'X':
-                    ASSERT_TRUE(std::regex_match(pt.key, m, mixed)) << where;
-                    EXPECT_GT(std::stoll(m[1]), 0) << where;
-                    EXPECT_LT(std::stoll(m[2]), std::stoll(m[3])) << where;
-                    EXPECT_EQ(gcdOf(std::stoll(m[2]), std::stoll(m[3])), 1) << where;
-                    break;
-                case 'R': {
-                    ASSERT_TRUE(std::regex_match(pt.key, ratio)) << where;
-                    long long g = 0;
-                    std::stringstream s(pt.key);
-                    std::string v;
-                    while (std::getline(s, v, ':'))
-                        g = gcdOf(g, std::stoll(v));
-                    EXPECT_EQ(g, 1) << where << " is not in its simplest form";
-                    break;
-                }
-                case 'T':
-                    EXPECT_FALSE(pt.key.empty() || pt.key.front() == ' ' || pt.key.back() == ' ') << where;
-                    break;
-                default: ADD_FAILURE() << where << " has unknown kind " << pt.kind;
+                    case 'Q':
+                        EXPECT_TRUE(pt.key.size() == 1 && pt.key[0] >= '1' && pt.key[0] <= '4')
+                            << where;
+                        break;
+                    case 'F':
+                        ASSERT_TRUE(std::regex_match(pt.key, m, fraction)) << where;
+                        EXPECT_EQ(gcdOf(std::stoll(m[1]), std::stoll(m[2])), 1) << where;
+                        EXPECT_GT(std::stoll(m[2]), 1) << where;
+                        break;
+                    case 'X':
+                        ASSERT_TRUE(std::regex_match(pt.key, m, mixed)) << where;
+                        EXPECT_GT(std::stoll(m[1]), 0) << where;
+                        EXPECT_LT(std::stoll(m[2]), std::stoll(m[3])) << where;
+                        EXPECT_EQ(gcdOf(std::stoll(m[2]), std::stoll(m[3])), 1) << where;
+                        break;
+                    case 'R': {
+                        ASSERT_TRUE(std::regex_match(pt.key, ratio)) << where;
+                        long long g = 0;
+                        std::stringstream s(pt.key);
+                        std::string v;
+                        while (std::getline(s, v, ':')) g = gcdOf(g, std::stoll(v));
+                        EXPECT_EQ(g, 1) << where << " is not in its simplest form";
+                        break;
+                    }
+                    case 'T':
+                        EXPECT_FALSE(pt.key.empty() || pt.key.front() == ' ' ||
+                                     pt.key.back() == ' ')
+                            << where;
+                        break;
+                    default:
+                        ADD_FAILURE() << where << " has unknown kind " << pt.kind;
                 }
                 EXPECT_GE(pt.marks, 1) << where;
             }
 }
 
 // What the learner sees: how to answer, four numbered choices, pictures that exist and fit.
-TEST(CourseFigures, QuestionsTellHowToAnswerAndTheirPicturesFit)
-{
+TEST(CourseFigures, QuestionsTellHowToAnswerAndTheirPicturesFit) {
     const std::regex img(R"re(<img src="([^"]+)")re");
     const std::regex op(R"(^(line|poly|rect|circle|arc|text|colour)\b)");
     for (const auto& p : loaded().papers)
@@ -241,7 +238,8 @@ TEST(CourseFigures, QuestionsTellHowToAnswerAndTheirPicturesFit)
                 ASSERT_NE(options, std::string::npos) << where;
                 const auto end = q.html.find("</ol>", options);
                 int items = 0;
-                for (auto at = q.html.find("<li>", options); at != std::string::npos && at < end; at = q.html.find("<li>", at + 1))
+                for (auto at = q.html.find("<li>", options); at != std::string::npos && at < end;
+                     at = q.html.find("<li>", at + 1))
                     ++items;
                 EXPECT_EQ(items, 4) << where;
             } else if (q.parts.size() == 1) {
@@ -250,19 +248,30 @@ TEST(CourseFigures, QuestionsTellHowToAnswerAndTheirPicturesFit)
             } else {
                 EXPECT_NE(q.html.find("<div class=\"parts\">"), std::string::npos) << where;
                 for (std::size_t i = 0; i < q.parts.size(); ++i)
-                    EXPECT_NE(q.html.find(std::string("(") + static_cast<char>('a' + i) + ")"), std::string::npos) << where;
+                    EXPECT_NE(q.html.find(std::string("(") + static_cast<char>('a' + i) + ")"),
+                              std::string::npos)
+                        << where;
             }
             for (const auto& pt : q.parts) {
                 std::string asks;
                 switch (pt.kind) {
-                case 'F':
-                case 'R': asks = "simplest form"; break;
-                case 'X': asks = "mixed number"; break;
-                case 'T': asks = "Write "; break;
-                default: break;
+                    case 'F':
+                    case 'R':
+                        asks = "simplest form";
+                        break;
+                    case 'X':
+                        asks = "mixed number";
+                        break;
+                    case 'T':
+                        asks = "Write ";
+                        break;
+                    default:
+                        break;
                 }
-                EXPECT_NE(q.html.find(asks), std::string::npos) << where << " does not say how to write the answer";
-                EXPECT_EQ(q.html.find("for example " + pt.key + "."), std::string::npos) << where << ": the example gives the answer away";
+                EXPECT_NE(q.html.find(asks), std::string::npos)
+                    << where << " does not say how to write the answer";
+                EXPECT_EQ(q.html.find("for example " + pt.key + "."), std::string::npos)
+                    << where << ": the example gives the answer away";
             }
             for (unsigned char c : q.html)
                 EXPECT_LT(c, 0x80) << where << ": the HTML should use entities";
@@ -280,20 +289,27 @@ TEST(CourseFigures, QuestionsTellHowToAnswerAndTheirPicturesFit)
                     EXPECT_TRUE(std::regex_search(o, op)) << where << ": " << o;
                     std::istringstream nums(o.substr(o.find(' ') + 1));
                     std::vector<int> v;
-                    for (int n = 0; nums >> n;)
-                        v.push_back(n);
-                    auto inside = [&](int x, int y) { return x >= 0 && x <= f.width && y >= 0 && y <= f.height; };
+                    for (int n = 0; nums >> n;) v.push_back(n);
+                    auto inside = [&](int x, int y) {
+                        return x >= 0 && x <= f.width && y >= 0 && y <= f.height;
+                    };
                     if (o.rfind("line ", 0) == 0 || o.rfind("poly ", 0) == 0) {
                         for (std::size_t k = 0; k + 1 < v.size(); k += 2)
                             EXPECT_TRUE(inside(v[k], v[k + 1])) << where << ": " << o;
                     } else if (o.rfind("rect ", 0) == 0 && v.size() >= 4) {
-                        EXPECT_TRUE(inside(v[0], v[1]) && inside(v[0] + v[2], v[1] + v[3])) << where << ": " << o;
+                        EXPECT_TRUE(inside(v[0], v[1]) && inside(v[0] + v[2], v[1] + v[3]))
+                            << where << ": " << o;
                     } else if (o.rfind("circle ", 0) == 0 && v.size() >= 3) {
-                        EXPECT_TRUE(inside(v[0] - v[2], v[1] - v[2]) && inside(v[0] + v[2], v[1] + v[2])) << where << ": " << o;
+                        EXPECT_TRUE(inside(v[0] - v[2], v[1] - v[2]) &&
+                                    inside(v[0] + v[2], v[1] + v[2]))
+                            << where << ": " << o;
                     } else if (o.rfind("arc ", 0) == 0 && v.size() >= 5) {
-                        for (int a = v[3]; a <= v[3] + v[4]; a += 5) { // points along the arc, anticlockwise from 3 o'clock
+                        for (int a = v[3]; a <= v[3] + v[4];
+                             a += 5) {  // points along the arc, anticlockwise from 3 o'clock
                             const double t = a * 3.14159265358979 / 180.0;
-                            EXPECT_TRUE(inside(static_cast<int>(v[0] + v[2] * std::cos(t)), static_cast<int>(v[1] - v[2] * std::sin(t)))) << where << ": " << o;
+                            EXPECT_TRUE(inside(static_cast<int>(v[0] + v[2] * std::cos(t)),
+                                               static_cast<int>(v[1] - v[2] * std::sin(t))))
+                                << where << ": " << o;
                         }
                     }
                     if (o.rfind("text ", 0) == 0) {
@@ -301,7 +317,8 @@ TEST(CourseFigures, QuestionsTellHowToAnswerAndTheirPicturesFit)
                         int x = 0;
                         int y = 0;
                         in >> x >> y;
-                        EXPECT_TRUE(x >= 0 && x <= f.width && y >= 0 && y <= f.height) << where << ": " << o;
+                        EXPECT_TRUE(x >= 0 && x <= f.width && y >= 0 && y <= f.height)
+                            << where << ": " << o;
                     }
                 }
             }
@@ -309,4 +326,4 @@ TEST(CourseFigures, QuestionsTellHowToAnswerAndTheirPicturesFit)
         }
 }
 
-} // namespace
+}  // namespace

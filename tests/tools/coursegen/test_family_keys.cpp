@@ -18,8 +18,7 @@
 
 namespace {
 
-long long gcdOf(long long a, long long b)
-{
+long long gcdOf(long long a, long long b) {
     a = a < 0 ? -a : a;
     b = b < 0 ? -b : b;
     while (b) {
@@ -33,11 +32,9 @@ long long gcdOf(long long a, long long b)
 struct Rat {
     long long n = 0;
     long long d = 1;
-    Rat(long long v = 0) : n(v) {} // NOLINT
-    Rat(long long a, long long b) : n(a), d(b)
-    {
-        if (d == 0)
-            throw std::runtime_error("division by zero");
+    Rat(long long v = 0) : n(v) {}  // NOLINT
+    Rat(long long a, long long b) : n(a), d(b) {
+        if (d == 0) throw std::runtime_error("division by zero");
         if (d < 0) {
             n = -n;
             d = -d;
@@ -58,13 +55,10 @@ struct Rat {
 };
 
 // "12", "-3", "4.25", "3/4", "2 3/4"; throws on anything else.
-Rat parseRat(const std::string& sIn)
-{
+Rat parseRat(const std::string& sIn) {
     std::string s = sIn;
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    while (!s.empty() && s.front() == ' ')
-        s.erase(s.begin());
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    while (!s.empty() && s.front() == ' ') s.erase(s.begin());
     static const std::regex dec(R"(^(-?)(\d+)(?:\.(\d+))?$)");
     static const std::regex frac(R"(^(-?\d+)/(\d+)$)");
     static const std::regex mixed(R"(^(\d+) (\d+)/(\d+)$)");
@@ -72,20 +66,17 @@ Rat parseRat(const std::string& sIn)
     if (std::regex_match(s, m, dec)) {
         long long scale = 1;
         const std::string f = m[3];
-        for (std::size_t i = 0; i < f.size(); ++i)
-            scale *= 10;
+        for (std::size_t i = 0; i < f.size(); ++i) scale *= 10;
         const long long v = std::stoll(m[2]) * scale + (f.empty() ? 0 : std::stoll(f));
         return Rat(m[1] == "-" ? -v : v, scale);
     }
-    if (std::regex_match(s, m, frac))
-        return Rat(std::stoll(m[1]), std::stoll(m[2]));
+    if (std::regex_match(s, m, frac)) return Rat(std::stoll(m[1]), std::stoll(m[2]));
     if (std::regex_match(s, m, mixed))
         return Rat(std::stoll(m[1])) + Rat(std::stoll(m[2]), std::stoll(m[3]));
     throw std::runtime_error("not a number: '" + sIn + "'");
 }
 
-bool isNumber(const std::string& s)
-{
+bool isNumber(const std::string& s) {
     try {
         parseRat(s);
         return true;
@@ -97,11 +88,11 @@ bool isNumber(const std::string& s)
 // Evaluates an expression written in the question: + &minus; &times; &divide; ( ), decimals,
 // fractions such as 3/4 and mixed numbers such as 2 3/4.
 class Expr {
-public:
-    explicit Expr(std::string text)
-    {
+  public:
+    explicit Expr(std::string text) {
         auto swap = [&](const std::string& from, const std::string& to) {
-            for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+            for (auto at = text.find(from); at != std::string::npos;
+                 at = text.find(from, at + to.size()))
                 text.replace(at, from.size(), to);
         };
         swap("&minus;", "-");
@@ -109,23 +100,18 @@ public:
         swap("&divide;", ":");
         s_ = text;
     }
-    Rat value()
-    {
+    Rat value() {
         const Rat v = sum();
         skip();
-        if (i_ != s_.size())
-            throw std::runtime_error("unread expression text: " + s_.substr(i_));
+        if (i_ != s_.size()) throw std::runtime_error("unread expression text: " + s_.substr(i_));
         return v;
     }
 
-private:
-    void skip()
-    {
-        while (i_ < s_.size() && s_[i_] == ' ')
-            ++i_;
+  private:
+    void skip() {
+        while (i_ < s_.size() && s_[i_] == ' ') ++i_;
     }
-    Rat sum()
-    {
+    Rat sum() {
         Rat v = product();
         for (;;) {
             skip();
@@ -137,8 +123,7 @@ private:
                 return v;
         }
     }
-    Rat product()
-    {
+    Rat product() {
         Rat v = atom();
         for (;;) {
             skip();
@@ -150,25 +135,20 @@ private:
                 return v;
         }
     }
-    long long digits(std::string& raw)
-    {
+    long long digits(std::string& raw) {
         const std::size_t start = i_;
-        while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_])))
-            ++i_;
+        while (i_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[i_]))) ++i_;
         raw = s_.substr(start, i_ - start);
-        if (raw.empty())
-            throw std::runtime_error("number expected in " + s_);
+        if (raw.empty()) throw std::runtime_error("number expected in " + s_);
         return std::stoll(raw);
     }
-    Rat atom()
-    {
+    Rat atom() {
         skip();
         if (i_ < s_.size() && s_[i_] == '(') {
             ++i_;
             const Rat v = sum();
             skip();
-            if (i_ >= s_.size() || s_[i_] != ')')
-                throw std::runtime_error("missing ) in " + s_);
+            if (i_ >= s_.size() || s_[i_] != ')') throw std::runtime_error("missing ) in " + s_);
             ++i_;
             return v;
         }
@@ -179,8 +159,7 @@ private:
             std::string f;
             const long long frac = digits(f);
             long long scale = 1;
-            for (std::size_t k = 0; k < f.size(); ++k)
-                scale *= 10;
+            for (std::size_t k = 0; k < f.size(); ++k) scale *= 10;
             return Rat(whole * scale + frac, scale);
         }
         if (i_ < s_.size() && s_[i_] == '/') {
@@ -189,7 +168,8 @@ private:
             return Rat(whole, digits(d));
         }
         // a mixed number: whole, one space, a fraction
-        if (i_ + 1 < s_.size() && s_[i_] == ' ' && std::isdigit(static_cast<unsigned char>(s_[i_ + 1]))) {
+        if (i_ + 1 < s_.size() && s_[i_] == ' ' &&
+            std::isdigit(static_cast<unsigned char>(s_[i_ + 1]))) {
             const std::size_t back = i_;
             ++i_;
             std::string a;
@@ -208,12 +188,10 @@ private:
 };
 
 // The expression in bold after "Work out".
-Rat workedOut(const course::Question& q)
-{
+Rat workedOut(const course::Question& q) {
     static const std::regex bold(R"(Work out <b>([^<]+)</b>)");
     std::smatch m;
-    if (!std::regex_search(q.html, m, bold))
-        throw std::runtime_error("no expression to work out");
+    if (!std::regex_search(q.html, m, bold)) throw std::runtime_error("no expression to work out");
     return Expr(m[1]).value();
 }
 
@@ -222,121 +200,104 @@ struct Want {
     Rat value;
     std::string text;
 };
-Want N(Rat v) { return Want{true, v, ""}; }
-Want T(std::string s) { return Want{false, Rat(), std::move(s)}; }
+Want N(Rat v) {
+    return Want{true, v, ""};
+}
+Want T(std::string s) {
+    return Want{false, Rat(), std::move(s)};
+}
 
 struct P {
     const course::Question& q;
-    std::string s(const std::string& k) const
-    {
+    std::string s(const std::string& k) const {
         const auto it = q.params.find(k);
-        if (it == q.params.end())
-            throw std::runtime_error("missing parameter " + k);
+        if (it == q.params.end()) throw std::runtime_error("missing parameter " + k);
         return it->second;
     }
     Rat r(const std::string& k) const { return parseRat(s(k)); }
-    long long i(const std::string& k) const
-    {
+    long long i(const std::string& k) const {
         const Rat v = r(k);
-        if (!v.whole())
-            throw std::runtime_error("parameter " + k + " is not whole");
+        if (!v.whole()) throw std::runtime_error("parameter " + k + " is not whole");
         return v.n;
     }
-    std::vector<Rat> list(const std::string& k) const
-    {
+    std::vector<Rat> list(const std::string& k) const {
         std::vector<Rat> out;
         std::stringstream in(s(k));
         std::string v;
-        while (std::getline(in, v, ','))
-            out.push_back(parseRat(v));
+        while (std::getline(in, v, ',')) out.push_back(parseRat(v));
         return out;
     }
 };
 
-Rat sumOf(const std::vector<Rat>& v)
-{
+Rat sumOf(const std::vector<Rat>& v) {
     Rat t;
-    for (const Rat& x : v)
-        t = t + x;
+    for (const Rat& x : v) t = t + x;
     return t;
 }
 
-std::string ratioText(std::vector<long long> v)
-{
+std::string ratioText(std::vector<long long> v) {
     long long g = 0;
-    for (long long x : v)
-        g = gcdOf(g, x);
+    for (long long x : v) g = gcdOf(g, x);
     std::string s;
-    for (long long x : v)
-        s += (s.empty() ? "" : ":") + std::to_string(x / g);
+    for (long long x : v) s += (s.empty() ? "" : ":") + std::to_string(x / g);
     return s;
 }
 
 // Bearings of the eight compass points, clockwise from north.
-int bearing(const std::string& p)
-{
-    static const std::map<std::string, int> b = {{"N", 0}, {"NE", 45}, {"E", 90}, {"SE", 135}, {"S", 180}, {"SW", 225}, {"W", 270}, {"NW", 315}};
+int bearing(const std::string& p) {
+    static const std::map<std::string, int> b = {{"N", 0},   {"NE", 45},  {"E", 90},  {"SE", 135},
+                                                 {"S", 180}, {"SW", 225}, {"W", 270}, {"NW", 315}};
     return b.at(p);
 }
-std::string pointAt(int deg)
-{
+std::string pointAt(int deg) {
     static const char* names[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
     deg = ((deg % 360) + 360) % 360;
-    if (deg % 45)
-        throw std::runtime_error("not a compass point");
+    if (deg % 45) throw std::runtime_error("not a compass point");
     return names[deg / 45];
 }
 
 // "15:58" as minutes after midnight.
-int minutesOf(const std::string& hhmm)
-{
+int minutesOf(const std::string& hhmm) {
     const auto colon = hhmm.find(':');
     return std::stoi(hhmm.substr(0, colon)) * 60 + std::stoi(hhmm.substr(colon + 1));
 }
 
-std::string timeText(int minutes, const std::string& style)
-{
+std::string timeText(int minutes, const std::string& style) {
     const int h24 = minutes / 60 % 24;
     const int m = minutes % 60;
     const bool afternoon = h24 >= 12;
     int h = h24 > 12 ? h24 - 12 : h24;
-    if (h == 0)
-        h = 12;
+    if (h == 0) h = 12;
     char mm[3] = {static_cast<char>('0' + m / 10), static_cast<char>('0' + m % 10), 0};
-    if (style == "colon")
-        return std::to_string(h) + ":" + mm + (afternoon ? "pm" : "am");
-    if (style == "caps")
-        return std::to_string(h) + "." + mm + (afternoon ? " PM" : " AM");
-    if (style == "dot")
-        return std::to_string(h) + "." + mm + (afternoon ? " pm" : " am");
+    if (style == "colon") return std::to_string(h) + ":" + mm + (afternoon ? "pm" : "am");
+    if (style == "caps") return std::to_string(h) + "." + mm + (afternoon ? " PM" : " AM");
+    if (style == "dot") return std::to_string(h) + "." + mm + (afternoon ? " pm" : " am");
     throw std::runtime_error("unknown time style " + style);
 }
 
-bool prime(long long n)
-{
-    if (n < 2)
-        return false;
+bool prime(long long n) {
+    if (n < 2) return false;
     for (long long d = 2; d < n; ++d)
-        if (n % d == 0)
-            return false;
+        if (n % d == 0) return false;
     return true;
 }
 
 // Reads number words such as "forty-five thousand and six".
-long long fromWords(std::string text)
-{
-    static const std::map<std::string, int> small = {{"one", 1}, {"two", 2}, {"three", 3}, {"four", 4}, {"five", 5}, {"six", 6}, {"seven", 7}, {"eight", 8}, {"nine", 9}, {"ten", 10},
-                                                     {"eleven", 11}, {"twelve", 12}, {"thirteen", 13}, {"fourteen", 14}, {"fifteen", 15}, {"sixteen", 16}, {"seventeen", 17},
-                                                     {"eighteen", 18}, {"nineteen", 19}, {"twenty", 20}, {"thirty", 30}, {"forty", 40}, {"fifty", 50}, {"sixty", 60},
-                                                     {"seventy", 70}, {"eighty", 80}, {"ninety", 90}};
+long long fromWords(std::string text) {
+    static const std::map<std::string, int> small = {
+        {"one", 1},      {"two", 2},        {"three", 3},     {"four", 4},      {"five", 5},
+        {"six", 6},      {"seven", 7},      {"eight", 8},     {"nine", 9},      {"ten", 10},
+        {"eleven", 11},  {"twelve", 12},    {"thirteen", 13}, {"fourteen", 14}, {"fifteen", 15},
+        {"sixteen", 16}, {"seventeen", 17}, {"eighteen", 18}, {"nineteen", 19}, {"twenty", 20},
+        {"thirty", 30},  {"forty", 40},     {"fifty", 50},    {"sixty", 60},    {"seventy", 70},
+        {"eighty", 80},  {"ninety", 90}};
     std::replace(text.begin(), text.end(), '-', ' ');
     std::istringstream in(text);
     std::string w;
     long long total = 0;
     long long group = 0;
     while (in >> w) {
-        if (w == "and")
-            continue;
+        if (w == "and") continue;
         if (w == "hundred")
             group *= 100;
         else if (w == "thousand") {
@@ -348,18 +309,15 @@ long long fromWords(std::string text)
     return total + group;
 }
 
-std::string bigger(const std::string& x, Rat a, const std::string& y, Rat b)
-{
-    if (a == b)
-        throw std::runtime_error("a tie has no right answer");
+std::string bigger(const std::string& x, Rat a, const std::string& y, Rat b) {
+    if (a == b) throw std::runtime_error("a tie has no right answer");
     return b < a ? x : y;
 }
 
 std::vector<std::string> options(const std::string& html);
 
 // Squares on a grid picture: all of them, and those filled with the shading colour.
-std::pair<int, int> countSquares(const course::Question& q)
-{
+std::pair<int, int> countSquares(const course::Question& q) {
     int cells = 0;
     int dark = 0;
     for (const auto& f : q.figures)
@@ -373,8 +331,7 @@ std::pair<int, int> countSquares(const course::Question& q)
 
 using Checker = std::function<std::vector<Want>(const P&)>;
 
-const std::map<std::string, Checker>& checkers()
-{
+const std::map<std::string, Checker>& checkers() {
     static const std::map<std::string, Checker> c = {
         // Whole Numbers
         {"add_whole", [](const P& p) { return std::vector{N(workedOut(p.q))}; }},
@@ -886,25 +843,25 @@ const std::map<std::string, Checker>& checkers()
     return c;
 }
 
-std::string lowerTrim(std::string s)
-{
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    while (!s.empty() && s.front() == ' ')
-        s.erase(s.begin());
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+std::string lowerTrim(std::string s) {
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    while (!s.empty() && s.front() == ' ') s.erase(s.begin());
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
 
-std::string fracText(Rat v) { return std::to_string(v.n) + "/" + std::to_string(v.d); }
-std::string mixedText(Rat v) { return std::to_string(v.n / v.d) + " " + std::to_string(v.n % v.d) + "/" + std::to_string(v.d); }
+std::string fracText(Rat v) {
+    return std::to_string(v.n) + "/" + std::to_string(v.d);
+}
+std::string mixedText(Rat v) {
+    return std::to_string(v.n / v.d) + " " + std::to_string(v.n % v.d) + "/" + std::to_string(v.d);
+}
 
-std::vector<std::string> options(const std::string& html)
-{
+std::vector<std::string> options(const std::string& html) {
     std::vector<std::string> out;
     const auto start = html.find("<ol class=\"options\">");
-    if (start == std::string::npos)
-        return out;
+    if (start == std::string::npos) return out;
     const auto end = html.find("</ol>", start);
     static const std::regex li(R"(<li>([^<]*)</li>)");
     const std::string list = html.substr(start, end - start);
@@ -915,49 +872,54 @@ std::vector<std::string> options(const std::string& html)
 
 // Whether an option shows the wanted answer: a number by its value (units after it are fine),
 // anything else by its whole text.
-bool optionShows(const std::string& option, const Want& w)
-{
-    if (!w.number)
-        return option == w.text;
+bool optionShows(const std::string& option, const Want& w) {
+    if (!w.number) return option == w.text;
     const auto end = option.find_first_not_of("0123456789./-");
     const std::string lead = option.substr(0, end);
     return isNumber(lead) && parseRat(lead) == w.value;
 }
 
 // Returns an empty text when the key is right, otherwise what is wrong.
-std::string judge(const course::Question& q, std::size_t i, const Want& w)
-{
+std::string judge(const course::Question& q, std::size_t i, const Want& w) {
     const course::Part& part = q.parts[i];
     switch (part.kind) {
-    case 'N':
-        if (!w.number)
-            return "expected a word, key is numeric";
-        return parseRat(part.key) == w.value ? "" : "key " + part.key;
-    case 'F':
-        return part.key == fracText(w.value) ? "" : "key " + part.key + ", expected " + fracText(w.value);
-    case 'X':
-        return part.key == mixedText(w.value) ? "" : "key " + part.key + ", expected " + mixedText(w.value);
-    case 'R': return part.key == w.text ? "" : "key " + part.key + ", expected " + w.text;
-    case 'T': return lowerTrim(part.key) == lowerTrim(w.text) && !w.text.empty() ? "" : "key " + part.key + ", expected " + w.text;
-    case 'Q': {
-        const auto opts = options(q.html);
-        int shows = 0;
-        int at = 0;
-        for (std::size_t k = 0; k < opts.size(); ++k)
-            if (optionShows(opts[k], w)) {
-                ++shows;
-                at = static_cast<int>(k) + 1;
-            }
-        if (shows != 1)
-            return std::to_string(shows) + " options show the answer";
-        return part.key == std::to_string(at) ? "" : "key " + part.key + ", the answer is option " + std::to_string(at);
-    }
-    default: return "unknown kind";
+        case 'N':
+            if (!w.number) return "expected a word, key is numeric";
+            return parseRat(part.key) == w.value ? "" : "key " + part.key;
+        case 'F':
+            return part.key == fracText(w.value)
+                       ? ""
+                       : "key " + part.key + ", expected " + fracText(w.value);
+        case 'X':
+            return part.key == mixedText(w.value)
+                       ? ""
+                       : "key " + part.key + ", expected " + mixedText(w.value);
+        case 'R':
+            return part.key == w.text ? "" : "key " + part.key + ", expected " + w.text;
+        case 'T':
+            return lowerTrim(part.key) == lowerTrim(w.text) && !w.text.empty()
+                       ? ""
+                       : "key " + part.key + ", expected " + w.text;
+        case 'Q': {
+            const auto opts = options(q.html);
+            int shows = 0;
+            int at = 0;
+            for (std::size_t k = 0; k < opts.size(); ++k)
+                if (optionShows(opts[k], w)) {
+                    ++shows;
+                    at = static_cast<int>(k) + 1;
+                }
+            if (shows != 1) return std::to_string(shows) + " options show the answer";
+            return part.key == std::to_string(at)
+                       ? ""
+                       : "key " + part.key + ", the answer is option " + std::to_string(at);
+        }
+        default:
+            return "unknown kind";
     }
 }
 
-TEST(FamilyKeys, EveryKeyAgreesWithAnIndependentComputation)
-{
+TEST(FamilyKeys, EveryKeyAgreesWithAnIndependentComputation) {
     std::vector<std::string> errors;
     const auto papers = course::readPapers(errors);
     ASSERT_TRUE(errors.empty()) << errors.front();
@@ -984,14 +946,12 @@ TEST(FamilyKeys, EveryKeyAgreesWithAnIndependentComputation)
         }
     EXPECT_GE(checked.size(), 100u) << "families checked";
     int total = 0;
-    for (const auto& [name, n] : checked)
-        total += n;
+    for (const auto& [name, n] : checked) total += n;
     EXPECT_EQ(total, 1410);
 }
 
 // The checks themselves: a wrong key must be caught, whatever its kind.
-TEST(FamilyKeys, TheCheckerCatchesWrongKeys)
-{
+TEST(FamilyKeys, TheCheckerCatchesWrongKeys) {
     course::Question q;
     q.family = "frac_add";
     q.html = "<p>Work out <b>2 1/3 + 3/4</b>.</p>";
@@ -1005,7 +965,9 @@ TEST(FamilyKeys, TheCheckerCatchesWrongKeys)
     q.parts[0].key = "74/24";
     EXPECT_NE(judge(q, 0, w), "");
 
-    q.html = "<ol class=\"options\">\n<li>12 cm</li>\n<li>14 cm</li>\n<li>7 cm</li>\n<li>8 cm</li>\n</ol>";
+    q.html =
+        "<ol class=\"options\">\n<li>12 cm</li>\n<li>14 cm</li>\n<li>7 cm</li>\n<li>8 "
+        "cm</li>\n</ol>";
     q.parts = {{'Q', 1, "3"}};
     EXPECT_EQ(judge(q, 0, N(7)), "");
     EXPECT_NE(judge(q, 0, N(8)), "");
@@ -1022,4 +984,4 @@ TEST(FamilyKeys, TheCheckerCatchesWrongKeys)
     EXPECT_EQ(Expr("(4 + 3) &times; 2 &minus; 10 &divide; 4").value(), Rat(23, 2));
 }
 
-} // namespace
+}  // namespace
