@@ -70,7 +70,7 @@ Question pctIncrease(Rng& r, const std::string& k) {
 Question pctPart(Rng& r, const std::string& k) {
     const int total = r.pick(std::vector<int>{20, 25, 40, 50, 200, 300, 400, 500});
     int part = 0;
-    do part = r.range(1, total - 1);
+    do part = r.range(2, total - 1);  // never "1 of the pupils wear"
     while ((part * 100) % total);
     const std::vector<std::string> what = {"wear glasses", "walk to school", "play the piano",
                                            "have a pet cat"};
