@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main window in a real X server, as a new learner meets it: first start in an empty data
-# folder, a topic, the Help tab, "Trash", a drag of the title strip, and the close button.
+# folder, a topic, the Help tab, "Trash", a drag of the title strip without and with a window
+# manager, and the close button.
 # Arguments: the hmquiz program, the build folder.
 set -euo pipefail
 hmquiz=$1
@@ -8,8 +9,10 @@ build=$2
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
+wm_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -84,6 +87,33 @@ sleep 0.3
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$X" -eq $((x0 + 60)) ] && [ "$Y" -eq $((y0 + 60)) ] || fail "drag moved the window to $X,$Y from $x0,$y0"
 x0=$X; y0=$Y
+
+# And with a window manager, which then runs the move itself.
+if command -v openbox >/dev/null; then
+  openbox >/dev/null 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+  done
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  x0=$X; y0=$Y
+  xdotool mousemove $((x0 + 200)) $((y0 + 15)) mousedown 1
+  sleep 0.3
+  xdotool mousemove $((x0 + 220)) $((y0 + 30))
+  sleep 0.2
+  xdotool mousemove $((x0 + 250)) $((y0 + 55))
+  sleep 0.3
+  xdotool mouseup 1
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [ "$X" -eq $((x0 + 50)) ] && [ "$Y" -eq $((y0 + 40)) ] ||
+    fail "drag under a window manager moved the window to $X,$Y from $x0,$y0"
+  x0=$X; y0=$Y
+else
+  echo "openbox is missing: the drag under a window manager was not tried"
+fi
 
 # The close button at the right of the title strip ends the program.
 width=$WIDTH
