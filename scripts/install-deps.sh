@@ -16,9 +16,9 @@ packages=(
   fonts-liberation2 fontconfig
   # end-to-end checks in a real X server, and a real printer queue
   xvfb xauth xdotool imagemagick x11-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   # a window manager, to drag a frameless window the way a desktop does
   openbox
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
 
 missing=()
