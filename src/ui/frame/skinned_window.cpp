@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QWindow>
 
 #include "platform/caption_drag.h"
 #include "platform/cursor_hit.h"
@@ -105,7 +107,7 @@ void SkinnedWindow::setTitleText(const QString& text) {
 }
 
 QString SkinnedWindow::maximisePair(bool hovered) const {
-    const bool maximised = windowState() & Qt::WindowMaximized;
+    const bool maximised = isMaximisedWindow();
     if (!m_active)
         return maximised ? QStringLiteral("prog_white_norm.bmp")
                          : QStringLiteral("prog_white_max.bmp");
@@ -234,27 +236,66 @@ void SkinnedWindow::closeButtonClicked() {
 }
 
 void SkinnedWindow::maximiseButtonClicked() {
-    const Qt::WindowStates state = windowState();
-    if (state & Qt::WindowMinimized) return;
-    if (state & Qt::WindowMaximized)
-        showNormal();
+    if (isMaximisedWindow())
+        restoreWindow();
     else
-        showMaximized();
+        maximiseWindow();
+}
+
+void SkinnedWindow::maximiseWindow() {
+    const Qt::WindowStates state = windowState();
+    if (state & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
+    m_normalGeometry = geometry();
+    // The geometry does the work when no window manager runs; the state, set after it because
+    // a new geometry clears it, tells one that does and keeps the "norm" pictures.
+    if (const QScreen* s = screen(); s && !s->availableGeometry().isEmpty())
+        setGeometry(s->availableGeometry());
+    setWindowState(state | Qt::WindowMaximized);
+    showMaximisePicture();
+}
+
+void SkinnedWindow::restoreWindow() {
+    const Qt::WindowStates state = windowState();
+    if ((state & Qt::WindowMinimized) || !(state & Qt::WindowMaximized)) return;
+    setWindowState(state & ~Qt::WindowMaximized);
+    if (m_normalGeometry.isValid()) setGeometry(m_normalGeometry);
+    showMaximisePicture();
+}
+
+void SkinnedWindow::showMaximisePicture() {
+    if (!m_maximise) return;
+    m_maximiseShown = maximisePair(false);
+    setPicture(m_maximise, m_maximiseShown);
+}
+
+// Without a window manager nothing takes a minimised window off the screen, and nothing
+// would ever clear the flag; a window the user can click or that gets activated is plainly
+// not minimised, so the flag goes and the window works normally again.
+void SkinnedWindow::dropStaleMinimised() {
+    if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
+// Presses on any child pass through the native window first.
+void SkinnedWindow::watchNativeWindow() {
+    if (m_watchingNativeWindow || !windowHandle()) return;
+    windowHandle()->installEventFilter(this);
+    m_watchingNativeWindow = true;
 }
 
 bool SkinnedWindow::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::WindowActivate:
+            dropStaleMinimised();
             setSkinActive(true);
+            break;
+        case QEvent::Show:
+            watchNativeWindow();
             break;
         case QEvent::WindowDeactivate:
             setSkinActive(false);
             break;
         case QEvent::WindowStateChange:
-            if (m_maximise) {
-                m_maximiseShown = maximisePair(false);
-                setPicture(m_maximise, m_maximiseShown);
-            }
+            showMaximisePicture();
             break;
         default:
             break;
@@ -268,6 +309,10 @@ void SkinnedWindow::resizeEvent(QResizeEvent* event) {
 }
 
 bool SkinnedWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle()) {
+        if (event->type() == QEvent::MouseButtonPress) dropStaleMinimised();
+        return QWidget::eventFilter(watched, event);
+    }
     auto* label = qobject_cast<QLabel*>(watched);
     const bool titleButton =
         label && (label == m_close || label == m_minimise || label == m_maximise);

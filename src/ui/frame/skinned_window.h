@@ -77,6 +77,14 @@ class SkinnedWindow : public QWidget {
     // Brings the frame pieces and the title strip in front of any content.
     void raiseFrame();
 
+    // Maximise and restore placed by the program itself, so they also work without a window
+    // manager: maximising remembers the normal geometry and fills the screen's available area,
+    // restoring puts the remembered geometry back. Both do nothing while minimised.
+    void maximiseWindow();
+    void restoreWindow();
+    bool isMaximisedWindow() const { return windowState() & Qt::WindowMaximized; }
+    QRect normalWindowGeometry() const { return m_normalGeometry; }
+
   protected:
     virtual void layoutContent() {}
     virtual void closeButtonClicked();
@@ -94,6 +102,9 @@ class SkinnedWindow : public QWidget {
     void setPicture(QLabel* label, const QString& name);
     void maximiseButtonClicked();
     QString maximisePair(bool hovered) const;
+    void showMaximisePicture();
+    void watchNativeWindow();
+    void dropStaleMinimised();
 
     Skin m_skin;
     bool m_active = false;
@@ -108,4 +119,6 @@ class SkinnedWindow : public QWidget {
     QLabel* m_pressedButton = nullptr;
     // Last picture name set on each title-bar button, so a tick only swaps on a change.
     QString m_closeShown, m_minimiseShown, m_maximiseShown;
+    QRect m_normalGeometry;
+    bool m_watchingNativeWindow = false;
 };
