@@ -3,6 +3,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QWindow>
 #include <QTest>
 
 #include "platform/caption_drag.h"
@@ -128,6 +130,81 @@ TEST(SkinnedWindow, TitleButtonsCloseMinimiseAndMaximise) {
     w.setWindowState(Qt::WindowMinimized);
     QTest::mouseClick(w.maximiseButton(), Qt::LeftButton);
     EXPECT_FALSE(w.windowState() & Qt::WindowMaximized);  // nothing while minimised
+}
+
+TEST(SkinnedWindow, MaximiseFillsTheScreenAreaAndRestoreBringsBackTheNormalGeometry) {
+    SkinFixture skin;
+    ClearPictureCache();
+    PracticeLike w(PracticeSkin(skin.folder()));
+    const QRect normal(50, 60, 600, 400);
+    w.setGeometry(normal);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&w, &activate);
+    const QRect area = w.screen()->availableGeometry();
+    ASSERT_NE(area.size(), normal.size());
+
+    w.maximiseWindow();
+    EXPECT_TRUE(w.isMaximisedWindow());
+    EXPECT_EQ(w.geometry(), area);
+    EXPECT_EQ(w.piece(SkinnedWindow::Piece::BotRight)->geometry().bottomRight(),
+              QPoint(area.width() - 1, area.height() - 1));
+    EXPECT_EQ(ShownColour(w.maximiseButton()),
+              SkinFixture::ColourOf(QStringLiteral("prog_blueoff_norm.bmp")));
+    w.hoverTitleButtons(w.maximiseButton()->mapToGlobal(QPoint(3, 3)));
+    EXPECT_EQ(ShownColour(w.maximiseButton()),
+              SkinFixture::ColourOf(QStringLiteral("prog_blue_norm.bmp")));
+    // A second maximise must not overwrite the geometry to come back to.
+    w.maximiseWindow();
+    EXPECT_EQ(w.normalWindowGeometry(), normal);
+
+    QTest::mouseClick(w.maximiseButton(), Qt::LeftButton);
+    EXPECT_FALSE(w.isMaximisedWindow());
+    EXPECT_EQ(w.geometry(), normal);
+    EXPECT_EQ(w.piece(SkinnedWindow::Piece::BotRight)->geometry().bottomRight(),
+              QPoint(normal.width() - 1, normal.height() - 1));
+    w.hoverTitleButtons(QPoint(-100, -100));
+    EXPECT_EQ(ShownColour(w.maximiseButton()),
+              SkinFixture::ColourOf(QStringLiteral("prog_blueoff_max.bmp")));
+    w.restoreWindow();  // not maximised: stays put
+    EXPECT_EQ(w.geometry(), normal);
+
+    // Minimised: neither maximise nor restore acts, and hover leaves the button alone.
+    w.setWindowState(Qt::WindowMinimized);
+    w.maximiseWindow();
+    EXPECT_FALSE(w.isMaximisedWindow());
+    w.hoverTitleButtons(w.maximiseButton()->mapToGlobal(QPoint(3, 3)));
+    EXPECT_EQ(ShownColour(w.maximiseButton()),
+              SkinFixture::ColourOf(QStringLiteral("prog_blueoff_max.bmp")));
+    w.setWindowState(Qt::WindowMinimized | Qt::WindowMaximized);
+    w.restoreWindow();
+    EXPECT_TRUE(w.isMaximisedWindow());
+}
+
+TEST(SkinnedWindow, AWindowThatIsClickedOrActivatedIsNoLongerMinimised) {
+    // Without a window manager nothing hides a minimised window; it stays on screen.
+    SkinFixture skin;
+    ClearPictureCache();
+    PracticeLike w(PracticeSkin(skin.folder()));
+    w.resize(600, 400);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+
+    w.setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(w.windowState() & Qt::WindowMinimized);
+    QTest::mousePress(w.windowHandle(), Qt::LeftButton, {}, QPoint(300, 200));
+    QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, {}, QPoint(300, 200));
+    EXPECT_FALSE(w.windowState() & Qt::WindowMinimized);
+    QTest::mouseClick(w.maximiseButton(), Qt::LeftButton);
+    EXPECT_TRUE(w.isMaximisedWindow());
+
+    // Minimising a maximised window keeps it maximised for when it comes back.
+    w.setWindowState(w.windowState() | Qt::WindowMinimized);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&w, &activate);
+    EXPECT_FALSE(w.windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(w.isMaximisedWindow());
 }
 
 TEST(CaptionDrag, TitleStripMovesTheWindowWithTheMouseUntilRelease) {
