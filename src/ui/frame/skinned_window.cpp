@@ -243,7 +243,7 @@ void SkinnedWindow::maximiseButtonClicked() {
 }
 
 void SkinnedWindow::maximiseWindow() {
-    const Qt::WindowStates state = windowState();
+    const Qt::WindowStates state = windowState() & ~Qt::WindowActive;
     if (state & (Qt::WindowMinimized | Qt::WindowMaximized)) return;
     m_normalGeometry = geometry();
     // The geometry does the work when no window manager runs; the state, set after it because
@@ -255,7 +255,7 @@ void SkinnedWindow::maximiseWindow() {
 }
 
 void SkinnedWindow::restoreWindow() {
-    const Qt::WindowStates state = windowState();
+    const Qt::WindowStates state = windowState() & ~Qt::WindowActive;
     if ((state & Qt::WindowMinimized) || !(state & Qt::WindowMaximized)) return;
     setWindowState(state & ~Qt::WindowMaximized);
     if (m_normalGeometry.isValid()) setGeometry(m_normalGeometry);
@@ -272,14 +272,15 @@ void SkinnedWindow::showMaximisePicture() {
 // would ever clear the flag; a window the user can click or that gets activated is plainly
 // not minimised, so the flag goes and the window works normally again.
 void SkinnedWindow::dropStaleMinimised() {
-    if (windowState() & Qt::WindowMinimized) setWindowState(windowState() & ~Qt::WindowMinimized);
+    const Qt::WindowStates state = windowState() & ~Qt::WindowActive;
+    if (state & Qt::WindowMinimized) setWindowState(state & ~Qt::WindowMinimized);
 }
 
 // Presses on any child pass through the native window first.
 void SkinnedWindow::watchNativeWindow() {
-    if (m_watchingNativeWindow || !windowHandle()) return;
-    windowHandle()->installEventFilter(this);
-    m_watchingNativeWindow = true;
+    if (!windowHandle() || m_watchedWindow == windowHandle()) return;
+    m_watchedWindow = windowHandle();
+    m_watchedWindow->installEventFilter(this);
 }
 
 bool SkinnedWindow::event(QEvent* event) {

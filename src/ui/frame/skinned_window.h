@@ -12,6 +12,7 @@
 
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -20,6 +21,7 @@
 
 class QLabel;
 class QLineEdit;
+class QWindow;
 class CaptionDrag;
 
 class SkinnedWindow : public QWidget {
@@ -120,5 +122,5 @@ class SkinnedWindow : public QWidget {
     // Last picture name set on each title-bar button, so a tick only swaps on a change.
     QString m_closeShown, m_minimiseShown, m_maximiseShown;
     QRect m_normalGeometry;
-    bool m_watchingNativeWindow = false;
+    QPointer<QWindow> m_watchedWindow;  // native window whose presses end a stale minimise
 };

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
-#include <QWindow>
 #include <QTest>
+#include <QWindow>
 
 #include "platform/caption_drag.h"
 #include "platform/picture_cache.h"
