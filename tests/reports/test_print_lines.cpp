@@ -2,22 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "empty_module.h"
 
-ReportInputs Module(int topics) {
-    ReportInputs in;
-    in.title = QStringLiteral("Home Maths Quiz");
-    in.topicCount = topics;
-    in.paperCount = 50;
-    for (int t = 1; t <= topics; ++t) in.topicNames << QStringLiteral("Topic %1").arg(t);
-    for (int i = 0; i < 50; ++i) {
-        in.fse << QString();
-        in.sse << QString();
-        in.ltm << QString();
-        in.cdd << QString();
-    }
-    return in;
-}
+namespace {
 
 constexpr int kHeaderLines = 5;     // two empty, title, two empty
 constexpr int kLinesPerTopic = 12;  // two empty, name, rule, two headings, rule, five papers
@@ -25,7 +12,7 @@ constexpr int kLinesPerTopic = 12;  // two empty, name, rule, two headings, rule
 }  // namespace
 
 TEST(PrintLines, TableLayoutOfAModule) {
-    ReportInputs in = Module(10);
+    ReportInputs in = EmptyModule(10);
     const QList<PrintLine> lines = BuildPrintLines(in);
     ASSERT_EQ(lines.size(), kHeaderLines + 10 * kLinesPerTopic);
     EXPECT_EQ(PlainText(lines[0]), QString());
@@ -47,11 +34,11 @@ TEST(PrintLines, TableLayoutOfAModule) {
             (QList<PlacedItem>{{14, QStringLiteral("Paper %1").arg(p)}, {42, "%"}, {98, "%"}}));
 
     // Topics above T are not printed.
-    EXPECT_EQ(BuildPrintLines(Module(3)).size(), kHeaderLines + 3 * kLinesPerTopic);
+    EXPECT_EQ(BuildPrintLines(EmptyModule(3)).size(), kHeaderLines + 3 * kLinesPerTopic);
 }
 
 TEST(PrintLines, PaperLineZones) {
-    ReportInputs in = Module(10);
+    ReportInputs in = EmptyModule(10);
     const int i = 5 * (2 - 1) + 3 - 1;  // paper 3 of topic 2
     in.fse[i] = QStringLiteral("88.8");
     in.ltm[i] = QStringLiteral("0:12:5");

@@ -3,23 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "empty_module.h"
 
-// A module of `topics` topics of five papers each, no attempts yet.
-ReportInputs Module(int topics) {
-    ReportInputs in;
-    in.title = QStringLiteral("Home Maths Quiz");
-    in.topicCount = topics;
-    in.paperCount = 50;
-    for (int t = 1; t <= topics; ++t) in.topicNames << QStringLiteral("Topic %1").arg(t);
-    for (int i = 0; i < 50; ++i) {
-        in.fse << QString();
-        in.sse << QString();
-        in.ltm << QString();
-        in.cdd << QString();
-    }
-    return in;
-}
+namespace {
 
 // Paper p (1..5) of topic t (1..10) as a list index.
 int Paper(int t, int p) {
@@ -33,7 +19,7 @@ SummaryTexts Summary(const ReportInputs& in) {
 }  // namespace
 
 TEST(ReportSummary, AveragesCountsAndWeakestStrongest) {
-    ReportInputs in = Module(10);
+    ReportInputs in = EmptyModule(10);
     in.fse[Paper(1, 1)] = QStringLiteral("80");
     in.fse[Paper(1, 2)] = QStringLiteral("65");
     in.fse[Paper(2, 1)] = QStringLiteral("90");
@@ -54,7 +40,7 @@ TEST(ReportSummary, AveragesCountsAndWeakestStrongest) {
 }
 
 TEST(ReportSummary, EmptyModuleShowsDashes) {
-    const SummaryTexts s = Summary(Module(10));
+    const SummaryTexts s = Summary(EmptyModule(10));
     EXPECT_EQ(s.firstAverage, QStringLiteral("-"));
     EXPECT_EQ(s.secondAverage, QStringLiteral("-"));
     EXPECT_EQ(s.papersCompleted, QStringLiteral("0 / 50"));
@@ -63,7 +49,7 @@ TEST(ReportSummary, EmptyModuleShowsDashes) {
 }
 
 TEST(ReportSummary, TiesGoToTheLaterTopic) {
-    ReportInputs in = Module(10);
+    ReportInputs in = EmptyModule(10);
     in.fse[Paper(1, 1)] = QStringLiteral("60");
     in.sse[Paper(1, 1)] = QStringLiteral("80");
     in.fse[Paper(2, 1)] = QStringLiteral("70");
@@ -72,7 +58,7 @@ TEST(ReportSummary, TiesGoToTheLaterTopic) {
     EXPECT_EQ(s.strongestTopic, QStringLiteral(" Topic 2"));
 
     // Averages that only tie exactly (1/3 sums) must still compare as equal.
-    ReportInputs thirds = Module(10);
+    ReportInputs thirds = EmptyModule(10);
     thirds.fse[Paper(3, 1)] = QStringLiteral("10.1");
     thirds.fse[Paper(3, 2)] = QStringLiteral("10.1");
     thirds.fse[Paper(3, 3)] = QStringLiteral("10.2");
@@ -85,14 +71,14 @@ TEST(ReportSummary, TiesGoToTheLaterTopic) {
 
 TEST(ReportSummary, TopicsThatAreNeverNamed) {
     // One attempted topic: no weakest or strongest, although the average shows.
-    ReportInputs one = Module(10);
+    ReportInputs one = EmptyModule(10);
     one.fse[Paper(4, 1)] = QStringLiteral("55");
     EXPECT_EQ(Summary(one).firstAverage, QStringLiteral("55%"));
     EXPECT_EQ(Summary(one).weakestTopic, QStringLiteral("-"));
     EXPECT_EQ(Summary(one).strongestTopic, QStringLiteral("-"));
 
     // Mock Examination counts in the averages and in m, but is never named.
-    ReportInputs mock = Module(10);
+    ReportInputs mock = EmptyModule(10);
     mock.topicNames[9] = QStringLiteral("Mock Examination");
     mock.fse[Paper(2, 1)] = QStringLiteral("50");
     mock.fse[Paper(3, 1)] = QStringLiteral("60");
@@ -110,7 +96,7 @@ TEST(ReportSummary, TopicsThatAreNeverNamed) {
     EXPECT_EQ(s.strongestTopic, QStringLiteral(" Topic 2"));
 
     // Topics above T are not counted even when the lists hold scores for them.
-    ReportInputs small = Module(2);
+    ReportInputs small = EmptyModule(2);
     small.fse[Paper(1, 1)] = QStringLiteral("40");
     small.fse[Paper(3, 1)] = QStringLiteral("90");
     EXPECT_EQ(Summary(small).papersCompleted, QStringLiteral("1 / 50"));
@@ -118,7 +104,7 @@ TEST(ReportSummary, TopicsThatAreNeverNamed) {
 }
 
 TEST(ReportSummary, RoundsOnExactTenths) {
-    ReportInputs in = Module(10);
+    ReportInputs in = EmptyModule(10);
     // 72.25 and 72.75 are exact halves: ties go to the even digit.
     in.fse[Paper(1, 1)] = QStringLiteral("72.2");
     in.fse[Paper(1, 2)] = QStringLiteral("72.3");
@@ -132,7 +118,7 @@ TEST(ReportSummary, RoundsOnExactTenths) {
 }
 
 TEST(TopicalRows, PercentagesAndExactBars) {
-    ReportInputs in = Module(6);
+    ReportInputs in = EmptyModule(6);
     in.fse[Paper(1, 1)] = QStringLiteral("60");
     in.fse[Paper(1, 2)] = QStringLiteral("70");
     in.fse[Paper(1, 3)] = QStringLiteral("70");
