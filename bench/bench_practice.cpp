@@ -50,13 +50,30 @@ void AnswerYesSoon() {
     QObject::connect(timer, &QTimer::timeout, timer, [timer] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() != QLatin1String("frmPopUp") || !w->isVisible()) continue;
-            if (auto* yes = w->findChild<QLabel*>(QStringLiteral("But1"))) Click(yes);
+            if (auto* yes = w->findChild<QWidget*>(QStringLiteral("But1"))) Click(yes);
             timer->deleteLater();
             return;
         }
     });
     timer->start();
 }
+
+// The main window's channel with a chosen paper, as the Home view's load button leaves it.
+class PaperOf : public ContentsChannel {
+  public:
+    PaperOf(Contents& contents, int paper) : contents_(contents), fields_(contents.sharedFields()) {
+        fields_.PaperNum = paper;
+        fields_.TakeNum = 1;
+    }
+    const SharedFields& sharedFields() const override { return fields_; }
+    void RefreshContents() override { contents_.RefreshContents(); }
+    QString programFolder() const override { return contents_.programFolder(); }
+    SkinnedWindow* contentsWindow() override { return &contents_; }
+
+  private:
+    Contents& contents_;
+    SharedFields fields_;
+};
 
 void BM_LoadButtonToFirstQuestion(benchmark::State& state) {
     Contents contents(ProgramFolder(), MakePracticeWindowFactory());
@@ -83,13 +100,14 @@ void BM_MarkButtonToMarkedState(benchmark::State& state) {
     Contents contents(folder, MakePracticeWindowFactory());
     contents.startUp();
     const Catalogue catalogue = ReadCatalogue(folder);
-    contents.setField(QStringLiteral("PaperNum"), QStringLiteral("101"));
+    contents.selectTopic(1);
+    PaperOf channel(contents, 101);
     for (auto _ : state) {
         state.PauseTiming();
         CreateResultsFiles(folder, catalogue);
         PracticeWindow::Options options;
         options.markBarPauseMs = 0;
-        auto* w = new PracticeWindow(contents, 1, options);
+        auto* w = new PracticeWindow(channel, 1, options);
         if (!w->LoadPractice()) {
             state.SkipWithError("paper 101 did not open");
             delete w;

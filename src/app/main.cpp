@@ -4,20 +4,14 @@
 
 #include "platform/program_folder.h"
 #include "ui/main/contents.h"
-#ifdef HM_HAVE_PRACTICE_UI
 #include "ui/practice/practice_window_factory.h"
-#endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hmquiz"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
 
-    PracticeWindowFactory factory;
-#ifdef HM_HAVE_PRACTICE_UI
-    factory = MakePracticeWindowFactory();
-#endif
-    Contents contents(ProgramFolder(), factory);
+    Contents contents(ProgramFolder(), MakePracticeWindowFactory());
     contents.startUp();
     contents.show();
     // Without a window manager nobody else gives the new window the focus.

@@ -1,22 +1,18 @@
 #pragma once
 // A main window stand-in for the printing entry points.
 
-#include "ui/main/contents_channel.h"
+#include "ui/frame/contents_channel.h"
 
-#include <QHash>
-#include <QWidget>
+#include "ui/frame/skinned_window.h"
 
 class FakeContents : public ContentsChannel {
   public:
-    QString field(const QString& name) const override { return fields_.value(name); }
-    void setField(const QString& name, const QString& value) override {
-        fields_.insert(name, value);
-    }
+    const SharedFields& sharedFields() const override { return fields_; }
     void RefreshContents() override {}
     QString programFolder() const override { return QString(); }
-    QWidget* contentsWindow() override { return &window_; }
+    SkinnedWindow* contentsWindow() override { return &window_; }
 
   private:
-    QHash<QString, QString> fields_;
-    QWidget window_;
+    SharedFields fields_;
+    SkinnedWindow window_{SkinnedWindow::Skin{}};
 };

@@ -17,12 +17,6 @@ int main(int argc, char** argv) {
     const bool rulesOnly = !args.isEmpty() && args.first() == QLatin1String("--rules");
     if (rulesOnly) args.removeFirst();
     const bool embedded = args.size() == 1 && args.first() == QLatin1String("--embedded");
-#ifndef HM_WITH_PACKAGE
-    if (embedded) {
-        std::fputs("hmvalidate was built without the package\n", stderr);
-        return 2;
-    }
-#endif
     if (args.size() != 1 || (!embedded && !QDir(args.first()).exists())) {
         std::fputs("usage: hmvalidate [--rules] <package dir> | [--rules] --embedded\n", stderr);
         return 2;

@@ -1,14 +1,13 @@
 #include "ui/frame/frm_popup.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QTimer>
 
-#include "platform/cursor_hit.h"
 #include "platform/units.h"
+#include "ui/frame/skin_style.h"
+#include "ui/frame/skinned_button.h"
 
 namespace {
 SkinnedWindow::Skin PopUpSkin(const QString& graphicsFolder) {
@@ -24,26 +23,28 @@ SkinnedWindow::Skin PopUpSkin(const QString& graphicsFolder) {
 constexpr int kShortMessage = 33;  // messages shorter than this drop 7 pixels
 constexpr int kDrop = 7;
 constexpr int kButtonGap = 10;
-const QString kButtonOff = QStringLiteral("button_off.bmp");
-const QString kButtonOn = QStringLiteral("button_on.bmp");
+const SkinnedButton::Look kButtonLook = {QStringLiteral("button_off.bmp"),
+                                         QStringLiteral("button_on.bmp"),
+                                         QStringLiteral("button_on.bmp"),
+                                         {}};
 }  // namespace
 
 FrmPopUp::FrmPopUp(const QString& graphicsFolder, QWidget* parent)
-    : SkinnedWindow(PopUpSkin(graphicsFolder), parent, Qt::Dialog) {
+    : SkinnedWindow(PopUpSkin(graphicsFolder), parent ? parent->window() : nullptr, Qt::Dialog) {
     setObjectName(QStringLiteral("frmPopUp"));
     // The pictures are drawn on this colour.
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(244, 245, 235));
+    pal.setColor(QPalette::Window, kSkinSurface);
     setPalette(pal);
     setAttribute(Qt::WA_DeleteOnClose, false);
     titleLabel()->setText(QStringLiteral("Vantora"));
 
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSizeF(8.25);
+    const QFont arial = ArialFont(8.25);
 
     m_info = new QLabel(this);
     m_info->setObjectName(QStringLiteral("ImgInfo"));
+    m_info->setAccessibleName(tr("Information"));
     const QPixmap info = picture(QStringLiteral("info_mark.gif"));
     m_info->setPixmap(info);
     m_info->resize(info.isNull() ? SizeTw(480, 405) : info.size());
@@ -57,33 +58,23 @@ FrmPopUp::FrmPopUp(const QString& graphicsFolder, QWidget* parent)
 
     for (int i = 0; i < 2; ++i) {
         const QString name = QStringLiteral("But%1").arg(i + 1);
-        m_buttons[i] = new QLabel(this);
-        m_buttons[i]->setObjectName(name);
-        const QPixmap off = picture(kButtonOff);
-        if (off.isNull()) {
-            m_buttons[i]->resize(SizeTw(1215, 375));
-        } else {
-            m_buttons[i]->setPixmap(off);
-            m_buttons[i]->resize(off.size());
-        }
+        m_buttons[i] = new SkinnedButton(name, graphicsFolder, this);
+        m_buttons[i]->setLook(kButtonLook);
+        m_buttons[i]->sizeToPicture(SizeTw(1215, 375));
         m_captions[i] = new QLabel(m_buttons[i]);
         m_captions[i]->setObjectName(name + QStringLiteral("_lbl"));
         m_captions[i]->setFont(arial);
         m_captions[i]->setAlignment(Qt::AlignCenter);
         // The caption spans the button; its design height sits 60 twips down.
         m_captions[i]->setGeometry(0, Px(60), m_buttons[i]->width(), Px(255));
-        m_buttons[i]->installEventFilter(this);
-        m_captions[i]->installEventFilter(this);
+        m_buttons[i]->addCaption(m_captions[i]);
+        connect(m_buttons[i], &SkinnedButton::clicked, this, [this, i] { press(i); });
     }
+    // The dialog's buttons, not the title strip, are what Tab visits.
+    setTabOrder(m_buttons[0], m_buttons[1]);
 
     resize(SizeTw(3975, 2250));
     relayout();
-
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(100);
-    connect(m_timer, &QTimer::timeout, this, [this] { hoverButtons(QCursor::pos()); });
-    m_timer->start();
 }
 
 void FrmPopUp::layoutContent() {
@@ -107,20 +98,27 @@ void FrmPopUp::CallPop(const QString& title, const QString& message, int buttonC
     titleLabel()->setText(title);
     setWindowTitle(title);
     m_message->setText(message);
+    setAccessibleDescription(message);
+    auto caption = [this](int i, const QString& text) {
+        m_captions[i]->setText(text);
+        m_buttons[i]->setText(text);
+    };
     if (buttonCount == 1) {
         m_buttons[0]->show();
         m_buttons[1]->hide();
         m_buttons[0]->move((width() - m_buttons[0]->width()) / 2, m_buttons[0]->y());
-        m_captions[0]->setText(QStringLiteral("OK"));
+        caption(0, tr("OK"));
     } else if (buttonCount == 2) {
         m_buttons[0]->show();
         m_buttons[1]->show();
         m_buttons[0]->move(m_message->x(), m_buttons[0]->y());
         m_buttons[1]->move(m_buttons[0]->x() + m_buttons[0]->width() + kButtonGap,
                            m_buttons[0]->y());
-        m_captions[0]->setText(QStringLiteral("Yes"));
-        m_captions[1]->setText(QStringLiteral("No"));
+        caption(0, tr("Yes"));
+        caption(1, tr("No"));
     }
+    m_buttons[0]->setToolTipEverywhere(twoButtons() ? tr("Yes (Enter or Y)") : tr("OK (Enter)"));
+    m_buttons[1]->setToolTipEverywhere(tr("No (Escape or N)"));
     m_dropMessage = message.size() < kShortMessage;
     relayout();
 
@@ -131,12 +129,15 @@ void FrmPopUp::CallPop(const QString& title, const QString& message, int buttonC
     }
 }
 
-QString FrmPopUp::exec() {
-    setWindowModality(Qt::ApplicationModal);
+PopUpResponse FrmPopUp::exec() {
+    // Blocks the window it belongs to, so a window manager keeps that window right under it.
+    setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
     m_closed = false;
+    m_answer = PopUpResponse::Unanswered;
     show();
     raise();
     activateWindow();
+    m_buttons[0]->setFocus(Qt::ActiveWindowFocusReason);
     if (!m_closed) {
         QEventLoop loop;
         m_loop = &loop;
@@ -146,44 +147,52 @@ QString FrmPopUp::exec() {
     return m_answer;
 }
 
-void FrmPopUp::hoverButtons(QPoint globalCursor) {
-    for (QLabel* button : m_buttons) {
-        const QPixmap wanted = picture(CursorOver(button, globalCursor) ? kButtonOn : kButtonOff);
-        if (!wanted.isNull() && wanted.cacheKey() != button->pixmap().cacheKey())
-            button->setPixmap(wanted);
-    }
+bool FrmPopUp::twoButtons() const {
+    return !m_buttons[1]->isHidden();
 }
 
 void FrmPopUp::press(int button) {
-    m_answer = button == 0 ? QStringLiteral("True") : QStringLiteral("False");
+    if (m_closed) return;
+    m_answer = button == 0 ? PopUpResponse::True : PopUpResponse::False;
     emit answered(m_answer);
     close();
 }
 
-bool FrmPopUp::eventFilter(QObject* watched, QEvent* event) {
-    int index = -1;
-    for (int i = 0; i < 2; ++i)
-        if (watched == m_buttons[i] || watched == m_captions[i]) index = i;
-    if (index < 0) return SkinnedWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) m_pressed = watched;
-        return true;
+void FrmPopUp::keyPressEvent(QKeyEvent* event) {
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Reached only when no button has the focus (a focused button takes its own Enter).
+            press(0);
+            return;
+        case Qt::Key_Escape:
+            if (twoButtons())
+                press(1);
+            else
+                close();
+            return;
+        case Qt::Key_Y:
+            if (plain && twoButtons()) {
+                press(0);
+                return;
+            }
+            break;
+        case Qt::Key_N:
+            if (plain && twoButtons()) {
+                press(1);
+                return;
+            }
+            break;
+        default:
+            break;
     }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* widget = static_cast<QWidget*>(watched);
-        const bool clicked = mouse->button() == Qt::LeftButton && m_pressed == watched &&
-                             widget->rect().contains(mouse->position().toPoint());
-        m_pressed = nullptr;
-        if (clicked) press(index);
-        return true;
-    }
-    return SkinnedWindow::eventFilter(watched, event);
+    SkinnedWindow::keyPressEvent(event);
 }
 
 void FrmPopUp::closeEvent(QCloseEvent* event) {
     m_closed = true;
-    m_timer->stop();
     if (m_loop) m_loop->quit();
     SkinnedWindow::closeEvent(event);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // frmPopUp: the program's own message and Yes/No dialog, drawn in the window skin.
-// Made afresh for every use: CallPop, then exec() (modal), then it is gone.
+// Made afresh for every use: CallPop, then exec() (modal to the window it was opened over), then
+// it is gone. Keys: Enter presses the focused button (Yes or OK when it opens), Escape answers
+// No, Y and N answer Yes and No, Tab moves between the buttons.
 
 #include <QString>
 
@@ -8,11 +10,16 @@
 
 class QEventLoop;
 class QLabel;
-class QTimer;
+class SkinnedButton;
+
+// The answer of a dialog: its first button (Yes, OK) is True, its second (No) False.
+enum class PopUpResponse { Unanswered, True, False };
 
 class FrmPopUp : public SkinnedWindow {
     Q_OBJECT
-public:
+  public:
+    // `parent` is the window the dialog belongs to: only that window (and the windows it
+    // belongs to) is blocked while the dialog is shown, and no other is raised above it.
     explicit FrmPopUp(const QString& graphicsFolder, QWidget* parent = nullptr);
 
     // Sets title and message; buttonCount 1 shows "OK" centred, 2 shows "Yes" and "No"; any
@@ -20,33 +27,31 @@ public:
     // parent, or left where it is when both are null). Does not show the dialog.
     void CallPop(const QString& title, const QString& message, int buttonCount, QWidget* over);
 
-    // Shows the dialog modally and returns when it has closed: the text its button wrote
-    // ("True" first button, "False" second), or empty text when it was closed any other way.
-    QString exec();
+    // Shows the dialog modally and returns when it has closed: the answer of the button that
+    // closed it, Unanswered when it was closed any other way.
+    PopUpResponse exec();
 
-    // Hover pictures of the two buttons for the cursor at `globalCursor` (the 100 ms tick).
-    void hoverButtons(QPoint globalCursor);
+    SkinnedButton* button(int index) const { return m_buttons[index]; }
 
-signals:
-    // "True" or "False", emitted by a button just before the dialog closes.
-    void answered(const QString& answer);
+  signals:
+    // Emitted by a button just before the dialog closes.
+    void answered(PopUpResponse answer);
 
-protected:
+  protected:
     void layoutContent() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void press(int button);
+    bool twoButtons() const;
 
     QLabel* m_message = nullptr;
     QLabel* m_info = nullptr;
-    QLabel* m_buttons[2] = {};
+    SkinnedButton* m_buttons[2] = {};
     QLabel* m_captions[2] = {};
-    QTimer* m_timer = nullptr;
-    QString m_answer;
+    PopUpResponse m_answer = PopUpResponse::Unanswered;
     bool m_dropMessage = false;
-    QObject* m_pressed = nullptr;
     bool m_closed = false;
     QEventLoop* m_loop = nullptr;
 };

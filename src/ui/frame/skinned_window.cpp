@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QScreen>
@@ -13,12 +12,30 @@
 #include "platform/picture_cache.h"
 #include "platform/units.h"
 #include "platform/window_outline.h"
+#include "ui/frame/skinned_button.h"
 
 namespace {
 QSize PictureSize(const QLabel* label) {
     if (!label) return {};
     const QPixmap pm = label->pixmap();
     return pm.isNull() ? QSize() : pm.size();
+}
+
+QSize PictureSize(const SkinnedButton* button) {
+    if (!button) return {};
+    const QSize hint = button->sizeHint();
+    return button->look().normal.isEmpty() ? QSize() : hint;
+}
+
+// The pictures of a title-bar button: blue with a hover picture while the window is active,
+// white and still while it is not.
+SkinnedButton::Look TitleButtonLook(bool active, const QString& kind) {
+    if (!active) {
+        const QString white = QStringLiteral("prog_white_") + kind + QStringLiteral(".bmp");
+        return {white, white, white, white};
+    }
+    const QString hovered = QStringLiteral("prog_blue_") + kind + QStringLiteral(".bmp");
+    return {QStringLiteral("prog_blueoff_") + kind + QStringLiteral(".bmp"), hovered, hovered, {}};
 }
 }  // namespace
 
@@ -43,22 +60,18 @@ SkinnedWindow::SkinnedWindow(const Skin& skin, QWidget* parent, Qt::WindowFlags 
         m_icon->setObjectName(QStringLiteral("ImgIco"));
     }
     if (m_skin.style != TitleStripStyle::Dialog) {
-        m_close = new QLabel(this);
-        m_close->setObjectName(QStringLiteral("imgProgClose"));
-        m_minimise = new QLabel(this);
-        m_minimise->setObjectName(QStringLiteral("imgProgMin"));
-        m_close->installEventFilter(this);
-        m_minimise->installEventFilter(this);
+        m_minimise = new SkinnedButton(QStringLiteral("imgProgMin"), m_skin.graphicsFolder, this);
+        m_minimise->setText(tr("Minimise"));
+        connect(m_minimise, &SkinnedButton::clicked, this, [this] { showMinimized(); });
     }
     if (m_skin.style == TitleStripStyle::Practice) {
-        m_maximise = new QLabel(this);
-        m_maximise->setObjectName(QStringLiteral("imgProgMax"));
-        m_maximise->installEventFilter(this);
+        m_maximise = new SkinnedButton(QStringLiteral("imgProgMax"), m_skin.graphicsFolder, this);
+        connect(m_maximise, &SkinnedButton::clicked, this, [this] { maximiseButtonClicked(); });
     }
-    if (!m_skin.focusFlagName.isEmpty()) {
-        m_focusFlag = new QLineEdit(this);
-        m_focusFlag->setObjectName(m_skin.focusFlagName);
-        m_focusFlag->hide();
+    if (m_skin.style != TitleStripStyle::Dialog) {
+        m_close = new SkinnedButton(QStringLiteral("imgProgClose"), m_skin.graphicsFolder, this);
+        m_close->setText(tr("Close"));
+        connect(m_close, &SkinnedButton::clicked, this, [this] { closeButtonClicked(); });
     }
 
     m_drag = new CaptionDrag(this);
@@ -85,6 +98,27 @@ void SkinnedWindow::setPicture(QLabel* label, const QString& name) {
     if (label) label->setPixmap(picture(name));
 }
 
+// Tab reaches the window's own controls first and the title-bar buttons last.
+void SkinnedWindow::placeTitleButtonsLast() {
+    const QList<SkinnedButton*> buttons = titleButtons();
+    if (buttons.isEmpty()) return;
+    QWidget* last = nullptr;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (!buttons.contains(w) && isAncestorOf(w)) last = w;
+    if (!last) return;
+    for (SkinnedButton* b : buttons) {
+        QWidget::setTabOrder(last, b);
+        last = b;
+    }
+}
+
+QList<SkinnedButton*> SkinnedWindow::titleButtons() const {
+    QList<SkinnedButton*> buttons;
+    for (SkinnedButton* b : {m_minimise, m_maximise, m_close})
+        if (b) buttons.append(b);
+    return buttons;
+}
+
 void SkinnedWindow::loadFramePictures() {
     if (m_icon) setPicture(m_icon, m_skin.iconPicture);
     setPicture(piece(Piece::Left), QStringLiteral("border_left.bmp"));
@@ -106,32 +140,15 @@ void SkinnedWindow::setTitleText(const QString& text) {
     relayout();
 }
 
-QString SkinnedWindow::maximisePair(bool hovered) const {
-    const bool maximised = isMaximisedWindow();
-    if (!m_active)
-        return maximised ? QStringLiteral("prog_white_norm.bmp")
-                         : QStringLiteral("prog_white_max.bmp");
-    const QString kind = maximised ? QStringLiteral("norm") : QStringLiteral("max");
-    return (hovered ? QStringLiteral("prog_blue_") : QStringLiteral("prog_blueoff_")) + kind +
-           QStringLiteral(".bmp");
-}
-
 void SkinnedWindow::applyTopPictures() {
     const QString set =
         m_active ? QStringLiteral("border_top_") : QStringLiteral("border_white_top_");
     setPicture(piece(Piece::TopLeft), set + QStringLiteral("left.bmp"));
     setPicture(piece(Piece::TopCentre), set + QStringLiteral("center.bmp"));
     setPicture(piece(Piece::TopRight), set + QStringLiteral("right.bmp"));
-    const QString buttons =
-        m_active ? QStringLiteral("prog_blueoff_") : QStringLiteral("prog_white_");
-    m_closeShown = buttons + QStringLiteral("close.bmp");
-    m_minimiseShown = buttons + QStringLiteral("min.bmp");
-    setPicture(m_close, m_closeShown);
-    setPicture(m_minimise, m_minimiseShown);
-    if (m_maximise) {
-        m_maximiseShown = maximisePair(false);
-        setPicture(m_maximise, m_maximiseShown);
-    }
+    if (m_close) m_close->setLook(TitleButtonLook(m_active, QStringLiteral("close")));
+    if (m_minimise) m_minimise->setLook(TitleButtonLook(m_active, QStringLiteral("min")));
+    showMaximisePicture();
     QPalette pal = m_title->palette();
     pal.setColor(QPalette::WindowText, m_active ? QColor(255, 255, 255) : QColor(128, 128, 128));
     m_title->setPalette(pal);
@@ -141,26 +158,8 @@ void SkinnedWindow::setSkinActive(bool active) {
     // The dialog has a single look; it is always drawn active.
     if (m_skin.style == TitleStripStyle::Dialog) active = true;
     m_active = active;
-    if (m_focusFlag) m_focusFlag->setText(focusFlag());
     applyTopPictures();
     skinStateChanged(active);
-}
-
-void SkinnedWindow::hoverTitleButtons(QPoint globalCursor) {
-    if (!m_active || m_skin.style == TitleStripStyle::Dialog) return;
-    auto swap = [&](QLabel* button, QString& shown, const QString& wanted) {
-        if (!button || shown == wanted) return;
-        shown = wanted;
-        setPicture(button, wanted);
-    };
-    swap(m_close, m_closeShown,
-         CursorOver(m_close, globalCursor) ? QStringLiteral("prog_blue_close.bmp")
-                                           : QStringLiteral("prog_blueoff_close.bmp"));
-    if (m_maximise && !(windowState() & Qt::WindowMinimized))
-        swap(m_maximise, m_maximiseShown, maximisePair(CursorOver(m_maximise, globalCursor)));
-    swap(m_minimise, m_minimiseShown,
-         CursorOver(m_minimise, globalCursor) ? QStringLiteral("prog_blue_min.bmp")
-                                              : QStringLiteral("prog_blueoff_min.bmp"));
 }
 
 QRect SkinnedWindow::innerArea() const {
@@ -227,8 +226,9 @@ void SkinnedWindow::relayout() {
 void SkinnedWindow::raiseFrame() {
     for (QLabel* p : m_pieces) p->raise();
     piece(Piece::TopRight)->raise();
-    for (QLabel* l : {m_title, m_icon, m_close, m_minimise, m_maximise})
+    for (QLabel* l : {m_title, m_icon})
         if (l) l->raise();
+    for (SkinnedButton* b : titleButtons()) b->raise();
 }
 
 void SkinnedWindow::closeButtonClicked() {
@@ -264,8 +264,10 @@ void SkinnedWindow::restoreWindow() {
 
 void SkinnedWindow::showMaximisePicture() {
     if (!m_maximise) return;
-    m_maximiseShown = maximisePair(false);
-    setPicture(m_maximise, m_maximiseShown);
+    const bool maximised = isMaximisedWindow();
+    m_maximise->setLook(
+        TitleButtonLook(m_active, maximised ? QStringLiteral("norm") : QStringLiteral("max")));
+    m_maximise->setText(maximised ? tr("Restore") : tr("Maximise"));
 }
 
 // Without a window manager nothing takes a minimised window off the screen, and nothing
@@ -291,6 +293,7 @@ bool SkinnedWindow::event(QEvent* event) {
             break;
         case QEvent::Show:
             watchNativeWindow();
+            placeTitleButtonsLast();
             break;
         case QEvent::WindowDeactivate:
             setSkinActive(false);
@@ -313,28 +316,6 @@ bool SkinnedWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle()) {
         if (event->type() == QEvent::MouseButtonPress) dropStaleMinimised();
         return QWidget::eventFilter(watched, event);
-    }
-    auto* label = qobject_cast<QLabel*>(watched);
-    const bool titleButton =
-        label && (label == m_close || label == m_minimise || label == m_maximise);
-    if (!titleButton) return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseButtonPress) {
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) m_pressedButton = label;
-        return true;
-    }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const bool clicked = mouse->button() == Qt::LeftButton && m_pressedButton == label &&
-                             label->rect().contains(mouse->position().toPoint());
-        m_pressedButton = nullptr;
-        if (!clicked) return true;
-        if (label == m_close)
-            closeButtonClicked();
-        else if (label == m_minimise)
-            showMinimized();
-        else
-            maximiseButtonClicked();
-        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -8,7 +8,8 @@
 //    strip and before the outline is applied;
 //  - replace what the close button does (closeButtonClicked; the default closes the window);
 //  - react to activation in skinStateChanged().
-// The owner's 100 ms timer calls hoverTitleButtons() with the cursor position.
+// The title-bar buttons are skinned buttons: they show their hover pictures by themselves, only
+// while the window is active.
 
 #include <QPixmap>
 #include <QPoint>
@@ -20,9 +21,9 @@
 #include "ui/frame/frame_layout.h"
 
 class QLabel;
-class QLineEdit;
 class QWindow;
 class CaptionDrag;
+class SkinnedButton;
 
 class SkinnedWindow : public QWidget {
     Q_OBJECT
@@ -34,7 +35,7 @@ class SkinnedWindow : public QWidget {
         QString iconPicture;                          // "VTicon.ico", "Pencil.ico"; empty: no icon
         QString bottomLeftPicture = QStringLiteral("border_left_corners.bmp");
         QString bottomRightPicture = QStringLiteral("border_right_corners.bmp");
-        QString focusFlagName;     // "ContentsFocus", "Test1Focus"; empty: none
+        QString focusFlagName;     // "ContentsFocus", "Test1Focus": the name of focusFlag()
         int fixedCentreWidth = 0;  // practice windows: 30000
     };
 
@@ -49,9 +50,9 @@ class SkinnedWindow : public QWidget {
 
     QLabel* titleLabel() const { return m_title; }
     QLabel* iconImage() const { return m_icon; }  // null without an icon
-    QLabel* closeButton() const { return m_close; }
-    QLabel* minimiseButton() const { return m_minimise; }
-    QLabel* maximiseButton() const { return m_maximise; }  // practice windows only
+    SkinnedButton* closeButton() const { return m_close; }
+    SkinnedButton* minimiseButton() const { return m_minimise; }
+    SkinnedButton* maximiseButton() const { return m_maximise; }  // practice windows only
     QLabel* piece(Piece which) const;
     CaptionDrag* captionDrag() const { return m_drag; }
 
@@ -67,10 +68,9 @@ class SkinnedWindow : public QWidget {
     // Active / inactive skin; normally driven by the window system's activation events.
     void setSkinActive(bool active);
     bool skinActive() const { return m_active; }
+    // The window's focus flag ("1" active, "0" not) and its name ("ContentsFocus", "Test1Focus").
     QString focusFlag() const { return m_active ? QStringLiteral("1") : QStringLiteral("0"); }
-
-    // Hover pictures of the title-bar buttons; does nothing while the window is inactive.
-    void hoverTitleButtons(QPoint globalCursor);
+    QString focusFlagName() const { return m_skin.focusFlagName; }
 
     // A skin picture by file name, cached.
     QPixmap picture(const QString& name) const;
@@ -97,15 +97,17 @@ class SkinnedWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     const Skin& skin() const { return m_skin; }
+    // The title-bar buttons, in the order Tab should reach them after the window's own controls.
+    QList<SkinnedButton*> titleButtons() const;
 
   private:
     void loadFramePictures();
     void applyTopPictures();
     void setPicture(QLabel* label, const QString& name);
     void maximiseButtonClicked();
-    QString maximisePair(bool hovered) const;
     void showMaximisePicture();
     void watchNativeWindow();
+    void placeTitleButtonsLast();
     void dropStaleMinimised();
 
     Skin m_skin;
@@ -113,14 +115,10 @@ class SkinnedWindow : public QWidget {
     QLabel* m_pieces[8] = {};
     QLabel* m_title = nullptr;
     QLabel* m_icon = nullptr;
-    QLabel* m_close = nullptr;
-    QLabel* m_minimise = nullptr;
-    QLabel* m_maximise = nullptr;
-    QLineEdit* m_focusFlag = nullptr;
+    SkinnedButton* m_close = nullptr;
+    SkinnedButton* m_minimise = nullptr;
+    SkinnedButton* m_maximise = nullptr;
     CaptionDrag* m_drag = nullptr;
-    QLabel* m_pressedButton = nullptr;
-    // Last picture name set on each title-bar button, so a tick only swaps on a change.
-    QString m_closeShown, m_minimiseShown, m_maximiseShown;
     QRect m_normalGeometry;
     QPointer<QWindow> m_watchedWindow;  // native window whose presses end a stale minimise
 };

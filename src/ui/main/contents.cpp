@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -15,16 +14,14 @@
 #include "platform/units.h"
 #include "records/record_file.h"
 #include "results/results_files.h"
+#include "ui/frame/popup.h"
 #include "ui/main/about_view.h"
 #include "ui/main/erase_view.h"
 #include "ui/main/home_view.h"
 #include "ui/main/navigation.h"
 #include "ui/main/picture_button.h"
-#include "ui/main/popup.h"
-#include "ui/main/report_view.h"
-#ifdef HM_HAVE_REPORT_FILL
 #include "ui/main/report/report_fill.h"
-#endif
+#include "ui/main/report_view.h"
 
 namespace {
 const QColor kChrome(244, 245, 235);
@@ -42,10 +39,6 @@ constexpr int kToolbarLeft = 14;
 constexpr int kToolbarStep = 58;
 constexpr double kStripHeight = 360;  // twips
 constexpr double kViewWidth = 6015, kViewHeight = 5655;
-
-const char* const kHiddenFields[] = {
-    "LChose",     "lblCOD",    "TtPapersCon",   "TopicCount",   "PaperNum",      "TakeNum",
-    "RefreshLog", "txtTabPos", "txtToolBarPos", "txtReportPos", "txtPressTrack", "PopUpResponse"};
 
 QFont Arial(double points, bool bold = false) {
     QFont f(QStringLiteral("Arial"));
@@ -81,10 +74,10 @@ Contents::Contents(const QString& programFolder, PracticeWindowFactory factory, 
     Colour(this, QPalette::Window, kChrome);
 
     m_notice = [this](const QString& title, const QString& message) {
-        PopupNotice(*this, this, title, message);
+        PopupNotice(*this, title, message);
     };
     m_question = [this](const QString& title, const QString& message) {
-        return PopupQuestion(*this, this, title, message);
+        return PopupQuestion(*this, title, message);
     };
     m_warning = [this](const QString& title, const QString& message) {
         QMessageBox::warning(this, title, message);
@@ -94,24 +87,7 @@ Contents::Contents(const QString& programFolder, PracticeWindowFactory factory, 
 
 Contents::~Contents() = default;
 
-QLineEdit* Contents::hiddenField(const QString& name, const QString& initial) {
-    auto* f = new QLineEdit(initial, this);
-    f->setObjectName(name);
-    f->hide();
-    return f;
-}
-
 void Contents::buildControls() {
-    for (const char* name : kHiddenFields) hiddenField(QString::fromLatin1(name), QString());
-    setField(QStringLiteral("LChose"), QStringLiteral("1"));
-    setField(QStringLiteral("TopicCount"), QStringLiteral("1"));
-    setField(QStringLiteral("RefreshLog"), QStringLiteral("off"));
-    setField(QStringLiteral("txtTabPos"), QStringLiteral("1"));
-    setField(QStringLiteral("txtToolBarPos"), QStringLiteral("0"));
-    setField(QStringLiteral("txtReportPos"), QStringLiteral("1"));
-    setField(QStringLiteral("txtPressTrack"), QStringLiteral("0"));
-    setField(QStringLiteral("PopUpResponse"), QStringLiteral("Text1"));
-
     m_home = new HomeView(m_graphics, this);
     m_report = new ReportView(m_graphics, this);
     m_erase = new EraseView(m_graphics, this);
@@ -146,9 +122,9 @@ void Contents::buildControls() {
         m_toolbar[s]->addCaption(m_toolbarCaptions[s]);
         connect(m_toolbar[s], &PictureButton::clicked, this, [this, s] { toolbarClick(s + 1); });
         connect(m_toolbar[s], &PictureButton::pressed, this,
-                [this] { setField(QStringLiteral("txtPressTrack"), QStringLiteral("1")); });
+                [this] { m_nav.txtPressTrack = true; });
         connect(m_toolbar[s], &PictureButton::released, this,
-                [this] { setField(QStringLiteral("txtPressTrack"), QStringLiteral("0")); });
+                [this] { m_nav.txtPressTrack = false; });
     }
 
     m_timer = new QTimer(this);
@@ -186,17 +162,17 @@ void Contents::startUp() {
     bool activated = false;
     for (int m = 1; m <= 3 && !activated; ++m) {  // 9
         if (!m_catalogue.module(m).exists()) continue;
-        setField(QStringLiteral("LChose"), QString::number(m));
-        setField(QStringLiteral("txtTabPos"), QString::number(m));
+        m_shared.LChose = m;
+        m_nav.txtTabPos = m;
         tabClick(m);
         activated = true;
     }
     // A course without any module (or an unreadable catalogue) still opens on the Help tab.
     if (!activated) tabClick(4);
-    setField(QStringLiteral("txtToolBarPos"), QStringLiteral("1"));  // 10
-    setField(QStringLiteral("txtReportPos"), QStringLiteral("1"));
-    setField(QStringLiteral("TopicCount"), QStringLiteral("1"));
-    if (m_catalogue.module(intField(QStringLiteral("LChose"))).exists()) loadModuleResults();  // 11
+    m_nav.txtToolBarPos = 1;  // 10
+    m_nav.txtReportPos = 1;
+    m_shared.TopicCount = 1;
+    if (m_catalogue.module(m_shared.LChose).exists()) loadModuleResults();  // 11
     hoverPoll(QCursor::pos());
 
     // Damaged files are raised once the window is up, in its own dialog.
@@ -273,7 +249,7 @@ void Contents::captionWindow() {
     m_tabs[3]->setTooltipEverywhere(QStringLiteral("Help"));
     setTitleText(m_catalogue.title);
     m_about->setProgramName(m_catalogue.title);
-    setField(QStringLiteral("lblCOD"), m_catalogue.code);
+    m_shared.lblCOD = m_catalogue.code;
 }
 
 void Contents::placeTabStrip() {
@@ -288,44 +264,22 @@ void Contents::placeTabStrip() {
                         TabTop(m_tabStrip->y(), m_tabs[k]->height(), false));
     }
     // Without any module the Help tab still gets the learner to About and Erase.
-    raiseTab(intField(QStringLiteral("txtTabPos")));
-}
-
-// ---------------------------------------------------------------------------------------------
-// Shared fields.
-
-QString Contents::field(const QString& name) const {
-    if (name == QLatin1String("SubH1")) return m_home->subHeading();
-    if (auto* f = findChild<QLineEdit*>(name)) return f->text();
-    return {};
-}
-
-void Contents::setField(const QString& name, const QString& value) {
-    if (name == QLatin1String("SubH1")) {
-        m_home->setSubHeading(value);
-        return;
-    }
-    if (auto* f = findChild<QLineEdit*>(name)) f->setText(value);
-}
-
-int Contents::intField(const QString& name) const {
-    return field(name).toInt();
+    raiseTab(m_nav.txtTabPos);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Home view.
 
 void Contents::loadModuleResults() {
-    int m = intField(QStringLiteral("LChose"));
+    int m = m_shared.LChose;
     if (m < 1 || m > 3) m = 1;
     const CourseModule& module = m_catalogue.module(m);
     m_topicCount = module.topicCount;
     m_paperCount = module.paperCount;
     m_topicNames = module.topicNames;
-    setField(QStringLiteral("TtPapersCon"), QString::number(m_paperCount));
+    m_shared.TtPapersCon = m_paperCount;
 
-    const QString path =
-        ResultsFilePath(m_folder, ResultsFile::Marks, m, field(QStringLiteral("lblCOD")));
+    const QString path = ResultsFilePath(m_folder, ResultsFile::Marks, m, m_shared.lblCOD);
     const int n = m_paperCount;
     m_fse = ReadRecordFields(path, QStringLiteral("FSE"), n);
     m_sse = ReadRecordFields(path, QStringLiteral("SSE"), n);
@@ -335,13 +289,13 @@ void Contents::loadModuleResults() {
     m_sst = ReadRecordFields(path, QStringLiteral("SST"), n);
 
     m_home->setTopics(m_topicNames, m_topicCount);
-    if (field(QStringLiteral("RefreshLog")) == QLatin1String("off")) selectTopic(1);
+    if (!m_nav.RefreshLog) selectTopic(1);
 }
 
 void Contents::selectTopic(int topic) {
     if (topic < 1 || topic > 10) return;
     const int first = 5 * topic - 4;
-    setField(QStringLiteral("TopicCount"), QString::number(first));
+    m_shared.TopicCount = first;
     TopicChoosing(first);
     m_home->Topicbuttoncolour(topic);
 }
@@ -350,21 +304,22 @@ void Contents::TopicChoosing(int firstPaper) {
     const int topic = (firstPaper + 4) / 5;
     const QString name =
         topic >= 1 && topic <= m_topicNames.size() ? m_topicNames[topic - 1] : QString();
+    m_shared.SubH1 = name;
     m_home->TopicChoosing(firstPaper, m_fse, m_sse, name);
 }
 
 void Contents::RefreshContents() {
-    setField(QStringLiteral("RefreshLog"), QStringLiteral("on"));
+    m_nav.RefreshLog = true;
     loadModuleResults();
-    const int first = intField(QStringLiteral("TopicCount"));
+    const int first = m_shared.TopicCount;
     selectTopic(first >= 1 ? (first + 4) / 5 : 1);
-    setField(QStringLiteral("RefreshLog"), QStringLiteral("off"));
+    m_nav.RefreshLog = false;
 }
 
 void Contents::openPaper(int offset, int take) {
-    const int paper = 100 + intField(QStringLiteral("TopicCount")) + offset;
-    setField(QStringLiteral("PaperNum"), QString::number(paper));
-    setField(QStringLiteral("TakeNum"), QString::number(take));
+    const int paper = 100 + m_shared.TopicCount + offset;
+    m_shared.PaperNum = paper;
+    m_shared.TakeNum = take;
     closePracticeWindow();
     if (!m_factory) return;
     PracticeWindowHandle* handle = m_factory(*this, take == 1 ? 1 : 2);
@@ -392,21 +347,21 @@ void Contents::closePracticeWindow() {
 
 void Contents::tabClick(int tab) {
     if (tab < 1 || tab > 4) return;
-    setField(QStringLiteral("txtTabPos"), QString::number(tab));
-    setField(QStringLiteral("txtToolBarPos"), QStringLiteral("1"));
-    setField(QStringLiteral("txtReportPos"), QStringLiteral("1"));
+    m_nav.txtTabPos = tab;
+    m_nav.txtToolBarPos = 1;
+    m_nav.txtReportPos = 1;
     raiseTab(tab);
-    if (tab <= 3) setField(QStringLiteral("LChose"), QString::number(tab));
+    if (tab <= 3) m_shared.LChose = tab;
     ShowView();
 }
 
 void Contents::toolbarClick(int slot) {
-    setField(QStringLiteral("txtToolBarPos"), QString::number(slot));
+    m_nav.txtToolBarPos = slot;
     ShowView();
 }
 
 void Contents::reportBarClick(int bar) {
-    setField(QStringLiteral("txtReportPos"), QString::number(bar));
+    m_nav.txtReportPos = bar;
     m_report->layoutSubViews(bar);
 }
 
@@ -429,8 +384,8 @@ void Contents::placeView(QWidget* view) {
 }
 
 void Contents::ShowView() {
-    const int tab = intField(QStringLiteral("txtTabPos"));
-    switch (DispatchView(tab, intField(QStringLiteral("txtToolBarPos")))) {
+    const int tab = m_nav.txtTabPos;
+    switch (DispatchView(tab, m_nav.txtToolBarPos)) {
         case ViewAction::Home:
             if (m_catalogue.module(tab).exists()) loadModuleResults();
             placeView(m_home);
@@ -439,9 +394,7 @@ void Contents::ShowView() {
             showReport();
             break;
         case ViewAction::Print:
-#ifdef HM_HAVE_REPORT_FILL
             PrintResults(*this, reportInputs());
-#endif
             break;
         case ViewAction::Close:
             CloseProgram();
@@ -454,9 +407,7 @@ void Contents::ShowView() {
             placeView(m_erase);
             break;
         case ViewAction::PrinterSetup:
-#ifdef HM_HAVE_REPORT_FILL
             PrinterSetup(*this);
-#endif
             break;
         case ViewAction::None:
             break;
@@ -474,21 +425,18 @@ ReportInputs Contents::reportInputs() const {
     in.ltm = m_ltm;
     in.cdd = m_cdd;
     in.trendFilePath =
-        ResultsFilePath(m_folder, ResultsFile::Trend, intField(QStringLiteral("LChose")),
-                        field(QStringLiteral("lblCOD")));
+        ResultsFilePath(m_folder, ResultsFile::Trend, m_shared.LChose, m_shared.lblCOD);
     return in;
 }
 
 void Contents::showReport() {
-#ifdef HM_HAVE_REPORT_FILL
     FillReport(m_report, reportInputs());
-#endif
-    m_report->layoutSubViews(intField(QStringLiteral("txtReportPos")));
+    m_report->layoutSubViews(m_nav.txtReportPos);
     placeView(m_report);
 }
 
 void Contents::hoverPoll(QPoint cursor) {
-    const int activeTab = intField(QStringLiteral("txtTabPos"));
+    const int activeTab = m_nav.txtTabPos;
     for (int k = 0; k < 4; ++k) {
         const bool hovered = CursorOver(m_tabs[k], cursor);
         const QString set =
@@ -497,7 +445,7 @@ void Contents::hoverPoll(QPoint cursor) {
                                (hovered ? QStringLiteral("on.bmp") : QStringLiteral("off.bmp")));
     }
     const bool helpTab = activeTab == 4;
-    const bool pressing = field(QStringLiteral("txtPressTrack")) == QLatin1String("1");
+    const bool pressing = m_nav.txtPressTrack;
     for (int s = 0; s < 4; ++s) {
         const ToolbarSlotLook look = ToolbarSlot(s + 1, helpTab);
         m_toolbar[s]->setVisible(look.visible);
@@ -512,7 +460,6 @@ void Contents::hoverPoll(QPoint cursor) {
     }
     m_erase->hover(cursor);
     m_home->hover(cursor);
-    if (isActiveWindow()) hoverTitleButtons(cursor);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -550,7 +497,7 @@ void Contents::openMakersPage() {
 }
 
 void Contents::offerToRestoreDamagedResults() {
-    const QString code = field(QStringLiteral("lblCOD"));
+    const QString code = m_shared.lblCOD;
     bool restoredAny = false;
     const QStringList damaged = m_damagedFiles;
     m_damagedFiles.clear();

@@ -10,11 +10,10 @@
 
 #include "content/catalogue.h"
 #include "reports/report_inputs.h"
+#include "ui/frame/contents_channel.h"
+#include "ui/frame/practice_launcher.h"
 #include "ui/frame/skinned_window.h"
-#include "ui/main/contents_channel.h"
-#include "ui/main/practice_launcher.h"
 
-class QLineEdit;
 class QTimer;
 class AboutView;
 class EraseView;
@@ -37,11 +36,20 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     void startUp();
 
     // ContentsChannel
-    QString field(const QString& name) const override;
-    void setField(const QString& name, const QString& value) override;
+    const SharedFields& sharedFields() const override { return m_shared; }
     void RefreshContents() override;
     QString programFolder() const override { return m_folder; }
-    QWidget* contentsWindow() override { return this; }
+    SkinnedWindow* contentsWindow() override { return this; }
+
+    // The main window's own navigation state.
+    struct Navigation {
+        bool RefreshLog = false;     // a refresh keeps the chosen topic
+        int txtTabPos = 1;           // tab chosen last, 1 to 4
+        int txtToolBarPos = 0;       // toolbar slot chosen last, 1 to 4
+        int txtReportPos = 1;        // report sub-view open, 1 to 3
+        bool txtPressTrack = false;  // a toolbar button is held down
+    };
+    const Navigation& navigation() const { return m_nav; }
 
     // What the learner does.
     void tabClick(int tab);                // 1 to 4
@@ -90,14 +98,14 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     void showReport();
     void closePracticeWindow();
     void offerToRestoreDamagedResults();
-    QLineEdit* hiddenField(const QString& name, const QString& initial);
-    int intField(const QString& name) const;
 
     QString m_folder;
     QString m_graphics;
     PracticeWindowFactory m_factory;
     Catalogue m_catalogue;
     QStringList m_damagedFiles;  // file names found damaged at start-up
+    SharedFields m_shared;
+    Navigation m_nav;
 
     // The active module as last loaded.
     int m_topicCount = 0;

@@ -17,8 +17,8 @@
 #include "platform/program_folder.h"
 #include "platform/question_document_view.h"
 #include "platform/units.h"
-#include "ui/main/contents_channel.h"
-#include "ui/main/popup.h"
+#include "ui/frame/contents_channel.h"
+#include "ui/frame/popup.h"
 #include "ui/practice/answer_rows.h"
 #include "ui/practice/answer_sheet.h"
 #include "ui/practice/image_button.h"
@@ -100,10 +100,8 @@ void PracticeWindow::buildContent() {
     toolbar_ = new PracticeToolbar(graphics, this);
     Paint(toolbar_, kChrome);
     connect(toolbar_, &PracticeToolbar::triggered, this, &PracticeWindow::runToolbar);
-    connect(toolbar_, &PracticeToolbar::pressTrackChanged, this, [this](bool down) {
-        contents_.setField(QStringLiteral("txtPressTrack"),
-                           down ? QStringLiteral("1") : QStringLiteral("0"));
-    });
+    connect(toolbar_, &PracticeToolbar::pressTrackChanged, this,
+            [this](bool down) { txtPressTrack_ = down; });
     answered_ = Label(QStringLiteral("lblAnsweredQ"), QStringLiteral("0"), toolbar_, true, 11);
     answered_->setToolTip(QStringLiteral("Number of questions answered"));
     answered_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -242,12 +240,13 @@ bool PracticeWindow::LoadPractice() {
     placeAtLoad();
     PracticeInputs in;
     in.programFolder = contents_.programFolder();
-    in.module = contents_.field(QStringLiteral("LChose")).toInt();
-    in.courseCode = contents_.field(QStringLiteral("lblCOD"));
-    in.paperNumber = contents_.field(QStringLiteral("PaperNum"));
-    in.topicCount = contents_.field(QStringLiteral("TopicCount")).toInt();
-    in.topicName = contents_.field(QStringLiteral("SubH1"));
-    in.paperCount = contents_.field(QStringLiteral("TtPapersCon")).toInt();
+    const SharedFields& shared = contents_.sharedFields();
+    in.module = shared.LChose;
+    in.courseCode = shared.lblCOD;
+    in.paperNumber = QString::number(shared.PaperNum);
+    in.topicCount = shared.TopicCount;
+    in.topicName = shared.SubH1;
+    in.paperCount = shared.TtPapersCon;
     in.take = second_ ? 2 : 1;
     const bool loaded =
         options_.content ? session_.LoadFromContent(in, *options_.content) : session_.Load(in);
@@ -285,14 +284,12 @@ void PracticeWindow::refreshStatusLabels() {
 }
 
 bool PracticeWindow::ask(const QString& title, const QString& message) {
-    const bool yes = PopupQuestion(contents_, this, title, message);
-    activateWindow();  // the learner carries on here
+    const bool yes = PopupQuestion(*this, title, message);
     return yes;
 }
 
 void PracticeWindow::tell(const QString& title, const QString& message) {
-    PopupNotice(contents_, this, title, message);
-    activateWindow();
+    PopupNotice(*this, title, message);
 }
 
 void PracticeWindow::showQuestionDocument() {
@@ -351,8 +348,7 @@ void PracticeWindow::PrintQuestion() {
 void PracticeWindow::UpdateToolbar(QPoint globalCursor) {
     toolbar_->update(ToolbarEnabled(session_.isMarked(), session_.state().currentQuestion,
                                     session_.QuestionCount()),
-                     globalCursor,
-                     contents_.field(QStringLiteral("txtPressTrack")) == QLatin1String("1"));
+                     globalCursor, txtPressTrack_);
 }
 
 void PracticeWindow::tick() {
@@ -360,7 +356,6 @@ void PracticeWindow::tick() {
     UpdateToolbar(cursor);
     if (!second_) clock_->setText(TimeTakenText(practiceStart_.secsTo(options_.now())));
     answered_->setText(QString::number(session_.AnsweredCount()));
-    if (skinActive()) hoverTitleButtons(cursor);
 }
 
 void PracticeWindow::runToolbar(ToolbarButton b) {

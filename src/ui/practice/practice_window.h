@@ -10,8 +10,8 @@
 
 #include "content/paper_content.h"
 #include "practice/practice_session.h"
+#include "ui/frame/practice_launcher.h"
 #include "ui/frame/skinned_window.h"
-#include "ui/main/practice_launcher.h"
 #include "ui/practice/mark_progress.h"
 #include "ui/practice/practice_geometry.h"
 #include "ui/practice/practice_toolbar.h"
@@ -106,6 +106,7 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
     QString questionFile_;
     bool unloaded_ = false;
     bool closingWithoutAsking_ = false;
+    bool txtPressTrack_ = false;  // a toolbar button is held down
 
     // resize by the bottom-right corner
     EdgeBands pressBands_;

@@ -1,7 +1,7 @@
 #include "ui/practice/practice_window_factory.h"
 
-#include "ui/main/contents_channel.h"
-#include "ui/main/popup.h"
+#include "ui/frame/contents_channel.h"
+#include "ui/frame/popup.h"
 #include "ui/practice/practice_window.h"
 
 PracticeWindowFactory MakePracticeWindowFactory() {
@@ -10,7 +10,7 @@ PracticeWindowFactory MakePracticeWindowFactory() {
         if (window->LoadPractice()) return window;
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         delete window;
-        PopupNotice(contents, contents.contentsWindow(), QStringLiteral("Vantora"),
+        PopupNotice(*contents.contentsWindow(), QStringLiteral("Vantora"),
                     QStringLiteral("This paper cannot be opened."));
         return nullptr;
     };

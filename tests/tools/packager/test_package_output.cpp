@@ -7,9 +7,7 @@
 
 #include "gif_writer.h"
 
-#ifdef HM_HAVE_READER
 #include "platform/mht_document.h"
-#endif
 
 #include <QImage>
 #include <QDir>
@@ -104,7 +102,6 @@ TEST(FigurePainter, DrawsCrispFiguresThatSurviveTheGifPalette) {
     EXPECT_EQ(EncodeGif(PaintFigure(figure)), gif);  // the build is reproducible
 }
 
-#ifdef HM_HAVE_READER
 TEST(QuestionDocument, ArchiveReadsBackWithEveryFigure) {
     const Course course = FixtureCourse();
     int figures = 0;
@@ -157,4 +154,3 @@ TEST(QuestionDocument, PackageFolderHoldsOneFilePerIdAndTheQrcListsThem) {
     ASSERT_TRUE(repaired.open(QIODevice::ReadOnly));
     EXPECT_EQ(repaired.readAll(), document);
 }
-#endif

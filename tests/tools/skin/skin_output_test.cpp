@@ -4,9 +4,7 @@
 #include "skin_names.h"
 #include "skin_set.h"
 
-#ifdef HM_HAVE_CONTENT_NAMES
 #include "content/resource_ids.h"
-#endif
 
 #include <gtest/gtest.h>
 
@@ -93,10 +91,8 @@ TEST(SkinNames, ListHasEightyNinePicturesInTheirFormats) {
                                                       : "gif")
             << id;
     }
-#ifdef HM_HAVE_CONTENT_NAMES
     EXPECT_EQ(GraphicIds(), ids);
     for (int id = 0; id <= 93; ++id) EXPECT_EQ(GraphicFileName(id), SkinFileName(id)) << id;
-#endif
 }
 
 TEST(SkinOutput, EveryPictureIsWrittenInItsFormatAndSizeIdenticallyOnEveryRun) {

@@ -49,6 +49,8 @@ struct SkinFixture {
     }
 };
 
-class QLabel;
-// The colour at the middle of a label's picture (defined in test_skinned_window.cpp).
-QColor ShownColour(const QLabel* label);
+class QWidget;
+// The colour at the middle of what a control shows (defined in test_skinned_window.cpp).
+QColor ShownColour(const QWidget* widget);
+// The pointer enters (true) or leaves a control.
+void Hover(QWidget* widget, bool over);

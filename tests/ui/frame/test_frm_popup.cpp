@@ -1,22 +1,28 @@
-// frmPopUp: buttons, answers, message drop, centring and closing by other means.
+// frmPopUp: buttons, answers, keys, message drop, centring and closing by other means.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "platform/picture_cache.h"
 #include "skin_fixture.h"
 #include "ui/frame/frm_popup.h"
+#include "ui/frame/skinned_button.h"
 
 namespace {
-QLabel* Child(QWidget& w, const char* name) {
-    return w.findChild<QLabel*>(QString::fromLatin1(name));
+QWidget* Child(QWidget& w, const char* name) {
+    return w.findChild<QWidget*>(QString::fromLatin1(name));
+}
+QString Text(QWidget& w, const char* name) {
+    return w.findChild<QLabel*>(QString::fromLatin1(name))->text();
 }
 
 // Runs exec() while `act` is done to the shown dialog; returns exec's result.
 template <typename Act>
-QString ExecWhile(FrmPopUp& dialog, Act act) {
+PopUpResponse ExecWhile(FrmPopUp& dialog, Act act) {
     QTimer::singleShot(0, &dialog, [&] { act(); });
     return dialog.exec();
 }
@@ -29,17 +35,17 @@ TEST(FrmPopUp, OneButtonIsCentredOkAndHidesTheSecondEvenAfterTwo) {
     dialog.CallPop(QStringLiteral("Marking"),
                    QStringLiteral("Do you want to mark your practice now?"), 2, nullptr);
     EXPECT_FALSE(Child(dialog, "But2")->isHidden());
-    EXPECT_EQ(Child(dialog, "But1_lbl")->text(), QStringLiteral("Yes"));
-    EXPECT_EQ(Child(dialog, "But2_lbl")->text(), QStringLiteral("No"));
+    EXPECT_EQ(Text(dialog, "But1_lbl"), QStringLiteral("Yes"));
+    EXPECT_EQ(Text(dialog, "But2_lbl"), QStringLiteral("No"));
     EXPECT_EQ(Child(dialog, "But1")->x(), Child(dialog, "lblMessage")->x());
     EXPECT_EQ(Child(dialog, "But2")->x(), Child(dialog, "But1")->x() + 80 + 10);
 
     dialog.CallPop(QStringLiteral("Vantora"), QStringLiteral("Paper saved"), 1, nullptr);
-    QLabel* ok = Child(dialog, "But1");
+    QWidget* ok = Child(dialog, "But1");
     EXPECT_TRUE(Child(dialog, "But2")->isHidden());
-    EXPECT_EQ(Child(dialog, "But1_lbl")->text(), QStringLiteral("OK"));
+    EXPECT_EQ(Text(dialog, "But1_lbl"), QStringLiteral("OK"));
     EXPECT_EQ(ok->x(), (dialog.width() - ok->width()) / 2);
-    EXPECT_EQ(Child(dialog, "lblTitle")->text(), QStringLiteral("Vantora"));
+    EXPECT_EQ(Text(dialog, "lblTitle"), QStringLiteral("Vantora"));
     // Buttons sit 240 twips above the bottom edge.
     EXPECT_EQ(ok->y(), dialog.height() - ok->height() - 16);
 }
@@ -58,7 +64,7 @@ TEST(FrmPopUp, ShortMessagesDropSevenPixels) {
                    QStringLiteral("You have not answered all the questions.  Do you still want to "
                                   "mark your practice?"),
                    2, nullptr);
-    QLabel* message = Child(dialog, "lblMessage");
+    auto* message = dialog.findChild<QLabel*>(QStringLiteral("lblMessage"));
     EXPECT_GE(message->height(), message->heightForWidth(message->width()));
     EXPECT_LT(message->geometry().bottom(), Child(dialog, "But1")->y());
     // The picture sits 240 twips under the title strip; the message 150 twips to its right.
@@ -71,30 +77,30 @@ TEST(FrmPopUp, ButtonsAnswerTrueAndFalseAndOtherClosingAnswersNothing) {
     ClearPictureCache();
     {
         FrmPopUp dialog(skin.folder());
-        QStringList answers;
-        QObject::connect(&dialog, &FrmPopUp::answered, [&](const QString& a) { answers << a; });
+        QList<PopUpResponse> answers;
+        QObject::connect(&dialog, &FrmPopUp::answered, [&](PopUpResponse a) { answers << a; });
         dialog.CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, nullptr);
-        const QString result =
+        const PopUpResponse result =
             ExecWhile(dialog, [&] { QTest::mouseClick(Child(dialog, "But1"), Qt::LeftButton); });
-        EXPECT_EQ(result, QStringLiteral("True"));
-        EXPECT_EQ(answers, QStringList{QStringLiteral("True")});
+        EXPECT_EQ(result, PopUpResponse::True);
+        EXPECT_EQ(answers, QList<PopUpResponse>{PopUpResponse::True});
         EXPECT_FALSE(dialog.isVisible());
     }
     {
         FrmPopUp dialog(skin.folder());
         dialog.CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, nullptr);
         // The caption label counts as the button.
-        const QString result = ExecWhile(
+        const PopUpResponse result = ExecWhile(
             dialog, [&] { QTest::mouseClick(Child(dialog, "But2_lbl"), Qt::LeftButton); });
-        EXPECT_EQ(result, QStringLiteral("False"));
+        EXPECT_EQ(result, PopUpResponse::False);
     }
     {
         FrmPopUp dialog(skin.folder());
         bool answered = false;
         QObject::connect(&dialog, &FrmPopUp::answered, [&] { answered = true; });
         dialog.CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, nullptr);
-        const QString result = ExecWhile(dialog, [&] { dialog.close(); });
-        EXPECT_TRUE(result.isEmpty());
+        const PopUpResponse result = ExecWhile(dialog, [&] { dialog.close(); });
+        EXPECT_EQ(result, PopUpResponse::Unanswered);
         EXPECT_FALSE(answered);
     }
 }
@@ -113,10 +119,81 @@ TEST(FrmPopUp, CentredOverTheGivenWindowAndButtonsLightUp) {
     EXPECT_EQ(dialog.y(), frame.y() + (frame.height() - dialog.height()) / 2);
 
     dialog.show();
-    QLabel* ok = Child(dialog, "But1");
-    dialog.hoverButtons(ok->mapToGlobal(QPoint(1, 1)));
+    QWidget* ok = Child(dialog, "But1");
+    Hover(ok, true);
     EXPECT_EQ(ShownColour(ok), SkinFixture::ColourOf(QStringLiteral("button_on.bmp")));
-    dialog.hoverButtons(ok->mapToGlobal(QPoint(ok->width(), 1)));
+    Hover(ok, false);
     EXPECT_EQ(ShownColour(ok), SkinFixture::ColourOf(QStringLiteral("button_off.bmp")));
     EXPECT_FALSE(dialog.mask().contains(QPoint(0, dialog.height() - 1)));
+}
+
+TEST(FrmPopUp, KeysAnswerItAndFocusStartsOnTheFirstButton) {
+    SkinFixture skin;
+    ClearPictureCache();
+    struct Case {
+        int buttons;
+        std::function<void(FrmPopUp&)> keys;
+        PopUpResponse expected;
+    };
+    const auto key = [](Qt::Key k) {
+        return [k](FrmPopUp& d) { QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, k); };
+    };
+    const QList<Case> cases = {
+        {2, key(Qt::Key_Return), PopUpResponse::True},
+        {2, key(Qt::Key_Enter), PopUpResponse::True},
+        {2, key(Qt::Key_Space), PopUpResponse::True},
+        {2, key(Qt::Key_Escape), PopUpResponse::False},
+        {2, key(Qt::Key_Y), PopUpResponse::True},
+        {2, key(Qt::Key_N), PopUpResponse::False},
+        // Tab moves to No; Enter then presses the focused button.
+        {2,
+         [](FrmPopUp& d) {
+             QTest::keyClick(d.button(0), Qt::Key_Tab);
+             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+         },
+         PopUpResponse::False},
+        {1, key(Qt::Key_Return), PopUpResponse::True},
+        // A notice has no No: Y and N do nothing, Escape dismisses it.
+        {1,
+         [](FrmPopUp& d) {
+             QTest::keyClick(&d, Qt::Key_N);
+             QTest::keyClick(&d, Qt::Key_Escape);
+         },
+         PopUpResponse::Unanswered},
+    };
+    for (const Case& c : cases) {
+        FrmPopUp dialog(skin.folder());
+        dialog.CallPop(QStringLiteral("Marking"),
+                       QStringLiteral("Do you want to mark your practice now?"), c.buttons,
+                       nullptr);
+        QWidget* focused = nullptr;
+        const PopUpResponse result = ExecWhile(dialog, [&] {
+            focused = dialog.focusWidget();
+            c.keys(dialog);
+        });
+        EXPECT_EQ(focused, static_cast<QWidget*>(dialog.button(0)));
+        EXPECT_EQ(result, c.expected) << c.buttons;
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+TEST(FrmPopUp, IsModalToTheWindowItWasOpenedOverAndNamesItsButtons) {
+    SkinFixture skin;
+    ClearPictureCache();
+    QWidget opener;
+    QWidget child(&opener);
+    opener.show();
+    // Opened from a control, it belongs to that control's window, not to the whole program.
+    FrmPopUp dialog(skin.folder(), &child);
+    dialog.CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, &opener);
+    Qt::WindowModality modality = Qt::NonModal;
+    ExecWhile(dialog, [&] {
+        modality = dialog.windowModality();
+        EXPECT_EQ(dialog.button(0)->text(), QStringLiteral("Yes"));
+        EXPECT_EQ(dialog.button(1)->text(), QStringLiteral("No"));
+        EXPECT_FALSE(dialog.accessibleDescription().isEmpty());
+        dialog.close();
+    });
+    EXPECT_EQ(dialog.parentWidget(), &opener);
+    EXPECT_EQ(modality, Qt::WindowModal);
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -10,11 +9,24 @@
 #include "platform/caption_drag.h"
 #include "platform/picture_cache.h"
 #include "skin_fixture.h"
+#include "ui/frame/skinned_button.h"
 #include "ui/frame/skinned_window.h"
 
-QColor ShownColour(const QLabel* label) {
-    const QImage image = label->pixmap().toImage();
+QColor ShownColour(const QWidget* widget) {
+    const QImage image = const_cast<QWidget*>(widget)->grab().toImage();
     return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+void Hover(QWidget* widget, bool over) {
+    if (over) {
+        const QPointF inside(2, 2);
+        QEnterEvent enter(inside, widget->mapTo(widget->window(), inside),
+                          widget->mapToGlobal(inside));
+        QCoreApplication::sendEvent(widget, &enter);
+    } else {
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(widget, &leave);
+    }
 }
 
 namespace {
@@ -52,7 +64,7 @@ TEST(SkinnedWindow, ActiveAndInactiveSkinsSetPicturesTitleColourAndFocusFlag) {
 
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&w, &activate);
-    EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Test1Focus"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(w.focusFlag(), QStringLiteral("1"));
     EXPECT_EQ(ShownColour(w.piece(SkinnedWindow::Piece::TopLeft)),
               SkinFixture::ColourOf(QStringLiteral("border_top_left.bmp")));
     EXPECT_EQ(ShownColour(w.maximiseButton()),
@@ -61,7 +73,7 @@ TEST(SkinnedWindow, ActiveAndInactiveSkinsSetPicturesTitleColourAndFocusFlag) {
 
     QEvent deactivate(QEvent::WindowDeactivate);
     QCoreApplication::sendEvent(&w, &deactivate);
-    EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("Test1Focus"))->text(), QStringLiteral("0"));
+    EXPECT_EQ(w.focusFlag(), QStringLiteral("0"));
     EXPECT_EQ(ShownColour(w.piece(SkinnedWindow::Piece::TopCentre)),
               SkinFixture::ColourOf(QStringLiteral("border_white_top_center.bmp")));
     EXPECT_EQ(ShownColour(w.closeButton()),
@@ -69,20 +81,16 @@ TEST(SkinnedWindow, ActiveAndInactiveSkinsSetPicturesTitleColourAndFocusFlag) {
     EXPECT_EQ(w.titleLabel()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
 
     // An inactive window keeps its inactive pictures under the mouse.
-    const QPoint overClose = w.closeButton()->mapToGlobal(QPoint(3, 3));
-    w.hoverTitleButtons(overClose);
+    Hover(w.closeButton(), true);
     EXPECT_EQ(ShownColour(w.closeButton()),
               SkinFixture::ColourOf(QStringLiteral("prog_white_close.bmp")));
 
     QCoreApplication::sendEvent(&w, &activate);
-    w.hoverTitleButtons(overClose);
     EXPECT_EQ(ShownColour(w.closeButton()),
               SkinFixture::ColourOf(QStringLiteral("prog_blue_close.bmp")));
     EXPECT_EQ(ShownColour(w.minimiseButton()),
               SkinFixture::ColourOf(QStringLiteral("prog_blueoff_min.bmp")));
-    // The right and bottom edges of a button are outside it.
-    const QRect close = w.closeButton()->geometry();
-    w.hoverTitleButtons(w.mapToGlobal(QPoint(close.right() + 1, close.top())));
+    Hover(w.closeButton(), false);
     EXPECT_EQ(ShownColour(w.closeButton()),
               SkinFixture::ColourOf(QStringLiteral("prog_blueoff_close.bmp")));
 }
@@ -152,9 +160,10 @@ TEST(SkinnedWindow, MaximiseFillsTheScreenAreaAndRestoreBringsBackTheNormalGeome
               QPoint(area.width() - 1, area.height() - 1));
     EXPECT_EQ(ShownColour(w.maximiseButton()),
               SkinFixture::ColourOf(QStringLiteral("prog_blueoff_norm.bmp")));
-    w.hoverTitleButtons(w.maximiseButton()->mapToGlobal(QPoint(3, 3)));
+    Hover(w.maximiseButton(), true);
     EXPECT_EQ(ShownColour(w.maximiseButton()),
               SkinFixture::ColourOf(QStringLiteral("prog_blue_norm.bmp")));
+    Hover(w.maximiseButton(), false);
     // A second maximise must not overwrite the geometry to come back to.
     w.maximiseWindow();
     EXPECT_EQ(w.normalWindowGeometry(), normal);
@@ -164,19 +173,15 @@ TEST(SkinnedWindow, MaximiseFillsTheScreenAreaAndRestoreBringsBackTheNormalGeome
     EXPECT_EQ(w.geometry(), normal);
     EXPECT_EQ(w.piece(SkinnedWindow::Piece::BotRight)->geometry().bottomRight(),
               QPoint(normal.width() - 1, normal.height() - 1));
-    w.hoverTitleButtons(QPoint(-100, -100));
     EXPECT_EQ(ShownColour(w.maximiseButton()),
               SkinFixture::ColourOf(QStringLiteral("prog_blueoff_max.bmp")));
     w.restoreWindow();  // not maximised: stays put
     EXPECT_EQ(w.geometry(), normal);
 
-    // Minimised: neither maximise nor restore acts, and hover leaves the button alone.
+    // Minimised: neither maximise nor restore acts.
     w.setWindowState(Qt::WindowMinimized);
     w.maximiseWindow();
     EXPECT_FALSE(w.isMaximisedWindow());
-    w.hoverTitleButtons(w.maximiseButton()->mapToGlobal(QPoint(3, 3)));
-    EXPECT_EQ(ShownColour(w.maximiseButton()),
-              SkinFixture::ColourOf(QStringLiteral("prog_blueoff_max.bmp")));
     w.setWindowState(Qt::WindowMinimized | Qt::WindowMaximized);
     w.restoreWindow();
     EXPECT_TRUE(w.isMaximisedWindow());
@@ -242,4 +247,27 @@ TEST(CaptionDrag, TitleStripMovesTheWindowWithTheMouseUntilRelease) {
     QTest::mousePress(w.titleLabel(), Qt::RightButton, {}, QPoint(2, 2));
     EXPECT_TRUE(w.captionDrag()->followingMouse());
     QTest::mouseRelease(w.titleLabel(), Qt::RightButton, {}, QPoint(2, 2));
+}
+
+TEST(SkinnedWindow, TitleButtonsAreNamedPressableAndLastInTheTabOrder) {
+    SkinFixture skin;
+    ClearPictureCache();
+    PracticeLike w(PracticeSkin(skin.folder()));
+    auto* first = new SkinnedButton(QStringLiteral("Own1"), skin.folder(), &w);
+    auto* second = new SkinnedButton(QStringLiteral("Own2"), skin.folder(), &w);
+    w.resize(600, 400);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QList<QWidget*> order;
+    for (QWidget* x = first; order.size() < 5; x = x->nextInFocusChain())
+        if (x->focusPolicy() & Qt::TabFocus) order.append(x);
+    const QList<QWidget*> expected = {first, second, w.minimiseButton(), w.maximiseButton(),
+                                      w.closeButton()};
+    EXPECT_EQ(order, expected);
+    EXPECT_EQ(w.closeButton()->text(), QStringLiteral("Close"));
+    EXPECT_EQ(w.minimiseButton()->text(), QStringLiteral("Minimise"));
+    EXPECT_EQ(w.maximiseButton()->text(), QStringLiteral("Maximise"));
+    // Enter on the focused close button is the same as a click.
+    QTest::keyClick(w.closeButton(), Qt::Key_Return);
+    EXPECT_EQ(w.closes, 1);
 }

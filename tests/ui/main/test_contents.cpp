@@ -29,7 +29,7 @@ QByteArray Bytes(const QString& path) {
 class FakePractice : public QWidget, public PracticeWindowHandle {
   public:
     FakePractice(ContentsChannel& contents, QStringList& log) : m_contents(contents), m_log(log) {
-        m_paper = contents.field(QStringLiteral("PaperNum"));
+        m_paper = QString::number(contents.sharedFields().PaperNum);
         setAttribute(Qt::WA_DeleteOnClose);
     }
     QWidget* widget() override { return this; }
@@ -59,8 +59,7 @@ class ContentsTest : public ::testing::Test {
 
     std::unique_ptr<Contents> start(bool answerYes = false) {
         auto factory = [this](ContentsChannel& c, int take) -> PracticeWindowHandle* {
-            m_log
-                << QStringLiteral("open %1 %2").arg(c.field(QStringLiteral("PaperNum"))).arg(take);
+            m_log << QStringLiteral("open %1 %2").arg(c.sharedFields().PaperNum).arg(take);
             m_last = new FakePractice(c, m_log);
             return m_last;
         };
@@ -132,17 +131,14 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
     const CourseModule& module = c->catalogue().module(2);
     ASSERT_TRUE(module.exists());
     EXPECT_FALSE(c->catalogue().module(1).exists());
-    EXPECT_EQ(c->field(QStringLiteral("LChose")), QStringLiteral("2"));
-    EXPECT_EQ(c->field(QStringLiteral("txtTabPos")), QStringLiteral("2"));
-    EXPECT_EQ(c->field(QStringLiteral("txtToolBarPos")), QStringLiteral("1"));
-    EXPECT_EQ(c->field(QStringLiteral("TopicCount")), QStringLiteral("1"));
-    EXPECT_EQ(c->field(QStringLiteral("lblCOD")), QStringLiteral("HM"));
-    EXPECT_EQ(c->field(QStringLiteral("TtPapersCon")), QString::number(module.paperCount));
-    EXPECT_EQ(c->field(QStringLiteral("SubH1")), module.topicNames.value(0));
-    EXPECT_EQ(c->field(QStringLiteral("ContentsFocus")).size(), 1);
-    EXPECT_TRUE(c->field(QStringLiteral("NoSuchField")).isEmpty());
-    c->setField(QStringLiteral("PopUpResponse"), QStringLiteral("True"));
-    EXPECT_EQ(c->field(QStringLiteral("PopUpResponse")), QStringLiteral("True"));
+    EXPECT_EQ(c->sharedFields().LChose, 2);
+    EXPECT_EQ(c->navigation().txtTabPos, 2);
+    EXPECT_EQ(c->navigation().txtToolBarPos, 1);
+    EXPECT_EQ(c->sharedFields().TopicCount, 1);
+    EXPECT_EQ(c->sharedFields().lblCOD, QStringLiteral("HM"));
+    EXPECT_EQ(c->sharedFields().TtPapersCon, module.paperCount);
+    EXPECT_EQ(c->sharedFields().SubH1, module.topicNames.value(0));
+    EXPECT_EQ(c->focusFlag().size(), 1);
     EXPECT_EQ(c->windowTitle(), c->catalogue().title);
     EXPECT_EQ(text(*c, QStringLiteral("Title")), c->catalogue().title);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
@@ -231,26 +227,26 @@ TEST_F(ContentsTest, TopicThreeShowsItsPapersAndTheRefreshStaysOnTheLearnersTopi
     if (module.topicCount < 6) GTEST_SKIP() << "the course in this build has fewer than 6 topics";
 
     QTest::mouseClick(child(*c, QStringLiteral("Topic3")), Qt::LeftButton);
-    EXPECT_EQ(c->field(QStringLiteral("TopicCount")), QStringLiteral("11"));
-    EXPECT_EQ(c->field(QStringLiteral("SubH1")), QStringLiteral("Fractions"));
+    EXPECT_EQ(c->sharedFields().TopicCount, 11);
+    EXPECT_EQ(c->sharedFields().SubH1, QStringLiteral("Fractions"));
     QTest::mouseClick(child(*c, QStringLiteral("P1a")), Qt::LeftButton);
-    EXPECT_EQ(c->field(QStringLiteral("PaperNum")), QStringLiteral("111"));
+    EXPECT_EQ(c->sharedFields().PaperNum, 111);
     QTest::mouseClick(child(*c, QStringLiteral("P5a")), Qt::LeftButton);
-    EXPECT_EQ(c->field(QStringLiteral("PaperNum")), QStringLiteral("115"));
+    EXPECT_EQ(c->sharedFields().PaperNum, 115);
 
     c->selectTopic(6);
     QTest::mouseClick(child(*c, QStringLiteral("P3a")), Qt::LeftButton);
-    EXPECT_EQ(c->field(QStringLiteral("PaperNum")), QStringLiteral("128"));
-    EXPECT_EQ(c->field(QStringLiteral("TakeNum")), QStringLiteral("1"));
+    EXPECT_EQ(c->sharedFields().PaperNum, 128);
+    EXPECT_EQ(c->sharedFields().TakeNum, 1);
     QStringList first(50);
     first[27] = QStringLiteral("75");
     writeScores(*c, first, {});
     ASSERT_NE(m_last, nullptr);
     m_last->closeAndRefresh();
 
-    EXPECT_EQ(c->field(QStringLiteral("TopicCount")), QStringLiteral("26"));
-    EXPECT_EQ(c->field(QStringLiteral("SubH1")), module.topicNames.value(5));
-    EXPECT_EQ(c->field(QStringLiteral("RefreshLog")), QStringLiteral("off"));
+    EXPECT_EQ(c->sharedFields().TopicCount, 26);
+    EXPECT_EQ(c->sharedFields().SubH1, module.topicNames.value(5));
+    EXPECT_EQ(c->navigation().RefreshLog, false);
     EXPECT_EQ(text(*c, QStringLiteral("MSA3")), QStringLiteral("75"));
     EXPECT_FALSE(child(*c, QStringLiteral("P3b"))->isHidden());
     EXPECT_EQ(child(*c, QStringLiteral("Topic6"))->palette().color(QPalette::Window),
@@ -270,7 +266,7 @@ TEST_F(ContentsTest, OpeningAPaperClosesTheOpenPracticeWindowFirst) {
     QTest::mouseClick(child(*c, QStringLiteral("P1b")), Qt::LeftButton);
     EXPECT_EQ(m_log,
               (QStringList{"open 101 1", "unload 101", "open 102 1", "unload 102", "open 101 2"}));
-    EXPECT_EQ(c->field(QStringLiteral("TakeNum")), QStringLiteral("2"));
+    EXPECT_EQ(c->sharedFields().TakeNum, 2);
 
     // Closing the program unloads the practice window before the main window goes.
     c->CloseProgram();
@@ -295,7 +291,7 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
     EXPECT_EQ(bar2->y(), H - h3 - h2);
 
     QTest::mouseClick(child(*c, QStringLiteral("lblRCBar3")), Qt::LeftButton);
-    EXPECT_EQ(c->field(QStringLiteral("txtReportPos")), QStringLiteral("3"));
+    EXPECT_EQ(c->navigation().txtReportPos, 3);
     EXPECT_EQ(bar3->y(), h1 + h2);
     EXPECT_EQ(child(*c, QStringLiteral("RC3Trend"))->y(), h1 + h2 + h3);
 
@@ -307,14 +303,14 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
 
     QTest::mouseClick(child(*c, QStringLiteral("Tab02")), Qt::LeftButton);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
-    EXPECT_EQ(c->field(QStringLiteral("txtReportPos")), QStringLiteral("1"));
+    EXPECT_EQ(c->navigation().txtReportPos, 1);
     c->toolbarClick(2);
     EXPECT_EQ(bar2->y(), H - h3 - h2);
 
     // The Help tab: About, Trash and Setup; the module stays what it was.
     QTest::mouseClick(child(*c, QStringLiteral("Tab04lbl")), Qt::LeftButton);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_About"));
-    EXPECT_EQ(c->field(QStringLiteral("LChose")), QStringLiteral("2"));
+    EXPECT_EQ(c->sharedFields().LChose, 2);
     EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->y() - child(*c, QStringLiteral("Tab02"))->y(),
               -2);
     c->hoverPoll(QPoint(-100, -100));
@@ -350,13 +346,13 @@ TEST_F(ContentsTest, ToolbarPressShowsThePressedPictureOnlyOverTheSlot) {
     c->toolbarClick(2);  // Report in front, so a click on Home would show
 
     QTest::mousePress(home, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(c->field(QStringLiteral("txtPressTrack")), QStringLiteral("1"));
+    EXPECT_EQ(c->navigation().txtPressTrack, true);
     c->hoverPoll(inside);
     EXPECT_EQ(home->pictureName(), QStringLiteral("home_pressed.bmp"));
     c->hoverPoll(outside);
     EXPECT_EQ(home->pictureName(), QStringLiteral("home_off.bmp"));
     QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(home->width() + 30, 5));
-    EXPECT_EQ(c->field(QStringLiteral("txtPressTrack")), QStringLiteral("0"));
+    EXPECT_EQ(c->navigation().txtPressTrack, false);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Report"));  // no click
     c->hoverPoll(inside);
     EXPECT_EQ(home->pictureName(), QStringLiteral("home_on.bmp"));

@@ -18,27 +18,36 @@
 #include "content/extract_resource.h"
 #include "content/paper_content.h"
 #include "content/resource_ids.h"
-#include "ui/main/contents_channel.h"
+#include "platform/program_folder.h"
+#include "ui/frame/contents_channel.h"
 #include "ui/practice/practice_window.h"
 
 class FakeContents : public ContentsChannel {
   public:
-    explicit FakeContents(const QString& folder) : folder_(folder) {
-        fields_ = {{"LChose", "2"},     {"lblCOD", "HM"},           {"TtPapersCon", "50"},
-                   {"TopicCount", "1"}, {"SubH1", "Whole Numbers"}, {"PaperNum", "101"},
-                   {"TakeNum", "1"},    {"txtPressTrack", "0"},     {"PopUpResponse", "Text1"}};
+    explicit FakeContents(const QString& folder)
+        : folder_(folder), window_([&] {
+              SkinnedWindow::Skin skin;
+              skin.graphicsFolder = GraphicsFolder(folder);
+              return skin;
+          }()) {
+        fields.LChose = 2;
+        fields.lblCOD = QStringLiteral("HM");
+        fields.TtPapersCon = 50;
+        fields.TopicCount = 1;
+        fields.SubH1 = QStringLiteral("Whole Numbers");
+        fields.PaperNum = 101;
+        fields.TakeNum = 1;
     }
-    QString field(const QString& name) const override { return fields_.value(name); }
-    void setField(const QString& name, const QString& value) override { fields_[name] = value; }
+    const SharedFields& sharedFields() const override { return fields; }
     void RefreshContents() override { ++refreshes; }
     QString programFolder() const override { return folder_; }
-    QWidget* contentsWindow() override { return &window_; }
+    SkinnedWindow* contentsWindow() override { return &window_; }
     int refreshes = 0;
+    SharedFields fields;
 
   private:
     QString folder_;
-    QHash<QString, QString> fields_;
-    QWidget window_;
+    SkinnedWindow window_;
 };
 
 // One made-up part: kind, marks, key.
@@ -135,8 +144,8 @@ class PracticeFixture {
     }
 
     PracticeWindow* open(int take = 1, int paper = 101) {
-        contents.setField(QStringLiteral("PaperNum"), QString::number(paper));
-        contents.setField(QStringLiteral("TakeNum"), QString::number(take));
+        contents.fields.PaperNum = paper;
+        contents.fields.TakeNum = take;
         PracticeWindow::Options options;
         options.markBarPauseMs = 0;
         options.content = content;
@@ -183,7 +192,7 @@ class PopupHand : public QObject {
                             (message ? message->text() : QString()));
                 const bool yes = answers_.isEmpty() ? true : answers_.takeFirst();
                 auto* button =
-                    w->findChild<QLabel*>(yes ? QStringLiteral("But1") : QStringLiteral("But2"));
+                    w->findChild<QWidget*>(yes ? QStringLiteral("But1") : QStringLiteral("But2"));
                 if (button) QTest::mouseClick(button, Qt::LeftButton);
                 return;
             }

@@ -64,7 +64,7 @@ TEST(PracticeSecondAttempt, NothingCarriesOverFromAnUnmarkedFirstAttempt) {
     w->tick();
     EXPECT_FALSE(w->findChild<QLabel*>(QStringLiteral("lblClock"))->isVisibleTo(w));
     EXPECT_TRUE(w->findChild<QLabel*>(QStringLiteral("lblDate"))->text().isEmpty());
-    EXPECT_NE(w->findChild<QLineEdit*>(QStringLiteral("Test2Focus")), nullptr);
+    EXPECT_EQ(w->focusFlagName(), QStringLiteral("Test2Focus"));
     delete w;
 }
 

@@ -1,8 +1,9 @@
 #include "ui/main/report/print_results.h"
 
 #include "reports/report_inputs.h"
-#include "ui/main/contents_channel.h"
-#include "ui/main/popup.h"
+#include "ui/frame/contents_channel.h"
+#include "ui/frame/popup.h"
+#include "ui/frame/skinned_window.h"
 #include "ui/main/report/report_fill.h"
 
 #include <QDir>
@@ -147,10 +148,10 @@ PrintOutcome PrintLinesOrOfferPdf(const QList<PrintLine>& lines, const QString& 
 }
 
 void PrintResults(ContentsChannel& contents, const ReportInputs& inputs) {
-    QWidget* window = contents.contentsWindow();
+    SkinnedWindow* window = contents.contentsWindow();
     PrintPrompts prompts;
     prompts.offerPdf = [&](const QString& message) {
-        return PopupQuestion(contents, window, kPopupTitle, message);
+        return PopupQuestion(*window, kPopupTitle, message);
     };
     prompts.pdfFileName = [&] {
         QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -163,15 +164,15 @@ void PrintResults(ContentsChannel& contents, const ReportInputs& inputs) {
         return name;
     };
     prompts.notice = [&](const QString& message) {
-        PopupNotice(contents, window, kPopupTitle, message);
+        PopupNotice(*window, kPopupTitle, message);
     };
     PrintLinesOrOfferPdf(BuildPrintLines(inputs), inputs.title, prompts);
 }
 
 void PrinterSetup(ContentsChannel& contents) {
-    QWidget* window = contents.contentsWindow();
+    SkinnedWindow* window = contents.contentsWindow();
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        PopupNotice(contents, window, QStringLiteral("Printer Setup"),
+        PopupNotice(*window, QStringLiteral("Printer Setup"),
                     QStringLiteral("No printer is installed. Results can still be saved as a PDF "
                                    "file when you print them."));
         return;

@@ -9,7 +9,7 @@ class ContentsChannel;
 
 // Implemented by the practice window (objectName "Test1" or "Test2").
 class PracticeWindowHandle {
-public:
+  public:
     virtual ~PracticeWindowHandle() = default;
     virtual QWidget* widget() = 0;
     // Unload without asking (another paper opened, or the program closing). Typed answers of an
