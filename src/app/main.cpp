@@ -1,23 +1,90 @@
-// hmquiz: a maths practice program. Everything starts with the main window.
+// hmquiz: a maths practice program. Everything starts with the main window, once the command
+// line is read, the data folder is known to be usable and no other copy is using it.
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
+#include <cstdio>
 
-#include "platform/program_folder.h"
+#include "app/app_identity.h"
+#include "app/command_line.h"
+#include "app/data_folder.h"
+#include "app/single_instance.h"
+#include "app/start_failure.h"
 #include "ui/main/contents.h"
 #ifdef HM_HAVE_PRACTICE_UI
 #include "ui/practice/practice_window_factory.h"
 #endif
 
+namespace {
+
+void NameTheProgram() {
+    // No organisation name: it would move the data folder under another level.
+    QCoreApplication::setApplicationName(QStringLiteral("hmquiz"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HMQUIZ_VERSION));
+}
+
+// --help, --version and a refused command line: no window system needed.
+int AnswerWithoutWindows(int argc, char** argv, const CommandLineChoice& choice) {
+    QCoreApplication app(argc, argv);
+    NameTheProgram();
+    switch (choice.action) {
+        case CommandLineChoice::Action::ShowHelp:
+            std::fputs(qPrintable(CommandLineHelp()), stdout);
+            break;
+        case CommandLineChoice::Action::ShowVersion:
+            std::printf("%s\n", qPrintable(VersionText()));
+            break;
+        default:
+            std::fprintf(stderr, "%s\n", qPrintable(choice.refusal));
+            break;
+    }
+    return choice.exitCode();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // A file size limit then fails a write like a full disk does, instead of ending the program
+    // in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    const CommandLineChoice choice = ReadCommandLine(ArgumentList(argc, argv));
+    if (choice.action != CommandLineChoice::Action::Run)
+        return AnswerWithoutWindows(argc, argv, choice);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("hmquiz"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    NameTheProgram();
+    QGuiApplication::setDesktopFileName(ApplicationId());
+    QApplication::setWindowIcon(ProgramIcon());
+
+    const QString folder = choice.dataFolder.isEmpty() ? DefaultDataFolder() : choice.dataFolder;
+    const DataFolderCheck check = PrepareDataFolder(folder);
+    if (!check.usable) {
+        ReportStartFailure(DataFolderProblemText(folder, check.reason));
+        return 1;
+    }
+
+    SingleInstance instance(folder);
+    switch (instance.claim()) {
+        case SingleInstance::Outcome::First:
+            break;
+        case SingleInstance::Outcome::OtherRaised:
+            return 0;
+        case SingleInstance::Outcome::OtherSilent:
+        case SingleInstance::Outcome::Failed:
+            ReportStartFailure(DataFolderProblemText(folder, instance.problem()));
+            return 1;
+    }
+
+    // Leftovers of a crashed run are removed here, now that no other copy can be using them.
 
     PracticeWindowFactory factory;
 #ifdef HM_HAVE_PRACTICE_UI
     factory = MakePracticeWindowFactory();
 #endif
-    Contents contents(ProgramFolder(), factory);
+    Contents contents(folder, factory);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &contents,
+                     [&contents] { BringToFront(&contents); });
     contents.startUp();
     contents.show();
     // Without a window manager nobody else gives the new window the focus.
