@@ -3,12 +3,16 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QPixmap>
+#include <QStandardPaths>
 
 #include "app/app_log.h"
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
 
 namespace {
+
+// Sizes handed to the window system; larger ones only make the window's icon property heavy.
+constexpr int kWindowIconSizes[] = {16, 24, 32, 48, 64, 128};
 
 int ProgramIconId() {
     for (int id : GraphicIds()) {
@@ -39,7 +43,14 @@ QIcon EmbeddedProgramIcon() {
 }
 
 QIcon ProgramIcon() {
-    const QIcon themed = QIcon::fromTheme(ApplicationId());
-    if (!themed.isNull()) return themed;
-    return EmbeddedProgramIcon();
+    // The installed theme's pictures by name, not QIcon::fromTheme(): a theme icon does not list
+    // its sizes, so the window system would get a guess of them.
+    QIcon icon;
+    for (int size : kWindowIconSizes) {
+        const QString file = QStandardPaths::locate(
+            QStandardPaths::GenericDataLocation,
+            QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(ApplicationId()));
+        if (!file.isEmpty()) icon.addFile(file, QSize(size, size));
+    }
+    return icon.isNull() ? EmbeddedProgramIcon() : icon;
 }

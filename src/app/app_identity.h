@@ -8,8 +8,8 @@
 // example.vantora.HomeMathsQuiz, from the maker's web domain.
 QString ApplicationId();
 
-// The program icon: from the icon theme when the program is installed (every size the theme
-// has), otherwise the embedded VTicon.ico. Needs a QGuiApplication.
+// The program icon: the hicolor theme's pictures when the program is installed (16 to 128 px),
+// otherwise the embedded VTicon.ico. Needs a QGuiApplication.
 QIcon ProgramIcon();
 
 // The embedded VTicon.ico alone, every image it holds.
