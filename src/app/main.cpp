@@ -76,15 +76,19 @@ int main(int argc, char** argv) {
             return 1;
     }
 
-    // Leftovers of a crashed run are removed here, now that no other copy can be using them.
+    // LEFTOVER CLEANUP goes here: after the lock is taken (no other copy can be using the files),
+    // before the main window reads anything.
 
     PracticeWindowFactory factory;
 #ifdef HM_HAVE_PRACTICE_UI
     factory = MakePracticeWindowFactory();
 #endif
     Contents contents(folder, factory);
-    QObject::connect(&instance, &SingleInstance::activationRequested, &contents,
-                     [&contents] { BringToFront(&contents); });
+    QObject::connect(&instance, &SingleInstance::activationRequested, &contents, [&contents] {
+        BringToFront(&contents);
+        // A question the learner has not answered yet stays in front.
+        if (QWidget* modal = QApplication::activeModalWidget()) BringToFront(modal);
+    });
     contents.startUp();
     contents.show();
     // Without a window manager nobody else gives the new window the focus.

@@ -96,14 +96,23 @@ SingleInstance::Outcome SingleInstance::claim(int patienceMs) {
 bool SingleInstance::tryLock() {
     if (m_lock.tryLock(0)) return true;
     if (m_lock.error() != QLockFile::LockFailedError) return false;
-    // QLockFile takes over a lock whose owner is gone, but keeps one it cannot read at all.
+    // QLockFile takes over a lock whose owner is gone, but keeps one it cannot read at all, and
+    // one naming this very process (a crashed copy had the same id): that owner is alive.
     qint64 pid = 0;
     QString host, app;
     const QFileInfo info(m_lock.fileName());
-    if (!m_lock.getLockInfo(&pid, &host, &app) && info.exists() &&
-        info.lastModified().msecsTo(QDateTime::currentDateTime()) > kUnreadableLockAgeMs) {
-        qCWarning(lcApp) << "taking over the unreadable lock file" << m_lock.fileName();
-        if (m_lock.removeStaleLockFile()) return m_lock.tryLock(0);
+    const bool readable = m_lock.getLockInfo(&pid, &host, &app);
+    const bool unreadableAndOld =
+        !readable && info.exists() &&
+        info.lastModified().msecsTo(QDateTime::currentDateTime()) > kUnreadableLockAgeMs;
+    const bool namesThisProcess = readable && pid == QCoreApplication::applicationPid();
+    if (unreadableAndOld || namesThisProcess) {
+        // Removal fails while any holder, this process included, still has the file locked.
+        if (m_lock.removeStaleLockFile()) {
+            qCWarning(lcApp) << "took over the lock file" << m_lock.fileName()
+                             << (readable ? "that named this process" : "that could not be read");
+            return m_lock.tryLock(0);
+        }
     }
     return false;
 }

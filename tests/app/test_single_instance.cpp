@@ -113,6 +113,17 @@ TEST(SingleInstance, ALockLeftByACopyThatCrashedIsTakenOver) {
         EXPECT_EQ(LockOwner(folder), QCoreApplication::applicationPid());
     }
 
+    // A crashed copy that had the same process id as this one.
+    WriteLockFile(folder, QCoreApplication::applicationPid(),
+                  QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    {
+        SingleInstance next(folder);
+        EXPECT_EQ(next.claim(1000), SingleInstance::Outcome::First);
+        // ... while a live holder in this same process keeps its lock.
+        SingleInstance again(folder);
+        EXPECT_EQ(again.claim(300), SingleInstance::Outcome::OtherSilent);
+    }
+
     // A lock file its copy never filled: taken over once it is clearly old...
     QFile empty(SingleInstance::lockFilePath(folder));
     ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
