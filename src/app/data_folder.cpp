@@ -55,6 +55,8 @@ QString DefaultDataFolder() {
 }
 
 DataFolderCheck PrepareDataFolder(const QString& folder) {
+    // No home folder at all: nothing to fall back on but saying so.
+    if (folder.isEmpty()) return {false, DataFolderText::tr("No folder is known for it.")};
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir()) {
         return {false, DataFolderText::tr("A file with that name is in its place.")};

@@ -84,6 +84,9 @@ TEST(DataFolder, AFileWhereAFolderShouldBeIsNamedAndLeftAlone) {
 
     EXPECT_EQ(ReadFile(file), QByteArray("not a folder"));
     EXPECT_EQ(Entries(root.path()), QStringList{"hmquiz"});
+
+    // No folder name at all (no home folder to put it in) is refused, not taken as here.
+    EXPECT_FALSE(PrepareDataFolder(QString()).usable);
 }
 
 TEST(DataFolder, ALinkToNowhereIsRefused) {
