@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   # toolchain
   g++ cmake ninja-build pkg-config git
-  # Qt 6 (Core, Gui, Widgets, PrintSupport, Test) and its platform plugins
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # Qt 6 (Core, Gui, Widgets, PrintSupport, Network, Test) and its platform plugins; Svg for the
+  # scalable program icon
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-svg-dev
   # question documents and GIF pictures
   libgmime-3.0-dev libgif-dev
   # tests and benchmarks
@@ -19,6 +20,8 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   # a window manager, to drag a frameless window the way a desktop does
   openbox
+  # the installed tree and the Debian package: validators, cpack's dependency list, lintian
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

@@ -1,17 +1,88 @@
-// hmquiz: a maths practice program. Everything starts with the main window.
+// hmquiz: a maths practice program. Everything starts with the main window, once the command
+// line is read, the data folder is known to be usable and no other copy is using it.
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
+#include <cstdio>
 
-#include "platform/program_folder.h"
+#include "app/app_identity.h"
+#include "app/command_line.h"
+#include "app/data_folder.h"
+#include "app/single_instance.h"
+#include "app/start_failure.h"
 #include "ui/main/contents.h"
 #include "ui/practice/practice_window_factory.h"
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("hmquiz"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+namespace {
 
-    Contents contents(ProgramFolder(), MakePracticeWindowFactory());
+void NameTheProgram() {
+    // No organisation name: it would move the data folder under another level.
+    QCoreApplication::setApplicationName(QStringLiteral("hmquiz"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HMQUIZ_VERSION));
+}
+
+// --help, --version and a refused command line: no window system needed.
+int AnswerWithoutWindows(int argc, char** argv, const CommandLineChoice& choice) {
+    QCoreApplication app(argc, argv);
+    NameTheProgram();
+    switch (choice.action) {
+        case CommandLineChoice::Action::ShowHelp:
+            std::fputs(qPrintable(CommandLineHelp()), stdout);
+            break;
+        case CommandLineChoice::Action::ShowVersion:
+            std::printf("%s\n", qPrintable(VersionText()));
+            break;
+        default:
+            std::fprintf(stderr, "%s\n", qPrintable(choice.refusal));
+            break;
+    }
+    return choice.exitCode();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A file size limit then fails a write like a full disk does, instead of ending the program
+    // in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    const CommandLineChoice choice = ReadCommandLine(ArgumentList(argc, argv));
+    if (choice.action != CommandLineChoice::Action::Run)
+        return AnswerWithoutWindows(argc, argv, choice);
+
+    QApplication app(argc, argv);
+    NameTheProgram();
+    QGuiApplication::setDesktopFileName(ApplicationId());
+    QApplication::setWindowIcon(ProgramIcon());
+
+    const QString folder = choice.dataFolder.isEmpty() ? DefaultDataFolder() : choice.dataFolder;
+    const DataFolderCheck check = PrepareDataFolder(folder);
+    if (!check.usable) {
+        ReportStartFailure(DataFolderProblemText(folder, check.reason));
+        return 1;
+    }
+
+    SingleInstance instance(folder);
+    switch (instance.claim()) {
+        case SingleInstance::Outcome::First:
+            break;
+        case SingleInstance::Outcome::OtherRaised:
+            return 0;
+        case SingleInstance::Outcome::OtherSilent:
+        case SingleInstance::Outcome::Failed:
+            ReportStartFailure(DataFolderProblemText(folder, instance.problem()));
+            return 1;
+    }
+
+    // LEFTOVER CLEANUP goes here: after the lock is taken (no other copy can be using the files),
+    // before the main window reads anything.
+
+    Contents contents(folder, MakePracticeWindowFactory());
+    QObject::connect(&instance, &SingleInstance::activationRequested, &contents, [&contents] {
+        BringToFront(&contents);
+        // A question the learner has not answered yet stays in front.
+        if (QWidget* modal = QApplication::activeModalWidget()) BringToFront(modal);
+    });
     contents.startUp();
     contents.show();
     // Without a window manager nobody else gives the new window the focus.

@@ -136,13 +136,14 @@ void Arrow(QPainter& p, qreal x, qreal y) {
 
 }  // namespace
 
+void DrawProgramEmblem(QPainter& p, int size) {
+    // A white rim keeps the tile apart from the blue title strip it sits on.
+    DrawTile(p, size, size >= 32, Qt::white);
+}
+
 QList<QImage> ProgramIcon() {
     QList<QImage> images;
-    for (int size : {16, 32, 48}) {
-        // A white rim keeps the tile apart from the blue title strip it sits on.
-        images.append(
-            IconImage(size, [](QPainter& p, int s) { DrawTile(p, s, s >= 32, Qt::white); }));
-    }
+    for (int size : {16, 32, 48}) images.append(IconImage(size, DrawProgramEmblem));
     return images;
 }
 

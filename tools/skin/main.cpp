@@ -1,7 +1,9 @@
 // hmskin: draws the skin pictures of the program.
 //   hmskin --out <dir>                 every picture as <dir>/<id>, in its file format
 //   hmskin --contact-sheet <file.png>  one PNG with every picture, for review
+//   hmskin --app-icons <dir> <name>    the program icon for an icon theme folder (hicolor)
 
+#include "app_icons.h"
 #include "contact_sheet.h"
 #include "skin_set.h"
 
@@ -13,7 +15,9 @@
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: hmskin --out <dir> | --contact-sheet <file.png>\n");
+    std::fprintf(stderr,
+                 "usage: hmskin --out <dir> | --contact-sheet <file.png> | --app-icons <dir> "
+                 "<name>\n");
     return 2;
 }
 
@@ -31,6 +35,14 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 4 && args[1] == QLatin1String("--app-icons")) {
+        QString error;
+        if (!skin::WriteAppIcons(args[2], args[3], &error)) {
+            std::fprintf(stderr, "hmskin: %s\n", qPrintable(error));
+            return 1;
+        }
+        return 0;
+    }
     if (args.size() != 3) return Usage();
 
     if (args[1] == QLatin1String("--out")) {

@@ -1,0 +1,26 @@
+#include "app/start_failure.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include "app/app_log.h"
+
+namespace {
+
+class StartFailureText {
+    Q_DECLARE_TR_FUNCTIONS(StartFailure)
+};
+
+bool ScreenCanShow() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+}  // namespace
+
+void ReportStartFailure(const QString& message) {
+    qCWarning(lcApp).noquote() << message;
+    if (!ScreenCanShow()) return;
+    QMessageBox::critical(nullptr, StartFailureText::tr("Home Maths Quiz cannot start"), message);
+}

@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# The program's start before any window: --help and --version without a display, a refused
+# command line, --data-dir, and a data folder that cannot be used (read-only, full, a file in its
+# place, impossible to create): a message naming the folder and the reason, a non-zero status,
+# no window but the message, and no file changed.
+# Arguments: the hmquiz program, the build folder.
+set -euo pipefail
+hmquiz=$1
+build=$2
+work=$(mktemp -d)
+app_pid=""
+xvfb_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  chmod -R u+w "$work" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+export HOME="$work/home"
+export XDG_DATA_HOME="$work/xdg"
+export XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+# Runs hmquiz with the given arguments; sets status, out and err.
+run() {
+  status=0
+  "$hmquiz" "$@" >"$work/out" 2>"$work/err" || status=$?
+  out=$(cat "$work/out")
+  err=$(cat "$work/err")
+}
+# Everything about the files under a folder: names, sizes, times, modes and contents.
+snapshot() {
+  (cd "$1" && find . -printf '%p %y %s %T@ %m\n' | sort && find . -type f -exec md5sum {} + | sort)
+}
+
+# --- help and version: no display needed, status 0, nothing written anywhere
+run --help
+[ "$status" -eq 0 ] || fail "--help ended with $status: $err"
+[[ "$out" == *"--data-dir <folder>"* ]] || fail "--help does not list --data-dir: $out"
+run --version
+[ "$status" -eq 0 ] || fail "--version ended with $status: $err"
+[[ "$out" =~ ^hmquiz\ [0-9]+\.[0-9]+$ ]] || fail "--version printed '$out'"
+run --bogus
+[ "$status" -eq 2 ] || fail "an unknown option ended with $status"
+[[ "$err" == *"bogus"*"--help"* ]] || fail "an unknown option was not named: $err"
+[ -z "$out" ] || fail "an unknown option printed to the standard output"
+run --data-dir
+[ "$status" -eq 2 ] || fail "--data-dir without a folder ended with $status"
+[ ! -e "$XDG_DATA_HOME" ] || fail "answering the command line created the data folder"
+
+# --- --data-dir: a folder several levels down is made and filled; the default one is not
+export QT_QPA_PLATFORM=offscreen
+chosen="$work/learners/sam"
+"$hmquiz" --data-dir "$chosen" >"$work/started.log" 2>&1 &
+app_pid=$!
+for _ in $(seq 200); do
+  [ -s "$chosen/trend2HM.txt" ] && [ -d "$chosen/Graphics" ] && break
+  sleep 0.1
+done
+[ -s "$chosen/trend2HM.txt" ] || fail "--data-dir did not get the results files: $(cat "$work/started.log")"
+sleep 1  # the rest of the start-up
+kill -0 "$app_pid" || fail "the program ended on its own: $(cat "$work/started.log")"
+kill -9 "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+[ ! -e "$XDG_DATA_HOME/hmquiz" ] || fail "the per-user data folder was used despite --data-dir"
+rm -f "$chosen/hmquiz.lock" "$chosen"/temp*
+
+expect_refusal() {  # folder, words of the reason, what the case is
+  [ "$status" -ne 0 ] || fail "$3: the program started"
+  [ "$status" -eq 1 ] || fail "$3: status $status"
+  [[ "$err" == *"$1"* ]] || fail "$3: the message does not name the folder: $err"
+  [[ "$err" == *"$2"* ]] || fail "$3: the message does not say '$2': $err"
+  [[ "$err" == *"hmquiz.app:"* ]] || fail "$3: the failure was not logged under hmquiz.app: $err"
+}
+
+# --- a file where the folder should be, or further up
+echo "not a folder" >"$work/occupied"
+run --data-dir "$work/occupied"
+expect_refusal "$work/occupied" "A file with that name is in its place" "a file in its place"
+run --data-dir "$work/occupied/sam"
+expect_refusal "$work/occupied/sam" "$work/occupied is a file, not a folder" "a file further up"
+[ "$(cat "$work/occupied")" = "not a folder" ] || fail "the file in the folder's place changed"
+
+# --- a folder that cannot be written, and one that cannot be created. Root passes permission
+# bits unless it gives up the capability to, so it runs the program without it.
+as_learner=()
+if [ "$(id -u)" -eq 0 ]; then
+  as_learner=(setpriv --bounding-set=-dac_override,-dac_read_search,-fowner --inh-caps=-all)
+  "${as_learner[@]}" true || fail "setpriv cannot drop root's file capabilities here"
+fi
+readonly_copy="$work/readonly"
+cp -a "$chosen" "$readonly_copy"
+chmod -R a-w "$readonly_copy"
+before_readonly=$(snapshot "$readonly_copy")
+status=0
+"${as_learner[@]}" "$hmquiz" --data-dir "$readonly_copy" >"$work/out" 2>"$work/err" || status=$?
+err=$(cat "$work/err")
+expect_refusal "$readonly_copy" "It cannot be written: Permission denied" "a read-only folder"
+[ "$(snapshot "$readonly_copy")" = "$before_readonly" ] || fail "a read-only folder changed"
+status=0
+"${as_learner[@]}" "$hmquiz" --data-dir "$readonly_copy/sub" >"$work/out" 2>"$work/err" || status=$?
+err=$(cat "$work/err")
+expect_refusal "$readonly_copy/sub" "It cannot be created: Permission denied" "a read-only parent"
+[ ! -e "$readonly_copy/sub" ] || fail "a folder appeared in a read-only parent"
+
+# --- a full disk: no file may grow, which binds root too. The messages go through a pipe, as a
+# log file could not grow either.
+full_copy="$work/full"
+cp -a "$chosen" "$full_copy"
+before=$(snapshot "$full_copy")
+# The subshell's output is a pipe; the file behind it is written outside the limit.
+(
+  ulimit -f 0
+  s=0
+  "$hmquiz" --data-dir "$full_copy" 2>&1 >/dev/null || s=$?
+  echo "status=$s"
+) | cat >"$work/err"
+status=$(sed -n 's/^status=//p' "$work/err")
+err=$(grep -v '^status=' "$work/err")
+expect_refusal "$full_copy" "It cannot be filled: File too large" "a full disk"
+[ "$(snapshot "$full_copy")" = "$before" ] || fail "a full folder changed"
+
+# --- on a screen: a message box, and no window of the program's own
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$work/display")"
+unset QT_QPA_PLATFORM
+"${as_learner[@]}" "$hmquiz" --data-dir "$readonly_copy" >/dev/null 2>"$work/err" &
+app_pid=$!
+box=$(xdotool search --sync --onlyvisible --name '^Home Maths Quiz cannot start$' | head -1)
+sleep 0.3
+kill -0 "$app_pid" || fail "the program did not wait for the message to be read"
+visible=$(xdotool search --onlyvisible --pid "$app_pid" | wc -l)
+[ "$visible" -eq 1 ] || fail "$visible windows on the screen instead of the message alone"
+import -window root "$build/e2e_start_failure_message.png"
+# The key press closes the box, so the release may find no window: xdotool's complaint is noise.
+xdotool key --window "$box" Return 2>/dev/null || true
+status=""
+for _ in $(seq 100); do
+  if ! kill -0 "$app_pid" 2>/dev/null; then
+    status=0
+    wait "$app_pid" || status=$?
+    break
+  fi
+  sleep 0.1
+done
+[ -n "$status" ] || fail "the program did not end after the message"
+app_pid=""
+[ "$status" -eq 1 ] || fail "after the message the program ended with $status"
+[ "$(snapshot "$readonly_copy")" = "$before_readonly" ] || fail "the read-only folder changed"
+echo "start failures: ok"
