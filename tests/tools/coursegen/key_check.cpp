@@ -30,12 +30,30 @@ std::string mixedText(Rat v) {
 // anything else by its whole text.
 bool optionShows(const std::string& option, const Want& w) {
     if (!w.number) return option == w.text;
-    const auto end = option.find_first_not_of("0123456789./-");
-    const std::string lead = option.substr(0, end);
+    std::string shown = plainNumbers(option);
+    if (shown.rfind('$', 0) == 0) shown.erase(0, 1);  // money reads by its value
+    const auto end = shown.find_first_not_of("0123456789./-");
+    const std::string lead = shown.substr(0, end);
     return isNumber(lead) && parseRat(lead) == w.value;
 }
 
 }  // namespace
+
+std::string plainNumbers(std::string text) {
+    static const std::string nbsp = "&nbsp;";
+    auto digit = [&](std::size_t i) {
+        return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+    };
+    for (auto at = text.find(nbsp); at != std::string::npos; at = text.find(nbsp, at)) {
+        const std::size_t after = at + nbsp.size();
+        if (at > 0 && digit(at - 1) && digit(after) && digit(after + 1) && digit(after + 2) &&
+            !digit(after + 3))
+            text.erase(at, nbsp.size());
+        else
+            ++at;
+    }
+    return text;
+}
 
 long long gcdOf(long long a, long long b) {
     a = a < 0 ? -a : a;
@@ -87,7 +105,7 @@ Expr::Expr(std::string text) {
     swap("&minus;", "-");
     swap("&times;", "*");
     swap("&divide;", ":");
-    s_ = text;
+    s_ = plainNumbers(text);
 }
 
 Rat Expr::value() {

@@ -46,6 +46,10 @@ struct Rat {
 Rat parseRat(const std::string& s);
 bool isNumber(const std::string& s);
 
+// The text with the thousands groups of its numbers closed up: "24&nbsp;118 cm" reads
+// "24118 cm"; other non-breaking spaces stay.
+std::string plainNumbers(std::string text);
+
 // Evaluates an expression written in the question: + &minus; &times; &divide; ( ), decimals,
 // fractions such as 3/4 and mixed numbers such as 2 3/4.
 class Expr {
