@@ -34,8 +34,8 @@ TEST(Writing, ArticlesFollowTheSound) {
                            "18,000", "8.5", "<b>8</b>", "hour", "apple", "L-shape", "octagon",
                            "umbrella", "X", "honest answer", "acute angle"})
         EXPECT_EQ(article(an), "an") << an;
-    for (const char* a : {"1", "7", "100", "110", "1800", "110&nbsp;000", "unit", "uniform",
-                          "one", "European", "cuboid", "B", "U-turn", "0.5", "hexagon"})
+    for (const char* a : {"1", "7", "100", "110", "1800", "110&nbsp;000", "unit", "uniform", "one",
+                          "European", "cuboid", "B", "U-turn", "0.5", "hexagon"})
         EXPECT_EQ(article(a), "a") << a;
     EXPECT_EQ(withArticle(qty(Frac(18), "kg") + " weight"), "an 18&nbsp;kg weight");
 }
