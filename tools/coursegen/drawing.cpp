@@ -340,6 +340,7 @@ void drawClock(Figure& f, int hour, int minute) {
 
 namespace {
 constexpr int kPanItemGap = 4;
+constexpr int kPanWidth = 136;
 
 int panItemWidth(const PanItem& item) {
     return item.shape == PanItem::Box ? 24 : 48;
@@ -368,20 +369,27 @@ void drawPanItem(Figure& f, const PanItem& item, int x, int bottom) {
     f.text(x + w / 2, bottom - 12, 'c', item.label);
 }
 
-// Things on one pan centred on `cx`, standing on the pan at `panY`, in rows of up to four.
+// Things on one pan centred on `cx`, standing on the pan at `panY`: as many a row as the pan is
+// wide, in the order given, two rows at most.
 void drawPanLoad(Figure& f, const std::vector<PanItem>& items, int cx, int panY) {
-    if (items.size() > 8) throw std::logic_error("more than eight things on a pan");
-    for (std::size_t row = 0; row * 4 < items.size(); ++row) {
-        const std::size_t first = row * 4;
-        const std::size_t last = std::min(items.size(), first + 4);
-        int width = 0;
-        for (std::size_t i = first; i < last; ++i) width += panItemWidth(items[i]) + kPanItemGap;
-        width -= kPanItemGap;
-        if (width > 132) throw std::logic_error("a row of the balance is too wide");
-        int x = cx - width / 2;
-        for (std::size_t i = first; i < last; ++i) {
-            drawPanItem(f, items[i], x, panY - 2 - static_cast<int>(row) * 27);
-            x += panItemWidth(items[i]) + kPanItemGap;
+    std::vector<std::vector<PanItem>> rows(1);
+    int width = -kPanItemGap;
+    for (const PanItem& item : items) {
+        width += panItemWidth(item) + kPanItemGap;
+        if (width > kPanWidth) {
+            rows.emplace_back();
+            width = panItemWidth(item);
+        }
+        rows.back().push_back(item);
+    }
+    if (rows.size() > 2) throw std::logic_error("more on a pan of the balance than two rows hold");
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        int rowWidth = -kPanItemGap;
+        for (const PanItem& item : rows[row]) rowWidth += panItemWidth(item) + kPanItemGap;
+        int x = cx - rowWidth / 2;
+        for (const PanItem& item : rows[row]) {
+            drawPanItem(f, item, x, panY - 2 - static_cast<int>(row) * 27);
+            x += panItemWidth(item) + kPanItemGap;
         }
     }
 }
@@ -404,7 +412,10 @@ void drawBalance(Figure& f, const std::vector<PanItem>& left, const std::vector<
     for (int side : {-1, 1}) {
         const int px = cx + side * arm;
         f.line(px, beamY, px, panY + 6, false, true);
-        f.poly({{px - 68, panY}, {px + 68, panY}, {px + 58, panY + 7}, {px - 58, panY + 7}},
+        f.poly({{px - kPanWidth / 2, panY},
+                {px + kPanWidth / 2, panY},
+                {px + kPanWidth / 2 - 10, panY + 7},
+                {px - kPanWidth / 2 + 10, panY + 7}},
                "#e2e8f0");
     }
     drawPanLoad(f, left, cx - arm, panY);

@@ -63,8 +63,9 @@ struct PanItem {
     enum Shape { Box, Weight, Bag } shape = Box;
     std::string label;
 };
-// A level pan balance with things on each pan, at most eight a pan in two rows of up to four
-// (a row holds two weights and a box at most); the figure 300 px wide, 160 to 200 px high.
+// A level pan balance with things on each pan, in the order given, in at most two rows a pan (a
+// row holds five boxes, or two weights and a box; boxes are 24 px, weights and bags 48 px, 4 px
+// apart, 136 px a row). Throws when a pan holds more. Figure 300 px wide, 160 to 200 px high.
 void drawBalance(Figure& f, const std::vector<PanItem>& left, const std::vector<PanItem>& right);
 
 // A bar chart: one bar a category, the scale up the left in steps of `step` (gridlines at each

@@ -165,6 +165,11 @@ std::string shortageReport(const std::vector<std::vector<Slot>>& papers,
     }
     std::string report = std::to_string(families.size()) + " families;";
     for (const auto& [shape, n] : slots) {
+        if (shape.find('?') != std::string::npos) {  // no shape of this length fitted the budget
+            report += " " + std::to_string(shape.size()) + "-part: " + std::to_string(n) +
+                      " questions with no shape the kind budget allows;";
+            continue;
+        }
         int offering = 0;
         for (const Family* f : families) offering += offers(*f, shape);
         report += " " + shape + ": " + std::to_string(n) + " questions (" +

@@ -386,9 +386,8 @@ std::string tidyHtml(const std::string& html) {
             ++i;
             continue;
         }
-        // A number: its digits (already grouped or not), then a decimal part left as it is.
-        const bool decimals =
-            !out.empty() && out.back() == '.' && out.size() >= 2 && isDigit(out[out.size() - 2]);
+        // A number: its whole digits grouped (decimal places never are), then the unit after it.
+        const bool decimals = !out.empty() && out.back() == '.';
         std::size_t end = i;
         while (end < html.size() && isDigit(html[end])) ++end;
         std::string digits = html.substr(i, end - i);
@@ -398,13 +397,13 @@ std::string tidyHtml(const std::string& html) {
         else
             out += groupDecimal(digits);
         i = end;
-        // Join the unit after the number (its decimal places or a fraction first).
+        // Its decimal places or the rest of a fraction ("12.5", "3/4") come before the unit.
         std::size_t look = i;
-        while (look < html.size() &&
-               (isDigit(html[look]) || html[look] == '.' || html[look] == '/') &&
-               look + 1 < html.size() && isDigit(html[look + 1]))
+        if (look + 1 < html.size() && (html[look] == '.' || html[look] == '/') &&
+            isDigit(html[look + 1])) {
             ++look;
-        while (look < html.size() && isDigit(html[look])) ++look;
+            while (look < html.size() && isDigit(html[look])) ++look;
+        }
         out.append(html, i, look - i);
         i = look;
         if (i + 1 < html.size() && html[i] == ' ' && unitAt(html, i + 1) > 0) {

@@ -1,6 +1,7 @@
 // The generator's writing helpers: numbers, money, units and articles as a textbook prints them,
 // and the tidy pass every question goes through.
 
+#include "marking/answer_check.h"
 #include "question.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,25 @@ TEST(Writing, NumbersAndMoney) {
     EXPECT_EQ(qty(Frac(45), "%"), "45%");
     EXPECT_EQ(qty(Frac(60), "&deg;"), "60&deg;");
     EXPECT_EQ(qty(Frac(5, 2), "dollars"), "$2.50");
+}
+
+// A learner who copies a number as the course shows it, grouping and all, is marked right: the
+// keys stay plain digits, and kind N reads the grouping the pages show.
+TEST(Writing, NumbersAsShownAreMarkedRightWhenTyped) {
+    for (const Frac& v : {Frac(24118), Frac(1234567), Frac(12345675, 100), Frac(3456)}) {
+        std::string shown = num(v);
+        for (auto at = shown.find("&nbsp;"); at != std::string::npos; at = shown.find("&nbsp;"))
+            shown.replace(at, 6, " ");
+        const QString key = QString::fromStdString(v.dec());
+        EXPECT_EQ(CheckAnswer(QString::fromStdString(shown), key, QStringLiteral("N")), kRight)
+            << shown;
+        EXPECT_EQ(CheckAnswer(key, key, QStringLiteral("N")), kRight) << "plain digits";
+    }
+    std::string price = moneyCents(Frac(1250050, 100)).substr(1);  // what follows the $
+    price.replace(price.find("&nbsp;"), 6, " ");
+    EXPECT_EQ(
+        CheckAnswer(QString::fromStdString(price), QStringLiteral("12500.5"), QStringLiteral("N")),
+        kRight);
 }
 
 TEST(Writing, ArticlesFollowTheSound) {
