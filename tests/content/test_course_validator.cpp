@@ -1,4 +1,4 @@
-#include "content/course_validator.h"
+#include "course_validator.h"
 
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
@@ -15,7 +15,9 @@ PackageReader Altered(const QHash<int, QByteArray>& changes) {
     return [base, changes](int id) { return changes.contains(id) ? changes.value(id) : base(id); };
 }
 
-QByteArray Bytes(int id) { return ResourceBytes(id); }
+QByteArray Bytes(int id) {
+    return ResourceBytes(id);
+}
 
 bool Mentions(const QStringList& problems, const QString& text) {
     for (const QString& problem : problems) {
@@ -32,8 +34,16 @@ TEST(CourseValidator, BuiltPackageKeepsEveryRule) {
 }
 
 TEST(CourseValidator, BuiltPackageHasTheFullCourseFigures) {
-    if (!Bytes(PaperTableId(2)).contains("#150#")) GTEST_SKIP() << "the package holds a smaller course";
+    if (!Bytes(PaperTableId(2)).contains("#150#"))
+        GTEST_SKIP() << "the package holds a smaller course";
     EXPECT_EQ(CheckCourseFigures(EmbeddedPackageReader()), QStringList());
+
+    // One mark more or less on paper 101 keeps every rule but misses the paper's fixed total.
+    QByteArray marks = Bytes(MarksTableId(2));
+    const qsizetype at = marks.indexOf("#22032#>") + 8;
+    marks[at] = marks[at] == '1' ? '2' : '1';
+    const QStringList problems = CheckCourseFigures(Altered({{MarksTableId(2), marks}}));
+    EXPECT_TRUE(Mentions(problems, "paper 101 totals")) << problems.join('\n').toStdString();
 }
 
 TEST(CourseValidator, FindsBrokenTables) {
@@ -45,18 +55,21 @@ TEST(CourseValidator, FindsBrokenTables) {
     // An unknown kind letter and marks that are not positive whole numbers.
     QByteArray badKinds = kinds;
     badKinds.replace("#22032#>N", "#22032#>Z");
-    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{AnswerKindTableId(2), badKinds}})), "unknown kind 'Z'"));
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{AnswerKindTableId(2), badKinds}})),
+                         "unknown kind 'Z'"));
     QByteArray zeroMarks = marks;
     const qsizetype at = zeroMarks.indexOf("#22032#>") + 8;
     zeroMarks[at] = '0';
-    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{MarksTableId(2), zeroMarks}})), "22032: marks '0'"));
+    EXPECT_TRUE(
+        Mentions(CheckPackageRules(Altered({{MarksTableId(2), zeroMarks}})), "22032: marks '0'"));
 
     // A question missing from one table and a part more in another.
     const qsizetype start = keys.indexOf("#22032#");
     const qsizetype end = keys.indexOf("\r\n", start) + 2;
     QByteArray missing = keys;
     missing.remove(start, end - start);
-    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{AnswerKeyId(2), missing}})), "is not the next question"));
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{AnswerKeyId(2), missing}})),
+                         "is not the next question"));
     QByteArray extraPart = kinds;
     extraPart.replace("#22032#>N", "#22032#>N>N");
     const QStringList extra = CheckPackageRules(Altered({{AnswerKindTableId(2), extraPart}}));
@@ -68,23 +81,29 @@ TEST(CourseValidator, FindsBrokenTables) {
     swapped.remove(start, end - start);
     const qsizetype secondEnd = swapped.indexOf("\r\n", start) + 2;
     swapped.insert(secondEnd, firstLine);
-    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{AnswerKeyId(2), swapped}})), "is not the next question"));
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{AnswerKeyId(2), swapped}})),
+                         "is not the next question"));
 }
 
 TEST(CourseValidator, FindsTemplatesAndCataloguesThatDoNotMatch) {
     QByteArray perPaper = Bytes(ResultsTemplateId(2, 3));
     perPaper.replace("#101#>", "#101#>>");
-    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{ResultsTemplateId(2, 3), perPaper}})), "30123"));
-    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{ResultsTemplateId(2, 6), "#TRD#\r\n"}})), "30126"));
-    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{ResultsTemplateId(2, 1), QByteArray()}})), "30121: missing"));
+    EXPECT_TRUE(
+        Mentions(CheckPackageRules(Altered({{ResultsTemplateId(2, 3), perPaper}})), "30123"));
+    EXPECT_TRUE(
+        Mentions(CheckPackageRules(Altered({{ResultsTemplateId(2, 6), "#TRD#\r\n"}})), "30126"));
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{ResultsTemplateId(2, 1), QByteArray()}})),
+                         "30121: missing"));
 
     QByteArray catalogue = Bytes(kCatalogueId);
     ASSERT_TRUE(catalogue.endsWith("..."));
-    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{kCatalogueId, catalogue + "\r\n"}})), "last line"));
+    EXPECT_TRUE(
+        Mentions(CheckPackageRules(Altered({{kCatalogueId, catalogue + "\r\n"}})), "last line"));
     QByteArray noDashes = catalogue;
     noDashes.replace("-", "");
     EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{kCatalogueId, noDashes}})), "dashes"));
 
     // A question document gone from the package.
-    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{22032, QByteArray()}})), "22032 has no document"));
+    EXPECT_TRUE(
+        Mentions(CheckPackageRules(Altered({{22032, QByteArray()}})), "22032 has no document"));
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -75,6 +76,12 @@ void drawTriangle(Figure& f, int b, int h, const std::string& unit) {
 }
 
 void drawCuboid(Figure& f, int l, int w, int h, const std::string& unit) {
+    drawCuboidLabelled(f, l, w, h, std::to_string(l) + " " + unit, std::to_string(w) + " " + unit,
+                       std::to_string(h) + " " + unit);
+}
+
+void drawCuboidLabelled(Figure& f, int l, int w, int h, const std::string& lLabel,
+                        const std::string& wLabel, const std::string& hLabel) {
     const double s = fitScale(l + w * 0.5, h + w * 0.4, 180, 130);
     const int pl = std::max(30, ri(l * s));
     const int ph = std::max(25, ri(h * s));
@@ -86,9 +93,9 @@ void drawCuboid(Figure& f, int l, int w, int h, const std::string& unit) {
     f.poly({{x + pl, y}, {x + pl + dx, y - dy}, {x + pl + dx, y + ph - dy}, {x + pl, y + ph}},
            "#93c5fd");
     f.rect(x, y, pl, ph, kFill);
-    f.text(x + pl / 2, y + ph + 14, 'c', std::to_string(l) + " " + unit);
-    f.text(x - 6, y + ph / 2, 'r', std::to_string(h) + " " + unit);
-    f.text(x + pl + dx / 2 + 8, y + ph - dy / 2 + 4, 'l', std::to_string(w) + " " + unit);
+    if (!lLabel.empty()) f.text(x + pl / 2, y + ph + 14, 'c', lLabel);
+    if (!hLabel.empty()) f.text(x - 6, y + ph / 2, 'r', hLabel);
+    if (!wLabel.empty()) f.text(x + pl + dx / 2 + 8, y + ph - dy / 2 + 4, 'l', wLabel);
 }
 
 void drawAnglesOnLine(Figure& f, const std::vector<int>& angles,
@@ -304,4 +311,171 @@ void drawNumberLine(Figure& f, int intervals, const std::string& first, const st
     f.line(ax, y - 14, ax - 6, y - 24, false, true);
     f.line(ax, y - 14, ax + 6, y - 24, false, true);
     f.colour("#000000");
+}
+
+void drawClock(Figure& f, int hour, int minute) {
+    const int cx = f.width / 2;
+    const int cy = f.height / 2;
+    const int r = std::min(f.width, f.height) / 2 - 6;
+    f.circle(cx, cy, r, "#fffbeb");
+    f.circle(cx, cy, r - 2);
+    for (int m = 0; m < 60; ++m) {
+        const bool five = m % 5 == 0;
+        const auto outer = polar(cx, cy, r - 4, 90 - 6.0 * m);
+        const auto inner = polar(cx, cy, r - (five ? 13 : 8), 90 - 6.0 * m);
+        f.line(inner.first, inner.second, outer.first, outer.second, false, five);
+    }
+    for (int n = 1; n <= 12; ++n) {
+        const auto at = polar(cx, cy, r - 25, 90 - 30.0 * n);
+        f.text(at.first, at.second, 'c', std::to_string(n));
+    }
+    // The hour hand moves on between the hours: at 3:30 it is halfway from 3 to 4.
+    const double hourTurn = 30.0 * (hour % 12) + minute / 2.0;
+    const auto h = polar(cx, cy, r * 0.5, 90 - hourTurn);
+    const auto m = polar(cx, cy, r * 0.8, 90 - 6.0 * minute);
+    f.line(cx, cy, h.first, h.second, false, true);
+    f.line(cx, cy, m.first, m.second, false, true);
+    f.circle(cx, cy, 4, "#000000");
+}
+
+namespace {
+constexpr int kPanItemGap = 4;
+constexpr int kPanWidth = 136;
+
+int panItemWidth(const PanItem& item) {
+    return item.shape == PanItem::Box ? 24 : 48;
+}
+
+void drawPanItem(Figure& f, const PanItem& item, int x, int bottom) {
+    const int w = panItemWidth(item);
+    switch (item.shape) {
+        case PanItem::Box:
+            f.rect(x, bottom - 24, w, 24, "#fde68a");
+            break;
+        case PanItem::Weight:  // the shape of a kitchen weight: narrower at the top
+            f.poly({{x, bottom}, {x + w, bottom}, {x + w - 6, bottom - 24}, {x + 6, bottom - 24}},
+                   "#cbd5e1");
+            break;
+        case PanItem::Bag:
+            f.poly({{x, bottom},
+                    {x + w, bottom},
+                    {x + w - 3, bottom - 20},
+                    {x + w / 2 + 6, bottom - 26},
+                    {x + w / 2 - 6, bottom - 26},
+                    {x + 3, bottom - 20}},
+                   "#bbf7d0");
+            break;
+    }
+    f.text(x + w / 2, bottom - 12, 'c', item.label);
+}
+
+// Things on one pan centred on `cx`, standing on the pan at `panY`: as many a row as the pan is
+// wide, in the order given, two rows at most.
+void drawPanLoad(Figure& f, const std::vector<PanItem>& items, int cx, int panY) {
+    std::vector<std::vector<PanItem>> rows(1);
+    int width = -kPanItemGap;
+    for (const PanItem& item : items) {
+        width += panItemWidth(item) + kPanItemGap;
+        if (width > kPanWidth) {
+            rows.emplace_back();
+            width = panItemWidth(item);
+        }
+        rows.back().push_back(item);
+    }
+    if (rows.size() > 2) throw std::logic_error("more on a pan of the balance than two rows hold");
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        int rowWidth = -kPanItemGap;
+        for (const PanItem& item : rows[row]) rowWidth += panItemWidth(item) + kPanItemGap;
+        int x = cx - rowWidth / 2;
+        for (const PanItem& item : rows[row]) {
+            drawPanItem(f, item, x, panY - 2 - static_cast<int>(row) * 27);
+            x += panItemWidth(item) + kPanItemGap;
+        }
+    }
+}
+}  // namespace
+
+void drawBalance(Figure& f, const std::vector<PanItem>& left, const std::vector<PanItem>& right) {
+    // Pans on posts above the beam, like kitchen scales, so nothing crosses what stands on them.
+    const int cx = f.width / 2;
+    const int arm = 76;
+    const int beamY = f.height - 42;
+    const int panY = beamY - 20;
+    f.poly({{cx - 46, f.height - 4},
+            {cx + 46, f.height - 4},
+            {cx + 36, f.height - 14},
+            {cx - 36, f.height - 14}},
+           "#94a3b8");
+    f.poly({{cx - 12, f.height - 14}, {cx + 12, f.height - 14}, {cx, beamY}}, "#94a3b8");
+    f.line(cx - arm, beamY, cx + arm, beamY, false, true);
+    f.circle(cx, beamY, 4, "#000000");
+    for (int side : {-1, 1}) {
+        const int px = cx + side * arm;
+        f.line(px, beamY, px, panY + 6, false, true);
+        f.poly({{px - kPanWidth / 2, panY},
+                {px + kPanWidth / 2, panY},
+                {px + kPanWidth / 2 - 10, panY + 7},
+                {px - kPanWidth / 2 + 10, panY + 7}},
+               "#e2e8f0");
+    }
+    drawPanLoad(f, left, cx - arm, panY);
+    drawPanLoad(f, right, cx + arm, panY);
+}
+
+void drawBarChart(Figure& f, const std::vector<std::pair<std::string, int>>& bars, int step,
+                  const std::string& scaleUnit) {
+    if (bars.empty() || bars.size() > 8 || step <= 0) throw std::logic_error("bar chart shape");
+    int top = 0;
+    for (const auto& [name, value] : bars) top = std::max(top, value);
+    const int steps = std::max(1, (top + step - 1) / step);
+    const int x0 = 50;
+    const int x1 = f.width - 10;
+    const int y0 = f.height - 32;  // the axis
+    const int y1 = 30;             // the top gridline
+    auto Y = [&](double v) { return y0 - ri((y0 - y1) * v / (steps * step)); };
+    f.colour("#cbd5e1");
+    for (int k = 1; k <= steps; ++k) f.line(x0, Y(k * step), x1, Y(k * step));
+    f.colour("#000000");
+    for (int k = 0; k <= steps; ++k) f.text(x0 - 6, Y(k * step), 'r', std::to_string(k * step));
+    if (!scaleUnit.empty()) f.text(x0 - 6, 8, 'r', scaleUnit);
+    const int slot = (x1 - x0) / static_cast<int>(bars.size());
+    const int barW = std::min(40, slot * 3 / 5);
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        const int mid = x0 + slot * static_cast<int>(i) + slot / 2;
+        const int y = Y(bars[i].second);
+        if (bars[i].second > 0) f.rect(mid - barW / 2, y, barW, y0 - y, "#60a5fa");
+        f.text(mid, y0 + 14, 'c', bars[i].first);
+    }
+    f.line(x0, y0, x1, y0, false, true);
+    f.line(x0, y0, x0, y1 - 6, false, true);
+}
+
+std::string tableHtml(const std::vector<std::string>& head,
+                      const std::vector<std::vector<std::string>>& rows) {
+    std::string html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n<tr>";
+    for (const auto& h : head) html += "<th>" + h + "</th>";
+    html += "</tr>\n";
+    for (const auto& row : rows) {
+        html += "<tr>";
+        for (const auto& cell : row) html += "<td align=\"center\">" + cell + "</td>";
+        html += "</tr>\n";
+    }
+    return html + "</table>";
+}
+
+void markAngle(Figure& f, int cx, int cy, int fromDeg, int spanDeg, const std::string& label,
+               int radius) {
+    f.arc(cx, cy, radius, fromDeg, spanDeg);
+    // narrow angles put their label further out, where the arms have room for it
+    const int out = radius + (spanDeg < 35 ? 26 : 14);
+    const auto at = polar(cx, cy, out, fromDeg + spanDeg / 2.0);
+    f.text(at.first, at.second, 'c', label);
+}
+
+void markRightAngle(Figure& f, int cx, int cy, int fromDeg, int size) {
+    const auto a = polar(cx, cy, size, fromDeg);
+    const auto c = polar(cx, cy, size, fromDeg + 90);
+    const auto b = polar(cx, cy, size * std::sqrt(2.0), fromDeg + 45);
+    f.line(a.first, a.second, b.first, b.second);
+    f.line(b.first, b.second, c.first, c.second);
 }

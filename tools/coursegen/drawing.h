@@ -4,6 +4,8 @@
 #include "question.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 // A rectangle with its width labelled below and its height on the right.
 void drawRectangle(Figure& f, int w, int h, const std::string& wLabel, const std::string& hLabel);
@@ -13,6 +15,9 @@ void drawLShape(Figure& f, int w, int h, int cw, int ch, const std::string& unit
 void drawTriangle(Figure& f, int b, int h, const std::string& unit);
 // A cuboid drawn in oblique projection with its three edges labelled.
 void drawCuboid(Figure& f, int l, int w, int h, const std::string& unit);
+// The same cuboid with any labels on its length, width and height ("? cm", "x", "" for none).
+void drawCuboidLabelled(Figure& f, int l, int w, int h, const std::string& lLabel,
+                        const std::string& wLabel, const std::string& hLabel);
 // A straight line with rays from one point; angles in degrees between the rays (sum 180),
 // labels for each angle in order from the right.
 void drawAnglesOnLine(Figure& f, const std::vector<int>& angles,
@@ -47,5 +52,37 @@ void drawMapGrid(Figure& f, int ax, int ay, const std::string& a, int bx, int by
 // pointing at tick `arrowAt`.
 void drawNumberLine(Figure& f, int intervals, const std::string& first, const std::string& last,
                     int arrowAt);
+
+// A clock face with minute marks and the numbers 1 to 12, its hands showing hour:minute. The
+// face fills the smaller side of the figure (at least 160 x 160 px).
+void drawClock(Figure& f, int hour, int minute);
+
+// One thing on a pan of a balance: a box (an unknown, labelled "x" or "?"), a weight (labelled
+// "10 kg") or a bag (labelled with its contents).
+struct PanItem {
+    enum Shape { Box, Weight, Bag } shape = Box;
+    std::string label;
+};
+// A level pan balance with things on each pan, in the order given, in at most two rows a pan (a
+// row holds five boxes, or two weights and a box; boxes are 24 px, weights and bags 48 px, 4 px
+// apart, 136 px a row). Throws when a pan holds more. Figure 300 px wide, 160 to 200 px high.
+void drawBalance(Figure& f, const std::vector<PanItem>& left, const std::vector<PanItem>& right);
+
+// A bar chart: one bar a category, the scale up the left in steps of `step` (gridlines at each
+// step), the unit of the scale above it. Draw values that are whole steps or half steps so they
+// can be read; at most eight bars. Figure 300 x 200 px.
+void drawBarChart(Figure& f, const std::vector<std::pair<std::string, int>>& bars, int step,
+                  const std::string& scaleUnit);
+
+// An HTML table (for QB::raw): a heading row, then the rows; cells are HTML.
+std::string tableHtml(const std::vector<std::string>& head,
+                      const std::vector<std::vector<std::string>>& rows);
+
+// Marks an angle at (cx, cy): an arc from direction `fromDeg` turning `spanDeg` anticlockwise
+// (degrees from 3 o'clock, as Figure::arc) and its letter or size on the bisector.
+void markAngle(Figure& f, int cx, int cy, int fromDeg, int spanDeg, const std::string& label,
+               int radius = 24);
+// Marks a right angle at (cx, cy) between direction `fromDeg` and the one 90 degrees on.
+void markRightAngle(Figure& f, int cx, int cy, int fromDeg, int size = 12);
 
 std::string deg(int d);  // "65°" in the file's UTF-8

@@ -176,7 +176,7 @@ Question polygonAngle(Rng& r, const std::string& k) {
     q.param("n", n).param("ask", sum ? "sum" : "each");
     const std::string shape = names_[static_cast<std::size_t>(i)] + " (" + S(n) + " sides)";
     if (sum) {
-        q.p("What is the sum of the interior angles of a " + shape + "?");
+        q.p("What is the sum of the interior angles of " + withArticle(shape) + "?");
         return q.number(r, k[0], 180 * (n - 2), "&deg;", {180 * n, 360 * (n - 2), 180 * (n - 1)})
             .done();
     }

@@ -173,7 +173,7 @@ Question bestBuy(Rng& r, const std::string& k) {
     std::vector<std::string> texts;
     std::string list;
     for (const auto& [n, price] : packs) {
-        texts.push_back(S(n) + " rolls for " + money(price));
+        texts.push_back(S(n) + " rolls for " + moneyCents(price));  // a price list: all with cents
         list += (list.empty() ? "" : ",") + S(n) + "@" + price.fixed(2);
     }
     QB q("best_buy", 2);

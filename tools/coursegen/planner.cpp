@@ -1,6 +1,8 @@
 #include "planner.h"
 
+#include "course_figures.h"
 #include "families.h"
+#include "family_assignment.h"
 
 #include <algorithm>
 #include <map>
@@ -15,20 +17,6 @@ const std::vector<std::string> kTopics = {
     "Rate and Speed", "Algebra"};
 
 constexpr std::uint64_t kSeed = 0x486D51756973ull;  // fixed, so the course regenerates identically
-
-struct MultiPlan {
-    int two = 0;
-    int three = 0;
-    int four = 0;
-};
-
-// Multi-part questions per paper: their extra parts give the part counts the results templates
-// list (30 for most papers).
-const std::map<int, MultiPlan> kMulti = {
-    {110, {4, 0, 0}},  {115, {4, 1, 0}}, {120, {8, 1, 0}},  {122, {6, 0, 0}}, {124, {5, 1, 0}},
-    {125, {3, 0, 0}},  {126, {2, 0, 0}}, {128, {14, 1, 0}}, {129, {9, 1, 0}}, {131, {3, 0, 0}},
-    {135, {14, 1, 0}}, {141, {5, 1, 0}}, {145, {15, 1, 1}},
-};
 
 // Parts of each kind per topic: N, Q, T, F, R, X.
 const char kKindOrder[] = {'N', 'Q', 'T', 'F', 'R', 'X'};
@@ -53,15 +41,11 @@ constexpr int kMaxOtherTotal = 76;
 constexpr int kPinnedPaper = 115;  // holds question 20134
 constexpr int kPinnedIndex = 4;
 constexpr int kTrailingSpacePaper = 123;
-
-struct Slot {
-    std::string kinds;
-    const Family* family = nullptr;
-    enum Pin { None, FractionPair, Litres, TwelveMarks } pin = None;
-};
+// Different shuffles of a topic's shapes and kinds tried before the planner gives up.
+constexpr int kPlanAttempts = 30;
 
 int questionsOf(int paper) {
-    return paper <= 145 ? 30 : 12;
+    return coursefigures::questionsOf(paper);
 }
 
 // Strictly increasing ids from `first` to `last` inclusive, gaps of at least one.
@@ -145,10 +129,137 @@ void assignMarks(Rng& r, PaperOut& paper) {
     }
 }
 
+// The question counts of a topic's papers, shuffled: how many parts each question has.
+std::vector<std::vector<Slot>> layoutPapers(int firstPaper, Rng& r) {
+    std::vector<std::vector<Slot>> papers;
+    for (int p = firstPaper; p < firstPaper + 5; ++p) {
+        std::vector<int> counts(static_cast<std::size_t>(questionsOf(p)), 1);
+        const coursefigures::MultiPart multi = coursefigures::multiPartOf(p);
+        std::size_t i = 0;
+        for (int k = 0; k < multi.four; ++k) counts[i++] = 4;
+        for (int k = 0; k < multi.three; ++k) counts[i++] = 3;
+        for (int k = 0; k < multi.two; ++k) counts[i++] = 2;
+        r.shuffle(counts);
+        std::vector<Slot> slots(counts.size());
+        if (p == kPinnedPaper) {
+            auto two = std::find(counts.begin(), counts.end(), 2);
+            std::swap(*two, counts[kPinnedIndex]);
+            slots[kPinnedIndex].pin = Slot::FractionPair;
+            slots[kPinnedIndex].pinnedFamily = "frac_of_then_mixed";
+            slots[kPinnedIndex].kinds = "NX";
+        }
+        for (std::size_t k = 0; k < counts.size(); ++k)
+            if (slots[k].pin == Slot::None)
+                slots[k].kinds =
+                    std::string(counts[k] == 1 ? 0 : static_cast<std::size_t>(counts[k]), '?');
+        papers.push_back(std::move(slots));
+    }
+    return papers;
+}
+
+// One attempt at a topic's plan: shapes for the multi-part questions within the kind budget,
+// the rest of the budget as one-part kinds, the fixed questions, then a family for each.
+bool tryPlanTopic(int firstPaper, const std::vector<const Family*>& families,
+                  std::map<char, int> budget, Rng& r, std::vector<std::vector<Slot>>& papers) {
+    papers = layoutPapers(firstPaper, r);
+    // Multi-part shapes in turn over the families offering them, so a shape many families
+    // offer comes up more often.
+    std::map<std::size_t, std::vector<std::string>> shapesOfLength;
+    std::map<std::size_t, std::size_t> turn;
+    for (auto& slots : papers)
+        for (Slot& s : slots) {
+            if (s.pin != Slot::None || s.kinds.empty()) {
+                for (char k : s.kinds) --budget[k];
+                continue;
+            }
+            const std::size_t length = s.kinds.size();
+            auto& list = shapesOfLength[length];
+            if (list.empty()) {
+                for (const Family* f : families)
+                    for (const auto& shape : f->shapes)
+                        if (shape.size() == length) list.push_back(shape);
+                r.shuffle(list);
+                if (list.empty())
+                    throw std::logic_error("no family offers a shape of " + std::to_string(length) +
+                                           " parts");
+            }
+            bool placed = false;
+            for (std::size_t tries = 0; tries < list.size() && !placed; ++tries) {
+                const std::string& shape = list[turn[length]++ % list.size()];
+                std::map<char, int> need;
+                for (char k : shape) ++need[k];
+                if (std::all_of(need.begin(), need.end(),
+                                [&](const auto& n) { return budget[n.first] >= n.second; })) {
+                    s.kinds = shape;
+                    for (char k : shape) --budget[k];
+                    placed = true;
+                }
+            }
+            if (!placed) return false;
+        }
+    for (const auto& [kind, left] : budget)
+        if (left < 0) return false;
+
+    std::vector<char> kinds;
+    for (char k : kKindOrder)
+        for (int i = 0; i < budget[k]; ++i) kinds.push_back(k);
+    r.shuffle(kinds);
+    std::size_t next = 0;
+    for (auto& slots : papers)
+        for (auto& s : slots)
+            if (s.kinds.empty()) {
+                if (next == kinds.size()) throw std::logic_error("kind budget too small");
+                s.kinds = std::string(1, kinds[next++]);
+            }
+    if (next != kinds.size())
+        throw std::logic_error("kind budget does not match the one-part questions");
+
+    // The fixed questions take one-part N places: the litres question in paper 123, the
+    // twelve-mark puzzle in paper 148.
+    for (std::size_t pi = 0; pi < papers.size(); ++pi) {
+        const int p = firstPaper + static_cast<int>(pi);
+        if (p != kTrailingSpacePaper && p != kTwelveMarkPaper) continue;
+        const std::size_t from = p == kTrailingSpacePaper ? 8 : 5;
+        auto& slots = papers[pi];
+        auto it = std::find_if(slots.begin() + static_cast<long>(from), slots.end(),
+                               [](const Slot& s) { return s.kinds == "N"; });
+        if (it == slots.end()) return false;
+        if (p == kTrailingSpacePaper) {
+            it->pin = Slot::Litres;
+            it->pinnedFamily = "litres_to_cm3";
+        } else {
+            const auto puzzle = std::find_if(families.begin(), families.end(), [](const Family* f) {
+                return f->name == "alg_puzzle";
+            });
+            if (puzzle == families.end()) throw std::logic_error("no alg_puzzle family");
+            it->pin = Slot::TwelveMarks;
+            it->pinnedFamily = "alg_puzzle";
+            it->family = *puzzle;
+        }
+    }
+    return assignFamilies(papers, families, r);
+}
+
+std::vector<std::vector<Slot>> planTopic(int t, const std::vector<const Family*>& families,
+                                         const std::map<char, int>& budget, Rng& r) {
+    std::vector<std::vector<Slot>> papers;
+    for (int attempt = 0; attempt < kPlanAttempts; ++attempt)
+        if (tryPlanTopic(100 + 5 * t - 4, families, budget, r, papers)) return papers;
+    throw std::logic_error("topic " + std::to_string(t) + " (" +
+                           kTopics[static_cast<std::size_t>(t - 1)] +
+                           "): its families cannot fill its papers with no family twice in a "
+                           "paper and none more than " +
+                           std::to_string(kMaxUsesInTopic) +
+                           " times in the topic: " + shortageReport(papers, families));
+}
+
 }  // namespace
 
 Course generateCourse() {
-    const std::vector<Family> families = allFamilies();
+    return generateCourse(allFamilies());
+}
+
+Course generateCourse(const std::vector<Family>& families) {
     Course course;
     course.topics = kTopics;
     Rng idRng(kSeed);
@@ -165,110 +276,7 @@ Course generateCourse() {
         std::vector<const Family*> topicFamilies;
         for (const auto& f : families)
             if (f.topic == t) topicFamilies.push_back(&f);
-
-        // Families by shape, in a shuffled order each, used in turn so all get their share.
-        std::map<std::string, std::vector<std::pair<const Family*, std::string>>> byLength;
-        std::map<std::string, std::size_t> turn;
-        auto shapesOfLength = [&](std::size_t n) {
-            std::vector<std::pair<const Family*, std::string>> v;
-            for (const Family* f : topicFamilies)
-                for (const auto& s : f->shapes)
-                    if (s.size() == n) v.emplace_back(f, s);
-            r.shuffle(v);
-            return v;
-        };
-
-        std::vector<std::vector<Slot>> papers;
-        for (int p = firstPaper; p < firstPaper + 5; ++p) {
-            std::vector<int> counts(static_cast<std::size_t>(questionsOf(p)), 1);
-            if (auto it = kMulti.find(p); it != kMulti.end()) {
-                std::size_t i = 0;
-                for (int k = 0; k < it->second.four; ++k) counts[i++] = 4;
-                for (int k = 0; k < it->second.three; ++k) counts[i++] = 3;
-                for (int k = 0; k < it->second.two; ++k) counts[i++] = 2;
-            }
-            r.shuffle(counts);
-            std::vector<Slot> slots(counts.size());
-            if (p == kPinnedPaper) {
-                auto two = std::find(counts.begin(), counts.end(), 2);
-                std::swap(*two, counts[kPinnedIndex]);
-                slots[kPinnedIndex].pin = Slot::FractionPair;
-                slots[kPinnedIndex].kinds = "NX";
-            }
-            for (std::size_t i = 0; i < counts.size(); ++i) {
-                if (counts[i] == 1 || slots[i].pin != Slot::None) continue;
-                const std::string len = std::to_string(counts[i]);
-                if (!byLength.count(len))
-                    byLength[len] = shapesOfLength(static_cast<std::size_t>(counts[i]));
-                auto& list = byLength[len];
-                if (list.empty())
-                    throw std::logic_error("topic " + std::to_string(t) + " has no family with " +
-                                           len + " parts");
-                const auto& [fam, shape] = list[turn[len]++ % list.size()];
-                slots[i].family = fam;
-                slots[i].kinds = shape;
-            }
-            for (std::size_t i = 0; i < counts.size(); ++i)
-                if (counts[i] > 1)
-                    for (char k : slots[i].kinds)
-                        if (--budget[k] < 0)
-                            throw std::logic_error("topic " + std::to_string(t) +
-                                                   " runs out of kind " + std::string(1, k));
-            papers.push_back(std::move(slots));
-        }
-
-        // One-part questions share out what is left of the kind budget.
-        std::vector<char> kinds;
-        for (char k : kKindOrder)
-            for (int i = 0; i < budget[k]; ++i) kinds.push_back(k);
-        r.shuffle(kinds);
-        std::size_t next = 0;
-        for (auto& slots : papers)
-            for (auto& s : slots)
-                if (s.kinds.empty()) s.kinds = std::string(1, kinds.at(next++));
-        if (next != kinds.size())
-            throw std::logic_error("topic " + std::to_string(t) +
-                                   " kind budget does not match its one-part questions");
-
-        std::map<char, std::vector<const Family*>> singles;
-        std::map<char, std::size_t> singleTurn;
-        for (char k : kKindOrder) {
-            for (const Family* f : topicFamilies)
-                if (std::find(f->shapes.begin(), f->shapes.end(), std::string(1, k)) !=
-                    f->shapes.end())
-                    singles[k].push_back(f);
-            r.shuffle(singles[k]);
-        }
-        for (std::size_t pi = 0; pi < papers.size(); ++pi) {
-            const int p = firstPaper + static_cast<int>(pi);
-            auto& slots = papers[pi];
-            for (std::size_t i = 0; i < slots.size(); ++i) {
-                Slot& s = slots[i];
-                if (s.kinds.size() != 1 || s.family || s.pin != Slot::None) continue;
-                const char k = s.kinds[0];
-                if (k == 'N' && p == kTrailingSpacePaper && i >= 8 &&
-                    std::none_of(slots.begin(), slots.end(),
-                                 [](const Slot& o) { return o.pin == Slot::Litres; })) {
-                    s.pin = Slot::Litres;
-                    continue;
-                }
-                if (k == 'N' && p == kTwelveMarkPaper && i >= 5 &&
-                    std::none_of(slots.begin(), slots.end(),
-                                 [](const Slot& o) { return o.pin == Slot::TwelveMarks; })) {
-                    s.pin = Slot::TwelveMarks;
-                    s.family =
-                        &*std::find_if(families.begin(), families.end(),
-                                       [](const Family& f) { return f.name == "alg_puzzle"; });
-                    continue;
-                }
-                auto& list = singles[k];
-                if (list.empty())
-                    throw std::logic_error("topic " + std::to_string(t) +
-                                           " has no one-part family of kind " + std::string(1, k));
-                s.family = list[singleTurn[k]++ % list.size()];
-            }
-        }
-
+        std::vector<std::vector<Slot>> papers = planTopic(t, topicFamilies, budget, r);
         for (std::size_t pi = 0; pi < papers.size(); ++pi) {
             PaperOut out;
             out.number = firstPaper + static_cast<int>(pi);
@@ -287,6 +295,9 @@ Course generateCourse() {
                         q = s.family->gen(qr, s.kinds);
                         break;
                 }
+                if (s.pin == Slot::None && q.family != s.family->name)
+                    throw std::logic_error("family " + s.family->name + " wrote a question of " +
+                                           q.family + "; one family writes one name");
                 std::string got;
                 for (const auto& part : q.parts) got += part.kind;
                 if (got != s.kinds)
@@ -303,15 +314,13 @@ Course generateCourse() {
 }
 
 std::vector<std::string> checkFigures(const Course& c) {
+    namespace fig = coursefigures;
     std::vector<std::string> bad;
     auto expect = [&](bool ok, const std::string& what) {
         if (!ok) bad.push_back(what);
     };
     expect(c.topics == kTopics, "topic names");
-    expect(c.papers.size() == 50, "50 papers");
-    std::map<int, int> partsExpected = {{110, 34}, {115, 36}, {120, 40}, {122, 36}, {124, 37},
-                                        {125, 33}, {126, 32}, {128, 46}, {129, 41}, {131, 33},
-                                        {135, 46}, {141, 37}, {145, 50}};
+    expect(c.papers.size() == fig::kLastPaper - fig::kFirstPaper + 1, "50 papers");
     std::vector<int> allIds;
     std::map<std::size_t, int> byPartCount;
     std::map<char, int> kinds;
@@ -319,7 +328,7 @@ std::vector<std::string> checkFigures(const Course& c) {
     bool trailing = false;
     for (std::size_t i = 0; i < c.papers.size(); ++i) {
         const PaperOut& p = c.papers[i];
-        const int n = 101 + static_cast<int>(i);
+        const int n = fig::kFirstPaper + static_cast<int>(i);
         expect(p.number == n, "paper order at " + std::to_string(n));
         expect(static_cast<int>(p.questions.size()) == questionsOf(n) &&
                    p.ids.size() == p.questions.size(),
@@ -344,28 +353,29 @@ std::vector<std::string> checkFigures(const Course& c) {
                            q.parts[1].key == "1 1/3" && q.parts[1].kind == 'X',
                        "question 20134");
         }
-        const int wantParts = partsExpected.count(n) ? partsExpected[n] : (n <= 145 ? 30 : 12);
-        expect(parts == wantParts, "parts of " + std::to_string(n) + ": " + std::to_string(parts));
-        expect(total >= 12 && total <= 79, "total of " + std::to_string(n));
-        if (n == 101)
-            expect(p.ids.front() == 22032 && p.ids.back() == 22091 && total == 66, "paper 101");
-        if (n == 145) expect(total == 79, "paper 145 total");
-        if (n == 146) expect(total == 24, "paper 146 total");
+        expect(parts == fig::partsOf(n),
+               "parts of " + std::to_string(n) + ": " + std::to_string(parts));
+        expect(total >= fig::kMinTotal && total <= fig::kMaxTotal, "total of " + std::to_string(n));
+        for (const auto& fixed : fig::kFixedTotals)
+            if (fixed.paper == n)
+                expect(total == fixed.total, "total of paper " + std::to_string(n));
+        if (n == 101) expect(p.ids.front() == 22032 && p.ids.back() == 22091, "paper 101 ids");
     }
     std::vector<int> sorted = allIds;
     std::sort(sorted.begin(), sorted.end());
-    expect(
-        sorted.size() == 1410 && std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end(),
-        "1410 distinct ids");
+    expect(static_cast<int>(sorted.size()) == fig::kQuestions &&
+               std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end(),
+           "1410 distinct ids");
     expect(!sorted.empty() && sorted.front() >= 20011 && sorted.back() <= 22841, "id range");
     expect(std::find(sorted.begin(), sorted.end(), 20134) != sorted.end(),
            "question 20134 present");
-    expect(byPartCount[1] == 1309 && byPartCount[2] == 92 && byPartCount[3] == 8 &&
-               byPartCount[4] == 1 && byPartCount.size() == 4,
+    expect(byPartCount[1] == fig::kOnePart && byPartCount[2] == fig::kTwoParts &&
+               byPartCount[3] == fig::kThreeParts && byPartCount[4] == fig::kFourParts &&
+               byPartCount.size() == 4,
            "questions by part count");
-    expect(kinds['N'] == 1137 && kinds['Q'] == 241 && kinds['T'] == 49 && kinds['F'] == 36 &&
-               kinds['R'] == 35 && kinds['X'] == 23 && kinds.size() == 6,
-           "kinds");
+    bool kindsMatch = kinds.size() == fig::kKinds.size();
+    for (const auto& k : fig::kKinds) kindsMatch = kindsMatch && kinds[k.kind] == k.count;
+    expect(kindsMatch, "kinds");
     expect(markValues[12] == 1 && markValues.size() == 4 && markValues.count(1) &&
                markValues.count(2) && markValues.count(3),
            "marks values");

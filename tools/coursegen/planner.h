@@ -18,7 +18,13 @@ struct Course {
     std::vector<PaperOut> papers;  // 101 to 150 in order
 };
 
+struct Family;
+
+// The course from every family of the generator.
 Course generateCourse();
+// The course from the given families (all ten topics); throws std::logic_error when the families
+// of a topic cannot fill its papers under the planner's rules.
+Course generateCourse(const std::vector<Family>& families);
 
 // Empty when every figure holds, otherwise one line per failure.
 std::vector<std::string> checkFigures(const Course& course);

@@ -68,6 +68,7 @@ class QB {
     QB& subparts(const std::vector<std::pair<std::string, std::string>>& items);
 
     // A one-part question answered by a number, typed (kind N) or chosen from four (kind Q).
+    // Units "$" or "dollars" make it a sum of money ("Answer: $________", options "$4.50").
     QB& number(Rng& r, char kind, const Frac& answer, const std::string& units,
                std::vector<Frac> wrong);
     // A one-part question answered by a word or text, typed (kind T) or chosen from four (Q).
@@ -79,10 +80,25 @@ class QB {
     Question q_;
 };
 
-// Number as the learner would read it: exact decimal with thousands kept plain.
+// Number as the learner reads it: the exact decimal, its whole part grouped in threes with
+// non-breaking spaces from five digits on ("24&nbsp;118", "3456", "12&nbsp;345.25").
 std::string num(const Frac& v);
-// Money with two decimals.
+// Money as the currency writes it: "$67.60", "$0.45", "$405", "$12&nbsp;500".
 std::string money(const Frac& v);
+// Money that always shows its cents: "$405.00" (bills and price lists).
+std::string moneyCents(const Frac& v);
+// A number and its unit joined so no line break falls between them: "18&nbsp;kg"; "%" and
+// "&deg;" are written close up ("45%", "60&deg;"); "$" or "dollars" write money.
+std::string qty(const Frac& v, const std::string& unit);
+// "a" or "an" for the text that follows, by its sound: "an 18 kg weight", "an 8", "a 1",
+// "an 11", "a unit", "an hour", "an L-shape".
+std::string article(const std::string& next);
+// The text with its article in front: "an 8&nbsp;kg weight".
+std::string withArticle(const std::string& text);
+// What QB::done() does to a question's HTML: groups whole numbers of five digits or more, joins
+// a number to the unit after it and mends "a"/"an" before a number. Tags, entities, decimal
+// places and keys are left alone.
+std::string tidyHtml(const std::string& html);
 // Fractions in running text are written 3/4 and 2 1/3, the form the learner types.
 std::string fracHtml(const Frac& v);
 std::string mixedHtml(const Frac& v);

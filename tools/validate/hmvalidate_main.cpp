@@ -4,7 +4,7 @@
 //   hmvalidate [--rules] --embedded     the same for the package linked into this program
 // Prints one problem per line and exits 1 when there is any.
 
-#include "content/course_validator.h"
+#include "course_validator.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,9 +21,11 @@ int main(int argc, char** argv) {
         std::fputs("usage: hmvalidate [--rules] <package dir> | [--rules] --embedded\n", stderr);
         return 2;
     }
-    const PackageReader read = embedded ? EmbeddedPackageReader() : PackageFolderReader(args.first());
+    const PackageReader read =
+        embedded ? EmbeddedPackageReader() : PackageFolderReader(args.first());
     const QStringList problems = rulesOnly ? CheckPackageRules(read) : CheckCourseFigures(read);
     for (const QString& problem : problems) std::printf("%s\n", qPrintable(problem));
-    if (problems.isEmpty()) std::printf("%s: the package keeps every rule\n", qPrintable(args.first()));
+    if (problems.isEmpty())
+        std::printf("%s: the package keeps every rule\n", qPrintable(args.first()));
     return problems.isEmpty() ? 0 : 1;
 }

@@ -1,12 +1,20 @@
 #include "course_reader.h"
 
+#include <cstdlib>
+
 #include <fstream>
 #include <sstream>
 
 namespace course {
 
 std::string courseDir() {
-    return HM_COURSE_DIR;
+    // HM_TEST_COURSE points the tests at another course, such as the samples of new families.
+    const char* other = std::getenv("HM_TEST_COURSE");
+    return other != nullptr && *other != '\0' ? other : HM_COURSE_DIR;
+}
+
+bool isCommittedCourse() {
+    return courseDir() == HM_COURSE_DIR;
 }
 
 namespace {
@@ -108,9 +116,11 @@ Paper readPaper(const std::string& path, int number, std::vector<std::string>& e
 
 std::vector<Paper> readPapers(std::vector<std::string>& errors) {
     std::vector<Paper> papers;
-    for (int n = 101; n <= 150; ++n)
-        papers.push_back(
-            readPaper(courseDir() + "/papers/" + std::to_string(n) + ".txt", n, errors));
+    for (int n = 101; n <= 150; ++n) {
+        const std::string file = courseDir() + "/papers/" + std::to_string(n) + ".txt";
+        if (n > 105 && !std::ifstream(file)) break;  // a smaller course, such as samples
+        papers.push_back(readPaper(file, n, errors));
+    }
     return papers;
 }
 

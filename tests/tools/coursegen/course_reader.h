@@ -44,8 +44,11 @@ struct Catalogue {
     std::vector<std::string> topics;
 };
 
+// The committed course, or the one HM_TEST_COURSE names (samples of new families).
 std::string courseDir();
-// Reads every paper file 101 to 150; a line it cannot read is added to `errors`.
+bool isCommittedCourse();
+// Reads every paper file 101 to 150 (or those a smaller course has, in fives); a line it cannot
+// read is added to `errors`.
 std::vector<Paper> readPapers(std::vector<std::string>& errors);
 Catalogue readCatalogue(std::vector<std::string>& errors);
 

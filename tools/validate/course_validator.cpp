@@ -1,7 +1,8 @@
-#include "content/course_validator.h"
+#include "course_validator.h"
 
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
+#include "course_figures.h"
 #include "records/record_file.h"
 
 #include <QDir>
@@ -62,7 +63,7 @@ RecordFile ParseRecords(const QByteArray& bytes) {
 }
 
 class Checker {
-public:
+  public:
     explicit Checker(const PackageReader& read) : read_(read) {}
 
     QStringList problems;
@@ -80,14 +81,15 @@ public:
         if (!file.present) return;
         if (file.lines.isEmpty() || file.lines.first() != QLatin1String("..."))
             problem(QStringLiteral("%1: the first line is not \"...\"").arg(id));
-        if (file.lines.isEmpty() || file.lines.last() != QLatin1String("...") || file.lastLineTerminated)
+        if (file.lines.isEmpty() || file.lines.last() != QLatin1String("...") ||
+            file.lastLineTerminated)
             problem(QStringLiteral("%1: the last line is not \"...\" without a line end").arg(id));
         if (file.loneLineFeed) problem(QStringLiteral("%1: a line ends in LF without CR").arg(id));
     }
 
     QByteArray bytes(int id) { return read_(id); }
 
-private:
+  private:
     const PackageReader& read_;
 };
 
@@ -118,7 +120,8 @@ void CheckCatalogue(Checker& check, ModuleContent& content) {
     for (const char* key : {"NME", "COD"}) {
         const RecordLine* record = catalogue.find(QLatin1String(key));
         if (record == nullptr || record->fields.size() != 1 || record->fields[0].isEmpty())
-            check.problem(QStringLiteral("30000: %1 must hold one non-empty field").arg(QLatin1String(key)));
+            check.problem(
+                QStringLiteral("30000: %1 must hold one non-empty field").arg(QLatin1String(key)));
     }
     content.module = ModuleOf(catalogue);
     if (content.module == 0) {
@@ -136,7 +139,8 @@ void CheckCatalogue(Checker& check, ModuleContent& content) {
     if (content.paperCount != 5 * topicCount)
         check.problem(QStringLiteral("30000: TP%1 must be five papers per topic").arg(m));
     if (names == nullptr || names->fields.size() != topicCount ||
-        std::any_of(names->fields.cbegin(), names->fields.cend(), [](const QString& n) { return n.isEmpty(); }))
+        std::any_of(names->fields.cbegin(), names->fields.cend(),
+                    [](const QString& n) { return n.isEmpty(); }))
         check.problem(QStringLiteral("30000: TN%1 must hold TT%1 topic names").arg(m));
     content.paperCount = std::clamp(content.paperCount, 0, 50);
 }
@@ -147,26 +151,37 @@ void CheckPaperTable(Checker& check, ModuleContent& content) {
     if (!table.present) return;
     check.checkFenced(id, table);
     if (table.records.size() != content.paperCount)
-        check.problem(QStringLiteral("%1: %2 papers, the catalogue says %3").arg(id).arg(table.records.size()).arg(content.paperCount));
+        check.problem(QStringLiteral("%1: %2 papers, the catalogue says %3")
+                          .arg(id)
+                          .arg(table.records.size())
+                          .arg(content.paperCount));
     QSet<QString> seen;
     static const QRegularExpression questionId(QStringLiteral("^[0-9]{5}$"));
     for (int index = 1; index <= content.paperCount; ++index) {
-        const RecordLine* record = index <= table.records.size() ? &table.records[index - 1] : nullptr;
+        const RecordLine* record =
+            index <= table.records.size() ? &table.records[index - 1] : nullptr;
         const QString paper = QString::number(100 + index);
         if (record == nullptr || record->key != paper) {
-            check.problem(QStringLiteral("%1: record %2 is missing or out of order").arg(id).arg(paper));
+            check.problem(
+                QStringLiteral("%1: record %2 is missing or out of order").arg(id).arg(paper));
             content.paperQuestions.append(QStringList());
             continue;
         }
-        if (record->fields.isEmpty()) check.problem(QStringLiteral("%1: paper %2 has no question").arg(id).arg(paper));
+        if (record->fields.isEmpty())
+            check.problem(QStringLiteral("%1: paper %2 has no question").arg(id).arg(paper));
         for (const QString& question : record->fields) {
             const int number = question.toInt();
-            if (!questionId.match(question).hasMatch() || number < kFirstQuestionId || number > kLastQuestionId)
-                check.problem(QStringLiteral("%1: paper %2: '%3' is not a question id").arg(id).arg(paper, question));
+            if (!questionId.match(question).hasMatch() || number < kFirstQuestionId ||
+                number > kLastQuestionId)
+                check.problem(QStringLiteral("%1: paper %2: '%3' is not a question id")
+                                  .arg(id)
+                                  .arg(paper, question));
             else if (seen.contains(question))
-                check.problem(QStringLiteral("%1: question %2 is used twice").arg(id).arg(question));
+                check.problem(
+                    QStringLiteral("%1: question %2 is used twice").arg(id).arg(question));
             else if (check.bytes(number).isNull())
-                check.problem(QStringLiteral("%1: question %2 has no document").arg(id).arg(question));
+                check.problem(
+                    QStringLiteral("%1: question %2 has no document").arg(id).arg(question));
             seen.insert(question);
         }
         content.paperQuestions.append(record->fields);
@@ -187,7 +202,10 @@ QHash<QString, QStringList> CheckAnswerTable(Checker& check, const ModuleContent
             fields.insert(record.key, record.fields);
             ++position;
         } else {
-            check.problem(QStringLiteral("%1: record %2 is not the next question of the paper table").arg(id).arg(record.key));
+            check.problem(
+                QStringLiteral("%1: record %2 is not the next question of the paper table")
+                    .arg(id)
+                    .arg(record.key));
             return fields;
         }
     }
@@ -212,9 +230,11 @@ void CheckAnswerTables(Checker& check, ModuleContent& content) {
             const QStringList keys = content.keys.value(question);
             const QStringList kinds = content.kinds.value(question);
             const QStringList marks = content.marks.value(question);
-            if (!content.keys.contains(question) || !content.kinds.contains(question) || !content.marks.contains(question))
+            if (!content.keys.contains(question) || !content.kinds.contains(question) ||
+                !content.marks.contains(question))
                 continue;  // already reported as missing
-            if (keys.isEmpty()) check.problem(QStringLiteral("question %1 has no answer part").arg(question));
+            if (keys.isEmpty())
+                check.problem(QStringLiteral("question %1 has no answer part").arg(question));
             if (kinds.size() != keys.size() || marks.size() != keys.size())
                 check.problem(QStringLiteral("question %1: %2 keys, %3 kinds, %4 marks")
                                   .arg(question)
@@ -222,20 +242,27 @@ void CheckAnswerTables(Checker& check, ModuleContent& content) {
                                   .arg(kinds.size())
                                   .arg(marks.size()));
             for (const QString& key : keys) {
-                if (key.trimmed().isEmpty()) check.problem(QStringLiteral("question %1 has an empty key").arg(question));
+                if (key.trimmed().isEmpty())
+                    check.problem(QStringLiteral("question %1 has an empty key").arg(question));
             }
             for (const QString& kind : kinds) {
                 if (!knownKinds.contains(kind))
-                    check.problem(QStringLiteral("question %1: unknown kind '%2'").arg(question, kind));
+                    check.problem(
+                        QStringLiteral("question %1: unknown kind '%2'").arg(question, kind));
             }
             for (const QString& mark : marks) {
                 if (!positive.match(mark).hasMatch())
-                    check.problem(QStringLiteral("question %1: marks '%2' is not a positive whole number").arg(question, mark));
+                    check.problem(
+                        QStringLiteral("question %1: marks '%2' is not a positive whole number")
+                            .arg(question, mark));
             }
             parts += static_cast<int>(keys.size());
         }
         if (parts > kMaxPartsPerPaper)
-            check.problem(QStringLiteral("paper %1 has %2 parts, more than %3").arg(100 + index).arg(parts).arg(kMaxPartsPerPaper));
+            check.problem(QStringLiteral("paper %1 has %2 parts, more than %3")
+                              .arg(100 + index)
+                              .arg(parts)
+                              .arg(kMaxPartsPerPaper));
     }
 }
 
@@ -250,27 +277,32 @@ void CheckTemplates(Checker& check, const ModuleContent& content) {
     const int m = content.module;
     const QByteArray crlf = "\r\n";
     QByteArray marks = "..." + crlf;
-    for (const char* key : {"FSE", "SSE", "LTM", "CDD"}) marks += '#' + QByteArray(key) + '#' + QByteArray(content.paperCount, '>') + crlf;
-    for (const char* key : {"FST", "SST"}) marks += '#' + QByteArray(key) + '#' + QByteArray(">0").repeated(content.paperCount) + crlf;
+    for (const char* key : {"FSE", "SSE", "LTM", "CDD"})
+        marks += '#' + QByteArray(key) + '#' + QByteArray(content.paperCount, '>') + crlf;
+    for (const char* key : {"FST", "SST"})
+        marks += '#' + QByteArray(key) + '#' + QByteArray(">0").repeated(content.paperCount) + crlf;
     marks += "...";
     QByteArray perPaper = "..." + crlf;
     for (int index = 1; index <= content.paperCount; ++index)
-        perPaper += '#' + QByteArray::number(100 + index) + '#' + QByteArray(PartsOfPaper(content, index), '>') + crlf;
+        perPaper += '#' + QByteArray::number(100 + index) + '#' +
+                    QByteArray(PartsOfPaper(content, index), '>') + crlf;
     perPaper += "...";
 
     const QList<std::pair<int, QByteArray>> expected = {
-        {ResultsTemplateId(m, 1), marks},   {ResultsTemplateId(m, 2), perPaper}, {ResultsTemplateId(m, 3), perPaper},
-        {ResultsTemplateId(m, 4), perPaper}, {ResultsTemplateId(m, 5), perPaper}, {ResultsTemplateId(m, 6), "#TRD#"},
+        {ResultsTemplateId(m, 1), marks},    {ResultsTemplateId(m, 2), perPaper},
+        {ResultsTemplateId(m, 3), perPaper}, {ResultsTemplateId(m, 4), perPaper},
+        {ResultsTemplateId(m, 5), perPaper}, {ResultsTemplateId(m, 6), "#TRD#"},
     };
     for (const auto& [id, bytes] : expected) {
         const QByteArray actual = check.bytes(id);
         if (actual.isNull())
             check.problem(QStringLiteral("%1: missing").arg(id));
         else if (actual != bytes)
-            check.problem(QStringLiteral("%1: does not match the papers' part counts (%2 bytes, expected %3)")
-                              .arg(id)
-                              .arg(actual.size())
-                              .arg(bytes.size()));
+            check.problem(
+                QStringLiteral("%1: does not match the papers' part counts (%2 bytes, expected %3)")
+                    .arg(id)
+                    .arg(actual.size())
+                    .arg(bytes.size()));
     }
 }
 
@@ -281,7 +313,9 @@ void CheckGraphics(Checker& check) {
     }
     // The skin pictures come as one set; a partial set means a picture went astray.
     if (!missing.isEmpty() && missing.size() != GraphicIds().size())
-        check.problem(QStringLiteral("%1 of the skin pictures are missing, the first %2").arg(missing.size()).arg(missing.first()));
+        check.problem(QStringLiteral("%1 of the skin pictures are missing, the first %2")
+                          .arg(missing.size())
+                          .arg(missing.first()));
 }
 
 ModuleContent ReadAndCheck(Checker& check) {
@@ -335,23 +369,26 @@ QStringList CheckCourseFigures(const PackageReader& read) {
         const RecordLine* record = catalogue.find(QLatin1String(key));
         return record != nullptr ? record->fields.join('>') : QString();
     };
-    Expect(problems, field("NME") == QLatin1String("Home Maths Quiz"), QStringLiteral("NME is not \"Home Maths Quiz\""));
+    Expect(problems, field("NME") == QLatin1String("Home Maths Quiz"),
+           QStringLiteral("NME is not \"Home Maths Quiz\""));
     Expect(problems, field("COD") == QLatin1String("HM"), QStringLiteral("COD is not \"HM\""));
-    Expect(problems, field("LAH").isEmpty() && field("LCH").isEmpty() && field("LBH") == QLatin1String("Practice"),
+    Expect(problems,
+           field("LAH").isEmpty() && field("LCH").isEmpty() &&
+               field("LBH") == QLatin1String("Practice"),
            QStringLiteral("the only module label must be LBH \"Practice\""));
     Expect(problems, field("TT2") == QLatin1String("10") && field("TP2") == QLatin1String("50"),
            QStringLiteral("TT2 must be 10 and TP2 50"));
     Expect(problems,
-           field("TN2") == QLatin1String("Whole Numbers>Decimals>Fractions>Area and Perimeter>Volume>Geometry>"
-                                         "Percentage>Ratio and Proportions>Rate and Speed>Algebra"),
+           field("TN2") ==
+               QLatin1String("Whole Numbers>Decimals>Fractions>Area and Perimeter>Volume>Geometry>"
+                             "Percentage>Ratio and Proportions>Rate and Speed>Algebra"),
            QStringLiteral("TN2 does not name the ten topics in order"));
     if (content.module != 2 || content.paperQuestions.size() != 50) {
         problems.append(QStringLiteral("the course must have module 2 with 50 papers"));
         return problems;
     }
 
-    static const QMap<int, int> partsOf = {{110, 34}, {115, 36}, {120, 40}, {122, 36}, {124, 37}, {125, 33}, {126, 32},
-                                           {128, 46}, {129, 41}, {131, 33}, {135, 46}, {141, 37}, {145, 50}};
+    namespace fig = coursefigures;
     int questions = 0;
     QMap<int, int> questionsByPartCount;
     QMap<QString, int> kinds;
@@ -361,11 +398,14 @@ QStringList CheckCourseFigures(const PackageReader& read) {
         const int paper = 100 + index;
         const QStringList& ids = content.paperQuestions[index - 1];
         questions += static_cast<int>(ids.size());
-        Expect(problems, ids.size() == (paper <= 145 ? 30 : 12),
+        Expect(problems, ids.size() == fig::questionsOf(paper),
                QStringLiteral("paper %1 holds %2 questions").arg(paper).arg(ids.size()));
-        const int expectedParts = paper >= 146 ? 12 : partsOf.value(paper, 30);
+        const int expectedParts = fig::partsOf(paper);
         Expect(problems, PartsOfPaper(content, index) == expectedParts,
-               QStringLiteral("paper %1 has %2 parts, not %3").arg(paper).arg(PartsOfPaper(content, index)).arg(expectedParts));
+               QStringLiteral("paper %1 has %2 parts, not %3")
+                   .arg(paper)
+                   .arg(PartsOfPaper(content, index))
+                   .arg(expectedParts));
         int total = 0;
         for (const QString& id : ids) {
             ++questionsByPartCount[static_cast<int>(content.keys.value(id).size())];
@@ -373,33 +413,60 @@ QStringList CheckCourseFigures(const PackageReader& read) {
             for (const QString& mark : content.marks.value(id)) {
                 const int value = mark.toInt();
                 total += value;
-                if (value == 12) ++twelves;
-                else Expect(problems, value >= 1 && value <= 3, QStringLiteral("question %1 has a part worth %2").arg(id, mark));
+                if (value == 12)
+                    ++twelves;
+                else
+                    Expect(problems, value >= 1 && value <= 3,
+                           QStringLiteral("question %1 has a part worth %2").arg(id, mark));
             }
-            for (const QString& key : content.keys.value(id)) trailingSpace = trailingSpace || key.endsWith(' ');
+            for (const QString& key : content.keys.value(id))
+                trailingSpace = trailingSpace || key.endsWith(' ');
         }
-        Expect(problems, total >= 12 && total <= 79, QStringLiteral("paper %1 totals %2 marks").arg(paper).arg(total));
-        if (paper == 101) Expect(problems, total == 66, QStringLiteral("paper 101 totals %1, not 66").arg(total));
-        if (paper == 145) Expect(problems, total == 79, QStringLiteral("paper 145 totals %1, not 79").arg(total));
-        if (paper == 146) Expect(problems, total == 24, QStringLiteral("paper 146 totals %1, not 24").arg(total));
+        Expect(problems, total >= fig::kMinTotal && total <= fig::kMaxTotal,
+               QStringLiteral("paper %1 totals %2 marks").arg(paper).arg(total));
+        for (const fig::FixedTotal& fixed : fig::kFixedTotals)
+            if (fixed.paper == paper)
+                Expect(problems, total == fixed.total,
+                       QStringLiteral("paper %1 totals %2, not %3")
+                           .arg(paper)
+                           .arg(total)
+                           .arg(fixed.total));
     }
-    Expect(problems, questions == 1410, QStringLiteral("%1 questions, not 1410").arg(questions));
-    Expect(problems, questionsByPartCount.value(1) == 1309 && questionsByPartCount.value(2) == 92 &&
-                         questionsByPartCount.value(3) == 8 && questionsByPartCount.value(4) == 1 &&
-                         questionsByPartCount.size() == 4,
-           QStringLiteral("questions by part count are not 1309, 92, 8 and 1"));
-    const QMap<QString, int> expectedKinds = {{"N", 1137}, {"Q", 241}, {"T", 49}, {"F", 36}, {"R", 35}, {"X", 23}};
-    Expect(problems, kinds == expectedKinds, QStringLiteral("the kind counts are not N 1137, Q 241, T 49, F 36, R 35, X 23"));
+    Expect(problems, questions == fig::kQuestions,
+           QStringLiteral("%1 questions, not %2").arg(questions).arg(fig::kQuestions));
+    Expect(problems,
+           questionsByPartCount.value(1) == fig::kOnePart &&
+               questionsByPartCount.value(2) == fig::kTwoParts &&
+               questionsByPartCount.value(3) == fig::kThreeParts &&
+               questionsByPartCount.value(4) == fig::kFourParts && questionsByPartCount.size() == 4,
+           QStringLiteral("questions by part count are not %1, %2, %3 and %4")
+               .arg(fig::kOnePart)
+               .arg(fig::kTwoParts)
+               .arg(fig::kThreeParts)
+               .arg(fig::kFourParts));
+    QMap<QString, int> expectedKinds;
+    QStringList kindNames;
+    for (const fig::KindCount& k : fig::kKinds) {
+        expectedKinds.insert(QString(QLatin1Char(k.kind)), k.count);
+        kindNames.append(QStringLiteral("%1 %2").arg(QLatin1Char(k.kind)).arg(k.count));
+    }
+    Expect(problems, kinds == expectedKinds,
+           QStringLiteral("the kind counts are not ") + kindNames.join(QStringLiteral(", ")));
     Expect(problems, twelves == 1, QStringLiteral("%1 parts are worth 12, not one").arg(twelves));
     Expect(problems, trailingSpace, QStringLiteral("no key is stored with a trailing space"));
     const QStringList& first = content.paperQuestions[0];
-    Expect(problems, first.value(0) == QLatin1String("22032") && first.value(first.size() - 1) == QLatin1String("22091"),
+    Expect(problems,
+           first.value(0) == QLatin1String("22032") &&
+               first.value(first.size() - 1) == QLatin1String("22091"),
            QStringLiteral("paper 101 must run from 22032 to 22091"));
     Expect(problems, content.keys.value(QStringLiteral("20134")) == QStringList({"25", "1 1/3"}),
            QStringLiteral("question 20134 must have the keys 25 and 1 1/3"));
-    Expect(problems, read(ResultsTemplateId(2, 1)).size() == 450, QStringLiteral("the marks template is not 450 bytes"));
+    Expect(problems, read(ResultsTemplateId(2, 1)).size() == 450,
+           QStringLiteral("the marks template is not 450 bytes"));
     for (int k = 2; k <= 5; ++k)
-        Expect(problems, read(ResultsTemplateId(2, k)).size() == 1879, QStringLiteral("template %1 is not 1879 bytes").arg(ResultsTemplateId(2, k)));
-    Expect(problems, read(ResultsTemplateId(2, 6)) == "#TRD#", QStringLiteral("the trend template is not #TRD#"));
+        Expect(problems, read(ResultsTemplateId(2, k)).size() == 1879,
+               QStringLiteral("template %1 is not 1879 bytes").arg(ResultsTemplateId(2, k)));
+    Expect(problems, read(ResultsTemplateId(2, 6)) == "#TRD#",
+           QStringLiteral("the trend template is not #TRD#"));
     return check.problems + problems;
 }
