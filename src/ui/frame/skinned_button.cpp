@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "platform/picture_cache.h"
+#include "ui/frame/focus_mark.h"
 #include "ui/frame/skin_style.h"
 
 SkinnedButton::SkinnedButton(const QString& objectName, const QString& graphicsFolder,
@@ -15,6 +16,7 @@ SkinnedButton::SkinnedButton(const QString& objectName, const QString& graphicsF
     // Tab reaches it; a mouse click leaves the focus where the learner was typing.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
+    WatchInputForFocusMarks();
 }
 
 void SkinnedButton::setLook(const Look& look) {
@@ -43,6 +45,8 @@ QSize SkinnedButton::sizeHint() const {
 
 void SkinnedButton::addCaption(QLabel* caption) {
     m_captions.append(caption);
+    // A label inside a button would take the button's text role; a caption keeps its own.
+    caption->setForegroundRole(QPalette::WindowText);
     caption->installEventFilter(this);
     if (!caption->toolTip().isEmpty() || !toolTip().isEmpty()) caption->setToolTip(toolTip());
     if (text().isEmpty()) setText(caption->text());
@@ -64,7 +68,7 @@ void SkinnedButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPixmap picture = LoadPicture(m_folder, shownPicture());
     if (!picture.isNull()) p.drawPixmap(rect(), picture);
-    if (hasFocus()) PaintFocusMark(p, rect());
+    if (ShowsFocusMark(this)) PaintFocusMark(p, rect());
 }
 
 void SkinnedButton::keyPressEvent(QKeyEvent* event) {

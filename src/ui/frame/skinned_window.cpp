@@ -12,6 +12,7 @@
 #include "platform/picture_cache.h"
 #include "platform/units.h"
 #include "platform/window_outline.h"
+#include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
 
 namespace {
@@ -50,10 +51,7 @@ SkinnedWindow::SkinnedWindow(const Skin& skin, QWidget* parent, Qt::WindowFlags 
     }
     m_title = new QLabel(this);
     m_title->setObjectName(m_skin.titleName);
-    QFont titleFont(QStringLiteral("Trebuchet MS"));
-    titleFont.setPointSizeF(9.75);
-    titleFont.setBold(true);
-    m_title->setFont(titleFont);
+    m_title->setFont(TitleFont());
 
     if (!m_skin.iconPicture.isEmpty()) {
         m_icon = new QLabel(this);
@@ -149,9 +147,7 @@ void SkinnedWindow::applyTopPictures() {
     if (m_close) m_close->setLook(TitleButtonLook(m_active, QStringLiteral("close")));
     if (m_minimise) m_minimise->setLook(TitleButtonLook(m_active, QStringLiteral("min")));
     showMaximisePicture();
-    QPalette pal = m_title->palette();
-    pal.setColor(QPalette::WindowText, m_active ? QColor(255, 255, 255) : QColor(128, 128, 128));
-    m_title->setPalette(pal);
+    SetTextColour(m_title, m_active ? kTitleActiveText : kTitleInactiveText);
 }
 
 void SkinnedWindow::setSkinActive(bool active) {

@@ -1,10 +1,15 @@
 #pragma once
-// Body_About: logo, program name, version, platform and the link to the maker's page.
+// Body_About: logo, program name, version, platform, the link to the maker's page, and the keys
+// of both windows.
 
+#include <QList>
 #include <QUrl>
 #include <QWidget>
 
+#include "ui/frame/key_navigation.h"
+
 class QLabel;
+class SkinnedButton;
 
 class AboutView : public QWidget {
     Q_OBJECT
@@ -15,16 +20,17 @@ class AboutView : public QWidget {
     void setProgramName(const QString& name);
 
     static QUrl MakersPage();
+    QList<FocusStop> focusStops() const;
 
   signals:
     void linkClicked();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
+    QLabel* centred(const QString& name, const QString& text, int top, const QFont& font);
+    void buildKeys();
+
     QString m_folder;
     QLabel* m_logo = nullptr;
     QLabel* m_name = nullptr;
-    QLabel* m_link = nullptr;
+    SkinnedButton* m_link = nullptr;
 };

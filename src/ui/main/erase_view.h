@@ -1,11 +1,14 @@
 #pragma once
 // Body_Trash: erasing every result after a confirmation given in place.
 
-#include <QPoint>
+#include <QList>
+#include <QStringList>
 #include <QWidget>
 
+#include "ui/frame/key_navigation.h"
+
 class QLabel;
-class PictureButton;
+class SkinnedButton;
 
 class EraseView : public QWidget {
     Q_OBJECT
@@ -14,22 +17,28 @@ class EraseView : public QWidget {
 
     EraseView(const QString& graphicsFolder, QWidget* parent);
 
-    void loadPictures();
     void setState(State state);
     State state() const { return m_state; }
+    // The Done state after an erase; the files that could not be written are named instead of
+    // the erase being announced.
+    void showErased(const QStringList& failedFiles);
 
-    void hover(QPoint globalCursor);
+    QList<FocusStop> focusStops() const;
 
   signals:
-    // The learner confirmed: the owner rewrites the results files, then calls setState(Done).
+    // The learner confirmed: the owner rewrites the results files, then calls showErased.
     void eraseConfirmed();
 
   private:
+    QLabel* makeText(const QString& name, const QString& text, const QRect& rect);
+    SkinnedButton* makeButton(const QString& name, const QString& caption, const QRect& rect);
+
     State m_state = State::Offer;
     QLabel* m_offerText = nullptr;    // Trashlbl1
     QLabel* m_confirmText = nullptr;  // Trashlbl2
     QLabel* m_doneText = nullptr;     // Trashlbl3
-    PictureButton* m_trash = nullptr;
-    PictureButton* m_yes = nullptr;
-    PictureButton* m_no = nullptr;
+    SkinnedButton* m_trash = nullptr;
+    SkinnedButton* m_yes = nullptr;
+    SkinnedButton* m_no = nullptr;
+    QString m_folder;
 };

@@ -14,112 +14,12 @@
 #include "content/resource_ids.h"
 #include "records/record_file.h"
 #include "results/results_files.h"
+#include "ui/frame/skinned_button.h"
 #include "ui/main/contents.h"
 #include "ui/main/navigation.h"
-#include "ui/main/picture_button.h"
+#include "ui/main/topic_entry.h"
 
-namespace {
-
-QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Stands in for a practice window: records what the main window asks of it.
-class FakePractice : public QWidget, public PracticeWindowHandle {
-  public:
-    FakePractice(ContentsChannel& contents, QStringList& log) : m_contents(contents), m_log(log) {
-        m_paper = QString::number(contents.sharedFields().PaperNum);
-        setAttribute(Qt::WA_DeleteOnClose);
-    }
-    QWidget* widget() override { return this; }
-    void unloadWithoutAsking() override {
-        m_log << QStringLiteral("unload ") + m_paper;
-        closeAndRefresh();
-    }
-    // What the window does when it closes on its own.
-    void closeAndRefresh() {
-        close();
-        m_contents.RefreshContents();
-    }
-
-  private:
-    ContentsChannel& m_contents;
-    QStringList& m_log;
-    QString m_paper;
-};
-
-class ContentsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        m_folder = m_dir.path() + QStringLiteral("/hmquiz");
-        QDir().mkpath(m_folder);
-    }
-
-    std::unique_ptr<Contents> start(bool answerYes = false) {
-        auto factory = [this](ContentsChannel& c, int take) -> PracticeWindowHandle* {
-            m_log << QStringLiteral("open %1 %2").arg(c.sharedFields().PaperNum).arg(take);
-            m_last = new FakePractice(c, m_log);
-            return m_last;
-        };
-        auto contents = std::make_unique<Contents>(m_folder, factory);
-        contents->setNoticeSink(
-            [this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
-        contents->setQuestionSink([this, answerYes](const QString& t, const QString& m) {
-            m_messages << t + ": " + m;
-            return answerYes;
-        });
-        contents->setWarningSink(
-            [this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
-        contents->startUp();
-        contents->show();
-        QCoreApplication::processEvents();
-        return contents;
-    }
-
-    template <typename T = QWidget>
-    static T* child(Contents& c, const QString& name) {
-        T* w = c.findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
-    }
-    static QString text(Contents& c, const QString& name) { return child<QLabel>(c, name)->text(); }
-
-    QString resultsPath(ResultsFile file) const {
-        return ResultsFilePath(m_folder, file, 2, QStringLiteral("HM"));
-    }
-
-    // Rewrites the marks file with the given first and second scores from paper 1 on.
-    void writeScores(const Contents& c, const QStringList& first, const QStringList& second) {
-        const int n = c.catalogue().module(2).paperCount;
-        MarksRecords marks;
-        for (int i = 0; i < n; ++i) {
-            marks.fse << first.value(i);
-            marks.sse << second.value(i);
-            marks.ltm << QString();
-            marks.cdd << QString();
-            marks.fst << (first.value(i).isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
-            marks.sst << (second.value(i).isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
-        }
-        ASSERT_TRUE(WriteMarksFile(marks, n, resultsPath(ResultsFile::Marks)));
-    }
-
-    void expectTemplates() {
-        for (ResultsFile file : kAllResultsFiles) {
-            EXPECT_EQ(Bytes(resultsPath(file)), ResourceBytes(ResultsTemplateId(2, int(file))))
-                << ResultsFileName(file, 2, QStringLiteral("HM")).toStdString();
-        }
-    }
-
-    QTemporaryDir m_dir;
-    QString m_folder;
-    QStringList m_log;
-    QStringList m_messages;
-    FakePractice* m_last = nullptr;
-};
-
-}  // namespace
+#include "contents_fixture.h"
 
 TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) {
     auto c = start();
@@ -150,7 +50,7 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
     EXPECT_EQ(child(*c, QStringLiteral("Tab02lbl"))->toolTip(),
               child(*c, QStringLiteral("Tab02"))->toolTip());
     EXPECT_EQ(text(*c, QStringLiteral("Tab04lbl")), QStringLiteral("Help"));
-    EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->toolTip(), QStringLiteral("Help"));
+    EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->toolTip(), QStringLiteral("Help (F1)"));
 
     // Tab placement with module 2 alone.
     QWidget* tab1 = child(*c, QStringLiteral("Tab01"));
@@ -160,17 +60,17 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
     EXPECT_EQ(tab2->x(), 2);
     EXPECT_EQ(tab1->x(), -tab1->width());
     EXPECT_EQ(tab3->x(), -tab3->width());
+    EXPECT_TRUE(tab1->isHidden() && tab3->isHidden());  // nor can Tab or a screen reader find them
     EXPECT_EQ(tab4->x(), 2 + tab2->width() - 4);
     EXPECT_EQ(tab4->y() - tab2->y(), 2);  // the active tab stands higher
 
-    auto* timer = c->findChild<QTimer*>(QStringLiteral("Timer1"));
-    ASSERT_NE(timer, nullptr);
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 100);
+    // The buttons show their hover pictures themselves: no polling timer runs.
+    EXPECT_TRUE(c->findChildren<QTimer*>().isEmpty());
 
     // Topic 1 is highlighted; topics past the module's count are hidden with their bullets.
-    auto* topic1 = child<QLabel>(*c, QStringLiteral("Topic1"));
+    auto* topic1 = child<TopicEntry>(*c, QStringLiteral("Topic1"));
     EXPECT_TRUE(topic1->autoFillBackground());
+    EXPECT_TRUE(topic1->chosen());
     EXPECT_EQ(topic1->palette().color(QPalette::Window), QColor(128, 128, 128));
     for (int i = 1; i <= 10; ++i) {
         const bool shown = i <= module.topicCount;
@@ -313,11 +213,11 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
     EXPECT_EQ(c->sharedFields().LChose, 2);
     EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->y() - child(*c, QStringLiteral("Tab02"))->y(),
               -2);
-    c->hoverPoll(QPoint(-100, -100));
     EXPECT_EQ(text(*c, QStringLiteral("lblTB01")), QStringLiteral("About"));
     EXPECT_EQ(text(*c, QStringLiteral("lblTB02")), QStringLiteral("Trash"));
     EXPECT_TRUE(child(*c, QStringLiteral("ToolBar03"))->isHidden());
-    EXPECT_EQ(child(*c, QStringLiteral("lblTB04"))->toolTip(), QStringLiteral("Printer Setup"));
+    EXPECT_EQ(child(*c, QStringLiteral("lblTB04"))->toolTip(),
+              QStringLiteral("Printer Setup (Alt+S)"));
     EXPECT_EQ(text(*c, QStringLiteral("lblVersion")), QStringLiteral("Version 2.0"));
     EXPECT_EQ(text(*c, QStringLiteral("lblPlatform")), PlatformCaption());
     EXPECT_EQ(text(*c, QStringLiteral("ProgramName")), c->catalogue().title);
@@ -333,39 +233,35 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
     EXPECT_TRUE(child(*c, QStringLiteral("ButTrash_Yes"))->isHidden());
 
     c->tabClick(2);
-    c->hoverPoll(QPoint(-100, -100));
     EXPECT_EQ(text(*c, QStringLiteral("lblTB04")), QStringLiteral("Close"));
     EXPECT_FALSE(child(*c, QStringLiteral("ToolBar03"))->isHidden());
 }
 
 TEST_F(ContentsTest, ToolbarPressShowsThePressedPictureOnlyOverTheSlot) {
     auto c = start();
-    auto* home = child<PictureButton>(*c, QStringLiteral("ToolBar01"));
-    const QPoint inside = home->mapToGlobal(QPoint(5, 5));
-    const QPoint outside = home->mapToGlobal(QPoint(home->width() + 30, 5));
+    auto* home = child<SkinnedButton>(*c, QStringLiteral("ToolBar01"));
     c->toolbarClick(2);  // Report in front, so a click on Home would show
 
     QTest::mousePress(home, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(c->navigation().txtPressTrack, true);
-    c->hoverPoll(inside);
-    EXPECT_EQ(home->pictureName(), QStringLiteral("home_pressed.bmp"));
-    c->hoverPoll(outside);
-    EXPECT_EQ(home->pictureName(), QStringLiteral("home_off.bmp"));
+    EXPECT_EQ(home->shownPicture(), QStringLiteral("home_pressed.bmp"));
+    QTest::mouseMove(home, QPoint(home->width() + 30, 5));
+    EXPECT_EQ(home->shownPicture(), QStringLiteral("home_off.bmp"));
     QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(home->width() + 30, 5));
     EXPECT_EQ(c->navigation().txtPressTrack, false);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Report"));  // no click
-    c->hoverPoll(inside);
-    EXPECT_EQ(home->pictureName(), QStringLiteral("home_on.bmp"));
 
-    auto* tab2 = child<PictureButton>(*c, QStringLiteral("Tab02"));
-    auto* tab4 = child<PictureButton>(*c, QStringLiteral("Tab04"));
-    c->hoverPoll(tab4->mapToGlobal(QPoint(10, 10)));
-    EXPECT_EQ(tab2->pictureName(), QStringLiteral("tabs_front_off.bmp"));
-    EXPECT_EQ(tab4->pictureName(), QStringLiteral("tabs_back_on.bmp"));
-    auto* load = child<PictureButton>(*c, QStringLiteral("P1a"));
-    c->toolbarClick(1);
-    c->hoverPoll(load->mapToGlobal(QPoint(0, 0)));
-    EXPECT_EQ(load->pictureName(), QStringLiteral("loadbutton_on.bmp"));
+    // The Help tab's pictures and the tabs' front and back pictures follow the page.
+    c->tabClick(4);
+    EXPECT_EQ(home->shownPicture(), QStringLiteral("about_off.bmp"));
+    EXPECT_EQ(child<SkinnedButton>(*c, QStringLiteral("Tab04"))->shownPicture(),
+              QStringLiteral("tabs_front_off.bmp"));
+    EXPECT_EQ(child<SkinnedButton>(*c, QStringLiteral("Tab02"))->shownPicture(),
+              QStringLiteral("tabs_back_off.bmp"));
+    EXPECT_EQ(child<SkinnedButton>(*c, QStringLiteral("Tab02"))->look().hovered,
+              QStringLiteral("tabs_back_on.bmp"));
+    EXPECT_EQ(child<SkinnedButton>(*c, QStringLiteral("P1a"))->look().hovered,
+              QStringLiteral("loadbutton_on.bmp"));
 }
 
 TEST_F(ContentsTest, EraseAsksInPlaceAndWritesOnlyOnYes) {
@@ -403,7 +299,7 @@ TEST_F(ContentsTest, EraseAsksInPlaceAndWritesOnlyOnYes) {
     // The module tab reloads the erased results.
     c->tabClick(2);
     EXPECT_TRUE(text(*c, QStringLiteral("MSA1")).isEmpty());
-    EXPECT_TRUE(c->firstScores().join(QString()).isEmpty());
+    EXPECT_TRUE(c->session().module().marks.fse.join(QString()).isEmpty());
 }
 
 TEST_F(ContentsTest, TheMakersPageWithoutABrowserSaysSo) {
