@@ -54,8 +54,8 @@ bool MainSession::moduleExists(int module) const {
 std::optional<StartUpProblem> MainSession::prepareFiles() {
     const QStringList pictures = WriteSkinPictures(m_folder);
     if (!pictures.isEmpty()) {
-        for (const QString& path : pictures)
-            qCWarning(lcSession) << "skin picture not written:" << path;
+        qCWarning(lcSession) << pictures.size() << "skin pictures not written, the first"
+                             << pictures.first();
         return StartUpProblem{
             m_folder,
             SessionText::tr("The pictures of the program's windows cannot be written there "

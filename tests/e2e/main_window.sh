@@ -131,3 +131,16 @@ app_pid=""
 [ -n "$status" ] || { kill "$app_pid_done"; fail "the program did not close"; }
 [ "$status" -eq 0 ] || fail "the program exited with status $status"
 echo "main window: ok"
+
+# A data folder that cannot hold the window pictures (a file named Graphics in it): the program
+# says so, names the folder and exits 1 without a window.
+blocked="$work/blocked"
+mkdir -p "$blocked"
+: >"$blocked/Graphics"
+status=0
+QT_QPA_PLATFORM=offscreen "$hmquiz" --data-dir "$blocked" >"$work/blocked.log" 2>&1 || status=$?
+[ "$status" -eq 1 ] || fail "a folder without room for the pictures gave status $status"
+grep -q "$blocked" "$work/blocked.log" || fail "the message does not name the folder: $(cat "$work/blocked.log")"
+grep -q "pictures" "$work/blocked.log" || fail "the message does not say what failed: $(cat "$work/blocked.log")"
+[ ! -e "$blocked/marks2HM.txt" ] || fail "results files were made in a folder the program could not use"
+echo "unusable pictures folder: ok"

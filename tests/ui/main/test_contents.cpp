@@ -353,3 +353,37 @@ TEST_F(ContentsTest, WithoutACatalogueNoModuleIsShownAndNoResultsFileIsMade) {
     EXPECT_FALSE(QFile::exists(resultsPath(ResultsFile::Marks)));
     EXPECT_TRUE(QFileInfo(m_folder + QStringLiteral("/temptext30000.txt")).isDir());
 }
+
+TEST_F(ContentsTest, AnEraseThatCannotWriteAFileNamesItInsteadOfAnnouncingTheErase) {
+    auto c = start();
+    const QString trend = resultsPath(ResultsFile::Trend);
+    ASSERT_TRUE(QFile::remove(trend));
+    ASSERT_TRUE(QDir().mkpath(trend));
+    c->tabClick(4);
+    c->toolbarClick(2);
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash")), Qt::LeftButton);
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash_Yes")), Qt::LeftButton);
+    const QString done = text(*c, QStringLiteral("Trashlbl3"));
+    EXPECT_TRUE(done.contains(QStringLiteral("trend2HM.txt"))) << qPrintable(done);
+    EXPECT_FALSE(done.contains(QStringLiteral("have been erased")));
+    EXPECT_EQ(Bytes(resultsPath(ResultsFile::Marks)), ResourceBytes(ResultsTemplateId(2, 1)));
+    // Offered again, the view says what it always said.
+    c->toolbarClick(2);
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash")), Qt::LeftButton);
+    ASSERT_TRUE(QDir(trend).removeRecursively());
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash_Yes")), Qt::LeftButton);
+    EXPECT_EQ(text(*c, QStringLiteral("Trashlbl3")),
+              QStringLiteral("All your past results have been erased."));
+}
+
+TEST_F(ContentsTest, PicturesThatCannotBeWrittenStopTheStartUpWithTheFolderNamed) {
+    QFile blocker(m_folder + QStringLiteral("/Graphics"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Contents contents(m_folder);
+    const std::optional<StartUpProblem> problem = contents.startUp();
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->path, m_folder);
+    EXPECT_FALSE(contents.isVisible());
+    EXPECT_FALSE(QFile::exists(resultsPath(ResultsFile::Marks)));
+}
