@@ -81,6 +81,11 @@ void SkinnedButton::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+void SkinnedButton::focusInEvent(QFocusEvent*) {
+    // Only the focus mark changes with the focus; without it there is nothing to repaint.
+    if (ShowsFocusMark(this)) update();
+}
+
 void SkinnedButton::enterEvent(QEnterEvent* event) {
     QAbstractButton::enterEvent(event);
     m_hovered = true;

@@ -285,14 +285,15 @@ bool SkinnedWindow::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::WindowActivate:
             dropStaleMinimised();
-            setSkinActive(true);
+            // Already drawn active (a window shown as it is activated): nothing to repaint.
+            if (!m_active) setSkinActive(true);
             break;
         case QEvent::Show:
             watchNativeWindow();
             placeTitleButtonsLast();
             break;
         case QEvent::WindowDeactivate:
-            setSkinActive(false);
+            if (m_active) setSkinActive(false);
             break;
         case QEvent::WindowStateChange:
             showMaximisePicture();

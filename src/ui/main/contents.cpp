@@ -29,6 +29,7 @@ constexpr int kToolbarButtonGap = 4;   // title strip bottom to button top
 constexpr int kTabsBelowCaptions = 9;  // toolbar captions to the tabs' top
 constexpr double kStripHeight = 360;   // twips
 constexpr double kViewWidth = 6015, kViewHeight = 5655;
+constexpr int kActivationWait = 1000;  // ms a new window may wait for the focus
 
 SkinnedWindow::Skin MainSkin(const QString& programFolder) {
     SkinnedWindow::Skin s;
@@ -144,6 +145,18 @@ void Contents::placeWindow() {
     }
     m_report->layoutSubViews(1);
     relayout();
+}
+
+void Contents::showEvent(QShowEvent* event) {
+    SkinnedWindow::showEvent(event);
+    if (std::exchange(m_shown, true)) return;
+    // The program's window is activated as it appears. Drawn active from its first frame, it is
+    // painted once instead of again when the activation arrives; should the window system give
+    // the focus elsewhere, the inactive look follows.
+    setSkinActive(true);
+    QTimer::singleShot(kActivationWait, this, [this] {
+        if (!isActiveWindow()) setSkinActive(false);
+    });
 }
 
 void Contents::layoutContent() {

@@ -74,6 +74,7 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     void layoutContent() override;
     void closeButtonClicked() override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
   private:
@@ -104,6 +105,7 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     AboutView* m_about = nullptr;
     QWidget* m_front = nullptr;
     bool m_closing = false;
+    bool m_shown = false;
 
     NoticeSink m_notice;
     QuestionSink m_question;

@@ -47,6 +47,11 @@ void TopicEntry::paintEvent(QPaintEvent*) {
     if (ShowsFocusMark(this)) PaintFocusMark(p, rect());
 }
 
+void TopicEntry::focusInEvent(QFocusEvent*) {
+    // Only the focus mark changes with the focus; without it there is nothing to repaint.
+    if (ShowsFocusMark(this)) update();
+}
+
 void TopicEntry::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         event->modifiers() == Qt::NoModifier) {

@@ -16,4 +16,5 @@ class TopicEntry : public QAbstractButton {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 };

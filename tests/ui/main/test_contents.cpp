@@ -387,3 +387,39 @@ TEST_F(ContentsTest, PicturesThatCannotBeWrittenStopTheStartUpWithTheFolderNamed
     EXPECT_FALSE(contents.isVisible());
     EXPECT_FALSE(QFile::exists(resultsPath(ResultsFile::Marks)));
 }
+
+namespace {
+// Counts the paint events a widget and its children receive.
+class PaintCount : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+}  // namespace
+
+TEST_F(ContentsTest, TheWindowIsPaintedOnceNotAgainWhenItIsActivated) {
+    Contents c(m_folder);
+    ASSERT_FALSE(c.startUp().has_value());
+    c.show();
+    EXPECT_TRUE(c.skinActive());  // drawn as the active window before the activation arrives
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&c));
+    QCoreApplication::processEvents();
+
+    PaintCount count;
+    for (QWidget* w : c.findChildren<QWidget*>()) w->installEventFilter(&count);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&c, &activate);
+    QTest::qWait(30);
+    EXPECT_EQ(count.paints, 0);
+    // A real change of state still shows.
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&c, &deactivate);
+    QTest::qWait(30);
+    EXPECT_FALSE(c.skinActive());
+    EXPECT_GT(count.paints, 0);
+}
