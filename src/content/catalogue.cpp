@@ -1,5 +1,6 @@
 #include "content/catalogue.h"
 
+#include "content/content_log.h"
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
 #include "records/record_file.h"
@@ -17,7 +18,10 @@ const char* const kModuleLabelKeys[3] = {"LAH", "LBH", "LCH"};
 Catalogue ReadCatalogue(const QString& programFolder) {
     Catalogue catalogue;
     const QString path = programFolder + QStringLiteral("/temptext30000.txt");
-    if (ExtractResource(kCatalogueId, QStringLiteral("Custom"), path) != 0) return catalogue;
+    // Read at once and deleted: no disk sync needed.
+    if (ExtractResource(kCatalogueId, QStringLiteral("Custom"), path, FileSync::None) !=
+        ExtractResult::Ok)
+        return catalogue;
 
     catalogue.title = ReadRecordText(path, QStringLiteral("NME"));
     catalogue.code = ReadRecordText(path, QStringLiteral("COD"));
@@ -35,6 +39,6 @@ Catalogue ReadCatalogue(const QString& programFolder) {
                                                  kTopicNameCapacity);
         }
     }
-    QFile::remove(path);
+    if (!QFile::remove(path)) qCWarning(lcContent) << "cannot remove" << path;
     return catalogue;
 }
