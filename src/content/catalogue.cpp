@@ -30,13 +30,13 @@ Catalogue ReadCatalogue(const QString& programFolder) {
         module.label = ReadRecordText(path, QLatin1String(kModuleLabelKeys[m - 1]));
         if (!module.exists()) continue;
         // A damaged count must not ask the reader for more names than a module can hold.
-        module.topicCount = std::clamp(ReadRecordText(path, QStringLiteral("TT%1").arg(m)).toInt(), 0,
-                                       kTopicNameCapacity);
-        module.paperCount = std::clamp(ReadRecordText(path, QStringLiteral("TP%1").arg(m)).toInt(), 0,
-                                       kPaperCapacity);
+        module.topicCount = std::clamp(ReadRecordText(path, QStringLiteral("TT%1").arg(m)).toInt(),
+                                       0, kTopicNameCapacity);
+        module.paperCount = std::clamp(ReadRecordText(path, QStringLiteral("TP%1").arg(m)).toInt(),
+                                       0, kPaperCapacity);
         if (module.topicCount > 0) {
-            module.topicNames = ReadRecordFields(path, QStringLiteral("TN%1").arg(m), module.topicCount,
-                                                 kTopicNameCapacity);
+            module.topicNames = ReadRecordFields(path, QStringLiteral("TN%1").arg(m),
+                                                 module.topicCount, kTopicNameCapacity);
         }
     }
     if (!QFile::remove(path)) qCWarning(lcContent) << "cannot remove" << path;

@@ -9,7 +9,9 @@
 
 namespace {
 
-QString ResourcePath(int id) { return QStringLiteral(":/package/%1").arg(id); }
+QString ResourcePath(int id) {
+    return QStringLiteral(":/package/%1").arg(id);
+}
 
 bool HoldsExactly(const QString& path, const QByteArray& bytes) {
     if (QFileInfo(path).size() != bytes.size()) return false;
@@ -19,7 +21,9 @@ bool HoldsExactly(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-bool ResourceExists(int id) { return id > 0 && QFile::exists(ResourcePath(id)); }
+bool ResourceExists(int id) {
+    return id > 0 && QFile::exists(ResourcePath(id));
+}
 
 QByteArray ResourceBytes(int id) {
     if (id <= 0) return {};
@@ -54,7 +58,8 @@ QStringList WriteGraphics(const QString& programFolder) {
     QStringList failed;
     for (int id : GraphicIds()) {
         const QString path = folder + QLatin1Char('/') + GraphicFileName(id);
-        if (ExtractResource(id, QStringLiteral("Custom"), path, FileSync::None) != ExtractResult::Ok)
+        if (ExtractResource(id, QStringLiteral("Custom"), path, FileSync::None) !=
+            ExtractResult::Ok)
             failed += path;
     }
     return failed;

@@ -33,7 +33,8 @@ bool PaperContent::complete() const {
     return keys.size() == parts && kinds.size() == parts && marks.size() == parts;
 }
 
-PaperContent LoadPaperContent(const QString& programFolder, int module, const QString& paperNumber) {
+PaperContent LoadPaperContent(const QString& programFolder, int module,
+                              const QString& paperNumber) {
     PaperContent content;
     const QString path = programFolder + QStringLiteral("/temptext.txt");
     ReadTable(PaperTableId(module), path,

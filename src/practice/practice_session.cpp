@@ -216,10 +216,9 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
 
     // All of them or none: a marking half written would leave a paper marked without its
     // trend entry, or verdicts for a paper still unmarked.
-    QList<FileWrite> writes = {
-        {AnswersPath(), PaperFileBytes(answersLines, papers)},
-        {ResultsFilePathOfAttempt(), PaperFileBytes(resultsLines, papers)},
-        {ResultsPath(ResultsFile::Marks), MarksFileBytes(records, papers)}};
+    QList<FileWrite> writes = {{AnswersPath(), PaperFileBytes(answersLines, papers)},
+                               {ResultsFilePathOfAttempt(), PaperFileBytes(resultsLines, papers)},
+                               {ResultsPath(ResultsFile::Marks), MarksFileBytes(records, papers)}};
     if (!isSecondAttempt())
         writes.append({ResultsPath(ResultsFile::Trend), SingleRecordFileBytes(trendLine)});
     const AllOrNothingResult written = WriteAllOrNothing(state_.inputs.programFolder, writes);
@@ -227,8 +226,8 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
         qCWarning(lcPractice) << "paper" << state_.paperNumber << "was not marked: write"
                               << written.failedIndex << "failed";
         static constexpr MarkOutcome kFailure[] = {
-            MarkOutcome::AnswersNotSaved, MarkOutcome::ResultsNotSaved,
-            MarkOutcome::MarksNotSaved, MarkOutcome::TrendNotSaved};
+            MarkOutcome::AnswersNotSaved, MarkOutcome::ResultsNotSaved, MarkOutcome::MarksNotSaved,
+            MarkOutcome::TrendNotSaved};
         return written.failedIndex < writes.size() ? kFailure[written.failedIndex]
                                                    : MarkOutcome::AnswersNotSaved;
     }

@@ -31,7 +31,9 @@ FileKind KindOfMode(mode_t mode) {
     return FileKind::Other;
 }
 
-QString ErrorText() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString ErrorText() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 bool WriteAll(int fd, const QByteArray& bytes) {
     const char* data = bytes.constData();
@@ -141,11 +143,14 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, FileSync 
 }
 
 bool SyncFolder(const QString& folder) {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const bool ok = fd >= 0 && ::fsync(fd) == 0;
     if (!ok) qCWarning(lcRecords) << "cannot sync the folder" << folder << ErrorText();
     if (fd >= 0) ::close(fd);
     return ok;
 }
 
-void SetCommitHookForTesting(CommitHook hook) { g_commitHook = hook; }
+void SetCommitHookForTesting(CommitHook hook) {
+    g_commitHook = hook;
+}

@@ -60,7 +60,9 @@ class LineCursor {
 
 // The whole file, or nothing when it cannot be read; callers then see absent records. Never
 // blocks on a FIFO or device put in the file's place.
-QByteArray ReadWholeFile(const QString& path) { return ReadRegularFile(path).value_or(QByteArray()); }
+QByteArray ReadWholeFile(const QString& path) {
+    return ReadRegularFile(path).value_or(QByteArray());
+}
 
 // The lines that start with "#KEY#" (three-character keys), the first of each key, wherever they
 // stand: a record out of order or after a gap is still found.
@@ -118,7 +120,9 @@ QStringList SplitByPosition(QByteArrayView line, int keyLength, int n, int fille
 }
 
 // A stored value can never break its record: what a field may not hold is dropped.
-QByteArray FieldBytes(const QString& field) { return StorableFieldText(field).toLatin1(); }
+QByteArray FieldBytes(const QString& field) {
+    return StorableFieldText(field).toLatin1();
+}
 
 QByteArray LineBytes(const QString& line) {
     QByteArray bytes = line.toLatin1();
@@ -233,7 +237,8 @@ MarksRecords ReadMarksFile(const QString& path, int n) {
     const QHash<QByteArray, QByteArray> byKey = RecordLinesByKey(ReadWholeFile(path));
     const int count = std::clamp(n, 0, kPaperCapacity);
     auto fields = [&](const char* key) { return SplitByPosition(byKey.value(key), 3, n, count); };
-    return {fields("FSE"), fields("SSE"), fields("LTM"), fields("CDD"), fields("FST"), fields("SST")};
+    return {fields("FSE"), fields("SSE"), fields("LTM"),
+            fields("CDD"), fields("FST"), fields("SST")};
 }
 
 QByteArray MarksFileBytes(const MarksRecords& marks, int n) {
@@ -261,7 +266,9 @@ bool WriteMarksFile(const MarksRecords& marks, int n, const QString& path) {
     return WriteFileAtomically(path, MarksFileBytes(marks, n));
 }
 
-QByteArray SingleRecordFileBytes(const QString& recordLine) { return LineBytes(recordLine) + "\r\n"; }
+QByteArray SingleRecordFileBytes(const QString& recordLine) {
+    return LineBytes(recordLine) + "\r\n";
+}
 
 bool WriteSingleRecordFile(const QString& path, const QString& recordLine) {
     return WriteFileAtomically(path, SingleRecordFileBytes(recordLine));

@@ -26,7 +26,8 @@ QString FindRecordLine(const QString& path, const QString& key);
 QString ReadRecordText(const QString& path, const QString& key);
 
 // Fields 1..n of a record (three-character key); field n is the rest of the line. Always n
-// entries (none for n < 1); fields the line lacks come back empty. Two capacities: kTopicNameCapacity for topic names, kPaperCapacity for marks records.
+// entries (none for n < 1); fields the line lacks come back empty. Two capacities:
+// kTopicNameCapacity for topic names, kPaperCapacity for marks records.
 QStringList ReadRecordFields(const QString& path, const QString& key, int n,
                              int capacity = kPaperCapacity);
 

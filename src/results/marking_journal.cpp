@@ -119,7 +119,8 @@ AllOrNothingResult WriteAllOrNothing(const QString& programFolder, const QList<F
         if (putBack) {
             RemoveJournal(programFolder);
         } else {
-            qCWarning(lcResults) << "a failed change could not be undone; the next start finishes it";
+            qCWarning(lcResults)
+                << "a failed change could not be undone; the next start finishes it";
         }
         return {i, putBack};
     }
@@ -155,8 +156,8 @@ RecoveryReport RecoverInterruptedMarking(const QString& programFolder) {
         const std::optional<QByteArray> bytes =
             now == FileKind::Regular ? ReadRegularFile(path) : std::nullopt;
         if (bytes && *bytes == entry.bytes) continue;
-        const bool asBefore =
-            bytes ? Digest(*bytes) == entry.oldDigest : now == FileKind::Missing && entry.oldDigest == kAbsent;
+        const bool asBefore = bytes ? Digest(*bytes) == entry.oldDigest
+                                    : now == FileKind::Missing && entry.oldDigest == kAbsent;
         if (!asBefore) {
             qCWarning(lcResults) << "the journal is out of date (" << entry.name
                                  << "changed since); discarded";

@@ -16,10 +16,10 @@ struct FileWrite {
 };
 
 struct AllOrNothingResult {
-    int failedIndex = -1;        // -1: all written; otherwise the write that failed (0-based),
-                                 // or the number of writes when the journal could not be written
-    bool filesAsBefore = true;   // after a failure: every file holds its old bytes again; when
-                                 // false, the journal stays and the next start finishes the change
+    int failedIndex = -1;       // -1: all written; otherwise the write that failed (0-based),
+                                // or the number of writes when the journal could not be written
+    bool filesAsBefore = true;  // after a failure: every file holds its old bytes again; when
+                                // false, the journal stays and the next start finishes the change
     bool ok() const { return failedIndex < 0; }
 };
 

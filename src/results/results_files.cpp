@@ -38,9 +38,13 @@ int TemplateId(ResultsFile file, int module) {
 }
 
 // Whatever stands at the path counts: a folder or FIFO in a file's place is not "missing".
-bool IsPresent(const QString& path) { return FileKindAt(path) != FileKind::Missing; }
+bool IsPresent(const QString& path) {
+    return FileKindAt(path) != FileKind::Missing;
+}
 
-QByteArray FileBytes(const QString& path) { return ReadRegularFile(path).value_or(QByteArray()); }
+QByteArray FileBytes(const QString& path) {
+    return ReadRegularFile(path).value_or(QByteArray());
+}
 
 // Copies a template and reads it back: a copy that reports success yet differs is no copy.
 bool CopyTemplate(ResultsFile file, int module, const QString& path) {

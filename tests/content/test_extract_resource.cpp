@@ -89,5 +89,6 @@ TEST(ExtractResource, WriteGraphicsMakesTheFolderAndIsRepeatable) {
 
     WriteGraphics(program);
     EXPECT_EQ(graphics.entryList(QDir::Files), first);
-    for (qsizetype i = 0; i < first.size(); ++i) EXPECT_EQ(FileBytes(graphics.filePath(first[i])), firstBytes[i]);
+    for (qsizetype i = 0; i < first.size(); ++i)
+        EXPECT_EQ(FileBytes(graphics.filePath(first[i])), firstBytes[i]);
 }

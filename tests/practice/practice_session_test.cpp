@@ -238,8 +238,8 @@ TEST_F(PracticeFolder, EveryWriterKeepsTheRecordsItCouldReadWhateverTheirOrderOr
         fse += i == 3 ? ">75" : ">";
     }
     WriteBytes(Path(ResultsFile::Marks), "#CDD#" + QByteArray(kPapers, '>') + "\r\n" + fst +
-                                             "\r\n#LTM#" + QByteArray(kPapers, '>') + "\r\n" +
-                                             fse + "\r\n");
+                                             "\r\n#LTM#" + QByteArray(kPapers, '>') + "\r\n" + fse +
+                                             "\r\n");
 
     PracticeSession first;
     ASSERT_TRUE(first.LoadFromContent(Inputs(1), MadeUpPaper()));
@@ -256,8 +256,8 @@ TEST_F(PracticeFolder, EveryWriterKeepsTheRecordsItCouldReadWhateverTheirOrderOr
         ASSERT_EQ(lines.size(), kPapers + 1) << tag.constData();
         EXPECT_EQ(lines[1], "#102#" + QByteArray(kParts, '>') + "\r");
         for (int paper = 103; paper <= 100 + kPapers; ++paper) {
-            EXPECT_TRUE(lines[paper - 101].startsWith("#" + QByteArray::number(paper) + "#>" +
-                                                      tag + QByteArray::number(paper) + ">"))
+            EXPECT_TRUE(lines[paper - 101].startsWith("#" + QByteArray::number(paper) + "#>" + tag +
+                                                      QByteArray::number(paper) + ">"))
                 << lines[paper - 101].constData();
         }
     }

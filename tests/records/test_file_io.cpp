@@ -19,7 +19,9 @@
 
 namespace {
 
-bool MakeFifo(const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0; }
+bool MakeFifo(const QString& path) {
+    return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+}
 
 bool MakeSocket(const QString& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -119,7 +121,8 @@ QList<HookSighting> g_sightings;
 QString g_folder;
 
 void RecordSighting(CommitPoint point, const QString& path) {
-    g_sightings.append({point, QDir(g_folder).entryList(QDir::Files | QDir::Hidden), ReadBytes(path)});
+    g_sightings.append(
+        {point, QDir(g_folder).entryList(QDir::Files | QDir::Hidden), ReadBytes(path)});
 }
 
 TEST(FileIo, TheCommitHookSeesTheTemporaryCopyBeforeAndTheNewBytesAfterTheRename) {

@@ -172,7 +172,8 @@ TEST_F(RecordFileTest, MarksAndTrendWritersProduceExactBytes) {
 
 TEST_F(RecordFileTest, EveryStorableCharacterSurvivesARoundTripAndNothingElseIsStored) {
     QString storable, refused;
-    for (int c = 0; c < 0x180; ++c) (IsStorableFieldChar(QChar(c)) ? storable : refused) += QChar(c);
+    for (int c = 0; c < 0x180; ++c)
+        (IsStorableFieldChar(QChar(c)) ? storable : refused) += QChar(c);
     // Printable Latin-1 only: the signs, every C0 and C1 control and DEL, and all beyond 0xFF
     // are refused, as one rule for the answer boxes and the writers.
     EXPECT_EQ(storable.size(), 0x5F - 2 + 0x60);
@@ -187,8 +188,7 @@ TEST_F(RecordFileTest, EveryStorableCharacterSurvivesARoundTripAndNothingElseIsS
     QStringList lines;
     ASSERT_TRUE(ReplaceRecordAndSave(lines, {storable + refused, "é"}, 1, "101", 1, path));
     EXPECT_EQ(ReadBytes(path), "#101#>" + storable.toLatin1() + ">\xE9\r\n");
-    EXPECT_EQ(SplitRecordFields(ReadPaperRecordLines(path, 1)[0], 2),
-              QStringList({storable, "é"}));
+    EXPECT_EQ(SplitRecordFields(ReadPaperRecordLines(path, 1)[0], 2), QStringList({storable, "é"}));
 }
 
 TEST_F(RecordFileTest, AFailedWriteReportsFailureAndLeavesTheOldFileWhole) {

@@ -37,8 +37,7 @@ int main(int argc, char** argv) {
     for (int m = 1; m <= 3 && module == 0; ++m)
         if (catalogue.module(m).exists()) module = m;
     if (module == 0) return 65;
-    if (action == QLatin1String("prepare") && take == 1)
-        CreateResultsFiles(folder, catalogue);
+    if (action == QLatin1String("prepare") && take == 1) CreateResultsFiles(folder, catalogue);
 
     PracticeInputs inputs;
     inputs.programFolder = folder;
@@ -55,7 +54,8 @@ int main(int argc, char** argv) {
         // The answers to show of an unmarked sheet are the right answers; the first attempt
         // gets its first two parts wrong so a second attempt has something to do.
         for (int i = 0; i < session.state().partCount; ++i)
-            session.SetAnswer(i, take == 1 && i < 2 ? QStringLiteral("999") : session.AnswerToShow(i));
+            session.SetAnswer(i,
+                              take == 1 && i < 2 ? QStringLiteral("999") : session.AnswerToShow(i));
         return session.SaveAnswers() ? 0 : 67;
     }
     if (action != QLatin1String("mark")) return 64;

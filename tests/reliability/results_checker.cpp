@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
     const RecoveryReport recovery = RecoverInterruptedMarking(folder);
     if (recovery.outcome == RecoveryOutcome::Finished)
         std::printf("finished an interrupted marking\n");
-    if (recovery.outcome == RecoveryOutcome::Failed || recovery.outcome == RecoveryOutcome::Discarded)
+    if (recovery.outcome == RecoveryOutcome::Failed ||
+        recovery.outcome == RecoveryOutcome::Discarded)
         Problem(QStringLiteral("the marking journal could not be replayed"));
     const QStringList removed = RemoveLeftovers(folder);
     if (!removed.isEmpty()) std::printf("removed %lld leftovers\n", qlonglong(removed.size()));
@@ -81,12 +82,14 @@ int main(int argc, char** argv) {
         const CourseModule& module = catalogue.module(m);
         if (!module.exists()) continue;
         const int n = module.paperCount;
-        auto path = [&](ResultsFile file) { return ResultsFilePath(folder, file, m, catalogue.code); };
+        auto path = [&](ResultsFile file) {
+            return ResultsFilePath(folder, file, m, catalogue.code);
+        };
         const MarksRecords marks = ReadMarksFile(path(ResultsFile::Marks), n);
-        const QStringList fresults = ReadPerPaperRecords(path(ResultsFile::FirstResults),
-                                                         ResultsFile::FirstResults, m, n);
-        const QStringList sresults = ReadPerPaperRecords(path(ResultsFile::SecondResults),
-                                                         ResultsFile::SecondResults, m, n);
+        const QStringList fresults =
+            ReadPerPaperRecords(path(ResultsFile::FirstResults), ResultsFile::FirstResults, m, n);
+        const QStringList sresults =
+            ReadPerPaperRecords(path(ResultsFile::SecondResults), ResultsFile::SecondResults, m, n);
         QStringList markedScores;
         for (int i = 1; i <= n; ++i) {
             const bool first = marks.fst.value(i - 1) == QLatin1String("1");
@@ -99,12 +102,14 @@ int main(int argc, char** argv) {
                          SplitRecordFields(sline, int(sline.count('>'))));
             if (first != !marks.ltm.value(i - 1).isEmpty() ||
                 first != !marks.cdd.value(i - 1).isEmpty())
-                Problem(QStringLiteral("paper %1: time or date disagree with its state").arg(100 + i));
+                Problem(
+                    QStringLiteral("paper %1: time or date disagree with its state").arg(100 + i));
             if (second && !first)
                 Problem(QStringLiteral("paper %1: a second attempt before the first").arg(100 + i));
             if (first) markedScores += marks.fse.value(i - 1);
         }
-        const QStringList trend = ReadAllRecordFields(path(ResultsFile::Trend), QStringLiteral("TRD"));
+        const QStringList trend =
+            ReadAllRecordFields(path(ResultsFile::Trend), QStringLiteral("TRD"));
         QStringList sortedTrend = trend;
         sortedTrend.sort();
         markedScores.sort();

@@ -90,8 +90,8 @@ TEST_F(MarkingJournalTest, AnEndAtAnyPointLeavesAllFilesOldOrAllNewOnceRecovered
         RemoveLeftovers(folder_);
         // Once the journal's rename is done the change is decided: the next start finishes it.
         EXPECT_EQ(Files(), k == 1 ? Olds() : News()) << k;
-        EXPECT_EQ(report.outcome, k == 1 || k > events ? RecoveryOutcome::NothingToDo
-                                                       : RecoveryOutcome::Finished)
+        EXPECT_EQ(report.outcome,
+                  k == 1 || k > events ? RecoveryOutcome::NothingToDo : RecoveryOutcome::Finished)
             << k;
         EXPECT_EQ(Names().size(), writes_.size()) << k;
     }

@@ -231,9 +231,10 @@ TEST_F(ResultsFilesTest, AFolderFifoOrSocketInAFilesPlaceIsReportedQuicklyAndNev
             const ResultsFileIssue& issue = report.damaged[0].issues[0];
             EXPECT_EQ(issue.problem, ResultsProblem::NotRegularFile);
             const QString name = ResultsFileName(file, module_, "HM");
-            EXPECT_EQ(DescribeResultsIssue(name, issue),
-                      name + (QByteArray(what) == "folder" ? " is a folder, not a file"
-                                                           : " is a named pipe (FIFO), not a file"));
+            EXPECT_EQ(
+                DescribeResultsIssue(name, issue),
+                name + (QByteArray(what) == "folder" ? " is a folder, not a file"
+                                                     : " is a named pipe (FIFO), not a file"));
 
             // A reset removes a FIFO and writes the template; a folder is never removed.
             EXPECT_EQ(RestoreResultsFile(folder_, file, module_, "HM"), QByteArray(what) == "fifo");
@@ -243,11 +244,13 @@ TEST_F(ResultsFilesTest, AFolderFifoOrSocketInAFilesPlaceIsReportedQuicklyAndNev
         }
     }
     QFile::remove(path(ResultsFile::Trend));
-    ASSERT_TRUE(::symlink("/dev/null", QFile::encodeName(path(ResultsFile::Trend)).constData()) == 0);
+    ASSERT_TRUE(::symlink("/dev/null", QFile::encodeName(path(ResultsFile::Trend)).constData()) ==
+                0);
     const QList<ResultsFileIssue> device = inspect(ResultsFile::Trend);
     ASSERT_EQ(device.size(), 1);
     EXPECT_EQ(device[0].kind, FileKind::CharDevice);
-    EXPECT_EQ(DescribeResultsIssue("trend2HM.txt", device[0]), "trend2HM.txt is a device, not a file");
+    EXPECT_EQ(DescribeResultsIssue("trend2HM.txt", device[0]),
+              "trend2HM.txt is a device, not a file");
 }
 
 TEST_F(ResultsFilesTest, ADamagedFileKeptByTheLearnerIsCopiedBesideItUnderADatedName) {
@@ -267,8 +270,8 @@ TEST_F(ResultsFilesTest, ADamagedFileKeptByTheLearnerIsCopiedBesideItUnderADated
 TEST_F(ResultsFilesTest, PerPaperRecordsAreReadByKeyWithTheTemplateForAMissingOne) {
     const QByteArray empty = templateOf(ResultsFile::First);
     WriteBytes(path(ResultsFile::First), "#103#>c\r\n#101#>a\r\n");
-    const QStringList lines = ReadPerPaperRecords(path(ResultsFile::First), ResultsFile::First,
-                                                  module_, 5);
+    const QStringList lines =
+        ReadPerPaperRecords(path(ResultsFile::First), ResultsFile::First, module_, 5);
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[0], "#101#>a");
     EXPECT_EQ(lines[2], "#103#>c");
