@@ -12,8 +12,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -58,10 +60,13 @@ int RunChild(int argc, char** argv) {
     const qint64 launched = argc > 2 ? QByteArray(argv[2]).toLongLong() : MonotonicNs();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hmquiz"));
+    qint64 phases[3] = {MonotonicNs(), 0, 0};  // application, window built, start-up done
     std::unique_ptr<QWidget> window;
     if (mode.startsWith("--child-contents")) {
         auto contents = std::make_unique<Contents>(ProgramFolder());
+        phases[1] = MonotonicNs();
         contents->startUp();
+        phases[2] = MonotonicNs();
         window = std::move(contents);
     } else {
         window = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint);
@@ -70,6 +75,9 @@ int RunChild(int argc, char** argv) {
     FrameWatch watch;
     window->installEventFilter(&watch);
     window->show();
+    // As main() does: without a window manager nobody else gives the new window the focus.
+    if (mode.endsWith("-activated-frames"))
+        QTimer::singleShot(50, window.get(), [&window] { window->activateWindow(); });
     QElapsedTimer limit;
     limit.start();
     while (watch.frames.isEmpty() && limit.elapsed() < 5000)
@@ -80,6 +88,13 @@ int RunChild(int argc, char** argv) {
         for (qint64 frame : watch.frames) std::printf("frame %lld\n", (frame - launched) / 1000);
     } else {
         std::printf("ready %lld\n", (watch.frames.first() - launched) / 1000);
+        if (phases[2] > 0) {
+            std::printf(
+                "phase application %lld\nphase construction %lld\nphase startUp %lld\n"
+                "phase show-to-frame %lld\n",
+                (phases[0] - launched) / 1000, (phases[1] - phases[0]) / 1000,
+                (phases[2] - phases[1]) / 1000, (watch.frames.first() - phases[2]) / 1000);
+        }
     }
     return 0;
 }
@@ -179,13 +194,20 @@ int main(int argc, char** argv) {
     RunChildProcess(self, "--child-contents", restartData.path(), display.name);  // fills it
     const char* modes[] = {"bare", "first", "restart"};
     QList<qint64> samples[3];
+    QMap<QString, QList<qint64>> phases[3];
     for (int round = 0; round < rounds; ++round) {
         for (int k = 0; k < 3; ++k) {
             const int m = (round + k) % 3;  // a different order each round
             QTemporaryDir firstData;
             const QString mode = m == 0 ? "--child-bare" : "--child-contents";
             const QString data = m == 1 ? firstData.path() : restartData.path();
-            const qint64 us = ReadyTime(RunChildProcess(self, mode, data, display.name));
+            const QByteArray output = RunChildProcess(self, mode, data, display.name);
+            const qint64 us = ReadyTime(output);
+            for (const QByteArray& line : output.split('\n')) {
+                const QList<QByteArray> words = line.split(' ');
+                if (words.size() == 3 && words[0] == "phase")
+                    phases[m][QString::fromLatin1(words[1])].append(words[2].toLongLong());
+            }
             if (us < 0) {
                 std::fprintf(stderr, "bench_startup: a %s child failed\n", modes[m]);
                 return 1;
@@ -201,21 +223,33 @@ int main(int argc, char** argv) {
                     *low / 1000.0, *high / 1000.0, Median(samples[m]) / bare);
     }
     std::printf("targets: first start <= 1.50 x bare, restart <= 1.15 x bare\n");
-
-    const QByteArray layers =
-        RunChildProcess(self, "--child-layers", restartData.path(), display.name);
-    std::printf("restart, layers below the windows (ms):");
-    for (const QByteArray& line : layers.split('\n')) {
-        const QList<QByteArray> words = line.split(' ');
-        if (words.size() == 3)
-            std::printf(" %s %.1f", words[1].constData(), words[2].toDouble() / 1000);
+    for (int m = 1; m < 3; ++m) {
+        std::printf("%s, medians of its phases (ms):", modes[m]);
+        for (const char* phase : {"application", "construction", "startUp", "show-to-frame"})
+            std::printf(" %s %.1f", phase, Median(phases[m].value(QString::fromLatin1(phase))));
+        std::printf("\n");
     }
-    std::printf("\nframes of the main window in its first 500 ms (ms after launch):\n");
+
     for (const char* which : {"first", "restart"}) {
         QTemporaryDir firstData;
         const QString data = QByteArray(which) == "first" ? firstData.path() : restartData.path();
-        const QByteArray frames =
-            RunChildProcess(self, "--child-contents-frames", data, display.name);
+        const QByteArray layers = RunChildProcess(self, "--child-layers", data, display.name);
+        std::printf("%s, layers below the windows (ms):", which);
+        for (const QByteArray& line : layers.split('\n')) {
+            const QList<QByteArray> words = line.split(' ');
+            if (words.size() == 3)
+                std::printf(" %s %.1f", words[1].constData(), words[2].toDouble() / 1000);
+        }
+        std::printf("\n");
+    }
+    std::printf("frames of the main window in its first 500 ms (ms after launch):\n");
+    for (const char* which : {"first", "restart", "restart, activated at 50 ms as main() does"}) {
+        QTemporaryDir firstData;
+        const QByteArray name(which);
+        const QString data = name == "first" ? firstData.path() : restartData.path();
+        const QString mode = name.contains("activated") ? "--child-contents-activated-frames"
+                                                        : "--child-contents-frames";
+        const QByteArray frames = RunChildProcess(self, mode, data, display.name);
         std::printf("  %-8s", which);
         for (const QByteArray& line : frames.split('\n')) {
             if (line.startsWith("frame ")) std::printf(" %.1f", line.mid(6).toDouble() / 1000);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <optional>
 
@@ -13,7 +14,7 @@
 
 // Journal layout (bytes, LF line ends):
 //   HMJOURNAL 1
-//   FILE <name> <old: digest of the old bytes, or "-" when absent> <size>
+//   FILE <name, percent-encoded> <old: digest of the old bytes, or "-" when absent> <size>
 //   <size bytes>
 //   ... one FILE block per file, in write order ...
 //   END <digest of everything before this line>
@@ -35,7 +36,7 @@ struct JournalEntry {
 QByteArray JournalBytes(const QList<JournalEntry>& entries) {
     QByteArray body = kMagic;
     for (const JournalEntry& entry : entries) {
-        body += "FILE " + QFile::encodeName(entry.name) + ' ' + entry.oldDigest + ' ' +
+        body += "FILE " + QUrl::toPercentEncoding(entry.name) + ' ' + entry.oldDigest + ' ' +
                 QByteArray::number(entry.bytes.size()) + '\n' + entry.bytes + '\n';
     }
     return body + "END " + Digest(body) + '\n';
@@ -59,7 +60,8 @@ std::optional<QList<JournalEntry>> ParseJournal(const QByteArray& journal) {
         if (words.size() != 4 || words[0] != "FILE" || !sizeOk || size < 0 ||
             lineEnd + 1 + size + 1 > body.size() || body[lineEnd + 1 + size] != '\n')
             return std::nullopt;
-        JournalEntry entry{QFile::decodeName(words[1]), words[2], body.sliced(lineEnd + 1, size)};
+        JournalEntry entry{QUrl::fromPercentEncoding(words[1]), words[2],
+                           body.sliced(lineEnd + 1, size)};
         if (!IsResultsFileName(entry.name)) return std::nullopt;
         entries.append(entry);
         pos = lineEnd + 1 + size + 1;

@@ -159,7 +159,8 @@ TEST_F(MarkingJournalTest, ADamagedStaleOrForeignJournalIsDiscardedWithoutWritin
     EXPECT_EQ(Files(), Olds());
 
     // A journal whose digest holds but which names a file outside the results files.
-    for (const QByteArray& name : {QByteArray("../evil.txt"), QByteArray("notes.txt")}) {
+    for (const QByteArray& name : {QByteArray("../evil.txt"), QByteArray("notes.txt"),
+                                   QByteArray("marks2%2F..%2F..%2Fevil.txt")}) {
         QByteArray body = "HMJOURNAL 1\nFILE " + name + " - 4\nevil\n";
         body += "END " + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + '\n';
         WriteBytes(MarkingJournalPath(folder_), body);
