@@ -170,13 +170,15 @@ QStringList ReadPerPaperRecords(const QString& path, ResultsFile file, int modul
     for (const QString& line : RecordFileLines(ResourceBytes(TemplateId(file, module)))) {
         if (const auto key = LeadingKey(line)) empty.insert(*key, line);
     }
+    QStringList missing;
     for (int i = 0; i < lines.size(); ++i) {
         if (!lines[i].isEmpty()) continue;
         const QString key = QString::number(101 + i);
-        qCWarning(lcResults) << path << "lacks the record of paper" << key
-                             << "; it is written back empty";
+        missing += key;
         lines[i] = empty.value(key);
     }
+    qCWarning(lcResults) << path << "lacks the records of papers" << missing.join(QLatin1Char(' '))
+                         << "; they are written back empty";
     return lines;
 }
 
