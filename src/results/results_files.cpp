@@ -1,5 +1,6 @@
 #include "results/results_files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -119,23 +120,28 @@ bool ValuesFit(ResultsFile file, const QString& key, const QStringList& fields) 
     return true;
 }
 
+// Texts the learner reads, ready for a translation.
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ResultsFiles", text);
+}
+
 QString KindText(FileKind kind) {
     switch (kind) {
         case FileKind::Directory:
-            return QStringLiteral("a folder");
+            return Tr("a folder");
         case FileKind::Fifo:
-            return QStringLiteral("a named pipe (FIFO)");
+            return Tr("a named pipe (FIFO)");
         case FileKind::Socket:
-            return QStringLiteral("a socket");
+            return Tr("a socket");
         case FileKind::CharDevice:
         case FileKind::BlockDevice:
-            return QStringLiteral("a device");
+            return Tr("a device");
         case FileKind::Missing:
         case FileKind::Regular:
         case FileKind::Other:
             break;
     }
-    return QStringLiteral("something other than a plain file");
+    return Tr("something other than a plain file");
 }
 
 ResultsFileIssue Issue(ResultsProblem problem, const QString& key = {}, int line = 0, int found = 0,
@@ -298,24 +304,24 @@ bool RestoreResultsFile(const QString& programFolder, ResultsFile file, int modu
 QString DescribeResultsIssue(const QString& fileName, const ResultsFileIssue& issue) {
     switch (issue.problem) {
         case ResultsProblem::NotRegularFile:
-            return QStringLiteral("%1 is %2, not a file").arg(fileName, KindText(issue.kind));
+            return Tr("%1 is %2, not a file").arg(fileName, KindText(issue.kind));
         case ResultsProblem::EmptyFile:
-            return QStringLiteral("%1 is empty").arg(fileName);
+            return Tr("%1 is empty").arg(fileName);
         case ResultsProblem::MissingRecord:
-            return QStringLiteral("%1: record %2 is missing").arg(fileName, issue.key);
+            return Tr("%1: record %2 is missing").arg(fileName, issue.key);
         case ResultsProblem::WrongFieldCount:
-            return QString::fromLatin1(issue.key == QLatin1String("TRD")
-                                           ? "%1: record %2 has %3 entries, more than %4"
-                                           : "%1: record %2 has %3 entries instead of %4")
+            return Tr(issue.key == QLatin1String("TRD")
+                          ? "%1: record %2 has %3 entries, more than %4"
+                          : "%1: record %2 has %3 entries instead of %4")
                 .arg(fileName, issue.key)
                 .arg(issue.found)
                 .arg(issue.expected);
         case ResultsProblem::OutOfOrder:
-            return QStringLiteral("%1: record %2 is out of order").arg(fileName, issue.key);
+            return Tr("%1: record %2 is out of order").arg(fileName, issue.key);
         case ResultsProblem::StrayText:
-            return QStringLiteral("%1: line %2 is not a record").arg(fileName).arg(issue.line);
+            return Tr("%1: line %2 is not a record").arg(fileName).arg(issue.line);
         case ResultsProblem::BadValue:
-            return QStringLiteral("%1: record %2 holds a value the program never writes")
+            return Tr("%1: record %2 holds a value the program never writes")
                 .arg(fileName, issue.key);
     }
     return fileName;
