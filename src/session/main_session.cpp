@@ -1,11 +1,9 @@
 #include "session/main_session.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 #include "content/extract_resource.h"
-#include "content/resource_ids.h"
 #include "session/session_log.h"
 
 namespace {
@@ -13,31 +11,6 @@ namespace {
 class SessionText {
     Q_DECLARE_TR_FUNCTIONS(MainSession)
 };
-
-// The skin pictures that are not in the Graphics folder with their full size after writing.
-QStringList WriteSkinPictures(const QString& folder) {
-    WriteGraphics(folder);
-    QStringList failed;
-    const QDir graphics(folder + QStringLiteral("/Graphics"));
-    for (int id : GraphicIds()) {
-        const QString path = graphics.filePath(GraphicFileName(id));
-        const QFileInfo info(path);
-        if (!info.isFile() || info.size() != ResourceBytes(id).size()) failed << path;
-    }
-    return failed;
-}
-
-// The six marks records of a marks file, paperCount fields each.
-MarksRecords ReadMarks(const QString& path, int n) {
-    MarksRecords marks;
-    marks.fse = ReadRecordFields(path, QStringLiteral("FSE"), n);
-    marks.sse = ReadRecordFields(path, QStringLiteral("SSE"), n);
-    marks.ltm = ReadRecordFields(path, QStringLiteral("LTM"), n);
-    marks.cdd = ReadRecordFields(path, QStringLiteral("CDD"), n);
-    marks.fst = ReadRecordFields(path, QStringLiteral("FST"), n);
-    marks.sst = ReadRecordFields(path, QStringLiteral("SST"), n);
-    return marks;
-}
 
 QString FileName(const QString& path) {
     return QFileInfo(path).fileName();
@@ -52,7 +25,7 @@ bool MainSession::moduleExists(int module) const {
 }
 
 std::optional<StartUpProblem> MainSession::prepareFiles() {
-    const QStringList pictures = WriteSkinPictures(m_folder);
+    const QStringList pictures = WriteGraphics(m_folder);
     if (!pictures.isEmpty()) {
         qCWarning(lcSession) << pictures.size() << "skin pictures not written, the first"
                              << pictures.first();
@@ -113,8 +86,8 @@ void MainSession::loadModuleResults() {
     m_module.paperCount = source.paperCount;
     m_module.topicNames = source.topicNames;
     m_shared.TtPapersCon = source.paperCount;
-    m_module.marks = ReadMarks(ResultsFilePath(m_folder, ResultsFile::Marks, m, m_shared.lblCOD),
-                               source.paperCount);
+    m_module.marks = ReadMarksFile(
+        ResultsFilePath(m_folder, ResultsFile::Marks, m, m_shared.lblCOD), source.paperCount);
 }
 
 void MainSession::chooseTopic(int topic) {
