@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/picture_cache.h"
 #include "ui/frame/focus_mark.h"
+#include "ui/frame/skin_picture.h"
 #include "ui/frame/skin_style.h"
 
 SkinnedButton::SkinnedButton(const QString& objectName, const QString& graphicsFolder,
@@ -34,12 +34,12 @@ QString SkinnedButton::shownPicture() const {
 }
 
 void SkinnedButton::sizeToPicture(QSize fallback) {
-    const QPixmap picture = LoadPicture(m_folder, m_look.normal);
+    const QPixmap picture = SkinPicture(m_folder, m_look.normal);
     resize(picture.isNull() ? fallback : picture.size());
 }
 
 QSize SkinnedButton::sizeHint() const {
-    const QPixmap picture = LoadPicture(m_folder, m_look.normal);
+    const QPixmap picture = SkinPicture(m_folder, m_look.normal);
     return picture.isNull() ? QSize(16, 16) : picture.size();
 }
 
@@ -66,7 +66,7 @@ void SkinnedButton::setHoverOverride(bool hovered) {
 
 void SkinnedButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QPixmap picture = LoadPicture(m_folder, shownPicture());
+    const QPixmap picture = SkinPicture(m_folder, shownPicture());
     if (!picture.isNull()) p.drawPixmap(rect(), picture);
     if (ShowsFocusMark(this)) PaintFocusMark(p, rect());
 }

@@ -9,9 +9,9 @@
 
 #include "platform/caption_drag.h"
 #include "platform/cursor_hit.h"
-#include "platform/picture_cache.h"
 #include "platform/units.h"
 #include "platform/window_outline.h"
+#include "ui/frame/skin_picture.h"
 #include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
 
@@ -89,7 +89,7 @@ QLabel* SkinnedWindow::piece(Piece which) const {
 }
 
 QPixmap SkinnedWindow::picture(const QString& name) const {
-    return LoadPicture(m_skin.graphicsFolder, name);
+    return SkinPicture(m_skin.graphicsFolder, name);
 }
 
 void SkinnedWindow::setPicture(QLabel* label, const QString& name) {

@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "platform/picture_cache.h"
 #include "platform/units.h"
+#include "ui/frame/skin_picture.h"
 #include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
 #include "ui/main/main_keys.h"
@@ -74,8 +74,8 @@ void AboutView::buildKeys() {
 }
 
 void AboutView::loadPictures() {
-    m_logo->setPixmap(LoadPicture(m_folder, QStringLiteral("Logo.gif")));
-    const QPixmap hand = LoadPicture(m_folder, QStringLiteral("hand.ico"));
+    m_logo->setPixmap(SkinPicture(m_folder, QStringLiteral("Logo.gif")));
+    const QPixmap hand = SkinPicture(m_folder, QStringLiteral("hand.ico"));
     if (!hand.isNull()) m_link->setCursor(QCursor(hand, 12, 2));
 }
 

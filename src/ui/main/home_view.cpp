@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "platform/picture_cache.h"
 #include "platform/units.h"
+#include "ui/frame/skin_picture.h"
 #include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
 #include "ui/main/navigation.h"
@@ -120,9 +120,9 @@ void HomeView::buildSlot(int j) {
 }
 
 void HomeView::loadPictures() {
-    m_colHead[0]->setPixmap(LoadPicture(m_folder, QStringLiteral("columnhead1.bmp")));
-    m_colHead[1]->setPixmap(LoadPicture(m_folder, QStringLiteral("columnhead2.bmp")));
-    const QPixmap bullet = LoadPicture(m_folder, QStringLiteral("bullet.bmp"));
+    m_colHead[0]->setPixmap(SkinPicture(m_folder, QStringLiteral("columnhead1.bmp")));
+    m_colHead[1]->setPixmap(SkinPicture(m_folder, QStringLiteral("columnhead2.bmp")));
+    const QPixmap bullet = SkinPicture(m_folder, QStringLiteral("bullet.bmp"));
     for (QLabel* b : m_bullets) {
         b->setPixmap(bullet);
         if (!bullet.isNull()) b->resize(bullet.size());

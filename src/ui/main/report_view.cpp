@@ -2,12 +2,12 @@
 
 #include <QLabel>
 
-#include "platform/picture_cache.h"
 #include "platform/units.h"
 #include "reports/summary_figures.h"
 #include "reports/topical_rows.h"
 #include "reports/trend_plot.h"
 #include "ui/frame/accessible_choice.h"
+#include "ui/frame/skin_picture.h"
 #include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
 #include "ui/main/main_keys.h"
@@ -68,7 +68,7 @@ QWidget* ReportView::panel(int index) const {
 }
 
 void ReportView::loadPictures() {
-    const QPixmap picture = LoadPicture(m_folder, kBarPicture);
+    const QPixmap picture = SkinPicture(m_folder, kBarPicture);
     const int h = picture.isNull() ? Px(kBarFallbackHeight) : picture.height();
     for (int i = 0; i < 3; ++i) {
         m_bars[i]->setGeometry(0, m_bars[i]->y(), width(), h);
