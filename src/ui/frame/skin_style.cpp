@@ -33,7 +33,7 @@ void PaintFocusMark(QPainter& painter, const QRect& area) {
     painter.restore();
 }
 
-void SetGround(QWidget* widget, const QColor& colour) {
+void PaintGround(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, colour);
@@ -41,11 +41,13 @@ void SetGround(QWidget* widget, const QColor& colour) {
 }
 
 void MakeWhiteGround(QWidget* widget) {
-    SetGround(widget, Qt::white);
+    PaintGround(widget, Qt::white);
 }
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::Active, QPalette::WindowText, colour);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, kCaptionTextDisabled);
     widget->setPalette(pal);
 }

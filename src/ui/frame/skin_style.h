@@ -18,8 +18,8 @@ inline const QColor kFocusMarkColour(0, 61, 140);
 
 // Captions of toolbar buttons, tabs and report bars, on the skin's light pictures.
 inline const QColor kCaptionText(33, 52, 84);
-// A disabled toolbar caption on the cream strip (3:1).
-inline const QColor kDisabledCaptionText(128, 134, 144);
+// A disabled toolbar caption on the cream strip (3.4:1).
+inline const QColor kCaptionTextDisabled(128, 132, 140);
 // The title on the active (blue) and the inactive (white) title strip.
 inline const QColor kTitleActiveText(255, 255, 255);
 inline const QColor kTitleInactiveText(100, 100, 100);
@@ -37,7 +37,8 @@ void PaintFocusMark(QPainter& painter, const QRect& area);
 
 // A view whose ground is plain white (the bodies of the main window's views).
 void MakeWhiteGround(QWidget* widget);
-// A widget filled with `colour`.
-void SetGround(QWidget* widget, const QColor& colour);
-// The colour of a widget's text in every state.
-void SetTextColour(QWidget* widget, const QColor& colour);
+// Fills `widget`'s ground with `colour` (the cream surface, a strip).
+void PaintGround(QWidget* widget, const QColor& colour);
+// `colour` for the widget's text in the active and inactive window, kCaptionTextDisabled while
+// it is disabled.
+void SetTextColour(QWidget* widget, const QColor& colour = kCaptionText);

@@ -47,7 +47,7 @@ Contents::Contents(const QString& programFolder, PracticeWindowFactory factory, 
       m_factory(std::move(factory)) {
     setObjectName(QStringLiteral("Contents"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    SetGround(this, kSkinSurface);
+    PaintGround(this, kSkinSurface);
 
     m_notice = [this](const QString& title, const QString& message) {
         PopupNotice(*this, title, message);

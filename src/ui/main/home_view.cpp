@@ -36,7 +36,7 @@ HomeView::HomeView(const QString& graphicsFolder, QWidget* parent)
     // Soft stripes behind alternate paper slots, for the eye to follow a row.
     for (int j = 0; j < 5; j += 2) {
         auto* stripe = new QWidget(this);
-        SetGround(stripe, kStripe);
+        PaintGround(stripe, kStripe);
         stripe->setGeometry(RectTw(2520, 900 + 960 * j, 3435, 900));
     }
     buildColumnHeads();

@@ -37,9 +37,9 @@ TabStrip::TabStrip(const QString& graphicsFolder, QWidget* window)
     }
     m_strip = new QWidget(window);
     m_strip->setObjectName(QStringLiteral("TabStrip"));
-    SetGround(m_strip, kSkinSurface);
+    PaintGround(m_strip, kSkinSurface);
     m_line = new QWidget(m_strip);
-    SetGround(m_line, kStripLine);
+    PaintGround(m_line, kStripLine);
     new ArrowGroup({m_tabs, m_tabs + 4}, ArrowGroup::Move::FocusAndPress, this);
 }
 

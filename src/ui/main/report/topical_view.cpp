@@ -60,7 +60,7 @@ void TopicalPanel::makeHeading(const QString& name, const QString& text, double 
                   ArialFont(7, true));
     heading->setAlignment(Qt::AlignCenter);
     heading->setWordWrap(true);
-    SetGround(heading, ground);
+    PaintGround(heading, ground);
     SetTextColour(heading, textColour);
 }
 
@@ -72,14 +72,14 @@ TopicalPanel::Track TopicalPanel::makeTrack(int t, const char* column, double le
     track.back->setFrameStyle(QFrame::Box | QFrame::Plain);
     track.back->setLineWidth(kTrackBorder);
     track.back->setGeometry(RectTw(left, top, kTrackWidth, kTrackHeight));
-    SetGround(track.back, kTrackBack);
+    PaintGround(track.back, kTrackBack);
     SetTextColour(track.back, kTrackEdge);
 
     const QRect inner = track.back->contentsRect();
     track.bar = new QWidget(track.back);
     track.bar->setObjectName(Name("TBar", t, column));
     track.bar->setGeometry(inner.x(), inner.y(), 0, inner.height());
-    SetGround(track.bar, barColour);
+    PaintGround(track.bar, barColour);
 
     // The percentage is drawn over the bar so it stays readable at any length.
     track.mark = MakeLabel(

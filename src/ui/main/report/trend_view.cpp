@@ -92,7 +92,7 @@ TrendPanel::TrendPanel(QWidget* parent) : QWidget(parent) {
     // A thin edge around the white area, which would otherwise melt into a white panel.
     m_frame = new QWidget(this);
     m_frame->setObjectName(QStringLiteral("RC3TrendFrame"));
-    SetGround(m_frame, kFrameEdge);
+    PaintGround(m_frame, kFrameEdge);
     m_scale = new TrendScale(this);
     m_scale->setObjectName(QStringLiteral("RC3TrendScale"));
     m_scale->setFont(ArialFont(7));
