@@ -21,7 +21,7 @@ QUrl AboutView::MakersPage() {
 }
 
 AboutView::AboutView(const QString& graphicsFolder, QWidget* parent)
-    : QWidget(parent), m_folder(graphicsFolder) {
+    : MainView(parent), m_folder(graphicsFolder) {
     setObjectName(QStringLiteral("Body_About"));
     MakeWhiteGround(this);
     SetTextColour(this, Qt::black);

@@ -4,14 +4,13 @@
 
 #include <QList>
 #include <QUrl>
-#include <QWidget>
 
-#include "ui/frame/key_navigation.h"
+#include "ui/main/main_view.h"
 
 class QLabel;
 class SkinnedButton;
 
-class AboutView : public QWidget {
+class AboutView : public MainView {
     Q_OBJECT
   public:
     AboutView(const QString& graphicsFolder, QWidget* parent);
@@ -20,7 +19,7 @@ class AboutView : public QWidget {
     void setProgramName(const QString& name);
 
     static QUrl MakersPage();
-    QList<FocusStop> focusStops() const;
+    QList<FocusStop> focusStops() const override;
 
   signals:
     void linkClicked();

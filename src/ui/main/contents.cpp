@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
-#include <QShortcut>
 #include <QTimer>
 
 #include "platform/browser_launch.h"
@@ -17,6 +16,7 @@
 #include "ui/main/about_view.h"
 #include "ui/main/erase_view.h"
 #include "ui/main/home_view.h"
+#include "ui/main/key_actions.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/navigation.h"
 #include "ui/main/report/report_fill.h"
@@ -49,17 +49,14 @@ Contents::Contents(const QString& programFolder, PracticeWindowFactory factory, 
     setAttribute(Qt::WA_DeleteOnClose, false);
     PaintGround(this, kSkinSurface);
 
-    m_notice = [this](const QString& title, const QString& message) {
-        PopupNotice(*this, title, message);
-    };
-    m_question = [this](const QString& title, const QString& message) {
+    m_prompts.question = [this](const QString& title, const QString& message) {
         return PopupQuestion(*this, title, message);
     };
-    m_warning = [this](const QString& title, const QString& message) {
+    m_prompts.warning = [this](const QString& title, const QString& message) {
         QMessageBox::warning(this, title, message);
     };
     buildViews();
-    buildShortcuts();
+    new MainKeyActions(*this);
 }
 
 Contents::~Contents() = default;
@@ -84,11 +81,12 @@ void Contents::buildViews() {
     connect(m_erase, &EraseView::eraseConfirmed, this, &Contents::eraseConfirmed);
 }
 
-void Contents::buildShortcuts() {
-    for (const MainShortcut& s : MainShortcuts()) {
-        auto* shortcut = new QShortcut(s.key, this);
-        connect(shortcut, &QShortcut::activated, this, [this, a = s.action] { perform(a); });
-    }
+std::array<MainView*, 4> Contents::views() const {
+    return {m_home, m_report, m_erase, m_about};
+}
+
+QWidget* Contents::frontView() const {
+    return m_front;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -139,10 +137,8 @@ void Contents::placeWindow() {
     move(Px(60), Px(60));
     // Nothing in this window can follow a new size; only the practice windows have a grip.
     setFixedSize(Px(6070), height);
-    for (QWidget* view : {static_cast<QWidget*>(m_home), static_cast<QWidget*>(m_report),
-                          static_cast<QWidget*>(m_erase), static_cast<QWidget*>(m_about)}) {
+    for (MainView* view : views())
         view->setGeometry(strip.x(), bodyTop, Px(kViewWidth), Px(kViewHeight));
-    }
     m_report->layoutSubViews(1);
     relayout();
 }
@@ -229,7 +225,7 @@ void Contents::reportBarClick(int bar) {
     m_report->layoutSubViews(m_session.navigation().txtReportPos);
 }
 
-void Contents::placeView(QWidget* view) {
+void Contents::placeView(MainView* view) {
     const bool focusWasInView = m_front && m_front->isAncestorOf(focusWidget());
     view->move(m_tabs->stripRect().x(), m_tabs->stripRect().bottom() + 1);
     view->show();
@@ -238,13 +234,12 @@ void Contents::placeView(QWidget* view) {
     raiseFrame();
     // The focus follows into the new view rather than staying on a control about to be hidden.
     if (focusWasInView) {
-        QAbstractButton* next = NextFocusStop(viewStops(view), nullptr, true);
+        QAbstractButton* next = NextFocusStop(view->focusStops(), nullptr, true);
         if (!next) next = StopEntry(m_toolbar->focusStop());
         if (next) next->setFocus(Qt::OtherFocusReason);
     }
     // Views behind the front one are covered whole; hidden, nothing reaches what nobody sees.
-    for (QWidget* v : {static_cast<QWidget*>(m_home), static_cast<QWidget*>(m_report),
-                       static_cast<QWidget*>(m_erase), static_cast<QWidget*>(m_about)})
+    for (MainView* v : views())
         if (v != view) v->hide();
 }
 
@@ -286,90 +281,13 @@ void Contents::showReport() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Keys.
-
-void Contents::showModulePage() {
-    if (m_session.navigation().txtTabPos == 4 && m_session.moduleExists(m_session.shared().LChose))
-        tabClick(m_session.shared().LChose);
-}
-
-void Contents::showHelpPage() {
-    if (m_session.navigation().txtTabPos != 4) tabClick(4);
-}
-
-void Contents::moveToTab(int step) {
-    // The tabs that are shown: the defined modules and Help.
-    QList<int> tabs;
-    for (int k = 1; k <= 3; ++k)
-        if (m_session.moduleExists(k)) tabs << k;
-    tabs << 4;
-    const qsizetype at = std::max<qsizetype>(0, tabs.indexOf(m_session.navigation().txtTabPos));
-    const qsizetype n = tabs.size();
-    tabClick(tabs[((at + step) % n + n) % n]);
-}
-
-void Contents::perform(MainAction action) {
-    const bool module = m_session.moduleExists(m_session.shared().LChose);
-    switch (action) {
-        case MainAction::Home:
-        case MainAction::Report:
-            if (!module) return;
-            showModulePage();
-            toolbarClick(action == MainAction::Home ? 1 : 2);
-            return;
-        case MainAction::Print:
-            if (module) PrintResults(*this, m_session.reportInputs());
-            return;
-        case MainAction::Close:
-            CloseProgram();
-            return;
-        case MainAction::About:
-        case MainAction::Trash:
-            showHelpPage();
-            toolbarClick(action == MainAction::About ? 1 : 2);
-            return;
-        case MainAction::Setup:
-            PrinterSetup(*this);
-            return;
-        case MainAction::HelpTab:
-            tabClick(4);
-            return;
-        case MainAction::NextTab:
-        case MainAction::PreviousTab:
-            moveToTab(action == MainAction::NextTab ? 1 : -1);
-            return;
-        case MainAction::OverallResults:
-        case MainAction::TopicalResults:
-        case MainAction::TrendAnalysis: {
-            if (!module) return;
-            showModulePage();
-            const int page = action == MainAction::OverallResults   ? 1
-                             : action == MainAction::TopicalResults ? 2
-                                                                    : 3;
-            if (m_front == m_report) {
-                reportBarClick(page);
-            } else {
-                m_session.chooseReportPage(page);
-                toolbarClick(2);
-            }
-            return;
-        }
-    }
-}
-
-QList<FocusStop> Contents::viewStops(const QWidget* view) const {
-    if (view == m_home) return m_home->focusStops();
-    if (view == m_report) return m_report->focusStops();
-    if (view == m_erase) return m_erase->focusStops();
-    if (view == m_about) return m_about->focusStops();
-    return {};
-}
+// Keyboard.
 
 // Tab: the toolbar, the tabs, the front view's controls, the title-bar buttons; the toolbar,
 // the tabs and the topics each as one stop with the arrow keys inside.
 QList<FocusStop> Contents::focusStops() const {
     QList<FocusStop> stops{m_toolbar->focusStop(), m_tabs->focusStop()};
-    stops += viewStops(m_front);
+    if (m_front) stops += m_front->focusStops();
     for (SkinnedButton* b : titleButtons()) stops.append(FocusStop{{b}});
     return stops;
 }
@@ -413,11 +331,11 @@ void Contents::openMakersPage() {
             break;
         case BrowserLaunch::NoBrowser:
             qCWarning(lcUi) << "no browser for" << AboutView::MakersPage();
-            m_warning(tr("Browser Not Found"), tr("Could not find associated Browser"));
+            m_prompts.warning(tr("Browser Not Found"), tr("Could not find associated Browser"));
             break;
         case BrowserLaunch::Failed:
             qCWarning(lcUi) << "the browser did not open" << AboutView::MakersPage();
-            m_warning(tr("URL Failed"), tr("Web Page not Opened"));
+            m_prompts.warning(tr("URL Failed"), tr("Web Page not Opened"));
             break;
     }
 }
@@ -426,7 +344,7 @@ void Contents::offerToRestoreDamagedResults() {
     bool restoredAny = false;
     for (const DamagedResultsFile& damaged : m_session.takeDamagedFiles()) {
         const QString name = QFileInfo(damaged.path).fileName();
-        const bool reset = m_question(
+        const bool reset = m_prompts.question(
             tr("Damaged results"),
             tr("Some saved results (%1) could not be read. Reset that file to empty?").arg(name));
         if (reset) restoredAny |= m_session.restoreResultsFile(damaged);

@@ -5,6 +5,7 @@
 // their keys.
 
 #include <QString>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -13,12 +14,12 @@
 #include "ui/frame/key_navigation.h"
 #include "ui/frame/practice_launcher.h"
 #include "ui/frame/skinned_window.h"
-#include "ui/main/main_keys.h"
 #include "ui/main/practice_slot.h"
 
 class AboutView;
 class EraseView;
 class HomeView;
+class MainView;
 class MainToolbar;
 class ReportView;
 class TabStrip;
@@ -26,9 +27,12 @@ class TabStrip;
 class Contents : public SkinnedWindow, public ContentsChannel {
     Q_OBJECT
   public:
-    // A notice to the learner: (title, message). A question: true for Yes.
-    using NoticeSink = std::function<void(const QString&, const QString&)>;
-    using QuestionSink = std::function<bool(const QString&, const QString&)>;
+    // Where the main window's questions and warnings go: by default the program's pop-up dialog
+    // and, for the browser, a system warning box. Tests replace them.
+    struct Prompts {
+        std::function<bool(const QString& title, const QString& message)> question;  // Yes: true
+        std::function<void(const QString& title, const QString& message)> warning;
+    };
 
     explicit Contents(const QString& programFolder, PracticeWindowFactory factory = {},
                       QWidget* parent = nullptr);
@@ -44,9 +48,7 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     QString programFolder() const override { return m_session.programFolder(); }
     SkinnedWindow* contentsWindow() override { return this; }
 
-    const Navigation& navigation() const { return m_session.navigation(); }
     const MainSession& session() const { return m_session; }
-    const Catalogue& catalogue() const { return m_session.catalogue(); }
 
     // What the learner does.
     void tabClick(int tab);                // 1 to 4
@@ -54,20 +56,14 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     void reportBarClick(int bar);          // 1 to 3
     void selectTopic(int topic);           // 1 to 10
     void openPaper(int offset, int take);  // slot offset 0..4, attempt 1 or 2
-    void perform(MainAction action);       // a key of the main window
     void ShowView();
     void CloseProgram();
     void openMakersPage();
 
-    QWidget* frontView() const { return m_front; }
+    QWidget* frontView() const;
 
-    // Where messages go; by default the program's pop-up dialog and, for the browser, a system
-    // warning box. Tests replace them.
-    void setNoticeSink(NoticeSink sink) { m_notice = std::move(sink); }
-    void setQuestionSink(QuestionSink sink) { m_question = std::move(sink); }
-    void setWarningSink(NoticeSink sink) { m_warning = std::move(sink); }
+    void setPrompts(Prompts prompts) { m_prompts = std::move(prompts); }
 
-    void setPracticeWindowFactory(PracticeWindowFactory factory) { m_factory = std::move(factory); }
     bool practiceWindowOpen() const { return m_practice.isOpen(); }
 
   protected:
@@ -79,19 +75,15 @@ class Contents : public SkinnedWindow, public ContentsChannel {
 
   private:
     void buildViews();
-    void buildShortcuts();
+    std::array<MainView*, 4> views() const;
     void placeWindow();
     void captionWindow();
     void loadModuleResults();
     void TopicChoosing(int firstPaper);
-    void placeView(QWidget* view);
+    void placeView(MainView* view);
     void showReport();
-    void showModulePage();
-    void showHelpPage();
-    void moveToTab(int step);
     void eraseConfirmed();
     void offerToRestoreDamagedResults();
-    QList<FocusStop> viewStops(const QWidget* view) const;
     QList<FocusStop> focusStops() const;
 
     MainSession m_session;
@@ -103,11 +95,9 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     ReportView* m_report = nullptr;
     EraseView* m_erase = nullptr;
     AboutView* m_about = nullptr;
-    QWidget* m_front = nullptr;
+    MainView* m_front = nullptr;
     bool m_closing = false;
     bool m_shown = false;
 
-    NoticeSink m_notice;
-    QuestionSink m_question;
-    NoticeSink m_warning;
+    Prompts m_prompts;
 };

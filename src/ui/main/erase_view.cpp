@@ -16,7 +16,7 @@ const SkinnedButton::Look kButtonLook = {QStringLiteral("button_off.bmp"),
 }  // namespace
 
 EraseView::EraseView(const QString& graphicsFolder, QWidget* parent)
-    : QWidget(parent), m_folder(graphicsFolder) {
+    : MainView(parent), m_folder(graphicsFolder) {
     setObjectName(QStringLiteral("Body_Trash"));
     MakeWhiteGround(this);
     SetTextColour(this, Qt::black);

@@ -3,14 +3,13 @@
 
 #include <QList>
 #include <QStringList>
-#include <QWidget>
 
-#include "ui/frame/key_navigation.h"
+#include "ui/main/main_view.h"
 
 class QLabel;
 class SkinnedButton;
 
-class EraseView : public QWidget {
+class EraseView : public MainView {
     Q_OBJECT
   public:
     enum class State { Offer, Confirm, Done };
@@ -23,7 +22,7 @@ class EraseView : public QWidget {
     // the erase being announced.
     void showErased(const QStringList& failedFiles);
 
-    QList<FocusStop> focusStops() const;
+    QList<FocusStop> focusStops() const override;
 
   signals:
     // The learner confirmed: the owner rewrites the results files, then calls showErased.

@@ -27,7 +27,7 @@ const SkinnedButton::Look kLoadLook = {QStringLiteral("loadbutton_off.bmp"),
 }  // namespace
 
 HomeView::HomeView(const QString& graphicsFolder, QWidget* parent)
-    : QWidget(parent), m_folder(graphicsFolder) {
+    : MainView(parent), m_folder(graphicsFolder) {
     setObjectName(QStringLiteral("Body_Home"));
     MakeWhiteGround(this);
     SetTextColour(this, Qt::black);

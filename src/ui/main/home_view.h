@@ -4,15 +4,14 @@
 
 #include <QList>
 #include <QStringList>
-#include <QWidget>
 
-#include "ui/frame/key_navigation.h"
+#include "ui/main/main_view.h"
 
 class QLabel;
 class SkinnedButton;
 class TopicEntry;
 
-class HomeView : public QWidget {
+class HomeView : public MainView {
     Q_OBJECT
   public:
     HomeView(const QString& graphicsFolder, QWidget* parent);
@@ -35,7 +34,7 @@ class HomeView : public QWidget {
     void focusChosenTopic();
 
     // Tab stops: the topics as one (arrow keys inside), then each paper button shown.
-    QList<FocusStop> focusStops() const;
+    QList<FocusStop> focusStops() const override;
 
   signals:
     void topicClicked(int topic);             // 1 to 10

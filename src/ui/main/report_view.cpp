@@ -25,7 +25,7 @@ const MainAction kBarKeys[3] = {MainAction::OverallResults, MainAction::TopicalR
 }  // namespace
 
 ReportView::ReportView(const QString& graphicsFolder, QWidget* parent)
-    : QWidget(parent), m_folder(graphicsFolder) {
+    : MainView(parent), m_folder(graphicsFolder) {
     setObjectName(QStringLiteral("Body_Report"));
     MakeWhiteGround(this);
     SetTextColour(this, Qt::black);

@@ -1,10 +1,8 @@
 #pragma once
 // Body_Report: the three sub-view bars and their panels, built once and filled at every opening.
 
-#include <QWidget>
-
 #include "reports/report_inputs.h"
-#include "ui/frame/key_navigation.h"
+#include "ui/main/main_view.h"
 
 class QLabel;
 class SkinnedButton;
@@ -12,7 +10,7 @@ class SummaryPanel;
 class TopicalPanel;
 class TrendPanel;
 
-class ReportView : public QWidget {
+class ReportView : public MainView {
     Q_OBJECT
   public:
     ReportView(const QString& graphicsFolder, QWidget* parent);
@@ -29,7 +27,7 @@ class ReportView : public QWidget {
     SummaryPanel* summary() const { return m_summary; }
     TopicalPanel* topical() const { return m_topical; }
     TrendPanel* trend() const { return m_trend; }
-    QList<FocusStop> focusStops() const;
+    QList<FocusStop> focusStops() const override;
 
   signals:
     void barClicked(int index);

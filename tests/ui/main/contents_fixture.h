@@ -62,14 +62,15 @@ class ContentsTest : public ::testing::Test {
             return m_last;
         };
         auto contents = std::make_unique<Contents>(m_folder, factory);
-        contents->setNoticeSink(
-            [this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
-        contents->setQuestionSink([this, answerYes](const QString& t, const QString& m) {
+        Contents::Prompts prompts;
+        prompts.question = [this, answerYes](const QString& t, const QString& m) {
             m_messages << t + ": " + m;
             return answerYes;
-        });
-        contents->setWarningSink(
-            [this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
+        };
+        prompts.warning = [this](const QString& t, const QString& m) {
+            m_messages << t + ": " + m;
+        };
+        contents->setPrompts(prompts);
         EXPECT_FALSE(contents->startUp().has_value());
         contents->show();
         contents->activateWindow();
@@ -95,7 +96,7 @@ class ContentsTest : public ::testing::Test {
 
     // Rewrites the marks file with the given first and second scores from paper 1 on.
     void writeScores(const Contents& c, const QStringList& first, const QStringList& second) {
-        const int n = c.catalogue().module(2).paperCount;
+        const int n = c.session().catalogue().module(2).paperCount;
         MarksRecords marks;
         for (int i = 0; i < n; ++i) {
             marks.fse << first.value(i);

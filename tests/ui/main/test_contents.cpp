@@ -28,19 +28,19 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
     EXPECT_FALSE(QFile::exists(m_folder + QStringLiteral("/temptext30000.txt")));
     expectTemplates();
 
-    const CourseModule& module = c->catalogue().module(2);
+    const CourseModule& module = c->session().catalogue().module(2);
     ASSERT_TRUE(module.exists());
-    EXPECT_FALSE(c->catalogue().module(1).exists());
+    EXPECT_FALSE(c->session().catalogue().module(1).exists());
     EXPECT_EQ(c->sharedFields().LChose, 2);
-    EXPECT_EQ(c->navigation().txtTabPos, 2);
-    EXPECT_EQ(c->navigation().txtToolBarPos, 1);
+    EXPECT_EQ(c->session().navigation().txtTabPos, 2);
+    EXPECT_EQ(c->session().navigation().txtToolBarPos, 1);
     EXPECT_EQ(c->sharedFields().TopicCount, 1);
     EXPECT_EQ(c->sharedFields().lblCOD, QStringLiteral("HM"));
     EXPECT_EQ(c->sharedFields().TtPapersCon, module.paperCount);
     EXPECT_EQ(c->sharedFields().SubH1, module.topicNames.value(0));
     EXPECT_EQ(c->focusFlag().size(), 1);
-    EXPECT_EQ(c->windowTitle(), c->catalogue().title);
-    EXPECT_EQ(text(*c, QStringLiteral("Title")), c->catalogue().title);
+    EXPECT_EQ(c->windowTitle(), c->session().catalogue().title);
+    EXPECT_EQ(text(*c, QStringLiteral("Title")), c->session().catalogue().title);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
 
     // Captions and tooltips of the tabs.
@@ -123,7 +123,7 @@ TEST_F(ContentsTest, ScoresDecideTheTryAgainButtonsAndARestartRewritesNothing) {
 
 TEST_F(ContentsTest, TopicThreeShowsItsPapersAndTheRefreshStaysOnTheLearnersTopic) {
     auto c = start();
-    const CourseModule& module = c->catalogue().module(2);
+    const CourseModule& module = c->session().catalogue().module(2);
     if (module.topicCount < 6) GTEST_SKIP() << "the course in this build has fewer than 6 topics";
 
     QTest::mouseClick(child(*c, QStringLiteral("Topic3")), Qt::LeftButton);
@@ -146,7 +146,7 @@ TEST_F(ContentsTest, TopicThreeShowsItsPapersAndTheRefreshStaysOnTheLearnersTopi
 
     EXPECT_EQ(c->sharedFields().TopicCount, 26);
     EXPECT_EQ(c->sharedFields().SubH1, module.topicNames.value(5));
-    EXPECT_EQ(c->navigation().RefreshLog, false);
+    EXPECT_EQ(c->session().navigation().RefreshLog, false);
     EXPECT_EQ(text(*c, QStringLiteral("MSA3")), QStringLiteral("75"));
     EXPECT_FALSE(child(*c, QStringLiteral("P3b"))->isHidden());
     EXPECT_EQ(child(*c, QStringLiteral("Topic6"))->palette().color(QPalette::Window),
@@ -191,7 +191,7 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
     EXPECT_EQ(bar2->y(), H - h3 - h2);
 
     QTest::mouseClick(child(*c, QStringLiteral("lblRCBar3")), Qt::LeftButton);
-    EXPECT_EQ(c->navigation().txtReportPos, 3);
+    EXPECT_EQ(c->session().navigation().txtReportPos, 3);
     EXPECT_EQ(bar3->y(), h1 + h2);
     EXPECT_EQ(child(*c, QStringLiteral("RC3Trend"))->y(), h1 + h2 + h3);
 
@@ -203,7 +203,7 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
 
     QTest::mouseClick(child(*c, QStringLiteral("Tab02")), Qt::LeftButton);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
-    EXPECT_EQ(c->navigation().txtReportPos, 1);
+    EXPECT_EQ(c->session().navigation().txtReportPos, 1);
     c->toolbarClick(2);
     EXPECT_EQ(bar2->y(), H - h3 - h2);
 
@@ -220,7 +220,7 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
               QStringLiteral("Printer Setup (Alt+S)"));
     EXPECT_EQ(text(*c, QStringLiteral("lblVersion")), QStringLiteral("Version 2.0"));
     EXPECT_EQ(text(*c, QStringLiteral("lblPlatform")), PlatformCaption());
-    EXPECT_EQ(text(*c, QStringLiteral("ProgramName")), c->catalogue().title);
+    EXPECT_EQ(text(*c, QStringLiteral("ProgramName")), c->session().catalogue().title);
 
     c->toolbarClick(2);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Trash"));
@@ -243,12 +243,12 @@ TEST_F(ContentsTest, ToolbarPressShowsThePressedPictureOnlyOverTheSlot) {
     c->toolbarClick(2);  // Report in front, so a click on Home would show
 
     QTest::mousePress(home, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(c->navigation().txtPressTrack, true);
+    EXPECT_EQ(c->session().navigation().txtPressTrack, true);
     EXPECT_EQ(home->shownPicture(), QStringLiteral("home_pressed.bmp"));
     QTest::mouseMove(home, QPoint(home->width() + 30, 5));
     EXPECT_EQ(home->shownPicture(), QStringLiteral("home_off.bmp"));
     QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(home->width() + 30, 5));
-    EXPECT_EQ(c->navigation().txtPressTrack, false);
+    EXPECT_EQ(c->session().navigation().txtPressTrack, false);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Report"));  // no click
 
     // The Help tab's pictures and the tabs' front and back pictures follow the page.
@@ -343,7 +343,7 @@ TEST_F(ContentsTest, WithoutACatalogueNoModuleIsShownAndNoResultsFileIsMade) {
     // A folder in the way of the catalogue's temporary file makes its extraction fail.
     ASSERT_TRUE(QDir().mkpath(m_folder + QStringLiteral("/temptext30000.txt")));
     auto c = start();
-    EXPECT_TRUE(c->catalogue().title.isEmpty());
+    EXPECT_TRUE(c->session().catalogue().title.isEmpty());
     for (int k = 1; k <= 3; ++k) {
         QWidget* tab = child(*c, QStringLiteral("Tab0%1").arg(k));
         EXPECT_EQ(tab->x(), -tab->width()) << k;

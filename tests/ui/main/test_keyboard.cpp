@@ -88,7 +88,8 @@ TEST_F(ContentsTest, ArrowKeysMoveWithinTheToolbarTabsTopicsAndBars) {
     EXPECT_EQ(c->sharedFields().TopicCount, 6);
     Press(*c, Qt::Key_Up);
     Press(*c, Qt::Key_Up);  // round to the last topic
-    EXPECT_EQ(FocusName(), QStringLiteral("Topic%1").arg(c->catalogue().module(2).topicCount));
+    EXPECT_EQ(FocusName(),
+              QStringLiteral("Topic%1").arg(c->session().catalogue().module(2).topicCount));
     Press(*c, Qt::Key_Home);
     EXPECT_EQ(c->sharedFields().TopicCount, 1);
 
@@ -115,14 +116,14 @@ TEST_F(ContentsTest, ArrowKeysMoveWithinTheToolbarTabsTopicsAndBars) {
     TabWalk(*c, 2);
     ASSERT_EQ(FocusName(), QStringLiteral("RCBar1"));
     Press(*c, Qt::Key_Down);
-    EXPECT_EQ(c->navigation().txtReportPos, 2);
+    EXPECT_EQ(c->session().navigation().txtReportPos, 2);
     TabWalk(*c, 4);
     ASSERT_EQ(FocusName(), QStringLiteral("Tab02"));
     Press(*c, Qt::Key_Right);
     EXPECT_EQ(FocusName(), QStringLiteral("Tab04"));
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_About"));
     Press(*c, Qt::Key_Right);
-    EXPECT_EQ(c->navigation().txtTabPos, 2);
+    EXPECT_EQ(c->session().navigation().txtTabPos, 2);
 }
 
 TEST_F(ContentsTest, ShortcutsReachEveryPageAndNameThemselvesInTooltips) {
@@ -130,22 +131,22 @@ TEST_F(ContentsTest, ShortcutsReachEveryPageAndNameThemselvesInTooltips) {
     Press(*c, Qt::ALT | Qt::Key_R);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Report"));
     Press(*c, Qt::CTRL | Qt::Key_3);
-    EXPECT_EQ(c->navigation().txtReportPos, 3);
+    EXPECT_EQ(c->session().navigation().txtReportPos, 3);
     Press(*c, Qt::Key_F1);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_About"));
     Press(*c, Qt::ALT | Qt::Key_T);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Trash"));
     // A report page from the Help tab goes back to the module first.
     Press(*c, Qt::CTRL | Qt::Key_2);
-    EXPECT_EQ(c->navigation().txtTabPos, 2);
+    EXPECT_EQ(c->session().navigation().txtTabPos, 2);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Report"));
-    EXPECT_EQ(c->navigation().txtReportPos, 2);
+    EXPECT_EQ(c->session().navigation().txtReportPos, 2);
     Press(*c, Qt::ALT | Qt::Key_H);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
     Press(*c, Qt::CTRL | Qt::Key_PageDown);
-    EXPECT_EQ(c->navigation().txtTabPos, 4);
+    EXPECT_EQ(c->session().navigation().txtTabPos, 4);
     Press(*c, Qt::CTRL | Qt::Key_PageDown);
-    EXPECT_EQ(c->navigation().txtTabPos, 2);
+    EXPECT_EQ(c->session().navigation().txtTabPos, 2);
 
     EXPECT_EQ(child(*c, QStringLiteral("ToolBar02"))->toolTip(),
               QStringLiteral("Load Report card (Alt+R)"));
@@ -176,7 +177,8 @@ TEST_F(ContentsTest, AScreenReaderFindsNamedPressableControlsAndScoresWithTheirP
     EXPECT_EQ(load->text(QAccessible::Name), QStringLiteral("Load paper 2"));
     EXPECT_EQ(load->text(QAccessible::Description), QStringLiteral("First attempt: 66.7 percent"));
     QAccessibleInterface* topic = QAccessible::queryAccessibleInterface(child(*c, "Topic1"));
-    EXPECT_EQ(topic->text(QAccessible::Name), c->catalogue().module(2).topicNames.value(0));
+    EXPECT_EQ(topic->text(QAccessible::Name),
+              c->session().catalogue().module(2).topicNames.value(0));
     EXPECT_TRUE(topic->state().checked);
 
     c->toolbarClick(2);
