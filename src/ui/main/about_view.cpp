@@ -13,6 +13,7 @@
 namespace {
 const QColor kLinkText(0, 0, 192);
 constexpr double kKeysTop = 4290, kKeysHeight = 1320;  // twips, below the link
+constexpr double kKeysLine = 165;                      // twips, one line of the keys' text
 }  // namespace
 
 QUrl AboutView::MakersPage() {
@@ -62,13 +63,17 @@ QLabel* AboutView::centred(const QString& name, const QString& text, int top, co
 
 void AboutView::buildKeys() {
     const int half = width() / 2;
+    const QString headings[2] = {MainWindowKeysHeading(), PaperKeysHeading()};
     const QString texts[2] = {MainWindowKeysText(), PaperKeysText()};
+    const int lineHeight = Px(kKeysLine);
     for (int i = 0; i < 2; ++i) {
-        QLabel* keys = MakeLabel(
-            this, QStringLiteral("lblKeys%1").arg(i + 1), texts[i],
-            QRect(i * half + Px(120), Px(kKeysTop), half - Px(180), Px(kKeysHeight)), ArialFont(7));
-        keys->setTextFormat(Qt::RichText);
-        keys->setWordWrap(true);
+        const int left = i * half + Px(120), width = half - Px(180);
+        MakeLabel(this, QStringLiteral("lblKeysHead%1").arg(i + 1), headings[i],
+                  QRect(left, Px(kKeysTop), width, lineHeight), ArialFont(7, true));
+        QLabel* keys =
+            MakeLabel(this, QStringLiteral("lblKeys%1").arg(i + 1), texts[i],
+                      QRect(left, Px(kKeysTop) + lineHeight, width, Px(kKeysHeight) - lineHeight),
+                      ArialFont(7));
         keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 }

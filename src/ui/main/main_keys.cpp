@@ -44,11 +44,10 @@ QString WithKey(const QString& tooltip, MainAction action) {
 QString MainWindowKeysText() {
     auto k = [](MainAction a) { return Native(MainKey(a)); };
     return KeysText::tr(
-               "<b>Keys</b><br>"
-               "Tab, arrows: move; Enter: press<br>"
-               "%1 Home, %2 Report<br>"
-               "%3, %4, %5: report pages<br>"
-               "%6 Print, %7 Close<br>"
+               "Tab, arrows: move; Enter: press\n"
+               "%1 Home, %2 Report\n"
+               "%3, %4, %5: report pages\n"
+               "%6 Print, %7 Close\n"
                "%8 Help; %9, %10: tabs")
         .arg(k(MainAction::Home), k(MainAction::Report), k(MainAction::OverallResults),
              k(MainAction::TopicalResults), k(MainAction::TrendAnalysis), k(MainAction::Print),
@@ -56,16 +55,23 @@ QString MainWindowKeysText() {
         .arg(k(MainAction::PreviousTab));
 }
 
+QString MainWindowKeysHeading() {
+    return KeysText::tr("Keys");
+}
+
+QString PaperKeysHeading() {
+    return KeysText::tr("In a paper");
+}
+
 QString PaperKeysText() {
     // The practice window's own keys.
     auto k = [](QKeyCombination c) { return Native(QKeySequence(c)); };
     return KeysText::tr(
-               "<b>In a paper</b><br>"
-               "Enter: next answer box<br>"
-               "%1, %2: Next<br>"
-               "%3, %4: Back<br>"
-               "%5 Save, %6 Mark<br>"
-               "%7 Print, %8 Close<br>"
+               "Enter: next answer box\n"
+               "%1, %2: Next\n"
+               "%3, %4: Back\n"
+               "%5 Save, %6 Mark\n"
+               "%7 Print, %8 Close\n"
                "%9 answer sheet")
         .arg(k(Qt::ALT | Qt::Key_Right), k(Qt::Key_PageDown), k(Qt::ALT | Qt::Key_Left),
              k(Qt::Key_PageUp), k(Qt::CTRL | Qt::Key_S), k(Qt::CTRL | Qt::Key_M),

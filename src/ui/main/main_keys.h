@@ -33,6 +33,8 @@ QKeySequence MainKey(MainAction action);
 // "Load Home page (Alt+H)": a tooltip that names its key.
 QString WithKey(const QString& tooltip, MainAction action);
 
-// The keys of the main window and of a paper, in two short columns (rich text).
+// The keys of the main window and of a paper, two short columns under their headings.
+QString MainWindowKeysHeading();
 QString MainWindowKeysText();
+QString PaperKeysHeading();
 QString PaperKeysText();
