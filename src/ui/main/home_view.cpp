@@ -86,7 +86,7 @@ void HomeView::buildTopics() {
         m_bullets[i]->setAccessibleName(tr("Bullet"));
         m_topics[i] = new TopicEntry(QStringLiteral("Topic%1").arg(i + 1), this);
         m_topics[i]->setFont(ArialFont(8));
-        m_topics[i]->setGeometry(entry);
+        m_topics[i]->setEntryRect(entry);
         connect(m_topics[i], &TopicEntry::clicked, this, [this, i] { emit topicClicked(i + 1); });
     }
 }

@@ -23,6 +23,12 @@ inline QByteArray Bytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The colour a topic entry shows at the right end of its line, where no text reaches.
+inline QColor Ground(QWidget* topic) {
+    const QImage image = topic->grab().toImage();
+    return image.pixelColor(image.width() - 5, image.height() / 2);
+}
+
 // Stands in for a practice window: records what the main window asks of it.
 class FakePractice : public QWidget, public PracticeWindowHandle {
   public:

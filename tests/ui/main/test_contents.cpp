@@ -69,9 +69,9 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
 
     // Topic 1 is highlighted; topics past the module's count are hidden with their bullets.
     auto* topic1 = child<TopicEntry>(*c, QStringLiteral("Topic1"));
-    EXPECT_TRUE(topic1->autoFillBackground());
     EXPECT_TRUE(topic1->chosen());
-    EXPECT_EQ(topic1->palette().color(QPalette::Window), QColor(128, 128, 128));
+    EXPECT_EQ(Ground(topic1), QColor(128, 128, 128));
+    EXPECT_EQ(topic1->entryRect().translated(topic1->pos()), QRect(24, 40, 136, 14));
     for (int i = 1; i <= 10; ++i) {
         const bool shown = i <= module.topicCount;
         EXPECT_EQ(!child(*c, QStringLiteral("Topic%1").arg(i))->isHidden(), shown) << i;
@@ -149,9 +149,8 @@ TEST_F(ContentsTest, TopicThreeShowsItsPapersAndTheRefreshStaysOnTheLearnersTopi
     EXPECT_EQ(c->session().navigation().RefreshLog, false);
     EXPECT_EQ(text(*c, QStringLiteral("MSA3")), QStringLiteral("75"));
     EXPECT_FALSE(child(*c, QStringLiteral("P3b"))->isHidden());
-    EXPECT_EQ(child(*c, QStringLiteral("Topic6"))->palette().color(QPalette::Window),
-              QColor(128, 128, 128));
-    EXPECT_FALSE(child(*c, QStringLiteral("Topic1"))->autoFillBackground());
+    EXPECT_EQ(Ground(child<TopicEntry>(*c, QStringLiteral("Topic6"))), QColor(128, 128, 128));
+    EXPECT_EQ(Ground(child<TopicEntry>(*c, QStringLiteral("Topic1"))), QColor(Qt::white));
 }
 
 TEST_F(ContentsTest, OpeningAPaperClosesTheOpenPracticeWindowFirst) {
