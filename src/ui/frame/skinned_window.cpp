@@ -41,7 +41,9 @@ SkinnedButton::Look TitleButtonLook(bool active, const QString& kind) {
 }  // namespace
 
 SkinnedWindow::SkinnedWindow(const Skin& skin, QWidget* parent, Qt::WindowFlags extraFlags)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | extraFlags), m_skin(skin) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | extraFlags),
+      m_skin(skin),
+      m_picturesReady(!skin.picturesWrittenLater) {
     static const char* const names[8] = {"BTopLeft", "BTopCentre", "BTopRight", "BLeft",
                                          "BRight",   "BBotLeft",   "BBot",      "BBotRight"};
     for (int i = 0; i < 8; ++i) {
@@ -93,7 +95,7 @@ QPixmap SkinnedWindow::picture(const QString& name) const {
 }
 
 void SkinnedWindow::setPicture(QLabel* label, const QString& name) {
-    if (label) label->setPixmap(picture(name));
+    if (label && m_picturesReady) label->setPixmap(picture(name));
 }
 
 // Tab reaches the window's own controls first and the title-bar buttons last.
@@ -127,6 +129,7 @@ void SkinnedWindow::loadFramePictures() {
 }
 
 void SkinnedWindow::loadSkin() {
+    m_picturesReady = true;
     loadFramePictures();
     applyTopPictures();
     relayout();

@@ -52,7 +52,6 @@ AboutView::AboutView(const QString& graphicsFolder, QWidget* parent)
     m_link->setCursor(Qt::PointingHandCursor);
     connect(m_link, &SkinnedButton::clicked, this, &AboutView::linkClicked);
     buildKeys();
-    loadPictures();
 }
 
 QLabel* AboutView::centred(const QString& name, const QString& text, int top, const QFont& font) {

@@ -15,6 +15,7 @@ class AboutView : public MainView {
   public:
     AboutView(const QString& graphicsFolder, QWidget* parent);
 
+    // Reads the view's pictures, once the start-up has written them out.
     void loadPictures();
     void setProgramName(const QString& name);
 

@@ -37,6 +37,7 @@ SkinnedWindow::Skin MainSkin(const QString& programFolder) {
     s.graphicsFolder = GraphicsFolder(programFolder);
     s.iconPicture = QStringLiteral("VTicon.ico");
     s.focusFlagName = QStringLiteral("ContentsFocus");
+    s.picturesWrittenLater = true;
     return s;
 }
 }  // namespace

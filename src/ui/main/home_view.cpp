@@ -60,7 +60,6 @@ HomeView::HomeView(const QString& graphicsFolder, QWidget* parent)
         buildSlot(j);
     }
     new ArrowGroup({m_topics, m_topics + 10}, ArrowGroup::Move::FocusAndPress, this);
-    loadPictures();
 }
 
 void HomeView::buildColumnHeads() {

@@ -16,6 +16,7 @@ class HomeView : public MainView {
   public:
     HomeView(const QString& graphicsFolder, QWidget* parent);
 
+    // Reads the view's pictures, once the start-up has written them out.
     void loadPictures();
 
     // Captions Topic1..Topic10; entries past `topicCount` and their bullets are hidden.

@@ -52,7 +52,7 @@ ReportView::ReportView(const QString& graphicsFolder, QWidget* parent)
         connect(m_bars[i], &SkinnedButton::clicked, this, [this, i] { emit barClicked(i + 1); });
     }
     new ArrowGroup({m_bars, m_bars + 3}, ArrowGroup::Move::FocusAndPress, this);
-    loadPictures();
+    sizeBars(Px(kBarFallbackHeight));
     layoutSubViews(1);
 }
 
@@ -69,7 +69,10 @@ QWidget* ReportView::panel(int index) const {
 
 void ReportView::loadPictures() {
     const QPixmap picture = SkinPicture(m_folder, kBarPicture);
-    const int h = picture.isNull() ? Px(kBarFallbackHeight) : picture.height();
+    sizeBars(picture.isNull() ? Px(kBarFallbackHeight) : picture.height());
+}
+
+void ReportView::sizeBars(int h) {
     for (int i = 0; i < 3; ++i) {
         m_bars[i]->setGeometry(0, m_bars[i]->y(), width(), h);
         m_captions[i]->setGeometry(8, 0, width() - 8, h);

@@ -16,6 +16,7 @@ class ReportView : public MainView {
     ReportView(const QString& graphicsFolder, QWidget* parent);
 
     // Sizes the bars to their picture.
+    // Reads the view's pictures, once the start-up has written them out.
     void loadPictures();
     // Every figure of the three panels recomputed from `inputs`.
     void fill(const ReportInputs& inputs);
@@ -33,6 +34,8 @@ class ReportView : public MainView {
     void barClicked(int index);
 
   private:
+    void sizeBars(int height);
+
     QString m_folder;
     SkinnedButton* m_bars[3] = {};
     QLabel* m_captions[3] = {};
