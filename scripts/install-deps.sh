@@ -20,6 +20,8 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   # a window manager, to drag a frameless window the way a desktop does
   openbox
+  # what a screen reader sees: the accessibility bus and its Python client
+  at-spi2-core python3-pyatspi dbus-daemon
   # the installed tree and the Debian package: validators, cpack's dependency list, lintian
   desktop-file-utils appstream dpkg-dev file lintian
 )

@@ -99,7 +99,10 @@ int main(int argc, char** argv) {
         // A question the learner has not answered yet stays in front.
         if (QWidget* modal = QApplication::activeModalWidget()) BringToFront(modal);
     });
-    contents.startUp();
+    if (const std::optional<StartUpProblem> problem = contents.startUp()) {
+        ReportStartFailure(DataFolderProblemText(problem->path, problem->reason));
+        return 1;
+    }
     contents.show();
     // Without a window manager nobody else gives the new window the focus.
     QTimer::singleShot(50, &contents, [&contents] { contents.activateWindow(); });

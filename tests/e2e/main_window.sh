@@ -131,3 +131,61 @@ app_pid=""
 [ -n "$status" ] || { kill "$app_pid_done"; fail "the program did not close"; }
 [ "$status" -eq 0 ] || fail "the program exited with status $status"
 echo "main window: ok"
+
+# The main window by keyboard: from the chosen topic Tab reaches paper 1's load button and Enter
+# opens it; an answer is typed into its first box, and Ctrl+Q in the main window closes the
+# program at once, the answer saved on the way.
+"$hmquiz" >"$work/keys.log" 2>&1 &
+app_pid=$!
+window=""
+for _ in $(seq 150); do
+  window=$(xdotool search --onlyvisible --pid "$app_pid" --name '^Home Maths Quiz$' 2>/dev/null | head -1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || fail "the main window did not come back"
+sleep 0.5
+xdotool windowfocus --sync "$window"
+xdotool key Tab Return
+paper=""
+for _ in $(seq 100); do
+  paper=$(xdotool search --onlyvisible --name ' - Paper 1$' 2>/dev/null | head -1 || true)
+  [ -n "$paper" ] && break
+  sleep 0.1
+done
+[ -n "$paper" ] || fail "Enter on the load button did not open paper 1"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$paper")"
+xdotool mousemove $((X + WIDTH - 186)) $((Y + 102)) click 1   # the first answer box
+xdotool type --delay 30 "4321"
+xdotool windowfocus --sync "$window"
+sleep 0.2
+xdotool key ctrl+q
+status=""
+for _ in $(seq 100); do
+  if ! kill -0 "$app_pid" 2>/dev/null; then
+    wait "$app_pid" && status=0 || status=$?
+    break
+  fi
+  sleep 0.05
+done
+app_pid_done=$app_pid
+app_pid=""
+[ -n "$status" ] || { kill "$app_pid_done"; fail "Ctrl+Q did not close the program"; }
+[ "$status" -eq 0 ] || fail "the program closed by Ctrl+Q exited with status $status"
+grep -a '^#101#' "$folder/first2HM.txt" | grep -q '>4321' ||
+  fail "the answer typed in the open paper was not saved on closing: $(grep -a '^#101#' "$folder/first2HM.txt")"
+echo "keyboard: ok"
+
+# A data folder that cannot hold the window pictures (a file named Graphics in it): the program
+# says so, names the folder and exits 1 without a window.
+blocked="$work/blocked"
+mkdir -p "$blocked"
+: >"$blocked/Graphics"
+status=0
+QT_QPA_PLATFORM=offscreen "$hmquiz" --data-dir "$blocked" >"$work/blocked.log" 2>&1 || status=$?
+[ "$status" -eq 1 ] || fail "a folder without room for the pictures gave status $status"
+grep -q "$blocked" "$work/blocked.log" || fail "the message does not name the folder: $(cat "$work/blocked.log")"
+grep -q "pictures" "$work/blocked.log" || fail "the message does not say what failed: $(cat "$work/blocked.log")"
+[ ! -e "$blocked/marks2HM.txt" ] || fail "results files were made in a folder the program could not use"
+echo "unusable pictures folder: ok"

@@ -152,7 +152,7 @@ void HomeView(QPainter& p, int x0, int y0) {
         p.drawImage(x0 + 8, top + 1, Pic("bullet.bmp"));
         if (i == 2) p.fillRect(QRect(x0 + 24, top, 136, 14), QColor(128, 128, 128));
         Caption(p, QRectF(x0 + 26, top, 136, 14), QString::fromLatin1(topics[i]), 11, false,
-                i == 2 ? Qt::white : Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+                Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     }
     Caption(p, QRectF(x0 + 176, y0 + 24, 217, 33), QStringLiteral("Fractions"), 15, true,
             QColor(0, 0, 128), Qt::AlignLeft | Qt::AlignVCenter);
@@ -274,7 +274,7 @@ QImage MainWindowMock(bool active) {
     DrawFrame(p, w, h, active, false);
     p.drawImage(9, 7, DrawSkinPicture(85).value(0));
     Caption(p, QRectF(30, 6, 300, 18), QStringLiteral("Home Maths Quiz"), 13, true,
-            active ? Qt::white : kGreyText, Qt::AlignLeft | Qt::AlignVCenter);
+            active ? Qt::white : kInactiveTitleText, Qt::AlignLeft | Qt::AlignVCenter);
     const QString set = active ? "blueoff" : "white";
     p.drawImage(w - 26 - 4, 5, Pic("prog_" + set + "_close.bmp"));
     p.drawImage(w - 26 - 4 - 26 - 2, 5,

@@ -55,8 +55,8 @@ QImage LoadButton(bool hovered) {
     const QRectF pill(0.5, 0.5, 34, 13);
     p.setPen(QPen(hovered ? kBlueBottom : kBlueDeep, 1));
     QLinearGradient g(pill.topLeft(), pill.bottomLeft());
-    g.setColorAt(0, hovered ? QColor(120, 184, 250) : kBlueTop);
-    g.setColorAt(1, hovered ? QColor(64, 140, 232) : kBlueBottom);
+    g.setColorAt(0, hovered ? kTextBlueHoverTop : kTextBlueTop);
+    g.setColorAt(1, hovered ? kTextBlueHoverBottom : kTextBlueBottom);
     p.setBrush(g);
     p.drawRoundedRect(pill, 6.5, 6.5);
     p.setFont(SkinFont(10, true));
@@ -130,12 +130,12 @@ QImage ColumnHead(int column) {
         r.addRect(0, 0, w, 25);
         return r;
     }()));
-    FillVertical(p, QRectF(0, 0, w, 25), QColor(98, 162, 236), QColor(56, 124, 214));
-    p.fillRect(QRectF(0, 0, w, 1), QColor(150, 196, 246));
+    FillVertical(p, QRectF(0, 0, w, 25), kTextBlueTop, kTextBlueBottom);
+    p.fillRect(QRectF(0, 0, w, 1), Mix(kTextBlueTop, Qt::white, 0.35));
     p.fillRect(QRectF(0, 24, w, 1), kBlueDeep);
     if (column == 2) {
         // The papers' head overlaps the topics' head by 3 px: a divider marks the join.
-        p.fillRect(QRectF(0, 3, 1, 19), QColor(160, 200, 246));
+        p.fillRect(QRectF(0, 3, 1, 19), Mix(kTextBlueTop, Qt::white, 0.45));
     }
     return img;
 }

@@ -30,8 +30,8 @@ QImage TitleStrip(bool active) {
     shape.addRoundedRect(QRectF(0, 0, w, h + 12), 6, 6);
     p.setClipPath(shape);
     if (active) {
-        FillVertical(p, QRectF(0, 0, w, h), kBlueTop, kBlueBottom);
-        p.fillRect(QRectF(0, 1, w, 1), Mix(kBlueTop, Qt::white, 0.35));
+        FillVertical(p, QRectF(0, 0, w, h), kTextBlueTop, kTextBlueBottom);
+        p.fillRect(QRectF(0, 1, w, 1), Mix(kTextBlueTop, Qt::white, 0.35));
         p.fillRect(QRectF(0, h - 1, w, 1), kBlueDeep);
     } else {
         FillVertical(p, QRectF(0, 0, w, h), QColor(255, 255, 255), QColor(240, 243, 247));

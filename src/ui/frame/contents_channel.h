@@ -5,17 +5,9 @@
 
 #include <QString>
 
-class SkinnedWindow;
+#include "session/shared_fields.h"
 
-struct SharedFields {
-    int LChose = 1;       // active module, 1 to 3
-    QString lblCOD;       // course code, part of every results file name
-    int TtPapersCon = 0;  // papers of the active module
-    int TopicCount = 1;   // first paper index of the chosen topic
-    QString SubH1;        // name of the chosen topic
-    int PaperNum = 0;     // paper being opened: 100 + paper index
-    int TakeNum = 1;      // attempt being opened: 1 or 2
-};
+class SkinnedWindow;
 
 class ContentsChannel {
   public:

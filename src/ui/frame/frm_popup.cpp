@@ -38,7 +38,7 @@ FrmPopUp::FrmPopUp(const QString& graphicsFolder, QWidget* parent)
     pal.setColor(QPalette::Window, kSkinSurface);
     setPalette(pal);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    titleLabel()->setText(QStringLiteral("Vantora"));
+    titleLabel()->setText(tr("Vantora"));
 
     const QFont arial = ArialFont(8.25);
 

@@ -12,6 +12,14 @@ QFont ArialFont(double points, bool bold) {
     return font;
 }
 
+QFont TitleFont() {
+    QFont font(QStringLiteral("Trebuchet MS"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    return font;
+}
+
 void PaintFocusMark(QPainter& painter, const QRect& area) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -25,9 +33,21 @@ void PaintFocusMark(QPainter& painter, const QRect& area) {
     painter.restore();
 }
 
-void MakeWhiteGround(QWidget* widget) {
+void PaintGround(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
     QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::Window, colour);
+    widget->setPalette(pal);
+}
+
+void MakeWhiteGround(QWidget* widget) {
+    PaintGround(widget, Qt::white);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Active, QPalette::WindowText, colour);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, kCaptionTextDisabled);
     widget->setPalette(pal);
 }

@@ -5,7 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/picture_cache.h"
+#include "ui/frame/focus_mark.h"
+#include "ui/frame/skin_picture.h"
 #include "ui/frame/skin_style.h"
 
 SkinnedButton::SkinnedButton(const QString& objectName, const QString& graphicsFolder,
@@ -15,6 +16,7 @@ SkinnedButton::SkinnedButton(const QString& objectName, const QString& graphicsF
     // Tab reaches it; a mouse click leaves the focus where the learner was typing.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
+    WatchInputForFocusMarks();
 }
 
 void SkinnedButton::setLook(const Look& look) {
@@ -32,17 +34,19 @@ QString SkinnedButton::shownPicture() const {
 }
 
 void SkinnedButton::sizeToPicture(QSize fallback) {
-    const QPixmap picture = LoadPicture(m_folder, m_look.normal);
+    const QPixmap picture = SkinPicture(m_folder, m_look.normal);
     resize(picture.isNull() ? fallback : picture.size());
 }
 
 QSize SkinnedButton::sizeHint() const {
-    const QPixmap picture = LoadPicture(m_folder, m_look.normal);
+    const QPixmap picture = SkinPicture(m_folder, m_look.normal);
     return picture.isNull() ? QSize(16, 16) : picture.size();
 }
 
 void SkinnedButton::addCaption(QLabel* caption) {
     m_captions.append(caption);
+    // A label inside a button would take the button's text role; a caption keeps its own.
+    caption->setForegroundRole(QPalette::WindowText);
     caption->installEventFilter(this);
     if (!caption->toolTip().isEmpty() || !toolTip().isEmpty()) caption->setToolTip(toolTip());
     if (text().isEmpty()) setText(caption->text());
@@ -62,9 +66,9 @@ void SkinnedButton::setHoverOverride(bool hovered) {
 
 void SkinnedButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QPixmap picture = LoadPicture(m_folder, shownPicture());
+    const QPixmap picture = SkinPicture(m_folder, shownPicture());
     if (!picture.isNull()) p.drawPixmap(rect(), picture);
-    if (hasFocus()) PaintFocusMark(p, rect());
+    if (ShowsFocusMark(this)) PaintFocusMark(p, rect());
 }
 
 void SkinnedButton::keyPressEvent(QKeyEvent* event) {
@@ -75,6 +79,11 @@ void SkinnedButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QAbstractButton::keyPressEvent(event);
+}
+
+void SkinnedButton::focusInEvent(QFocusEvent*) {
+    // Only the focus mark changes with the focus; without it there is nothing to repaint.
+    if (ShowsFocusMark(this)) update();
 }
 
 void SkinnedButton::enterEvent(QEnterEvent* event) {

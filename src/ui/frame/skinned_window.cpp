@@ -9,9 +9,10 @@
 
 #include "platform/caption_drag.h"
 #include "platform/cursor_hit.h"
-#include "platform/picture_cache.h"
 #include "platform/units.h"
 #include "platform/window_outline.h"
+#include "ui/frame/skin_picture.h"
+#include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
 
 namespace {
@@ -40,7 +41,9 @@ SkinnedButton::Look TitleButtonLook(bool active, const QString& kind) {
 }  // namespace
 
 SkinnedWindow::SkinnedWindow(const Skin& skin, QWidget* parent, Qt::WindowFlags extraFlags)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | extraFlags), m_skin(skin) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | extraFlags),
+      m_skin(skin),
+      m_picturesReady(!skin.picturesWrittenLater) {
     static const char* const names[8] = {"BTopLeft", "BTopCentre", "BTopRight", "BLeft",
                                          "BRight",   "BBotLeft",   "BBot",      "BBotRight"};
     for (int i = 0; i < 8; ++i) {
@@ -50,10 +53,7 @@ SkinnedWindow::SkinnedWindow(const Skin& skin, QWidget* parent, Qt::WindowFlags 
     }
     m_title = new QLabel(this);
     m_title->setObjectName(m_skin.titleName);
-    QFont titleFont(QStringLiteral("Trebuchet MS"));
-    titleFont.setPointSizeF(9.75);
-    titleFont.setBold(true);
-    m_title->setFont(titleFont);
+    m_title->setFont(TitleFont());
 
     if (!m_skin.iconPicture.isEmpty()) {
         m_icon = new QLabel(this);
@@ -91,11 +91,11 @@ QLabel* SkinnedWindow::piece(Piece which) const {
 }
 
 QPixmap SkinnedWindow::picture(const QString& name) const {
-    return LoadPicture(m_skin.graphicsFolder, name);
+    return SkinPicture(m_skin.graphicsFolder, name);
 }
 
 void SkinnedWindow::setPicture(QLabel* label, const QString& name) {
-    if (label) label->setPixmap(picture(name));
+    if (label && m_picturesReady) label->setPixmap(picture(name));
 }
 
 // Tab reaches the window's own controls first and the title-bar buttons last.
@@ -129,6 +129,7 @@ void SkinnedWindow::loadFramePictures() {
 }
 
 void SkinnedWindow::loadSkin() {
+    m_picturesReady = true;
     loadFramePictures();
     applyTopPictures();
     relayout();
@@ -149,9 +150,7 @@ void SkinnedWindow::applyTopPictures() {
     if (m_close) m_close->setLook(TitleButtonLook(m_active, QStringLiteral("close")));
     if (m_minimise) m_minimise->setLook(TitleButtonLook(m_active, QStringLiteral("min")));
     showMaximisePicture();
-    QPalette pal = m_title->palette();
-    pal.setColor(QPalette::WindowText, m_active ? QColor(255, 255, 255) : QColor(128, 128, 128));
-    m_title->setPalette(pal);
+    SetTextColour(m_title, m_active ? kTitleActiveText : kTitleInactiveText);
 }
 
 void SkinnedWindow::setSkinActive(bool active) {
@@ -289,14 +288,15 @@ bool SkinnedWindow::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::WindowActivate:
             dropStaleMinimised();
-            setSkinActive(true);
+            // Already drawn active (a window shown as it is activated): nothing to repaint.
+            if (!m_active) setSkinActive(true);
             break;
         case QEvent::Show:
             watchNativeWindow();
             placeTitleButtonsLast();
             break;
         case QEvent::WindowDeactivate:
-            setSkinActive(false);
+            if (m_active) setSkinActive(false);
             break;
         case QEvent::WindowStateChange:
             showMaximisePicture();

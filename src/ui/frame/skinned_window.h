@@ -37,6 +37,9 @@ class SkinnedWindow : public QWidget {
         QString bottomRightPicture = QStringLiteral("border_right_corners.bmp");
         QString focusFlagName;     // "ContentsFocus", "Test1Focus": the name of focusFlag()
         int fixedCentreWidth = 0;  // practice windows: 30000
+        // The main window is made before its start-up writes the pictures out: it reads them
+        // only when loadSkin() is called.
+        bool picturesWrittenLater = false;
     };
 
     enum class Piece { TopLeft, TopCentre, TopRight, Left, Right, BotLeft, Bot, BotRight };
@@ -111,6 +114,7 @@ class SkinnedWindow : public QWidget {
     void dropStaleMinimised();
 
     Skin m_skin;
+    bool m_picturesReady = false;
     bool m_active = false;
     QLabel* m_pieces[8] = {};
     QLabel* m_title = nullptr;

@@ -1,55 +1,54 @@
 #pragma once
-// Contents: the main window. Its load is the program's start-up; it holds the catalogue, the
-// active module's marks lists and the fields the other windows share, and it shows one view at a
-// time (Home, Report, Erase, About) chosen with the tabs and the toolbar.
+// Contents: the main window. Its load is the program's start-up; it displays the state the
+// session keeps (the catalogue, the active module's results, the values the windows share) and
+// shows one view at a time (Home, Report, Erase, About) chosen with the tabs, the toolbar and
+// their keys.
 
-#include <QPointer>
 #include <QString>
-#include <QStringList>
+#include <array>
 #include <functional>
+#include <optional>
 
-#include "content/catalogue.h"
-#include "reports/report_inputs.h"
+#include "session/main_session.h"
 #include "ui/frame/contents_channel.h"
+#include "ui/frame/key_navigation.h"
 #include "ui/frame/practice_launcher.h"
 #include "ui/frame/skinned_window.h"
+#include "ui/main/practice_slot.h"
 
-class QTimer;
 class AboutView;
 class EraseView;
 class HomeView;
-class PictureButton;
+class MainView;
+class MainToolbar;
 class ReportView;
+class TabStrip;
 
 class Contents : public SkinnedWindow, public ContentsChannel {
     Q_OBJECT
   public:
-    // A notice to the learner: (title, message). A question: true for Yes.
-    using NoticeSink = std::function<void(const QString&, const QString&)>;
-    using QuestionSink = std::function<bool(const QString&, const QString&)>;
+    // Where the main window's questions and warnings go: by default the program's pop-up dialog
+    // and, for the browser, a system warning box. Tests replace them.
+    struct Prompts {
+        std::function<bool(const QString& title, const QString& message)> question;  // Yes: true
+        std::function<void(const QString& title, const QString& message)> warning;
+    };
 
     explicit Contents(const QString& programFolder, PracticeWindowFactory factory = {},
                       QWidget* parent = nullptr);
     ~Contents() override;
 
-    // The start-up sequence; the window is shown by the caller afterwards.
-    void startUp();
+    // The start-up sequence; the window is shown by the caller afterwards, and only when no
+    // problem came back (the pictures or the results files could not be written).
+    std::optional<StartUpProblem> startUp();
 
     // ContentsChannel
-    const SharedFields& sharedFields() const override { return m_shared; }
+    const SharedFields& sharedFields() const override { return m_session.shared(); }
     void RefreshContents() override;
-    QString programFolder() const override { return m_folder; }
+    QString programFolder() const override { return m_session.programFolder(); }
     SkinnedWindow* contentsWindow() override { return this; }
 
-    // The main window's own navigation state.
-    struct Navigation {
-        bool RefreshLog = false;     // a refresh keeps the chosen topic
-        int txtTabPos = 1;           // tab chosen last, 1 to 4
-        int txtToolBarPos = 0;       // toolbar slot chosen last, 1 to 4
-        int txtReportPos = 1;        // report sub-view open, 1 to 3
-        bool txtPressTrack = false;  // a toolbar button is held down
-    };
-    const Navigation& navigation() const { return m_nav; }
+    const MainSession& session() const { return m_session; }
 
     // What the learner does.
     void tabClick(int tab);                // 1 to 4
@@ -61,76 +60,44 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     void CloseProgram();
     void openMakersPage();
 
-    // One tick of the hover poll for a cursor at `globalCursor`.
-    void hoverPoll(QPoint globalCursor);
+    QWidget* frontView() const;
 
-    // The marks lists of the active module, as last loaded.
-    const QStringList& firstScores() const { return m_fse; }
-    const QStringList& secondScores() const { return m_sse; }
-    const Catalogue& catalogue() const { return m_catalogue; }
-    ReportInputs reportInputs() const;
-    QWidget* frontView() const { return m_front; }
+    void setPrompts(Prompts prompts) { m_prompts = std::move(prompts); }
 
-    // Where messages go; by default the program's pop-up dialog and, for the browser, a system
-    // warning box. Tests replace them.
-    void setNoticeSink(NoticeSink sink) { m_notice = std::move(sink); }
-    void setQuestionSink(QuestionSink sink) { m_question = std::move(sink); }
-    void setWarningSink(NoticeSink sink) { m_warning = std::move(sink); }
-
-    void setPracticeWindowFactory(PracticeWindowFactory factory) { m_factory = std::move(factory); }
-    bool practiceWindowOpen() const { return m_practiceWidget && m_practiceWidget->isVisible(); }
+    bool practiceWindowOpen() const { return m_practice.isOpen(); }
 
   protected:
     void layoutContent() override;
     void closeButtonClicked() override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
-    void buildControls();
-    void loadMainPictures();
+    void buildViews();
+    std::array<MainView*, 4> views() const;
     void placeWindow();
     void captionWindow();
-    void placeTabStrip();
     void loadModuleResults();
     void TopicChoosing(int firstPaper);
-    void raiseTab(int tab);
-    void placeView(QWidget* view);
+    void placeView(MainView* view);
     void showReport();
-    void closePracticeWindow();
+    void eraseConfirmed();
     void offerToRestoreDamagedResults();
+    QList<FocusStop> focusStops() const;
 
-    QString m_folder;
-    QString m_graphics;
+    MainSession m_session;
     PracticeWindowFactory m_factory;
-    Catalogue m_catalogue;
-    QStringList m_damagedFiles;  // file names found damaged at start-up
-    SharedFields m_shared;
-    Navigation m_nav;
-
-    // The active module as last loaded.
-    int m_topicCount = 0;
-    int m_paperCount = 0;
-    QStringList m_topicNames;
-    QStringList m_fse, m_sse, m_ltm, m_cdd, m_fst, m_sst;
-
-    PictureButton* m_tabs[4] = {};
-    QLabel* m_tabCaptions[4] = {};
-    PictureButton* m_toolbar[4] = {};
-    QLabel* m_toolbarCaptions[4] = {};
-    QWidget* m_tabStrip = nullptr;
-    QWidget* m_stripLine = nullptr;
+    PracticeSlot m_practice;
+    TabStrip* m_tabs = nullptr;
+    MainToolbar* m_toolbar = nullptr;
     HomeView* m_home = nullptr;
     ReportView* m_report = nullptr;
     EraseView* m_erase = nullptr;
     AboutView* m_about = nullptr;
-    QWidget* m_front = nullptr;
-    QTimer* m_timer = nullptr;
-
-    QPointer<QWidget> m_practiceWidget;
-    PracticeWindowHandle* m_practice = nullptr;
+    MainView* m_front = nullptr;
     bool m_closing = false;
+    bool m_shown = false;
 
-    NoticeSink m_notice;
-    QuestionSink m_question;
-    NoticeSink m_warning;
+    Prompts m_prompts;
 };

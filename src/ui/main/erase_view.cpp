@@ -1,81 +1,65 @@
 #include "ui/main/erase_view.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
-#include "platform/cursor_hit.h"
 #include "platform/units.h"
-#include "ui/main/picture_button.h"
+#include "ui/frame/skin_style.h"
+#include "ui/frame/skinned_button.h"
+#include "ui/main/view_parts.h"
 
 namespace {
-const QString kButtonOff = QStringLiteral("button_off.bmp");
-const QString kButtonOn = QStringLiteral("button_on.bmp");
-
-QFont Arial(double points, bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
+const SkinnedButton::Look kButtonLook = {QStringLiteral("button_off.bmp"),
+                                         QStringLiteral("button_on.bmp"),
+                                         QStringLiteral("button_on.bmp"),
+                                         {}};
 }  // namespace
 
-EraseView::EraseView(const QString& graphicsFolder, QWidget* parent) : QWidget(parent) {
+EraseView::EraseView(const QString& graphicsFolder, QWidget* parent)
+    : MainView(parent), m_folder(graphicsFolder) {
     setObjectName(QStringLiteral("Body_Trash"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
+    MakeWhiteGround(this);
+    SetTextColour(this, Qt::black);
     resize(SizeTw(6015, 5655));
 
-    auto text = [this](const QString& name, const QString& caption, QRect rect) {
-        auto* label = new QLabel(caption, this);
-        label->setObjectName(name);
-        label->setFont(Arial(9));
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(rect);
-        return label;
-    };
-    m_offerText =
-        text(QStringLiteral("Trashlbl1"),
-             QStringLiteral("Click on the button below if you wish to erase all your past "
-                            "results and reset the program."),
-             RectTw(1080, 1320, 3855, 495));
-    m_confirmText = text(QStringLiteral("Trashlbl2"), QStringLiteral("Are you sure?"),
-                         RectTw(2040, 1440, 1815, 255));
+    m_offerText = makeText(QStringLiteral("Trashlbl1"),
+                           tr("Click on the button below if you wish to erase all your past "
+                              "results and reset the program."),
+                           RectTw(1080, 1320, 3855, 495));
+    m_confirmText =
+        makeText(QStringLiteral("Trashlbl2"), tr("Are you sure?"), RectTw(2040, 1440, 1815, 255));
     m_doneText =
-        text(QStringLiteral("Trashlbl3"), QStringLiteral("All your past results have been erased."),
-             RectTw(1920, 1320, 2055, 495));
+        makeText(QStringLiteral("Trashlbl3"), tr("All your past results have been erased."),
+                 RectTw(1920, 1320, 2055, 495));
+    m_trash = makeButton(QStringLiteral("ButTrash"), tr("Trash"), RectTw(2280, 1920, 1200, 375));
+    m_no = makeButton(QStringLiteral("ButTrash_No"), tr("No"), RectTw(1560, 1920, 1200, 375));
+    m_yes = makeButton(QStringLiteral("ButTrash_Yes"), tr("Yes"), RectTw(3000, 1920, 1200, 375));
+    m_trash->setAccessibleDescription(tr("Erase all your past results"));
 
-    auto button = [this, &graphicsFolder](const QString& name, const QString& caption, QRect rect) {
-        auto* b = new PictureButton(name, graphicsFolder, this);
-        b->setGeometry(rect);
-        b->setScaledContents(true);
-        auto* label = new QLabel(caption, b);
-        label->setObjectName(name + QStringLiteral("lbl"));
-        label->setFont(Arial(9, true));
-        label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(0, 0, rect.width(), rect.height());
-        b->addCaption(label);
-        return b;
-    };
-    m_trash =
-        button(QStringLiteral("ButTrash"), QStringLiteral("Trash"), RectTw(2280, 1920, 1200, 375));
-    m_no =
-        button(QStringLiteral("ButTrash_No"), QStringLiteral("No"), RectTw(1560, 1920, 1200, 375));
-    m_yes = button(QStringLiteral("ButTrash_Yes"), QStringLiteral("Yes"),
-                   RectTw(3000, 1920, 1200, 375));
-
-    connect(m_trash, &PictureButton::clicked, this, [this] { setState(State::Confirm); });
-    connect(m_no, &PictureButton::clicked, this, [this] { setState(State::Offer); });
-    connect(m_yes, &PictureButton::clicked, this, [this] { emit eraseConfirmed(); });
-
-    loadPictures();
+    connect(m_trash, &SkinnedButton::clicked, this, [this] { setState(State::Confirm); });
+    connect(m_no, &SkinnedButton::clicked, this, [this] { setState(State::Offer); });
+    connect(m_yes, &SkinnedButton::clicked, this, [this] { emit eraseConfirmed(); });
+    new ArrowGroup({m_no, m_yes}, ArrowGroup::Move::FocusOnly, this);
     setState(State::Offer);
 }
 
-void EraseView::loadPictures() {
-    for (PictureButton* b : {m_trash, m_yes, m_no}) b->showPicture(kButtonOff);
+QLabel* EraseView::makeText(const QString& name, const QString& text, const QRect& rect) {
+    QLabel* label = MakeLabel(this, name, text, rect, ArialFont(9));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+SkinnedButton* EraseView::makeButton(const QString& name, const QString& caption,
+                                     const QRect& rect) {
+    auto* b = new SkinnedButton(name, m_folder, this);
+    b->setLook(kButtonLook);
+    b->setGeometry(rect);
+    QLabel* label = MakeLabel(b, name + QStringLiteral("lbl"), caption,
+                              QRect(0, 0, rect.width(), rect.height()), ArialFont(9, true));
+    label->setAlignment(Qt::AlignCenter);
+    b->addCaption(label);
+    return b;
 }
 
 void EraseView::setState(State state) {
@@ -86,9 +70,25 @@ void EraseView::setState(State state) {
     m_yes->setVisible(state == State::Confirm);
     m_no->setVisible(state == State::Confirm);
     m_doneText->setVisible(state == State::Done);
+    if (state == State::Offer) {
+        m_doneText->setText(tr("All your past results have been erased."));
+        m_doneText->setGeometry(RectTw(1920, 1320, 2055, 495));
+    }
 }
 
-void EraseView::hover(QPoint globalCursor) {
-    for (PictureButton* b : {m_trash, m_yes, m_no})
-        b->showPicture(CursorOver(b, globalCursor) ? kButtonOn : kButtonOff);
+void EraseView::showErased(const QStringList& failedFiles) {
+    QStringList names;
+    for (const QString& path : failedFiles) names << QFileInfo(path).fileName();
+    // A file left as it was must not be announced as erased.
+    if (!names.isEmpty()) {
+        m_doneText->setText(tr("Not everything could be erased: %1 could not be written and "
+                               "still holds the old results.")
+                                .arg(names.join(QStringLiteral(", "))));
+        m_doneText->setGeometry(RectTw(600, 1320, 4815, 900));
+    }
+    setState(State::Done);
+}
+
+QList<FocusStop> EraseView::focusStops() const {
+    return {FocusStop{{m_trash}}, FocusStop{{m_no}}, FocusStop{{m_yes}}};
 }

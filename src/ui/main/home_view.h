@@ -2,18 +2,21 @@
 // Body_Home: the ten topics, the five paper slots of the chosen topic with their scores, and the
 // load and try-again buttons.
 
-#include <QPoint>
+#include <QList>
 #include <QStringList>
-#include <QWidget>
+
+#include "ui/main/main_view.h"
 
 class QLabel;
-class PictureButton;
+class SkinnedButton;
+class TopicEntry;
 
-class HomeView : public QWidget {
+class HomeView : public MainView {
     Q_OBJECT
   public:
     HomeView(const QString& graphicsFolder, QWidget* parent);
 
+    // Reads the view's pictures, once the start-up has written them out.
     void loadPictures();
 
     // Captions Topic1..Topic10; entries past `topicCount` and their bullets are hidden.
@@ -28,29 +31,33 @@ class HomeView : public QWidget {
     void Topicbuttoncolour(int topic);
 
     QString subHeading() const;
-    void setSubHeading(const QString& text);
+    // Gives the chosen topic the focus (before the window is shown, too).
+    void focusChosenTopic();
 
-    // Load-button hover pictures for the cursor at `globalCursor`.
-    void hover(QPoint globalCursor);
+    // Tab stops: the topics as one (arrow keys inside), then each paper button shown.
+    QList<FocusStop> focusStops() const override;
 
   signals:
     void topicClicked(int topic);             // 1 to 10
     void paperClicked(int offset, int take);  // slot offset 0..4, attempt 1 or 2
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    void placeScore(QLabel* score, bool rightAligned);
+    struct PaperSlot {
+        SkinnedButton* load = nullptr;
+        SkinnedButton* tryAgain = nullptr;
+        QLabel* first = nullptr;   // MSAj
+        QLabel* second = nullptr;  // MSBj
+    };
+
+    void buildColumnHeads();
+    void buildTopics();
+    void buildSlot(int j);
+    void showScore(int j, bool second, const QString& score, bool rightAligned);
 
     QString m_folder;
     QLabel* m_colHead[2] = {};
     QLabel* m_bullets[10] = {};
-    QLabel* m_topics[10] = {};
+    TopicEntry* m_topics[10] = {};
     QLabel* m_subH1 = nullptr;
-    PictureButton* m_load[5] = {};
-    PictureButton* m_tryAgain[5] = {};
-    QLabel* m_firstScores[5] = {};
-    QLabel* m_secondScores[5] = {};
-    QWidget* m_percent = nullptr;
+    PaperSlot m_slots[5];
 };

@@ -1,5 +1,6 @@
 #include "ui/main/navigation.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <cmath>
@@ -37,19 +38,28 @@ ViewAction DispatchView(int tab, int slot) {
 namespace {
 struct SlotText {
     const char* caption;
-    const char* before;  // tooltip = before + caption + after
-    const char* after;
+    const char* tooltip;
     const char* pictures;  // picture name stem
 };
-// Slots 1 to 4 on a module tab page, then on the Help tab (slot 3 has none there).
-constexpr SlotText kModuleSlots[4] = {{"Home", "Load ", " page", "home"},
-                                      {"Report", "Load ", " card", "report"},
-                                      {"Print", "", " results", "print"},
-                                      {"Close", "", " program", "close"}};
-constexpr SlotText kHelpSlots[4] = {{"About", "", " Vantora", "about"},
-                                    {"Trash", "", " past results", "trash"},
-                                    {nullptr, nullptr, nullptr, nullptr},
-                                    {"Setup", "Printer ", "", "setup"}};
+// Slots 1 to 4 on a module tab page, then on the Help tab (slot 3 has none there). Each tooltip
+// is built from its caption.
+constexpr SlotText kModuleSlots[4] = {
+    {QT_TRANSLATE_NOOP("MainToolbar", "Home"), QT_TRANSLATE_NOOP("MainToolbar", "Load Home page"),
+     "home"},
+    {QT_TRANSLATE_NOOP("MainToolbar", "Report"),
+     QT_TRANSLATE_NOOP("MainToolbar", "Load Report card"), "report"},
+    {QT_TRANSLATE_NOOP("MainToolbar", "Print"), QT_TRANSLATE_NOOP("MainToolbar", "Print results"),
+     "print"},
+    {QT_TRANSLATE_NOOP("MainToolbar", "Close"), QT_TRANSLATE_NOOP("MainToolbar", "Close program"),
+     "close"}};
+constexpr SlotText kHelpSlots[4] = {
+    {QT_TRANSLATE_NOOP("MainToolbar", "About"), QT_TRANSLATE_NOOP("MainToolbar", "About Vantora"),
+     "about"},
+    {QT_TRANSLATE_NOOP("MainToolbar", "Trash"),
+     QT_TRANSLATE_NOOP("MainToolbar", "Trash past results"), "trash"},
+    {nullptr, nullptr, nullptr},
+    {QT_TRANSLATE_NOOP("MainToolbar", "Setup"), QT_TRANSLATE_NOOP("MainToolbar", "Printer Setup"),
+     "setup"}};
 }  // namespace
 
 ToolbarSlotLook ToolbarSlot(int slot, bool helpTab) {
@@ -63,9 +73,8 @@ ToolbarSlotLook ToolbarSlot(int slot, bool helpTab) {
         look.visible = false;
         return look;
     }
-    look.caption = QString::fromLatin1(text.caption);
-    look.tooltip =
-        QString::fromLatin1(text.before) + look.caption + QString::fromLatin1(text.after);
+    look.caption = QCoreApplication::translate("MainToolbar", text.caption);
+    look.tooltip = QCoreApplication::translate("MainToolbar", text.tooltip);
     const QString stem = QString::fromLatin1(text.pictures);
     look.normal = stem + QStringLiteral("_off.bmp");
     look.hovered = stem + QStringLiteral("_on.bmp");
@@ -142,12 +151,13 @@ PaperSlotLook ArrangePaperSlot(const QString& firstScore, const QString& secondS
 
 QString PlatformCaption() {
 #if defined(Q_OS_LINUX)
-    return QStringLiteral("For Linux");
+    const QString platform = QStringLiteral("Linux");
 #elif defined(Q_OS_MACOS)
-    return QStringLiteral("For macOS");
+    const QString platform = QStringLiteral("macOS");
 #elif defined(Q_OS_WIN)
-    return QStringLiteral("For Windows");
+    const QString platform = QStringLiteral("Windows");
 #else
-    return QStringLiteral("For ") + QSysInfo::productType();
+    const QString platform = QSysInfo::productType();
 #endif
+    return QCoreApplication::translate("AboutView", "For %1").arg(platform);
 }

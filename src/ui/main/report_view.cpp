@@ -3,57 +3,90 @@
 #include <QLabel>
 
 #include "platform/units.h"
+#include "reports/summary_figures.h"
+#include "reports/topical_rows.h"
+#include "reports/trend_plot.h"
+#include "ui/frame/accessible_choice.h"
+#include "ui/frame/skin_picture.h"
+#include "ui/frame/skin_style.h"
+#include "ui/frame/skinned_button.h"
+#include "ui/main/main_keys.h"
 #include "ui/main/navigation.h"
-#include "ui/main/picture_button.h"
+#include "ui/main/report/summary_view.h"
+#include "ui/main/report/topical_view.h"
+#include "ui/main/report/trend_view.h"
+#include "ui/main/view_parts.h"
 
-ReportView::ReportView(const QString& graphicsFolder, QWidget* parent) : QWidget(parent) {
+namespace {
+const QString kBarPicture = QStringLiteral("bar.bmp");
+constexpr double kBarFallbackHeight = 330;  // twips, while the picture cannot be read
+const MainAction kBarKeys[3] = {MainAction::OverallResults, MainAction::TopicalResults,
+                                MainAction::TrendAnalysis};
+}  // namespace
+
+ReportView::ReportView(const QString& graphicsFolder, QWidget* parent)
+    : MainView(parent), m_folder(graphicsFolder) {
     setObjectName(QStringLiteral("Body_Report"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
+    MakeWhiteGround(this);
+    SetTextColour(this, Qt::black);
     resize(SizeTw(6015, 5655));
 
-    const char* const panelNames[3] = {"RC1Summary", "RC2Topical", "RC3Trend"};
-    const char* const captions[3] = {"Overall Results", "Topical Results", "Trend Analysis"};
-    for (int i = 0; i < 3; ++i) {
-        m_panels[i] = new QWidget(this);
-        m_panels[i]->setObjectName(QString::fromLatin1(panelNames[i]));
-        m_panels[i]->setAutoFillBackground(true);
-        m_panels[i]->setGeometry(0, 0, width(), 0);
+    m_summary = new SummaryPanel(this);
+    m_topical = new TopicalPanel(this);
+    m_trend = new TrendPanel(this);
+    for (int i = 1; i <= 3; ++i) {
+        MakeWhiteGround(panel(i));
+        panel(i)->setGeometry(0, 0, width(), 0);
     }
+    const QString captions[3] = {tr("Overall Results"), tr("Topical Results"),
+                                 tr("Trend Analysis")};
     for (int i = 0; i < 3; ++i) {
-        m_bars[i] = new PictureButton(QStringLiteral("RCBar%1").arg(i + 1), graphicsFolder, this);
-        m_bars[i]->setScaledContents(true);
-        auto* caption = new QLabel(QString::fromLatin1(captions[i]), m_bars[i]);
-        caption->setObjectName(QStringLiteral("lblRCBar%1").arg(i + 1));
-        QFont f(QStringLiteral("Arial"));
-        f.setPointSizeF(9);
-        f.setBold(true);
-        caption->setFont(f);
-        QPalette cp = caption->palette();
-        cp.setColor(QPalette::WindowText, QColor(33, 52, 84));
-        caption->setPalette(cp);
-        m_bars[i]->addCaption(caption);
-        connect(m_bars[i], &PictureButton::clicked, this, [this, i] { emit barClicked(i + 1); });
+        m_bars[i] = new SkinnedButton(QStringLiteral("RCBar%1").arg(i + 1), m_folder, this);
+        m_bars[i]->setLook({kBarPicture, {}, {}, {}});
+        MakeChoice(m_bars[i], QAccessible::PageTab);
+        m_captions[i] = MakeLabel(m_bars[i], QStringLiteral("lblRCBar%1").arg(i + 1), captions[i],
+                                  QRect(), ArialFont(9, true));
+        SetTextColour(m_captions[i], kCaptionText);
+        m_bars[i]->addCaption(m_captions[i]);
+        m_bars[i]->setToolTipEverywhere(WithKey(captions[i], kBarKeys[i]));
+        connect(m_bars[i], &SkinnedButton::clicked, this, [this, i] { emit barClicked(i + 1); });
     }
-    loadPictures();
+    new ArrowGroup({m_bars, m_bars + 3}, ArrowGroup::Move::FocusAndPress, this);
+    sizeBars(Px(kBarFallbackHeight));
     layoutSubViews(1);
 }
 
-QWidget* ReportView::bar(int index) const {
-    return m_bars[index - 1];
+QWidget* ReportView::panel(int index) const {
+    switch (index) {
+        case 1:
+            return m_summary;
+        case 2:
+            return m_topical;
+        default:
+            return m_trend;
+    }
 }
 
 void ReportView::loadPictures() {
-    for (PictureButton* b : m_bars) {
-        b->showPicture(QStringLiteral("bar.bmp"));
-        const int h = b->pixmap().isNull() ? Px(330) : b->pixmap().height();
-        b->setGeometry(0, b->y(), width(), h);
-        auto* caption = b->findChild<QLabel*>();
-        caption->setGeometry(8, 0, width() - 8, h);
+    const QPixmap picture = SkinPicture(m_folder, kBarPicture);
+    sizeBars(picture.isNull() ? Px(kBarFallbackHeight) : picture.height());
+}
+
+void ReportView::sizeBars(int h) {
+    for (int i = 0; i < 3; ++i) {
+        m_bars[i]->setGeometry(0, m_bars[i]->y(), width(), h);
+        m_captions[i]->setGeometry(8, 0, width() - 8, h);
     }
+}
+
+void ReportView::fill(const ReportInputs& inputs) {
+    // Tallies, topical rows, summary, row visibility, trend: every figure recomputed each time.
+    const auto tallies = ComputeTopicTallies(inputs);
+    const auto rows = ComputeTopicalRows(inputs, tallies);
+    for (int t = 1; t <= kTopicSlots; ++t) m_topical->fillRow(t, rows[size_t(t - 1)]);
+    m_summary->fill(ComputeSummary(inputs, tallies));
+    m_topical->showRows(TopicSlotsUsed(inputs));
+    m_trend->fill(ReadTrendValues(inputs.trendFilePath));
 }
 
 void ReportView::layoutSubViews(int reportPos) {
@@ -63,8 +96,17 @@ void ReportView::layoutSubViews(int reportPos) {
     m_bars[0]->move(0, l.bar1Top);
     m_bars[1]->move(0, l.bar2Top);
     m_bars[2]->move(0, l.bar3Top);
-    QWidget* open = m_panels[reportPos - 1];
+    // The panels behind are covered whole; hidden, nothing reaches what nobody can see.
+    for (int i = 1; i <= 3; ++i) panel(i)->setVisible(i == reportPos);
+    QWidget* open = panel(reportPos);
     open->setGeometry(0, l.panelTop, width(), qMax(0, l.panelHeight));
     open->raise();
-    for (PictureButton* b : m_bars) b->raise();
+    for (SkinnedButton* b : m_bars) {
+        b->raise();
+        SetChosen(b, b == m_bars[reportPos - 1]);
+    }
+}
+
+QList<FocusStop> ReportView::focusStops() const {
+    return {FocusStop{{m_bars, m_bars + 3}}};
 }

@@ -1,27 +1,45 @@
 #pragma once
-// Body_Report: the three sub-view bars and their panels, which the report fill populates.
+// Body_Report: the three sub-view bars and their panels, built once and filled at every opening.
 
-#include <QWidget>
+#include "reports/report_inputs.h"
+#include "ui/main/main_view.h"
 
 class QLabel;
-class PictureButton;
+class SkinnedButton;
+class SummaryPanel;
+class TopicalPanel;
+class TrendPanel;
 
-class ReportView : public QWidget {
+class ReportView : public MainView {
     Q_OBJECT
   public:
     ReportView(const QString& graphicsFolder, QWidget* parent);
 
+    // Sizes the bars to their picture.
+    // Reads the view's pictures, once the start-up has written them out.
     void loadPictures();
-    // Stacks the bars for the open sub-view (1 to 3) and brings its panel to the front.
+    // Every figure of the three panels recomputed from `inputs`.
+    void fill(const ReportInputs& inputs);
+    // Stacks the bars for the open sub-view (1 to 3) and shows its panel in front.
     void layoutSubViews(int reportPos);
 
-    QWidget* panel(int index) const { return m_panels[index - 1]; }
-    QWidget* bar(int index) const;
+    QWidget* panel(int index) const;
+    SkinnedButton* bar(int index) const { return m_bars[index - 1]; }
+    SummaryPanel* summary() const { return m_summary; }
+    TopicalPanel* topical() const { return m_topical; }
+    TrendPanel* trend() const { return m_trend; }
+    QList<FocusStop> focusStops() const override;
 
   signals:
     void barClicked(int index);
 
   private:
-    PictureButton* m_bars[3] = {};
-    QWidget* m_panels[3] = {};
+    void sizeBars(int height);
+
+    QString m_folder;
+    SkinnedButton* m_bars[3] = {};
+    QLabel* m_captions[3] = {};
+    SummaryPanel* m_summary = nullptr;
+    TopicalPanel* m_topical = nullptr;
+    TrendPanel* m_trend = nullptr;
 };

@@ -96,7 +96,7 @@ TEST(SkinnedButton, SpaceEnterMouseAndCaptionPressItButADisabledOneIsDead) {
     EXPECT_EQ(clicks.count(), 5);
 }
 
-TEST(SkinnedButton, TabReachesItAClickDoesNotTakeTheFocusAndTheFocusMarkShows) {
+TEST(SkinnedButton, TabReachesItAClickDoesNotTakeTheFocusAndTheFocusMarkShowsForKeys) {
     SkinFixture skin;
     ClearPictureCache();
     Window w(skin.folder());
@@ -106,7 +106,9 @@ TEST(SkinnedButton, TabReachesItAClickDoesNotTakeTheFocusAndTheFocusMarkShows) {
     const QImage unfocused = w.button->grab().toImage();
     w.top.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.top));
-    w.button->setFocus(Qt::TabFocusReason);
+    w.before->setFocusPolicy(Qt::StrongFocus);
+    w.before->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(w.before, Qt::Key_Tab);
     ASSERT_TRUE(w.button->hasFocus());
     const QImage focused = w.button->grab().toImage();
     // The mark sits on the edge; the middle still shows the picture.
@@ -114,6 +116,14 @@ TEST(SkinnedButton, TabReachesItAClickDoesNotTakeTheFocusAndTheFocusMarkShows) {
     EXPECT_NE(unfocused.pixelColor(1, 1), kFocusMarkColour);
     EXPECT_EQ(focused.pixelColor(focused.width() / 2, focused.height() / 2),
               SkinFixture::ColourOf(QStringLiteral("button_off.bmp")));
+
+    // A mouse user does not see it; the next key brings it back.
+    w.before->setFocusPolicy(Qt::TabFocus);
+    QTest::mouseClick(w.before, Qt::LeftButton);
+    ASSERT_TRUE(w.button->hasFocus());
+    EXPECT_NE(w.button->grab().toImage().pixelColor(1, 1), kFocusMarkColour);
+    QTest::keyClick(w.button, Qt::Key_Shift);
+    EXPECT_EQ(w.button->grab().toImage().pixelColor(1, 1), kFocusMarkColour);
 }
 
 TEST(SkinnedButton, AScreenReaderSeesANamedButtonThatCanBePressed) {

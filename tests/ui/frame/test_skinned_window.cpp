@@ -9,6 +9,7 @@
 #include "platform/caption_drag.h"
 #include "platform/picture_cache.h"
 #include "skin_fixture.h"
+#include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
 #include "ui/frame/skinned_window.h"
 
@@ -69,7 +70,7 @@ TEST(SkinnedWindow, ActiveAndInactiveSkinsSetPicturesTitleColourAndFocusFlag) {
               SkinFixture::ColourOf(QStringLiteral("border_top_left.bmp")));
     EXPECT_EQ(ShownColour(w.maximiseButton()),
               SkinFixture::ColourOf(QStringLiteral("prog_blueoff_max.bmp")));
-    EXPECT_EQ(w.titleLabel()->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_EQ(w.titleLabel()->palette().color(QPalette::WindowText), kTitleActiveText);
 
     QEvent deactivate(QEvent::WindowDeactivate);
     QCoreApplication::sendEvent(&w, &deactivate);
@@ -78,7 +79,7 @@ TEST(SkinnedWindow, ActiveAndInactiveSkinsSetPicturesTitleColourAndFocusFlag) {
               SkinFixture::ColourOf(QStringLiteral("border_white_top_center.bmp")));
     EXPECT_EQ(ShownColour(w.closeButton()),
               SkinFixture::ColourOf(QStringLiteral("prog_white_close.bmp")));
-    EXPECT_EQ(w.titleLabel()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    EXPECT_EQ(w.titleLabel()->palette().color(QPalette::WindowText), kTitleInactiveText);
 
     // An inactive window keeps its inactive pictures under the mouse.
     Hover(w.closeButton(), true);

@@ -14,112 +14,12 @@
 #include "content/resource_ids.h"
 #include "records/record_file.h"
 #include "results/results_files.h"
+#include "ui/frame/skinned_button.h"
 #include "ui/main/contents.h"
 #include "ui/main/navigation.h"
-#include "ui/main/picture_button.h"
+#include "ui/main/topic_entry.h"
 
-namespace {
-
-QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Stands in for a practice window: records what the main window asks of it.
-class FakePractice : public QWidget, public PracticeWindowHandle {
-  public:
-    FakePractice(ContentsChannel& contents, QStringList& log) : m_contents(contents), m_log(log) {
-        m_paper = QString::number(contents.sharedFields().PaperNum);
-        setAttribute(Qt::WA_DeleteOnClose);
-    }
-    QWidget* widget() override { return this; }
-    void unloadWithoutAsking() override {
-        m_log << QStringLiteral("unload ") + m_paper;
-        closeAndRefresh();
-    }
-    // What the window does when it closes on its own.
-    void closeAndRefresh() {
-        close();
-        m_contents.RefreshContents();
-    }
-
-  private:
-    ContentsChannel& m_contents;
-    QStringList& m_log;
-    QString m_paper;
-};
-
-class ContentsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        m_folder = m_dir.path() + QStringLiteral("/hmquiz");
-        QDir().mkpath(m_folder);
-    }
-
-    std::unique_ptr<Contents> start(bool answerYes = false) {
-        auto factory = [this](ContentsChannel& c, int take) -> PracticeWindowHandle* {
-            m_log << QStringLiteral("open %1 %2").arg(c.sharedFields().PaperNum).arg(take);
-            m_last = new FakePractice(c, m_log);
-            return m_last;
-        };
-        auto contents = std::make_unique<Contents>(m_folder, factory);
-        contents->setNoticeSink(
-            [this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
-        contents->setQuestionSink([this, answerYes](const QString& t, const QString& m) {
-            m_messages << t + ": " + m;
-            return answerYes;
-        });
-        contents->setWarningSink(
-            [this](const QString& t, const QString& m) { m_messages << t + ": " + m; });
-        contents->startUp();
-        contents->show();
-        QCoreApplication::processEvents();
-        return contents;
-    }
-
-    template <typename T = QWidget>
-    static T* child(Contents& c, const QString& name) {
-        T* w = c.findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
-    }
-    static QString text(Contents& c, const QString& name) { return child<QLabel>(c, name)->text(); }
-
-    QString resultsPath(ResultsFile file) const {
-        return ResultsFilePath(m_folder, file, 2, QStringLiteral("HM"));
-    }
-
-    // Rewrites the marks file with the given first and second scores from paper 1 on.
-    void writeScores(const Contents& c, const QStringList& first, const QStringList& second) {
-        const int n = c.catalogue().module(2).paperCount;
-        MarksRecords marks;
-        for (int i = 0; i < n; ++i) {
-            marks.fse << first.value(i);
-            marks.sse << second.value(i);
-            marks.ltm << QString();
-            marks.cdd << QString();
-            marks.fst << (first.value(i).isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
-            marks.sst << (second.value(i).isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
-        }
-        ASSERT_TRUE(WriteMarksFile(marks, n, resultsPath(ResultsFile::Marks)));
-    }
-
-    void expectTemplates() {
-        for (ResultsFile file : kAllResultsFiles) {
-            EXPECT_EQ(Bytes(resultsPath(file)), ResourceBytes(ResultsTemplateId(2, int(file))))
-                << ResultsFileName(file, 2, QStringLiteral("HM")).toStdString();
-        }
-    }
-
-    QTemporaryDir m_dir;
-    QString m_folder;
-    QStringList m_log;
-    QStringList m_messages;
-    FakePractice* m_last = nullptr;
-};
-
-}  // namespace
+#include "contents_fixture.h"
 
 TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) {
     auto c = start();
@@ -128,19 +28,19 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
     EXPECT_FALSE(QFile::exists(m_folder + QStringLiteral("/temptext30000.txt")));
     expectTemplates();
 
-    const CourseModule& module = c->catalogue().module(2);
+    const CourseModule& module = c->session().catalogue().module(2);
     ASSERT_TRUE(module.exists());
-    EXPECT_FALSE(c->catalogue().module(1).exists());
+    EXPECT_FALSE(c->session().catalogue().module(1).exists());
     EXPECT_EQ(c->sharedFields().LChose, 2);
-    EXPECT_EQ(c->navigation().txtTabPos, 2);
-    EXPECT_EQ(c->navigation().txtToolBarPos, 1);
+    EXPECT_EQ(c->session().navigation().txtTabPos, 2);
+    EXPECT_EQ(c->session().navigation().txtToolBarPos, 1);
     EXPECT_EQ(c->sharedFields().TopicCount, 1);
     EXPECT_EQ(c->sharedFields().lblCOD, QStringLiteral("HM"));
     EXPECT_EQ(c->sharedFields().TtPapersCon, module.paperCount);
     EXPECT_EQ(c->sharedFields().SubH1, module.topicNames.value(0));
     EXPECT_EQ(c->focusFlag().size(), 1);
-    EXPECT_EQ(c->windowTitle(), c->catalogue().title);
-    EXPECT_EQ(text(*c, QStringLiteral("Title")), c->catalogue().title);
+    EXPECT_EQ(c->windowTitle(), c->session().catalogue().title);
+    EXPECT_EQ(text(*c, QStringLiteral("Title")), c->session().catalogue().title);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
 
     // Captions and tooltips of the tabs.
@@ -150,7 +50,7 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
     EXPECT_EQ(child(*c, QStringLiteral("Tab02lbl"))->toolTip(),
               child(*c, QStringLiteral("Tab02"))->toolTip());
     EXPECT_EQ(text(*c, QStringLiteral("Tab04lbl")), QStringLiteral("Help"));
-    EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->toolTip(), QStringLiteral("Help"));
+    EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->toolTip(), QStringLiteral("Help (F1)"));
 
     // Tab placement with module 2 alone.
     QWidget* tab1 = child(*c, QStringLiteral("Tab01"));
@@ -160,18 +60,18 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
     EXPECT_EQ(tab2->x(), 2);
     EXPECT_EQ(tab1->x(), -tab1->width());
     EXPECT_EQ(tab3->x(), -tab3->width());
+    EXPECT_TRUE(tab1->isHidden() && tab3->isHidden());  // nor can Tab or a screen reader find them
     EXPECT_EQ(tab4->x(), 2 + tab2->width() - 4);
     EXPECT_EQ(tab4->y() - tab2->y(), 2);  // the active tab stands higher
 
-    auto* timer = c->findChild<QTimer*>(QStringLiteral("Timer1"));
-    ASSERT_NE(timer, nullptr);
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 100);
+    // The buttons show their hover pictures themselves: no polling timer runs.
+    EXPECT_TRUE(c->findChildren<QTimer*>().isEmpty());
 
     // Topic 1 is highlighted; topics past the module's count are hidden with their bullets.
-    auto* topic1 = child<QLabel>(*c, QStringLiteral("Topic1"));
-    EXPECT_TRUE(topic1->autoFillBackground());
-    EXPECT_EQ(topic1->palette().color(QPalette::Window), QColor(128, 128, 128));
+    auto* topic1 = child<TopicEntry>(*c, QStringLiteral("Topic1"));
+    EXPECT_TRUE(topic1->chosen());
+    EXPECT_EQ(Ground(topic1), QColor(128, 128, 128));
+    EXPECT_EQ(topic1->entryRect().translated(topic1->pos()), QRect(24, 40, 136, 14));
     for (int i = 1; i <= 10; ++i) {
         const bool shown = i <= module.topicCount;
         EXPECT_EQ(!child(*c, QStringLiteral("Topic%1").arg(i))->isHidden(), shown) << i;
@@ -223,7 +123,7 @@ TEST_F(ContentsTest, ScoresDecideTheTryAgainButtonsAndARestartRewritesNothing) {
 
 TEST_F(ContentsTest, TopicThreeShowsItsPapersAndTheRefreshStaysOnTheLearnersTopic) {
     auto c = start();
-    const CourseModule& module = c->catalogue().module(2);
+    const CourseModule& module = c->session().catalogue().module(2);
     if (module.topicCount < 6) GTEST_SKIP() << "the course in this build has fewer than 6 topics";
 
     QTest::mouseClick(child(*c, QStringLiteral("Topic3")), Qt::LeftButton);
@@ -246,12 +146,11 @@ TEST_F(ContentsTest, TopicThreeShowsItsPapersAndTheRefreshStaysOnTheLearnersTopi
 
     EXPECT_EQ(c->sharedFields().TopicCount, 26);
     EXPECT_EQ(c->sharedFields().SubH1, module.topicNames.value(5));
-    EXPECT_EQ(c->navigation().RefreshLog, false);
+    EXPECT_EQ(c->session().navigation().RefreshLog, false);
     EXPECT_EQ(text(*c, QStringLiteral("MSA3")), QStringLiteral("75"));
     EXPECT_FALSE(child(*c, QStringLiteral("P3b"))->isHidden());
-    EXPECT_EQ(child(*c, QStringLiteral("Topic6"))->palette().color(QPalette::Window),
-              QColor(128, 128, 128));
-    EXPECT_FALSE(child(*c, QStringLiteral("Topic1"))->autoFillBackground());
+    EXPECT_EQ(Ground(child<TopicEntry>(*c, QStringLiteral("Topic6"))), QColor(128, 128, 128));
+    EXPECT_EQ(Ground(child<TopicEntry>(*c, QStringLiteral("Topic1"))), QColor(Qt::white));
 }
 
 TEST_F(ContentsTest, OpeningAPaperClosesTheOpenPracticeWindowFirst) {
@@ -291,7 +190,7 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
     EXPECT_EQ(bar2->y(), H - h3 - h2);
 
     QTest::mouseClick(child(*c, QStringLiteral("lblRCBar3")), Qt::LeftButton);
-    EXPECT_EQ(c->navigation().txtReportPos, 3);
+    EXPECT_EQ(c->session().navigation().txtReportPos, 3);
     EXPECT_EQ(bar3->y(), h1 + h2);
     EXPECT_EQ(child(*c, QStringLiteral("RC3Trend"))->y(), h1 + h2 + h3);
 
@@ -303,7 +202,7 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
 
     QTest::mouseClick(child(*c, QStringLiteral("Tab02")), Qt::LeftButton);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
-    EXPECT_EQ(c->navigation().txtReportPos, 1);
+    EXPECT_EQ(c->session().navigation().txtReportPos, 1);
     c->toolbarClick(2);
     EXPECT_EQ(bar2->y(), H - h3 - h2);
 
@@ -313,14 +212,14 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
     EXPECT_EQ(c->sharedFields().LChose, 2);
     EXPECT_EQ(child(*c, QStringLiteral("Tab04"))->y() - child(*c, QStringLiteral("Tab02"))->y(),
               -2);
-    c->hoverPoll(QPoint(-100, -100));
     EXPECT_EQ(text(*c, QStringLiteral("lblTB01")), QStringLiteral("About"));
     EXPECT_EQ(text(*c, QStringLiteral("lblTB02")), QStringLiteral("Trash"));
     EXPECT_TRUE(child(*c, QStringLiteral("ToolBar03"))->isHidden());
-    EXPECT_EQ(child(*c, QStringLiteral("lblTB04"))->toolTip(), QStringLiteral("Printer Setup"));
+    EXPECT_EQ(child(*c, QStringLiteral("lblTB04"))->toolTip(),
+              QStringLiteral("Printer Setup (Alt+S)"));
     EXPECT_EQ(text(*c, QStringLiteral("lblVersion")), QStringLiteral("Version 2.0"));
     EXPECT_EQ(text(*c, QStringLiteral("lblPlatform")), PlatformCaption());
-    EXPECT_EQ(text(*c, QStringLiteral("ProgramName")), c->catalogue().title);
+    EXPECT_EQ(text(*c, QStringLiteral("ProgramName")), c->session().catalogue().title);
 
     c->toolbarClick(2);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Trash"));
@@ -333,39 +232,35 @@ TEST_F(ContentsTest, TabsToolbarAndReportBarsChooseTheViews) {
     EXPECT_TRUE(child(*c, QStringLiteral("ButTrash_Yes"))->isHidden());
 
     c->tabClick(2);
-    c->hoverPoll(QPoint(-100, -100));
     EXPECT_EQ(text(*c, QStringLiteral("lblTB04")), QStringLiteral("Close"));
     EXPECT_FALSE(child(*c, QStringLiteral("ToolBar03"))->isHidden());
 }
 
 TEST_F(ContentsTest, ToolbarPressShowsThePressedPictureOnlyOverTheSlot) {
     auto c = start();
-    auto* home = child<PictureButton>(*c, QStringLiteral("ToolBar01"));
-    const QPoint inside = home->mapToGlobal(QPoint(5, 5));
-    const QPoint outside = home->mapToGlobal(QPoint(home->width() + 30, 5));
+    auto* home = child<SkinnedButton>(*c, QStringLiteral("ToolBar01"));
     c->toolbarClick(2);  // Report in front, so a click on Home would show
 
     QTest::mousePress(home, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(c->navigation().txtPressTrack, true);
-    c->hoverPoll(inside);
-    EXPECT_EQ(home->pictureName(), QStringLiteral("home_pressed.bmp"));
-    c->hoverPoll(outside);
-    EXPECT_EQ(home->pictureName(), QStringLiteral("home_off.bmp"));
+    EXPECT_EQ(c->session().navigation().txtPressTrack, true);
+    EXPECT_EQ(home->shownPicture(), QStringLiteral("home_pressed.bmp"));
+    QTest::mouseMove(home, QPoint(home->width() + 30, 5));
+    EXPECT_EQ(home->shownPicture(), QStringLiteral("home_off.bmp"));
     QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(home->width() + 30, 5));
-    EXPECT_EQ(c->navigation().txtPressTrack, false);
+    EXPECT_EQ(c->session().navigation().txtPressTrack, false);
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Report"));  // no click
-    c->hoverPoll(inside);
-    EXPECT_EQ(home->pictureName(), QStringLiteral("home_on.bmp"));
 
-    auto* tab2 = child<PictureButton>(*c, QStringLiteral("Tab02"));
-    auto* tab4 = child<PictureButton>(*c, QStringLiteral("Tab04"));
-    c->hoverPoll(tab4->mapToGlobal(QPoint(10, 10)));
-    EXPECT_EQ(tab2->pictureName(), QStringLiteral("tabs_front_off.bmp"));
-    EXPECT_EQ(tab4->pictureName(), QStringLiteral("tabs_back_on.bmp"));
-    auto* load = child<PictureButton>(*c, QStringLiteral("P1a"));
-    c->toolbarClick(1);
-    c->hoverPoll(load->mapToGlobal(QPoint(0, 0)));
-    EXPECT_EQ(load->pictureName(), QStringLiteral("loadbutton_on.bmp"));
+    // The Help tab's pictures and the tabs' front and back pictures follow the page.
+    c->tabClick(4);
+    EXPECT_EQ(home->shownPicture(), QStringLiteral("about_off.bmp"));
+    EXPECT_EQ(child<SkinnedButton>(*c, QStringLiteral("Tab04"))->shownPicture(),
+              QStringLiteral("tabs_front_off.bmp"));
+    EXPECT_EQ(child<SkinnedButton>(*c, QStringLiteral("Tab02"))->shownPicture(),
+              QStringLiteral("tabs_back_off.bmp"));
+    EXPECT_EQ(child<SkinnedButton>(*c, QStringLiteral("Tab02"))->look().hovered,
+              QStringLiteral("tabs_back_on.bmp"));
+    EXPECT_EQ(child<SkinnedButton>(*c, QStringLiteral("P1a"))->look().hovered,
+              QStringLiteral("loadbutton_on.bmp"));
 }
 
 TEST_F(ContentsTest, EraseAsksInPlaceAndWritesOnlyOnYes) {
@@ -403,7 +298,7 @@ TEST_F(ContentsTest, EraseAsksInPlaceAndWritesOnlyOnYes) {
     // The module tab reloads the erased results.
     c->tabClick(2);
     EXPECT_TRUE(text(*c, QStringLiteral("MSA1")).isEmpty());
-    EXPECT_TRUE(c->firstScores().join(QString()).isEmpty());
+    EXPECT_TRUE(c->session().module().marks.fse.join(QString()).isEmpty());
 }
 
 TEST_F(ContentsTest, TheMakersPageWithoutABrowserSaysSo) {
@@ -447,7 +342,7 @@ TEST_F(ContentsTest, WithoutACatalogueNoModuleIsShownAndNoResultsFileIsMade) {
     // A folder in the way of the catalogue's temporary file makes its extraction fail.
     ASSERT_TRUE(QDir().mkpath(m_folder + QStringLiteral("/temptext30000.txt")));
     auto c = start();
-    EXPECT_TRUE(c->catalogue().title.isEmpty());
+    EXPECT_TRUE(c->session().catalogue().title.isEmpty());
     for (int k = 1; k <= 3; ++k) {
         QWidget* tab = child(*c, QStringLiteral("Tab0%1").arg(k));
         EXPECT_EQ(tab->x(), -tab->width()) << k;
@@ -456,4 +351,74 @@ TEST_F(ContentsTest, WithoutACatalogueNoModuleIsShownAndNoResultsFileIsMade) {
     EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_About"));
     EXPECT_FALSE(QFile::exists(resultsPath(ResultsFile::Marks)));
     EXPECT_TRUE(QFileInfo(m_folder + QStringLiteral("/temptext30000.txt")).isDir());
+}
+
+TEST_F(ContentsTest, AnEraseThatCannotWriteAFileNamesItInsteadOfAnnouncingTheErase) {
+    auto c = start();
+    const QString trend = resultsPath(ResultsFile::Trend);
+    ASSERT_TRUE(QFile::remove(trend));
+    ASSERT_TRUE(QDir().mkpath(trend));
+    c->tabClick(4);
+    c->toolbarClick(2);
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash")), Qt::LeftButton);
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash_Yes")), Qt::LeftButton);
+    const QString done = text(*c, QStringLiteral("Trashlbl3"));
+    EXPECT_TRUE(done.contains(QStringLiteral("trend2HM.txt"))) << qPrintable(done);
+    EXPECT_FALSE(done.contains(QStringLiteral("have been erased")));
+    EXPECT_EQ(Bytes(resultsPath(ResultsFile::Marks)), ResourceBytes(ResultsTemplateId(2, 1)));
+    // Offered again, the view says what it always said.
+    c->toolbarClick(2);
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash")), Qt::LeftButton);
+    ASSERT_TRUE(QDir(trend).removeRecursively());
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash_Yes")), Qt::LeftButton);
+    EXPECT_EQ(text(*c, QStringLiteral("Trashlbl3")),
+              QStringLiteral("All your past results have been erased."));
+}
+
+TEST_F(ContentsTest, PicturesThatCannotBeWrittenStopTheStartUpWithTheFolderNamed) {
+    QFile blocker(m_folder + QStringLiteral("/Graphics"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Contents contents(m_folder);
+    const std::optional<StartUpProblem> problem = contents.startUp();
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->path, m_folder);
+    EXPECT_FALSE(contents.isVisible());
+    EXPECT_FALSE(QFile::exists(resultsPath(ResultsFile::Marks)));
+}
+
+namespace {
+// Counts the paint events a widget and its children receive.
+class PaintCount : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+}  // namespace
+
+TEST_F(ContentsTest, TheWindowIsPaintedOnceNotAgainWhenItIsActivated) {
+    Contents c(m_folder);
+    ASSERT_FALSE(c.startUp().has_value());
+    c.show();
+    EXPECT_TRUE(c.skinActive());  // drawn as the active window before the activation arrives
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&c));
+    QCoreApplication::processEvents();
+
+    PaintCount count;
+    for (QWidget* w : c.findChildren<QWidget*>()) w->installEventFilter(&count);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&c, &activate);
+    QTest::qWait(30);
+    EXPECT_EQ(count.paints, 0);
+    // A real change of state still shows.
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&c, &deactivate);
+    QTest::qWait(30);
+    EXPECT_FALSE(c.skinActive());
+    EXPECT_GT(count.paints, 0);
 }

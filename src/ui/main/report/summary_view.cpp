@@ -1,10 +1,11 @@
 #include "ui/main/report/summary_view.h"
 
-#include "platform/units.h"
-#include "ui/main/report/report_style.h"
-
 #include <QLabel>
-#include <QWidget>
+
+#include "platform/units.h"
+#include "ui/frame/skin_style.h"
+#include "ui/main/report/report_style.h"
+#include "ui/main/view_parts.h"
 
 namespace {
 
@@ -15,55 +16,50 @@ struct SummaryRow {
 };
 
 // In the order shown from top to bottom.
-constexpr SummaryRow kRows[] = {
-    {"SumyL1", "First Attempt Average Score:", "OScore1"},
-    {"SumyL2", "Second Attempt Average Score:", "OScore2"},
-    {"SumyL5", "Number of Papers Completed:", "PCNum"},
-    {"SumyL3", "Weakest Topic:", "WT"},
-    {"SumyL4", "Strongest Topic:", "ST"},
+constexpr SummaryRow kRows[5] = {
+    {"SumyL1", QT_TRANSLATE_NOOP("SummaryPanel", "First Attempt Average Score:"), "OScore1"},
+    {"SumyL2", QT_TRANSLATE_NOOP("SummaryPanel", "Second Attempt Average Score:"), "OScore2"},
+    {"SumyL5", QT_TRANSLATE_NOOP("SummaryPanel", "Number of Papers Completed:"), "PCNum"},
+    {"SumyL3", QT_TRANSLATE_NOOP("SummaryPanel", "Weakest Topic:"), "WT"},
+    {"SumyL4", QT_TRANSLATE_NOOP("SummaryPanel", "Strongest Topic:"), "ST"},
 };
 
 constexpr double kTop = 480, kPitch = 540, kRowHeight = 300;
 constexpr double kCaptionLeft = 240, kCaptionWidth = 2760;
 constexpr double kValueLeft = 3360, kValueWidth = 2520;
 
-QLabel* MakeLabel(QWidget* panel, const char* name, const QString& text, const QRect& geometry,
-                  bool bold, const QColor& colour) {
-    auto* label = new QLabel(text, panel);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(report_style::Font(10, bold));
-    label->setGeometry(geometry);
+QLabel* RowLabel(QWidget* panel, const char* name, const QString& text, const QRect& geometry,
+                 bool bold, const QColor& colour) {
+    QLabel* label =
+        MakeLabel(panel, QString::fromLatin1(name), text, geometry, ArialFont(10, bold));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    label->show();
+    SetTextColour(label, colour);
     return label;
 }
 
 }  // namespace
 
-void BuildSummaryView(QWidget* panel) {
-    if (!panel || panel->findChild<QLabel*>(QStringLiteral("OScore1"))) return;
+SummaryPanel::SummaryPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("RC1Summary"));
     double top = kTop;
-    for (const SummaryRow& row : kRows) {
-        MakeLabel(panel, row.caption, QString::fromLatin1(row.captionText),
-                  RectTw(kCaptionLeft, top, kCaptionWidth, kRowHeight), false,
-                  report_style::kCaptionText);
-        MakeLabel(panel, row.value, QStringLiteral("-"),
-                  RectTw(kValueLeft, top, kValueWidth, kRowHeight), true, report_style::kValueText);
+    for (int i = 0; i < 5; ++i) {
+        m_captions[i] = RowLabel(this, kRows[i].caption, tr(kRows[i].captionText),
+                                 RectTw(kCaptionLeft, top, kCaptionWidth, kRowHeight), false,
+                                 report_style::kCaptionText);
+        m_values[i] = RowLabel(this, kRows[i].value, QStringLiteral("-"),
+                               RectTw(kValueLeft, top, kValueWidth, kRowHeight), true,
+                               report_style::kValueText);
         top += kPitch;
     }
 }
 
-void FillSummaryView(QWidget* panel, const SummaryTexts& texts) {
-    if (!panel) return;
-    const std::pair<const char*, QString> values[] = {
-        {"OScore1", texts.firstAverage},  {"OScore2", texts.secondAverage},
-        {"PCNum", texts.papersCompleted}, {"WT", texts.weakestTopic},
-        {"ST", texts.strongestTopic},
-    };
-    for (const auto& [name, text] : values)
-        if (auto* label = panel->findChild<QLabel*>(QString::fromLatin1(name)))
-            label->setText(text);
+void SummaryPanel::fill(const SummaryTexts& texts) {
+    const QString values[5] = {texts.firstAverage, texts.secondAverage, texts.papersCompleted,
+                               texts.weakestTopic, texts.strongestTopic};
+    for (int i = 0; i < 5; ++i) {
+        m_values[i]->setText(values[i]);
+        // A screen reader reads each figure with what it is.
+        m_values[i]->setAccessibleName(
+            QStringLiteral("%1 %2").arg(m_captions[i]->text(), values[i].trimmed()));
+    }
 }

@@ -1,10 +1,20 @@
 #pragma once
-// The Overall Results sub-view: five captions and their values.
+// RC1Summary, the Overall Results sub-view: five captions and their values.
+
+#include <QWidget>
 
 #include "reports/summary_figures.h"
 
-class QWidget;
+class QLabel;
 
-// Creates SumyL1..SumyL5 and OScore1, OScore2, PCNum, WT, ST inside `panel` unless present.
-void BuildSummaryView(QWidget* panel);
-void FillSummaryView(QWidget* panel, const SummaryTexts& texts);
+class SummaryPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit SummaryPanel(QWidget* parent);
+    // OScore1, OScore2, PCNum, WT, ST.
+    void fill(const SummaryTexts& texts);
+
+  private:
+    QLabel* m_captions[5] = {};
+    QLabel* m_values[5] = {};
+};

@@ -1,16 +1,39 @@
 #pragma once
-// The Topical Results sub-view: ten rows of name box, two tracks with bars and percentages.
+// RC2Topical, the Topical Results sub-view: ten rows of a topic name and two tracks with a bar
+// and a percentage each.
+
+#include <QWidget>
 
 #include "reports/topical_rows.h"
 
-class QWidget;
+class QFrame;
+class QLabel;
 
-// Creates the headings and the controls TopLab<t>, TBack<t>A/B, TBar<t>A/B, TMark<t>A/B of the
-// ten rows inside `panel` unless present.
-void BuildTopicalView(QWidget* panel);
+class TopicalPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TopicalPanel(QWidget* parent);
 
-// Fills row t (1..10) and shows it; bars take the exact average of the track's inner width.
-void FillTopicalRow(QWidget* panel, int t, const TopicalRow& row);
+    // Fills row t (1..10) and shows it; bars take the exact average of the track's inner width.
+    void fillRow(int t, const TopicalRow& row);
+    // Rows above `topicCount` are hidden, with their tracks, bars and percentages.
+    void showRows(int topicCount);
 
-// Rows above `topicCount` are hidden, with their tracks, bars and percentages.
-void SetTopicalRowsVisible(QWidget* panel, int topicCount);
+  private:
+    struct Track {
+        QFrame* back = nullptr;  // TBack<t>A/B
+        QWidget* bar = nullptr;  // TBar<t>A/B
+        QLabel* mark = nullptr;  // TMark<t>A/B
+    };
+    struct Row {
+        QLabel* name = nullptr;  // TopLab<t>
+        Track tracks[2];
+    };
+
+    void makeHeading(const QString& name, const QString& text, double left, const QColor& ground,
+                     const QColor& textColour);
+    Track makeTrack(int t, const char* column, double left, double top, const QColor& barColour);
+    static void fillTrack(const Track& track, const TopicalBar& values);
+
+    Row m_rows[kTopicSlots];
+};

@@ -1,21 +1,22 @@
 #include "ui/main/report/trend_view.h"
 
-#include "platform/units.h"
-#include "ui/main/report/report_style.h"
-
-#include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
-#include <QPointer>
 #include <algorithm>
+
+#include "platform/units.h"
+#include "ui/frame/skin_style.h"
+#include "ui/main/report/report_style.h"
 
 namespace {
 
 constexpr double kScaleWidth = 495;
-constexpr double kScaleOverhang =
-    60;  // the scale reaches past the plot so end captions centre on its edges
+// The scale reaches past the plot so the end captions centre on its edges.
+constexpr double kScaleOverhang = 60;
 constexpr double kMargin = 120;
 constexpr double kCaptionHeight = 300;
+const QColor kFrameEdge(176, 176, 176);
 
 QColor ToColour(const PlotColour& c) {
     return QColor(c.red, c.green, c.blue);
@@ -30,7 +31,7 @@ class TrendScale : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setFont(font());
-        painter.setPen(report_style::kCaptionText);
+        painter.setPen(palette().color(QPalette::WindowText));
         const double overhang = Px(kScaleOverhang);
         const double span = height() - 2 * overhang;
         const int lineHeight = fontMetrics().height();
@@ -43,51 +44,12 @@ class TrendScale : public QWidget {
     }
 };
 
-// Keeps the plot at its design size where the panel allows, shrinking it where it does not.
-class TrendLayout : public QObject {
-  public:
-    TrendLayout(QWidget* panel, QWidget* frame, QWidget* scale, QWidget* plot, QWidget* caption)
-        : QObject(panel),
-          panel_(panel),
-          frame_(frame),
-          scale_(scale),
-          plot_(plot),
-          caption_(caption) {
-        panel->installEventFilter(this);
-        place();
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == panel_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
-            place();
-        return false;
-    }
-
-    void place() {
-        const int margin = Px(kMargin), scaleWidth = Px(kScaleWidth), overhang = Px(kScaleOverhang);
-        const int captionHeight = Px(kCaptionHeight);
-        const int width =
-            std::clamp(panel_->width() - 2 * margin - scaleWidth, 60, Px(kTrendPlotWidth));
-        const int height =
-            std::clamp(panel_->height() - 2 * margin - captionHeight, 60, Px(kTrendPlotHeight));
-        const int left = std::max(margin, (panel_->width() - scaleWidth - width) / 2 + scaleWidth);
-        const int top = margin;
-        plot_->setGeometry(left, top, width, height);
-        frame_->setGeometry(plot_->geometry().adjusted(-1, -1, 1, 1));
-        scale_->setGeometry(left - scaleWidth, top - overhang, scaleWidth, height + 2 * overhang);
-        caption_->setGeometry(left, top + height + 2, width, captionHeight);
-    }
-
-  private:
-    QWidget* panel_;
-    QPointer<QWidget> frame_, scale_, plot_, caption_;
-};
-
 }  // namespace
 
 TrendPlotWidget::TrendPlotWidget(QWidget* parent) : QWidget(parent), plot_(ComputeTrendPlot({})) {
     setObjectName(QStringLiteral("RC3TrendPlot"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(tr("Trend of recent first attempts"));
 }
 
 void TrendPlotWidget::setPlot(const TrendPlot& plot) {
@@ -125,35 +87,50 @@ void TrendPlotWidget::paintEvent(QPaintEvent*) {
     }
 }
 
-void BuildTrendView(QWidget* panel) {
-    if (!panel || panel->findChild<TrendPlotWidget*>(QStringLiteral("RC3TrendPlot"))) return;
+TrendPanel::TrendPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("RC3Trend"));
     // A thin edge around the white area, which would otherwise melt into a white panel.
-    auto* frame = new QWidget(panel);
-    frame->setObjectName(QStringLiteral("RC3TrendFrame"));
-    frame->setAutoFillBackground(true);
-    QPalette framePalette = frame->palette();
-    framePalette.setColor(QPalette::Window, QColor(176, 176, 176));
-    frame->setPalette(framePalette);
-    auto* scale = new TrendScale(panel);
-    scale->setObjectName(QStringLiteral("RC3TrendScale"));
-    scale->setFont(report_style::Font(7));
-    auto* plot = new TrendPlotWidget(panel);
-    auto* caption = new QLabel(QStringLiteral("Recent Papers Attempted"), panel);
-    caption->setObjectName(QStringLiteral("RC3TrendCaption"));
-    caption->setFont(report_style::Font(9, true));
-    caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette palette = caption->palette();
-    palette.setColor(QPalette::WindowText, report_style::kCaptionText);
-    caption->setPalette(palette);
-    new TrendLayout(panel, frame, scale, plot, caption);
-    frame->show();
-    scale->show();
-    plot->show();
-    caption->show();
+    m_frame = new QWidget(this);
+    m_frame->setObjectName(QStringLiteral("RC3TrendFrame"));
+    PaintGround(m_frame, kFrameEdge);
+    m_scale = new TrendScale(this);
+    m_scale->setObjectName(QStringLiteral("RC3TrendScale"));
+    m_scale->setFont(ArialFont(7));
+    SetTextColour(m_scale, report_style::kCaptionText);
+    m_scale->setAccessibleName(tr("Scale from 0% to 100%"));
+    m_plot = new TrendPlotWidget(this);
+    m_caption = new QLabel(tr("Recent Papers Attempted"), this);
+    m_caption->setObjectName(QStringLiteral("RC3TrendCaption"));
+    m_caption->setFont(ArialFont(9, true));
+    m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetTextColour(m_caption, report_style::kCaptionText);
+    place();
 }
 
-void FillTrendView(QWidget* panel, const QList<double>& values) {
-    if (!panel) return;
-    if (auto* plot = panel->findChild<TrendPlotWidget*>(QStringLiteral("RC3TrendPlot")))
-        plot->setPlot(ComputeTrendPlot(values));
+void TrendPanel::fill(const QList<double>& values) {
+    m_plot->setPlot(ComputeTrendPlot(values));
+    const QList<double> shown = values.mid(std::max<qsizetype>(0, values.size() - 20));
+    QStringList scores;
+    for (double v : shown) scores << QLocale().toString(v);
+    m_plot->setAccessibleDescription(
+        scores.isEmpty() ? tr("No papers marked yet")
+                         : tr("Oldest first: %1").arg(scores.join(QStringLiteral(", "))));
+}
+
+void TrendPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    place();
+}
+
+void TrendPanel::place() {
+    const int margin = Px(kMargin), scaleWidth = Px(kScaleWidth), overhang = Px(kScaleOverhang);
+    const int width = std::clamp(this->width() - 2 * margin - scaleWidth, 60, Px(kTrendPlotWidth));
+    const int height =
+        std::clamp(this->height() - 2 * margin - Px(kCaptionHeight), 60, Px(kTrendPlotHeight));
+    const int left = std::max(margin, (this->width() - scaleWidth - width) / 2 + scaleWidth);
+    const int top = margin;
+    m_plot->setGeometry(left, top, width, height);
+    m_frame->setGeometry(m_plot->geometry().adjusted(-1, -1, 1, 1));
+    m_scale->setGeometry(left - scaleWidth, top - overhang, scaleWidth, height + 2 * overhang);
+    m_caption->setGeometry(left, top + height + 2, width, Px(kCaptionHeight));
 }

@@ -1,9 +1,11 @@
 #pragma once
-// The Trend Analysis sub-view: the drawing area RC3TrendPlot, its scale and its caption.
+// RC3Trend, the Trend Analysis sub-view: the drawing area RC3TrendPlot, its scale and its caption.
+
+#include <QWidget>
 
 #include "reports/trend_plot.h"
 
-#include <QWidget>
+class QLabel;
 
 // Paints a trend plot, scaled from its design units to the widget's size, antialiased.
 class TrendPlotWidget : public QWidget {
@@ -20,9 +22,23 @@ class TrendPlotWidget : public QWidget {
     TrendPlot plot_;
 };
 
-// Creates RC3TrendPlot, the scale captions (100% .. 0%) and "Recent Papers Attempted" inside
-// `panel` unless present; they follow the panel's size.
-void BuildTrendView(QWidget* panel);
+class TrendPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TrendPanel(QWidget* parent);
+    // Draws the given values (oldest first, at most the last 20 are shown).
+    void fill(const QList<double>& values);
+    TrendPlotWidget* plot() const { return m_plot; }
 
-// Draws the given values (oldest first, at most the last 20 are shown).
-void FillTrendView(QWidget* panel, const QList<double>& values);
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // Keeps the plot at its design size where the panel allows, shrinking it where it does not.
+    void place();
+
+    QWidget* m_frame = nullptr;
+    QWidget* m_scale = nullptr;
+    TrendPlotWidget* m_plot = nullptr;
+    QLabel* m_caption = nullptr;
+};

@@ -1,46 +1,34 @@
-#include "report_test_inputs.h"
+// The Report view's three panels, built once and filled from a module's marks at every opening.
+#include "../../reports/report_test_inputs.h"
 #include "reports/trend_plot.h"
-#include "ui/main/report/report_fill.h"
+#include "ui/main/report/summary_view.h"
+#include "ui/main/report/topical_view.h"
 #include "ui/main/report/trend_view.h"
+#include "ui/main/report_view.h"
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QDir>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
 
 namespace {
 
-// Body_Report as the main window lays it out: three empty sub-view panels.
+// Body_Report as the main window lays it out, with an empty graphics folder.
 struct ReportBody {
-    std::unique_ptr<QWidget> body = std::make_unique<QWidget>();
-    QWidget* summary;
-    QWidget* topical;
-    QWidget* trend;
+    QTemporaryDir graphics;
+    std::unique_ptr<ReportView> body = std::make_unique<ReportView>(graphics.path(), nullptr);
+    QWidget* summary = body->panel(1);
+    QWidget* topical = body->panel(2);
+    QWidget* trend = body->panel(3);
 
-    ReportBody() {
-        body->setObjectName(QStringLiteral("Body_Report"));
-        body->resize(401, 377);
-        auto panel = [&](const char* name) {
-            auto* w = new QWidget(body.get());
-            w->setObjectName(QString::fromLatin1(name));
-            w->setGeometry(0, 22, 401, 311);
-            w->setAutoFillBackground(true);
-            QPalette p = w->palette();
-            p.setColor(QPalette::Window, Qt::white);
-            w->setPalette(p);
-            return w;
-        };
-        summary = panel("RC1Summary");
-        topical = panel("RC2Topical");
-        trend = panel("RC3Trend");
-        body->show();
-    }
+    ReportBody() { body->show(); }
 
+    void open(int page) { body->layoutSubViews(page); }
     template <typename T>
     T* child(const QString& name) const {
         return body->findChild<T*>(name);
@@ -70,7 +58,7 @@ TEST(ReportPanels, SummaryAndTopicalRowsFromTheMarks) {
     const QString trend = dir.filePath(QStringLiteral("trend1HM.txt"));
     ASSERT_TRUE(WriteTrend(trend, TwentyFiveEntries()));
     ReportBody report;
-    FillReport(report.body.get(), SampleModule(trend));
+    report.body->fill(SampleModule(trend));
 
     EXPECT_EQ(report.child<QLabel>(QStringLiteral("SumyL1"))->text(),
               QStringLiteral("First Attempt Average Score:"));
@@ -95,8 +83,14 @@ TEST(ReportPanels, SummaryAndTopicalRowsFromTheMarks) {
     EXPECT_EQ(bar->x(), back->contentsRect().x());
     EXPECT_EQ(report.text("TMark1A"), QStringLiteral("66.7%"));
     EXPECT_EQ(report.text("TMark1B"), QStringLiteral("90%"));
-    EXPECT_EQ(report.child<QLineEdit>(QStringLiteral("TopLab1"))->text(),
-              QStringLiteral("Whole Numbers"));
+    EXPECT_EQ(report.text("TopLab1"), QStringLiteral("Whole Numbers"));
+    // A screen reader reads the figures with what they are.
+    EXPECT_EQ(report.child<QLabel>(QStringLiteral("TMark1A"))->accessibleName(),
+              QStringLiteral("Whole Numbers, first attempt, 66.7%"));
+    EXPECT_EQ(report.child<QLabel>(QStringLiteral("TMark7A"))->accessibleName(),
+              QStringLiteral("Geometry, first attempt, no attempts"));
+    EXPECT_EQ(report.child<QLabel>(QStringLiteral("OScore1"))->accessibleName(),
+              QStringLiteral("First Attempt Average Score: 68.6%"));
     // Ratio's one paper scored 100: a full track.
     EXPECT_EQ(report.child<QWidget>(QStringLiteral("TBar5A"))->width(), inner);
     // Geometry has no attempts: empty texts, empty bars, but the row is shown.
@@ -111,11 +105,13 @@ TEST(ReportPanels, SummaryAndTopicalRowsFromTheMarks) {
     EXPECT_EQ(report.child<QFrame>(QStringLiteral("TBack10B"))->geometry(),
               QRect(304, 264, 81, 18));
 
+    report.open(1);
     MaybeSaveShot(report.summary, "report_summary");
+    report.open(2);
     MaybeSaveShot(report.topical, "report_topical");
 
     // A second fill with six topics: the controls are reused, rows 7-10 hide.
-    FillReport(report.body.get(), SampleModule(trend, 6));
+    report.body->fill(SampleModule(trend, 6));
     EXPECT_EQ(report.body->findChildren<QLabel*>(QStringLiteral("OScore1")).size(), 1);
     EXPECT_EQ(report.body->findChildren<QWidget*>(QStringLiteral("TBar1A")).size(), 1);
     for (int t = 1; t <= 10; ++t) {
@@ -132,8 +128,8 @@ TEST(ReportPanels, TrendPlotPaintsTheLatestTwenty) {
     const QString trend = dir.filePath(QStringLiteral("trend1HM.txt"));
     ASSERT_TRUE(WriteTrend(trend, TwentyFiveEntries()));
     ReportBody report;
-    FillReport(report.body.get(), SampleModule(trend));
-    report.trend->raise();
+    report.body->fill(SampleModule(trend));
+    report.open(3);
 
     auto* plot = report.child<TrendPlotWidget>(QStringLiteral("RC3TrendPlot"));
     ASSERT_TRUE(plot);
@@ -162,7 +158,7 @@ TEST(ReportPanels, TrendPlotPaintsTheLatestTwenty) {
 
     // Erased results: the grid alone.
     ASSERT_TRUE(WriteTrend(trend, "#TRD#"));
-    FillReport(report.body.get(), SampleModule(trend));
+    report.body->fill(SampleModule(trend));
     EXPECT_TRUE(plot->plot().items.isEmpty());
     const QImage empty = plot->grab().toImage();
     int blue = 0;

@@ -1,0 +1,147 @@
+#include "session/main_session.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "content/extract_resource.h"
+#include "session/session_log.h"
+
+namespace {
+
+class SessionText {
+    Q_DECLARE_TR_FUNCTIONS(MainSession)
+};
+
+QString FileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+}  // namespace
+
+MainSession::MainSession(const QString& programFolder) : m_folder(programFolder) {}
+
+bool MainSession::moduleExists(int module) const {
+    return module >= 1 && module <= 3 && m_catalogue.module(module).exists();
+}
+
+std::optional<StartUpProblem> MainSession::prepareFiles() {
+    const QStringList pictures = WriteGraphics(m_folder);
+    if (!pictures.isEmpty()) {
+        qCWarning(lcSession) << pictures.size() << "skin pictures not written, the first"
+                             << pictures.first();
+        return StartUpProblem{
+            m_folder,
+            SessionText::tr("The pictures of the program's windows cannot be written there "
+                            "(%1 of them, the first Graphics/%2).")
+                .arg(pictures.size())
+                .arg(FileName(pictures.first()))};
+    }
+
+    m_catalogue = ReadCatalogue(m_folder);
+    m_shared.lblCOD = m_catalogue.code;
+    if (m_catalogue.title.isEmpty() && m_catalogue.code.isEmpty())
+        qCWarning(lcSession) << "the catalogue could not be read in" << m_folder;
+
+    const ResultsCheckReport check = EnsureResultsFiles(m_folder, m_catalogue);
+    if (!check.failed.isEmpty()) {
+        for (const QString& path : check.failed)
+            qCWarning(lcSession) << "results file not created:" << path;
+        return StartUpProblem{m_folder, SessionText::tr("The results file %1 cannot be made there.")
+                                            .arg(FileName(check.failed.first()))};
+    }
+    m_damaged = check.damaged;
+    return std::nullopt;
+}
+
+QList<DamagedResultsFile> MainSession::takeDamagedFiles() {
+    return std::exchange(m_damaged, {});
+}
+
+bool MainSession::restoreResultsFile(const DamagedResultsFile& damaged) {
+    const bool restored =
+        RestoreResultsFile(m_folder, damaged.file, damaged.module, m_catalogue.code);
+    if (!restored) qCWarning(lcSession) << "could not restore" << damaged.path;
+    return restored;
+}
+
+int MainSession::activateFirstModule() {
+    int first = 0;
+    for (int m = 3; m >= 1; --m)
+        if (moduleExists(m)) first = m;
+    if (first > 0) {
+        m_shared.LChose = first;
+        m_nav.txtTabPos = first;
+    }
+    m_nav.txtToolBarPos = 1;
+    m_nav.txtReportPos = 1;
+    m_shared.TopicCount = 1;
+    return first;
+}
+
+void MainSession::loadModuleResults() {
+    const int m = m_shared.LChose >= 1 && m_shared.LChose <= 3 ? m_shared.LChose : 1;
+    const CourseModule& source = m_catalogue.module(m);
+    m_module.module = m;
+    m_module.topicCount = source.topicCount;
+    m_module.paperCount = source.paperCount;
+    m_module.topicNames = source.topicNames;
+    m_shared.TtPapersCon = source.paperCount;
+    m_module.marks = ReadMarksFile(
+        ResultsFilePath(m_folder, ResultsFile::Marks, m, m_shared.lblCOD), source.paperCount);
+}
+
+void MainSession::chooseTopic(int topic) {
+    if (topic < 1 || topic > 10) return;
+    m_shared.TopicCount = 5 * topic - 4;
+    m_shared.SubH1 = topicName(topic);
+}
+
+int MainSession::chosenTopic() const {
+    return m_shared.TopicCount >= 1 ? (m_shared.TopicCount + 4) / 5 : 1;
+}
+
+QString MainSession::topicName(int topic) const {
+    return m_module.topicNames.value(topic - 1);
+}
+
+void MainSession::choosePaper(int offset, int take) {
+    m_shared.PaperNum = 100 + m_shared.TopicCount + offset;
+    m_shared.TakeNum = take;
+}
+
+void MainSession::chooseTab(int tab) {
+    if (tab < 1 || tab > 4) return;
+    m_nav.txtTabPos = tab;
+    m_nav.txtToolBarPos = 1;
+    m_nav.txtReportPos = 1;
+    if (tab <= 3) m_shared.LChose = tab;
+}
+
+void MainSession::chooseReportPage(int page) {
+    if (page >= 1 && page <= 3) m_nav.txtReportPos = page;
+}
+
+QStringList MainSession::eraseAllResults() {
+    QStringList failed;
+    for (int m = 1; m <= 3; ++m) {
+        if (!moduleExists(m)) continue;
+        failed += CreateModuleResultsFiles(m_folder, m, m_catalogue.code);
+    }
+    for (const QString& path : failed) qCWarning(lcSession) << "not erased:" << path;
+    return failed;
+}
+
+ReportInputs MainSession::reportInputs() const {
+    ReportInputs in;
+    in.title = m_catalogue.title;
+    in.topicCount = m_module.topicCount;
+    in.paperCount = m_module.paperCount;
+    in.topicNames = m_module.topicNames;
+    in.fse = m_module.marks.fse;
+    in.sse = m_module.marks.sse;
+    in.ltm = m_module.marks.ltm;
+    in.cdd = m_module.marks.cdd;
+    in.trendFilePath =
+        ResultsFilePath(m_folder, ResultsFile::Trend, m_shared.LChose, m_shared.lblCOD);
+    return in;
+}

@@ -1,0 +1,95 @@
+#pragma once
+// What the main window knows and does without any widget: the start-up's files (skin pictures,
+// catalogue, results files and the damaged ones among them), the active module's results, the
+// chosen topic and paper, the navigation values, and erasing. The main window only displays it.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "content/catalogue.h"
+#include "records/record_file.h"
+#include "reports/report_inputs.h"
+#include "results/results_files.h"
+#include "session/shared_fields.h"
+
+// Why the program cannot start in its data folder: the folder and the reason, for the learner.
+struct StartUpProblem {
+    QString path;
+    QString reason;
+};
+
+// The active module as last loaded.
+struct ModuleResults {
+    int module = 0;  // 0 while none is loaded
+    int topicCount = 0;
+    int paperCount = 0;
+    QStringList topicNames;
+    MarksRecords marks;  // paperCount entries in each list
+};
+
+class MainSession {
+  public:
+    explicit MainSession(const QString& programFolder);
+
+    const QString& programFolder() const { return m_folder; }
+    const Catalogue& catalogue() const { return m_catalogue; }
+    bool moduleExists(int module) const;
+
+    // The start-up's work on files, in its order: the skin pictures, the catalogue, the results
+    // files of every defined module. A problem means the program cannot work in this folder; a
+    // catalogue that cannot be read only leaves every module undefined.
+    std::optional<StartUpProblem> prepareFiles();
+
+    // Results files found damaged at start-up, handed over once for the learner to decide on.
+    QList<DamagedResultsFile> takeDamagedFiles();
+    // Brings a damaged file back to its template; false (logged) when it could not be written.
+    bool restoreResultsFile(const DamagedResultsFile& damaged);
+
+    // Makes the first defined module active (LChose and txtTabPos) and the navigation values
+    // their defaults. 0 when no module is defined.
+    int activateFirstModule();
+
+    // Reads the catalogue values and the marks file of module LChose; TtPapersCon follows.
+    void loadModuleResults();
+    const ModuleResults& module() const { return m_module; }
+
+    // Topic t (1 to 10): TopicCount = 5t - 4 and SubH1 its name. The chosen topic from TopicCount.
+    void chooseTopic(int topic);
+    int chosenTopic() const;
+    QString topicName(int topic) const;  // empty outside the module's topics
+
+    // Stored scores of paper index i (1-based), empty when none.
+    QString firstScore(int paperIndex) const { return m_module.marks.fse.value(paperIndex - 1); }
+    QString secondScore(int paperIndex) const { return m_module.marks.sse.value(paperIndex - 1); }
+
+    // Paper slot `offset` (0 to 4) of the chosen topic for attempt `take`: PaperNum and TakeNum.
+    void choosePaper(int offset, int take);
+
+    // Navigation: a tab (1 to 4) resets the toolbar slot and the report page, and a module tab
+    // makes its module active; a toolbar slot; a report page (1 to 3).
+    void chooseTab(int tab);
+    void chooseToolbarSlot(int slot) { m_nav.txtToolBarPos = slot; }
+    void chooseReportPage(int page);
+
+    // Every defined module's six files back to their templates. The files that could not be
+    // written (each logged); the others are erased.
+    QStringList eraseAllResults();
+
+    // The active module's figures for the reports and the printed table.
+    ReportInputs reportInputs() const;
+
+    SharedFields& shared() { return m_shared; }
+    const SharedFields& shared() const { return m_shared; }
+    Navigation& navigation() { return m_nav; }
+    const Navigation& navigation() const { return m_nav; }
+
+  private:
+    QString m_folder;
+    Catalogue m_catalogue;
+    QList<DamagedResultsFile> m_damaged;
+    ModuleResults m_module;
+    SharedFields m_shared;
+    Navigation m_nav;
+};
