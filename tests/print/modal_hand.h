@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -34,7 +36,12 @@ class ModalHand : public QObject {
         return [path](QWidget* w) {
             auto* dialog = qobject_cast<QFileDialog*>(w);
             if (!dialog) return w->close(), void();
-            dialog->selectFile(path);
+            // selectFile() leaves the name box alone while it has the focus: type into it.
+            dialog->setDirectory(QFileInfo(path).absolutePath());
+            if (auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                box->setText(QFileInfo(path).fileName());
+            else
+                dialog->selectFile(path);
             static_cast<QDialog*>(dialog)->accept();
         };
     }
