@@ -22,6 +22,13 @@ struct PrintTexts {
 
 constexpr int kRetryMs = 500;
 
+// The print system's words inside a sentence of ours: without their own closing full stop.
+QString Reason(QString detail) {
+    detail = detail.trimmed();
+    if (detail.endsWith(QLatin1Char('.'))) detail.chop(1);
+    return detail;
+}
+
 QString PopupTitle(PrintedDocument what) {
     return what == PrintedDocument::Results ? PrintTexts::tr("Print results")
                                             : PrintTexts::tr("Print question");
@@ -90,7 +97,7 @@ QString OfferPdfMessage(PrintedDocument what, const PrintProblem& problem) {
                              "No printer is available, so the question cannot be printed. "
                              "Would you like to save it as a PDF file instead?");
     const QString why =
-        problem.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(problem.detail);
+        problem.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(Reason(problem.detail));
     return (results ? PrintTexts::tr("The results could not be printed on %1%2. Would "
                                      "you like to save them as a PDF file instead?")
                     : PrintTexts::tr("The question could not be printed on %1%2. Would "
@@ -104,7 +111,7 @@ QString PdfNotWrittenMessage(const QString& pdfFile) {
 }
 
 QString TroubleMessage(PrintTrouble trouble, const QString& printer, const QString& detail) {
-    const QString why = detail.isEmpty() ? QString() : QStringLiteral(": %1").arg(detail);
+    const QString why = detail.isEmpty() ? QString() : QStringLiteral(": %1").arg(Reason(detail));
     switch (trouble) {
         case PrintTrouble::PrinterStopped:
             return PrintTexts::tr(

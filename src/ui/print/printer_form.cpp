@@ -106,6 +106,19 @@ void FrmPrinter::buildBody(PrinterFormMode mode) {
 
     QLabel* orientationLabel =
         FormLabel(QStringLiteral("lblOrientation"), tr("Orientation:"), m_body);
+    grid->addWidget(printerLabel, 0, 0, 1, 2);
+    grid->addWidget(m_printers, 1, 0, 1, 2);
+    grid->addWidget(m_note, 2, 0, 1, 2);
+    grid->addWidget(sizeLabel, 3, 0);
+    grid->addWidget(m_pageSize, 3, 1);
+    grid->addWidget(orientationLabel, 4, 0);
+    grid->addLayout(buildOrientation(), 4, 1);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(1, 1);
+    grid->addLayout(buildButtons(mode), 5, 0, 1, 2);
+}
+
+QHBoxLayout* FrmPrinter::buildOrientation() {
     m_portrait = new QRadioButton(tr("P&ortrait"), m_body);
     m_portrait->setObjectName(QStringLiteral("optPortrait"));
     m_landscape = new QRadioButton(tr("&Landscape"), m_body);
@@ -122,17 +135,7 @@ void FrmPrinter::buildBody(PrinterFormMode mode) {
     options->addWidget(m_portrait);
     options->addWidget(m_landscape);
     options->addStretch();
-
-    grid->addWidget(printerLabel, 0, 0, 1, 2);
-    grid->addWidget(m_printers, 1, 0, 1, 2);
-    grid->addWidget(m_note, 2, 0, 1, 2);
-    grid->addWidget(sizeLabel, 3, 0);
-    grid->addWidget(m_pageSize, 3, 1);
-    grid->addWidget(orientationLabel, 4, 0);
-    grid->addLayout(options, 4, 1);
-    grid->setRowStretch(1, 1);
-    grid->setColumnStretch(1, 1);
-    grid->addLayout(buildButtons(mode), 5, 0, 1, 2);
+    return options;
 }
 
 QHBoxLayout* FrmPrinter::buildButtons(PrinterFormMode mode) {

@@ -51,6 +51,7 @@ class FrmPrinter : public SkinnedWindow {
 
   private:
     void buildBody(PrinterFormMode mode);
+    QHBoxLayout* buildOrientation();
     QHBoxLayout* buildButtons(PrinterFormMode mode);
     void printerChanged();
     void fillPageSizes(const QList<QPageSize>& sizes, const QPageSize& preferred);
