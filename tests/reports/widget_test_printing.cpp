@@ -184,7 +184,7 @@ TEST_F(Printing, AQuestionPrintsReadablyAndWholeOnA4AndLetter) {
     ASSERT_NE(id, 0);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("temppaper%1.mht").arg(id));
-    ASSERT_EQ(ExtractResource(id, QStringLiteral("Custom"), file), 0);
+    ASSERT_EQ(ExtractResource(id, QStringLiteral("Custom"), file), ExtractResult::Ok);
     QuestionDocumentView view;
     ASSERT_TRUE(view.openDocument(file));
     const auto printable = PrintableDocument(view.archive());
