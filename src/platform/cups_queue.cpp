@@ -86,16 +86,19 @@ int NewestCupsJobId(const QString& printer) {
 }
 
 CupsJob FindCupsJobAfter(const QString& printer, int afterId, const QString& title) {
-    CupsJob found;
+    // The title is only a preference: the print system may spell a title it was handed in
+    // another character set, and a job that is there must not be taken for one that is not.
+    CupsJob newest, titled;
     ForEachJob(printer, [&](const cups_job_t& job) {
-        if (job.id <= afterId || job.id < found.id) return;
-        const QString jobTitle = QString::fromUtf8(job.title ? job.title : "");
-        if (!title.isEmpty() && jobTitle != title) return;
+        if (job.id <= afterId) return;
+        CupsJob found;
         found.id = job.id;
-        found.title = jobTitle;
+        found.title = QString::fromUtf8(job.title ? job.title : "");
         found.state = FromIpp(job.state);
+        if (found.id > newest.id) newest = found;
+        if (found.title == title && found.id > titled.id) titled = found;
     });
-    return found;
+    return titled.id != 0 ? titled : newest;
 }
 
 CupsJob CupsJobById(int id) {

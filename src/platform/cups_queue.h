@@ -35,8 +35,8 @@ struct CupsPrinterStatus {
 // The highest id among this user's jobs (any state) on `printer`; 0 when there is none.
 int NewestCupsJobId(const QString& printer);
 
-// This user's newest job on `printer` with an id above `afterId` and the given title (any title
-// when empty); id 0 when there is none.
+// This user's newest job on `printer` with an id above `afterId`, one with the given title if
+// there is one; id 0 when there is none.
 CupsJob FindCupsJobAfter(const QString& printer, int afterId, const QString& title);
 
 // The job's present state; id 0 when the print system does not know it.

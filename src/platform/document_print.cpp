@@ -103,6 +103,7 @@ double MainTextPixels(const QTextDocument& document) {
 
 DocumentPrintPlan PlanDocumentPrint(QTextDocument& document, const QPagedPaintDevice& device) {
     DocumentPrintPlan plan;
+    if (device.width() <= 0 || device.height() <= HeaderHeight(device)) return plan;
     plan.bodyPixels = std::max(1.0, MainTextPixels(document));
     plan.pointsPerPixel = kPrintedBodyPoints / plan.bodyPixels;
     const double dpi = device.logicalDpiX();
@@ -124,6 +125,7 @@ bool PrintDocumentPages(QTextDocument& document, QPagedPaintDevice& device, cons
                         DocumentPrintPlan* planOut) {
     const DocumentPrintPlan plan = PlanDocumentPrint(document, device);
     if (planOut) *planOut = plan;
+    if (plan.pages == 0) return false;  // no room on the page
     QPainter painter;
     if (!painter.begin(&device)) return false;
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |

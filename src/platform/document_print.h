@@ -19,7 +19,7 @@ struct DocumentPrintPlan {
     double pointsPerPixel = 0;  // one document pixel on paper, text and pictures alike
     double bodyPoints = 0;      // the main text on paper
     double layoutWidth = 0;     // the document's width on the page, in its own pixels
-    int pages = 0;
+    int pages = 0;              // 0: the page has no room to print on
 };
 
 // A document for printing an archive's page, its pictures taken from the archive.
