@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFileInfo>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
@@ -101,4 +102,13 @@ TEST(NoPrinter, PrintResultsAsksInTheProgramsOwnDialogAndSaysWhereThePdfWent) {
     const auto* notice = contents.contentsWindow()->findChild<PrintNotice*>();
     ASSERT_NE(notice, nullptr);
     EXPECT_EQ(notice->text(), SavedNotice(PrintedDocument::Results, pdf + QStringLiteral(".pdf")));
+
+    // A notice goes away by itself, and a new one takes the place of the one shown.
+    QWidget* window = contents.contentsWindow();
+    QPointer<PrintNotice> first = PrintNotice::showOver(window, QStringLiteral("one"), 100);
+    QPointer<PrintNotice> second = PrintNotice::showOver(window, QStringLiteral("two"), 100);
+    EXPECT_TRUE(!first || first->isHidden());
+    EXPECT_FALSE(second->isHidden());
+    for (int i = 0; i < 40 && second; ++i) QTest::qWait(50);
+    EXPECT_TRUE(second.isNull());
 }

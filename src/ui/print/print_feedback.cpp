@@ -144,11 +144,11 @@ PrintResult PrintWithFeedback(ContentsChannel& contents, SkinnedWindow& over,
                             TroubleMessage(result.trouble, result.printer, result.detail));
                 break;
             }
-            PrintNotice::show(&over, PrintedNotice(request.what, result.printer));
+            PrintNotice::showOver(&over, PrintedNotice(request.what, result.printer));
             WatchJob(contents, over, request.what, result);
             break;
         case PrintOutcome::SavedAsPdf:
-            PrintNotice::show(&over, SavedNotice(request.what, result.pdfFile));
+            PrintNotice::showOver(&over, SavedNotice(request.what, result.pdfFile));
             break;
         case PrintOutcome::Failed:
             PopupNotice(over, title, PdfNotWrittenMessage(result.pdfFile));

@@ -24,14 +24,14 @@ PrintNotice::PrintNotice(QWidget* window) : QLabel(window) {
     connect(&m_timer, &QTimer::timeout, this, &QWidget::close);
 }
 
-PrintNotice* PrintNotice::show(QWidget* window, const QString& text, int shownMs) {
+PrintNotice* PrintNotice::showOver(QWidget* window, const QString& text, int shownMs) {
     for (PrintNotice* old : window->findChildren<PrintNotice*>(Qt::FindDirectChildrenOnly))
         old->close();
     auto* notice = new PrintNotice(window);
     notice->setText(text);
     notice->setAccessibleName(text);
     notice->place();
-    notice->QLabel::show();
+    notice->show();
     notice->raise();
     QAccessibleEvent alert(notice, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);

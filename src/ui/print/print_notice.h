@@ -11,7 +11,7 @@ class PrintNotice : public QLabel {
     static constexpr int kShownMs = 6000;
 
     // Shows `text` over the bottom of `window`, replacing a notice it already shows.
-    static PrintNotice* show(QWidget* window, const QString& text, int shownMs = kShownMs);
+    static PrintNotice* showOver(QWidget* window, const QString& text, int shownMs = kShownMs);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
