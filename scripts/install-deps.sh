@@ -9,8 +9,8 @@ packages=(
   # Qt 6 (Core, Gui, Widgets, PrintSupport, Network, Test) and its platform plugins; Svg for the
   # scalable program icon
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-svg-dev
-  # question documents and GIF pictures
-  libgmime-3.0-dev libgif-dev
+  # question documents and GIF pictures; the print system's job states
+  libgmime-3.0-dev libgif-dev libcups2-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # fonts named by the program (metric-compatible substitutes)

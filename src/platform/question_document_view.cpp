@@ -5,8 +5,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QTextDocument>
 
@@ -66,16 +64,19 @@ void QuestionDocumentView::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void QuestionDocumentView::contextMenuEvent(QContextMenuEvent* event) { event->accept(); }
-
-QMimeData* QuestionDocumentView::createMimeDataFromSelection() const { return new QMimeData; }
-
-bool QuestionDocumentView::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    printTo(&printer);
-    return true;
+void QuestionDocumentView::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
 }
 
-void QuestionDocumentView::printTo(QPrinter* printer) const { QTextBrowser::document()->print(printer); }
+QMimeData* QuestionDocumentView::createMimeDataFromSelection() const {
+    return new QMimeData;
+}
+
+bool QuestionDocumentView::printTo(QPagedPaintDevice& device, const QString& header,
+                                   DocumentPrintPlan* plan) const {
+    // A fresh document: the shown one is laid out for the screen and must stay so.
+    MhtDocument source = archive_;
+    if (source.html.isEmpty()) source.html = toHtml();
+    const std::unique_ptr<QTextDocument> printable = PrintableDocument(source);
+    return PrintDocumentPages(*printable, device, header, plan);
+}

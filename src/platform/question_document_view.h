@@ -3,15 +3,16 @@
 // archive) with its pictures, scrollable, and reports the key and mouse presses made on it.
 // Copying text out of it is not offered.
 
+#include "platform/document_print.h"
 #include "platform/mht_document.h"
 
 #include <QTextBrowser>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 class QuestionDocumentView : public QTextBrowser {
     Q_OBJECT
-public:
+  public:
     explicit QuestionDocumentView(QWidget* parent = nullptr);
 
     // Shows the archive at `path`. On failure the view keeps what it showed, and the reason is
@@ -20,23 +21,23 @@ public:
     QString lastError() const { return lastError_; }
     const MhtDocument& archive() const { return archive_; }
 
-    // Prints the shown document after the print dialog; false when the learner cancels.
-    bool print();
-    // Prints without asking, for callers that chose the printer already.
-    void printTo(QPrinter* printer) const;
+    // Prints the shown document across the device's pages at a readable size, with `header` on
+    // every page; false when the device cannot be painted on.
+    bool printTo(QPagedPaintDevice& device, const QString& header,
+                 DocumentPrintPlan* plan = nullptr) const;
 
-signals:
+  signals:
     void keyDown(bool ctrl, int keyCode);
     void mouseDown(int button);
 
-protected:
+  protected:
     QVariant loadResource(int type, const QUrl& name) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
 
-private:
+  private:
     MhtDocument archive_;
     QString lastError_;
 };

@@ -1,197 +1,78 @@
-// Prints through a private CUPS scheduler started here, with a queue whose device is a file, and
-// reads the printed job back.
+// Prints through a private CUPS scheduler started here, with queues whose device is a file, and
+// reads the printed jobs back: the results table, a question on A4 and Letter, the printer form's
+// choice, and the failures the print system reports.
+#include "../print/modal_hand.h"
+#include "../print/pdf_words.h"
+#include "../print/private_cups.h"
 #include "fake_contents.h"
 #include "pdf_text.h"
 #include "report_test_inputs.h"
-#include "ui/main/report/print_results.h"
-#include "ui/main/report/report_fill.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QPrintDialog>
+#include <QListWidget>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
-#include <QTimer>
-#include <functional>
+
+#include "content/extract_resource.h"
+#include "content/resource_ids.h"
+#include "platform/print_job_watch.h"
+#include "platform/print_target.h"
+#include "platform/question_document_view.h"
+#include "ui/main/report/report_fill.h"
+#include "ui/print/print_feedback.h"
+#include "ui/print/print_notice.h"
+#include "ui/print/printer_form.h"
 
 namespace {
 
-const QString kCupsd = QStringLiteral("/usr/sbin/cupsd");
-const QString kQueue = QStringLiteral("hmresults");
-
-// A PostScript-free queue: the job arrives as PDF and the file device keeps it as it is.
-const char kPdfQueuePpd[] = R"ppd(*PPD-Adobe: "4.3"
-*FormatVersion: "4.3"
-*FileVersion: "1.0"
-*LanguageVersion: English
-*LanguageEncoding: ISOLatin1
-*PCFileName: "HMPDF.PPD"
-*Manufacturer: "Test"
-*Product: "(PDF file)"
-*ModelName: "PDF file"
-*ShortNickName: "PDF file"
-*NickName: "PDF file"
-*PSVersion: "(3010.000) 0"
-*LanguageLevel: "3"
-*ColorDevice: True
-*DefaultColorSpace: RGB
-*FileSystem: False
-*Throughput: "1"
-*LandscapeOrientation: Plus90
-*TTRasterizer: Type42
-*cupsFilter2: "application/vnd.cups-pdf application/pdf 0 -"
-*OpenUI *PageSize/Page Size: PickOne
-*OrderDependency: 10 AnySetup *PageSize
-*DefaultPageSize: A4
-*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
-*CloseUI: *PageSize
-*DefaultImageableArea: A4
-*ImageableArea A4/A4: "18 36 577 806"
-*DefaultPaperDimension: A4
-*PaperDimension A4/A4: "595 842"
-)ppd";
-
-bool WriteText(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+// Picks `queue` (by its listed text) and `pageSize` in the printer form, then presses OK.
+ModalHand::Action ChooseInForm(const QString& queue, const QString& pageSize,
+                               QStringList* listed = nullptr) {
+    return [=](QWidget* w) {
+        auto* form = qobject_cast<FrmPrinter*>(w);
+        if (!form) return w->close(), void();
+        QListWidget* list = form->printerList();
+        for (int i = 0; i < list->count(); ++i) {
+            if (listed) listed->append(list->item(i)->text());
+            if (list->item(i)->text().startsWith(queue)) list->setCurrentRow(i);
+        }
+        // The print system may name a size at length ("US Letter").
+        const int size = form->pageSizeBox()->findText(pageSize, Qt::MatchEndsWith);
+        if (size >= 0) form->pageSizeBox()->setCurrentIndex(size);
+        QTest::keyClick(list, Qt::Key_Return);
+    };
 }
 
-class PrivateCups {
-  public:
-    QString error;
+// The notice a print left on the window, empty when there is none.
+QString NoticeOn(QWidget* window) {
+    for (const PrintNotice* notice : window->findChildren<PrintNotice*>())
+        if (!notice->isHidden()) return notice->text();
+    return QString();
+}
 
-    bool start() {
-        if (!dir_.isValid()) return fail(QStringLiteral("no temporary folder"));
-        root_ = dir_.path();
-        // Filters run as the lp user: they must reach the folders they read and write.
-        QFile::setPermissions(root_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                         QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                         QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                         QFileDevice::ExeOther);
-        for (const char* sub : {"spool", "tmp", "cache", "state", "log", "out"})
-            QDir(root_).mkpath(QString::fromLatin1(sub));
-        for (const char* open : {"tmp", "out"})
-            QFile::setPermissions(path(open), QFileDevice::Permissions(0x7777));
-        socket_ = path("cups.sock");
-        const QByteArray conf =
-            "Listen " + socket_.toLocal8Bit() +
-            "\nLogLevel info\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-            "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n";
-        const QByteArray files =
-            "ServerRoot " + root_.toLocal8Bit() + "\nRequestRoot " + path("spool").toLocal8Bit() +
-            "\nTempDir " + path("tmp").toLocal8Bit() + "\nCacheDir " + path("cache").toLocal8Bit() +
-            "\nStateDir " + path("state").toLocal8Bit() + "\nErrorLog " +
-            path("log/error_log").toLocal8Bit() + "\nAccessLog " +
-            path("log/access_log").toLocal8Bit() + "\nPageLog " +
-            path("log/page_log").toLocal8Bit() +
-            "\nFileDevice Yes\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\n";
-        if (!WriteText(path("cupsd.conf"), conf) || !WriteText(path("cups-files.conf"), files) ||
-            !WriteText(path("pdf-queue.ppd"), kPdfQueuePpd))
-            return fail(QStringLiteral("cannot write the configuration"));
-
-        cupsd_.setProcessChannelMode(QProcess::MergedChannels);
-        cupsd_.start(kCupsd, {QStringLiteral("-f"), QStringLiteral("-c"), path("cupsd.conf"),
-                              QStringLiteral("-s"), path("cups-files.conf")});
-        if (!cupsd_.waitForStarted(5000)) return fail(QStringLiteral("cupsd did not start"));
-        const QDeadlineTimer deadline(15000);
-        while (!run(QStringLiteral("lpstat"), {QStringLiteral("-r")})
-                    .contains("scheduler is running")) {
-            if (deadline.hasExpired() || cupsd_.state() != QProcess::Running)
-                return fail(QStringLiteral("cupsd is not answering: ") +
-                            QString::fromLocal8Bit(cupsd_.readAll()));
-            QThread::msleep(100);
-        }
-        addQueue(kQueue);
-        run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kQueue});
-        if (!run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains(kQueue.toLatin1()))
-            return fail(QStringLiteral("the queue was not created"));
-        return true;
+int QuestionWithPicture() {
+    for (int id = kFirstQuestionId; id <= kLastQuestionId; ++id) {
+        if (!ResourceExists(id)) continue;
+        const MhtReadResult read = ReadMhtBytes(ResourceBytes(id));
+        if (read.ok && !ImageReferences(read.document.html).isEmpty()) return id;
     }
+    return 0;
+}
 
-    ~PrivateCups() {
-        if (cupsd_.state() == QProcess::Running) {
-            cupsd_.terminate();
-            if (!cupsd_.waitForFinished(5000)) cupsd_.kill();
-            cupsd_.waitForFinished(2000);
-        }
-    }
-
-    QString socket() const { return socket_; }
-    // Each queue prints into its own file.
-    QString outputPath(const QString& queue = kQueue) const {
-        return QDir(root_).filePath(QStringLiteral("out/") + queue + QStringLiteral(".pdf"));
-    }
-
-    void addQueue(const QString& queue) {
-        run(QStringLiteral("lpadmin"),
-            {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
-             QStringLiteral("file://") + outputPath(queue), QStringLiteral("-P"),
-             path("pdf-queue.ppd")});
-    }
-
-    // Waits until the scheduler has no job left and the queue's file has content.
-    bool waitForJob(const QString& queue = kQueue) {
-        const QDeadlineTimer deadline(60000);
-        while (!deadline.hasExpired()) {
-            if (run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty() &&
-                QFileInfo(outputPath(queue)).size() > 0)
-                return true;
-            QThread::msleep(200);
-        }
-        return false;
-    }
-
-    QString log() const {
-        QFile file(path("log/error_log"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll().right(4000))
-                                              : QString();
-    }
-
-  private:
-    QString path(const char* name) const { return QDir(root_).filePath(QString::fromLatin1(name)); }
-    bool fail(const QString& why) {
-        error = why;
-        return false;
-    }
-    QByteArray run(const QString& program, const QStringList& args) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("CUPS_SERVER"), socket_);
-        process.setProcessEnvironment(env);
-        process.start(program, args);
-        process.waitForFinished(10000);
-        return process.readAllStandardOutput();
-    }
-
-    QTemporaryDir dir_;
-    QString root_, socket_;
-    QProcess cupsd_;
-};
-
-// Runs `act` on the modal dialog as soon as one is open.
-void WhenModal(const std::function<void(QWidget*)>& act) {
-    auto* poll = new QTimer;
-    poll->setInterval(50);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(modal);
-        }
-    });
-    poll->start();
+bool WaitUntil(const std::function<bool()>& condition, int ms) {
+    const QDeadlineTimer deadline(ms);
+    while (!condition() && !deadline.hasExpired()) QTest::qWait(50);
+    return condition();
 }
 
 }  // namespace
 
-// One scheduler for the whole suite: the CUPS client library keeps the first server it talks to.
+// One scheduler per test program: the CUPS client library keeps the first server it talks to.
 class Printing : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -206,22 +87,28 @@ class Printing : public ::testing::Test {
     void SetUp() override {
         if (!cups_) GTEST_SKIP() << "cupsd is not installed";
         ASSERT_TRUE(cups_->error.isEmpty()) << qPrintable(cups_->error);
-        ASSERT_TRUE(HavePdfToText());
-        ChoosePrinter(QString());
+        ASSERT_TRUE(HavePopplerTools());
+        SetSessionPrintTarget({});
     }
-    void TearDown() override { ChoosePrinter(QString()); }
+    void TearDown() override {
+        SetSessionPrintTarget({});
+        if (cups_) cups_->cancelAllJobs();
+    }
 
     static PrivateCups* cups_;
 };
 PrivateCups* Printing::cups_ = nullptr;
 
-TEST_F(Printing, PrintResultsPutsTheTableOnTheDefaultPrinter) {
+TEST_F(Printing, PrintResultsPutsTheTableOnTheDefaultPrinterAndSaysWhere) {
     PrivateCups& cups = *cups_;
     ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), kQueue);
     QFile::remove(cups.outputPath());
 
     FakeContents contents;
+    ModalHand hand;
     PrintResults(contents, SampleModule(QString()));
+    EXPECT_EQ(hand.seen, QStringList());  // no dialog on the way
+    EXPECT_EQ(NoticeOn(contents.contentsWindow()), PrintedNotice(PrintedDocument::Results, kQueue));
     ASSERT_TRUE(cups.waitForJob()) << qPrintable(cups.log());
     ExpectResultsTable(PdfText(cups.outputPath()), 10);
 
@@ -230,42 +117,210 @@ TEST_F(Printing, PrintResultsPutsTheTableOnTheDefaultPrinter) {
         QFile::copy(cups.outputPath(), QDir(shots).filePath(QStringLiteral("printed_job.pdf")));
 }
 
-TEST_F(Printing, SetupChoosesThePrinterOfTheNextPrint) {
+TEST_F(Printing, TheSetupFormChoosesWhereTheNextPrintsGoWithoutPrinting) {
     PrivateCups& cups = *cups_;
     const QString other = QStringLiteral("hmother");
     cups.addQueue(other);
     ASSERT_FALSE(QPrinterInfo::printerInfo(other).isNull());
     QFile::remove(cups.outputPath());
-    // Pick the other queue in the printer dialog and accept it.
     FakeContents contents;
-    bool picked = false;
-    WhenModal([&](QWidget* dialog) {
-        for (QComboBox* box : dialog->findChildren<QComboBox*>()) {
-            const int index = box->findText(other);
-            if (index >= 0) {
-                box->setCurrentIndex(index);
-                picked = true;
-            }
-        }
-        if (auto* print = qobject_cast<QPrintDialog*>(dialog))
-            print->accept();
-        else
-            dialog->close();
-    });
-    PrinterSetup(contents);
-    ASSERT_TRUE(picked);
-    EXPECT_EQ(PrinterToUse().printerName(), other);
 
+    // The form lists both queues, the default marked; choosing prints nothing.
+    QStringList listed;
+    {
+        ModalHand hand({ChooseInForm(other, QStringLiteral("Letter"), &listed)});
+        PrinterSetup(contents);
+        EXPECT_EQ(hand.seen.size(), 1);
+    }
+    EXPECT_TRUE(listed.contains(kQueue + QStringLiteral(" (default)")))
+        << qPrintable(listed.join(';'));
+    EXPECT_TRUE(listed.contains(other)) << qPrintable(listed.join(';'));
+    EXPECT_EQ(listed.last(), QStringLiteral("Save as PDF"));
+    EXPECT_EQ(SessionPrintTarget().printerName, other);
+    EXPECT_EQ(SessionPrintTarget().pageSize.id(), QPageSize::Letter);
+    QTest::qWait(300);
+    EXPECT_FALSE(QFileInfo::exists(cups.outputPath(other)));
+
+    // The next print goes to the chosen queue, on Letter paper, and nothing to the default.
     PrintResults(contents, SampleModule(QString()));
+    EXPECT_EQ(NoticeOn(contents.contentsWindow()), PrintedNotice(PrintedDocument::Results, other));
     ASSERT_TRUE(cups.waitForJob(other)) << qPrintable(cups.log());
     ExpectResultsTable(PdfText(cups.outputPath(other)), 10);
-    EXPECT_FALSE(QFileInfo::exists(cups.outputPath()));  // nothing went to the default queue
+    const PdfWords letter = ReadPdfWords(cups.outputPath(other));
+    ASSERT_FALSE(letter.pages.isEmpty());
+    EXPECT_NEAR(letter.pages[0].width(), 612, 1);
+    EXPECT_NEAR(letter.pages[0].height(), 792, 1);
+    EXPECT_FALSE(QFileInfo::exists(cups.outputPath()));
 
-    // Cancelling the dialog keeps the choice; a chosen printer that disappears gives way to the
-    // default.
-    WhenModal([](QWidget* dialog) { dialog->close(); });
-    PrinterSetup(contents);
-    EXPECT_EQ(PrinterToUse().printerName(), other);
-    ChoosePrinter(QStringLiteral("no-such-queue"));
-    EXPECT_EQ(PrinterToUse().printerName(), kQueue);
+    // Cancelling keeps the choice; a chosen printer that disappears gives way to the default.
+    {
+        ModalHand hand;
+        PrinterSetup(contents);
+        EXPECT_EQ(hand.seen.size(), 1);
+    }
+    EXPECT_EQ(SessionPrintTarget().printerName, other);
+    PrintTarget gone = SessionPrintTarget();
+    gone.printerName = QStringLiteral("no-such-queue");
+    EXPECT_EQ(ResolvePrinter(gone).printerName(), kQueue);
+
+    // With printers about, "Save as PDF" still writes the results to a file.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("results.pdf"));
+    {
+        ModalHand hand({ChooseInForm(QStringLiteral("Save as PDF"), QStringLiteral("A4")),
+                        ModalHand::saveAs(pdf)});
+        PrinterSetup(contents);
+        EXPECT_EQ(SessionPrintTarget().kind, PrintTarget::Kind::Pdf);
+        PrintResults(contents, SampleModule(QString()));
+        EXPECT_EQ(hand.seen.size(), 2);
+    }
+    ExpectResultsTable(PdfText(pdf), 10);
+    EXPECT_EQ(NoticeOn(contents.contentsWindow()), SavedNotice(PrintedDocument::Results, pdf));
+}
+
+TEST_F(Printing, AQuestionPrintsReadablyAndWholeOnA4AndLetter) {
+    PrivateCups& cups = *cups_;
+    const int id = QuestionWithPicture();
+    ASSERT_NE(id, 0);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("temppaper%1.mht").arg(id));
+    ASSERT_EQ(ExtractResource(id, QStringLiteral("Custom"), file), ExtractResult::Ok);
+    QuestionDocumentView view;
+    ASSERT_TRUE(view.openDocument(file));
+    const auto printable = PrintableDocument(view.archive());
+    const QFont mainFont = MainFontOf(*printable);
+    const double smallest = WordHeightAt(mainFont, 10, dir.path());
+    const double largest = WordHeightAt(mainFont, 12, dir.path());
+    const QStringList questionWords = Words(printable->toPlainText());
+    FakeContents contents;
+
+    for (const auto& [size, points] : {std::pair{QPageSize::A4, QSizeF(595, 842)},
+                                       std::pair{QPageSize::Letter, QSizeF(612, 792)}}) {
+        SCOPED_TRACE(QPageSize(size).key().toStdString());
+        QFile::remove(cups.outputPath());
+        PrintTarget target;
+        target.pageSize = QPageSize(size);
+        SetSessionPrintTarget(target);
+        const QString header = QStringLiteral("Geometry - Paper 3 - Question 7 of 30");
+        PrintRequest request;
+        request.what = PrintedDocument::Question;
+        request.documentName = header;
+        request.paint = [&](QPagedPaintDevice& device) { return view.printTo(device, header); };
+        const PrintResult result = PrintWithFeedback(contents, *contents.contentsWindow(), request);
+        EXPECT_EQ(result.outcome, PrintOutcome::Printed);
+        EXPECT_GT(result.cupsJob, 0);
+        EXPECT_EQ(NoticeOn(contents.contentsWindow()),
+                  PrintedNotice(PrintedDocument::Question, kQueue));
+        ASSERT_TRUE(cups.waitForJob()) << qPrintable(cups.log());
+
+        const PdfWords printed = ReadPdfWords(cups.outputPath());
+        ASSERT_EQ(printed.pages.size(), 1);
+        EXPECT_NEAR(printed.pages[0].width(), points.width(), 1);
+        EXPECT_NEAR(printed.pages[0].height(), points.height(), 1);
+        const QStringList words = Words(printed.texts().join(' '));
+        EXPECT_EQ(words.mid(0, Words(header).size()), Words(header));
+        EXPECT_EQ(MissingInOrder(questionWords, words), QStringList());
+        QList<double> heights;
+        for (const PdfWord& w : printed.words)
+            if (w.box.top() > printed.words.first().box.bottom()) heights.append(w.box.height());
+        EXPECT_GE(Median(heights), smallest * 0.99);
+        EXPECT_LE(Median(heights), largest * 1.01);
+    }
+}
+
+TEST_F(Printing, FailuresThePrintSystemReportsAreShownNotSwallowed) {
+    PrivateCups& cups = *cups_;
+    FakeContents contents;
+    contents.contentsWindow()->show();
+
+    // A queue that refuses jobs: the learner hears so, with the print system's reason, and is
+    // offered a PDF file instead.
+    const QString closed = QStringLiteral("hmclosed");
+    cups.addQueue(closed);
+    cups.rejectJobs(closed);
+    PrintTarget target;
+    target.printerName = closed;
+    SetSessionPrintTarget(target);
+    {
+        ModalHand hand({ModalHand::answer(false)});
+        PrintResults(contents, SampleModule(QString()));
+        ASSERT_EQ(hand.seen.size(), 1);
+        EXPECT_TRUE(hand.seen[0].startsWith(QStringLiteral("frmPopUp|Print results|")));
+        EXPECT_TRUE(hand.seen[0].contains(QStringLiteral("could not be printed on hmclosed (")))
+            << qPrintable(hand.seen[0]);
+    }
+    EXPECT_EQ(NoticeOn(contents.contentsWindow()), QString());
+
+    // A queue that takes the job and then cannot write it out stops: the learner hears that the
+    // print waits, with the print system's reason (at once, or when the watch sees it).
+    const QString broken = QStringLiteral("hmbroken");
+    cups.addBrokenQueue(broken);
+    target.printerName = broken;
+    SetSessionPrintTarget(target);
+    ModalHand hand;
+    PrintResults(contents, SampleModule(QString()));
+    ASSERT_TRUE(WaitUntil([&] { return !hand.seen.isEmpty(); }, 30000)) << qPrintable(cups.log());
+    const QString stopped =
+        TroubleMessage(PrintTrouble::PrinterStopped, broken, QStringLiteral("@"));
+    const QString before = stopped.section(QLatin1Char('@'), 0, 0).chopped(2);
+    EXPECT_TRUE(hand.seen[0].startsWith(QStringLiteral("frmPopUp|Print results|") + before))
+        << qPrintable(hand.seen[0]);
+    // (The scheduler keeps its reason for this stop in its log; it gives none over IPP.)
+    EXPECT_TRUE(hand.seen[0].endsWith(stopped.section(QLatin1Char('@'), 1)))
+        << qPrintable(hand.seen[0]);
+}
+
+TEST_F(Printing, TheJobWatchFollowsAJobToItsEnd) {
+    PrivateCups& cups = *cups_;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("page.pdf"));
+    {
+        QPdfWriter writer(file);
+        QPainter painter(&writer);
+        painter.drawText(QPointF(500, 500), QStringLiteral("Watched"));
+    }
+    struct Seen {
+        QList<PrintTrouble> troubles;
+        QStringList details;
+        bool done = false;
+    };
+    auto watch = [](const QString& printer, int job, Seen& seen) {
+        auto* w = new PrintJobWatch(printer, job, nullptr, 100, 30000);
+        QObject::connect(w, &PrintJobWatch::trouble, [&seen](PrintTrouble t, const QString& d) {
+            seen.troubles << t;
+            seen.details << d;
+        });
+        QObject::connect(w, &PrintJobWatch::done, [&seen, w] {
+            seen.done = true;
+            w->deleteLater();
+        });
+        return w;
+    };
+
+    // A job that prints: done, with no trouble.
+    Seen printed;
+    watch(kQueue, cups.submitJob(kQueue, file), printed);
+    ASSERT_TRUE(WaitUntil([&] { return printed.done; }, 30000));
+    EXPECT_TRUE(printed.troubles.isEmpty());
+
+    // A held job is followed until someone cancels it.
+    Seen held;
+    const int heldJob = cups.submitJob(kQueue, file, true);
+    ASSERT_GT(heldJob, 0);
+    watch(kQueue, heldJob, held);
+    QTest::qWait(400);
+    EXPECT_FALSE(held.done);
+    cups.cancelJob(heldJob);
+    ASSERT_TRUE(WaitUntil([&] { return held.done; }, 30000));
+    EXPECT_EQ(held.troubles, QList<PrintTrouble>{PrintTrouble::JobCancelled});
+
+    // A paused printer: the job waits, and the watch says why.
+    const QString paused = QStringLiteral("hmpaused");
+    cups.addQueue(paused);
+    cups.stopPrinting(paused);
+    Seen waiting;
+    watch(paused, cups.submitJob(paused, file), waiting);
+    ASSERT_TRUE(WaitUntil([&] { return waiting.done; }, 30000));
+    EXPECT_EQ(waiting.troubles, QList<PrintTrouble>{PrintTrouble::PrinterStopped});
+    EXPECT_FALSE(waiting.details.value(0).isEmpty());
 }

@@ -22,6 +22,8 @@
 #include "ui/practice/answer_rows.h"
 #include "ui/practice/answer_sheet.h"
 #include "ui/practice/image_button.h"
+#include "ui/print/print_feedback.h"
+#include "ui/print/printer_form.h"
 
 namespace {
 
@@ -342,7 +344,22 @@ void PracticeWindow::ToggleAnswerSheet() {
 }
 
 void PracticeWindow::PrintQuestion() {
-    view_->print();
+    // The printer form comes first, showing the session's choice: the learner confirms or
+    // changes where the question goes, or cancels.
+    if (!ChoosePrintTarget(*this, PrinterFormMode::Print)) return;
+    const int question = session_.state().currentQuestion;
+    const QString header = tr("%1 - Question %2 of %3")
+                               .arg(session_.Caption())
+                               .arg(question)
+                               .arg(session_.QuestionCount());
+    PrintRequest request;
+    request.what = PrintedDocument::Question;
+    request.documentName = header;
+    request.suggestedPdfName = tr("question %1.pdf").arg(question);
+    request.paint = [this, &header](QPagedPaintDevice& device) {
+        return view_->printTo(device, header);
+    };
+    PrintWithFeedback(contents_, *this, request);
 }
 
 void PracticeWindow::UpdateToolbar(QPoint globalCursor) {

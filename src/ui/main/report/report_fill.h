@@ -5,9 +5,9 @@
 
 class ContentsChannel;
 
-// Prints the results table on the chosen printer without a dialog; with no printer available it
-// says so in the program's own dialog and offers to save the table as a PDF file.
+// Prints the results table where the session's print choice says, without a dialog, and says
+// where it went; with no printer it offers to save the table as a PDF file.
 void PrintResults(ContentsChannel& contents, const ReportInputs& inputs);
 
-// The printer dialog that chooses the printer PrintResults uses next.
+// The printer form: chooses the printer (or PDF), page size and orientation of the next prints.
 void PrinterSetup(ContentsChannel& contents);
