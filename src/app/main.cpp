@@ -9,7 +9,10 @@
 #include "app/command_line.h"
 #include "app/data_folder.h"
 #include "app/single_instance.h"
+#include "app/app_log.h"
 #include "app/start_failure.h"
+#include "results/leftovers.h"
+#include "results/marking_journal.h"
 #include "ui/main/contents.h"
 #include "ui/practice/practice_window_factory.h"
 
@@ -37,6 +40,18 @@ int AnswerWithoutWindows(int argc, char** argv, const CommandLineChoice& choice)
             break;
     }
     return choice.exitCode();
+}
+
+void TidyAfterLastRun(const QString& folder) {
+    const RecoveryReport recovery = RecoverInterruptedMarking(folder);
+    if (recovery.outcome == RecoveryOutcome::Finished)
+        qCInfo(lcApp) << "finished an interrupted marking:" << recovery.written;
+    else if (recovery.outcome == RecoveryOutcome::Discarded)
+        qCWarning(lcApp) << "discarded the journal of an interrupted marking";
+    else if (recovery.outcome == RecoveryOutcome::Failed)
+        qCWarning(lcApp) << "could not finish an interrupted marking; it is tried again next start";
+    const QStringList removed = RemoveLeftovers(folder);
+    if (!removed.isEmpty()) qCInfo(lcApp) << "removed leftovers of the last run:" << removed;
 }
 
 }  // namespace
@@ -74,8 +89,9 @@ int main(int argc, char** argv) {
             return 1;
     }
 
-    // LEFTOVER CLEANUP goes here: after the lock is taken (no other copy can be using the files),
-    // before the main window reads anything.
+    // Only now, with the lock held, no other copy can be using these files: a marking the last
+    // run did not complete is finished or undone, and its temporary files go.
+    TidyAfterLastRun(folder);
 
     Contents contents(folder, MakePracticeWindowFactory());
     QObject::connect(&instance, &SingleInstance::activationRequested, &contents, [&contents] {

@@ -1,26 +1,29 @@
 #include "content/extract_resource.h"
 
-#include "content/resource_ids.h"
-
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include "content/content_log.h"
+#include "content/resource_ids.h"
 
 namespace {
 
-enum ExtractError {
-    kUnknownType = 1,
-    kNoSuchResource = 2,
-    kCannotOpen = 3,
-    kCannotWrite = 4,
-    kCannotCommit = 5,
-};
+QString ResourcePath(int id) {
+    return QStringLiteral(":/package/%1").arg(id);
+}
 
-QString ResourcePath(int id) { return QStringLiteral(":/package/%1").arg(id); }
+bool HoldsExactly(const QString& path, const QByteArray& bytes) {
+    if (QFileInfo(path).size() != bytes.size()) return false;
+    const std::optional<QByteArray> existing = ReadRegularFile(path);
+    return existing && *existing == bytes;
+}
 
 }  // namespace
 
-bool ResourceExists(int id) { return id > 0 && QFile::exists(ResourcePath(id)); }
+bool ResourceExists(int id) {
+    return id > 0 && QFile::exists(ResourcePath(id));
+}
 
 QByteArray ResourceBytes(int id) {
     if (id <= 0) return {};
@@ -29,30 +32,35 @@ QByteArray ResourceBytes(int id) {
     return file.readAll();
 }
 
-int ExtractResource(int id, const QString& type, const QString& path) {
-    if (type != QLatin1String("Custom")) return kUnknownType;
-    if (!ResourceExists(id)) return kNoSuchResource;
+ExtractResult ExtractResource(int id, const QString& type, const QString& path, FileSync sync) {
+    if (type != QLatin1String("Custom")) {
+        qCWarning(lcContent) << "resource" << id << "asked with the unknown type" << type;
+        return ExtractResult::UnknownType;
+    }
+    if (!ResourceExists(id)) {
+        qCWarning(lcContent) << "the package holds no resource" << id;
+        return ExtractResult::NoSuchResource;
+    }
     const QByteArray bytes = ResourceBytes(id);
     // A file that already holds exactly these bytes is left alone: the outcome is the same and
-    // every start-up would otherwise pay a disk sync per skin picture.
-    if (QFile existing(path); existing.size() == bytes.size() && existing.open(QIODevice::ReadOnly) &&
-                              existing.readAll() == bytes)
-        return 0;
-    // QSaveFile writes a sibling file and renames it over the old one: a longer old file is
-    // replaced whole and a failure never leaves a torn file at `path`.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) return kCannotOpen;
-    // commit() alone misses a short write still in the buffer (a full disk), so flush first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return kCannotWrite;
+    // costs no write.
+    if (HoldsExactly(path, bytes)) return ExtractResult::Ok;
+    if (!WriteFileAtomically(path, bytes, sync)) {
+        qCWarning(lcContent) << "resource" << id << "could not be written to" << path;
+        return ExtractResult::CannotWrite;
     }
-    return file.commit() ? 0 : kCannotCommit;
+    return ExtractResult::Ok;
 }
 
-void WriteGraphics(const QString& programFolder) {
+QStringList WriteGraphics(const QString& programFolder) {
     const QString folder = programFolder + QStringLiteral("/Graphics");
-    QDir().mkpath(folder);
-    for (int id : GraphicIds()) ExtractResource(id, QStringLiteral("Custom"), folder + '/' + GraphicFileName(id));
+    if (!QDir().mkpath(folder)) qCWarning(lcContent) << "cannot make the folder" << folder;
+    QStringList failed;
+    for (int id : GraphicIds()) {
+        const QString path = folder + QLatin1Char('/') + GraphicFileName(id);
+        if (ExtractResource(id, QStringLiteral("Custom"), path, FileSync::None) !=
+            ExtractResult::Ok)
+            failed += path;
+    }
+    return failed;
 }

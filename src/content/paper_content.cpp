@@ -1,5 +1,6 @@
 #include "content/paper_content.h"
 
+#include "content/content_log.h"
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
 #include "records/record_file.h"
@@ -13,9 +14,11 @@ namespace {
 // Writes one table to the temp file, reads it and deletes the file; a table that cannot be
 // written out is not read and leaves the temp file as it was.
 void ReadTable(int id, const QString& path, const std::function<void()>& read) {
-    if (ExtractResource(id, QStringLiteral("Custom"), path) != 0) return;
+    // Read at once and deleted: no disk sync needed.
+    if (ExtractResource(id, QStringLiteral("Custom"), path, FileSync::None) != ExtractResult::Ok)
+        return;
     read();
-    QFile::remove(path);
+    if (!QFile::remove(path)) qCWarning(lcContent) << "cannot remove" << path;
 }
 
 }  // namespace
@@ -30,7 +33,8 @@ bool PaperContent::complete() const {
     return keys.size() == parts && kinds.size() == parts && marks.size() == parts;
 }
 
-PaperContent LoadPaperContent(const QString& programFolder, int module, const QString& paperNumber) {
+PaperContent LoadPaperContent(const QString& programFolder, int module,
+                              const QString& paperNumber) {
     PaperContent content;
     const QString path = programFolder + QStringLiteral("/temptext.txt");
     ReadTable(PaperTableId(module), path,

@@ -4,6 +4,9 @@
 #include "marking/alternatives.h"
 #include "marking/answers_to_show.h"
 #include "marking/scoring.h"
+#include "practice/practice_log.h"
+#include "records/storable_text.h"
+#include "results/marking_journal.h"
 
 namespace {
 
@@ -17,19 +20,6 @@ QString At(const QStringList& list, qsizetype index) {
 // The paper's fields of a per-paper file read as a record line list.
 QStringList PaperFields(const QStringList& lines, int paperIndex, int partCount) {
     return SplitRecordFields(At(lines, paperIndex - 1), partCount);
-}
-
-// A stored answer must never break its record: no separators, no line breaks, Latin-1 only.
-QString StorableAnswer(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        if (c == QLatin1Char('>') || c == QLatin1Char('#') || c == QLatin1Char('\r') ||
-            c == QLatin1Char('\n') || c.unicode() > 0xFF)
-            continue;
-        out += c;
-    }
-    return out;
 }
 
 QString& FieldOf(QStringList& record, int paperIndex, int paperCount) {
@@ -68,15 +58,13 @@ bool PracticeSession::LoadFromContent(const PracticeInputs& inputs, const PaperC
     const int index = state_.paperIndex;
     const int parts = state_.partCount;
     if (isSecondAttempt()) {
-        const QStringList firstResultsLines =
-            ReadPaperRecordLines(ResultsPath(ResultsFile::FirstResults), papers);
+        const QStringList firstResultsLines = ReadRecords(ResultsFile::FirstResults);
         state_.firstResults = PaperFields(firstResultsLines, index, parts);
-        state_.answersLines = ReadPaperRecordLines(ResultsPath(ResultsFile::Second), papers);
+        state_.answersLines = ReadRecords(ResultsFile::Second);
         state_.answers = PaperFields(state_.answersLines, index, parts);
-        state_.resultsLines = ReadPaperRecordLines(ResultsPath(ResultsFile::SecondResults), papers);
+        state_.resultsLines = ReadRecords(ResultsFile::SecondResults);
         state_.results = PaperFields(state_.resultsLines, index, parts);
-        const QStringList firstAnswersLines =
-            ReadPaperRecordLines(ResultsPath(ResultsFile::First), papers);
+        const QStringList firstAnswersLines = ReadRecords(ResultsFile::First);
         state_.firstAnswers = PaperFields(firstAnswersLines, index, parts);
         // In memory only: the files learn of it at the next save or marking.
         for (int i = 0; i < parts; ++i) {
@@ -86,20 +74,14 @@ bool PracticeSession::LoadFromContent(const PracticeInputs& inputs, const PaperC
             }
         }
     } else {
-        state_.answersLines = ReadPaperRecordLines(ResultsPath(ResultsFile::First), papers);
+        state_.answersLines = ReadRecords(ResultsFile::First);
         state_.answers = PaperFields(state_.answersLines, index, parts);
-        state_.resultsLines = ReadPaperRecordLines(ResultsPath(ResultsFile::FirstResults), papers);
+        state_.resultsLines = ReadRecords(ResultsFile::FirstResults);
         state_.results = PaperFields(state_.resultsLines, index, parts);
     }
 
-    const QString marksPath = ResultsPath(ResultsFile::Marks);
-    MarksRecords& records = state_.marksRecords;
-    records.fse = ReadRecordFields(marksPath, QStringLiteral("FSE"), papers);
-    records.sse = ReadRecordFields(marksPath, QStringLiteral("SSE"), papers);
-    records.ltm = ReadRecordFields(marksPath, QStringLiteral("LTM"), papers);
-    records.cdd = ReadRecordFields(marksPath, QStringLiteral("CDD"), papers);
-    records.fst = ReadRecordFields(marksPath, QStringLiteral("FST"), papers);
-    records.sst = ReadRecordFields(marksPath, QStringLiteral("SST"), papers);
+    state_.marksRecords = ReadMarksFile(ResultsPath(ResultsFile::Marks), papers);
+    const MarksRecords& records = state_.marksRecords;
 
     if (isSecondAttempt()) {
         state_.status = At(records.sst, index - 1);
@@ -142,7 +124,9 @@ bool PracticeSession::WriteQuestionDocument(int question) const {
     if (path.isEmpty()) return false;
     bool idOk = false;
     const int id = state_.questionIds.at(question - 1).toInt(&idOk);
-    return idOk && ExtractResource(id, QStringLiteral("Custom"), path) == 0;
+    // Deleted when the window closes: no disk sync needed.
+    return idOk &&
+           ExtractResource(id, QStringLiteral("Custom"), path, FileSync::None) == ExtractResult::Ok;
 }
 
 QList<int> PracticeSession::RemainingQuestions() const {
@@ -181,7 +165,7 @@ QString PracticeSession::AnswerToShow(int part) const {
 
 void PracticeSession::SetAnswer(int part, const QString& text) {
     if (part < 0 || part >= state_.answers.size() || isMarked() || IsCarriedOver(part)) return;
-    state_.answers[part] = StorableAnswer(text);
+    state_.answers[part] = StorableFieldText(text);
 }
 
 void PracticeSession::SetCurrentQuestion(int question) {
@@ -190,29 +174,25 @@ void PracticeSession::SetCurrentQuestion(int question) {
 
 bool PracticeSession::SaveAnswers() {
     if (isMarked()) return true;
-    return ReplaceRecordAndSave(state_.answersLines, state_.answers, state_.paperIndex,
-                                state_.paperNumber, state_.inputs.paperCount, AnswersPath());
+    if (ReplaceRecordAndSave(state_.answersLines, state_.answers, state_.paperIndex,
+                             state_.paperNumber, state_.inputs.paperCount, AnswersPath()))
+        return true;
+    qCWarning(lcPractice) << "the answers of paper" << state_.paperNumber << "were not saved";
+    return false;
 }
 
 MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practiceStart) {
     if (isMarked()) return MarkOutcome::AlreadyMarked;
-    if (!ReplaceRecordAndSave(state_.answersLines, state_.answers, state_.paperIndex,
-                              state_.paperNumber, state_.inputs.paperCount, AnswersPath()))
+    const int papers = state_.inputs.paperCount;
+    const int index = state_.paperIndex;
+    QStringList answersLines = state_.answersLines;
+    if (!ReplaceRecord(answersLines, state_.answers, index, state_.paperNumber, papers))
         return MarkOutcome::AnswersNotSaved;
 
     const PaperMarking marking = MarkParts(state_.answers, state_.keys, state_.kinds, state_.marks);
     const QString percentage = PercentageText(marking.score, state_.totalMarks);
-    const int papers = state_.inputs.paperCount;
-    const int index = state_.paperIndex;
-
-    // Only the marks file makes a marking count: until it is written the paper stays unmarked
-    // and a later try rewrites the verdicts.
     QStringList resultsLines = state_.resultsLines;
-    if (!ReplaceRecordAndSave(resultsLines, marking.results, index, state_.paperNumber, papers,
-                              ResultsFilePathOfAttempt()))
-        return MarkOutcome::ResultsNotSaved;
-    state_.resultsLines = resultsLines;
-    state_.results = marking.results;
+    ReplaceRecord(resultsLines, marking.results, index, state_.paperNumber, papers);
 
     MarksRecords records = state_.marksRecords;
     QString trendLine;
@@ -233,24 +213,47 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
         FieldOf(records.fst, index, papers) = kMarked;
         trendLine += QLatin1Char('>') + percentage;
     }
-    if (!WriteMarksFile(records, papers, ResultsPath(ResultsFile::Marks)))
-        return MarkOutcome::MarksNotSaved;
 
+    // All of them or none: a marking half written would leave a paper marked without its
+    // trend entry, or verdicts for a paper still unmarked.
+    QList<FileWrite> writes = {{AnswersPath(), PaperFileBytes(answersLines, papers)},
+                               {ResultsFilePathOfAttempt(), PaperFileBytes(resultsLines, papers)},
+                               {ResultsPath(ResultsFile::Marks), MarksFileBytes(records, papers)}};
+    if (!isSecondAttempt())
+        writes.append({ResultsPath(ResultsFile::Trend), SingleRecordFileBytes(trendLine)});
+    const AllOrNothingResult written = WriteAllOrNothing(state_.inputs.programFolder, writes);
+    if (!written.ok()) {
+        qCWarning(lcPractice) << "paper" << state_.paperNumber << "was not marked: write"
+                              << written.failedIndex << "failed";
+        static constexpr MarkOutcome kFailure[] = {
+            MarkOutcome::AnswersNotSaved, MarkOutcome::ResultsNotSaved, MarkOutcome::MarksNotSaved,
+            MarkOutcome::TrendNotSaved};
+        return written.failedIndex < writes.size() ? kFailure[written.failedIndex]
+                                                   : MarkOutcome::AnswersNotSaved;
+    }
+
+    state_.answersLines = answersLines;
+    state_.resultsLines = resultsLines;
+    state_.results = marking.results;
     state_.marksRecords = records;
     state_.score = marking.score;
     state_.scoring = percentage;
     state_.status = kMarked;
-    if (isSecondAttempt()) return MarkOutcome::Marked;
-    state_.timeTaken = timeTaken;
-    state_.dateCompleted = dateCompleted;
-    if (!WriteSingleRecordFile(ResultsPath(ResultsFile::Trend), trendLine))
-        return MarkOutcome::TrendNotSaved;
+    if (!isSecondAttempt()) {
+        state_.timeTaken = timeTaken;
+        state_.dateCompleted = dateCompleted;
+    }
     return MarkOutcome::Marked;
 }
 
 QString PracticeSession::ResultsPath(ResultsFile file) const {
     return ResultsFilePath(state_.inputs.programFolder, file, state_.inputs.module,
                            state_.inputs.courseCode);
+}
+
+QStringList PracticeSession::ReadRecords(ResultsFile file) const {
+    return ReadPerPaperRecords(ResultsPath(file), file, state_.inputs.module,
+                               state_.inputs.paperCount);
 }
 
 QString PracticeSession::AnswersPath() const {

@@ -56,13 +56,15 @@ struct PracticeState {
     int currentQuestion = 1;
 };
 
+// A marking writes its files all or none (WriteAllOrNothing): every outcome but Marked leaves
+// the paper unmarked with all its files as they were, and names the file that failed.
 enum class MarkOutcome {
     Marked,           // all files written
     AlreadyMarked,    // status was "1": nothing checked, nothing written
-    AnswersNotSaved,  // nothing after the answers file was attempted; still unmarked
-    ResultsNotSaved,  // the marks file was not touched; still unmarked
-    MarksNotSaved,    // the old marks file stays whole; still unmarked
-    TrendNotSaved,    // first attempt: marked and durable, but the trend entry is missing
+    AnswersNotSaved,  // the answers file (or the journal before it) could not be written
+    ResultsNotSaved,  // the results file could not be written
+    MarksNotSaved,    // the marks file could not be written
+    TrendNotSaved,    // first attempt: the trend file could not be written
 };
 
 class PracticeSession {
@@ -107,8 +109,8 @@ class PracticeSession {
     // Second attempt, after marking: the correct answer to show beside part `part`.
     QString AnswerToShow(int part) const;
 
-    // Copies typed text into the answers. Text that would break a record ('>', '#', line
-    // breaks, characters Latin-1 cannot hold) is dropped; carried-over and marked parts do not
+    // Copies typed text into the answers. What a field cannot hold (IsStorableFieldChar) is
+    // dropped; carried-over and marked parts do not
     // change. Out-of-range parts are ignored.
     void SetAnswer(int part, const QString& text);
     // Clamped to 1..QuestionCount().
@@ -120,14 +122,16 @@ class PracticeSession {
     bool SaveAnswers();
 
     // Checks every part, scores, and writes answers, results, marks and (first attempt) trend
-    // files in that order, stopping at the first failure. `practiceStart` is ignored by the
-    // second attempt.
+    // files in that order, all or none: a failure, or a run ended halfway (finished by the next
+    // start's RecoverInterruptedMarking), never leaves the files disagreeing. `practiceStart` is
+    // ignored by the second attempt.
     MarkOutcome Mark(const QDateTime& now, const QDateTime& practiceStart);
 
     // The six results files of this paper's module.
     QString ResultsPath(ResultsFile file) const;
 
   private:
+    QStringList ReadRecords(ResultsFile file) const;
     QString AnswersPath() const;
     QString ResultsFilePathOfAttempt() const;
 

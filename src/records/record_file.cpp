@@ -2,10 +2,12 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QFile>
-#include <QSaveFile>
+#include <QHash>
 
 #include <algorithm>
+
+#include "records/file_io.h"
+#include "records/storable_text.h"
 
 namespace {
 
@@ -56,11 +58,24 @@ class LineCursor {
     qsizetype pos_ = 0;
 };
 
-// The whole file, or nothing when it cannot be read; callers then see absent records.
+// The whole file, or nothing when it cannot be read; callers then see absent records. Never
+// blocks on a FIFO or device put in the file's place.
 QByteArray ReadWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+    return ReadRegularFile(path).value_or(QByteArray());
+}
+
+// The lines that start with "#KEY#" (three-character keys), the first of each key, wherever they
+// stand: a record out of order or after a gap is still found.
+QHash<QByteArray, QByteArray> RecordLinesByKey(const QByteArray& bytes) {
+    QHash<QByteArray, QByteArray> lines;
+    LineCursor cursor(bytes);
+    QByteArrayView line;
+    while (cursor.next(line)) {
+        if (line.size() < 5 || line[0] != '#' || line[4] != '#') continue;
+        const QByteArray key = line.sliced(1, 3).toByteArray();
+        if (!lines.contains(key)) lines.insert(key, line.toByteArray());
+    }
+    return lines;
 }
 
 QByteArray KeyPattern(const QString& key) {
@@ -104,12 +119,9 @@ QStringList SplitByPosition(QByteArrayView line, int keyLength, int n, int fille
     return fields;
 }
 
-// The bytes a field may hold: never a separator, a key sign or a line break, so a stored value
-// can never break its record.
+// A stored value can never break its record: what a field may not hold is dropped.
 QByteArray FieldBytes(const QString& field) {
-    QByteArray bytes = field.toLatin1();
-    bytes.removeIf([](char c) { return c == '>' || c == '#' || c == '\r' || c == '\n'; });
-    return bytes;
+    return StorableFieldText(field).toLatin1();
 }
 
 QByteArray LineBytes(const QString& line) {
@@ -126,17 +138,6 @@ QString RecordLine(const QString& key, const QStringList& fields, int n) {
         if (i < fields.size()) line += FieldBytes(fields[i]);
     }
     return QString::fromLatin1(line);
-}
-
-bool SaveWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    // commit() alone misses a short write left in the buffer (a full disk), so flush first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 }  // namespace
@@ -177,13 +178,10 @@ QStringList ReadAllRecordFields(const QString& path, const QString& key) {
 QStringList ReadPaperRecordLines(const QString& path, int n) {
     if (n <= 0) return {};
     QStringList lines(n);
-    const QByteArray bytes = ReadWholeFile(path);
-    LineCursor cursor(bytes);
+    const QHash<QByteArray, QByteArray> byKey = RecordLinesByKey(ReadWholeFile(path));
     const int limit = std::min(n, kPaperCapacity);
-    for (int i = 0; i < limit; ++i) {
-        lines[i] =
-            QString::fromLatin1(NextRecordLine(cursor, KeyPattern(QString::number(101 + i))));
-    }
+    for (int i = 0; i < limit; ++i)
+        lines[i] = QString::fromLatin1(byKey.value(QByteArray::number(101 + i)));
     return lines;
 }
 
@@ -210,28 +208,68 @@ QStringList ReadFieldsOfKeys(const QString& path, const QStringList& keys) {
     return fields;
 }
 
-bool ReplaceRecordAndSave(QStringList& lines, const QStringList& fields, int index,
-                          const QString& key, int count, const QString& path) {
+bool ReplaceRecord(QStringList& lines, const QStringList& fields, int index, const QString& key,
+                   int count) {
     if (count < 1 || count > kPaperCapacity || index < 1 || index > count) return false;
     if (lines.size() < count) lines.resize(count);
     lines[index - 1] = RecordLine(key, fields, static_cast<int>(fields.size()));
+    return true;
+}
+
+QByteArray PaperFileBytes(const QStringList& lines, int count) {
     QByteArray bytes;
-    for (int i = 0; i < count; ++i) bytes += LineBytes(lines[i]) + "\r\n";
-    return SaveWhole(path, bytes);
+    for (int i = 0; i < count; ++i) {
+        QByteArray line = i < lines.size() ? LineBytes(lines[i]) : QByteArray();
+        // Never a blank line where a record belongs: the key at least stays.
+        if (line.isEmpty()) line = KeyPattern(QString::number(101 + i));
+        bytes += line + "\r\n";
+    }
+    return bytes;
+}
+
+bool ReplaceRecordAndSave(QStringList& lines, const QStringList& fields, int index,
+                          const QString& key, int count, const QString& path) {
+    if (!ReplaceRecord(lines, fields, index, key, count)) return false;
+    return WriteFileAtomically(path, PaperFileBytes(lines, count));
+}
+
+MarksRecords ReadMarksFile(const QString& path, int n) {
+    const QHash<QByteArray, QByteArray> byKey = RecordLinesByKey(ReadWholeFile(path));
+    const int count = std::clamp(n, 0, kPaperCapacity);
+    auto fields = [&](const char* key) { return SplitByPosition(byKey.value(key), 3, n, count); };
+    return {fields("FSE"), fields("SSE"), fields("LTM"),
+            fields("CDD"), fields("FST"), fields("SST")};
+}
+
+QByteArray MarksFileBytes(const MarksRecords& marks, int n) {
+    // A state is "0" or "1", never empty: a missing value is the valid "not marked".
+    auto states = [n](QStringList values) {
+        values.resize(std::max<qsizetype>(values.size(), n));
+        for (QString& value : values) {
+            if (value.isEmpty()) value = QStringLiteral("0");
+        }
+        return values;
+    };
+    const QStringList fst = states(marks.fst);
+    const QStringList sst = states(marks.sst);
+    const std::pair<const char*, const QStringList*> records[] = {
+        {"FSE", &marks.fse}, {"SSE", &marks.sse}, {"LTM", &marks.ltm},
+        {"CDD", &marks.cdd}, {"FST", &fst},       {"SST", &sst}};
+    QByteArray bytes;
+    for (const auto& [key, values] : records)
+        bytes += RecordLine(QString::fromLatin1(key), *values, n).toLatin1() + "\r\n";
+    return bytes;
 }
 
 bool WriteMarksFile(const MarksRecords& marks, int n, const QString& path) {
     if (n < 0 || n > kPaperCapacity) return false;
-    const std::pair<const char*, const QStringList*> records[] = {
-        {"FSE", &marks.fse}, {"SSE", &marks.sse}, {"LTM", &marks.ltm},
-        {"CDD", &marks.cdd}, {"FST", &marks.fst}, {"SST", &marks.sst}};
-    QByteArray bytes;
-    for (const auto& [key, values] : records) {
-        bytes += RecordLine(QString::fromLatin1(key), *values, n).toLatin1() + "\r\n";
-    }
-    return SaveWhole(path, bytes);
+    return WriteFileAtomically(path, MarksFileBytes(marks, n));
+}
+
+QByteArray SingleRecordFileBytes(const QString& recordLine) {
+    return LineBytes(recordLine) + "\r\n";
 }
 
 bool WriteSingleRecordFile(const QString& path, const QString& recordLine) {
-    return SaveWhole(path, LineBytes(recordLine) + "\r\n");
+    return WriteFileAtomically(path, SingleRecordFileBytes(recordLine));
 }

@@ -26,7 +26,8 @@ QString FindRecordLine(const QString& path, const QString& key);
 QString ReadRecordText(const QString& path, const QString& key);
 
 // Fields 1..n of a record (three-character key); field n is the rest of the line. Always n
-// entries (none for n < 1); fields the line lacks come back empty. Two capacities: kTopicNameCapacity for topic names, kPaperCapacity for marks records.
+// entries (none for n < 1); fields the line lacks come back empty. Two capacities:
+// kTopicNameCapacity for topic names, kPaperCapacity for marks records.
 QStringList ReadRecordFields(const QString& path, const QString& key, int n,
                              int capacity = kPaperCapacity);
 
@@ -37,8 +38,9 @@ QStringList SplitRecordFields(const QString& line, int n, int capacity = kPartCa
 // Every field of a record: as many as the line has '>' characters.
 QStringList ReadAllRecordFields(const QString& path, const QString& key);
 
-// One pass: the lines of records 101 .. 100+n, in file order; a key not found consumes the rest
-// of the file, so it and every later key give empty text.
+// The lines of records 101 .. 100+n, each found by its key wherever it stands (the first line
+// that starts with "#KEY#"), so a record out of order or after a missing one is never lost; a
+// missing record gives empty text.
 QStringList ReadPaperRecordLines(const QString& path, int n);
 
 // One pass over five- (or any-) character keys in file order: the '>' count of each key's line.
@@ -47,12 +49,18 @@ QList<int> CountFieldsOfKeys(const QString& path, const QStringList& keys);
 // One pass over five-character keys in file order: all fields of every key, flattened.
 QStringList ReadFieldsOfKeys(const QString& path, const QStringList& keys);
 
-// Entry `index` (1-based paper index) of `lines` becomes "#KEY#>f1>...>fn" and the file is
-// rewritten from entries 1..count, each with CR LF. Atomic: on failure the old file stays whole
-// and false is returned (the in-memory list is updated either way). An index outside 1..count or
-// a count above kPaperCapacity writes nothing and returns false. Writers drop from a field the
-// characters no field can hold ('>', '#', CR, LF) so a record can never break; a character
-// outside Latin-1 is written as '?'.
+// Entry `index` (1-based paper index) of `lines` becomes "#KEY#>f1>...>fn". False, and nothing
+// changed, for an index outside 1..count or a count outside 1..kPaperCapacity. Writers drop from
+// a field what no field may hold (StorableFieldText) so a record can never break.
+bool ReplaceRecord(QStringList& lines, const QStringList& fields, int index, const QString& key,
+                   int count);
+
+// The bytes of a per-paper file: entries 1..count, each with CR LF; an empty entry is written
+// as its bare key "#1NN#" rather than a blank line.
+QByteArray PaperFileBytes(const QStringList& lines, int count);
+
+// ReplaceRecord, then the file is rewritten from entries 1..count. Atomic and synced: on failure
+// the old file stays whole and false is returned (the in-memory list is updated either way).
 bool ReplaceRecordAndSave(QStringList& lines, const QStringList& fields, int index,
                           const QString& key, int count, const QString& path);
 
@@ -61,9 +69,19 @@ struct MarksRecords {
     QStringList fse, sse, ltm, cdd, fst, sst;
 };
 
-// Rewrites the marks file with #FSE#, #SSE#, #LTM#, #CDD#, #FST#, #SST#, n fields each (missing
-// values are empty). Atomic; n outside 0..kPaperCapacity writes nothing and returns false.
+// The six records, n fields each (capacity kPaperCapacity), each found by its key wherever it
+// stands; a missing record or field comes back empty. Everyone who needs the marks reads them here.
+MarksRecords ReadMarksFile(const QString& path, int n);
+
+// #FSE#, #SSE#, #LTM#, #CDD#, #FST#, #SST#, n fields each, CR LF. Missing values are empty,
+// except the states FST and SST, which are never empty: a missing state is written "0".
+QByteArray MarksFileBytes(const MarksRecords& marks, int n);
+
+// Rewrites the marks file with MarksFileBytes. Atomic; n outside 0..kPaperCapacity writes nothing
+// and returns false.
 bool WriteMarksFile(const MarksRecords& marks, int n, const QString& path);
 
-// Replaces the whole file by one record line followed by CR LF (the trend file). Atomic.
+// One record line followed by CR LF (the trend file).
+QByteArray SingleRecordFileBytes(const QString& recordLine);
+// Replaces the whole file by SingleRecordFileBytes. Atomic.
 bool WriteSingleRecordFile(const QString& path, const QString& recordLine);

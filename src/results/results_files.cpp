@@ -1,7 +1,9 @@
 #include "results/results_files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <optional>
@@ -10,6 +12,7 @@
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
 #include "records/record_file.h"
+#include "results/results_log.h"
 
 namespace {
 
@@ -35,21 +38,22 @@ int TemplateId(ResultsFile file, int module) {
     return ResultsTemplateId(module, static_cast<int>(file));
 }
 
+// Whatever stands at the path counts: a folder or FIFO in a file's place is not "missing".
 bool IsPresent(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    return FileKindAt(path) != FileKind::Missing;
 }
 
 QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ReadRegularFile(path).value_or(QByteArray());
 }
 
 // Copies a template and reads it back: a copy that reports success yet differs is no copy.
 bool CopyTemplate(ResultsFile file, int module, const QString& path) {
     const int id = TemplateId(file, module);
-    if (ExtractResource(id, QStringLiteral("Custom"), path) != 0) return false;
-    return FileBytes(path) == ResourceBytes(id);
+    if (ExtractResource(id, QStringLiteral("Custom"), path) != ExtractResult::Ok) return false;
+    if (FileBytes(path) == ResourceBytes(id)) return true;
+    qCWarning(lcResults) << path << "does not hold its template after the copy";
+    return false;
 }
 
 // The key of a line of the form "#KEY#" or "#KEY#>...", or nothing.
@@ -116,6 +120,30 @@ bool ValuesFit(ResultsFile file, const QString& key, const QStringList& fields) 
     return true;
 }
 
+// Texts the learner reads, ready for a translation.
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ResultsFiles", text);
+}
+
+QString KindText(FileKind kind) {
+    switch (kind) {
+        case FileKind::Directory:
+            return Tr("a folder");
+        case FileKind::Fifo:
+            return Tr("a named pipe (FIFO)");
+        case FileKind::Socket:
+            return Tr("a socket");
+        case FileKind::CharDevice:
+        case FileKind::BlockDevice:
+            return Tr("a device");
+        case FileKind::Missing:
+        case FileKind::Regular:
+        case FileKind::Other:
+            break;
+    }
+    return Tr("something other than a plain file");
+}
+
 ResultsFileIssue Issue(ResultsProblem problem, const QString& key = {}, int line = 0, int found = 0,
                        int expected = 0) {
     ResultsFileIssue issue{problem, key, line, found, expected};
@@ -131,6 +159,33 @@ QString ResultsFileName(ResultsFile file, int module, const QString& code) {
 QString ResultsFilePath(const QString& programFolder, ResultsFile file, int module,
                         const QString& code) {
     return programFolder + '/' + ResultsFileName(file, module, code);
+}
+
+bool IsResultsFileName(const QString& name) {
+    static const QRegularExpression form(
+        QStringLiteral("^(marks|first|second|fresults|sresults|trend)[1-3][^/]*\\.txt$"));
+    return form.match(name).hasMatch();
+}
+
+QStringList ReadPerPaperRecords(const QString& path, ResultsFile file, int module, int n) {
+    QStringList lines = ReadPaperRecordLines(path, n);
+    bool complete = true;
+    for (const QString& line : lines) complete = complete && !line.isEmpty();
+    if (complete) return lines;
+    QHash<QString, QString> empty;
+    for (const QString& line : RecordFileLines(ResourceBytes(TemplateId(file, module)))) {
+        if (const auto key = LeadingKey(line)) empty.insert(*key, line);
+    }
+    QStringList missing;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!lines[i].isEmpty()) continue;
+        const QString key = QString::number(101 + i);
+        missing += key;
+        lines[i] = empty.value(key);
+    }
+    qCWarning(lcResults) << path << "lacks the records of papers" << missing.join(QLatin1Char(' '))
+                         << "; they are written back empty";
+    return lines;
 }
 
 QStringList CreateModuleResultsFiles(const QString& programFolder, int module,
@@ -160,7 +215,13 @@ bool ResultsFilesPresent(const QString& programFolder, int module, const QString
 QList<ResultsFileIssue> InspectResultsFile(const QString& path, ResultsFile file,
                                            const QByteArray& templateBytes) {
     QList<ResultsFileIssue> issues;
-    if (!IsPresent(path)) return issues;
+    const FileKind kind = FileKindAt(path);
+    if (kind == FileKind::Missing) return issues;
+    if (kind != FileKind::Regular) {
+        ResultsFileIssue issue = Issue(ResultsProblem::NotRegularFile);
+        issue.kind = kind;
+        return {issue};
+    }
     const QByteArray bytes = FileBytes(path);
     if (bytes.isEmpty()) return {Issue(ResultsProblem::EmptyFile)};
 
@@ -232,29 +293,53 @@ ResultsCheckReport EnsureResultsFiles(const QString& programFolder, const Catalo
 
 bool RestoreResultsFile(const QString& programFolder, ResultsFile file, int module,
                         const QString& code) {
-    return CopyTemplate(file, module, ResultsFilePath(programFolder, file, module, code));
+    const QString path = ResultsFilePath(programFolder, file, module, code);
+    const FileKind kind = FileKindAt(path);
+    if (kind != FileKind::Missing && kind != FileKind::Regular && kind != FileKind::Directory &&
+        !QFile::remove(path))
+        qCWarning(lcResults) << "cannot remove the special file" << path;
+    return CopyTemplate(file, module, path);
 }
 
 QString DescribeResultsIssue(const QString& fileName, const ResultsFileIssue& issue) {
     switch (issue.problem) {
+        case ResultsProblem::NotRegularFile:
+            return Tr("%1 is %2, not a file").arg(fileName, KindText(issue.kind));
         case ResultsProblem::EmptyFile:
-            return QStringLiteral("%1 is empty").arg(fileName);
+            return Tr("%1 is empty").arg(fileName);
         case ResultsProblem::MissingRecord:
-            return QStringLiteral("%1: record %2 is missing").arg(fileName, issue.key);
+            return Tr("%1: record %2 is missing").arg(fileName, issue.key);
         case ResultsProblem::WrongFieldCount:
-            return QString::fromLatin1(issue.key == QLatin1String("TRD")
-                                           ? "%1: record %2 has %3 entries, more than %4"
-                                           : "%1: record %2 has %3 entries instead of %4")
+            return Tr(issue.key == QLatin1String("TRD")
+                          ? "%1: record %2 has %3 entries, more than %4"
+                          : "%1: record %2 has %3 entries instead of %4")
                 .arg(fileName, issue.key)
                 .arg(issue.found)
                 .arg(issue.expected);
         case ResultsProblem::OutOfOrder:
-            return QStringLiteral("%1: record %2 is out of order").arg(fileName, issue.key);
+            return Tr("%1: record %2 is out of order").arg(fileName, issue.key);
         case ResultsProblem::StrayText:
-            return QStringLiteral("%1: line %2 is not a record").arg(fileName).arg(issue.line);
+            return Tr("%1: line %2 is not a record").arg(fileName).arg(issue.line);
         case ResultsProblem::BadValue:
-            return QStringLiteral("%1: record %2 holds a value the program never writes")
+            return Tr("%1: record %2 holds a value the program never writes")
                 .arg(fileName, issue.key);
     }
     return fileName;
+}
+
+QString KeepDamagedCopy(const QString& path, const QDateTime& now) {
+    const std::optional<QByteArray> bytes = ReadRegularFile(path);
+    if (!bytes) {
+        qCWarning(lcResults) << "no copy of" << path << "could be kept: it cannot be read";
+        return {};
+    }
+    const QString stem = path + QStringLiteral(".damaged-") + now.toString("yyyy-MM-dd-HHmmss");
+    QString copy = stem;
+    for (int n = 2; FileKindAt(copy) != FileKind::Missing; ++n)
+        copy = stem + QLatin1Char('-') + QString::number(n);
+    if (!WriteFileAtomically(copy, *bytes)) {
+        qCWarning(lcResults) << "no copy of" << path << "could be written to" << copy;
+        return {};
+    }
+    return copy;
 }

@@ -30,18 +30,18 @@ TEST(ExtractResource, WritesExactlyTheBytesReplacingALongerFile) {
     ASSERT_FALSE(catalogue.isEmpty());
 
     WriteBytes(path, QByteArray(catalogue.size() * 3, 'x'));
-    EXPECT_EQ(ExtractResource(kCatalogueId, "Custom", path), 0);
+    EXPECT_EQ(ExtractResource(kCatalogueId, "Custom", path), ExtractResult::Ok);
     EXPECT_EQ(FileBytes(path), catalogue);
 
     // A damaged copy of the same length is rewritten too.
     QByteArray damaged = catalogue;
     damaged[damaged.size() / 2] = '?';
     WriteBytes(path, damaged);
-    EXPECT_EQ(ExtractResource(kCatalogueId, "Custom", path), 0);
+    EXPECT_EQ(ExtractResource(kCatalogueId, "Custom", path), ExtractResult::Ok);
     EXPECT_EQ(FileBytes(path), catalogue);
 
     // The trend template has no line end at all: nothing may be added.
-    EXPECT_EQ(ExtractResource(ResultsTemplateId(2, 6), "Custom", path), 0);
+    EXPECT_EQ(ExtractResource(ResultsTemplateId(2, 6), "Custom", path), ExtractResult::Ok);
     EXPECT_EQ(FileBytes(path), QByteArray("#TRD#"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
@@ -52,24 +52,26 @@ TEST(ExtractResource, FailsSilentlyForMissingIdsWrongTypeAndUnwritablePlaces) {
     WriteBytes(path, "old");
     // Modules 1 and 3 are not in the package.
     for (int id : {PaperTableId(1), MarksTableId(3), ResultsTemplateId(1, 1), 0, 38, 99999, -5}) {
-        EXPECT_NE(ExtractResource(id, "Custom", path), 0) << id;
+        EXPECT_EQ(ExtractResource(id, "Custom", path), ExtractResult::NoSuchResource) << id;
         EXPECT_FALSE(ResourceExists(id)) << id;
     }
-    EXPECT_NE(ExtractResource(kCatalogueId, "Bitmap", path), 0);
+    EXPECT_EQ(ExtractResource(kCatalogueId, "Bitmap", path), ExtractResult::UnknownType);
     EXPECT_EQ(FileBytes(path), QByteArray("old"));
 
-    EXPECT_NE(ExtractResource(kCatalogueId, "Custom", dir.filePath("missing/folder/out.txt")), 0);
+    EXPECT_EQ(ExtractResource(kCatalogueId, "Custom", dir.filePath("missing/folder/out.txt")),
+              ExtractResult::CannotWrite);
     EXPECT_FALSE(QFile::exists(dir.filePath("missing")));
     // A path under a regular file cannot be written whoever runs the test.
-    EXPECT_NE(ExtractResource(kCatalogueId, "Custom", path + "/inside.txt"), 0);
-    EXPECT_NE(ExtractResource(kCatalogueId, "Custom", dir.path()), 0);
+    EXPECT_EQ(ExtractResource(kCatalogueId, "Custom", path + "/inside.txt"),
+              ExtractResult::CannotWrite);
+    EXPECT_EQ(ExtractResource(kCatalogueId, "Custom", dir.path()), ExtractResult::CannotWrite);
     EXPECT_EQ(FileBytes(path), QByteArray("old"));
 }
 
 TEST(ExtractResource, WriteGraphicsMakesTheFolderAndIsRepeatable) {
     QTemporaryDir dir;
     const QString program = dir.filePath("deep/program");
-    WriteGraphics(program);
+    EXPECT_TRUE(WriteGraphics(program).isEmpty());
     const QDir graphics(program + "/Graphics");
     ASSERT_TRUE(graphics.exists());
     const QStringList first = graphics.entryList(QDir::Files);
@@ -87,5 +89,6 @@ TEST(ExtractResource, WriteGraphicsMakesTheFolderAndIsRepeatable) {
 
     WriteGraphics(program);
     EXPECT_EQ(graphics.entryList(QDir::Files), first);
-    for (qsizetype i = 0; i < first.size(); ++i) EXPECT_EQ(FileBytes(graphics.filePath(first[i])), firstBytes[i]);
+    for (qsizetype i = 0; i < first.size(); ++i)
+        EXPECT_EQ(FileBytes(graphics.filePath(first[i])), firstBytes[i]);
 }

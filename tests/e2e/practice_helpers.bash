@@ -24,21 +24,21 @@ fail() {
     exit 1
 }
 
+# Xvfb chooses a free display itself and writes its number once it is ready, so scripts started
+# together (ctest -j2, other checkouts on the machine) never share or steal a server. Without
+# -noreset the server restarts when its last client leaves (the xdpyinfo probe), and a program
+# connecting during that restart is refused.
 start_display() {
-    local n
-    for n in $(seq 70 140); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            XVFB_PID=$!
-            export DISPLAY=":$n"
-            for _ in $(seq 50); do
-                xdpyinfo >/dev/null 2>&1 && return 0
-                sleep 0.1
-            done
-            kill "$XVFB_PID" 2>/dev/null || true
-        fi
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$WORK/display" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
-    fail "no free X display"
+    [ -s "$WORK/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -1 "$WORK/display")"
+    xdpyinfo >/dev/null 2>&1 || fail "the X server on $DISPLAY does not answer"
 }
 
 start_program() {

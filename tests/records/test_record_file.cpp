@@ -8,6 +8,7 @@
 #include <csignal>
 
 #include "file_bytes.h"
+#include "records/storable_text.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ TEST_F(RecordFileTest, FieldsAreSplitByPositionWithTheTailInTheLastField) {
     EXPECT_EQ(ReadRecordFields(marks, "SST", 50).size(), 50);
 }
 
-TEST_F(RecordFileTest, OnePassReadersFollowFileOrderAndAMissingKeyEndsThePass) {
+TEST_F(RecordFileTest, TableReadersFollowFileOrderWhilePaperAndMarksRecordsAreFoundByKey) {
     const QString table =
         file("key.txt", "...\r\n#20011#>7\r\n#20012#>25>1 1/3\r\n#20013#>x \r\n...");
     EXPECT_EQ(ReadFieldsOfKeys(table, {"20011", "20012", "20013"}),
@@ -91,11 +92,29 @@ TEST_F(RecordFileTest, OnePassReadersFollowFileOrderAndAMissingKeyEndsThePass) {
     EXPECT_EQ(CountFieldsOfKeys(table, {"20012", "20011", "20013"}), QList<int>({2, 0, 0}));
     EXPECT_EQ(CountFieldsOfKeys(table, {"20099", "20011"}), QList<int>({0, 0}));
 
-    const QString paper = file("first.txt", "...\r\n#101#>a\r\n#103#>c\r\n#102#>b\r\n...");
-    EXPECT_EQ(ReadPaperRecordLines(paper, 3), QStringList({"#101#>a", "#102#>b", ""}));
+    // Paper records out of order, after a gap, repeated (the first counts), or run into
+    // another line (not a record of that key) are read by their key.
+    const QString paper = file("first.txt",
+                               "...\r\n#103#>c\r\n#101#>a\r\n#105#>e>#102#>x\r\n#102#>b\r\n"
+                               "#103#>late\r\n...");
+    EXPECT_EQ(ReadPaperRecordLines(paper, 5),
+              QStringList({"#101#>a", "#102#>b", "#103#>c", "", "#105#>e>#102#>x"}));
     const QStringList many = ReadPaperRecordLines(paper, 60);
     EXPECT_EQ(many.size(), 60);
     EXPECT_EQ(many[0], "#101#>a");
+
+    // The six marks records in any order, one missing: every one that is there is read.
+    const QString marks = file("marks.txt",
+                               "#SST#>0>1\r\n#FSE#>50>100\r\n#FST#>1>1\r\n#CDD#>a>b\r\n"
+                               "#LTM#>0:1:2>\r\n");
+    const MarksRecords records = ReadMarksFile(marks, 2);
+    EXPECT_EQ(records.fse, QStringList({"50", "100"}));
+    EXPECT_EQ(records.sse, QStringList(2));
+    EXPECT_EQ(records.ltm, QStringList({"0:1:2", ""}));
+    EXPECT_EQ(records.cdd, QStringList({"a", "b"}));
+    EXPECT_EQ(records.fst, QStringList({"1", "1"}));
+    EXPECT_EQ(records.sst, QStringList({"0", "1"}));
+    EXPECT_EQ(ReadMarksFile(marks, 60).fse.size(), 60);
 }
 
 TEST_F(RecordFileTest, ReplaceRecordRewritesOnlyRecordsWithCrLf) {
@@ -112,6 +131,11 @@ TEST_F(RecordFileTest, ReplaceRecordRewritesOnlyRecordsWithCrLf) {
     // Characters a field cannot hold are dropped so the record stays whole.
     ASSERT_TRUE(ReplaceRecordAndSave(lines, {"a>b", "c#\r\nd"}, 1, "101", 3, path));
     EXPECT_EQ(FindRecordLine(path, "101"), "#101#>ab>cd");
+
+    // A record missing from the list is written as its bare key, never as a blank line.
+    QStringList gap = {"#101#>x", "", "#103#>z"};
+    ASSERT_TRUE(ReplaceRecordAndSave(gap, {"y"}, 1, "101", 3, path));
+    EXPECT_EQ(ReadBytes(path), "#101#>y\r\n#102#\r\n#103#>z\r\n");
 
     // An index outside the list writes nothing.
     const QByteArray before = ReadBytes(path);
@@ -134,22 +158,37 @@ TEST_F(RecordFileTest, MarksAndTrendWritersProduceExactBytes) {
               "#FST#>1>0>1\r\n#SST#>0>0>0\r\n");
     EXPECT_EQ(ReadRecordFields(path, "FSE", 3), marks.fse);
 
+    // States read from a file that lacked them are written in their valid empty form "0".
+    marks.fst = {"1"};
+    marks.sst = {};
+    ASSERT_TRUE(WriteMarksFile(marks, 3, path));
+    EXPECT_EQ(ReadMarksFile(path, 3).fst, QStringList({"1", "0", "0"}));
+    EXPECT_EQ(ReadMarksFile(path, 3).sst, QStringList(3, "0"));
+
     const QString trend = dir_.filePath("trend2HM.txt");
     ASSERT_TRUE(WriteSingleRecordFile(trend, "#TRD#>90.9"));
     EXPECT_EQ(ReadBytes(trend), "#TRD#>90.9\r\n");
 }
 
-TEST_F(RecordFileTest, EveryLatin1ByteSurvivesARoundTrip) {
-    QString field;
-    for (int c = 1; c < 256; ++c) {
-        if (c != '>' && c != '#' && c != '\r' && c != '\n') field += QChar(c);
-    }
-    field += QChar(0);
+TEST_F(RecordFileTest, EveryStorableCharacterSurvivesARoundTripAndNothingElseIsStored) {
+    QString storable, refused;
+    for (int c = 0; c < 0x180; ++c)
+        (IsStorableFieldChar(QChar(c)) ? storable : refused) += QChar(c);
+    // Printable Latin-1 only: the signs, every C0 and C1 control and DEL, and all beyond 0xFF
+    // are refused, as one rule for the answer boxes and the writers.
+    EXPECT_EQ(storable.size(), 0x5F - 2 + 0x60);
+    for (QChar c : QStringLiteral("\x01\t\x1B\x7F\x85\r\n>#€"))
+        EXPECT_FALSE(IsStorableFieldChar(c)) << int(c.unicode());
+    for (QChar c : QStringLiteral(" az09.:/;é\xA0ÿ")) EXPECT_TRUE(IsStorableFieldChar(c));
+    EXPECT_TRUE(IsStorableFieldText(storable));
+    EXPECT_FALSE(IsStorableFieldText("5\t2"));
+    EXPECT_EQ(StorableFieldText("5\t2\x01>#\x7F 3€"), "52 3");
+
     const QString path = dir_.filePath("first.txt");
     QStringList lines;
-    ASSERT_TRUE(ReplaceRecordAndSave(lines, {field, "é"}, 1, "101", 1, path));
-    EXPECT_EQ(ReadBytes(path), "#101#>" + field.toLatin1() + ">\xE9\r\n");
-    EXPECT_EQ(SplitRecordFields(ReadPaperRecordLines(path, 1)[0], 2), QStringList({field, "é"}));
+    ASSERT_TRUE(ReplaceRecordAndSave(lines, {storable + refused, "é"}, 1, "101", 1, path));
+    EXPECT_EQ(ReadBytes(path), "#101#>" + storable.toLatin1() + ">\xE9\r\n");
+    EXPECT_EQ(SplitRecordFields(ReadPaperRecordLines(path, 1)[0], 2), QStringList({storable, "é"}));
 }
 
 TEST_F(RecordFileTest, AFailedWriteReportsFailureAndLeavesTheOldFileWhole) {

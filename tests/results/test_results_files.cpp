@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include "content/catalogue.h"
@@ -200,6 +204,83 @@ TEST_F(ResultsFilesTest, FilesThatCannotBeCreatedAreReportedAsFailed) {
     // A catalogue without modules creates nothing.
     EXPECT_TRUE(EnsureResultsFiles(folder_, Catalogue{}).clean());
     EXPECT_TRUE(QDir(folder_).entryList(QDir::Files).isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ResultsFilesTest, AFolderFifoOrSocketInAFilesPlaceIsReportedQuicklyAndNeverOpened) {
+    for (ResultsFile file : kAllResultsFiles) {
+        for (const char* what : {"folder", "fifo"}) {
+            ASSERT_TRUE(CreateModuleResultsFiles(folder_, module_, "HM").isEmpty());
+            QFile::remove(path(file));
+            const bool made = QByteArray(what) == "folder"
+                                  ? QDir().mkdir(path(file))
+                                  : ::mkfifo(QFile::encodeName(path(file)).constData(), 0644) == 0;
+            ASSERT_TRUE(made);
+            QElapsedTimer clock;
+            clock.start();
+            const ResultsCheckReport report = EnsureResultsFiles(folder_, catalogue_);
+            // A FIFO opened for reading would wait for a writer for ever.
+            EXPECT_LT(clock.elapsed(), 3000);
+            ASSERT_EQ(report.damaged.size(), 1);
+            EXPECT_TRUE(report.created.isEmpty());
+            EXPECT_EQ(report.damaged[0].path, path(file));
+            ASSERT_EQ(report.damaged[0].issues.size(), 1);
+            const ResultsFileIssue& issue = report.damaged[0].issues[0];
+            EXPECT_EQ(issue.problem, ResultsProblem::NotRegularFile);
+            const QString name = ResultsFileName(file, module_, "HM");
+            EXPECT_EQ(
+                DescribeResultsIssue(name, issue),
+                name + (QByteArray(what) == "folder" ? " is a folder, not a file"
+                                                     : " is a named pipe (FIFO), not a file"));
+
+            // A reset removes a FIFO and writes the template; a folder is never removed.
+            EXPECT_EQ(RestoreResultsFile(folder_, file, module_, "HM"), QByteArray(what) == "fifo");
+            if (QByteArray(what) == "folder") {
+                ASSERT_TRUE(QDir(path(file)).removeRecursively());
+            }
+        }
+    }
+    QFile::remove(path(ResultsFile::Trend));
+    ASSERT_TRUE(::symlink("/dev/null", QFile::encodeName(path(ResultsFile::Trend)).constData()) ==
+                0);
+    const QList<ResultsFileIssue> device = inspect(ResultsFile::Trend);
+    ASSERT_EQ(device.size(), 1);
+    EXPECT_EQ(device[0].kind, FileKind::CharDevice);
+    EXPECT_EQ(DescribeResultsIssue("trend2HM.txt", device[0]),
+              "trend2HM.txt is a device, not a file");
+}
+
+TEST_F(ResultsFilesTest, ADamagedFileKeptByTheLearnerIsCopiedBesideItUnderADatedName) {
+    const QString marks = path(ResultsFile::Marks);
+    WriteBytes(marks, "#FSE#>90.9>");
+    const QDateTime now(QDate(2026, 12, 7), QTime(23, 15, 0));
+    const QString copy = KeepDamagedCopy(marks, now);
+    EXPECT_EQ(copy, marks + ".damaged-2026-12-07-231500");
+    EXPECT_EQ(ReadBytes(copy), "#FSE#>90.9>");
+    EXPECT_EQ(KeepDamagedCopy(marks, now), copy + "-2");
+    EXPECT_EQ(ReadBytes(marks), "#FSE#>90.9>");
+    EXPECT_EQ(KeepDamagedCopy(path(ResultsFile::Trend), now), "");  // nothing there to keep
+    ASSERT_TRUE(QDir().mkdir(path(ResultsFile::Second)));
+    EXPECT_EQ(KeepDamagedCopy(path(ResultsFile::Second), now), "");
+}
+
+TEST_F(ResultsFilesTest, PerPaperRecordsAreReadByKeyWithTheTemplateForAMissingOne) {
+    const QByteArray empty = templateOf(ResultsFile::First);
+    WriteBytes(path(ResultsFile::First), "#103#>c\r\n#101#>a\r\n");
+    const QStringList lines =
+        ReadPerPaperRecords(path(ResultsFile::First), ResultsFile::First, module_, 5);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], "#101#>a");
+    EXPECT_EQ(lines[2], "#103#>c");
+    // The template's own record: the paper's part count of empty fields.
+    const QStringList fromTemplate = RecordFileLines(empty).filter("#102#");
+    ASSERT_EQ(fromTemplate.size(), 1);
+    EXPECT_EQ(lines[1], fromTemplate[0]);
+    EXPECT_GT(lines[3].count('>'), 10);
+    EXPECT_TRUE(lines[4].startsWith("#105#>"));
 }
 
 }  // namespace

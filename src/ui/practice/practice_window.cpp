@@ -410,8 +410,7 @@ void PracticeWindow::MarkPractice() {
     markProgress_->play(options_.markBarPauseMs);
     const MarkOutcome outcome = session_.Mark(options_.now(), practiceStart_);
     timer_->start();
-    if (outcome != MarkOutcome::Marked && outcome != MarkOutcome::TrendNotSaved &&
-        outcome != MarkOutcome::AlreadyMarked) {
+    if (outcome != MarkOutcome::Marked && outcome != MarkOutcome::AlreadyMarked) {
         tell(kProgramTitle,
              QStringLiteral("The results could not be saved. The paper is not marked."));
         return;

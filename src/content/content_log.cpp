@@ -1,0 +1,3 @@
+#include "content/content_log.h"
+
+Q_LOGGING_CATEGORY(lcContent, "hmquiz.content")

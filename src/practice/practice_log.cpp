@@ -1,0 +1,3 @@
+#include "practice/practice_log.h"
+
+Q_LOGGING_CATEGORY(lcPractice, "hmquiz.practice")

@@ -1,0 +1,38 @@
+#pragma once
+// Whole-file reads and writes of the program's own files. Reads never block on a special file
+// (a FIFO, a device) put where a file is expected; writes are atomic: a sibling temporary file
+// "NAME.XXXXXX" (six letters, the pattern QSaveFile uses too) renamed over the old one.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// What stands at a path; a symbolic link counts as what it points to, a dangling one as Missing.
+enum class FileKind { Missing, Regular, Directory, Fifo, Socket, CharDevice, BlockDevice, Other };
+
+FileKind FileKindAt(const QString& path);
+
+// The bytes of a regular file, or nothing when the path is missing, not a regular file, or
+// cannot be read.
+std::optional<QByteArray> ReadRegularFile(const QString& path);
+
+enum class FileSync {
+    ToDisk,  // the bytes reach the disk before the rename: results files
+    None,    // rewritten at every start anyway (skin pictures) or deleted right after (temp files)
+};
+
+// Replaces the file at `path` by `bytes` through a temporary sibling and a rename, so the path
+// always holds the old or the new bytes whole. A symbolic link is written through. Refuses (false,
+// nothing changed) a path that holds anything but a regular file, or a file it may not write.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
+                         FileSync sync = FileSync::ToDisk);
+
+// Makes the renames and removals in a folder durable.
+bool SyncFolder(const QString& folder);
+
+// Tests only: a function called around every rename of WriteFileAtomically, so a test driver can
+// end the process at a chosen point. The shipped program never sets it.
+enum class CommitPoint { BeforeRename, AfterRename };
+using CommitHook = void (*)(CommitPoint point, const QString& path);
+void SetCommitHookForTesting(CommitHook hook);

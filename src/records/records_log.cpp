@@ -1,0 +1,3 @@
+#include "records/records_log.h"
+
+Q_LOGGING_CATEGORY(lcRecords, "hmquiz.records")

@@ -1,0 +1,3 @@
+#include "results/results_log.h"
+
+Q_LOGGING_CATEGORY(lcResults, "hmquiz.results")
