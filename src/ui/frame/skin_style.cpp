@@ -31,3 +31,18 @@ void MakeWhiteGround(QWidget* widget) {
     pal.setColor(QPalette::Window, Qt::white);
     widget->setPalette(pal);
 }
+
+void PaintGround(QWidget* widget, const QColor& colour) {
+    widget->setAutoFillBackground(true);
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    widget->setPalette(pal);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Active, QPalette::WindowText, colour);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, kCaptionTextDisabled);
+    widget->setPalette(pal);
+}

@@ -22,3 +22,14 @@ void PaintFocusMark(QPainter& painter, const QRect& area);
 
 // A view whose ground is plain white (the bodies of the main window's views).
 void MakeWhiteGround(QWidget* widget);
+
+// Text on the skin's surfaces (11:1 on the cream) and its disabled form (3.4:1 on the cream).
+inline const QColor kCaptionText(33, 52, 84);
+inline const QColor kCaptionTextDisabled(128, 132, 140);
+
+// Fills `widget`'s ground with `colour` (the cream surface, a strip).
+void PaintGround(QWidget* widget, const QColor& colour);
+
+// `colour` for the widget's text in the active and inactive window, kCaptionTextDisabled while
+// it is disabled.
+void SetTextColour(QWidget* widget, const QColor& colour = kCaptionText);

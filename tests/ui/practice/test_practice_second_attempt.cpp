@@ -6,9 +6,12 @@
 
 #include "platform/picture_cache.h"
 #include "platform/program_folder.h"
+#include "platform/units.h"
 #include "practice_fixture.h"
+#include "ui/frame/skinned_button.h"
+#include "ui/practice/answer_box.h"
 #include "ui/practice/answer_sheet.h"
-#include "ui/practice/image_button.h"
+#include "ui/practice/practice_toolbar.h"
 
 namespace {
 
@@ -142,7 +145,7 @@ TEST(PracticeSecondAttempt, MarkingWritesOnlyTheSecondAttemptAndShowsCorrectAnsw
     }
     EXPECT_EQ(Row(w, 2)->secondVerdict->text(), "N");
     w->tick();
-    EXPECT_FALSE(w->toolbar()->button(ToolbarButton::Mark)->isEnabled());
+    EXPECT_FALSE(w->toolbar()->button(PracticeAction::Mark)->isEnabled());
     EXPECT_FALSE(w->findChild<QWidget*>(QStringLiteral("TxtRem"))->isVisibleTo(w));
     delete w;
 
@@ -173,11 +176,12 @@ TEST(PracticeSecondAttempt, CorrectAnswersOfListKinds) {
     EXPECT_EQ(Row(w, 1)->correct->text(), "12");
     EXPECT_TRUE(Row(w, 1)->correct->isVisibleTo(w));
     w->GoToQuestion(2);
-    EXPECT_EQ(Row(w, 1)->correct->text(), "c");
+    // The head (verdict Y) shows nothing and holds nothing; the second part shows "c".
+    EXPECT_FALSE(Row(w, 1)->correct->isVisibleTo(w));
+    EXPECT_EQ(Row(w, 1)->correct->text(), "");
+    EXPECT_TRUE(Row(w, 2)->correct->isVisibleTo(w));
     EXPECT_EQ(Row(w, 2)->correct->text(), "c");
     EXPECT_EQ(Row(w, 3)->correct->text(), "");
-    EXPECT_FALSE(Row(w, 1)->correct->isVisibleTo(w));  // verdict Y
-    EXPECT_TRUE(Row(w, 2)->correct->isVisibleTo(w));
     delete w;
 }
 

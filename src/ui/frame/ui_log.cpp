@@ -1,0 +1,3 @@
+#include "ui/frame/ui_log.h"
+
+Q_LOGGING_CATEGORY(lcUi, "hmquiz.ui")
