@@ -202,6 +202,8 @@ void AnswerSheet::showRows(const QList<AnswerRowView>& views, bool showInstructi
     for (int k = 1; k <= kAnswerRows; ++k) {
         AnswerRow* r = row(k);
         if (k > parts) {
+            // A hidden row keeps nothing of another question (no correct answer above all).
+            r->fill(AnswerRowView{});
             r->hide();
             continue;
         }

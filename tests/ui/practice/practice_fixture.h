@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <ostream>
 
 #include "content/extract_resource.h"
 #include "content/paper_content.h"
@@ -21,6 +22,11 @@
 #include "platform/program_folder.h"
 #include "ui/frame/contents_channel.h"
 #include "ui/practice/practice_window.h"
+
+// Failure messages show texts as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 class FakeContents : public ContentsChannel {
   public:
