@@ -96,6 +96,16 @@ TEST(PracticeFirstAttempt, OpensOnQuestionOneWithCaptionCountsAndOneQuestionFile
     EXPECT_FALSE(Button(w, PracticeAction::Next)->isEnabled());
     EXPECT_TRUE(Button(w, PracticeAction::Print)->isEnabled());
     EXPECT_TRUE(Button(w, PracticeAction::Close)->isEnabled());
+    // txtPressTrack: a toolbar button held down, and only then.
+    EXPECT_FALSE(w->toolbar()->pressTrack());
+    QTest::mousePress(Button(w, PracticeAction::Back), Qt::LeftButton);
+    EXPECT_TRUE(w->toolbar()->pressTrack());
+    EXPECT_EQ(Button(w, PracticeAction::Back)->shownPicture(), "back_pressed.bmp");
+    QTest::mouseRelease(Button(w, PracticeAction::Back), Qt::LeftButton);
+    EXPECT_FALSE(w->toolbar()->pressTrack());
+    EXPECT_EQ(Text(w, "QnTitle"), "Question 29");
+    EXPECT_EQ(Button(w, PracticeAction::Next)->shownPicture(), "forward_off.bmp");
+    EXPECT_EQ(Button(w, PracticeAction::Save)->shownPicture(), "save_off.bmp");
     if (PackageQuestionIds(30).size() == 30) {
         EXPECT_EQ(f.questionFiles().size(), 1);
     }

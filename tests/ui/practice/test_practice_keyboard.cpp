@@ -11,6 +11,7 @@
 #include "ui/frame/skinned_button.h"
 #include "ui/practice/answer_box.h"
 #include "ui/practice/answer_sheet.h"
+#include "ui/practice/focus_mark.h"
 #include "ui/practice/practice_toolbar.h"
 #include "ui/practice/question_pane.h"
 #include "ui/practice/sheet_handle.h"
@@ -65,8 +66,12 @@ TEST(PracticeKeyboard, TabVisitsTheControlsInOrder) {
     // The window opens with the first answer box ready for typing.
     EXPECT_EQ(Focused(), "FA1");
     QStringList visited;
+    QStringList marked;  // controls with a visible focus mark when Tab reached them
     for (int i = 0; i < 14; ++i) {
         visited.append(Focused());
+        if (auto* mark = w->findChild<FocusMark*>(Focused() + QStringLiteral("FocusMark"));
+            mark && mark->isMarking())
+            marked.append(Focused());
         Key(Qt::Key_Tab);
     }
     // Back is disabled on question 1 and is passed over.
@@ -75,9 +80,14 @@ TEST(PracticeKeyboard, TabVisitsTheControlsInOrder) {
         "ToolBar02",  "ToolBar03",  "ToolBar04",    "ImgHandle", "brwWebBrowser",
         "imgProgMin", "imgProgMax", "imgProgClose", "FA1"};
     EXPECT_EQ(visited.join(' '), expected.join(' '));
-    // Shift+Tab goes back the same way.
-    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    // The boxes and the question draw no focus of their own; the skinned buttons do.
+    EXPECT_EQ(marked, (QStringList{"FA2", "brwWebBrowser", "FA1"}));
+    // A click puts the focus in a box without a mark: the mouse user's look is unchanged.
+    QTest::mouseClick(Box(w, 1), Qt::LeftButton);
     EXPECT_EQ(Focused(), "FA1");
+    EXPECT_FALSE(w->findChild<FocusMark*>(QStringLiteral("FA1FocusMark"))->isMarking());
+    EXPECT_FALSE(w->findChild<FocusMark*>(QStringLiteral("FA2FocusMark"))->isMarking());
+    // Shift+Tab goes back the same way.
     Key(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(Focused(), "imgProgClose");
     delete w;
@@ -132,6 +142,8 @@ TEST(PracticeKeyboard, EnterPassesOverCarriedPartsOfASecondAttempt) {
     Key(Qt::Key_Return);
     EXPECT_EQ(Focused(), "FA3");
     Box(w, 1)->setFocus();
+    // A read-only box shows no caret; its mark says where the focus is.
+    EXPECT_TRUE(w->findChild<FocusMark*>(QStringLiteral("FA1FocusMark"))->isMarking());
     Key(Qt::Key_Return);  // from a read-only box every box is visited
     EXPECT_EQ(Focused(), "FA2");
     delete w;
