@@ -11,6 +11,12 @@ QRect R(int left, int top, int width, int height) {
 
 }  // namespace
 
+QRect PlacementAtLoad(const QRect& s) {
+    return QRect(s.left() + static_cast<int>(s.width() * 0.1),
+                 s.top() + static_cast<int>(s.height() * 0.1), static_cast<int>(s.width() * 0.8),
+                 static_cast<int>(s.height() * 0.8));
+}
+
 PracticeLayout LayoutPracticeWindow(const PracticeLayoutInput& in) {
     PracticeLayout out;
     const int W = in.inner.width();

@@ -29,6 +29,10 @@ constexpr QSize MinimumWindowSize() {
                  static_cast<int>(kMinHeightTwips / kTwipsPerPixel) + 1);
 }
 
+// Where the window opens on a screen of this geometry: 10 % in from its left and top, 80 % of its
+// width and height.
+QRect PlacementAtLoad(const QRect& screen);
+
 // The content of the practice window inside its frame (the frame base class places the frame
 // pieces and the title strip).
 struct PracticeLayoutInput {

@@ -84,6 +84,7 @@ void PracticeWindow::buildContent() {
     timer_->setInterval(100);
     connect(timer_, &QTimer::timeout, this, &PracticeWindow::tick);
     InstallActionKeys(this, [this](PracticeAction a) { runAction(a); });
+    closeButton()->setToolTip(WithKeys(tr("Close paper"), PracticeAction::Close));
 }
 
 // Tab: the answer boxes, Back and Next, the remaining list, Save, Mark, Print, Close, the
@@ -100,18 +101,11 @@ void PracticeWindow::setFocusOrder() {
     for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void PracticeWindow::placeAtLoad() {
+bool PracticeWindow::LoadPractice() {
     QScreen* screen = contents_.contentsWindow() ? contents_.contentsWindow()->screen() : nullptr;
     if (!screen) screen = QGuiApplication::primaryScreen();
-    const QRect s = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    setGeometry(s.left() + static_cast<int>(s.width() * 0.1),
-                s.top() + static_cast<int>(s.height() * 0.1), static_cast<int>(s.width() * 0.8),
-                static_cast<int>(s.height() * 0.8));
+    setGeometry(PlacementAtLoad(screen ? screen->geometry() : QRect(0, 0, 1024, 768)));
     relayout();
-}
-
-bool PracticeWindow::LoadPractice() {
-    placeAtLoad();
     PracticeInputs in;
     in.programFolder = contents_.programFolder();
     const SharedFields& shared = contents_.sharedFields();
@@ -300,16 +294,11 @@ void PracticeWindow::finishMarking() {
     ShowMarkedState();
 }
 
-QString PracticeWindow::scoreName() const {
-    const PracticeState& s = session_.state();
-    const int paper = s.paperIndex - s.inputs.topicCount + 1;
-    return second_ ? tr("Paper %1, second attempt, %2 percent").arg(paper).arg(s.scoring)
-                   : tr("Paper %1, %2 percent").arg(paper).arg(s.scoring);
-}
-
 void PracticeWindow::ShowMarkedState() {
     const PracticeState& s = session_.state();
-    strip_->showMarked(s.timeTaken, s.dateCompleted, s.scoring, scoreName());
+    const int paperInTopic = s.paperIndex - s.inputs.topicCount + 1;
+    strip_->showMarked(s.timeTaken, s.dateCompleted, s.scoring,
+                       ScoreName(paperInTopic, second_, s.scoring));
     ShowQuestionParts();
     UpdateToolbar();
 }

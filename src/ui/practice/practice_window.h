@@ -89,14 +89,12 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
   private:
     void buildContent();
     void setFocusOrder();
-    void placeAtLoad();
     void showLoadedState();
     void saveSilently();
     void enteredPastLastAnswer();
     void finishMarking();
     void unload();
     void tell(const QString& message);
-    QString scoreName() const;
 
     ContentsChannel& contents_;
     const bool second_;

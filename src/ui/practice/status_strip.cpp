@@ -16,6 +16,13 @@ constexpr int kVerticalMargin = 2;
 constexpr int kPriority[] = {4, 2, 1, 3};
 }  // namespace
 
+QString ScoreName(int paperInTopic, bool secondAttempt, const QString& scoring) {
+    return secondAttempt ? StatusStrip::tr("Paper %1, second attempt, %2 percent")
+                               .arg(paperInTopic)
+                               .arg(scoring)
+                         : StatusStrip::tr("Paper %1, %2 percent").arg(paperInTopic).arg(scoring);
+}
+
 StatusStrip::StatusStrip(const QString& graphicsFolder, bool secondAttempt, QWidget* parent)
     : QWidget(parent), second_(secondAttempt) {
     setObjectName(QStringLiteral("PicBottom"));

@@ -11,6 +11,10 @@
 class QComboBox;
 class QLabel;
 
+// What a screen reader says of a score: "Paper 3, 66.7 percent", "Paper 3, second attempt, 57.1
+// percent" (the paper's position within its topic).
+QString ScoreName(int paperInTopic, bool secondAttempt, const QString& scoring);
+
 class StatusStrip : public QWidget {
     Q_OBJECT
   public:

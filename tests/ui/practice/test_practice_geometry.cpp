@@ -107,6 +107,14 @@ TEST(PracticeLayoutTest, FillsTheWindowAndNeverGoesNegative) {
     }
 }
 
+TEST(PracticeLayoutTest, OpensAtATenthInWithFourFifthsOfItsScreen) {
+    EXPECT_EQ(PlacementAtLoad(QRect(0, 0, 1280, 1024)), QRect(128, 102, 1024, 819));
+    // A second screen to the right.
+    EXPECT_EQ(PlacementAtLoad(QRect(1280, 0, 1920, 1080)), QRect(1472, 108, 1536, 864));
+    // The smallest window the corner drag leaves: just above 7300 x 5000 twips.
+    EXPECT_EQ(MinimumWindowSize(), QSize(487, 334));
+}
+
 TEST(PracticeLayoutTest, HiddenAnswerSheetGivesItsRoomToTheQuestion) {
     PracticeLayoutInput in = TypicalInput(QSize(800, 600));
     in.answerSheetShown = false;
