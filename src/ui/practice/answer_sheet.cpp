@@ -238,15 +238,23 @@ int AnswerSheet::visibleRows() const {
     return n;
 }
 
+// The box gets the focus afresh even where it had it (another question in the same box), so its
+// focus mark follows what the box has become.
+void AnswerSheet::focusBox(int k, Qt::FocusReason reason) {
+    AnswerBox* box = row(k)->answer;
+    if (box->hasFocus()) box->clearFocus();
+    box->setFocus(reason);
+}
+
 void AnswerSheet::focusFirstAnswer() {
     const int n = visibleRows();
     for (int k = 1; k <= n; ++k) {
         if (!row(k)->answer->isReadOnly()) {
-            row(k)->answer->setFocus(Qt::OtherFocusReason);
+            focusBox(k, Qt::OtherFocusReason);
             return;
         }
     }
-    if (n > 0) row(1)->answer->setFocus(Qt::OtherFocusReason);
+    if (n > 0) focusBox(1, Qt::OtherFocusReason);
 }
 
 // From a box that takes an answer, Enter skips those that do not (carried-over parts); from a
@@ -256,7 +264,7 @@ void AnswerSheet::enterPressed(int k) {
     const int n = visibleRows();
     for (int j = k + 1; j <= n; ++j) {
         if (fromEditable && row(j)->answer->isReadOnly()) continue;
-        row(j)->answer->setFocus(Qt::TabFocusReason);
+        focusBox(j, Qt::TabFocusReason);
         return;
     }
     emit enteredPastLast();

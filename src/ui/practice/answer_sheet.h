@@ -98,6 +98,7 @@ class AnswerSheet : public QFrame {
 
   private:
     void enterPressed(int k);
+    void focusBox(int k, Qt::FocusReason reason);
     void showRefusal(int k, const QString& hint);
     void hideRefusal();
     void placeInstruction();

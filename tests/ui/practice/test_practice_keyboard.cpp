@@ -131,19 +131,31 @@ TEST(PracticeKeyboard, EnterGoesThroughTheBoxesAndOnToTheNextQuestion) {
 TEST(PracticeKeyboard, EnterPassesOverCarriedPartsOfASecondAttempt) {
     PracticeFixture f;
     f.setPaper(FourQuestions());
-    // Part 4 (question 3, a) was right at the first attempt.
-    f.setRecord("first2HM.txt", 101, {"", "", "", "7391", "1", "2", ""});
-    f.setRecord("fresults2HM.txt", 101, {"N", "N", "N", "Y", "N", "N", "N"});
+    // Question 2 and part a of question 3 were right at the first attempt.
+    f.setRecord("first2HM.txt", 101, {"", "", "platypus", "7391", "1", "2", ""});
+    f.setRecord("fresults2HM.txt", 101, {"N", "N", "Y", "Y", "N", "N", "N"});
     f.setMarksField("FST", 1, "1");
     PracticeWindow* w = OpenActive(f, 2);
     ASSERT_NE(w, nullptr);
-    w->GoToQuestion(3, true);
-    EXPECT_EQ(Focused(), "FA2");  // the first box that takes an answer
+    auto mark = [w](const char* box) {
+        return w->findChild<FocusMark*>(QLatin1String(box) + QStringLiteral("FocusMark"))
+            ->isMarking();
+    };
+    EXPECT_EQ(Focused(), "FA1");
+    EXPECT_FALSE(mark("FA1"));
+    // Question 2's only box is carried: the focus stays in the same box, now read-only, and
+    // its mark shows where it is (a read-only box has no caret).
+    Key(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(Current(w), 2);
+    EXPECT_EQ(Focused(), "FA1");
+    EXPECT_TRUE(Box(w, 1)->isReadOnly());
+    EXPECT_TRUE(mark("FA1"));
+    Key(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(Focused(), "FA2");  // the first box of question 3 that takes an answer
     Key(Qt::Key_Return);
     EXPECT_EQ(Focused(), "FA3");
     Box(w, 1)->setFocus();
-    // A read-only box shows no caret; its mark says where the focus is.
-    EXPECT_TRUE(w->findChild<FocusMark*>(QStringLiteral("FA1FocusMark"))->isMarking());
+    EXPECT_TRUE(mark("FA1"));
     Key(Qt::Key_Return);  // from a read-only box every box is visited
     EXPECT_EQ(Focused(), "FA2");
     delete w;
