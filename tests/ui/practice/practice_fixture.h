@@ -166,6 +166,14 @@ class PracticeFixture {
         return w;
     }
 
+    // The record line of paper `paper` in the results file `file`.
+    QString record(const char* file, int paper) const {
+        for (const QString& line :
+             FileText(path(QLatin1String(file))).split(QStringLiteral("\r\n")))
+            if (line.startsWith(QStringLiteral("#%1#").arg(paper))) return line;
+        return QString();
+    }
+
     QStringList questionFiles() const {
         return QDir(dir.path()).entryList({QStringLiteral("temppaper*.mht")}, QDir::Files);
     }

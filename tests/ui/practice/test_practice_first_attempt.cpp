@@ -56,11 +56,6 @@ bool Shown(PracticeWindow* w, const char* name) {
     auto* l = w->findChild<QWidget*>(QLatin1String(name));
     return l && l->isVisibleTo(w);
 }
-QString Record(PracticeFixture& f, const char* file, int paper) {
-    for (const QString& line : FileText(f.path(QLatin1String(file))).split(QStringLiteral("\r\n")))
-        if (line.startsWith(QStringLiteral("#%1#").arg(paper))) return line;
-    return QString();
-}
 
 }  // namespace
 
@@ -171,7 +166,7 @@ TEST(PracticeFirstAttempt, MovingSavesSilentlyAndTheRemainingListFollows) {
     QTest::keyClicks(Box(w, 1), "1");
     Click(w, PracticeAction::Next);
     EXPECT_EQ(Text(w, "QnTitle"), "Question 2");
-    EXPECT_TRUE(Record(f, "first2HM.txt", 101).startsWith("#101#>1>>"));
+    EXPECT_TRUE(f.record("first2HM.txt", 101).startsWith("#101#>1>>"));
     // A part of spaces: counted as answered, still listed as remaining.
     QTest::keyClicks(Box(w, 1), "   ");
     Click(w, PracticeAction::Back);
@@ -237,10 +232,10 @@ TEST(PracticeFirstAttempt, MarkingConfirmsAnimatesWritesTheFourFilesAndLocks) {
     EXPECT_TRUE(marks.contains("#FST#>1>0"));
     EXPECT_EQ(marks.count("\r\n"), 6);
     EXPECT_EQ(FileText(f.path("trend2HM.txt")), "#TRD#>90.9\r\n");
-    const QString results = Record(f, "fresults2HM.txt", 101);
+    const QString results = f.record("fresults2HM.txt", 101);
     EXPECT_EQ(results.count('>'), 30);
     EXPECT_EQ(results.count('N'), 3);
-    EXPECT_TRUE(Record(f, "first2HM.txt", 101).endsWith(">0>0> "));
+    EXPECT_TRUE(f.record("first2HM.txt", 101).endsWith(">0>0> "));
 
     // The marked state: verdicts, time taken and date completed, nothing editable.
     w->tick();
@@ -307,7 +302,7 @@ TEST(PracticeFirstAttempt, ClockSaveAndClose) {
         QTest::keyClicks(Box(w, 1), "first");
         QTest::mouseClick(w->toolbar()->caption(PracticeAction::Save), Qt::LeftButton);
         EXPECT_EQ(hand.seen, QStringList{"Vantora|Paper saved"});
-        EXPECT_EQ(Record(f, "first2HM.txt", 101), "#101#>first>");
+        EXPECT_EQ(f.record("first2HM.txt", 101), "#101#>first>");
     }
     {
         // No keeps the window and its text.
@@ -325,7 +320,7 @@ TEST(PracticeFirstAttempt, ClockSaveAndClose) {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(f.window.isNull());
         EXPECT_EQ(f.contents.refreshes, 1);
-        EXPECT_EQ(Record(f, "first2HM.txt", 101), "#101#>first>");
+        EXPECT_EQ(f.record("first2HM.txt", 101), "#101#>first>");
         EXPECT_TRUE(f.questionFiles().isEmpty());
     }
     // Reopened, the clock starts again.
@@ -347,7 +342,7 @@ TEST(PracticeFirstAttempt, UnloadWithoutAskingKeepsTypedAnswers) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(f.window.isNull());
     EXPECT_TRUE(hand.seen.isEmpty());
-    EXPECT_EQ(Record(f, "first2HM.txt", 101), "#101#>typed>");
+    EXPECT_EQ(f.record("first2HM.txt", 101), "#101#>typed>");
     EXPECT_EQ(f.contents.refreshes, 1);
     EXPECT_TRUE(f.questionFiles().isEmpty());
 }

@@ -45,11 +45,6 @@ QString Focused() {
 int Current(PracticeWindow* w) {
     return w->session().state().currentQuestion;
 }
-QString Record(PracticeFixture& f, const char* file, int paper) {
-    for (const QString& line : FileText(f.path(QLatin1String(file))).split(QStringLiteral("\r\n")))
-        if (line.startsWith(QStringLiteral("#%1#").arg(paper))) return line;
-    return QString();
-}
 void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* target = QApplication::focusWidget();
     ASSERT_NE(target, nullptr) << "no focus for key " << key;
@@ -107,7 +102,7 @@ TEST(PracticeKeyboard, EnterGoesThroughTheBoxesAndOnToTheNextQuestion) {
     Key(Qt::Key_Enter);
     EXPECT_EQ(Current(w), 2);
     EXPECT_EQ(Focused(), "FA1");
-    EXPECT_EQ(Record(f, "first2HM.txt", 101), "#101#>quokka>koala>>>>>");
+    EXPECT_EQ(f.record("first2HM.txt", 101), "#101#>quokka>koala>>>>>");
     QTest::keyClicks(Box(w, 1), "platypus");
     Key(Qt::Key_Return);
     EXPECT_EQ(Current(w), 3);
@@ -117,7 +112,7 @@ TEST(PracticeKeyboard, EnterGoesThroughTheBoxesAndOnToTheNextQuestion) {
     Key(Qt::Key_Return);
     EXPECT_EQ(Current(w), 4);
     EXPECT_EQ(Focused(), "ToolBar02");
-    EXPECT_EQ(Record(f, "first2HM.txt", 101), "#101#>quokka>koala>platypus>>>>echidna");
+    EXPECT_EQ(f.record("first2HM.txt", 101), "#101#>quokka>koala>platypus>>>>echidna");
     EXPECT_TRUE(hand->seen.isEmpty());
     hand.reset();
     // Enter on the focused Mark button asks to mark.
@@ -170,7 +165,7 @@ TEST(PracticeKeyboard, TheKeysOfTheTableDoWhatTheButtonsDo) {
     Key(Qt::Key_Right, Qt::AltModifier);
     EXPECT_EQ(Current(w), 2);
     EXPECT_EQ(Focused(), "FA1");
-    EXPECT_TRUE(Record(f, "first2HM.txt", 101).startsWith("#101#>quokka>"));
+    EXPECT_TRUE(f.record("first2HM.txt", 101).startsWith("#101#>quokka>"));
     Key(Qt::Key_PageDown);
     EXPECT_EQ(Current(w), 3);
     Key(Qt::Key_PageUp);
@@ -202,7 +197,7 @@ TEST(PracticeKeyboard, TheKeysOfTheTableDoWhatTheButtonsDo) {
         Box(w, 1)->setFocus();
         Key(Qt::Key_S, Qt::ControlModifier);
         EXPECT_EQ(hand.seen, QStringList{"Vantora|Paper saved"});
-        EXPECT_TRUE(Record(f, "first2HM.txt", 101).endsWith(">echidna"));
+        EXPECT_TRUE(f.record("first2HM.txt", 101).endsWith(">echidna"));
     }
     // After a pop-up the focus is back where the learner was.
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
@@ -315,6 +310,6 @@ TEST(PracticeKeyboard, AWindowClosedDuringTheMarkingPanelIsMarkedFirst) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(w.isNull());
     EXPECT_TRUE(FileText(f.path("marks2HM.txt")).contains("#FST#>1>"));
-    EXPECT_EQ(Record(f, "fresults2HM.txt", 101), "#101#>Y>N>N>N>N>N>N");
+    EXPECT_EQ(f.record("fresults2HM.txt", 101), "#101#>Y>N>N>N>N>N>N");
     EXPECT_EQ(f.contents.refreshes, 1);
 }
