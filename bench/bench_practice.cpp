@@ -13,10 +13,12 @@
 #include "content/catalogue.h"
 #include "platform/program_folder.h"
 #include "results/results_files.h"
+#include "ui/frame/skinned_button.h"
 #include "ui/main/contents.h"
-#include "ui/practice/image_button.h"
+#include "ui/practice/practice_toolbar.h"
 #include "ui/practice/practice_window.h"
 #include "ui/practice/practice_window_factory.h"
+#include "ui/practice/question_pane.h"
 
 namespace {
 
@@ -89,7 +91,8 @@ void BM_LoadButtonToFirstQuestion(benchmark::State& state) {
         QApplication::processEvents();  // the first paint of the window and its question
         state.PauseTiming();
         PracticeWindow* w = OpenPractice();
-        if (!w || w->questionFile().isEmpty()) state.SkipWithError("the paper did not open");
+        if (!w || w->questionPane()->file().isEmpty())
+            state.SkipWithError("the paper did not open");
         Unload(w);
         state.ResumeTiming();
     }
@@ -117,7 +120,7 @@ void BM_MarkButtonToMarkedState(benchmark::State& state) {
         QApplication::processEvents();
         AnswerYesSoon();
         state.ResumeTiming();
-        Click(w->toolbar()->button(ToolbarButton::Mark));
+        Click(w->toolbar()->button(PracticeAction::Mark));
         QApplication::processEvents();
         state.PauseTiming();
         if (!w->session().isMarked()) state.SkipWithError("the paper was not marked");

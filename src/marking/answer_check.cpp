@@ -93,10 +93,6 @@ QString CompactComparison(const QString& answer, const QString& key) {
     return compact == TrimSpaces(key) ? kRight : kWrong;
 }
 
-QString At(const QStringList& list, qsizetype index) {
-    return index >= 0 && index < list.size() ? list.at(index) : QString();
-}
-
 }  // namespace
 
 QString CheckAnswer(const QString& answer, const QString& key, const QString& kind) {
@@ -110,7 +106,7 @@ QString CheckAnswer(const QString& answer, const QString& key, const QString& ki
 
 QString CheckListAnswer(const QStringList& answers, const QStringList& keys, int index) {
     if (index < 0 || index >= keys.size()) return QString();
-    const QString answer = Folded(At(answers, index));
+    const QString answer = Folded(answers.value(index));
     if (!IsGroupFollower(keys.at(index))) {
         const QStringList alternatives = SplitAlternatives(keys.at(index));
         if (alternatives.isEmpty()) return QString();
@@ -120,8 +116,9 @@ QString CheckListAnswer(const QStringList& answers, const QStringList& keys, int
             if (Folded(alternative) == answer) return kRight;
         return kWrong;
     }
-    int head = index - 21;
-    for (int s = index - 1; s >= index - 20 && s >= 0; --s) {
+    // Past the reach, the head is taken one part beyond it whatever its key.
+    int head = index - kGroupReach - 1;
+    for (int s = index - 1; s >= index - kGroupReach && s >= 0; --s) {
         if (!IsGroupFollower(keys.at(s))) {
             head = s;
             break;
@@ -132,7 +129,7 @@ QString CheckListAnswer(const QStringList& answers, const QStringList& keys, int
     if (alternatives.isEmpty()) return QString();
     for (QString& alternative : alternatives) alternative = Folded(alternative);
     for (int j = head; j < index; ++j) {
-        const QString used = Folded(At(answers, j));
+        const QString used = Folded(answers.value(j));
         for (QString& alternative : alternatives)
             if (alternative == used) alternative.clear();
     }

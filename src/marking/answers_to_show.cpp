@@ -4,13 +4,6 @@
 
 namespace {
 
-// Groups reach at most 20 parts beyond their head, as in the checking rule.
-constexpr int kGroupReach = 20;
-
-QString At(const QStringList& list, qsizetype index) {
-    return index >= 0 && index < list.size() ? list.at(index) : QString();
-}
-
 // The head and the parts with the key " " that follow it.
 int GroupSize(const QStringList& keys, int head) {
     int size = 1;
@@ -27,7 +20,7 @@ QStringList RemainingAlternatives(const QStringList& alternatives, const QString
     QStringList remaining;
     for (const QString& alternative : alternatives) remaining.append(Folded(alternative));
     for (int g = head; g < head + size; ++g) {
-        const QString used = Folded(At(answers, g));
+        const QString used = Folded(answers.value(g));
         for (QString& alternative : remaining)
             if (alternative == used) alternative.clear();
     }
@@ -38,7 +31,7 @@ QString HeadAnswerToShow(const QStringList& answers, const QStringList& keys, in
     const QStringList alternatives = SplitAlternatives(keys.at(head));
     const QStringList remaining =
         RemainingAlternatives(alternatives, answers, head, GroupSize(keys, head));
-    const QString own = Folded(At(answers, head));
+    const QString own = Folded(answers.value(head));
     // Left empty while the group used an alternative: the blank matches and nothing is shown,
     // wherever in the list that blank lies.
     QString shown;
@@ -62,7 +55,7 @@ QString FollowerAnswerToShow(const QStringList& answers, const QStringList& keys
     for (const QString& alternative : alternatives) folded.append(Folded(alternative));
     int matchedBefore = 0;
     for (int g = head; g < index; ++g) {
-        const QString used = Folded(At(answers, g));
+        const QString used = Folded(answers.value(g));
         if (used.isEmpty()) continue;
         matchedBefore += static_cast<int>(folded.count(used));
     }
@@ -93,7 +86,7 @@ QString MultiAnswerToShow(const QString& key) {
 QString AnswerToShow(const QStringList& answers, const QStringList& keys, const QStringList& kinds,
                      int index) {
     if (index < 0 || index >= keys.size()) return QString();
-    const QString kind = At(kinds, index);
+    const QString kind = kinds.value(index);
     if (kind == QLatin1String("G")) return GroupAnswerToShow(answers, keys, index);
     if (kind == QLatin1String("M")) return MultiAnswerToShow(keys.at(index));
     return keys.at(index);

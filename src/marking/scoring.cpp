@@ -32,10 +32,6 @@ bool IsAsciiDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-QString At(const QStringList& list, qsizetype index) {
-    return index < list.size() ? list.at(index) : QString();
-}
-
 }  // namespace
 
 PaperMarking MarkParts(const QStringList& answers, const QStringList& keys,
@@ -43,12 +39,12 @@ PaperMarking MarkParts(const QStringList& answers, const QStringList& keys,
     PaperMarking marking;
     marking.results.reserve(keys.size());
     for (qsizetype i = 0; i < keys.size(); ++i) {
-        const QString kind = At(kinds, i);
+        const QString kind = kinds.value(i);
         const QString verdict = (kind == QLatin1String("G") || kind == QLatin1String("M"))
                                     ? CheckListAnswer(answers, keys, static_cast<int>(i))
-                                    : CheckAnswer(At(answers, i), keys.at(i), kind);
+                                    : CheckAnswer(answers.value(i), keys.at(i), kind);
         marking.results.append(verdict);
-        if (verdict == kRight) marking.score = AddMark(marking.score, At(marks, i));
+        if (verdict == kRight) marking.score = AddMark(marking.score, marks.value(i));
     }
     return marking;
 }

@@ -10,6 +10,7 @@
 #include <QListWidget>
 
 #include "platform/question_document_view.h"
+#include "ui/practice/question_pane.h"
 #include "ui/frame/skinned_button.h"
 #include "ui/print/print_feedback.h"
 #include "ui/print/print_notice.h"
@@ -75,7 +76,7 @@ TEST(PrintQuestion, ThePrinterFormComesFirstAndThePdfHoldsTheQuestionUnderItsHea
     const QStringList words = Words(printed.texts().join(' '));
     const QStringList header = Words(QStringLiteral("Whole Numbers - Paper 2 - Question 2 of 3"));
     EXPECT_EQ(words.mid(0, header.size()), header);
-    const auto shown = PrintableDocument(w->questionView()->archive());
+    const auto shown = PrintableDocument(w->questionPane()->view()->archive());
     EXPECT_EQ(MissingInOrder(Words(shown->toPlainText()), words.mid(header.size())), QStringList());
     delete w;
 }

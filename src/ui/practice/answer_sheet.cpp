@@ -1,12 +1,15 @@
 #include "ui/practice/answer_sheet.h"
 
+#include <QAccessible>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 
 #include "platform/picture_cache.h"
 #include "platform/units.h"
-#include "ui/practice/answer_validator.h"
+#include "ui/frame/skin_style.h"
+#include "ui/practice/answer_box.h"
+#include "ui/practice/answer_rows.h"
+#include "ui/practice/focus_mark.h"
 #include "ui/practice/practice_geometry.h"
 
 namespace {
@@ -20,11 +23,14 @@ constexpr double kTallBoxWidth = 2700, kTallBoxHeight = 1080;
 constexpr double kVerdictLeft = 2040, kVerdictWidth = 300;
 constexpr double kCorrectLeft = 2340, kCorrectWidth = 1380;
 constexpr double kSheetLeftMargin = 60;
+constexpr int kNoteMs = 4000;
 
 const QColor kTint(192, 192, 255);
 const QColor kBorderBlueColour(178, 217, 246);
 const QColor kBorderGreyColour(192, 192, 192);
-const QColor kSheetBackground(255, 255, 255);
+const QColor kCorrectGround(226, 242, 226);
+const QColor kCorrectText(0, 100, 0);
+const QColor kNoteGround(255, 250, 205);
 
 QString Letter(int k) {
     return QStringLiteral("(%1)").arg(QChar(u'a' + k - 1));
@@ -37,52 +43,68 @@ void SetBase(QLineEdit* e, const QColor& c) {
     e->setPalette(p);
 }
 
+QLabel* VerdictLabel(const QString& name, QWidget* parent) {
+    auto* v = new QLabel(parent);
+    v->setObjectName(name);
+    v->setFont(ArialFont(9, true));
+    SetTextColour(v, Qt::red);
+    v->hide();
+    return v;
+}
+
 }  // namespace
 
-AnswerRow::AnswerRow(int k, QWidget* parent) : QFrame(parent) {
+AnswerRow::AnswerRow(int k, bool secondAttempt, QWidget* parent)
+    : QFrame(parent), second_(secondAttempt) {
     setObjectName(QStringLiteral("Row%1").arg(k));
     setFrameShape(QFrame::NoFrame);
     setAutoFillBackground(false);
 
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9);
     letter = new QLabel(Letter(k), this);
     letter->setObjectName(QStringLiteral("QL%1").arg(k));
-    letter->setFont(font);
+    letter->setFont(ArialFont(9));
 
-    answer = new QLineEdit(this);
-    answer->setObjectName(QStringLiteral("FA%1").arg(k));
-    answer->setToolTip(QStringLiteral("Enter your answer"));
-    answer->setFrame(false);
-    answer->setFont(font);
-    answer->setValidator(new AnswerValidator(answer));
+    answer = new AnswerBox(QStringLiteral("FA%1").arg(k), this);
+    new FocusMark(answer, 2);
 
     correct = new QLineEdit(this);
     correct->setObjectName(QStringLiteral("M%1").arg(k));
     correct->setReadOnly(true);
     correct->setFocusPolicy(Qt::NoFocus);
-    correct->setFont(font);
-    correct->setToolTip(QStringLiteral("Correct answer"));
+    correct->setFont(ArialFont(9));
+    correct->setToolTip(tr("Correct answer"));
+    correct->setAccessibleName(tr("Correct answer"));
     QPalette cp = correct->palette();
-    cp.setColor(QPalette::Base, QColor(226, 242, 226));
-    cp.setColor(QPalette::Text, QColor(0, 100, 0));
+    cp.setColor(QPalette::Base, kCorrectGround);
+    cp.setColor(QPalette::Text, kCorrectText);
     correct->setPalette(cp);
     correct->hide();
 
-    QFont verdictFont(QStringLiteral("Arial"));
-    verdictFont.setPointSizeF(9);
-    verdictFont.setBold(true);
-    for (QLabel** v : {&firstVerdict, &secondVerdict}) {
-        *v = new QLabel(this);
-        (*v)->setFont(verdictFont);
-        QPalette p = (*v)->palette();
-        p.setColor(QPalette::WindowText, Qt::red);
-        (*v)->setPalette(p);
-        (*v)->hide();
-    }
-    firstVerdict->setObjectName(QStringLiteral("FR%1").arg(k));
-    secondVerdict->setObjectName(QStringLiteral("SR%1").arg(k));
+    firstVerdict = VerdictLabel(QStringLiteral("FR%1").arg(k), this);
+    secondVerdict = VerdictLabel(QStringLiteral("SR%1").arg(k), this);
     applyLayout(false);
+}
+
+void AnswerRow::fill(const AnswerRowView& v) {
+    answer->setMaxLength(v.singleCharacter ? 1 : 32767);
+    answer->setText(v.answer);
+    answer->setReadOnly(v.readOnly);
+    SetBase(answer, v.tinted ? kTint : QColor(Qt::white));
+    answer->setAccessibleName(v.name);
+    description_ = v.description;
+    answer->setAccessibleDescription(description_);
+    correct->setText(v.correctAnswer);
+    correct->setVisible(v.showCorrectAnswer);
+    firstVerdict->setText(v.firstVerdict);
+    // In the second attempt FR<k> is the first attempt's verdict.
+    firstVerdict->setAccessibleName(second_
+                                        ? tr("first attempt: %1").arg(VerdictWord(v.firstVerdict))
+                                        : VerdictWord(v.firstVerdict));
+    firstVerdict->setVisible(v.showFirstVerdict);
+    secondVerdict->setText(v.secondVerdict);
+    secondVerdict->setAccessibleName(VerdictWord(v.secondVerdict));
+    secondVerdict->setVisible(v.showSecondVerdict);
+    letter->setVisible(v.showLetter);
 }
 
 double AnswerRow::applyLayout(bool tall) {
@@ -126,28 +148,47 @@ void AnswerRow::paintEvent(QPaintEvent* e) {
 AnswerSheet::AnswerSheet(const QString& graphicsFolder, bool secondAttempt, QWidget* parent)
     : QFrame(parent), second_(secondAttempt) {
     setObjectName(QStringLiteral("AnsBox"));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, kSheetBackground);
-    setPalette(p);
+    PaintGround(this, kSkinSurface);
+    QWidget* previous = nullptr;
     for (int k = 1; k <= kAnswerRows; ++k) {
-        auto* r = new AnswerRow(k, this);
+        auto* r = new AnswerRow(k, secondAttempt, this);
         r->drawborder(kBorderBlue);
         r->hide();
         rows_[static_cast<size_t>(k - 1)] = r;
+        connect(r->answer, &QLineEdit::returnPressed, this, [this, k] { enterPressed(k); });
+        connect(r->answer, &AnswerBox::refused, this,
+                [this, k](const QString& hint) { showRefusal(k, hint); });
+        if (previous) QWidget::setTabOrder(previous, r->answer);
+        previous = r->answer;
     }
     instruction_ = new QLabel(this);
     instruction_->setObjectName(QStringLiteral("PicInstruction"));
     instruction_->setPixmap(LoadPicture(graphicsFolder, QStringLiteral("instruction.gif")));
+    // The picture's words, for a screen reader and for when the picture cannot be read.
+    const QString words =
+        tr("Fractions: write eleven halves as 11/2.\nMixed numbers: write two and three sevenths "
+           "as 2 3/7.");
+    instruction_->setAccessibleName(words);
     if (instruction_->pixmap().isNull()) {
         instruction_->setWordWrap(true);
-        instruction_->setText(
-            QStringLiteral("Fractions: write eleven halves as 11/2.\nMixed numbers: write two and "
-                           "three sevenths as 2 3/7."));
+        instruction_->setText(words);
         instruction_->setFixedWidth(designWidth() - Px(120));
     }
     instruction_->adjustSize();
     instruction_->hide();
+
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("lblAnswerNote"));
+    note_->setWordWrap(true);
+    note_->setFont(ArialFont(8));
+    note_->setFrameShape(QFrame::Box);
+    note_->setMargin(3);
+    PaintGround(note_, kNoteGround);
+    SetTextColour(note_, Qt::black);
+    note_->hide();
+    noteTimer_.setSingleShot(true);
+    noteTimer_.setInterval(kNoteMs);
+    connect(&noteTimer_, &QTimer::timeout, this, &AnswerSheet::hideRefusal);
     resize(designWidth(), 400);
 }
 
@@ -156,12 +197,15 @@ int AnswerSheet::designWidth() {
 }
 
 void AnswerSheet::showRows(const QList<AnswerRowView>& views, bool showInstruction) {
-    const int parts = static_cast<int>(views.size());
+    hideRefusal();
+    const int parts = static_cast<int>(std::min<qsizetype>(views.size(), kAnswerRows));
     instruction_->setVisible(showInstruction);
     QList<double> heights;
     for (int k = 1; k <= kAnswerRows; ++k) {
         AnswerRow* r = row(k);
         if (k > parts) {
+            // A hidden row keeps nothing of another question (no correct answer above all).
+            r->fill(AnswerRowView{});
             r->hide();
             continue;
         }
@@ -174,18 +218,7 @@ void AnswerSheet::showRows(const QList<AnswerRowView>& views, bool showInstructi
         } else {
             heights.append(kRowHeight);
         }
-        r->answer->setMaxLength(v.singleCharacter ? 1 : 32767);
-        r->answer->setText(v.answer);
-        r->answer->setReadOnly(v.readOnly);
-        r->answer->setFocusPolicy(v.readOnly ? Qt::ClickFocus : Qt::StrongFocus);
-        SetBase(r->answer, v.tinted ? kTint : QColor(Qt::white));
-        r->correct->setText(v.correctAnswer);
-        r->correct->setVisible(v.showCorrectAnswer);
-        r->firstVerdict->setText(v.firstVerdict);
-        r->firstVerdict->setVisible(v.showFirstVerdict);
-        r->secondVerdict->setText(v.secondVerdict);
-        r->secondVerdict->setVisible(v.showSecondVerdict);
-        r->letter->setVisible(k > 1 || parts >= 2);
+        r->fill(v);
         r->show();
     }
     const QList<double> tops = StackRowTops(heights, parts, second_);
@@ -197,6 +230,72 @@ QStringList AnswerSheet::typedAnswers(int count) const {
     QStringList out;
     for (int k = 1; k <= count && k <= kAnswerRows; ++k) out.append(row(k)->answer->text());
     return out;
+}
+
+int AnswerSheet::visibleRows() const {
+    int n = 0;
+    while (n < kAnswerRows && !row(n + 1)->isHidden()) ++n;
+    return n;
+}
+
+// The box gets the focus afresh even where it had it (another question in the same box), so its
+// focus mark follows what the box has become.
+void AnswerSheet::focusBox(int k, Qt::FocusReason reason) {
+    AnswerBox* box = row(k)->answer;
+    if (box->hasFocus()) box->clearFocus();
+    box->setFocus(reason);
+}
+
+void AnswerSheet::focusFirstAnswer() {
+    const int n = visibleRows();
+    for (int k = 1; k <= n; ++k) {
+        if (!row(k)->answer->isReadOnly()) {
+            focusBox(k, Qt::OtherFocusReason);
+            return;
+        }
+    }
+    if (n > 0) focusBox(1, Qt::OtherFocusReason);
+}
+
+// From a box that takes an answer, Enter skips those that do not (carried-over parts); from a
+// read-only box (a marked paper) it visits every box.
+void AnswerSheet::enterPressed(int k) {
+    const bool fromEditable = !row(k)->answer->isReadOnly();
+    const int n = visibleRows();
+    for (int j = k + 1; j <= n; ++j) {
+        if (fromEditable && row(j)->answer->isReadOnly()) continue;
+        focusBox(j, Qt::TabFocusReason);
+        return;
+    }
+    emit enteredPastLast();
+}
+
+void AnswerSheet::showRefusal(int k, const QString& hint) {
+    if (noteRow_ && noteRow_ != k)
+        row(noteRow_)->answer->setAccessibleDescription(row(noteRow_)->description());
+    noteRow_ = k;
+    AnswerRow* r = row(k);
+    note_->setText(hint);
+    note_->setAccessibleName(hint);
+    note_->setFixedWidth(std::max(0, width() - 2 * Px(kSheetLeftMargin)));
+    note_->adjustSize();
+    const QRect box(r->mapTo(this, r->answer->geometry().topLeft()), r->answer->size());
+    int top = box.bottom() + 4;
+    if (top + note_->height() > height()) top = std::max(0, box.top() - 4 - note_->height());
+    note_->move(Px(kSheetLeftMargin), top);
+    note_->show();
+    note_->raise();
+    r->answer->setAccessibleDescription(hint);
+    QAccessibleEvent alert(note_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    noteTimer_.start();
+}
+
+void AnswerSheet::hideRefusal() {
+    noteTimer_.stop();
+    note_->hide();
+    if (noteRow_) row(noteRow_)->answer->setAccessibleDescription(row(noteRow_)->description());
+    noteRow_ = 0;
 }
 
 void AnswerSheet::placeInstruction() {

@@ -1,12 +1,15 @@
 #pragma once
 // The answer sheet AnsBox: twenty answer rows (part letter QL<k>, answer box FA<k>, correct answer
-// M<k>, verdicts FR<k> and SR<k>) and the entry instructions picture. It shows what it is given
-// and hands back what was typed; what a row shows is decided by the practice window.
+// M<k>, verdicts FR<k> and SR<k>), the entry instructions picture, and the note that says why a
+// character was refused. It shows what it is given and hands back what was typed; what a row
+// shows is decided from the paper's state (answer_rows.h).
 
 #include <QFrame>
 #include <QList>
+#include <QTimer>
 #include <array>
 
+class AnswerBox;
 class QLabel;
 class QLineEdit;
 
@@ -15,9 +18,11 @@ inline constexpr int kAnswerRows = 20;
 // What one visible row shows.
 struct AnswerRowView {
     QString answer;
-    QString correctAnswer;         // M<k>
+    QString correctAnswer;         // M<k>: empty unless it is shown
     QString firstVerdict;          // FR<k>
     QString secondVerdict;         // SR<k>
+    QString name;                  // the answer box for a screen reader: "Question 3, answer b"
+    QString description;           // its verdicts in words, once it has any
     bool singleCharacter = false;  // kind Q
     bool tallLayout = false;       // kind L, row 1 only
     bool readOnly = false;
@@ -25,6 +30,7 @@ struct AnswerRowView {
     bool showFirstVerdict = false;
     bool showSecondVerdict = false;
     bool showCorrectAnswer = false;
+    bool showLetter = true;  // "(a)": only for questions of two parts or more
 };
 
 // Border modes of an answer box (drawborder): 0 light blue, 2 erased, other values light grey.
@@ -34,12 +40,17 @@ inline constexpr int kBorderErase = 2;
 class AnswerRow : public QFrame {
     Q_OBJECT
   public:
-    AnswerRow(int k, QWidget* parent);
+    AnswerRow(int k, bool secondAttempt, QWidget* parent);
     QLabel* letter = nullptr;
-    QLineEdit* answer = nullptr;
+    AnswerBox* answer = nullptr;
     QLineEdit* correct = nullptr;
     QLabel* firstVerdict = nullptr;
     QLabel* secondVerdict = nullptr;
+
+    // Everything but the layout: texts, states, names.
+    void fill(const AnswerRowView& view);
+    // The box's description as fill() left it (a refusal note replaces it for a while).
+    QString description() const { return description_; }
 
     // drawborder: the thin rectangle around the answer box, kept across repaints.
     void drawborder(int mode);
@@ -52,6 +63,8 @@ class AnswerRow : public QFrame {
 
   private:
     int borderMode_ = kBorderErase;
+    bool second_ = false;
+    QString description_;
 };
 
 class AnswerSheet : public QFrame {
@@ -61,21 +74,40 @@ class AnswerSheet : public QFrame {
 
     AnswerRow* row(int k) const { return rows_[static_cast<size_t>(k - 1)]; }
     QLabel* instruction() const { return instruction_; }
+    QLabel* refusalNote() const { return note_; }
 
     // Fills rows 1..views.size() and stacks them; the rest are hidden.
     void showRows(const QList<AnswerRowView>& views, bool showInstruction);
     // The text of answer boxes 1..count.
     QStringList typedAnswers(int count) const;
-    // Keeps the instruction picture at the bottom of the sheet.
-    void placeInstruction();
+
+    // Focus to the first box of the question that takes an answer, or to its first box when
+    // none does (a marked paper, carried-over parts).
+    void focusFirstAnswer();
+    // How long a refusal note stays.
+    void setNoteDuration(int ms) { noteTimer_.setInterval(ms); }
 
     static int designWidth();
+
+  signals:
+    // Enter in the last box of the question.
+    void enteredPastLast();
 
   protected:
     void resizeEvent(QResizeEvent* e) override;
 
   private:
+    void enterPressed(int k);
+    void focusBox(int k, Qt::FocusReason reason);
+    void showRefusal(int k, const QString& hint);
+    void hideRefusal();
+    void placeInstruction();
+    int visibleRows() const;
+
     std::array<AnswerRow*, kAnswerRows> rows_{};
     QLabel* instruction_ = nullptr;
+    QLabel* note_ = nullptr;
+    int noteRow_ = 0;
+    QTimer noteTimer_;
     bool second_ = false;
 };

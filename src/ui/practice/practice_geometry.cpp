@@ -11,6 +11,12 @@ QRect R(int left, int top, int width, int height) {
 
 }  // namespace
 
+QRect PlacementAtLoad(const QRect& s) {
+    return QRect(s.left() + static_cast<int>(s.width() * 0.1),
+                 s.top() + static_cast<int>(s.height() * 0.1), static_cast<int>(s.width() * 0.8),
+                 static_cast<int>(s.height() * 0.8));
+}
+
 PracticeLayout LayoutPracticeWindow(const PracticeLayoutInput& in) {
     PracticeLayout out;
     const int W = in.inner.width();
@@ -52,6 +58,52 @@ ToolbarLayout LayoutToolbar(int stripWidth, int windowWidth, const QSize (&sizes
     t.buttonLeft[4] = t.buttonLeft[5] - sizes[4].width() - gap;
     t.summaryLeft = windowWidth - Px(4095);
     return t;
+}
+
+namespace {
+
+int NeededWidth(const QList<StripGroupPlace>& places) {
+    int sum = kStripMarginLeft + kStripMarginRight;
+    int shown = 0;
+    for (const StripGroupPlace& p : places) {
+        if (!p.shown) continue;
+        sum += p.width;
+        ++shown;
+    }
+    return sum + std::max(0, shown - 1) * kStripGroupGap;
+}
+
+}  // namespace
+
+QList<StripGroupPlace> PlanStatusStrip(int stripWidth, const QList<StripGroup>& groups) {
+    QList<StripGroupPlace> places(groups.size());
+    QList<int> byPriority;
+    for (int i = 0; i < groups.size(); ++i) {
+        places[i].shown = groups[i].fullWidth > 0;
+        places[i].width = groups[i].fullWidth;
+        byPriority.append(i);
+    }
+    std::stable_sort(byPriority.begin(), byPriority.end(),
+                     [&](int a, int b) { return groups[a].priority < groups[b].priority; });
+    for (const int i : byPriority) {
+        if (NeededWidth(places) <= stripWidth) break;
+        if (places[i].shown && groups[i].compactWidth > 0) {
+            places[i].compact = true;
+            places[i].width = groups[i].compactWidth;
+        }
+    }
+    for (const int i : byPriority) {
+        if (NeededWidth(places) <= stripWidth) break;
+        places[i].shown = false;
+    }
+    if (!places.isEmpty()) places[0].left = kStripMarginLeft;
+    int right = stripWidth - kStripMarginRight;
+    for (qsizetype i = places.size() - 1; i >= 1; --i) {
+        if (!places[i].shown) continue;
+        places[i].left = right - places[i].width;
+        right = places[i].left - kStripGroupGap;
+    }
+    return places;
 }
 
 QList<double> StackRowTops(const QList<double>& heights, int partCount, bool secondAttempt) {

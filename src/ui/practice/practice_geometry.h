@@ -23,6 +23,15 @@ inline constexpr int kOffset60Px = Px(HundredthsMmToTwips(60));
 inline constexpr double kMinWidthTwips = 7300;
 inline constexpr double kMinHeightTwips = 5000;
 inline constexpr int kEdgeBandPx = 6;
+// The smallest window in pixels: the first sizes the corner drag allows.
+constexpr QSize MinimumWindowSize() {
+    return QSize(static_cast<int>(kMinWidthTwips / kTwipsPerPixel) + 1,
+                 static_cast<int>(kMinHeightTwips / kTwipsPerPixel) + 1);
+}
+
+// Where the window opens on a screen of this geometry: 10 % in from its left and top, 80 % of its
+// width and height.
+QRect PlacementAtLoad(const QRect& screen);
 
 // The content of the practice window inside its frame (the frame base class places the frame
 // pieces and the title strip).
@@ -56,6 +65,26 @@ struct ToolbarLayout {
     int summaryLeft = 0;
 };
 ToolbarLayout LayoutToolbar(int stripWidth, int windowWidth, const QSize (&buttonSizes)[6]);
+
+// The strip under the question view holds groups of labels side by side: the first group against
+// the left edge, the others against the right edge in their order. What does not fit is shown
+// compact (its caption left out), then left out, the lowest priority first, so that no group is
+// ever drawn over another.
+struct StripGroup {
+    int fullWidth = 0;     // 0: not shown in this state
+    int compactWidth = 0;  // without its caption; 0: no compact form
+    int priority = 0;      // a higher one stays longer
+};
+struct StripGroupPlace {
+    bool shown = false;
+    bool compact = false;
+    int left = 0;
+    int width = 0;
+};
+inline constexpr int kStripMarginLeft = 8;
+inline constexpr int kStripMarginRight = 12;
+inline constexpr int kStripGroupGap = 18;
+QList<StripGroupPlace> PlanStatusStrip(int stripWidth, const QList<StripGroup>& groups);
 
 // Row tops in twips: row 1 at 50, each next one below the previous one plus the gap: 105 twips,
 // or for a question of more than 15 parts -10 (first attempt) or 0 (second attempt).

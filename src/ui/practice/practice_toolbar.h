@@ -1,59 +1,58 @@
 #pragma once
-// The six picture buttons of the practice window's toolbar strip with their captions, their
-// enable rules and the picture each shows on a timer tick.
+// The practice window's toolbar strip: six skinned buttons with their captions (Save, Mark,
+// Print, Close on the left, Back and Next on the right), their enable rules, the summary picture
+// and the count of answered parts beside it.
 
 #include <QFrame>
-#include <QPixmap>
 #include <array>
 
-class ImageButton;
+#include "ui/practice/practice_actions.h"
+
 class QLabel;
-
-enum class ToolbarButton { Save = 0, Mark, Print, Close, Back, Next };
-inline constexpr int kToolbarButtonCount = 6;
-
-enum class ButtonLook { Off, On, Pressed, Disabled };
+class SkinnedButton;
 
 // Save and Mark while not marked; Back past question 1; Next before the last one.
 std::array<bool, kToolbarButtonCount> ToolbarEnabled(bool marked, int currentQuestion,
                                                      int questionCount);
 
-ButtonLook ToolbarLook(bool enabled, bool underCursor, bool pressTrack);
-
-// "save", "mark", "print", "close", "back", "forward".
-QString ToolbarPictureStem(ToolbarButton b);
+// "save", "mark", "print", "close", "back", "forward": the stem of the button's pictures.
+QString ToolbarPictureStem(PracticeAction b);
 
 class PracticeToolbar : public QFrame {
     Q_OBJECT
   public:
-    // Pictures come from <graphicsFolder>/<stem>_<look>.bmp.
+    // Pictures come from <graphicsFolder>/<stem>_<off|on|pressed|disabled>.bmp.
     PracticeToolbar(const QString& graphicsFolder, QWidget* parent = nullptr);
 
-    ImageButton* button(ToolbarButton b) const { return buttons_[static_cast<size_t>(b)]; }
-    QLabel* caption(ToolbarButton b) const { return captions_[static_cast<size_t>(b)]; }
-    // Summary picture "pen.bmp" that the clock, date and score sit on.
+    SkinnedButton* button(PracticeAction b) const { return buttons_[static_cast<size_t>(b)]; }
+    QLabel* caption(PracticeAction b) const { return captions_[static_cast<size_t>(b)]; }
+    // The summary picture "pen.bmp" (PaperSum) the answered count sits beside.
     QLabel* summary() const { return summary_; }
 
-    // Enable states and pictures; a picture is only swapped when its look changes.
-    void update(const std::array<bool, kToolbarButtonCount>& enabled, QPoint cursorGlobal,
-                bool pressTrack);
-    ButtonLook look(ToolbarButton b) const { return looks_[static_cast<size_t>(b)]; }
+    void setEnabledStates(const std::array<bool, kToolbarButtonCount>& enabled);
+    // lblAnsweredQ / lblTotalQ.
+    void setCounts(int answered, int total);
+    // txtPressTrack: a toolbar button is held down.
+    bool pressTrack() const;
 
     // Positions the buttons for the strip's width and the window's width.
     void layoutFor(int windowWidth);
     int preferredHeight() const;
 
   signals:
-    void triggered(ToolbarButton b);
-    void pressTrackChanged(bool down);
+    void triggered(PracticeAction b);
 
   private:
-    QPixmap picture(ToolbarButton b, ButtonLook look);
+    void buildButton(int i);
+    void buildCounts();
+    void layoutCounts();
 
-    QString graphics_;
-    std::array<ImageButton*, kToolbarButtonCount> buttons_{};
+    std::array<SkinnedButton*, kToolbarButtonCount> buttons_{};
     std::array<QLabel*, kToolbarButtonCount> captions_{};
-    std::array<ButtonLook, kToolbarButtonCount> looks_{};
-    std::array<bool, kToolbarButtonCount> lookSet_{};
     QLabel* summary_ = nullptr;
+    QLabel* answeredCaption_ = nullptr;  // "Answered"
+    QLabel* answered_ = nullptr;         // lblAnsweredQ
+    QLabel* slash_ = nullptr;
+    QLabel* total_ = nullptr;  // lblTotalQ
+    QString graphics_;
 };

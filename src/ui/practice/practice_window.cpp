@@ -1,245 +1,113 @@
 #include "ui/practice/practice_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCursor>
-#include <QFile>
-#include <QHBoxLayout>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 
 #include "marking/scoring.h"
 #include "platform/program_folder.h"
 #include "platform/question_document_view.h"
-#include "platform/units.h"
 #include "ui/frame/contents_channel.h"
 #include "ui/frame/popup.h"
+#include "ui/frame/skin_style.h"
+#include "ui/frame/skinned_button.h"
+#include "ui/frame/ui_log.h"
+#include "ui/practice/answer_box.h"
 #include "ui/practice/answer_rows.h"
 #include "ui/practice/answer_sheet.h"
-#include "ui/practice/image_button.h"
+#include "ui/practice/practice_geometry.h"
+#include "ui/practice/practice_resizer.h"
+#include "ui/practice/practice_toolbar.h"
+#include "ui/practice/question_pane.h"
+#include "ui/practice/sheet_handle.h"
+#include "ui/practice/status_strip.h"
 #include "ui/print/print_feedback.h"
 #include "ui/print/printer_form.h"
 
 namespace {
 
-const QColor kChrome(244, 245, 235);
-const QColor kCaptionText(33, 52, 84);
-const QColor kTitleStrip(190, 204, 222);
-constexpr int kHandleStripWidth = 12;
-constexpr int kUnderStripHeight = 30;
-constexpr int kTitleStripHeight = 26;
 constexpr int kTitleStripLeft = 12;
 
-const QString kMarking = QStringLiteral("Marking");
-const QString kLongConfirmation = QStringLiteral(
-    "You have not answered all the questions.  Do you still want to mark your practice?");
-const QString kShortConfirmation = QStringLiteral("Do you want to mark your practice now?");
-const QString kProgramTitle = QStringLiteral("Vantora");
-
-void Paint(QWidget* w, const QColor& c) {
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-}
-
-QLabel* Label(const QString& name, const QString& text, QWidget* parent, bool bold = false,
-              double points = 9) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, kCaptionText);
-    l->setPalette(p);
-    return l;
-}
-
-QLineEdit* HiddenBox(const QString& name, QWidget* parent) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->hide();
-    return e;
+SkinnedWindow::Skin PracticeSkin(ContentsChannel& contents, int take) {
+    SkinnedWindow::Skin s;
+    s.style = TitleStripStyle::Practice;
+    s.graphicsFolder = GraphicsFolder(contents.programFolder());
+    s.iconPicture = QStringLiteral("Pencil.ico");
+    s.focusFlagName = take == 1 ? QStringLiteral("Test1Focus") : QStringLiteral("Test2Focus");
+    s.fixedCentreWidth = 30000;
+    return s;
 }
 
 }  // namespace
 
 PracticeWindow::PracticeWindow(ContentsChannel& contents, int take, Options options)
-    : SkinnedWindow([&] {
-          Skin s;
-          s.style = TitleStripStyle::Practice;
-          s.graphicsFolder = GraphicsFolder(contents.programFolder());
-          s.iconPicture = QStringLiteral("Pencil.ico");
-          s.focusFlagName = take == 1 ? QStringLiteral("Test1Focus") : QStringLiteral("Test2Focus");
-          s.fixedCentreWidth = 30000;
-          return s;
-      }()),
+    : SkinnedWindow(PracticeSkin(contents, take)),
       contents_(contents),
       second_(take != 1),
       options_(std::move(options)) {
     setObjectName(second_ ? QStringLiteral("Test2") : QStringLiteral("Test1"));
-    setWindowTitle(second_ ? QStringLiteral("Try Again") : QStringLiteral("Practice"));
+    setWindowTitle(second_ ? tr("Try Again") : tr("Practice"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setMouseTracking(true);
-    Paint(this, kChrome);
+    setMinimumSize(MinimumWindowSize());
+    PaintGround(this, kSkinSurface);
     buildContent();
+    setFocusOrder();
 }
 
-PracticeWindow::~PracticeWindow() {
-    if (!unloaded_) deleteQuestionFile();
-}
+PracticeWindow::~PracticeWindow() = default;
 
 void PracticeWindow::buildContent() {
     const QString graphics = graphicsFolder();
-
     toolbar_ = new PracticeToolbar(graphics, this);
-    Paint(toolbar_, kChrome);
-    connect(toolbar_, &PracticeToolbar::triggered, this, &PracticeWindow::runToolbar);
-    connect(toolbar_, &PracticeToolbar::pressTrackChanged, this,
-            [this](bool down) { txtPressTrack_ = down; });
-    answered_ = Label(QStringLiteral("lblAnsweredQ"), QStringLiteral("0"), toolbar_, true, 11);
-    answered_->setToolTip(QStringLiteral("Number of questions answered"));
-    answered_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* slash = Label(QStringLiteral("lblSlash"), QStringLiteral("/"), toolbar_, true, 11);
-    slash->setAlignment(Qt::AlignCenter);
-    total_ = Label(QStringLiteral("lblTotalQ"), QString(), toolbar_, true, 11);
-    total_->setToolTip(QStringLiteral("Total number of questions"));
-    auto* answeredCaption =
-        Label(QStringLiteral("lblAnsweredCaption"), QStringLiteral("Answered"), toolbar_, false, 8);
-    answeredCaption->setObjectName(QStringLiteral("lblAnsweredCaption"));
+    connect(toolbar_, &PracticeToolbar::triggered, this, &PracticeWindow::runAction);
 
     sheet_ = new AnswerSheet(graphics, second_, this);
-    Paint(sheet_, kChrome);
+    connect(sheet_, &AnswerSheet::enteredPastLast, this, &PracticeWindow::enteredPastLastAnswer);
+    handle_ = new SheetHandle(graphics, this);
+    connect(handle_, &SheetHandle::clicked, this, &PracticeWindow::ToggleAnswerSheet);
 
-    handleStrip_ = new QLabel(this);
-    handleStrip_->setObjectName(QStringLiteral("PicHideAns"));
-    Paint(handleStrip_, kChrome);
-    handle_ = new QLabel(handleStrip_);
-    handle_->setObjectName(QStringLiteral("ImgHandle"));
-    handle_->setPixmap(picture(QStringLiteral("Handle.bmp")));
-    handle_->resize(handle_->pixmap().isNull() ? QSize(10, 48) : handle_->pixmap().size());
-    handle_->setToolTip(QStringLiteral("Hide answer sheet"));
-    handle_->setCursor(Qt::PointingHandCursor);
-    handle_->installEventFilter(this);
+    question_ = new QuestionPane(second_, this);
+    connect(question_, &QuestionPane::invalidOperation, this,
+            [this] { QMessageBox::warning(this, tr("Error"), tr("Invalid operation")); });
 
-    view_ = new QuestionDocumentView(this);
-    view_->setObjectName(QStringLiteral("brwWebBrowser"));
-    // Room above the document for the question-title strip that lies over the view.
-    view_->setStyleSheet(
-        QStringLiteral("QTextBrowser { border: none; padding-top: %1px; background: white; }")
-            .arg(kTitleStripHeight + kOffset120Px + 4));
-    connect(view_, &QuestionDocumentView::keyDown, this, &PracticeWindow::documentKey);
-    connect(view_, &QuestionDocumentView::mouseDown, this, &PracticeWindow::documentMouse);
+    strip_ = new StatusStrip(graphics, second_, this);
+    connect(strip_, &StatusStrip::questionChosen, this, [this](int q) { GoToQuestion(q, true); });
 
-    titleStrip_ = new QWidget(this);
-    titleStrip_->setObjectName(QStringLiteral("PicQnTitle"));
-    Paint(titleStrip_, kTitleStrip);
-    questionTitle_ =
-        Label(QStringLiteral("QnTitle"), QStringLiteral("Question 1"), titleStrip_, true, 10);
-    questionTitle_->move(8, (kTitleStripHeight - questionTitle_->sizeHint().height()) / 2);
-    questionTitle_->resize(200, questionTitle_->sizeHint().height());
-
-    underStrip_ = new QWidget(this);
-    underStrip_->setObjectName(QStringLiteral("PicBottom"));
-    Paint(underStrip_, kChrome);
-    const QString third =
-        second_ ? QStringLiteral("bottombg3.bmp") : QStringLiteral("bottombg3.bmp");
-    const QString pictures[3] = {second_ ? QStringLiteral("bottombg1.bmp") : third,
-                                 second_ ? QStringLiteral("bottombg2.bmp") : third, third};
-    for (int i = 0; i < 3; ++i) {
-        bottoms_[i] = new QLabel(underStrip_);
-        bottoms_[i]->setObjectName(QStringLiteral("Bot%1").arg(i + 1));
-        bottoms_[i]->setScaledContents(true);
-        bottoms_[i]->setPixmap(picture(pictures[i]));
-    }
-    auto* row = new QHBoxLayout(underStrip_);
-    row->setContentsMargins(8, 2, 12, 2);
-    row->setSpacing(6);
-
-    remaining_ = new QWidget(underStrip_);
-    remaining_->setObjectName(QStringLiteral("TxtRem"));
-    auto* remRow = new QHBoxLayout(remaining_);
-    remRow->setContentsMargins(0, 0, 0, 0);
-    remRow->setSpacing(6);
-    remRow->addWidget(Label(QStringLiteral("lblQnsLeft"), QStringLiteral("Qns left:"), remaining_));
-    remainingList_ = new QComboBox(remaining_);
-    remainingList_->setObjectName(QStringLiteral("RemQns"));
-    remainingList_->setToolTip(QStringLiteral("Select a remaining question"));
-    remainingList_->setMinimumWidth(64);
-    connect(remainingList_, &QComboBox::activated, this, [this](int index) {
-        bool ok = false;
-        const int q = remainingList_->itemText(index).toInt(&ok);
-        if (ok) GoToQuestion(q);
-    });
-    remRow->addWidget(remainingList_);
-    remaining_->setMinimumWidth(remaining_->sizeHint().width());
-    row->addWidget(remaining_);
-    row->addStretch(1);
-
-    clockCaption_ = Label(QStringLiteral("lblClockCaption"), QStringLiteral("Time:"), underStrip_);
-    clock_ = Label(QStringLiteral("lblClock"), QStringLiteral("0:0:0"), underStrip_, true);
-    timeTaken_ = Label(QStringLiteral("LTime"), QString(), underStrip_, true);
-    dateCaption_ = Label(QStringLiteral("lblDateCaption"), QStringLiteral("Date:"), underStrip_);
-    date_ = Label(QStringLiteral("lblDate"), QString(), underStrip_, true);
-    completed_ = Label(QStringLiteral("ETime"), QString(), underStrip_, true);
-    scoringCaption_ =
-        Label(QStringLiteral("lblScoreCaption"), QStringLiteral("Score:"), underStrip_);
-    scoring_ = Label(QStringLiteral("PScoring"), QString(), underStrip_, true);
-    percent_ = Label(QStringLiteral("PScoringL"), QStringLiteral("%"), underStrip_, true);
-    for (QWidget* w : {static_cast<QWidget*>(clockCaption_), static_cast<QWidget*>(clock_),
-                       static_cast<QWidget*>(timeTaken_)})
-        row->addWidget(w);
-    row->addSpacing(10);
-    for (QLabel* w : {dateCaption_, date_, completed_}) row->addWidget(w);
-    row->addSpacing(10);
-    for (QLabel* w : {scoringCaption_, scoring_, percent_}) row->addWidget(w);
-    row->setSpacing(4);
-    timeTaken_->hide();
-    completed_->hide();
-    for (QLabel* w : {scoringCaption_, scoring_, percent_}) w->hide();
-    if (second_)
-        for (QLabel* w : {clockCaption_, clock_, dateCaption_, date_}) w->hide();
-
-    status_ = HiddenBox(QStringLiteral("Status"), this);
-    questionCount_ = HiddenBox(QStringLiteral("QSCount"), this);
-    questionCount_->setText(QStringLiteral("1"));
-    score_ = new QLabel(this);
-    score_->setObjectName(QStringLiteral("Scoring"));
-    score_->hide();
-
-    sizer_ = new QLabel(this);
-    sizer_->setObjectName(QStringLiteral("Sizer"));
-    sizer_->setPixmap(picture(QStringLiteral("statusgrabber.bmp")));
-    sizer_->resize(sizer_->pixmap().isNull() ? QSize(12, 12) : sizer_->pixmap().size());
-    sizer_->installEventFilter(this);
-
+    resizer_ = new PracticeResizer(this, graphics);
     markProgress_ = new MarkProgress(graphics, this);
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(100);
     connect(timer_, &QTimer::timeout, this, &PracticeWindow::tick);
+    InstallActionKeys(this, [this](PracticeAction a) { runAction(a); });
+    closeButton()->setToolTip(WithKeys(tr("Close paper"), PracticeAction::Close));
 }
 
-void PracticeWindow::placeAtLoad() {
-    QScreen* screen = contents_.contentsWindow() ? contents_.contentsWindow()->screen() : nullptr;
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    const QRect s = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    setGeometry(s.left() + static_cast<int>(s.width() * 0.1),
-                s.top() + static_cast<int>(s.height() * 0.1), static_cast<int>(s.width() * 0.8),
-                static_cast<int>(s.height() * 0.8));
-    relayout();
+// Tab: the answer boxes, Back and Next, the remaining list, Save, Mark, Print, Close, the
+// answer-sheet handle, the question; the title-bar buttons come last (the frame puts them there).
+void PracticeWindow::setFocusOrder() {
+    QList<QWidget*> order = {sheet_->row(kAnswerRows)->answer,
+                             toolbar_->button(PracticeAction::Back),
+                             toolbar_->button(PracticeAction::Next), strip_->remainingList()};
+    for (PracticeAction a :
+         {PracticeAction::Save, PracticeAction::Mark, PracticeAction::Print, PracticeAction::Close})
+        order.append(toolbar_->button(a));
+    order.append(handle_->button());
+    order.append(question_->view());
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 bool PracticeWindow::LoadPractice() {
-    placeAtLoad();
+    QScreen* screen = contents_.contentsWindow() ? contents_.contentsWindow()->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    setGeometry(PlacementAtLoad(screen ? screen->geometry() : QRect(0, 0, 1024, 768)));
+    relayout();
     PracticeInputs in;
     in.programFolder = contents_.programFolder();
     const SharedFields& shared = contents_.sharedFields();
@@ -252,57 +120,33 @@ bool PracticeWindow::LoadPractice() {
     in.take = second_ ? 2 : 1;
     const bool loaded =
         options_.content ? session_.LoadFromContent(in, *options_.content) : session_.Load(in);
-    if (!loaded) return false;
-
+    if (!loaded) {
+        qCWarning(lcUi) << "paper" << in.paperNumber << "could not be loaded";
+        return false;
+    }
     setTitleText(session_.Caption());
-    questionTitle_->setText(QStringLiteral("Question %1").arg(session_.state().currentQuestion));
-    questionCount_->setText(QString::number(session_.state().currentQuestion));
-    showQuestionDocument();
-    refreshStatusLabels();
-    ShowQuestionParts();
-    BuildRemainingList();
-    if (session_.isMarked()) ShowMarkedState();
-
-    sheetShown_ = true;
-    practiceStart_ = options_.now();
-    timer_->start();
-    total_->setText(QString::number(session_.state().partCount));
-    if (!second_) date_->setText(practiceStart_.date().toString(QStringLiteral("dd/MM/yyyy")));
-    answered_->setText(QString::number(session_.AnsweredCount()));
-    UpdateToolbar(QCursor::pos());
-    relayout();
+    // A paper without its first question on view cannot be worked.
+    if (!question_->show(session_, session_.state().currentQuestion)) return false;
+    showLoadedState();
     return true;
 }
 
-void PracticeWindow::refreshStatusLabels() {
-    const PracticeState& s = session_.state();
-    status_->setText(s.status);
-    scoring_->setText(s.scoring);
-    score_->setText(QString::number(s.score));
-    if (!second_) {
-        timeTaken_->setText(s.timeTaken);
-        completed_->setText(s.dateCompleted);
-    }
+void PracticeWindow::showLoadedState() {
+    ShowQuestionParts();
+    BuildRemainingList();
+    if (session_.isMarked()) ShowMarkedState();
+    sheetShown_ = true;
+    practiceStart_ = options_.now();
+    timer_->start();
+    if (!second_)
+        strip_->setDate(QLocale::system().toString(practiceStart_.date(), QLocale::ShortFormat));
+    tick();
+    relayout();
+    sheet_->focusFirstAnswer();
 }
 
-bool PracticeWindow::ask(const QString& title, const QString& message) {
-    const bool yes = PopupQuestion(*this, title, message);
-    return yes;
-}
-
-void PracticeWindow::tell(const QString& title, const QString& message) {
-    PopupNotice(*this, title, message);
-}
-
-void PracticeWindow::showQuestionDocument() {
-    const int q = session_.state().currentQuestion;
-    if (!session_.WriteQuestionDocument(q)) return;  // the view keeps what it showed
-    questionFile_ = session_.QuestionFilePath(q);
-    view_->openDocument(questionFile_);
-}
-
-void PracticeWindow::deleteQuestionFile() {
-    if (!questionFile_.isEmpty() && QFile::exists(questionFile_)) QFile::remove(questionFile_);
+void PracticeWindow::tell(const QString& message) {
+    PopupNotice(*this, tr("Vantora"), message);
 }
 
 void PracticeWindow::CollectAnswers() {
@@ -317,29 +161,53 @@ void PracticeWindow::ShowQuestionParts() {
     sheet_->showRows(AnswerRowsFor(session_, q), NeedsEntryInstructions(session_, q));
 }
 
+void PracticeWindow::saveSilently() {
+    if (session_.SaveAnswers()) return;
+    qCWarning(lcUi) << "the answers of paper" << session_.state().paperNumber
+                    << "could not be saved";
+    tell(tr("The paper could not be saved."));
+}
+
 void PracticeWindow::GoToQuestion(int question, bool focusFirstAnswer) {
     if (question < 1 || question > session_.QuestionCount()) return;
     CollectAnswers();
-    session_.SaveAnswers();
+    saveSilently();
+    if (!question_->show(session_, question)) {
+        tell(tr("Question %1 cannot be shown.").arg(question));
+        return;
+    }
     session_.SetCurrentQuestion(question);
-    questionTitle_->setText(QStringLiteral("Question %1").arg(question));
-    questionCount_->setText(QString::number(question));
     ShowQuestionParts();
-    deleteQuestionFile();
-    showQuestionDocument();
     BuildRemainingList();
-    if (focusFirstAnswer) sheet_->row(1)->answer->setFocus();
+    UpdateToolbar();
+    if (focusFirstAnswer) sheet_->focusFirstAnswer();
+}
+
+// Enter in the last box of a question goes on to the next question; after the last question's
+// last box, the answers are saved as a change of question would and Mark is next.
+void PracticeWindow::enteredPastLastAnswer() {
+    const int current = session_.state().currentQuestion;
+    if (current < session_.QuestionCount()) {
+        GoToQuestion(current + 1, true);
+        return;
+    }
+    CollectAnswers();
+    saveSilently();
+    SkinnedButton* mark = toolbar_->button(PracticeAction::Mark);
+    if (mark->isEnabled()) mark->setFocus(Qt::TabFocusReason);
 }
 
 void PracticeWindow::BuildRemainingList() {
-    remainingList_->clear();
-    for (const int q : session_.RemainingQuestions()) remainingList_->addItem(QString::number(q));
+    strip_->setRemaining(session_.RemainingQuestions());
 }
 
 void PracticeWindow::ToggleAnswerSheet() {
     sheetShown_ = !sheetShown_;
-    handle_->setToolTip(sheetShown_ ? QStringLiteral("Hide answer sheet")
-                                    : QStringLiteral("Show answer sheet"));
+    handle_->setSheetShown(sheetShown_);
+    // Out of view is also out of the Tab order.
+    const bool focusInSheet = sheet_->isAncestorOf(focusWidget());
+    sheet_->setVisible(sheetShown_);
+    if (focusInSheet) handle_->button()->setFocus(Qt::OtherFocusReason);
     relayout();
 }
 
@@ -357,45 +225,46 @@ void PracticeWindow::PrintQuestion() {
     request.documentName = header;
     request.suggestedPdfName = tr("question %1.pdf").arg(question);
     request.paint = [this, &header](QPagedPaintDevice& device) {
-        return view_->printTo(device, header);
+        return question_->view()->printTo(device, header);
     };
     PrintWithFeedback(contents_, *this, request);
 }
 
-void PracticeWindow::UpdateToolbar(QPoint globalCursor) {
-    toolbar_->update(ToolbarEnabled(session_.isMarked(), session_.state().currentQuestion,
-                                    session_.QuestionCount()),
-                     globalCursor, txtPressTrack_);
+void PracticeWindow::UpdateToolbar() {
+    toolbar_->setEnabledStates(ToolbarEnabled(session_.isMarked(), session_.state().currentQuestion,
+                                              session_.QuestionCount()));
 }
 
 void PracticeWindow::tick() {
-    const QPoint cursor = QCursor::pos();
-    UpdateToolbar(cursor);
-    if (!second_) clock_->setText(TimeTakenText(practiceStart_.secsTo(options_.now())));
-    answered_->setText(QString::number(session_.AnsweredCount()));
+    UpdateToolbar();
+    if (!second_) strip_->setClock(TimeTakenText(practiceStart_.secsTo(options_.now())));
+    toolbar_->setCounts(session_.AnsweredCount(), session_.state().partCount);
 }
 
-void PracticeWindow::runToolbar(ToolbarButton b) {
-    const PracticeState& s = session_.state();
-    switch (b) {
-        case ToolbarButton::Save:
-            if (!session_.isMarked()) SavePractice();
+void PracticeWindow::runAction(PracticeAction action) {
+    const int current = session_.state().currentQuestion;
+    const bool marked = session_.isMarked();
+    switch (action) {
+        case PracticeAction::Save:
+            if (!marked) SavePractice();
             break;
-        case ToolbarButton::Mark:
-            if (!session_.isMarked()) MarkPractice();
+        case PracticeAction::Mark:
+            if (!marked) MarkPractice();
             break;
-        case ToolbarButton::Print:
+        case PracticeAction::Print:
             PrintQuestion();
             break;
-        case ToolbarButton::Close:
+        case PracticeAction::Close:
             ClosePractice();
             break;
-        case ToolbarButton::Back:
-            if (s.currentQuestion > 1) GoToQuestion(s.currentQuestion - 1, true);
+        case PracticeAction::Back:
+            if (current > 1) GoToQuestion(current - 1, true);
             break;
-        case ToolbarButton::Next:
-            if (s.currentQuestion < session_.QuestionCount())
-                GoToQuestion(s.currentQuestion + 1, true);
+        case PracticeAction::Next:
+            if (current < session_.QuestionCount()) GoToQuestion(current + 1, true);
+            break;
+        case PracticeAction::ToggleSheet:
+            ToggleAnswerSheet();
             break;
     }
 }
@@ -403,10 +272,13 @@ void PracticeWindow::runToolbar(ToolbarButton b) {
 void PracticeWindow::SavePractice() {
     CollectAnswers();
     // A failed write must not be reported as saved.
-    if (session_.SaveAnswers())
-        tell(kProgramTitle, QStringLiteral("Paper saved"));
-    else
-        tell(kProgramTitle, QStringLiteral("The paper could not be saved."));
+    if (session_.SaveAnswers()) {
+        tell(tr("Paper saved"));
+        return;
+    }
+    qCWarning(lcUi) << "Save: the answers of paper" << session_.state().paperNumber
+                    << "could not be saved";
+    tell(tr("The paper could not be saved."));
 }
 
 void PracticeWindow::MarkPractice() {
@@ -414,45 +286,42 @@ void PracticeWindow::MarkPractice() {
         ShowMarkedState();
         return;
     }
+    if (markProgress_->isPlaying()) return;
     CollectAnswers();
-    session_.SaveAnswers();
+    saveSilently();
     const QString question =
-        session_.NeedsLongConfirmation() ? kLongConfirmation : kShortConfirmation;
-    if (!ask(kMarking, question)) return;
-
-    repaint();
+        session_.NeedsLongConfirmation()
+            ? tr("You have not answered all the questions.  Do you still want to mark your "
+                 "practice?")
+            : tr("Do you want to mark your practice now?");
+    if (!PopupQuestion(*this, tr("Marking"), question)) return;
     timer_->stop();
-    markProgress_->move((width() - markProgress_->width()) / 2,
-                        (height() - markProgress_->height()) / 2);
-    markProgress_->play(options_.markBarPauseMs);
+    markProgress_->play(options_.markBarPauseMs, [this] { finishMarking(); });
+}
+
+void PracticeWindow::finishMarking() {
     const MarkOutcome outcome = session_.Mark(options_.now(), practiceStart_);
     timer_->start();
     if (outcome != MarkOutcome::Marked && outcome != MarkOutcome::AlreadyMarked) {
-        tell(kProgramTitle,
-             QStringLiteral("The results could not be saved. The paper is not marked."));
+        qCWarning(lcUi) << "paper" << session_.state().paperNumber << "was not marked, outcome"
+                        << static_cast<int>(outcome);
+        tell(tr("The results could not be saved. The paper is not marked."));
         return;
     }
-    refreshStatusLabels();
     ShowMarkedState();
 }
 
 void PracticeWindow::ShowMarkedState() {
-    remaining_->hide();
+    const PracticeState& s = session_.state();
+    const int paperInTopic = s.paperIndex - s.inputs.topicCount + 1;
+    strip_->showMarked(s.timeTaken, s.dateCompleted, s.scoring,
+                       ScoreName(paperInTopic, second_, s.scoring));
     ShowQuestionParts();
-    for (QLabel* w : {scoringCaption_, scoring_, percent_}) w->show();
-    if (!second_) {
-        clock_->hide();
-        timeTaken_->show();
-        clockCaption_->setText(QStringLiteral("Time taken:"));
-        date_->hide();
-        completed_->show();
-        dateCaption_->setText(QStringLiteral("Completed:"));
-    }
-    UpdateToolbar(QCursor::pos());
+    UpdateToolbar();
 }
 
 void PracticeWindow::ClosePractice() {
-    if (!ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"))) return;
+    if (!PopupQuestion(*this, tr("Close Practice"), tr("Confirm?"))) return;
     closingWithoutAsking_ = true;
     close();
 }
@@ -463,10 +332,15 @@ void PracticeWindow::closeButtonClicked() {
 
 void PracticeWindow::unloadWithoutAsking() {
     if (unloaded_) return;
-    // Typed answers are kept rather than lost with the window.
-    if (!session_.isMarked()) {
+    if (markProgress_->isPlaying()) {
+        // The learner confirmed the marking: it is finished, not dropped.
+        markProgress_->finishNow();
+    } else if (!session_.isMarked()) {
+        // Typed answers are kept rather than lost with the window.
         CollectAnswers();
-        session_.SaveAnswers();
+        if (!session_.SaveAnswers())
+            qCWarning(lcUi) << "unload: the answers of paper" << session_.state().paperNumber
+                            << "could not be saved";
     }
     closingWithoutAsking_ = true;
     close();
@@ -476,7 +350,7 @@ void PracticeWindow::unloadWithoutAsking() {
 void PracticeWindow::unload() {
     unloaded_ = true;
     timer_->stop();
-    deleteQuestionFile();
+    question_->deleteFile();
     contents_.RefreshContents();
 }
 
@@ -485,9 +359,10 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // A close from the window system asks like the Close button.
-    if (!closingWithoutAsking_ &&
-        !ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"))) {
+    // The window takes no input while the marking panel plays; a close from the window
+    // system asks like the Close button.
+    if (markProgress_->isPlaying() ||
+        (!closingWithoutAsking_ && !PopupQuestion(*this, tr("Close Practice"), tr("Confirm?")))) {
         event->ignore();
         return;
     }
@@ -502,18 +377,6 @@ void PracticeWindow::showEvent(QShowEvent* event) {
     activateWindow();
 }
 
-void PracticeWindow::documentKey(bool ctrl, int keyCode) {
-    if (ctrl && (keyCode == Qt::Key_C || keyCode == Qt::Key_X)) invalidOperation();
-}
-
-void PracticeWindow::documentMouse(int button) {
-    if (button == Qt::RightButton) invalidOperation();
-}
-
-void PracticeWindow::invalidOperation() {
-    QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("Invalid operation"));
-}
-
 void PracticeWindow::layoutContent() {
     if (!toolbar_) return;  // the frame lays out before the content exists
     const QRect inner = innerArea();
@@ -522,109 +385,26 @@ void PracticeWindow::layoutContent() {
     in.topHeight = inner.top();
     in.leftWidth = inner.left();
     in.rightWidth = width() - inner.right() - 1;
-    in.botHeight = height() - inner.bottom() - 1;
-    if (inner.height() == 0) in.botHeight = 0;
-    in.sizer = sizer_->size();
+    in.botHeight = inner.height() == 0 ? 0 : height() - inner.bottom() - 1;
+    in.sizer = resizer_->sizer()->size();
     in.toolbarHeight = toolbar_->preferredHeight();
     in.answerSheetWidth = AnswerSheet::designWidth();
-    in.handleWidth = kHandleStripWidth;
-    in.underStripHeight = kUnderStripHeight;
+    in.handleWidth = SheetHandle::kStripWidth;
+    in.underStripHeight = StatusStrip::kHeight;
     in.questionTitleLeft = in.leftWidth + kTitleStripLeft;
-    in.questionTitleHeight = kTitleStripHeight;
+    in.questionTitleHeight = QuestionTitleStrip::kHeight;
     in.instructionHeight = sheet_->instruction()->height();
     in.answerSheetShown = sheetShown_;
     const PracticeLayout l = LayoutPracticeWindow(in);
 
     toolbar_->setGeometry(l.toolbar);
     toolbar_->layoutFor(width());
-    const QRect pen = toolbar_->summary()->geometry();
-    auto* caption = toolbar_->findChild<QLabel*>(QStringLiteral("lblAnsweredCaption"));
-    auto* slash = toolbar_->findChild<QLabel*>(QStringLiteral("lblSlash"));
-    const int x = pen.right() + 6;
-    caption->setGeometry(x, pen.top() - 2, 90, 14);
-    answered_->setGeometry(x, pen.top() + 13, 28, 22);
-    slash->setGeometry(x + 28, pen.top() + 13, 10, 22);
-    total_->setGeometry(x + 38, pen.top() + 13, 40, 22);
-
     sheet_->setGeometry(l.answerSheet);
-    handleStrip_->setGeometry(l.handle);
-    handle_->move((l.handle.width() - handle_->width()) / 2,
-                  std::max(0, (l.handle.height() - handle_->height()) / 2));
-    view_->setGeometry(l.questionView);
-    titleStrip_->setGeometry(l.questionTitle);
-    questionTitle_->resize(std::max(0, l.questionTitle.width() - 16), questionTitle_->height());
-    underStrip_->setGeometry(l.underStrip);
-    const int w = l.underStrip.width();
-    for (int i = 0; i < 3; ++i)
-        bottoms_[i]->setGeometry(w * i / 3, 0, w * (i + 1) / 3 - w * i / 3, l.underStrip.height());
-    for (QLabel* b : bottoms_) b->lower();
-    sizer_->setGeometry(l.sizer);
-    sizer_->raise();
-    markProgress_->move((width() - markProgress_->width()) / 2,
-                        (height() - markProgress_->height()) / 2);
-    if (markProgress_->isVisible()) markProgress_->raise();
-}
-
-// Resizing: the window's own surface and the Sizer, bottom-right corner only.
-
-bool PracticeWindow::pressOnSurface(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton ||
-        (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
-        return false;
-    const QPoint pos = mapFromGlobal(event->globalPosition().toPoint());
-    pressBands_ = BandsAt(pos, size(), kEdgeBandPx);
-    if (pressBands_.left || pressBands_.top || pressBands_.right || pressBands_.bottom)
-        QCursor::setPos(
-            SnapToEdges(event->globalPosition().toPoint(), frameGeometry(), pressBands_));
-    resizing_ = pressBands_.right && pressBands_.bottom;
-    if (resizing_) grabMouse();
-    return true;
-}
-
-void PracticeWindow::mousePressEvent(QMouseEvent* event) {
-    if (!pressOnSurface(event)) SkinnedWindow::mousePressEvent(event);
-}
-
-void PracticeWindow::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint global = event->globalPosition().toPoint();
-    const QPoint pos = mapFromGlobal(global);
-    const bool leftDown = event->buttons() & Qt::LeftButton;
-    const Qt::CursorShape shape = EdgeCursor(pos, size(), kEdgeBandPx, leftDown, cursor().shape());
-    if (shape != cursor().shape()) setCursor(shape);
-    if (resizing_ && leftDown) {
-        const QSize wanted =
-            CornerDragSize(pressBands_, global - frameGeometry().topLeft(), size(), kEdgeBandPx);
-        if (wanted != size()) resize(wanted);
-    }
-}
-
-void PracticeWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (resizing_ && event->button() == Qt::LeftButton) {
-        resizing_ = false;
-        releaseMouse();
-    }
-    SkinnedWindow::mouseReleaseEvent(event);
-}
-
-bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == handle_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        ToggleAnswerSheet();
-        return true;
-    }
-    if (watched == sizer_) {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-                return pressOnSurface(static_cast<QMouseEvent*>(event));
-            case QEvent::MouseMove:
-                mouseMoveEvent(static_cast<QMouseEvent*>(event));
-                return true;
-            case QEvent::MouseButtonRelease:
-                mouseReleaseEvent(static_cast<QMouseEvent*>(event));
-                return true;
-            default:
-                break;
-        }
-    }
-    return SkinnedWindow::eventFilter(watched, event);
+    handle_->setGeometry(l.handle);
+    question_->view()->setGeometry(l.questionView);
+    question_->titleStrip()->setGeometry(l.questionTitle);
+    strip_->setGeometry(l.underStrip);
+    resizer_->sizer()->setGeometry(l.sizer);
+    resizer_->sizer()->raise();
+    markProgress_->place();
 }

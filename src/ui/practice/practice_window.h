@@ -1,10 +1,12 @@
 #pragma once
 // The practice window, Test1 for the first attempt and Test2 for the second: one class, the
 // second attempt being the same window with its differences (its own files, carried-over
-// parts, second verdicts and correct answers, no clock).
+// parts, second verdicts and correct answers, no clock). It shows a PracticeSession and puts
+// together the parts of the window, each a class of its own: the toolbar strip, the question
+// pane, the answer sheet and its handle, the strip under the question, the resize grip and the
+// marking panel.
 
 #include <QDateTime>
-#include <QPointer>
 #include <functional>
 #include <optional>
 
@@ -13,16 +15,16 @@
 #include "ui/frame/practice_launcher.h"
 #include "ui/frame/skinned_window.h"
 #include "ui/practice/mark_progress.h"
-#include "ui/practice/practice_geometry.h"
-#include "ui/practice/practice_toolbar.h"
+#include "ui/practice/practice_actions.h"
 
 class AnswerSheet;
 class ContentsChannel;
-class QComboBox;
-class QLabel;
-class QLineEdit;
+class PracticeResizer;
+class PracticeToolbar;
 class QTimer;
-class QuestionDocumentView;
+class QuestionPane;
+class SheetHandle;
+class StatusStrip;
 
 class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
     Q_OBJECT
@@ -41,8 +43,8 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
         : PracticeWindow(contents, take, Options{}) {}
     ~PracticeWindow() override;
 
-    // Reads the main window's fields and opens the paper. False when the paper cannot be
-    // worked; the window should then be thrown away.
+    // Reads the main window's fields and opens the paper on its first question. False when the
+    // paper cannot be worked; the window should then be thrown away.
     bool LoadPractice();
 
     // PracticeWindowHandle
@@ -51,93 +53,64 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
 
     void CollectAnswers();
     void ShowQuestionParts();
+    // Saves the answers and shows question `question`; when its document cannot be shown the
+    // learner is told and the window stays on the question it shows.
     void GoToQuestion(int question, bool focusFirstAnswer = false);
     void BuildRemainingList();
     void ToggleAnswerSheet();
     void PrintQuestion();
-    void UpdateToolbar(QPoint globalCursor);
+    void UpdateToolbar();
+    // Asks, then plays the marking panel and marks when it has played (the window takes no
+    // input meanwhile).
     void MarkPractice();
     void ShowMarkedState();
     void SavePractice();
     void ClosePractice();
-    // The 100 ms tick.
+    // The 100 ms tick: toolbar rules, clock, answered count.
     void tick();
+    // A toolbar button or a key of the table, within the toolbar's rules.
+    void runAction(PracticeAction action);
 
     const PracticeSession& session() const { return session_; }
-    bool secondAttempt() const { return second_; }
     bool answerSheetShown() const { return sheetShown_; }
-    QString questionFile() const { return questionFile_; }
-    AnswerSheet* answerSheet() const { return sheet_; }
     PracticeToolbar* toolbar() const { return toolbar_; }
-    QuestionDocumentView* questionView() const { return view_; }
-    QTimer* timer() const { return timer_; }
+    QuestionPane* questionPane() const { return question_; }
+    AnswerSheet* answerSheet() const { return sheet_; }
+    SheetHandle* sheetHandle() const { return handle_; }
+    StatusStrip* statusStrip() const { return strip_; }
+    MarkProgress* markProgress() const { return markProgress_; }
 
   protected:
     void layoutContent() override;
     void closeButtonClicked() override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildContent();
-    void placeAtLoad();
-    void showQuestionDocument();
-    void deleteQuestionFile();
+    void setFocusOrder();
+    void showLoadedState();
+    void saveSilently();
+    void enteredPastLastAnswer();
+    void finishMarking();
     void unload();
-    void refreshStatusLabels();
-    void runToolbar(ToolbarButton b);
-    void documentKey(bool ctrl, int keyCode);
-    void documentMouse(int button);
-    void invalidOperation();
-    bool ask(const QString& title, const QString& message);
-    void tell(const QString& title, const QString& message);
-    bool pressOnSurface(QMouseEvent* event);
+    void tell(const QString& message);
 
     ContentsChannel& contents_;
-    bool second_ = false;
+    const bool second_;
     Options options_;
     PracticeSession session_;
     QDateTime practiceStart_;
     bool sheetShown_ = true;
-    QString questionFile_;
     bool unloaded_ = false;
     bool closingWithoutAsking_ = false;
-    bool txtPressTrack_ = false;  // a toolbar button is held down
-
-    // resize by the bottom-right corner
-    EdgeBands pressBands_;
-    bool resizing_ = false;
 
     PracticeToolbar* toolbar_ = nullptr;
+    QuestionPane* question_ = nullptr;
     AnswerSheet* sheet_ = nullptr;
-    QuestionDocumentView* view_ = nullptr;
-    QLabel* handleStrip_ = nullptr;  // PicHideAns
-    QLabel* handle_ = nullptr;       // ImgHandle
-    QWidget* titleStrip_ = nullptr;
-    QLabel* questionTitle_ = nullptr;  // QnTitle
-    QWidget* underStrip_ = nullptr;
-    QLabel* bottoms_[3] = {};             // Bot1..Bot3
-    QWidget* remaining_ = nullptr;        // TxtRem
-    QComboBox* remainingList_ = nullptr;  // RemQns
-    QLabel* answered_ = nullptr;          // lblAnsweredQ
-    QLabel* total_ = nullptr;             // lblTotalQ
-    QLabel* clock_ = nullptr;             // lblClock
-    QLabel* date_ = nullptr;              // lblDate
-    QLabel* timeTaken_ = nullptr;         // LTime
-    QLabel* completed_ = nullptr;         // ETime
-    QLabel* clockCaption_ = nullptr;
-    QLabel* dateCaption_ = nullptr;
-    QLabel* scoring_ = nullptr;  // PScoring
-    QLabel* scoringCaption_ = nullptr;
-    QLabel* percent_ = nullptr;           // PScoringL
-    QLineEdit* status_ = nullptr;         // Status
-    QLineEdit* questionCount_ = nullptr;  // QSCount
-    QLabel* score_ = nullptr;             // Scoring
-    QLabel* sizer_ = nullptr;             // Sizer
+    SheetHandle* handle_ = nullptr;
+    StatusStrip* strip_ = nullptr;
+    PracticeResizer* resizer_ = nullptr;
     MarkProgress* markProgress_ = nullptr;
     QTimer* timer_ = nullptr;  // Timer1
 };

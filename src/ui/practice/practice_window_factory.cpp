@@ -10,8 +10,8 @@ PracticeWindowFactory MakePracticeWindowFactory() {
         if (window->LoadPractice()) return window;
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         delete window;
-        PopupNotice(*contents.contentsWindow(), QStringLiteral("Vantora"),
-                    QStringLiteral("This paper cannot be opened."));
+        PopupNotice(*contents.contentsWindow(), PracticeWindow::tr("Vantora"),
+                    PracticeWindow::tr("This paper cannot be opened."));
         return nullptr;
     };
 }

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <ostream>
 
 #include "content/extract_resource.h"
 #include "content/paper_content.h"
@@ -21,6 +22,11 @@
 #include "platform/program_folder.h"
 #include "ui/frame/contents_channel.h"
 #include "ui/practice/practice_window.h"
+
+// Failure messages show texts as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 class FakeContents : public ContentsChannel {
   public:
@@ -158,6 +164,14 @@ class PracticeFixture {
         w->show();
         window = w;
         return w;
+    }
+
+    // The record line of paper `paper` in the results file `file`.
+    QString record(const char* file, int paper) const {
+        for (const QString& line :
+             FileText(path(QLatin1String(file))).split(QStringLiteral("\r\n")))
+            if (line.startsWith(QStringLiteral("#%1#").arg(paper))) return line;
+        return QString();
     }
 
     QStringList questionFiles() const {

@@ -8,8 +8,12 @@
 
 #include "platform/question_document_view.h"
 #include "practice_fixture.h"
+#include "ui/frame/skinned_button.h"
+#include "ui/practice/answer_box.h"
 #include "ui/practice/answer_sheet.h"
-#include "ui/practice/image_button.h"
+#include "ui/practice/practice_toolbar.h"
+#include "ui/practice/question_pane.h"
+#include "ui/practice/sheet_handle.h"
 
 namespace {
 
@@ -37,10 +41,10 @@ QList<TestQuestion> Paper34() {
 QLineEdit* Box(PracticeWindow* w, int k) {
     return w->answerSheet()->row(k)->answer;
 }
-ImageButton* Button(PracticeWindow* w, ToolbarButton b) {
+SkinnedButton* Button(PracticeWindow* w, PracticeAction b) {
     return w->toolbar()->button(b);
 }
-void Click(PracticeWindow* w, ToolbarButton b) {
+void Click(PracticeWindow* w, PracticeAction b) {
     w->tick();
     QTest::mouseClick(Button(w, b), Qt::LeftButton);
 }
@@ -51,11 +55,6 @@ QString Text(PracticeWindow* w, const char* name) {
 bool Shown(PracticeWindow* w, const char* name) {
     auto* l = w->findChild<QWidget*>(QLatin1String(name));
     return l && l->isVisibleTo(w);
-}
-QString Record(PracticeFixture& f, const char* file, int paper) {
-    for (const QString& line : FileText(f.path(QLatin1String(file))).split(QStringLiteral("\r\n")))
-        if (line.startsWith(QStringLiteral("#%1#").arg(paper))) return line;
-    return QString();
 }
 
 }  // namespace
@@ -70,7 +69,8 @@ TEST(PracticeFirstAttempt, OpensOnQuestionOneWithCaptionCountsAndOneQuestionFile
     EXPECT_EQ(Text(w, "QnTitle"), "Question 1");
     EXPECT_EQ(Text(w, "lblTotalQ"), "34");
     EXPECT_EQ(Text(w, "lblAnsweredQ"), "0");
-    EXPECT_EQ(Text(w, "lblDate"), "14/03/2026");
+    EXPECT_EQ(Text(w, "lblDate"),
+              QLocale::system().toString(QDate(2026, 3, 14), QLocale::ShortFormat));
     EXPECT_TRUE(Shown(w, "lblClock"));
     EXPECT_FALSE(Shown(w, "LTime"));
     EXPECT_FALSE(Shown(w, "FR1"));
@@ -83,14 +83,24 @@ TEST(PracticeFirstAttempt, OpensOnQuestionOneWithCaptionCountsAndOneQuestionFile
 
     // Back is off on question 1, Next on the last; Print and Close always on.
     w->tick();
-    EXPECT_FALSE(Button(w, ToolbarButton::Back)->isEnabled());
-    EXPECT_TRUE(Button(w, ToolbarButton::Next)->isEnabled());
+    EXPECT_FALSE(Button(w, PracticeAction::Back)->isEnabled());
+    EXPECT_TRUE(Button(w, PracticeAction::Next)->isEnabled());
     w->GoToQuestion(30);
     w->tick();
-    EXPECT_TRUE(Button(w, ToolbarButton::Back)->isEnabled());
-    EXPECT_FALSE(Button(w, ToolbarButton::Next)->isEnabled());
-    EXPECT_TRUE(Button(w, ToolbarButton::Print)->isEnabled());
-    EXPECT_TRUE(Button(w, ToolbarButton::Close)->isEnabled());
+    EXPECT_TRUE(Button(w, PracticeAction::Back)->isEnabled());
+    EXPECT_FALSE(Button(w, PracticeAction::Next)->isEnabled());
+    EXPECT_TRUE(Button(w, PracticeAction::Print)->isEnabled());
+    EXPECT_TRUE(Button(w, PracticeAction::Close)->isEnabled());
+    // txtPressTrack: a toolbar button held down, and only then.
+    EXPECT_FALSE(w->toolbar()->pressTrack());
+    QTest::mousePress(Button(w, PracticeAction::Back), Qt::LeftButton);
+    EXPECT_TRUE(w->toolbar()->pressTrack());
+    EXPECT_EQ(Button(w, PracticeAction::Back)->shownPicture(), "back_pressed.bmp");
+    QTest::mouseRelease(Button(w, PracticeAction::Back), Qt::LeftButton);
+    EXPECT_FALSE(w->toolbar()->pressTrack());
+    EXPECT_EQ(Text(w, "QnTitle"), "Question 29");
+    EXPECT_EQ(Button(w, PracticeAction::Next)->shownPicture(), "forward_off.bmp");
+    EXPECT_EQ(Button(w, PracticeAction::Save)->shownPicture(), "save_off.bmp");
     if (PackageQuestionIds(30).size() == 30) {
         EXPECT_EQ(f.questionFiles().size(), 1);
     }
@@ -114,7 +124,7 @@ TEST(PracticeFirstAttempt, AnswerRowsFollowTheQuestionsParts) {
     EXPECT_FALSE(sheet->row(2)->isVisibleTo(w));
     QTest::keyClicks(Box(w, 1), "12");
     EXPECT_EQ(Box(w, 1)->text(), "1");
-    EXPECT_EQ(sheet->row(1)->correct->text(), "3");  // the key, held but never shown
+    EXPECT_TRUE(sheet->row(1)->correct->text().isEmpty());  // the key never reaches a widget
     EXPECT_FALSE(sheet->row(1)->correct->isVisibleTo(w));
     EXPECT_FALSE(sheet->instruction()->isVisibleTo(w));
 
@@ -154,12 +164,12 @@ TEST(PracticeFirstAttempt, MovingSavesSilentlyAndTheRemainingListFollows) {
     EXPECT_EQ(remaining->count(), 30);
 
     QTest::keyClicks(Box(w, 1), "1");
-    Click(w, ToolbarButton::Next);
+    Click(w, PracticeAction::Next);
     EXPECT_EQ(Text(w, "QnTitle"), "Question 2");
-    EXPECT_TRUE(Record(f, "first2HM.txt", 101).startsWith("#101#>1>>"));
+    EXPECT_TRUE(f.record("first2HM.txt", 101).startsWith("#101#>1>>"));
     // A part of spaces: counted as answered, still listed as remaining.
     QTest::keyClicks(Box(w, 1), "   ");
-    Click(w, ToolbarButton::Back);
+    Click(w, PracticeAction::Back);
     EXPECT_EQ(Text(w, "QnTitle"), "Question 1");
     w->tick();
     EXPECT_EQ(Text(w, "lblAnsweredQ"), "2");
@@ -171,7 +181,7 @@ TEST(PracticeFirstAttempt, MovingSavesSilentlyAndTheRemainingListFollows) {
     remaining->activated(seven);
     EXPECT_EQ(Text(w, "QnTitle"), "Question 7");
     QTest::keyClicks(Box(w, 1), "7");
-    Click(w, ToolbarButton::Next);
+    Click(w, PracticeAction::Next);
     EXPECT_EQ(remaining->findText("7"), -1);
     EXPECT_GE(remaining->findText("8"), 0);
     EXPECT_TRUE(hand.seen.isEmpty());  // moving never asks or tells
@@ -192,7 +202,7 @@ TEST(PracticeFirstAttempt, MarkingConfirmsAnimatesWritesTheFourFilesAndLocks) {
             QTest::keyClicks(Box(w, 1), QString::number(q));
             w->GoToQuestion(q + 1);
         }
-        Click(w, ToolbarButton::Mark);
+        Click(w, PracticeAction::Mark);
         ASSERT_EQ(hand.seen.size(), 1);
         EXPECT_EQ(hand.seen[0],
                   "Marking|You have not answered all the questions.  Do you still "
@@ -210,7 +220,7 @@ TEST(PracticeFirstAttempt, MarkingConfirmsAnimatesWritesTheFourFilesAndLocks) {
     QTest::keyClicks(Box(w, 1), " ");
     f.now = f.now.addSecs(7 * 60 + 5);
     PopupHand hand({true});
-    Click(w, ToolbarButton::Mark);
+    Click(w, PracticeAction::Mark);
     ASSERT_EQ(hand.seen.size(), 1);
     EXPECT_EQ(hand.seen[0], "Marking|Do you want to mark your practice now?");
 
@@ -222,15 +232,15 @@ TEST(PracticeFirstAttempt, MarkingConfirmsAnimatesWritesTheFourFilesAndLocks) {
     EXPECT_TRUE(marks.contains("#FST#>1>0"));
     EXPECT_EQ(marks.count("\r\n"), 6);
     EXPECT_EQ(FileText(f.path("trend2HM.txt")), "#TRD#>90.9\r\n");
-    const QString results = Record(f, "fresults2HM.txt", 101);
+    const QString results = f.record("fresults2HM.txt", 101);
     EXPECT_EQ(results.count('>'), 30);
     EXPECT_EQ(results.count('N'), 3);
-    EXPECT_TRUE(Record(f, "first2HM.txt", 101).endsWith(">0>0> "));
+    EXPECT_TRUE(f.record("first2HM.txt", 101).endsWith(">0>0> "));
 
     // The marked state: verdicts, time taken and date completed, nothing editable.
     w->tick();
-    EXPECT_FALSE(Button(w, ToolbarButton::Save)->isEnabled());
-    EXPECT_FALSE(Button(w, ToolbarButton::Mark)->isEnabled());
+    EXPECT_FALSE(Button(w, PracticeAction::Save)->isEnabled());
+    EXPECT_FALSE(Button(w, PracticeAction::Mark)->isEnabled());
     EXPECT_TRUE(Box(w, 1)->isReadOnly());
     EXPECT_TRUE(Shown(w, "FR1"));
     EXPECT_EQ(Text(w, "FR1"), "N");
@@ -265,8 +275,8 @@ TEST(PracticeFirstAttempt, AMarkedPaperReopensReadOnlyAndWritesNothing) {
     EXPECT_TRUE(Shown(w, "FR1"));
     EXPECT_EQ(Text(w, "LTime"), "0:3:1");
     EXPECT_EQ(Text(w, "ETime"), "01/02/2026");
-    EXPECT_FALSE(Button(w, ToolbarButton::Save)->isEnabled());
-    EXPECT_FALSE(Button(w, ToolbarButton::Mark)->isEnabled());
+    EXPECT_FALSE(Button(w, PracticeAction::Save)->isEnabled());
+    EXPECT_FALSE(Button(w, PracticeAction::Mark)->isEnabled());
     w->MarkPractice();
     w->GoToQuestion(2);
     EXPECT_EQ(Text(w, "FR1"), "N");
@@ -290,15 +300,15 @@ TEST(PracticeFirstAttempt, ClockSaveAndClose) {
     {
         PopupHand hand({true});
         QTest::keyClicks(Box(w, 1), "first");
-        QTest::mouseClick(w->toolbar()->caption(ToolbarButton::Save), Qt::LeftButton);
+        QTest::mouseClick(w->toolbar()->caption(PracticeAction::Save), Qt::LeftButton);
         EXPECT_EQ(hand.seen, QStringList{"Vantora|Paper saved"});
-        EXPECT_EQ(Record(f, "first2HM.txt", 101), "#101#>first>");
+        EXPECT_EQ(f.record("first2HM.txt", 101), "#101#>first>");
     }
     {
         // No keeps the window and its text.
         PopupHand hand({false});
         QTest::keyClicks(Box(w, 1), " more");
-        Click(w, ToolbarButton::Close);
+        Click(w, PracticeAction::Close);
         EXPECT_EQ(hand.seen, QStringList{"Close Practice|Confirm?"});
         ASSERT_FALSE(f.window.isNull());
         EXPECT_EQ(Box(w, 1)->text(), "first more");
@@ -306,11 +316,11 @@ TEST(PracticeFirstAttempt, ClockSaveAndClose) {
     {
         // Yes: unloads without saving, deletes the question file, refreshes the Home view.
         PopupHand hand({true});
-        Click(w, ToolbarButton::Close);
+        Click(w, PracticeAction::Close);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(f.window.isNull());
         EXPECT_EQ(f.contents.refreshes, 1);
-        EXPECT_EQ(Record(f, "first2HM.txt", 101), "#101#>first>");
+        EXPECT_EQ(f.record("first2HM.txt", 101), "#101#>first>");
         EXPECT_TRUE(f.questionFiles().isEmpty());
     }
     // Reopened, the clock starts again.
@@ -332,7 +342,7 @@ TEST(PracticeFirstAttempt, UnloadWithoutAskingKeepsTypedAnswers) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(f.window.isNull());
     EXPECT_TRUE(hand.seen.isEmpty());
-    EXPECT_EQ(Record(f, "first2HM.txt", 101), "#101#>typed>");
+    EXPECT_EQ(f.record("first2HM.txt", 101), "#101#>typed>");
     EXPECT_EQ(f.contents.refreshes, 1);
     EXPECT_TRUE(f.questionFiles().isEmpty());
 }
@@ -343,7 +353,7 @@ TEST(PracticeFirstAttempt, QuestionViewRefusesCopyAndRightClick) {
     PracticeWindow* w = f.open();
     ASSERT_NE(w, nullptr);
     PopupHand hand({});
-    QuestionDocumentView* view = w->questionView();
+    QuestionDocumentView* view = w->questionPane()->view();
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
     EXPECT_TRUE(hand.seen.isEmpty());
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
@@ -359,19 +369,19 @@ TEST(PracticeFirstAttempt, HandleHidesTheSheetAndTheCornerResizes) {
     PracticeWindow* w = f.open();
     ASSERT_NE(w, nullptr);
     w->resize(800, 600);
-    auto* handle = w->findChild<QLabel*>(QStringLiteral("ImgHandle"));
-    const int viewWidth = w->questionView()->width();
+    SkinnedButton* handle = w->sheetHandle()->button();
+    const int viewWidth = w->questionPane()->view()->width();
     QTest::mouseClick(handle, Qt::LeftButton);
     EXPECT_FALSE(w->answerSheetShown());
     EXPECT_GE(w->answerSheet()->x(), w->width());
-    EXPECT_GT(w->questionView()->width(), viewWidth);
-    EXPECT_EQ(handle->toolTip(), "Show answer sheet");
+    EXPECT_GT(w->questionPane()->view()->width(), viewWidth);
+    EXPECT_EQ(handle->toolTip(), "Show answer sheet (Ctrl+H)");
     w->resize(820, 600);  // a resize keeps it hidden
     EXPECT_GE(w->answerSheet()->x(), w->width());
     QTest::mouseClick(handle, Qt::LeftButton);
-    EXPECT_EQ(handle->toolTip(), "Hide answer sheet");
+    EXPECT_EQ(handle->toolTip(), "Hide answer sheet (Ctrl+H)");
     w->resize(800, 600);
-    EXPECT_EQ(w->questionView()->width(), viewWidth);
+    EXPECT_EQ(w->questionPane()->view()->width(), viewWidth);
 
     const QPoint origin = w->mapToGlobal(QPoint(0, 0));
     auto send = [&](QEvent::Type type, QPoint local, QPoint global, Qt::MouseButtons buttons) {

@@ -107,6 +107,14 @@ TEST(PracticeLayoutTest, FillsTheWindowAndNeverGoesNegative) {
     }
 }
 
+TEST(PracticeLayoutTest, OpensAtATenthInWithFourFifthsOfItsScreen) {
+    EXPECT_EQ(PlacementAtLoad(QRect(0, 0, 1280, 1024)), QRect(128, 102, 1024, 819));
+    // A second screen to the right.
+    EXPECT_EQ(PlacementAtLoad(QRect(1280, 0, 1920, 1080)), QRect(1472, 108, 1536, 864));
+    // The smallest window the corner drag leaves: just above 7300 x 5000 twips.
+    EXPECT_EQ(MinimumWindowSize(), QSize(487, 334));
+}
+
 TEST(PracticeLayoutTest, HiddenAnswerSheetGivesItsRoomToTheQuestion) {
     PracticeLayoutInput in = TypicalInput(QSize(800, 600));
     in.answerSheetShown = false;
@@ -139,14 +147,86 @@ TEST(PracticeRows, AnswerBoxBorderSurroundsTheBox) {
     EXPECT_EQ(b.lines[3], QLineF(1950, 15, 1950, 375));
 }
 
-TEST(AnswerText, RefusesWhatWouldBreakARecord) {
-    EXPECT_TRUE(IsStorableAnswerText(QStringLiteral("5 2/3")));
-    EXPECT_TRUE(IsStorableAnswerText(QString::fromUtf8("caf\u00e9 \u00bd")));
-    for (const char* bad : {"3>4", "#1", "a\nb", "a\rb"})
-        EXPECT_FALSE(IsStorableAnswerText(QString::fromUtf8(bad))) << bad;
-    EXPECT_FALSE(IsStorableAnswerText(QString::fromUtf8("\u20ac5")));  // no euro sign in Latin-1
+TEST(AnswerText, TheValidatorLeavesOutWhatAFieldCannotHoldAndSaysWhy) {
     AnswerValidator v;
-    QString typed = QStringLiteral("12>");
-    int pos = 3;
-    EXPECT_EQ(v.validate(typed, pos), QValidator::Invalid);
+    QStringList hints;
+    QObject::connect(&v, &AnswerValidator::refused, [&](const QString& h) { hints.append(h); });
+
+    // Pasted "1\t2>3" with the cursor after it: the cursor moves back over what was left out.
+    QString input = QStringLiteral("1\t2>3");
+    int pos = 5;
+    EXPECT_EQ(v.validate(input, pos), QValidator::Acceptable);
+    EXPECT_EQ(input, "123");
+    EXPECT_EQ(pos, 3);
+    ASSERT_EQ(hints.size(), 1);
+    EXPECT_EQ(hints[0], RefusalHint(QLatin1Char('\t')));
+
+    // Typed in the middle: only the characters before the cursor move it.
+    input = QString::fromUtf8("5\u20ac2/3");
+    pos = 2;
+    EXPECT_EQ(v.validate(input, pos), QValidator::Acceptable);
+    EXPECT_EQ(input, "52/3");
+    EXPECT_EQ(pos, 1);
+
+    // What a field holds passes untouched and silently, accents and fractions included.
+    hints.clear();
+    input = QString::fromUtf8("caf\u00e9 \u00bd 5 2/3");
+    pos = 3;
+    EXPECT_EQ(v.validate(input, pos), QValidator::Acceptable);
+    EXPECT_EQ(input, QString::fromUtf8("caf\u00e9 \u00bd 5 2/3"));
+    EXPECT_EQ(pos, 3);
+    EXPECT_TRUE(hints.isEmpty());
+
+    // The reasons differ: the separators, control characters, characters outside Latin-1.
+    EXPECT_TRUE(RefusalHint(QLatin1Char('>')).contains(QLatin1String("\">\"")));
+    EXPECT_TRUE(RefusalHint(QLatin1Char('#')).contains(QLatin1String("\"#\"")));
+    for (const char16_t control : {u'\x01', u'\x1b', u'\x7f', u'\x85', u'\n'})
+        EXPECT_EQ(RefusalHint(QChar(control)), RefusalHint(QLatin1Char('\t')));
+    EXPECT_TRUE(RefusalHint(QChar(0x20AC)).contains(QChar(0x20AC)));
+    EXPECT_NE(RefusalHint(QChar(0x20AC)), RefusalHint(QLatin1Char('>')));
+    EXPECT_NE(RefusalHint(QChar(0x20AC)), RefusalHint(QLatin1Char('\t')));
+}
+
+TEST(PracticeStrip, GroupsNeverOverlapAndTheLeastNeededGoFirst) {
+    // Remaining list, time, date, score as the strip under a first attempt has them.
+    const QList<StripGroup> editing = {{130, 0, 4}, {72, 38, 2}, {100, 64, 1}, {0, 0, 3}};
+    const QList<StripGroup> marked = {{0, 0, 4}, {110, 38, 2}, {140, 64, 1}, {80, 48, 3}};
+    for (const QList<StripGroup>& groups : {editing, marked}) {
+        for (int width = 0; width <= 1600; ++width) {
+            const QList<StripGroupPlace> places = PlanStatusStrip(width, groups);
+            ASSERT_EQ(places.size(), groups.size());
+            int shown = 0;
+            for (int a = 0; a < places.size(); ++a) {
+                if (!places[a].shown) continue;
+                ++shown;
+                EXPECT_GE(places[a].left, 0) << width;
+                EXPECT_LE(places[a].left + places[a].width, width) << width;
+                for (int b = a + 1; b < places.size(); ++b) {
+                    if (places[b].shown) {
+                        EXPECT_LE(places[a].left + places[a].width, places[b].left) << width;
+                    }
+                }
+                // A group of higher priority is never left out while a lower one shows.
+                for (int b = 0; b < places.size(); ++b) {
+                    if (groups[b].fullWidth > 0 && groups[b].priority > groups[a].priority) {
+                        EXPECT_TRUE(places[b].shown) << width << " " << a << " " << b;
+                    }
+                }
+            }
+            if (width >= 600) {
+                for (int g = 0; g < groups.size(); ++g) {
+                    EXPECT_EQ(places[g].shown, groups[g].fullWidth > 0) << width;
+                    EXPECT_FALSE(places[g].compact) << width;
+                }
+                const StripGroupPlace& last = groups.last().fullWidth > 0 ? places[3] : places[2];
+                EXPECT_EQ(last.left + last.width, width - kStripMarginRight);
+            }
+        }
+    }
+    // At the smallest window's strip the list and the clock stay, the clock without caption.
+    const QList<StripGroupPlace> narrow = PlanStatusStrip(207, editing);
+    EXPECT_TRUE(narrow[0].shown);
+    EXPECT_TRUE(narrow[1].shown && narrow[1].compact);
+    EXPECT_FALSE(narrow[2].shown);
+    EXPECT_EQ(narrow[0].left, kStripMarginLeft);
 }

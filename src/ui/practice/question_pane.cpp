@@ -1,0 +1,134 @@
+#include "ui/practice/question_pane.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+
+#include "platform/question_document_view.h"
+#include "practice/practice_session.h"
+#include "ui/frame/skin_style.h"
+#include "ui/frame/ui_log.h"
+#include "ui/practice/focus_mark.h"
+#include "ui/practice/practice_geometry.h"
+
+namespace {
+
+const QColor kTitleStrip(190, 204, 222);
+constexpr int kTitleMargin = 8;
+constexpr int kTitleGap = 12;
+
+void RemoveFile(const QString& path) {
+    if (path.isEmpty() || !QFile::exists(path)) return;
+    if (!QFile::remove(path)) qCWarning(lcUi) << "the question file could not be removed:" << path;
+}
+
+}  // namespace
+
+QStringList PictureDescriptions(const QString& html) {
+    static const QRegularExpression img(QStringLiteral("<img\\b[^>]*>"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression alt(QStringLiteral("\\balt\\s*=\\s*(\"([^\"]*)\"|'([^']*)')"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    QStringList out;
+    for (auto it = img.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch a = alt.match(it.next().captured(0));
+        if (!a.hasMatch()) continue;
+        const QString raw = a.captured(2).isNull() ? a.captured(3) : a.captured(2);
+        const QString text = QTextDocumentFragment::fromHtml(raw).toPlainText().trimmed();
+        if (!text.isEmpty()) out.append(text);
+    }
+    return out;
+}
+
+QuestionTitleStrip::QuestionTitleStrip(bool secondAttempt, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("PicQnTitle"));
+    PaintGround(this, kTitleStrip);
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("QnTitle"));
+    title_->setFont(ArialFont(10, true));
+    SetTextColour(title_);
+    if (secondAttempt) {
+        attempt_ = new QLabel(tr("Second attempt"), this);
+        attempt_->setObjectName(QStringLiteral("lblAttempt"));
+        attempt_->setFont(ArialFont(9, true));
+        attempt_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        attempt_->setAccessibleName(tr("Second attempt"));
+        SetTextColour(attempt_);
+    }
+    setQuestion(1);
+}
+
+void QuestionTitleStrip::setQuestion(int question) {
+    title_->setText(tr("Question %1").arg(question));
+    layoutLabels();
+}
+
+void QuestionTitleStrip::layoutLabels() {
+    const QSize hint = title_->sizeHint();
+    const int top = (kHeight - hint.height()) / 2;
+    const int room = std::max(0, width() - 2 * kTitleMargin);
+    const int titleWidth = std::min(hint.width(), room);
+    title_->setGeometry(kTitleMargin, top, titleWidth, hint.height());
+    if (!attempt_) return;
+    // The long text where it fits beside the title, else the short one, else none.
+    const int free = room - titleWidth - kTitleGap;
+    attempt_->setText(tr("Second attempt"));
+    if (attempt_->sizeHint().width() > free) attempt_->setText(tr("2nd attempt"));
+    const int attemptWidth = attempt_->sizeHint().width();
+    attempt_->setVisible(attemptWidth <= free);
+    attempt_->setGeometry(width() - kTitleMargin - attemptWidth, top, attemptWidth, hint.height());
+}
+
+void QuestionTitleStrip::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutLabels();
+}
+
+QuestionPane::QuestionPane(bool secondAttempt, QWidget* window) : QObject(window) {
+    view_ = new QuestionDocumentView(window);
+    view_->setObjectName(QStringLiteral("brwWebBrowser"));
+    view_->setTabChangesFocus(true);
+    // Room above the document for the question-title strip that lies over the view.
+    view_->setStyleSheet(
+        QStringLiteral("QTextBrowser { border: none; padding-top: %1px; background: white; }")
+            .arg(QuestionTitleStrip::kHeight + kOffset120Px + 4));
+    connect(view_, &QuestionDocumentView::keyDown, this, [this](bool ctrl, int key) {
+        if (ctrl && (key == Qt::Key_C || key == Qt::Key_X)) emit invalidOperation();
+    });
+    connect(view_, &QuestionDocumentView::mouseDown, this, [this](int button) {
+        if (button == Qt::RightButton) emit invalidOperation();
+    });
+    new FocusMark(view_, -1);
+    strip_ = new QuestionTitleStrip(secondAttempt, window);
+}
+
+QuestionPane::~QuestionPane() {
+    deleteFile();
+}
+
+bool QuestionPane::show(const PracticeSession& session, int question) {
+    const QString path = session.QuestionFilePath(question);
+    if (path.isEmpty() || !session.WriteQuestionDocument(question)) {
+        qCWarning(lcUi) << "question" << question << "could not be written to" << path;
+        return false;
+    }
+    if (!view_->openDocument(path)) {
+        qCWarning(lcUi) << "question" << question << "could not be shown:" << view_->lastError();
+        if (path != file_) RemoveFile(path);
+        return false;
+    }
+    if (path != file_) RemoveFile(file_);
+    file_ = path;
+    strip_->setQuestion(question);
+    view_->setAccessibleName(tr("Question %1").arg(question));
+    const QStringList pictures = PictureDescriptions(view_->archive().html);
+    view_->setAccessibleDescription(
+        pictures.isEmpty() ? QString()
+                           : tr("Pictures: %1").arg(pictures.join(QStringLiteral("; "))));
+    return true;
+}
+
+void QuestionPane::deleteFile() {
+    RemoveFile(file_);
+}
