@@ -11,7 +11,6 @@
 namespace {
 
 const QString kMarked = QStringLiteral("1");
-const QString kDateFormat = QStringLiteral("dd/MM/yyyy");
 
 QString At(const QStringList& list, qsizetype index) {
     return index >= 0 && index < list.size() ? list.at(index) : QString();
@@ -203,7 +202,7 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
         FieldOf(records.sst, index, papers) = kMarked;
     } else {
         timeTaken = TimeTakenText(practiceStart.secsTo(now));
-        dateCompleted = now.date().toString(kDateFormat);
+        dateCompleted = ShortDateText(now.date());
         trendLine = FindRecordLine(ResultsPath(ResultsFile::Trend), QStringLiteral("TRD"));
         // A trend file without its record starts the record afresh rather than losing it.
         if (trendLine.isEmpty()) trendLine = QStringLiteral("#TRD#");
@@ -262,4 +261,10 @@ QString PracticeSession::AnswersPath() const {
 
 QString PracticeSession::ResultsFilePathOfAttempt() const {
     return ResultsPath(isSecondAttempt() ? ResultsFile::SecondResults : ResultsFile::FirstResults);
+}
+
+QString ShortDateText(const QDate& date, const QLocale& locale) {
+    const QString text = locale.toString(date, QLocale::ShortFormat);
+    if (!text.isEmpty() && IsStorableFieldText(text)) return text;
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
 }

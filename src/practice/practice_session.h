@@ -15,6 +15,7 @@
 // Mark writes the answers file again (same bytes) so its write order holds on its own.
 
 #include <QDateTime>
+#include <QLocale>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -66,6 +67,11 @@ enum class MarkOutcome {
     MarksNotSaved,    // the marks file could not be written
     TrendNotSaved,    // first attempt: the trend file could not be written
 };
+
+// The date a paper was completed as the learner's system writes a short date ("08/12/2026",
+// "12/8/26", "8 Dec 2026"); a form a record field cannot hold (other digits, a '#') falls back
+// to day/month/year.
+QString ShortDateText(const QDate& date, const QLocale& locale = QLocale::system());
 
 class PracticeSession {
   public:

@@ -124,7 +124,7 @@ TEST_F(PracticeFolder, FirstMarkingWritesEveryFileAndTheTrend) {
     EXPECT_TRUE(session.isMarked());
     EXPECT_EQ(MarksField("FSE").at(0), "90.9");
     EXPECT_EQ(MarksField("LTM").at(0), "1:23:40");
-    EXPECT_EQ(MarksField("CDD").at(0), "09/03/2026");
+    EXPECT_EQ(MarksField("CDD").at(0), ShortDateText(QDate(2026, 3, 9)));
     EXPECT_EQ(MarksField("FST").at(0), "1");
     EXPECT_EQ(MarksField("FST").at(1), "0");
     EXPECT_EQ(MarksField("SST").at(0), "0");
@@ -169,7 +169,7 @@ TEST_F(PracticeFolder, MarkedPaperReopensMarkedAndWritesNothing) {
     EXPECT_TRUE(reopened.isMarked());
     EXPECT_EQ(reopened.state().scoring, "97");
     EXPECT_EQ(reopened.state().timeTaken, "1:23:40");
-    EXPECT_EQ(reopened.state().dateCompleted, "09/03/2026");
+    EXPECT_EQ(reopened.state().dateCompleted, ShortDateText(QDate(2026, 3, 9)));
     EXPECT_EQ(reopened.state().results.at(0), "N");
     reopened.SetAnswer(0, QStringLiteral("1"));
     EXPECT_EQ(reopened.state().answers.at(0), "999");
@@ -422,3 +422,12 @@ TEST_F(PracticeFolder, PapersThatCannotBeWorkedRefuseToLoad) {
 }
 
 }  // namespace
+
+TEST(ShortDateText, TheSystemsShortFormWhenAFieldCanHoldItElseDayMonthYear) {
+    const QDate date(2026, 12, 8);
+    EXPECT_EQ(ShortDateText(date, QLocale(QLocale::German, QLocale::Germany)), "08.12.26");
+    EXPECT_EQ(ShortDateText(date, QLocale(QLocale::English, QLocale::UnitedStates)), "12/8/26");
+    // Digits a record field cannot hold.
+    EXPECT_EQ(ShortDateText(date, QLocale(QLocale::Arabic, QLocale::Egypt)), "08/12/2026");
+    EXPECT_EQ(ShortDateText(date, QLocale(QLocale::Chinese, QLocale::China)), "2026/12/8");
+}

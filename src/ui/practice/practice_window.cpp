@@ -139,7 +139,7 @@ void PracticeWindow::showLoadedState() {
     practiceStart_ = options_.now();
     timer_->start();
     if (!second_)
-        strip_->setDate(QLocale::system().toString(practiceStart_.date(), QLocale::ShortFormat));
+        strip_->setDate(ShortDateText(practiceStart_.date()));
     tick();
     relayout();
     sheet_->focusFirstAnswer();

@@ -228,7 +228,7 @@ TEST(PracticeFirstAttempt, MarkingConfirmsAnimatesWritesTheFourFilesAndLocks) {
     const QString marks = FileText(f.path("marks2HM.txt"));
     EXPECT_TRUE(marks.startsWith("#FSE#>90.9>>")) << marks.toStdString();
     EXPECT_TRUE(marks.contains("#LTM#>0:7:5>"));
-    EXPECT_TRUE(marks.contains("#CDD#>14/03/2026>"));
+    EXPECT_TRUE(marks.contains("#CDD#>" + ShortDateText(QDate(2026, 3, 14)) + ">"));
     EXPECT_TRUE(marks.contains("#FST#>1>0"));
     EXPECT_EQ(marks.count("\r\n"), 6);
     EXPECT_EQ(FileText(f.path("trend2HM.txt")), "#TRD#>90.9\r\n");
@@ -246,7 +246,7 @@ TEST(PracticeFirstAttempt, MarkingConfirmsAnimatesWritesTheFourFilesAndLocks) {
     EXPECT_EQ(Text(w, "FR1"), "N");
     EXPECT_FALSE(Shown(w, "lblClock"));
     EXPECT_EQ(Text(w, "LTime"), "0:7:5");
-    EXPECT_EQ(Text(w, "ETime"), "14/03/2026");
+    EXPECT_EQ(Text(w, "ETime"), ShortDateText(QDate(2026, 3, 14)));
     EXPECT_EQ(Text(w, "PScoring"), "90.9");
     EXPECT_FALSE(Shown(w, "TxtRem"));
     EXPECT_FALSE(w->findChild<QWidget*>(QStringLiteral("fmeMark"))->isVisible());
