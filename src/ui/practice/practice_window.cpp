@@ -368,6 +368,9 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
     }
     unload();
     event->accept();
+    // The keys go back to the main window, on the paper the learner came from; without a window
+    // manager nobody else would give it the focus.
+    if (QWidget* main = contents_.contentsWindow()) main->activateWindow();
 }
 
 void PracticeWindow::showEvent(QShowEvent* event) {
