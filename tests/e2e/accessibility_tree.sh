@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The main window as a screen reader finds it: on its own accessibility bus (AT-SPI) under Xvfb,
+# Both windows as a screen reader finds them: on its own accessibility bus (AT-SPI) under Xvfb,
 # every view's tree has named, pressable buttons and no nameless focusable object or editable
-# field. Arguments: the hmquiz program, the build folder.
+# field; the practice window's answer boxes are named. Arguments: the hmquiz program, the build
+# folder.
 set -euo pipefail
 hmquiz=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -41,9 +42,10 @@ done
 [ -n "$window" ] || fail "the main window did not appear"
 sleep 1
 
-check() {  # $1: the view's name. A busy machine may take a moment to publish the tree.
+check() {  # $1: the view's name, $2: --answers for a practice window. A busy machine may take
+  # a moment to publish the tree.
   for _ in 1 2 3 4 5; do
-    if /usr/bin/python3 "$here/main_window_access.py" >"$work/tree.txt" 2>&1; then
+    if /usr/bin/python3 "$here/accessibility_tree.py" ${2:-} >"$work/tree.txt" 2>&1; then
       echo "$1: $(grep -c "push button\|page tab\|radio button" "$work/tree.txt") buttons"
       return 0
     fi
@@ -60,4 +62,19 @@ xdotool key F1; sleep 0.5
 check About
 xdotool key alt+t; sleep 0.5
 check Erase
-echo "main window access: ok"
+xdotool key alt+h; sleep 0.5
+xdotool key Tab Return   # paper 1 of the chosen topic
+paper=""
+for _ in $(seq 100); do
+  paper=$(xdotool search --onlyvisible --name ' - Paper 1$' 2>/dev/null | head -1 || true)
+  [ -n "$paper" ] && break
+  sleep 0.1
+done
+[ -n "$paper" ] || fail "paper 1 did not open"
+sleep 1
+check "Practice window" --answers
+grep -q "Question 1, answer" "$work/tree.txt" || fail "the answer box does not say which question it answers"
+xdotool key ctrl+m; sleep 0.7; xdotool key y; sleep 5   # marked, every part unanswered
+check "Marked practice window" --answers
+grep -qi "wrong" "$work/tree.txt" || fail "the verdicts are not read as words"
+echo "accessibility tree: ok"
