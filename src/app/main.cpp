@@ -6,10 +6,10 @@
 #include <cstdio>
 
 #include "app/app_identity.h"
+#include "app/app_log.h"
 #include "app/command_line.h"
 #include "app/data_folder.h"
 #include "app/single_instance.h"
-#include "app/app_log.h"
 #include "app/start_failure.h"
 #include "results/leftovers.h"
 #include "results/marking_journal.h"
@@ -104,7 +104,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     contents.show();
-    // Without a window manager nobody else gives the new window the focus.
-    QTimer::singleShot(50, &contents, [&contents] { contents.activateWindow(); });
+    // Without a window manager nobody else gives the new window the focus; a question already
+    // up (a damaged results file) keeps it, or the keys would go to a window it blocks.
+    QTimer::singleShot(50, &contents, [&contents] {
+        QWidget* modal = QApplication::activeModalWidget();
+        (modal ? modal : &contents)->activateWindow();
+    });
     return app.exec();
 }

@@ -15,8 +15,8 @@
 // Mark writes the answers file again (same bytes) so its write order holds on its own.
 
 #include <QDateTime>
-#include <QLocale>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 

@@ -1,6 +1,7 @@
 #include "session/main_session.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 
 #include "content/extract_resource.h"
@@ -62,6 +63,12 @@ bool MainSession::restoreResultsFile(const DamagedResultsFile& damaged) {
         RestoreResultsFile(m_folder, damaged.file, damaged.module, m_catalogue.code);
     if (!restored) qCWarning(lcSession) << "could not restore" << damaged.path;
     return restored;
+}
+
+QString MainSession::keepDamagedFile(const DamagedResultsFile& damaged) {
+    for (const ResultsFileIssue& issue : damaged.issues)
+        if (issue.problem == ResultsProblem::NotRegularFile) return {};
+    return KeepDamagedCopy(damaged.path, QDateTime::currentDateTime());
 }
 
 int MainSession::activateFirstModule() {

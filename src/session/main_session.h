@@ -46,6 +46,10 @@ class MainSession {
     QList<DamagedResultsFile> takeDamagedFiles();
     // Brings a damaged file back to its template; false (logged) when it could not be written.
     bool restoreResultsFile(const DamagedResultsFile& damaged);
+    // For a damaged file the learner keeps: copies its bytes beside it under a dated name and
+    // returns that copy's path; empty when there is nothing to copy (not a regular file) or the
+    // copy could not be written (logged).
+    QString keepDamagedFile(const DamagedResultsFile& damaged);
 
     // Makes the first defined module active (LChose and txtTabPos) and the navigation values
     // their defaults. 0 when no module is defined.

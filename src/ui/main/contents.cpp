@@ -40,6 +40,10 @@ SkinnedWindow::Skin MainSkin(const QString& programFolder) {
     s.picturesWrittenLater = true;
     return s;
 }
+// A long file name may wrap after any of its dots (a zero-width space marks the place).
+QString BreakableFileName(QString name) {
+    return name.replace(QLatin1Char('.'), QStringLiteral(".\u200B"));
+}
 }  // namespace
 
 Contents::Contents(const QString& programFolder, PracticeWindowFactory factory, QWidget* parent)
@@ -55,6 +59,9 @@ Contents::Contents(const QString& programFolder, PracticeWindowFactory factory, 
     };
     m_prompts.warning = [this](const QString& title, const QString& message) {
         QMessageBox::warning(this, title, message);
+    };
+    m_prompts.notice = [this](const QString& title, const QString& message) {
+        PopupNotice(*this, title, message);
     };
     buildViews();
     new MainKeyActions(*this);
@@ -345,10 +352,25 @@ void Contents::offerToRestoreDamagedResults() {
     bool restoredAny = false;
     for (const DamagedResultsFile& damaged : m_session.takeDamagedFiles()) {
         const QString name = QFileInfo(damaged.path).fileName();
+        const QString what =
+            damaged.issues.isEmpty() ? name : DescribeResultsIssue(name, damaged.issues.first());
         const bool reset = m_prompts.question(
             tr("Damaged results"),
-            tr("Some saved results (%1) could not be read. Reset that file to empty?").arg(name));
-        if (reset) restoredAny |= m_session.restoreResultsFile(damaged);
+            tr("Some saved results could not be read (%1). Reset that file to empty?").arg(what));
+        if (reset) {
+            const bool restored = m_session.restoreResultsFile(damaged);
+            restoredAny |= restored;
+            if (!restored)
+                m_prompts.notice(tr("Damaged results"), tr("%1 could not be reset.").arg(name));
+            continue;
+        }
+        // Kept as it is: the next save rewrites it from what could be read, so its bytes as they
+        // were are copied beside it first.
+        const QString copy = m_session.keepDamagedFile(damaged);
+        if (!copy.isEmpty())
+            m_prompts.notice(tr("Damaged results"),
+                             tr("%1 is kept. A copy of it as it was is saved beside it as %2.")
+                                 .arg(name, BreakableFileName(QFileInfo(copy).fileName())));
     }
     if (restoredAny) RefreshContents();
 }

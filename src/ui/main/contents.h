@@ -32,6 +32,7 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     struct Prompts {
         std::function<bool(const QString& title, const QString& message)> question;  // Yes: true
         std::function<void(const QString& title, const QString& message)> warning;
+        std::function<void(const QString& title, const QString& message)> notice;  // OK
     };
 
     explicit Contents(const QString& programFolder, PracticeWindowFactory factory = {},

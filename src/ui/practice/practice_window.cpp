@@ -138,8 +138,7 @@ void PracticeWindow::showLoadedState() {
     sheetShown_ = true;
     practiceStart_ = options_.now();
     timer_->start();
-    if (!second_)
-        strip_->setDate(ShortDateText(practiceStart_.date()));
+    if (!second_) strip_->setDate(ShortDateText(practiceStart_.date()));
     tick();
     relayout();
     sheet_->focusFirstAnswer();

@@ -76,6 +76,7 @@ class ContentsTest : public ::testing::Test {
         prompts.warning = [this](const QString& t, const QString& m) {
             m_messages << t + ": " + m;
         };
+        prompts.notice = prompts.warning;
         contents->setPrompts(prompts);
         EXPECT_FALSE(contents->startUp().has_value());
         contents->show();

@@ -1,5 +1,6 @@
 // The main window started from the embedded course, in a fresh program folder per test.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -320,10 +321,18 @@ TEST_F(ContentsTest, DamagedResultsAreReportedAndRestoredOnlyWithConsent) {
     {
         auto c = start(false);
         QTest::qWait(20);
-        ASSERT_EQ(m_messages.size(), 1);
-        EXPECT_TRUE(m_messages[0].contains(QStringLiteral("marks2HM.txt")))
+        ASSERT_EQ(m_messages.size(), 2);
+        // The question says which file and what is wrong with it.
+        EXPECT_TRUE(m_messages[0].contains(QStringLiteral("marks2HM.txt: record")))
             << m_messages[0].toStdString();
         EXPECT_EQ(Bytes(marksPath), damaged);
+        // Kept: a copy of its bytes as they were lies beside it, and the learner is told its name.
+        const QStringList copies =
+            QDir(m_folder).entryList({QStringLiteral("marks2HM.txt.damaged-*")});
+        ASSERT_EQ(copies.size(), 1);
+        EXPECT_EQ(Bytes(m_folder + QLatin1Char('/') + copies[0]), damaged);
+        QString told = m_messages[1];
+        EXPECT_TRUE(told.remove(QChar(0x200B)).contains(copies[0])) << told.toStdString();
         // It carries on with what it can read.
         EXPECT_EQ(text(*c, QStringLiteral("MSA1")), QStringLiteral("77"));
         EXPECT_EQ(c->frontView()->objectName(), QStringLiteral("Body_Home"));
@@ -335,6 +344,34 @@ TEST_F(ContentsTest, DamagedResultsAreReportedAndRestoredOnlyWithConsent) {
         ASSERT_EQ(m_messages.size(), 1);
         EXPECT_EQ(Bytes(marksPath), ResourceBytes(ResultsTemplateId(2, 1)));
         EXPECT_TRUE(text(*c, QStringLiteral("MSA1")).isEmpty());
+    }
+}
+
+TEST_F(ContentsTest, AFolderOrPipeInPlaceOfAResultsFileIsNamedAndNeverCopied) {
+    { auto first = start(); }
+    const QString marksPath = resultsPath(ResultsFile::Marks);
+    ASSERT_TRUE(QFile::remove(marksPath));
+    ASSERT_TRUE(QDir().mkpath(marksPath));
+    {
+        auto c = start(false);
+        QTest::qWait(20);
+        ASSERT_EQ(m_messages.size(), 1) << m_messages.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(m_messages[0].contains(QStringLiteral("folder")))
+            << m_messages[0].toStdString();
+        EXPECT_TRUE(QDir(m_folder).entryList({QStringLiteral("*.damaged-*")}).isEmpty());
+        EXPECT_TRUE(QFileInfo(marksPath).isDir());
+    }
+    m_messages.clear();
+    ASSERT_TRUE(QDir(marksPath).removeRecursively());
+    ASSERT_EQ(mkfifo(QFile::encodeName(marksPath).constData(), 0600), 0);
+    {
+        auto c = start(true);
+        QTest::qWait(20);
+        ASSERT_GE(m_messages.size(), 1);
+        EXPECT_TRUE(m_messages[0].contains(QStringLiteral("named pipe")))
+            << m_messages[0].toStdString();
+        // Reset: the pipe makes way for the file.
+        EXPECT_EQ(Bytes(marksPath), ResourceBytes(ResultsTemplateId(2, 1)));
     }
 }
 
