@@ -70,8 +70,10 @@ DataFolderCheck PrepareDataFolder(const QString& folder) {
         if (!made.usable) return made;
     }
 
-    // The same road every file of the program takes: a temporary file, written, synced and
-    // renamed over its name; then gone again.
+    // A temporary file the way every file of the program starts, filled and then dropped:
+    // a read-only folder, a full disk or a file size limit all show here. Never committed, so
+    // nothing is synced to disk (that would cost each start as much as the rest of it) and the
+    // folder is left as it was.
     const QString probe = QDir(folder).filePath(
         QStringLiteral(".hmquiz-write-probe-%1").arg(QCoreApplication::applicationPid()));
     QSaveFile file(probe);
@@ -79,19 +81,10 @@ DataFolderCheck PrepareDataFolder(const QString& folder) {
         return {false, DataFolderText::tr("It cannot be written: %1.").arg(file.errorString())};
     }
     const QByteArray block(kProbeSize, '\0');
-    if (file.write(block) != block.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return {false, DataFolderText::tr("It cannot be filled: %1.").arg(why)};
-    }
-    if (!file.commit()) {
-        return {false, DataFolderText::tr("It cannot be filled: %1.").arg(file.errorString())};
-    }
-    QFile written(probe);
-    if (!written.remove()) {
-        return {false, DataFolderText::tr("A file written there cannot be removed again: %1.")
-                           .arg(written.errorString())};
-    }
+    const bool filled = file.write(block) == block.size() && file.flush();
+    const QString why = file.errorString();
+    file.cancelWriting();
+    if (!filled) return {false, DataFolderText::tr("It cannot be filled: %1.").arg(why)};
     return {true, {}};
 }
 
