@@ -1,5 +1,6 @@
 // Whole Numbers: the four operations, place value, rounding, factors and word problems.
 
+#include "column_slips.h"
 #include "drawing.h"
 #include "families.h"
 #include "number_words.h"
@@ -11,6 +12,11 @@
 namespace {
 
 using numberwords::words;
+using slips::addNoCarry;
+using slips::borrows;
+using slips::carryPlaces;
+using slips::subNoPayBack;
+using slips::subSmallerFromLarger;
 
 // The answer first, then the wrong options: all positive and all different.
 bool distinctPositive(const std::vector<long long>& v) {
@@ -30,51 +36,6 @@ long long pow10(int k) {
     long long p = 1;
     while (k-- > 0) p *= 10;
     return p;
-}
-
-// The place values of the columns that carry in a column addition (10 for a carry out of the
-// ones, 100 out of the tens...).
-std::vector<long long> carryPlaces(long long a, long long b) {
-    std::vector<long long> out;
-    int carry = 0;
-    for (long long place = 10; a || b; a /= 10, b /= 10, place *= 10) {
-        carry = (a % 10 + b % 10 + carry) >= 10;
-        if (carry) out.push_back(place);
-    }
-    return out;
-}
-
-// Column addition with every carry dropped: 478 + 356 gives 724.
-long long addNoCarry(long long a, long long b) {
-    long long out = 0;
-    for (long long place = 1; a || b; a /= 10, b /= 10, place *= 10)
-        out += (a % 10 + b % 10) % 10 * place;
-    return out;
-}
-
-// Column subtraction taking the smaller digit from the larger in every column: 503 - 268
-// gives 365.
-long long subSmallerFromLarger(long long a, long long b) {
-    long long out = 0;
-    for (long long place = 1; a || b; a /= 10, b /= 10, place *= 10)
-        out += std::abs(a % 10 - b % 10) * place;
-    return out;
-}
-
-// Column subtraction that borrows ten but never takes the one from the next column: 503 - 268
-// gives 345.
-long long subNoPayBack(long long a, long long b) {
-    long long out = 0;
-    for (long long place = 1; a || b; a /= 10, b /= 10, place *= 10) {
-        const long long da = a % 10;
-        const long long db = b % 10;
-        out += (da < db ? da + 10 - db : da - db) * place;
-    }
-    return out;
-}
-
-bool borrows(long long a, long long b) {
-    return subNoPayBack(a, b) != a - b;
 }
 
 long long swapDigits(long long n, std::size_t i, std::size_t j) {

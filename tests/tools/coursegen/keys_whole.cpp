@@ -20,34 +20,6 @@ bool prime(long long n) {
     return true;
 }
 
-// The number that makes "left = right" true when it stands for the "?": read as a straight line
-// through two trial values, or searched for when "?" divides.
-long long solveMissing(const std::string& equation) {
-    const auto eq = equation.find(" = ");
-    if (eq == std::string::npos) throw std::runtime_error("no equation: " + equation);
-    auto side = [&](long long x, bool left) {
-        std::string t = left ? equation.substr(0, eq) : equation.substr(eq + 3);
-        for (auto at = t.find('?'); at != std::string::npos; at = t.find('?'))
-            t.replace(at, 1, std::to_string(x));
-        return Expr(t).value();
-    };
-    auto gap = [&](long long x) { return side(x, true) - side(x, false); };
-    std::vector<long long> found;
-    if (equation.find("&divide; ?") == std::string::npos) {
-        const Rat f0 = gap(0);
-        const Rat slope = gap(1) - f0;
-        if (slope == Rat(0)) throw std::runtime_error("no single missing number");
-        const Rat x = Rat(0) - f0 / slope;
-        if (!x.whole()) throw std::runtime_error("the missing number is not whole");
-        found.push_back(x.n);
-    } else {
-        for (long long x = 1; x <= 10000; ++x)
-            if (gap(x) == Rat(0)) found.push_back(x);
-    }
-    if (found.size() != 1) throw std::runtime_error("not one missing number");
-    return found[0];
-}
-
 // Rounds half up, as the course teaches.
 long long nearest(long long n, long long to) {
     return (n * 2 + to) / (2 * to) * to;
@@ -177,18 +149,7 @@ KeyCheckers wholeNumberKeys() {
                  throw std::runtime_error(std::to_string(multiples) + " options are multiples");
              return std::vector{N(p.r("right"))};
          }},
-        {"number_line",
-         [](const P& p) {
-             // the ends are the numbers printed under the end ticks (grouped as the page shows)
-             const Rat step = (p.r("end") - p.r("start")) / p.r("intervals");
-             int labelled = 0;
-             for (std::string label : figureTexts(p.q)) {
-                 label.erase(std::remove(label.begin(), label.end(), ' '), label.end());
-                 labelled += label == p.s("start") || label == p.s("end");
-             }
-             if (labelled != 2) throw std::runtime_error("the end labels are not on the picture");
-             return std::vector{N(p.r("start") + step * p.r("at"))};
-         }},
+        {"number_line", [](const P& p) { return std::vector{N(numberLineArrow(p))}; }},
         {"attendance",
          [](const P& p) { return std::vector{N(p.r("classes") * p.r("size") - p.r("absent"))}; }},
         {"primes_between",
@@ -345,22 +306,7 @@ KeyCheckers wholeNumberKeys() {
              return std::vector{N(boxes)};
          }},
         {"whole_sequence",
-         [](const P& p) {
-             const auto terms = splitText(bolds(p.q.html).at(0), ',');
-             std::vector<std::pair<long long, Rat>> known;
-             long long gap = -1;
-             for (std::size_t i = 0; i < terms.size(); ++i)
-                 if (terms[i] == "?")
-                     gap = static_cast<long long>(i);
-                 else
-                     known.emplace_back(static_cast<long long>(i), parseRat(terms[i]));
-             const Rat step =
-                 (known[1].second - known[0].second) / Rat(known[1].first - known[0].first);
-             for (const auto& [i, v] : known)
-                 if (!(v == known[0].second + step * Rat(i - known[0].first)))
-                     throw std::runtime_error("not the same step each time");
-             return std::vector{N(known[0].second + step * Rat(gap - known[0].first))};
-         }},
+         [](const P& p) { return std::vector{N(sequenceGap(bolds(p.q.html).at(0)))}; }},
         {"rounding_range",
          [](const P& p) {
              const long long to = p.i("to");
