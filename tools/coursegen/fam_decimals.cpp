@@ -222,9 +222,14 @@ Question fracToDec(Rng& r, const std::string& k) {
 
 Question moneyChange(Rng& r, const std::string& k) {
     const std::string who = r.pick(names());
-    const Frac a = Frac(r.range(105, 1495), 100);
-    const Frac b = Frac(r.range(105, 995), 100);
-    const int note = (a + b) < Frac(20) ? 20 : 50;
+    Frac a;
+    Frac b;
+    int note = 0;
+    do {
+        a = Frac(r.range(105, 1495), 100);
+        b = Frac(r.range(105, 995), 100);
+        note = (a + b) < Frac(20) ? 20 : 50;
+    } while (!distinctPositive({Frac(note) - a - b, a + b, Frac(note) - a, Frac(note) - b}));
     QB q("money_change", 2);
     q.paramDec("a", a).paramDec("b", b).param("note", note).param("who", who);
     const std::string shop = who + " buys a book for " + money(a) + " and a pen for " + money(b) +
@@ -338,35 +343,42 @@ Question decPlaceValue(Rng& r, const std::string& k) {
             shown + "</b>?");
         q.note("Give your answer as a decimal, for example 0.4.");
         return q
-            .number(r, k[0], ans, "",
-                    {ans * Frac(10) /* one place too far left */,
-                     ans / Frac(10) /* one place too far right */, Frac(d - '0') /* the digit */})
+            .number(
+                r, k[0], ans, "",
+                {ans * Frac(10) /* one place too far left */,
+                 ans / Frac(10) /* one place too far right */,
+                 ans * Frac(10) == Frac(d - '0') ? ans / Frac(100) /* two places too far right */
+                                                 : Frac(d - '0') /* the digit itself */})
             .done();
     }
 }
 
 Question numberLineDecimal(Rng& r, const std::string& k) {
-    const Frac step =
-        r.pick(std::vector<Frac>{Frac(1, 10), Frac(2, 10), Frac(1, 100), Frac(5, 100)});
     const int intervals = 10;
-    const Frac start = step * Frac(intervals) * Frac(r.range(0, 40));
-    int at = 0;
-    do at = r.range(1, intervals - 1);
-    while (at == intervals / 2);
-    const Frac end = start + step * Frac(intervals);
-    QB q("number_line_dec", 1);
-    q.paramDec("start", start).paramDec("end", end).param("intervals", intervals).param("at", at);
-    q.p("The marks on the number line are equally spaced. What number is the arrow pointing to?");
-    drawNumberLine(q.figure(300, 150, "number line from " + num(start) + " to " + num(end)),
-                   intervals, num(start), num(end), at);
-    const Frac ans = start + step * Frac(at);
-    return q
-        .number(r, k[0], ans, "",
-                {start + Frac(at, 10) /* each mark taken as a tenth */, ans + step /* one mark
-                                                                                    out */
-                 ,
-                 ans - step > Frac(0) ? ans - step : ans + step + step /* one mark out */})
-        .done();
+    for (;;) {
+        const Frac step =
+            r.pick(std::vector<Frac>{Frac(1, 10), Frac(2, 10), Frac(1, 100), Frac(5, 100)});
+        const Frac start = step * Frac(intervals) * Frac(r.range(0, 40));
+        const int at = r.range(1, intervals - 1);
+        const Frac ans = start + step * Frac(at);
+        // each mark read as a tenth, or as a hundredth when the marks are tenths
+        const Frac misread = start + Frac(at, step == Frac(1, 10) ? 100 : 10);
+        const std::vector<Frac> wrong = {misread /* each mark read as a tenth or hundredth */,
+                                         ans + step /* one mark too many */,
+                                         ans + step + step /* two marks too many */};
+        if (at == intervals / 2 || !distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        const Frac end = start + step * Frac(intervals);
+        QB q("number_line_dec", 1);
+        q.paramDec("start", start)
+            .paramDec("end", end)
+            .param("intervals", intervals)
+            .param("at", at);
+        q.p("The marks on the number line are equally spaced. What number is the arrow pointing "
+            "to?");
+        drawNumberLine(q.figure(300, 150, "number line from " + num(start) + " to " + num(end)),
+                       intervals, num(start), num(end), at);
+        return q.number(r, k[0], ans, "", wrong).done();
+    }
 }
 
 // --- Operations with two decimals ---
@@ -902,7 +914,7 @@ Question decBuySeveral(Rng& r, const std::string& k) {
         if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_buy_several", 2);
         q.param("who", who).param("n", n).paramDec("price", price).param("note", note);
-        q.p(who + " has " + money(note) + ". " + who + " buys " + S(n) + " " + it.name + " at " +
+        q.p(who + " has " + money(note) + " and buys " + S(n) + " " + it.name + " at " +
             money(price) + " each.");
         q.p("How much money does " + who + " have left?");
         return q.number(r, k[0], ans, "dollars", wrong).done();

@@ -25,6 +25,22 @@ std::string capitalised(std::string s) {
     return s;
 }
 
+// The answer first, then the wrong options of a multiple-choice number: positive, different
+// and exact as decimals, so each option is a slip of its own.
+bool distinctOptions(const std::vector<Frac>& v) {
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        if (v[i] <= Frac(0)) return false;
+        try {
+            (void)v[i].dec();
+        } catch (const std::logic_error&) {
+            return false;
+        }
+        for (std::size_t j = 0; j < i; ++j)
+            if (v[i] == v[j]) return false;
+    }
+    return true;
+}
+
 std::string fp(const Frac& f) {
     return f.text();
 }
@@ -149,9 +165,13 @@ Question mixedSub(Rng& r, const std::string& k) {
 
 Question fracOfQty(Rng& r, const std::string& k) {
     Frac f;
-    do f = proper(r, 3, 12);
-    while (f.n < 2);  // with a top of 1 "divide by the bottom" would be right
-    const int n = static_cast<int>(f.d) * r.range(2, 12);
+    int n = 0;
+    do {
+        f = proper(r, 3, 12);
+        n = static_cast<int>(f.d) * r.range(2, 12);
+        // with a top of 1 "divide by the bottom" would be right
+    } while (f.n < 2 ||
+             !distinctOptions({f * Frac(n), Frac(n / f.d), Frac(n) - f * Frac(n), Frac(n * f.n)}));
     QB q("frac_of_qty", 1);
     q.param("f", f.text()).param("n", n);
     q.p("Find <b>" + f.text() + " of " + S(n) + "</b>.");
@@ -167,9 +187,12 @@ Question fracOfQty(Rng& r, const std::string& k) {
 Question fracLeftMoney(Rng& r, const std::string& k) {
     const std::string who = r.pick(names());
     Frac f;
-    do f = proper(r, 3, 10);
-    while (f.n < 2);
-    const int n = static_cast<int>(f.d) * r.range(3, 15);
+    int n = 0;
+    do {
+        f = proper(r, 3, 10);
+        n = static_cast<int>(f.d) * r.range(3, 15);
+    } while (f.n < 2 || !distinctOptions({Frac(n) - f * Frac(n), f * Frac(n),
+                                          Frac(n) - Frac(n / f.d), Frac(n / f.d)}));
     QB q("frac_left_money", 2);
     q.param("f", f.text()).param("n", n).param("who", who);
     q.p(who + " had " + money(n) + " and spent " + f.text() + " of it on a present.");
@@ -264,13 +287,21 @@ Question fracOfUnit(Rng& r, const std::string& k) {
                                      {"a metre", "centimetres", 100, 1000},
                                      {"a litre", "millilitres", 1000, 100},
                                      {"a day", "hours", 24, 12}};
-    const int u = r.range(0, static_cast<int>(units.size()) - 1);
+    const Unit* pickUnit = nullptr;
     Frac f;
-    do f = proper(r, 2, 10);
-    while (!(f * Frac(units[static_cast<std::size_t>(u)].factor)).isInt() ||
-           !(f * Frac(units[static_cast<std::size_t>(u)].slip)).isInt() ||
-           f.n == 1);  // with a top of 1, "one part only" would be right
-    const Unit& un = units[static_cast<std::size_t>(u)];
+    for (;;) {
+        const Unit& un = r.pick(units);
+        f = proper(r, 2, 12);
+        const Frac ans = f * Frac(un.factor);
+        // with a top of 1, "one part only" would be right
+        if (ans.isInt() && (f * Frac(un.slip)).isInt() && f.n > 1 &&
+            distinctOptions(
+                {ans, Frac(un.factor) - ans, Frac(un.factor) / Frac(f.d), f * Frac(un.slip)})) {
+            pickUnit = &un;
+            break;
+        }
+    }
+    const Unit& un = *pickUnit;
     QB q("frac_of_unit", 1);
     q.param("f", f.text()).param("factor", un.factor);
     q.p(std::string("How many ") + un.small + " are there in <b>" + f.text() + " of " + un.big +
@@ -286,10 +317,14 @@ Question fracOfUnit(Rng& r, const std::string& k) {
 
 Question wholeFromPart(Rng& r, const std::string& k) {
     Frac f;
-    do f = proper(r, 3, 9);
-    while (f.n < 2);
-    const int whole = static_cast<int>(f.d) * r.range(2, 12);
-    const Frac part = f * Frac(whole);
+    int whole = 0;
+    Frac part;
+    do {
+        f = proper(r, 3, 9);
+        whole = static_cast<int>(f.d) * r.range(2, 12);
+        part = f * Frac(whole);
+    } while (f.n < 2 || !distinctOptions(
+                            {Frac(whole), part * Frac(f.d), part / Frac(f.n), Frac(whole) - part}));
     QB q("whole_from_part", 3);
     q.param("f", f.text()).param("part", part.text());
     q.p("<b>" + f.text() + "</b> of a number is <b>" + part.text() + "</b>. What is the number?");
@@ -343,7 +378,8 @@ Question fracClass(Rng& r, const std::string& k) {
     const int n = static_cast<int>(f.d) * r.range(4, 40 / static_cast<int>(f.d) + 4);
     QB q("frac_class", 2);
     q.param("f", f.text()).param("n", n);
-    q.p("There are " + S(n) + " pupils in a year group. " + f.text() + " of them are boys.");
+    q.p("There are " + S(n) + " pupils in a " + (n <= 36 ? "class" : "year group") + ". " +
+        f.text() + " of them are boys.");
     if (k == "N") {
         q.p("How many girls are there?");
         return q.number(r, 'N', Frac(n) - f * Frac(n), "girls", {}).done();
@@ -1295,7 +1331,9 @@ Question fracExtraFree(Rng& r, const std::string& k) {
         const Frac extra =
             r.pick(std::vector<Frac>{Frac(1, 5), Frac(1, 4), Frac(1, 10), Frac(1, 2), Frac(2, 5)});
         const Frac more = extra * Frac(p.size);
-        if (!more.isInt()) continue;
+        if (!more.isInt() || !distinctOptions({Frac(p.size) + more, more, Frac(p.size) - more,
+                                               Frac(p.size) + more * Frac(2)}))
+            continue;
         QB q("frac_extra_free", 2);
         q.param("size", p.size).param("extra", extra.text());
         q.p(capitalised(withArticle(p.what)) + " usually holds " + qty(p.size, p.unit) +

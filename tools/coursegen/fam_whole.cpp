@@ -88,7 +88,8 @@ Question mulWhole(Rng& r, const std::string& k) {
     do {
         a = r.range(102, 899);
         b = r.range(12, 79);
-    } while (b % 10 == 0);
+    } while (b % 10 == 0 || !distinctPositive({a * b, a * (b % 10) + a * (b / 10),
+                                               a * (b / 10) * 10, a * (b % 10)}));
     QB q("mul_whole", 2);
     q.param("a", a).param("b", b);
     q.p("Work out <b>" + S(a) + " &times; " + S(b) + "</b>.");
@@ -126,9 +127,11 @@ Question placeValue(Rng& r, const std::string& k) {
         q.p("What is the value of the digit <b>" + std::string(1, d) + "</b> in the number <b>" +
             num(n) + "</b>?");
         return q
-            .number(r, k[0], value, "",
-                    {value / 10 /* one place too far right */,
-                     value * 10 /* one place too far left */, d - '0' /* the digit itself */})
+            .number(
+                r, k[0], value, "",
+                {value / 10 /* one place too far right */, value * 10 /* one place too far left */,
+                 value / 10 == d - '0' ? value * 100 /* two places too far left */
+                                       : d - '0' /* the digit itself */})
             .done();
     }
 }
@@ -247,9 +250,15 @@ Question shopChange(Rng& r, const std::string& k) {
     const std::vector<std::string> items = {"notebooks", "pencil cases",  "story books",
                                             "rulers",    "water bottles", "puzzles"};
     const std::string item = r.pick(items);
-    const int n = r.range(3, 9);
-    const int price = r.range(4, 11);
-    const int note = n * price < 50 ? 50 : 100;
+    int n = 0;
+    int price = 0;
+    int note = 0;
+    do {
+        n = r.range(3, 9);
+        price = r.range(4, 11);
+        note = n * price < 50 ? 50 : 100;
+    } while (
+        !distinctPositive({note - n * price, n * price, note - (n - 1) * price, note - price}));
     QB q("shop_change", 2);
     q.param("n", n).param("price", price).param("note", note).param("who", who);
     q.p(who + " buys " + S(n) + " " + item + " at " + money(price) + " each and pays with " +
@@ -380,7 +389,9 @@ Question numberLineWhole(Rng& r, const std::string& k) {
     const int intervals = 10;
     int at = 0;
     do at = r.range(1, intervals - 1);
-    while (at == intervals / 2);
+    while (at == intervals / 2 ||
+           !distinctPositive(
+               {start + at * step, start + at, start + (at + 1) * step, start + (at - 1) * step}));
     QB q("number_line", 1);
     q.param("start", start)
         .param("end", start + intervals * step)

@@ -247,7 +247,7 @@ KeyCheckers decimalKeys() {
         {"dec_buy_several",
          [](const P& p) {
              static const std::regex buy(
-                 R"(has \$(\d+)\. \w+ buys (\d+) [a-z ]+ at \$(\d+(?:\.\d\d)?) each)");
+                 R"(has \$(\d+) and buys (\d+) [a-z ]+ at \$(\d+(?:\.\d\d)?) each)");
              std::smatch m;
              if (!std::regex_search(p.q.html, m, buy)) throw std::runtime_error("no purchase");
              return std::vector{N(parseRat(m[1]) - parseRat(m[2]) * parseRat(m[3]))};

@@ -250,11 +250,16 @@ KeyCheckers fractionKeys() {
              static const std::map<std::string, long long> inBig = {
                  {"1 metre cm", 100}, {"an hour minutes", 60}, {"1 kilogram g", 1000},
                  {"a day hours", 24}, {"1 litre ml", 1000},    {"a year months", 12}};
-             static const std::regex ask(R"(What fraction of ([a-z0-9 ]+) is (\d+)&nbsp;(\w+)\?)");
+             static const std::regex ask(
+                 R"(What fraction of ((?:[a-z0-9 ]|&nbsp;)+) is (\d+)&nbsp;(\w+)\?)");
              std::smatch m;
              if (!std::regex_search(p.q.html, m, ask)) throw std::runtime_error("no question");
+             std::string whole = m[1];
+             for (auto at = whole.find("&nbsp;"); at != std::string::npos;
+                  at = whole.find("&nbsp;"))
+                 whole.replace(at, 6, " ");
              return std::vector{
-                 N(Rat(std::stoll(m[2]), inBig.at(std::string(m[1]) + " " + std::string(m[3]))))};
+                 N(Rat(std::stoll(m[2]), inBig.at(whole + " " + std::string(m[3]))))};
          }},
         {"frac_equiv_which",
          [](const P& p) {
