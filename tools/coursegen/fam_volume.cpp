@@ -10,19 +10,21 @@ namespace {
 const char* kCm3 = "cm&sup3;";
 
 Question cuboidVolume(Rng& r, const std::string& k) {
-    const int l = r.range(4, 20);
-    const int w = r.range(2, std::min(l, 12));
-    const int h = r.range(2, 12);
+    int l, w, h;
+    std::vector<Frac> wrong;
+    do {
+        l = r.range(4, 20);
+        w = r.range(2, std::min(l, 12));
+        h = r.range(2, 12);
+        wrong = {l + w + h /* added the edges */, l * w + w * h + l * h /* one face of each size */,
+                 2 * (l * w + w * h + l * h) /* the surface area */};
+    } while (!distinctWrong(l * w * h, wrong));
     QB q("cuboid_volume", 1);
     q.param("l", l).param("w", w).param("h", h);
     q.p("Find the volume of the cuboid.");
     drawCuboid(q.figure(300, 200, "cuboid " + S(l) + " cm by " + S(w) + " cm by " + S(h) + " cm"),
                l, w, h, "cm");
-    return q
-        .number(r, k[0], l * w * h, kCm3,
-                {l + w + h /* added the edges */, l * w + w * h + l * h /* one face of each size */,
-                 2 * (l * w + w * h + l * h) /* the surface area */})
-        .done();
+    return q.number(r, k[0], l * w * h, kCm3, wrong).done();
 }
 
 Question cubeVolume(Rng& r, const std::string& k) {
@@ -298,7 +300,7 @@ Question cubeSurface(Rng& r, const std::string& k) {
     return q
         .number(r, k[0], 6 * e * e, "cm&sup2;",
                 {e * e * e /* the volume */, 4 * e * e /* four faces only */,
-                 12 * e /* the edges added */})
+                 12 * e /* the edges added */, e * e /* one face */})
         .done();
 }
 

@@ -235,7 +235,13 @@ Question scaleCube(Rng& r, const std::string& k) {
 // ---- faces and surfaces ----
 
 Question cubeFromSurface(Rng& r, const std::string& k) {
-    const int e = r.range(2, 10);
+    int e;
+    std::vector<Frac> wrong;
+    do {
+        e = r.range(2, 10);
+        wrong = {e * e /* the area of one face */, e /* stopped at the edge */,
+                 3 * e /* cubing taken as times 3 */, 6 * e * e /* the area given back */};
+    } while (!enoughWrong(e * e * e, wrong));
     QB q("cube_from_surface", 3);
     q.param("surface", 6 * e * e);
     q.p("The six faces of a cube have a total area of " + qty(6 * e * e, kCm2) + ".");
@@ -245,11 +251,7 @@ Question cubeFromSurface(Rng& r, const std::string& k) {
         return q.part('N', S(e)).part('N', S(e * e * e)).done();
     }
     q.p("What is the volume of the cube?");
-    return q
-        .number(r, k[0], e * e * e, kCm3,
-                {e * e /* the area of one face */, e /* stopped at the edge */,
-                 3 * e /* cubing taken as times 3 */})
-        .done();
+    return q.number(r, k[0], e * e * e, kCm3, wrong).done();
 }
 
 Question openBoxArea(Rng& r, const std::string& k) {
@@ -490,9 +492,15 @@ Question capacityTable(Rng& r, const std::string& k) {
                                             {"Jug", 1200},
                                             {"Mug", 350},
                                             {"Flask", 500}};
-    std::vector<Item> pick = items;
-    r.shuffle(pick);
-    pick.resize(3);
+    std::vector<Item> pick;
+    bool hasMl, hasLitres;
+    do {  // both units in the table: changing one into the other is the task
+        pick = items;
+        r.shuffle(pick);
+        pick.resize(3);
+        hasMl = hasLitres = false;
+        for (const Item& it : pick) (it.ml >= 1000 ? hasLitres : hasMl) = true;
+    } while (!hasMl || !hasLitres);
     std::vector<std::vector<std::string>> rows;
     int total = 0;
     Frac shownSum = 0;  // the numbers as the table shows them, units ignored

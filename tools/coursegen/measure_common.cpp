@@ -1,5 +1,7 @@
 #include "measure_common.h"
 
+#include "drawing.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -134,4 +136,41 @@ CoordGrid drawCoordGrid(Figure& f, int maxX, int maxY) {
 void plotPoint(Figure& f, const CoordGrid& g, int gx, int gy, const std::string& name) {
     f.circle(g.px(gx), g.py(gy), 4, "#dc2626");
     f.text(g.px(gx) + 8, g.py(gy) - 10, 'l', name);
+}
+
+TriangleCorners drawMarkedTriangle(Figure& f, int a, int b, const std::string& la,
+                                   const std::string& lb, const std::string& lc,
+                                   const std::string& exteriorA, const std::string& exteriorB) {
+    const double ta = std::tan(a * kPi / 180.0);
+    const double tb = std::tan(b * kPi / 180.0);
+    const int room = 62;  // for a side drawn on past a corner
+    const int left = exteriorA.empty() ? 30 : 10 + room;
+    const int right = exteriorB.empty() ? 270 : 290 - room;
+    double base = right - left;
+    double px = base * tb / (ta + tb);
+    double py = px * ta;
+    if (py > 132) {
+        base *= 132 / py;
+        px = base * tb / (ta + tb);
+        py = px * ta;
+    }
+    TriangleCorners t;
+    t.ay = t.by = 172;
+    t.ax = ri((left + right) / 2.0 - base / 2);
+    t.bx = t.ax + ri(base);
+    t.cx = t.ax + ri(px);
+    t.cy = t.ay - ri(py);
+    f.poly({{t.ax, t.ay}, {t.bx, t.by}, {t.cx, t.cy}}, "#dbeafe");
+    if (!exteriorA.empty()) f.line(t.ax - room + 4, t.ay, t.ax, t.ay);
+    if (!exteriorB.empty()) f.line(t.bx, t.by, t.bx + room - 4, t.by);
+    f.text(t.ax - 6, t.ay + 12, 'r', "A");
+    f.text(t.bx + 6, t.by + 12, 'l', "B");
+    f.text(t.cx, t.cy - 10, 'c', "C");
+    const int c = 180 - a - b;
+    if (!la.empty()) markAngle(f, t.ax, t.ay, 0, a, la);
+    if (!lb.empty()) markAngle(f, t.bx, t.by, 180 - b, b, lb);
+    if (!lc.empty()) markAngle(f, t.cx, t.cy, 180 + a, c, lc, 20);
+    if (!exteriorA.empty()) markAngle(f, t.ax, t.ay, a, 180 - a, exteriorA, 18);
+    if (!exteriorB.empty()) markAngle(f, t.bx, t.by, 0, 180 - b, exteriorB, 18);
+    return t;
 }

@@ -43,6 +43,17 @@ CoordGrid drawCoordGrid(Figure& f, int maxX, int maxY);
 // A point of the grid shown as a dot with its letter above and to the right.
 void plotPoint(Figure& f, const CoordGrid& g, int gx, int gy, const std::string& name);
 
+// A triangle with angle a at A (bottom left) and b at B (bottom right) on a level base and C at
+// the top. Every angle given a label is marked with its arc and label. exteriorA / exteriorB,
+// when not empty, draw the base on past A / B and mark the angle outside the triangle there.
+struct TriangleCorners {
+    int ax = 0, ay = 0, bx = 0, by = 0, cx = 0, cy = 0;
+};
+TriangleCorners drawMarkedTriangle(Figure& f, int a, int b, const std::string& la,
+                                   const std::string& lb, const std::string& lc,
+                                   const std::string& exteriorA = "",
+                                   const std::string& exteriorB = "");
+
 // The families of the second file of each of the three topics (fam_<topic>_2.cpp).
 struct Family;
 void addAreaMore(std::vector<Family>& out);
