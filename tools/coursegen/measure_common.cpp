@@ -141,25 +141,23 @@ void plotPoint(Figure& f, const CoordGrid& g, int gx, int gy, const std::string&
 TriangleCorners drawMarkedTriangle(Figure& f, int a, int b, const std::string& la,
                                    const std::string& lb, const std::string& lc,
                                    const std::string& exteriorA, const std::string& exteriorB) {
-    const double ta = std::tan(a * kPi / 180.0);
-    const double tb = std::tan(b * kPi / 180.0);
+    // the top corner of a triangle on a base of 1: cotangents keep a right angle finite
+    const double ca = 1 / std::tan(a * kPi / 180.0);
+    const double cb = 1 / std::tan(b * kPi / 180.0);
+    const double ux = ca / (ca + cb);
+    const double uy = 1 / (ca + cb);
     const int room = 62;  // for a side drawn on past a corner
     const int left = exteriorA.empty() ? 30 : 10 + room;
     const int right = exteriorB.empty() ? 270 : 290 - room;
-    double base = right - left;
-    double px = base * tb / (ta + tb);
-    double py = px * ta;
-    if (py > 132) {
-        base *= 132 / py;
-        px = base * tb / (ta + tb);
-        py = px * ta;
-    }
+    // an obtuse angle at the base puts the top corner beyond the base
+    const double lo = std::min(0.0, ux), hi = std::max(1.0, ux);
+    const double scale = std::min((right - left) / (hi - lo), 132 / uy);
     TriangleCorners t;
     t.ay = t.by = 172;
-    t.ax = ri((left + right) / 2.0 - base / 2);
-    t.bx = t.ax + ri(base);
-    t.cx = t.ax + ri(px);
-    t.cy = t.ay - ri(py);
+    t.ax = ri((left + right) / 2.0 - (lo + hi) / 2 * scale);
+    t.bx = t.ax + ri(scale);
+    t.cx = t.ax + ri(ux * scale);
+    t.cy = t.ay - ri(uy * scale);
     f.poly({{t.ax, t.ay}, {t.bx, t.by}, {t.cx, t.cy}}, "#dbeafe");
     if (!exteriorA.empty()) f.line(t.ax - room + 4, t.ay, t.ax, t.ay);
     if (!exteriorB.empty()) f.line(t.bx, t.by, t.bx + room - 4, t.by);
