@@ -1,0 +1,152 @@
+#pragma once
+// Reading what a question shows, for the key checks of the Percentage, Ratio, Rate and Algebra
+// families: the texts of its pictures, the rows of its tables, the bars of a bar chart and the
+// ticks of a number line. The checks work from these rather than from the generator's numbers
+// wherever the learner works from them too.
+
+#include "key_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <regex>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace keycheck {
+
+struct FigureText {
+    int x = 0;
+    int y = 0;
+    char align = 'l';
+    std::string text;
+};
+
+// Every `text` primitive of the question's pictures, in drawing order.
+inline std::vector<FigureText> figureTexts(const course::Question& q) {
+    static const std::regex re(R"re(^text (-?\d+) (-?\d+) ([lcr]) "(.*)"$)re");
+    std::vector<FigureText> out;
+    for (const auto& f : q.figures)
+        for (const auto& op : f.ops) {
+            std::smatch m;
+            if (std::regex_match(op, m, re))
+                out.push_back({std::stoi(m[1]), std::stoi(m[2]), m[3].str()[0], m[4]});
+        }
+    return out;
+}
+
+// The numbers of each primitive `verb` ("line", "rect", ...) of the pictures, and whether it is
+// drawn after a given colour was set.
+struct Primitive {
+    std::vector<int> v;
+    std::string colour;
+    std::string fill;
+};
+inline std::vector<Primitive> primitives(const course::Question& q, const std::string& verb) {
+    std::vector<Primitive> out;
+    for (const auto& f : q.figures) {
+        std::string colour = "#000000";
+        for (const auto& op : f.ops) {
+            std::istringstream in(op);
+            std::string word;
+            in >> word;
+            if (word == "colour") {
+                in >> colour;
+                continue;
+            }
+            if (word != verb) continue;
+            Primitive p;
+            p.colour = colour;
+            while (in >> word) {
+                if (word.rfind("fill=", 0) == 0)
+                    p.fill = word.substr(5);
+                else if (!word.empty() &&
+                         (std::isdigit(static_cast<unsigned char>(word[0])) || word[0] == '-'))
+                    p.v.push_back(std::stoi(word));
+            }
+            out.push_back(p);
+        }
+    }
+    return out;
+}
+
+// The cells of each body row of the question's tables (the heading row left out), tags removed.
+inline std::vector<std::vector<std::string>> tableRows(const std::string& html) {
+    static const std::regex row(R"(<tr>(.*?)</tr>)");
+    static const std::regex cell(R"(<td[^>]*>(.*?)</td>)");
+    std::vector<std::vector<std::string>> out;
+    for (std::sregex_iterator r(html.begin(), html.end(), row), e; r != e; ++r) {
+        const std::string inner = (*r)[1];
+        std::vector<std::string> cells;
+        for (std::sregex_iterator c(inner.begin(), inner.end(), cell); c != e; ++c)
+            cells.push_back(plainNumbers((*c)[1]));
+        if (!cells.empty()) out.push_back(cells);
+    }
+    return out;
+}
+
+// The number a text starts with: "6&nbsp;g" is 6, "$1&nbsp;250" is 1250, "35%" is 35.
+inline Rat leadingNumber(std::string text) {
+    text = plainNumbers(text);
+    if (!text.empty() && text[0] == '$') text.erase(0, 1);
+    const auto end = text.find_first_not_of("0123456789./");
+    return parseRat(text.substr(0, end));
+}
+
+// A bar chart read the way a learner reads it: each bar's height against the scale's numbers.
+inline std::vector<std::pair<std::string, Rat>> readBarChart(const course::Question& q) {
+    const auto texts = figureTexts(q);
+    // The scale: numbers written right-aligned at the left of the chart.
+    std::vector<std::pair<int, int>> scale;  // y, value
+    for (const auto& t : texts)
+        if (t.align == 'r' && !t.text.empty() &&
+            t.text.find_first_not_of("0123456789") == std::string::npos)
+            scale.emplace_back(t.y, std::stoi(t.text));
+    if (scale.size() < 2) throw std::runtime_error("no scale on the chart");
+    std::sort(scale.begin(), scale.end());
+    const auto [topY, topValue] = scale.front();
+    const auto [axisY, zero] = scale.back();
+    if (zero != 0) throw std::runtime_error("the scale does not start at 0");
+    const double perUnit = static_cast<double>(axisY - topY) / topValue;
+    // The bars, left to right, and the names under them.
+    std::vector<std::pair<int, Rat>> bars;
+    for (const auto& r : primitives(q, "rect")) {
+        if (r.v.size() < 4) continue;
+        const double value = r.v[3] / perUnit;
+        const long long halves = std::llround(value * 2);
+        if (std::abs(value * 2 - static_cast<double>(halves)) > 0.2)
+            throw std::runtime_error("a bar ends between the marks of the scale");
+        bars.emplace_back(r.v[0] + r.v[2] / 2, Rat(halves, 2));
+    }
+    std::vector<std::pair<std::string, Rat>> out;
+    for (const auto& t : texts)
+        if (t.align == 'c' && t.y > axisY) {
+            Rat value;  // a bar of nothing is not drawn
+            for (const auto& [mid, v] : bars)
+                if (std::abs(mid - t.x) <= 2) value = v;
+            out.emplace_back(t.text, value);
+        }
+    return out;
+}
+
+// A number line: how many equal steps it has, and at which step its arrow points.
+inline std::pair<long long, long long> readNumberLine(const course::Question& q) {
+    std::vector<int> ticks;
+    int arrow = -1;
+    for (const auto& l : primitives(q, "line")) {
+        if (l.v.size() < 4 || l.v[0] != l.v[2]) continue;
+        if (l.colour != "#000000") {
+            arrow = l.v[0];
+            continue;
+        }
+        ticks.push_back(l.v[0]);
+    }
+    std::sort(ticks.begin(), ticks.end());
+    const auto at = std::find(ticks.begin(), ticks.end(), arrow);
+    if (ticks.size() < 3 || at == ticks.end()) throw std::runtime_error("no arrow on a tick");
+    return {static_cast<long long>(ticks.size()) - 1, at - ticks.begin()};
+}
+
+}  // namespace keycheck
