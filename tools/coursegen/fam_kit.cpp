@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <stdexcept>
 
 namespace kit {
@@ -57,10 +58,10 @@ bool clearOfNoonAndMidnight(int minutes) {
     return minutes % 720 != 0;
 }
 
-bool enoughWrong(const Frac& answer, const std::vector<Frac>& wrong) {
+bool enoughWrong(const Frac& answer, const std::vector<Frac>& wrong, bool money) {
     std::vector<Frac> kept;
     for (const Frac& w : wrong) {
-        if (w == answer || w <= Frac(0)) continue;
+        if (w == answer || w <= Frac(0) || (money && !(w * Frac(100)).isInt())) continue;
         try {
             (void)w.dec();
         } catch (const std::logic_error&) {
@@ -73,9 +74,13 @@ bool enoughWrong(const Frac& answer, const std::vector<Frac>& wrong) {
 
 QB& answerNumber(QB& q, Rng& r, char kind, const Frac& answer, const std::string& units,
                  const std::vector<Frac>& wrong) {
-    if (kind == 'Q' && !enoughWrong(answer, wrong))
+    // A sum of money is shown to the cent, so a slip that gives fractions of a cent is no option.
+    std::vector<Frac> usable;
+    for (const Frac& w : wrong)
+        if (!(units == "dollars" || units == "$") || (w * Frac(100)).isInt()) usable.push_back(w);
+    if (kind == 'Q' && !enoughWrong(answer, usable, false))
         throw std::logic_error("fewer than three distinct wrong answers for " + answer.text());
-    return q.number(r, kind, answer, units, wrong);
+    return q.number(r, kind, answer, units, usable);
 }
 
 std::vector<bool> shadeSome(Rng& r, int cells, int shaded) {
@@ -90,6 +95,59 @@ std::vector<bool> shadeSome(Rng& r, int cells, int shaded) {
 
 int pickInt(Rng& r, const std::vector<int>& v) {
     return r.pick(v);
+}
+
+void drawTriangleMarked(Figure& f, int a, int b, const std::string& la, const std::string& lb,
+                        const std::string& lc) {
+    constexpr double kPi = 3.14159265358979323846;
+    const double ta = std::tan(a * kPi / 180.0);
+    const double tb = std::tan(b * kPi / 180.0);
+    double base = 230;
+    double px = base * tb / (ta + tb);
+    double py = px * ta;
+    if (py > 140) {  // a tall triangle is drawn smaller, so its top stays in the picture
+        base *= 140 / py;
+        px = base * tb / (ta + tb);
+        py = px * ta;
+    }
+    const int x0 = static_cast<int>(std::lround(150 - base / 2));
+    const int x1 = static_cast<int>(std::lround(150 + base / 2));
+    const int yb = 180;
+    const int ax = x0 + static_cast<int>(std::lround(px));
+    const int ay = yb - static_cast<int>(std::lround(py));
+    f.poly({{x0, yb}, {x1, yb}, {ax, ay}}, "#dbeafe");
+    markAngle(f, x0, yb, 0, a, la);
+    markAngle(f, x1, yb, 180 - b, b, lb);
+    markAngle(f, ax, ay, 180 + a, 180 - a - b, lc, 20);
+}
+
+void drawLineGraph(Figure& f, int xMax, int xStep, int yMax, int yStep, const std::string& xTitle,
+                   const std::string& yTitle, const std::vector<std::pair<int, int>>& points) {
+    const int left = 48;
+    const int right = f.width - 14;
+    const int bottom = f.height - 34;
+    const int top = 22;
+    auto X = [&](double v) {
+        return left + static_cast<int>(std::lround((right - left) * v / xMax));
+    };
+    auto Y = [&](double v) {
+        return bottom - static_cast<int>(std::lround((bottom - top) * v / yMax));
+    };
+    f.colour("#cbd5e1");
+    for (int v = xStep; v <= xMax; v += xStep) f.line(X(v), bottom, X(v), top);
+    for (int v = yStep; v <= yMax; v += yStep) f.line(left, Y(v), right, Y(v));
+    f.colour("#000000");
+    f.line(left, bottom, right, bottom, false, true);
+    f.line(left, bottom, left, top, false, true);
+    for (int v = 0; v <= xMax; v += xStep) f.text(X(v), bottom + 10, 'c', S(v));
+    for (int v = 0; v <= yMax; v += yStep) f.text(left - 5, Y(v), 'r', S(v));
+    f.text((left + right) / 2, f.height - 8, 'c', xTitle);
+    f.text(4, 9, 'l', yTitle);
+    f.colour("#2563eb");
+    for (std::size_t i = 1; i < points.size(); ++i)
+        f.line(X(points[i - 1].first), Y(points[i - 1].second), X(points[i].first),
+               Y(points[i].second), false, true);
+    f.colour("#000000");
 }
 
 std::string lower(std::string text) {

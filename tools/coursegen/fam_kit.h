@@ -35,8 +35,8 @@ int dayTime(Rng& r);
 bool clearOfNoonAndMidnight(int minutes);
 
 // Whether at least three of `wrong` could stand as options beside `answer`: positive, an exact
-// decimal, different from the answer and from each other.
-bool enoughWrong(const Frac& answer, const std::vector<Frac>& wrong);
+// decimal (to the cent for money), different from the answer and from each other.
+bool enoughWrong(const Frac& answer, const std::vector<Frac>& wrong, bool money = false);
 // QB::number for a family's answer: for kind Q it first makes sure three real mistakes stay
 // distinct, so no option is ever a filler.
 QB& answerNumber(QB& q, Rng& r, char kind, const Frac& answer, const std::string& units,
@@ -46,6 +46,16 @@ QB& answerNumber(QB& q, Rng& r, char kind, const Frac& answer, const std::string
 std::vector<bool> shadeSome(Rng& r, int cells, int shaded);
 
 int pickInt(Rng& r, const std::vector<int>& v);
+
+// A triangle with base angles a (at the left) and b (at the right), each of its three angles
+// marked with an arc and the given label (left, right, top).
+void drawTriangleMarked(Figure& f, int a, int b, const std::string& la, const std::string& lb,
+                        const std::string& lc);
+
+// A line graph: axes from 0 to xMax and 0 to yMax with gridlines and numbers every step, the
+// axis titles, and straight segments joining the points (in the units of the axes).
+void drawLineGraph(Figure& f, int xMax, int xStep, int yMax, int yStep, const std::string& xTitle,
+                   const std::string& yTitle, const std::vector<std::pair<int, int>>& points);
 
 // The text in lower case ("Bus" to "bus"), for a table's heading used in a sentence.
 std::string lower(std::string text);

@@ -74,7 +74,8 @@ Question pctIncrease(Rng& r, const std::string& k) {
         wrong = {Frac(change) /* the change alone */,
                  Frac(up ? n - change : n + change) /* changed the wrong way */,
                  Frac(up ? n + p : n - p) /* the percentage taken as dollars */};
-    } while ((p * n) % 100 || !kit::enoughWrong(up ? n + p * n / 100 : n - p * n / 100, wrong));
+    } while ((p * n) % 100 ||
+             !kit::enoughWrong(up ? n + p * n / 100 : n - p * n / 100, wrong, true));
     QB q("pct_change", 2);
     q.param("price", n).param("p", p).param("dir", up ? "up" : "down");
     if (up)
@@ -347,7 +348,7 @@ Question pctReverseSale(Rng& r, const std::string& k) {
         wrong = {sale ? a * Frac(100 + p, 100) : a * Frac(100 - p, 100) /* p% of the new price */,
                  sale ? a + Frac(p) : a - Frac(p) /* the percentage taken as dollars */,
                  a * Frac(100, p) /* took the new price for p% */};
-    } while ((before * p) % 100 || !kit::enoughWrong(before, wrong));
+    } while ((before * p) % 100 || !kit::enoughWrong(before, wrong, true));
     QB q("pct_reverse_sale", 3);
     q.param("after", after).param("p", p).param("dir", sale ? "down" : "up");
     if (sale)
@@ -403,7 +404,8 @@ Question pctSuccessive(Rng& r, const std::string& k) {
                  Frac(price) * Frac(100 + up - down, 100) /* the percentages added */,
                  mid /* the rise only */,
                  Frac(price) * Frac(100 - down, 100) /* the fall taken off the old price */};
-    } while (!(end * Frac(100)).isInt() || end == Frac(price) || !kit::enoughWrong(end, wrong));
+    } while (!(end * Frac(100)).isInt() || end == Frac(price) ||
+             !kit::enoughWrong(end, wrong, true));
     QB q("pct_successive", 3);
     q.param("price", price).param("up", up).param("down", down);
     q.p("A lamp cost " + money(price) + ". A shop raised its price by " + qty(up, "%") +
@@ -668,7 +670,7 @@ Question pctBillShare(Rng& r, const std::string& k) {
                  Frac(bill, people) + Frac(bill * tip, 100) /* each paid the whole tip */,
                  Frac(bill * tip, 100 * people) /* the share of the tip alone */};
     } while (!(each * Frac(100)).isInt() || !(total * Frac(100)).isInt() ||
-             !kit::enoughWrong(each, wrong));
+             !kit::enoughWrong(each, wrong, true));
     QB q("pct_bill_share", 2);
     q.param("bill", bill).param("tip", tip).param("people", people);
     q.p(S(people) + " friends have a meal that costs " + money(bill) + ". They add a " +

@@ -87,6 +87,17 @@ inline std::vector<std::vector<std::string>> tableRows(const std::string& html) 
     return out;
 }
 
+// The heading cells of the question's first table, tags removed.
+inline std::vector<std::string> tableHead(const std::string& html) {
+    static const std::regex cell(R"(<th[^>]*>(.*?)</th>)");
+    std::vector<std::string> out;
+    const auto end = html.find("</tr>");
+    const std::string first = html.substr(0, end);
+    for (std::sregex_iterator c(first.begin(), first.end(), cell), e; c != e; ++c)
+        out.push_back(plainNumbers((*c)[1]));
+    return out;
+}
+
 // The number a text starts with: "6&nbsp;g" is 6, "$1&nbsp;250" is 1250, "35%" is 35.
 inline Rat leadingNumber(std::string text) {
     text = plainNumbers(text);
