@@ -24,10 +24,10 @@ std::string clock12(int minutes, const std::string& style) {
     return S(h) + "." + mm + (pm ? " pm" : " am");
 }
 
-std::string timeNote(const std::string& style) {
-    if (style == "colon") return "Write the time in the form 3:15pm, for example 9:05am.";
-    if (style == "caps") return "Write the time in the form 3.15 PM, for example 9.05 AM.";
-    return "Write the time in the form 3.15 pm, for example 9.05 am.";
+std::string timeNote(const std::string& style, int answer) {
+    const int example = answer % 1440 == 9 * 60 + 5 ? 10 * 60 + 5 : 9 * 60 + 5;
+    const std::string form = style == "colon" ? "3:15pm" : style == "caps" ? "3.15 PM" : "3.15 pm";
+    return "Write the time in the form " + form + ", for example " + clock12(example, style) + ".";
 }
 
 std::string hhmm(int minutes) {
@@ -81,6 +81,13 @@ QB& answerNumber(QB& q, Rng& r, char kind, const Frac& answer, const std::string
     if (kind == 'Q' && !enoughWrong(answer, usable, false))
         throw std::logic_error("fewer than three distinct wrong answers for " + answer.text());
     return q.number(r, kind, answer, units, usable);
+}
+
+bool exactDecimal(const Frac& v) {
+    std::int64_t d = v.d;
+    while (d % 2 == 0) d /= 2;
+    while (d % 5 == 0) d /= 5;
+    return d == 1;
 }
 
 std::vector<bool> shadeSome(Rng& r, int cells, int shaded) {

@@ -22,8 +22,9 @@ namespace kit {
 const std::vector<std::string>& timeStyles();
 // Minutes after midnight as a time of day: "3.05 pm" (dot), "3:05pm" (colon), "3.05 PM" (caps).
 std::string clock12(int minutes, const std::string& style);
-// The note that says how to write a time in that style.
-std::string timeNote(const std::string& style);
+// The note that says how to write a time in that style; its example is never `answer` (minutes
+// after midnight), so it cannot give the answer away.
+std::string timeNote(const std::string& style, int answer = -1);
 // Minutes after midnight as a parameter: "15:05".
 std::string hhmm(int minutes);
 // A length of time in words, number and unit joined: "2&nbsp;hours 5&nbsp;minutes", "1&nbsp;hour".
@@ -41,6 +42,9 @@ bool enoughWrong(const Frac& answer, const std::vector<Frac>& wrong, bool money 
 // distinct, so no option is ever a filler.
 QB& answerNumber(QB& q, Rng& r, char kind, const Frac& answer, const std::string& units,
                  const std::vector<Frac>& wrong);
+
+// Whether the value has an exact decimal (no factors but 2 and 5 in its denominator).
+bool exactDecimal(const Frac& v);
 
 // `cells` squares with `shaded` of them shaded at random places.
 std::vector<bool> shadeSome(Rng& r, int cells, int shaded);

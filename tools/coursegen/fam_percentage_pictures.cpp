@@ -154,7 +154,7 @@ Question pctPieChart(Rng& r, const std::string& k) {
     int people = 0;
     int missing = 0;
     for (;;) {
-        int left = 20;  // fives
+        int left = 20;  // fives; every sector at least three of them
         for (std::size_t i = 0; i < 3; ++i) {
             pcts[i] = r.range(3, std::min(9, left - 3 * static_cast<int>(3 - i))) * 5;
             left -= pcts[i] / 5;

@@ -121,15 +121,18 @@ inline std::vector<std::pair<std::string, Rat>> readBarChart(const course::Quest
     const auto [axisY, zero] = scale.back();
     if (zero != 0) throw std::runtime_error("the scale does not start at 0");
     const double perUnit = static_cast<double>(axisY - topY) / topValue;
+    // A bar ends on a gridline or halfway between two.
+    const double half = (scale[scale.size() - 2].second - zero) / 2.0;
     // The bars, left to right, and the names under them.
     std::vector<std::pair<int, Rat>> bars;
     for (const auto& r : primitives(q, "rect")) {
         if (r.v.size() < 4) continue;
         const double value = r.v[3] / perUnit;
-        const long long halves = std::llround(value * 2);
-        if (std::abs(value * 2 - static_cast<double>(halves)) > 0.2)
+        const long long halves = std::llround(value / half);
+        if (std::abs(value / half - static_cast<double>(halves)) > 0.2)
             throw std::runtime_error("a bar ends between the marks of the scale");
-        bars.emplace_back(r.v[0] + r.v[2] / 2, Rat(halves, 2));
+        bars.emplace_back(r.v[0] + r.v[2] / 2,
+                          Rat(halves * (scale[scale.size() - 2].second - zero), 2));
     }
     std::vector<std::pair<std::string, Rat>> out;
     for (const auto& t : texts)
@@ -158,6 +161,85 @@ inline std::pair<long long, long long> readNumberLine(const course::Question& q)
     const auto at = std::find(ticks.begin(), ticks.end(), arrow);
     if (ticks.size() < 3 || at == ticks.end()) throw std::runtime_error("no arrow on a tick");
     return {static_cast<long long>(ticks.size()) - 1, at - ticks.begin()};
+}
+
+// A time of day as a question prints it ("9.05 am", "9:05am", "9.05 PM"), as minutes after
+// midnight.
+inline int readTime(std::string text) {
+    static const std::regex re(R"(^(\d{1,2})[.:](\d\d) ?([AaPp])[Mm]$)");
+    const std::string nbsp = "&nbsp;";
+    if (const auto at = text.find(nbsp); at != std::string::npos)
+        text.replace(at, nbsp.size(), " ");
+    std::smatch m;
+    if (!std::regex_match(text, m, re)) throw std::runtime_error("not a time: " + text);
+    const int h = std::stoi(m[1]) % 12;
+    const bool pm = m[3] == "p" || m[3] == "P";
+    return (pm ? 12 * 60 : 0) + h * 60 + std::stoi(m[2]);
+}
+
+// The time a clock face shows, read from its hands (minutes after 12 o'clock, 0 to 719): the
+// longer hand from the centre gives the minutes, the shorter one the hour it has passed.
+inline int readClock(const course::Question& q) {
+    const auto circles = primitives(q, "circle");
+    if (circles.empty()) throw std::runtime_error("no clock");
+    const int cx = circles.back().v.at(0);
+    const int cy = circles.back().v.at(1);
+    std::vector<std::pair<double, double>> hands;  // length, clockwise angle from twelve
+    for (const auto& l : primitives(q, "line")) {
+        if (l.v.size() < 4 || l.v[0] != cx || l.v[1] != cy) continue;
+        const double dx = l.v[2] - cx;
+        const double dy = cy - l.v[3];
+        double angle = std::atan2(dx, dy) * 180.0 / 3.14159265358979323846;
+        if (angle < 0) angle += 360;
+        hands.emplace_back(std::hypot(dx, dy), angle);
+    }
+    if (hands.size() != 2) throw std::runtime_error("a clock needs two hands");
+    std::sort(hands.begin(), hands.end());
+    const int minute = static_cast<int>(std::lround(hands[1].second / 6)) % 60;
+    // The hour hand has moved on by the minutes; take that back before reading the hour.
+    double hourAngle = hands[0].second - minute / 2.0;
+    if (hourAngle < -3) hourAngle += 360;
+    const int hour = static_cast<int>(std::lround(hourAngle / 30)) % 12;
+    return hour * 60 + minute;
+}
+
+// A line graph read as its numbers say: the corners of the plotted line in the units of the
+// axes (the numbers under the horizontal axis and left of the vertical one).
+inline std::vector<std::pair<Rat, Rat>> readLineGraph(const course::Question& q) {
+    std::vector<std::pair<int, int>> xs, ys;  // pixel, value
+    for (const auto& t : figureTexts(q)) {
+        if (t.text.empty() || t.text.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (t.align == 'c') xs.emplace_back(t.x, std::stoi(t.text));
+        if (t.align == 'r') ys.emplace_back(t.y, std::stoi(t.text));
+    }
+    if (xs.size() < 2 || ys.size() < 2) throw std::runtime_error("no scales on the graph");
+    std::sort(xs.begin(), xs.end());
+    std::sort(ys.begin(), ys.end());
+    const auto [x0, vx0] = xs.front();
+    const auto [x1, vx1] = xs.back();
+    const auto [yTop, vyTop] = ys.front();
+    const auto [yBottom, vyBottom] = ys.back();
+    // The corners of the line lie on the gridlines, one step of the numbers apart.
+    const int xStep = xs[1].second - xs[0].second;
+    const int yStep = ys[ys.size() - 2].second - ys.back().second;
+    auto value = [](int px, int p0, int v0, int p1, int v1, int step) {
+        const double v = v0 + static_cast<double>(px - p0) * (v1 - v0) / (p1 - p0);
+        const long long snapped = std::llround(v / step) * step;
+        if (std::abs(v - static_cast<double>(snapped)) > step / 4.0)
+            throw std::runtime_error("a corner of the line is off the grid");
+        return Rat(snapped);
+    };
+    std::vector<std::pair<Rat, Rat>> points;
+    for (const auto& l : primitives(q, "line")) {
+        if (l.colour == "#000000" || l.colour == "#cbd5e1" || l.v.size() < 4) continue;
+        const std::pair<Rat, Rat> a = {value(l.v[0], x0, vx0, x1, vx1, xStep),
+                                       value(l.v[1], yBottom, vyBottom, yTop, vyTop, yStep)};
+        const std::pair<Rat, Rat> b = {value(l.v[2], x0, vx0, x1, vx1, xStep),
+                                       value(l.v[3], yBottom, vyBottom, yTop, vyTop, yStep)};
+        if (points.empty()) points.push_back(a);
+        points.push_back(b);
+    }
+    return points;
 }
 
 }  // namespace keycheck
