@@ -104,28 +104,65 @@ int pickInt(Rng& r, const std::vector<int>& v) {
     return r.pick(v);
 }
 
+namespace {
+
+// An arc at a corner and its label on the bisector, far enough out that the label's box stays
+// inside the angle however long the label is ("2x + 10°").
+void markCorner(Figure& f, int cx, int cy, double fromDeg, double spanDeg, const std::string& label,
+                int radius) {
+    constexpr double kPi = 3.14159265358979323846;
+    f.arc(cx, cy, radius, static_cast<int>(std::lround(fromDeg)),
+          static_cast<int>(std::lround(spanDeg)));
+    const double d1 = fromDeg * kPi / 180.0;
+    const double d2 = (fromDeg + spanDeg) * kPi / 180.0;
+    const double mid = (fromDeg + spanDeg / 2) * kPi / 180.0;
+    int chars = 0;  // the degree sign is one character of two bytes
+    for (unsigned char c : label) chars += (c & 0xC0) != 0x80;
+    const double halfW = chars * 3.3 + 2;
+    const double halfH = 8;
+    double r = radius + 12;
+    for (; r < 140; r += 2) {
+        const double px = r * std::cos(mid);
+        const double py = r * std::sin(mid);  // y up
+        bool inside = true;
+        for (double sx : {-1.0, 1.0})
+            for (double sy : {-1.0, 1.0}) {
+                const double x = px + sx * halfW;
+                const double y = py + sy * halfH;
+                // distance from each arm, positive on the inner side
+                inside = inside && std::cos(d1) * y - std::sin(d1) * x >= 2 &&
+                         x * std::sin(d2) - y * std::cos(d2) >= 2;
+            }
+        if (inside) break;
+    }
+    f.text(static_cast<int>(std::lround(cx + r * std::cos(mid))),
+           static_cast<int>(std::lround(cy - r * std::sin(mid))), 'c', label);
+}
+
+}  // namespace
+
 void drawTriangleMarked(Figure& f, int a, int b, const std::string& la, const std::string& lb,
                         const std::string& lc) {
     constexpr double kPi = 3.14159265358979323846;
     const double ta = std::tan(a * kPi / 180.0);
     const double tb = std::tan(b * kPi / 180.0);
-    double base = 230;
+    double base = 250;
     double px = base * tb / (ta + tb);
     double py = px * ta;
-    if (py > 140) {  // a tall triangle is drawn smaller, so its top stays in the picture
-        base *= 140 / py;
+    if (py > 150) {  // a tall triangle is drawn smaller, so its top stays in the picture
+        base *= 150 / py;
         px = base * tb / (ta + tb);
         py = px * ta;
     }
     const int x0 = static_cast<int>(std::lround(150 - base / 2));
     const int x1 = static_cast<int>(std::lround(150 + base / 2));
-    const int yb = 180;
+    const int yb = 185;
     const int ax = x0 + static_cast<int>(std::lround(px));
     const int ay = yb - static_cast<int>(std::lround(py));
     f.poly({{x0, yb}, {x1, yb}, {ax, ay}}, "#dbeafe");
-    markAngle(f, x0, yb, 0, a, la);
-    markAngle(f, x1, yb, 180 - b, b, lb);
-    markAngle(f, ax, ay, 180 + a, 180 - a - b, lc, 20);
+    markCorner(f, x0, yb, 0, a, la, 22);
+    markCorner(f, x1, yb, 180 - b, b, lb, 22);
+    markCorner(f, ax, ay, 180 + a, 180 - a - b, lc, 18);
 }
 
 void drawLineGraph(Figure& f, int xMax, int xStep, int yMax, int yStep, const std::string& xTitle,

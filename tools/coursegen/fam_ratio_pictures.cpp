@@ -159,7 +159,7 @@ Question ratioAngles(Rng& r, const std::string& k) {
                  Frac(180 - 180 * p[ask] / sum) /* the other two angles together */,
                  Frac(180, sum) /* one part only */};
     } while (180 % sum || p[0] == p[1] || p[1] == p[2] || p[0] == p[2] ||
-             180 * std::min({p[0], p[1], p[2]}) / sum < 20 ||
+             180 * std::min({p[0], p[1], p[2]}) / sum < 25 ||
              // the two base angles are the smaller ones and stay acute
              180 * std::max(p[0], p[1]) / sum >= 90 || p[2] < std::max(p[0], p[1]) ||
              !kit::enoughWrong(180 * p[ask] / sum, wrong));
