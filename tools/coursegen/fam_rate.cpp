@@ -302,7 +302,6 @@ Question speedTwo(Rng& r, const std::string& k) {
 }
 
 Question journeyThree(Rng& r, const std::string& k) {
-    (void)k;
     const std::string style = r.pick(kit::timeStyles());
     int s1, h1, s2, d2, start;
     do {
@@ -324,6 +323,11 @@ Question journeyThree(Rng& r, const std::string& k) {
     q.p("A family sets off at " + clock12(start, style) + ". They drive on the motorway at " +
         qty(s1, "km/h") + " for " + kit::count(h1, "hour", "hours") + ", then drive " +
         qty(d2, "km") + " on country roads at " + qty(s2, "km/h") + ".");
+    if (k == "NT") {
+        q.subparts({{"How many minutes does the whole journey take?", "minutes"},
+                    {"At what time do they arrive? " + timeNote(style, start + mins), ""}});
+        return q.part('N', S(mins)).part('T', kit::clock12(start + mins, style)).done();
+    }
     q.subparts({{"How far do they drive on the motorway?", "km"},
                 {"How many minutes does the whole journey take?", "minutes"},
                 {"At what time do they arrive? " + timeNote(style, start + mins), ""}});
@@ -836,7 +840,7 @@ void addRate(std::vector<Family>& out) {
     out.push_back({"fuel_rate", 9, {"N", "Q"}, fuelRate});
     out.push_back({"journey_two", 9, {"NT"}, journeyTwo});
     out.push_back({"speed_two", 9, {"NN"}, speedTwo});
-    out.push_back({"journey_three", 9, {"NNT"}, journeyThree});
+    out.push_back({"journey_three", 9, {"NNT", "NT"}, journeyThree});
     out.push_back({"journey_four", 9, {"NNNT"}, journeyFour});
     out.push_back({"tank_fill", 9, {"N", "Q", "NN"}, tankFill});
     out.push_back({"pay_overtime", 9, {"N", "Q", "NN"}, payOvertime});

@@ -107,9 +107,10 @@ KeyCheckers rateKeys() {
         {"journey_three",
          [](const P& p) {
              const Rat mins = p.r("h1") * Rat(60) + p.r("d2") * Rat(60) / p.r("s2");
-             return std::vector{
-                 N(p.r("s1") * p.r("h1")), N(mins),
-                 T(timeText(minutesOf(p.s("start")) + static_cast<int>(mins.n), p.s("style")))};
+             const Want arrive =
+                 T(timeText(minutesOf(p.s("start")) + static_cast<int>(mins.n), p.s("style")));
+             if (twoParts(p)) return std::vector{N(mins), arrive};
+             return std::vector{N(p.r("s1") * p.r("h1")), N(mins), arrive};
          }},
         {"journey_four",
          [](const P& p) {
