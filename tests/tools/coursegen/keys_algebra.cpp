@@ -126,6 +126,8 @@ KeyCheckers algebraKeys() {
          }},
         {"balance",
          [](const P& p) {
+             if (p.q.figures.empty())  // told in words only, as the first course did
+                 return std::vector{N((p.r("right") - p.r("extra")) / (p.r("a") - p.r("b")))};
              // Boxes and weights on each pan as the picture shows them.
              Rat weight[2];
              long long boxes[2] = {0, 0};
