@@ -2,19 +2,13 @@
 // equations of several kinds, sequences, formulae, inequalities and word problems. Balances,
 // patterns, figures, tables and number lines are in fam_algebra_pictures.cpp.
 
-#include "fam_kit.h"
+#include "drawing.h"
+#include "families.h"
 
 #include <algorithm>
 
 namespace {
 
-using kit::answerNumber;
-using kit::pickInt;
-
-// "3a", "a" (a coefficient of one is not written), for option texts and expressions.
-std::string term(int coefficient, const std::string& letter) {
-    return coefficient == 1 ? letter : S(coefficient) + letter;
-}
 
 // "a + 3", "a &minus; 3"
 std::string plusOrMinus(int v) {
@@ -34,7 +28,7 @@ Question evaluate(Rng& r, const std::string& k) {
         wrong = {Frac(a * 10 + v + (minus ? -b : b)) /* 3n with n = 5 read as 35 */,
                  Frac(a + v + (minus ? -b : b)) /* added a and n */,
                  Frac(a * (v + (minus ? -b : b))) /* the number multiplied after it was added */};
-    } while (!kit::enoughWrong(ans, wrong));
+    } while (!enoughWrong(ans, wrong));
     QB q("alg_eval", 1);
     q.param("a", a).param("b", minus ? -b : b).param("n", v);
     q.p("Find the value of <b>" + S(a) + "n " + (minus ? "&minus; " : "+ ") + S(b) +
@@ -55,7 +49,7 @@ Question solveLinear(Rng& r, const std::string& k) {
         const int bb = minus ? -b : b;
         wrong = {Frac(c - bb) /* forgot to divide */, Frac(c + bb, a) /* b moved with its sign */,
                  Frac(c, a) - Frac(bb) /* divided before taking b away */};
-    } while (!kit::enoughWrong(x, wrong));
+    } while (!enoughWrong(x, wrong));
     QB q("alg_solve", 2);
     q.param("a", a).param("b", minus ? -b : b).param("c", c);
     q.p("Solve the equation <b>" + S(a) + "x " + (minus ? "&minus; " : "+ ") + S(b) + " = " + S(c) +
@@ -78,7 +72,7 @@ Question numberMachine(Rng& r, const std::string& k) {
         wrong = {Frac(outv * m + signedAdd) /* ran the machine forwards */,
                  Frac(outv, m) - Frac(signedAdd) /* undid the steps in the wrong order */,
                  Frac(outv - signedAdd) /* forgot to undo the multiplying */};
-    } while (!kit::enoughWrong(in, wrong));
+    } while (!enoughWrong(in, wrong));
     QB q("number_machine", 2);
     q.param("m", m).param("add", subtract ? -add : add).param("out", outv);
     q.p("A number machine multiplies a number by " + S(m) + " and then " +
@@ -97,7 +91,7 @@ Question sequenceTerm(Rng& r, const std::string& k) {
         wrong = {Frac(first + n * step) /* n steps instead of n - 1 */,
                  Frac(n * step) /* the start left out */,
                  Frac((n - 1) * step) /* only the steps added */};
-    } while (!kit::enoughWrong(first + (n - 1) * step, wrong));
+    } while (!enoughWrong(first + (n - 1) * step, wrong));
     QB q("sequence_term", 2);
     q.param("first", first).param("step", step).param("n", n);
     q.p("The sequence goes up by the same amount each time: <b>" + S(first) + ", " +
@@ -117,7 +111,7 @@ Question ageProblem(Rng& r, const std::string& k) {
         wrong = {Frac(age * (times + 1) + later) /* added the years once only */,
                  Frac(age * times + later) /* the grandmother's age only */,
                  Frac(age * (times + 1)) /* their ages now */};
-    } while (!kit::enoughWrong(age * (times + 1) + 2 * later, wrong));
+    } while (!enoughWrong(age * (times + 1) + 2 * later, wrong));
     QB q("age_problem", 3);
     q.param("age", age).param("times", times).param("later", later).param("who", who);
     q.p(who + " is " + S(age) + " years old. " + who + "'s grandmother is " + S(times) +
@@ -135,7 +129,7 @@ Question perimeterAlgebra(Rng& r, const std::string& k) {
         a = r.range(2, 12);
         wrong = {Frac(x + a) /* the length */, Frac(2 * (2 * x + a), 4) /* a square */,
                  Frac(2 * x) /* halved once only */};
-    } while (!kit::enoughWrong(x, wrong));
+    } while (!enoughWrong(x, wrong));
     QB q("perimeter_algebra", 2);
     q.param("a", a).param("p", 2 * (2 * x + a));
     q.p("A rectangle has length <b>(x + " + S(a) +
@@ -206,7 +200,7 @@ Question twoVariable(Rng& r, const std::string& k) {
         wrong = {Frac(2 * a + c * b) /* a squared taken as 2a */,
                  Frac(a * a + c + b) /* cb taken as c + b */,
                  Frac((a * a + c) * b) /* multiplied everything by b */};
-    } while (!kit::enoughWrong(a * a + c * b, wrong));
+    } while (!enoughWrong(a * a + c * b, wrong));
     QB q("two_variable", 2);
     q.param("a", a).param("b", b).param("c", c);
     q.p("Find the value of <b>a&sup2; + " + S(c) + "b</b> when <b>a = " + S(a) +
@@ -230,7 +224,7 @@ Question formulaCost(Rng& r, const std::string& k) {
                     : std::vector<Frac>{Frac(per * (h + fixed)) /* brackets that are not there */,
                                         Frac(per + h + fixed) /* added */,
                                         Frac(per * h) /* the fixed charge left out */};
-    } while (!kit::enoughWrong(inverse ? h : per * h + fixed, wrong));
+    } while (!enoughWrong(inverse ? h : per * h + fixed, wrong));
     QB q("formula_cost", 2);
     q.param("per", per)
         .param("fixed", fixed)
@@ -374,7 +368,7 @@ Question evalBrackets(Rng& r, const std::string& k) {
         n = r.range(2, 12);
         wrong = {Frac(m * n + a) /* the bracket left out */, Frac(m + n + a) /* all added */,
                  Frac(m * n * a) /* all multiplied */};
-    } while (!kit::enoughWrong(m * (n + a), wrong));
+    } while (!enoughWrong(m * (n + a), wrong));
     QB q("eval_brackets", 1);
     q.param("m", m).param("a", a).param("n", n);
     q.p("Find the value of <b>" + S(m) + "(n + " + S(a) + ")</b> when <b>n = " + S(n) + "</b>.");
@@ -390,7 +384,7 @@ Question powersEval(Rng& r, const std::string& k) {
         wrong = {Frac(3 * n + c) /* n cubed taken as 3n */,
                  Frac(n * n + c) /* squared, not cubed */,
                  Frac(n * n * n) /* the number added left out */};
-    } while (!kit::enoughWrong(n * n * n + c, wrong));
+    } while (!enoughWrong(n * n * n + c, wrong));
     QB q("powers_eval", 2);
     q.param("n", n).param("c", c);
     q.p("Find the value of <b>n&sup3; + " + S(c) + "</b> when <b>n = " + S(n) + "</b>.");
@@ -406,7 +400,7 @@ Question fractionExpression(Rng& r, const std::string& k) {
         b = r.range(2, 30);
         wrong = {Frac(a) + Frac(b, c) /* divided b only */, Frac((a + b) * c) /* multiplied */,
                  Frac(a + b) /* did not divide */};
-    } while ((a + b) % c || a == b || !kit::enoughWrong((a + b) / c, wrong));
+    } while ((a + b) % c || a == b || !enoughWrong((a + b) / c, wrong));
     QB q("fraction_expression", 2);
     q.param("a", a).param("b", b).param("c", c);
     q.p("Find the value of <b>(a + b) &divide; c</b> when <b>a = " + S(a) + "</b>, <b>b = " + S(b) +
@@ -423,7 +417,7 @@ Question formulaSubstitute(Rng& r, const std::string& k) {
         t = r.range(2, 10);
         wrong = {Frac((u + a) * t) /* added before multiplying */, Frac(u + a + t) /* all added */,
                  Frac(a * t) /* u left out */};
-    } while (!kit::enoughWrong(u + a * t, wrong));
+    } while (!enoughWrong(u + a * t, wrong));
     QB q("formula_substitute", 1);
     q.param("u", u).param("a", a).param("t", t);
     q.p("The speed of a toy car, <i>v</i> centimetres per second, after <i>t</i> seconds is "
@@ -474,7 +468,7 @@ Question solveBrackets(Rng& r, const std::string& k) {
         wrong = {Frac(rhs, m) /* divided and stopped */,
                  Frac(rhs, m) + Frac(minus ? -a : a) /* moved the number with its sign */,
                  Frac(rhs - (minus ? -a : a), m) /* took the number away before dividing */};
-    } while (!kit::enoughWrong(x, wrong));
+    } while (!enoughWrong(x, wrong));
     const int rhs = m * (x + (minus ? -a : a));
     QB q("solve_brackets", 2);
     q.param("m", m).param("a", minus ? -a : a).param("rhs", rhs);
@@ -494,7 +488,7 @@ Question solveBothSides(Rng& r, const std::string& k) {
         d = (a - c) * x + b;
         wrong = {Frac(d + b, a - c) /* b moved across with its sign */,
                  Frac(d - b, a + c) /* the x terms added */, Frac(d - b, a) /* cx left out */};
-    } while (!kit::enoughWrong(x, wrong));
+    } while (!enoughWrong(x, wrong));
     QB q("solve_both_sides", 3);
     q.param("a", a).param("b", b).param("c", c).param("d", d);
     q.p("Solve <b>" + term(a, "x") + " + " + S(b) + " = " + term(c, "x") + " + " + S(d) + "</b>.");
@@ -513,7 +507,7 @@ Question solveDivide(Rng& r, const std::string& k) {
         wrong = {Frac(c - b, d) /* divided instead of multiplied */,
                  Frac(c * d - b) /* multiplied before taking b away */,
                  Frac((c + b) * d) /* b moved with its sign */};
-    } while (!kit::enoughWrong(x, wrong));
+    } while (!enoughWrong(x, wrong));
     QB q("solve_divide", 2);
     q.param("d", d).param("b", b).param("c", x / d + b);
     q.p("Solve <b>x &divide; " + S(d) + " + " + S(b) + " = " + S(x / d + b) + "</b>.");
@@ -532,7 +526,7 @@ Question solveMistake(Rng& r, const std::string& k) {
         wrong = {Frac(a * x + 2 * b, a) /* the mistaken answer */,
                  Frac(a * x + b) /* forgot to divide */,
                  Frac(a * x, a) + Frac(b) /* added b back */};
-    } while ((a * x + 2 * b) % a || !kit::enoughWrong(x, wrong));
+    } while ((a * x + 2 * b) % a || !enoughWrong(x, wrong));
     const int c = a * x + b;
     QB q("solve_mistake", 2);
     q.param("a", a).param("b", b).param("c", c);
@@ -552,7 +546,7 @@ Question inequalityLargest(Rng& r, const std::string& k) {
         ans = (c - b - 1) / a;  // a n + b < c
         wrong = {Frac(ans + 1) /* the first number that does not work */,
                  Frac(c, a) /* b left out */, Frac(c - b) /* did not divide */};
-    } while ((c - b) % a == 0 || ans < 1 || !kit::enoughWrong(ans, wrong));
+    } while ((c - b) % a == 0 || ans < 1 || !enoughWrong(ans, wrong));
     QB q("inequality_largest", 2);
     q.param("a", a).param("b", b).param("c", c);
     q.p("What is the largest whole number <i>n</i> for which <b>" + S(a) + "n + " + S(b) +
@@ -582,7 +576,7 @@ Question sumDifference(Rng& r, const std::string& k) {
         small = r.range(2, big - 2);
         wrong = {Frac(small) /* the smaller number */, Frac(big + small, 2) /* half the sum */,
                  Frac(big + small - (big - small)) /* the sum less the difference, not halved */};
-    } while (!kit::enoughWrong(big, wrong));
+    } while (!enoughWrong(big, wrong));
     QB q("sum_difference", 2);
     q.param("sum", big + small).param("diff", big - small);
     q.p("Two numbers add up to <b>" + S(big + small) + "</b>. One is <b>" + S(big - small) +
@@ -601,7 +595,7 @@ Question ageEquation(Rng& r, const std::string& k) {
         x = (p + m * q1) / (m - 1);
         wrong = {Frac(p + q1) /* added the two numbers of years */, Frac(x - q1) /* the age then */,
                  Frac(x + p) /* the age to come */};
-    } while ((p + m * q1) % (m - 1) || x > 60 || !kit::enoughWrong(x, wrong));
+    } while ((p + m * q1) % (m - 1) || x > 60 || !enoughWrong(x, wrong));
     QB q("age_equation", 3);
     q.param("p", p).param("q", q1).param("m", m);
     q.p("In " + S(p) + " years' time " + who + " will be " + (m == 2 ? "twice" : "three times") +
@@ -620,7 +614,7 @@ Question pensAndRulers(Rng& r, const std::string& k) {
         const Frac big(n * pen + ruler, 100), small(pen + ruler, 100);
         wrong = {big / Frac(n) /* the ruler shared out too */, Frac(ruler, 100) /* the ruler */,
                  big - small /* the difference, not shared between the extra pens */};
-    } while (pen == ruler || !kit::enoughWrong(Frac(pen, 100), wrong, true));
+    } while (pen == ruler || !enoughWrong(Frac(pen, 100), wrong, true));
     QB q("pens_and_rulers", 3);
     q.param("n", n)
         .paramDec("big", Frac(n * pen + ruler, 100))
@@ -640,7 +634,7 @@ Question coinsEquation(Rng& r, const std::string& k) {
         const int cents = n * 50 + times * n * 20;
         wrong = {Frac(cents, 70) /* the two coins taken as one of each */,
                  Frac(times * n) /* the 20-cent coins */, Frac(cents, 50) /* all 50-cent coins */};
-    } while (!kit::enoughWrong(n, wrong));
+    } while (!enoughWrong(n, wrong));
     const int cents = n * 50 + times * n * 20;
     QB q("coins_equation", 3);
     q.param("times", times).paramDec("value", Frac(cents, 100));
@@ -673,7 +667,7 @@ Question squareMistake(Rng& r, const std::string& k) {
 }
 
 Question cookingTime(Rng& r, const std::string& k) {
-    const std::string style = r.pick(kit::timeStyles());
+    const std::string style = r.pick(timeStyles());
     const int perKg = pickInt(r, {30, 40, 45});
     const int extra = pickInt(r, {15, 20, 25, 30});
     int halves, ready;
@@ -681,19 +675,19 @@ Question cookingTime(Rng& r, const std::string& k) {
         halves = r.range(4, 12);                    // 2 to 6 kg
         ready = r.range(12 * 12 + 6, 20 * 12) * 5;  // ready in the afternoon or evening
     } while ((perKg * halves) % 2 || ready - perKg * halves / 2 - extra <= 12 * 60 ||
-             !kit::clearOfNoonAndMidnight(ready - perKg * halves / 2 - extra));
+             !clearOfNoonAndMidnight(ready - perKg * halves / 2 - extra));
     const int mins = perKg * halves / 2 + extra;
     QB q("cooking_time", 2);
     q.param("perkg", perKg).param("extra", extra).paramDec("kg", Frac(halves, 2));
     q.p("A recipe says a turkey needs " + qty(perKg, "minutes") + " for each kilogram, plus " +
         qty(extra, "minutes") + ". The turkey weighs " + qty(Frac(halves, 2), "kg") + ".");
     if (k == "T") {
-        q.param("ready", kit::hhmm(ready)).param("style", style);
-        q.p("It must be ready at " + kit::clock12(ready, style) +
+        q.param("ready", hhmm(ready)).param("style", style);
+        q.p("It must be ready at " + clock12(ready, style) +
             ". At what time must it go into the oven?");
-        q.note(kit::timeNote(style, ready - mins));
+        q.note(timeNote(style, ready - mins));
         q.answer();
-        return q.part('T', kit::clock12(ready - mins, style)).done();
+        return q.part('T', clock12(ready - mins, style)).done();
     }
     q.p("How many minutes does it need?");
     return answerNumber(q, r, k[0], mins, "minutes",
@@ -715,7 +709,7 @@ Question nthTermFormula(Rng& r, const std::string& k) {
         const int bb = minus ? -b : b;
         wrong = {Frac(a * n) /* the number added left out */, Frac(a + n + bb) /* added a and n */,
                  Frac(a * (n + bb)) /* brackets that are not there */};
-    } while (!kit::enoughWrong(a * n + (minus ? -b : b), wrong));
+    } while (!enoughWrong(a * n + (minus ? -b : b), wrong));
     QB q("nth_term_formula", 1);
     q.param("a", a).param("b", minus ? -b : b).param("n", n);
     q.p("The <i>n</i>th term of a sequence is <b>" + S(a) + "n" + plusOrMinus(minus ? -b : b) +
@@ -733,7 +727,7 @@ Question sequencePosition(Rng& r, const std::string& k) {
         const int value = first + (n - 1) * step;
         wrong = {Frac(n - 1) /* the steps, not the position */, Frac(value, step) /* divided */,
                  Frac(value - first) /* did not divide by the step */};
-    } while (!kit::enoughWrong(n, wrong));
+    } while (!enoughWrong(n, wrong));
     const int value = first + (n - 1) * step;
     QB q("sequence_position", 2);
     q.param("first", first).param("step", step).param("value", value);

@@ -1,18 +1,13 @@
 // Algebra read from pictures and tables: a pan balance, matchstick patterns, a triangle's angles
 // and sides, rectangles, a function table, a magic square and an inequality on a number line.
 
-#include "fam_kit.h"
+#include "drawing.h"
+#include "families.h"
 
 #include <algorithm>
 
 namespace {
 
-using kit::answerNumber;
-using kit::pickInt;
-
-std::string term(int coefficient, const std::string& letter) {
-    return coefficient == 1 ? letter : S(coefficient) + letter;
-}
 
 // "x", "x + 20", "3x - 10" for a picture (plain text, ASCII minus).
 std::string linearText(int a, int b, const std::string& unit = "") {
@@ -34,12 +29,12 @@ Question balance(Rng& r, const std::string& k) {
         wrong = {Frac(right - extra) /* forgot to divide by the boxes */,
                  Frac(right + extra, a + b) /* added both sides */,
                  Frac(right - extra, a) /* the boxes on the right left out */};
-    } while (!kit::enoughWrong(box, wrong));
+    } while (!enoughWrong(box, wrong));
     QB q("balance", 2);
     q.param("a", a).param("extra", extra).param("b", b).param("right", right);
     q.p("The pan balance is level. The left pan holds " + S(a) + " identical boxes and " +
         withArticle(qty(extra, "kg") + " weight") + ". The right pan holds " +
-        kit::count(b, "box", "boxes") + " like them and " +
+        plural(b, "box", "boxes") + " like them and " +
         withArticle(qty(right, "kg") + " weight") + ".");
     std::vector<PanItem> left(static_cast<std::size_t>(a), PanItem{PanItem::Box, "?"});
     left.push_back({PanItem::Weight, qty(extra, "kg")});
@@ -60,7 +55,7 @@ Question matchstickPattern(Rng& r, const std::string& k) {
         wrong = {Frac((per + 1) * n) /* every shape with all its own sticks */,
                  Frac(per * n) /* the first stick forgotten */,
                  Frac((3 * per + 1) * n, 3) /* pattern 3 scaled up */};
-    } while (!kit::enoughWrong(per * n + 1, wrong));
+    } while (!enoughWrong(per * n + 1, wrong));
     QB q("matchstick_pattern", 2);
     q.param("shape", squares ? "squares" : "triangles").param("n", n);
     q.p(std::string("Here are the first three patterns of matchstick ") +
@@ -136,7 +131,7 @@ Question angleEquation(Rng& r, const std::string& k) {
         wrong = {Frac(360 - bSum, aSum) /* the angles taken to make 360 degrees */,
                  Frac(180, aSum) /* the numbers added left out */,
                  Frac(*std::max_element(values.begin(), values.end())) /* the largest angle */};
-        if (kit::enoughWrong(x, wrong)) break;
+        if (enoughWrong(x, wrong)) break;
     }
     // the largest angle at the top, so the base angles are the acute ones
     std::vector<std::size_t> order = {0, 1, 2};
@@ -148,7 +143,7 @@ Question angleEquation(Rng& r, const std::string& k) {
     q.param("labels", S(labels[0].a) + ":" + S(labels[0].b) + "," + S(labels[1].a) + ":" +
                           S(labels[1].b) + "," + S(labels[2].a) + ":" + S(labels[2].b));
     q.p("The sizes of the angles of the triangle are given in degrees.");
-    kit::drawTriangleMarked(q.figure(300, 200, "triangle with its angles in terms of x"),
+    drawMarkedTriangle(q.figure(300, 200, "triangle with its angles in terms of x"),
                             values[order[0]], values[order[1]], text(order[0]), text(order[1]),
                             text(order[2]));
     q.p("What is the value of <i>x</i>?");
@@ -165,7 +160,7 @@ Question areaAlgebra(Rng& r, const std::string& k) {
         const int area = (x + a) * w;
         wrong = {Frac(area, w) /* the length, not x */, Frac(area, w) + Frac(a) /* added a */,
                  Frac(area - a, w) /* took a from the area */};
-    } while (x + a < w || !kit::enoughWrong(x, wrong));
+    } while (x + a < w || !enoughWrong(x, wrong));
     QB q("area_algebra", 2);
     q.param("a", a).param("w", w).param("area", (x + a) * w);
     q.p("The area of the rectangle is " + qty((x + a) * w, "cm&sup2;") + ".");
@@ -217,7 +212,7 @@ Question triangleSidesAlgebra(Rng& r, const std::string& k) {
         wrong = {Frac(perimeter, 4) /* the numbers added left out */,
                  Frac(perimeter + bSum, 4) /* the numbers moved with their signs */,
                  Frac(perimeter - bSum, 3) /* the 2x taken as x */};
-        if (kit::enoughWrong(x, wrong)) break;
+        if (enoughWrong(x, wrong)) break;
     }
     QB q("triangle_sides_algebra", 2);
     q.param("b1", sides[1].b).param("b2", sides[2].b).param("perimeter", perimeter);
@@ -242,7 +237,7 @@ Question functionTable(Rng& r, const std::string& k) {
         wrong = {Frac(a * big) /* the number added left out */,
                  Frac(a * 4 + b + (big - 4)) /* went up by one each time */,
                  Frac((a + b) * big) /* the first output times the input */};
-    } while (b == 0 || a + b <= 0 || !kit::enoughWrong(a * big + b, wrong));
+    } while (b == 0 || a + b <= 0 || !enoughWrong(a * big + b, wrong));
     QB q("function_table", 2);
     q.param("a", a).param("b", b).param("big", big);
     q.p("The table shows the outputs of a rule for some inputs. The rule is the same for every "
@@ -273,7 +268,7 @@ Question magicSquare(Rng& r, const std::string& k) {
         wrong = {Frac(3 * (base + 5 * step)) /* the total, not the missing number */,
                  Frac(v[xr][(xc + 1) % 3]) /* a neighbour's number */,
                  Frac(base + 5 * step) /* the middle number */};
-    } while (!kit::enoughWrong(v[xr][xc], wrong));
+    } while (!enoughWrong(v[xr][xc], wrong));
     std::string html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\">\n";
     for (int i = 0; i < 3; ++i) {
         html += "<tr>";

@@ -3,7 +3,6 @@
 #include "column_slips.h"
 #include "drawing.h"
 #include "families.h"
-#include "number_words.h"
 
 #include <algorithm>
 
@@ -11,21 +10,6 @@ namespace {
 
 Frac hundredths(Rng& r, int lo, int hi) {
     return Frac(r.range(lo, hi), 100);
-}
-
-// The answer first, then the wrong options: all positive, all different, all exact decimals.
-bool distinctPositive(const std::vector<Frac>& v) {
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        if (v[i] <= Frac(0)) return false;
-        try {
-            (void)v[i].dec();
-        } catch (const std::logic_error&) {
-            return false;
-        }
-        for (std::size_t j = 0; j < i; ++j)
-            if (v[i] == v[j]) return false;
-    }
-    return true;
 }
 
 // A value with at most two decimal places as a whole number of hundredths.
@@ -60,7 +44,7 @@ Question decAdd(Rng& r, const std::string& k) {
                  Frac(slips::addNoCarry(ha, hb), 100) /* carries dropped */,
                  a > b ? a - b : b - a /* subtracted instead */};
     } while (slips::carryPlaces(inHundredths(a), inHundredths(b)).empty() ||
-             !distinctPositive({a + b, wrong[0], wrong[1], wrong[2]}));
+             !distinctWrong(a + b, {wrong[0], wrong[1], wrong[2]}));
     QB q("dec_add", 1);
     q.paramDec("a", a).paramDec("b", b);
     q.p("Work out <b>" + num(a) + " + " + num(b) + "</b>.");
@@ -81,7 +65,7 @@ Question decSub(Rng& r, const std::string& k) {
                       100) /* borrowed without paying back */,
                  a + b /* added instead */};
     } while (!(b < a) || !slips::borrows(inHundredths(a), inHundredths(b)) ||
-             !distinctPositive({a - b, wrong[0], wrong[1], wrong[2]}));
+             !distinctWrong(a - b, {wrong[0], wrong[1], wrong[2]}));
     QB q("dec_sub", 1);
     q.paramDec("a", a).paramDec("b", b);
     q.p("Work out <b>" + num(a) + " &minus; " + num(b) + "</b>.");
@@ -212,7 +196,7 @@ Question fracToDec(Rng& r, const std::string& k) {
                                                                     point */
                                          ,
                                          f * Frac(10) /* the point one place out */};
-        if (!distinctPositive({f, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(f, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("frac_to_dec", 1);
         q.param("n", n).param("d", d);
         q.p("Write <b>" + f.text() + "</b> as a decimal.");
@@ -229,7 +213,7 @@ Question moneyChange(Rng& r, const std::string& k) {
         a = Frac(r.range(105, 1495), 100);
         b = Frac(r.range(105, 995), 100);
         note = (a + b) < Frac(20) ? 20 : 50;
-    } while (!distinctPositive({Frac(note) - a - b, a + b, Frac(note) - a, Frac(note) - b}));
+    } while (!distinctWrong(Frac(note) - a - b, {a + b, Frac(note) - a, Frac(note) - b}));
     QB q("money_change", 2);
     q.paramDec("a", a).paramDec("b", b).param("note", note).param("who", who);
     const std::string shop = who + " buys a book for " + money(a) + " and a pen for " + money(b) +
@@ -287,9 +271,7 @@ Question decMass(Rng& r, const std::string& k) {
         a = Frac(r.range(105, 595), 100);
         b = Frac(r.range(11, 49), 10);
     } while (b == a || a < b ||
-             !distinctPositive(
-                 {a - b, a + b, a - b / Frac(10),
-                  Frac(slips::subSmallerFromLarger(inHundredths(a), inHundredths(b)), 100)}));
+             !distinctWrong(a - b, {a + b, a - b / Frac(10), Frac(slips::subSmallerFromLarger(inHundredths(a), inHundredths(b)), 100)}));
     QB q("dec_mass", 2);
     q.paramDec("a", a).paramDec("b", b);
     q.p("A bag of rice has a mass of " + qty(a, "kg") + ". A bag of flour has a mass of " +
@@ -366,7 +348,7 @@ Question numberLineDecimal(Rng& r, const std::string& k) {
         const std::vector<Frac> wrong = {misread /* each mark read as a tenth or hundredth */,
                                          ans + step /* one mark too many */,
                                          ans + step + step /* two marks too many */};
-        if (at == intervals / 2 || !distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (at == intervals / 2 || !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         const Frac end = start + step * Frac(intervals);
         QB q("number_line_dec", 1);
         q.paramDec("start", start)
@@ -435,7 +417,7 @@ Question decMakeWhole(Rng& r, const std::string& k) {
             Frac(target) - Frac(1, 100) - a /* every digit made up to nine */,
             eachToTen /* every digit made up to ten */,
             Frac(target * 10) - a /* made up to the wrong whole number */};
-        if (!distinctPositive({Frac(target) - a, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(Frac(target) - a, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_make_whole", 1);
         q.paramDec("a", a).param("target", target);
         q.p("What must be added to <b>" + num(a) + "</b> to make <b>" + S(target) + "</b>?");
@@ -540,7 +522,7 @@ Question decReceipt(Rng& r, const std::string& k) {
                                          total - Frac(n[2]) * price[2] /* the last line left out */,
                                          total - Frac(n[0] - 1) * price[0] /* the first line
                                                                                counted once */};
-        if (!distinctPositive({total, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(total, {wrong[0], wrong[1], wrong[2]})) continue;
         std::vector<std::vector<std::string>> rows;
         QB q("dec_receipt", 2);
         std::string ns;
@@ -617,7 +599,7 @@ Question decConvert(Rng& r, const std::string& k) {
             ans * Frac(10) /* the point moved one place too many */,
             ans / Frac(10) /* one place too few */,
             a.value * Frac(a.to->size, a.from->size) /* moved the wrong way */};
-        if (k == "Q" && !distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (k == "Q" && !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_convert", 1);
         q.paramDec("v", a.value).param("from", a.from->unit).param("to", a.to->unit);
         auto ask = [](const Conversion& c) {
@@ -648,7 +630,7 @@ Question decExpanded(Rng& r, const std::string& k) {
         const std::vector<Frac> wrong = {packed /* the empty place left out */,
                                          v * Frac(10) /* the point one place too far left */,
                                          v / Frac(10) /* one place too far right */};
-        if (!distinctPositive({v, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(v, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_expanded", 1);
         q.paramDec("v", v);
         q.p("Write as a decimal: <b>" + S(w) + " + " + S(a) + "/" + (emptyTenths ? "100" : "10") +
@@ -671,7 +653,7 @@ Question decRoundWhole(Rng& r, const std::string& k) {
         const std::vector<Frac> wrong = {Frac(otherWay) /* rounded the wrong way */,
                                          Frac(tenths, 10) /* rounded to one decimal place */,
                                          Frac(tens) /* rounded to the nearest ten */};
-        if (!distinctPositive({Frac(ans), wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(Frac(ans), {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_round_whole", 1);
         q.paramDec("v", v);
         q.p("Round <b>" + num(v) + "</b> to the nearest whole number.");
@@ -690,7 +672,7 @@ Question decEstimate(Rng& r, const std::string& k) {
         const std::vector<Frac> wrong = {exact /* worked out exactly */,
                                          Frac((a / 10) * (b / 10)) /* both cut down */,
                                          Frac(ra + rb) /* added the rounded numbers */};
-        if (!distinctPositive({Frac(ra * rb), wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(Frac(ra * rb), {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_estimate", 2);
         q.paramDec("a", Frac(a, 10)).paramDec("b", Frac(b, 10));
         q.p("Estimate <b>" + num(Frac(a, 10)) + " &times; " + num(Frac(b, 10)) +
@@ -804,7 +786,7 @@ Question decSequence(Rng& r, const std::string& k) {
                                                                    right */
                                          ,
                                          last + step * Frac(10) /* one place too far left */};
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         std::string shown;
         for (std::size_t i = 0; i < 5; ++i) shown += num(t[i]) + ", ";
         QB q("dec_sequence", 1);
@@ -838,7 +820,7 @@ Question decGlasses(Rng& r, const std::string& k) {
                                          ,
                                          jug * glass /* multiplied instead */,
                                          Frac(full - 1) /* one glass too few */};
-        if (!distinctPositive({Frac(full), wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(Frac(full), {wrong[0], wrong[1], wrong[2]})) continue;
         q.p("How many glasses can be filled?");
         return q.number(r, k[0], full, "glasses", wrong).done();
     }
@@ -911,7 +893,7 @@ Question decBuySeveral(Rng& r, const std::string& k) {
         const std::vector<Frac> wrong = {Frac(n) * price /* the cost, not what is left */,
                                          Frac(note) - price /* only one item paid for */,
                                          Frac(note) - Frac(n - 1) * price /* one item too few */};
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_buy_several", 2);
         q.param("who", who).param("n", n).paramDec("price", price).param("note", note);
         q.p(who + " has " + money(note) + " and buys " + S(n) + " " + it.name + " at " +
@@ -955,7 +937,7 @@ Question decThermometer(Rng& r, const std::string& k) {
                                          ,
                                          v + Frac(1, 5) /* one tick too many */,
                                          v - Frac(1, 5) /* one tick too few */};
-        if (!distinctPositive({v, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(v, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_thermometer", 1);
         q.paramDec("v", v).param("lo", lo);
         q.p(lo == 35 ? "The thermometer shows a child's temperature."
@@ -1000,7 +982,7 @@ Question decTableDiff(Rng& r, const std::string& k) {
         const std::vector<Frac> wrong = {sorted[3] + sorted[0] /* added */,
                                          sorted[3] - sorted[1] /* not the shortest plant */,
                                          sorted[2] - sorted[0] /* not the tallest plant */};
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         std::vector<std::vector<std::string>> rows;
         QB q("dec_table_diff", 2);
         for (std::size_t i = 0; i < 4; ++i) {
@@ -1031,7 +1013,7 @@ Question decMean(Rng& r, const std::string& k) {
         const std::vector<Frac> wrong = {mean * Frac(4) /* the total, not divided */,
                                          sorted[3] - sorted[0] /* the range */,
                                          (sorted[1] + sorted[2]) / Frac(2) /* the middle value */};
-        if (!distinctPositive({mean, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(mean, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_mean", 2);
         q.param("masses", decList(v));
         q.p("Four parcels have masses of " + qty(v[0], "kg") + ", " + qty(v[1], "kg") + ", " +
@@ -1055,7 +1037,7 @@ Question decWords(Rng& r, const std::string& k) {
                                          Frac(f) + Frac(w, den) /* the two numbers swapped */};
         std::vector<std::string> texts;
         for (const Frac& x : wrong) texts.push_back(num(x));
-        const std::string said = numberwords::words(w) + " and " + numberwords::words(f) +
+        const std::string said = numberWords(w) + " and " + numberWords(f) +
                                  (thousandths ? " thousandth" : " hundredth") + (f > 1 ? "s" : "");
         QB q("dec_words", 1);
         q.paramDec("v", right);
@@ -1151,7 +1133,7 @@ Question decOrderOps(Rng& r, const std::string& k) {
                      a + b * Frac(c) /* added the product */,
                      a - b /* the multiplication left out */};
         }
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_order_ops", 2);
         q.param("form", form).paramDec("a", a).paramDec("b", b).param("c", c);
         q.p("Work out <b>" + expr + "</b>.");
@@ -1174,7 +1156,7 @@ Question decPricePerKg(Rng& r, const std::string& k) {
         const std::vector<Frac> wrong = {cost * Frac(10) /* 1 kg taken as 100 g */,
                                          perKg - cost /* the rest of the kilogram */,
                                          perKg /* the price of a whole kilogram */};
-        if (!distinctPositive({cost, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(cost, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_price_per_kg", 2);
         q.paramDec("per_kg", perKg).param("grams", grams);
         q.p(std::string(food.name) + " " + money(perKg) + " per kilogram.");
@@ -1192,7 +1174,7 @@ Question decHalfway(Rng& r, const std::string& k) {
         const std::vector<Frac> wrong = {a + b /* added, not halved */,
                                          (b - a) / Frac(2) /* half the gap, not added on */,
                                          b - a /* the gap */};
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("dec_halfway", 2);
         q.paramDec("a", a).paramDec("b", b);
         q.p("What number is exactly halfway between <b>" + num(a) + "</b> and <b>" + num(b) +

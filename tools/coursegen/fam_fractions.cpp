@@ -19,28 +19,6 @@ Frac proper(Rng& r, int dmin, int dmax) {
     }
 }
 
-// A sentence starts with a capital letter: "A jacket costs...".
-std::string capitalised(std::string s) {
-    if (!s.empty()) s[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(s[0])));
-    return s;
-}
-
-// The answer first, then the wrong options of a multiple-choice number: positive, different
-// and exact as decimals, so each option is a slip of its own.
-bool distinctOptions(const std::vector<Frac>& v) {
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        if (v[i] <= Frac(0)) return false;
-        try {
-            (void)v[i].dec();
-        } catch (const std::logic_error&) {
-            return false;
-        }
-        for (std::size_t j = 0; j < i; ++j)
-            if (v[i] == v[j]) return false;
-    }
-    return true;
-}
-
 std::string fp(const Frac& f) {
     return f.text();
 }
@@ -171,7 +149,7 @@ Question fracOfQty(Rng& r, const std::string& k) {
         n = static_cast<int>(f.d) * r.range(2, 12);
         // with a top of 1 "divide by the bottom" would be right
     } while (f.n < 2 ||
-             !distinctOptions({f * Frac(n), Frac(n / f.d), Frac(n) - f * Frac(n), Frac(n * f.n)}));
+             !distinctWrong(f * Frac(n), {Frac(n / f.d), Frac(n) - f * Frac(n), Frac(n * f.n)}));
     QB q("frac_of_qty", 1);
     q.param("f", f.text()).param("n", n);
     q.p("Find <b>" + f.text() + " of " + S(n) + "</b>.");
@@ -191,8 +169,7 @@ Question fracLeftMoney(Rng& r, const std::string& k) {
     do {
         f = proper(r, 3, 10);
         n = static_cast<int>(f.d) * r.range(3, 15);
-    } while (f.n < 2 || !distinctOptions({Frac(n) - f * Frac(n), f * Frac(n),
-                                          Frac(n) - Frac(n / f.d), Frac(n / f.d)}));
+    } while (f.n < 2 || !distinctWrong(Frac(n) - f * Frac(n), {f * Frac(n), Frac(n) - Frac(n / f.d), Frac(n / f.d)}));
     QB q("frac_left_money", 2);
     q.param("f", f.text()).param("n", n).param("who", who);
     q.p(who + " had " + money(n) + " and spent " + f.text() + " of it on a present.");
@@ -295,8 +272,7 @@ Question fracOfUnit(Rng& r, const std::string& k) {
         const Frac ans = f * Frac(un.factor);
         // with a top of 1, "one part only" would be right
         if (ans.isInt() && (f * Frac(un.slip)).isInt() && f.n > 1 &&
-            distinctOptions(
-                {ans, Frac(un.factor) - ans, Frac(un.factor) / Frac(f.d), f * Frac(un.slip)})) {
+            distinctWrong(ans, {Frac(un.factor) - ans, Frac(un.factor) / Frac(f.d), f * Frac(un.slip)})) {
             pickUnit = &un;
             break;
         }
@@ -323,8 +299,7 @@ Question wholeFromPart(Rng& r, const std::string& k) {
         f = proper(r, 3, 9);
         whole = static_cast<int>(f.d) * r.range(2, 12);
         part = f * Frac(whole);
-    } while (f.n < 2 || !distinctOptions(
-                            {Frac(whole), part * Frac(f.d), part / Frac(f.n), Frac(whole) - part}));
+    } while (f.n < 2 || !distinctWrong(Frac(whole), {part * Frac(f.d), part / Frac(f.n), Frac(whole) - part}));
     QB q("whole_from_part", 3);
     q.param("f", f.text()).param("part", part.text());
     q.p("<b>" + f.text() + "</b> of a number is <b>" + part.text() + "</b>. What is the number?");
@@ -886,8 +861,7 @@ Question fracTable(Rng& r, const std::string& k) {
         q.p("Some children were asked to choose their favourite fruit. The table shows their "
             "choices.");
         q.raw(tableHtml({"Fruit", "Number of children"}, rows));
-        std::string name = fruit[ask];
-        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const std::string name = lowerCase(fruit[ask]);
         const std::string what = "What fraction of the children chose " +
                                  (name == "grapes" ? name : withArticle(name)) + "?";
         if (k == "NF") {
@@ -937,8 +911,7 @@ Question fracChart(Rng& r, const std::string& k) {
             "chart shows their answers.");
         // the scale's unit stands left of the axis: a short word fits there
         drawBarChart(q.figure(300, 200, "bar chart of favourite pets"), bars, 2, "pupils");
-        std::string name = pets[ask];
-        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const std::string name = lowerCase(pets[ask]);
         if (k == "T") {
             q.param("fraction", ans.text());
             q.p("Which pet was chosen by <b>" + ans.text() + "</b> of the pupils?");
@@ -949,10 +922,8 @@ Question fracChart(Rng& r, const std::string& k) {
         q.param("ask", pets[ask]);
         const std::string what = "What fraction of the pupils chose " + withArticle(name) + "?";
         if (k == "NF") {
-            std::string na = pets[a];
-            std::string nb = pets[b];
-            for (char& c : na) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            for (char& c : nb) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            const std::string na = lowerCase(pets[a]);
+            const std::string nb = lowerCase(pets[b]);
             q.param("more", pets[a]).param("than", pets[b]);
             q.subparts({{"How many more pupils chose " + withArticle(na) + " than " +
                              withArticle(nb) + "?",
@@ -1331,8 +1302,7 @@ Question fracExtraFree(Rng& r, const std::string& k) {
         const Frac extra =
             r.pick(std::vector<Frac>{Frac(1, 5), Frac(1, 4), Frac(1, 10), Frac(1, 2), Frac(2, 5)});
         const Frac more = extra * Frac(p.size);
-        if (!more.isInt() || !distinctOptions({Frac(p.size) + more, more, Frac(p.size) - more,
-                                               Frac(p.size) + more * Frac(2)}))
+        if (!more.isInt() || !distinctWrong(Frac(p.size) + more, {more, Frac(p.size) - more, Frac(p.size) + more * Frac(2)}))
             continue;
         QB q("frac_extra_free", 2);
         q.param("size", p.size).param("extra", extra.text());

@@ -2,12 +2,11 @@
 // interest, commission and comparisons, told in words. Tables, charts and pictures are in
 // fam_percentage_pictures.cpp.
 
-#include "fam_kit.h"
+#include "drawing.h"
+#include "families.h"
 
 namespace {
 
-using kit::answerNumber;
-using kit::pickInt;
 
 const char* kSimplest = "Give your answer as a fraction in its simplest form, for example 3/4.";
 
@@ -55,7 +54,7 @@ Question fracToPct(Rng& r, const std::string& k) {
         wrong = {Frac(100 - ans) /* the complement */, Frac(n + d) /* added top and bottom */,
                  Frac(n) /* the numerator read as the percentage */,
                  Frac(n * 10) /* the numerator times ten */};
-    } while (!kit::enoughWrong(ans, wrong));
+    } while (!enoughWrong(ans, wrong));
     QB q("frac_to_pct", 1);
     q.param("n", n).param("d", d);
     q.p("Write <b>" + S(n) + "/" + S(d) + "</b> as a percentage.");
@@ -75,7 +74,7 @@ Question pctIncrease(Rng& r, const std::string& k) {
                  Frac(up ? n - change : n + change) /* changed the wrong way */,
                  Frac(up ? n + p : n - p) /* the percentage taken as dollars */};
     } while ((p * n) % 100 ||
-             !kit::enoughWrong(up ? n + p * n / 100 : n - p * n / 100, wrong, true));
+             !enoughWrong(up ? n + p * n / 100 : n - p * n / 100, wrong, true));
     QB q("pct_change", 2);
     q.param("price", n).param("p", p).param("dir", up ? "up" : "down");
     if (up)
@@ -100,7 +99,7 @@ Question pctPart(Rng& r, const std::string& k) {
         ans = part * 100 / total;
         wrong = {Frac(100 - ans) /* the others */, Frac(part) /* the count read as a percentage */,
                  Frac(total - part) /* counted the others */};
-    } while (!kit::enoughWrong(ans, wrong));
+    } while (!enoughWrong(ans, wrong));
     const std::vector<std::string> what = {"wear glasses", "walk to school", "play the piano",
                                            "have a pet cat"};
     QB q("pct_part", 2);
@@ -116,7 +115,7 @@ Question pctLeft(Rng& r, const std::string& k) {
     do {
         a = r.range(2, 14) * 5;
         b = r.range(1, 12) * 5;
-    } while (a + b >= 95 || !kit::enoughWrong(100 - a - b, {a + b, 100 - a, 100 - b}));
+    } while (a + b >= 95 || !enoughWrong(100 - a - b, {a + b, 100 - a, 100 - b}));
     QB q("pct_left", 1);
     q.param("a", a).param("b", b).param("who", who);
     q.p(who + " spends " + qty(a, "%") + " of a week's pocket money on comics and " + qty(b, "%") +
@@ -236,7 +235,7 @@ Question reversePct(Rng& r, const std::string& k) {
                  part * Frac(100 + p, 100) /* increased the part by the percentage */,
                  part / Frac(p) /* divided by the percentage, not by its hundredths */,
                  part * Frac(100, 100 - p) /* took the part for the rest */};
-    } while ((p * whole) % 100 || !kit::enoughWrong(whole, wrong));
+    } while ((p * whole) % 100 || !enoughWrong(whole, wrong));
     QB q("reverse_pct", 3);
     q.param("p", p).param("part", p * whole / 100);
     q.p("<b>" + qty(p, "%") + "</b> of a number is <b>" + num(p * whole / 100) +
@@ -319,7 +318,7 @@ Question pctChangeFind(Rng& r, const std::string& k) {
         wrong = {Frac(change) /* the change read as a percentage */,
                  Frac(change * 100, to) /* the change as a part of the new amount */,
                  Frac(to * 100, from) /* the new amount as a percentage of the old */};
-    } while ((from * p) % 100 || (p > 50 && context != 1) || !kit::enoughWrong(p, wrong));
+    } while ((from * p) % 100 || (p > 50 && context != 1) || !enoughWrong(p, wrong));
     QB q("pct_change_find", 2);
     q.param("from", from).param("to", to);
     if (context == 0)
@@ -348,7 +347,7 @@ Question pctReverseSale(Rng& r, const std::string& k) {
         wrong = {sale ? a * Frac(100 + p, 100) : a * Frac(100 - p, 100) /* p% of the new price */,
                  sale ? a + Frac(p) : a - Frac(p) /* the percentage taken as dollars */,
                  a * Frac(100, p) /* took the new price for p% */};
-    } while ((before * p) % 100 || !kit::enoughWrong(before, wrong, true));
+    } while ((before * p) % 100 || !enoughWrong(before, wrong, true));
     QB q("pct_reverse_sale", 3);
     q.param("after", after).param("p", p).param("dir", sale ? "down" : "up");
     if (sale)
@@ -405,7 +404,7 @@ Question pctSuccessive(Rng& r, const std::string& k) {
                  mid /* the rise only */,
                  Frac(price) * Frac(100 - down, 100) /* the fall taken off the old price */};
     } while (!(end * Frac(100)).isInt() || end == Frac(price) ||
-             !kit::enoughWrong(end, wrong, true));
+             !enoughWrong(end, wrong, true));
     QB q("pct_successive", 3);
     q.param("price", price).param("up", up).param("down", down);
     q.p("A lamp cost " + money(price) + ". A shop raised its price by " + qty(up, "%") +
@@ -476,7 +475,7 @@ Question pctOfPct(Rng& r, const std::string& k) {
         wrong = {Frac(b) /* the second percentage alone */, Frac(a - b) /* subtracted */,
                  Frac(a + b) /* added */, Frac(a * b, 10) /* divided by 10, not 100 */};
     } while ((a * b) % 100 || a == b || a == 50 ||
-             (k[0] != 'F' && !kit::enoughWrong(Frac(a * b, 100), wrong)));
+             (k[0] != 'F' && !enoughWrong(Frac(a * b, 100), wrong)));
     QB q("pct_of_pct", 3);
     q.param("a", a).param("b", b);
     q.p("In a school " + qty(a, "%") + " of the pupils are girls. " + qty(b, "%") +
@@ -503,7 +502,7 @@ Question pctPassMark(Rng& r, const std::string& k) {
                  Frac(total - total * p / 100) /* the marks one may drop */,
                  Frac(total * p / 10) /* divided by 10, not 100 */};
     } while ((total * p) % 100 || got >= total * p / 100 ||
-             !kit::enoughWrong(total * p / 100, wrong));
+             !enoughWrong(total * p / 100, wrong));
     const int need = total * p / 100;
     QB q("pct_pass_mark", 2);
     q.param("total", total).param("p", p).param("got", got);
@@ -547,7 +546,7 @@ Question pctVote(Rng& r, const std::string& k) {
                  Frac(voters * (blue + green) / 100) /* those who chose blue or green */};
     } while (blue == green || blue + green > 85 || 100 - blue - green == blue ||
              100 - blue - green == green ||
-             !kit::enoughWrong(voters * (100 - blue - green) / 100, wrong));
+             !enoughWrong(voters * (100 - blue - green) / 100, wrong));
     const int red = 100 - blue - green;
     QB q("pct_vote", 2);
     q.param("voters", voters).param("blue", blue).param("green", green);
@@ -583,7 +582,7 @@ Question pctTwoYears(Rng& r, const std::string& k) {
                  ,
                  one /* one year only */,
                  Frac(start) * Frac(p * 2, 100) /* the change of two years alone */};
-    } while (!two.isInt() || !kit::enoughWrong(two, wrong));
+    } while (!two.isInt() || !enoughWrong(two, wrong));
     QB q("pct_two_years", 3);
     q.param("start", start).param("p", p).param("dir", loss ? "down" : "up");
     if (loss)
@@ -614,7 +613,7 @@ Question pctFromPart(Rng& r, const std::string& k) {
                  Frac(part * b, 100) /* the second percentage of the first group */,
                  Frac(part + b - a) /* added the difference of the percentages */};
     } while ((total * a) % 100 || (total * b) % 100 || a == b ||
-             !kit::enoughWrong(total * b / 100, wrong));
+             !enoughWrong(total * b / 100, wrong));
     QB q("pct_from_part", 3);
     q.param("a", a).param("part", part).param("b", b);
     q.p("In a survey " + qty(a, "%") + " of the people asked, " + S(part) +
@@ -640,7 +639,7 @@ Question pctEstimateSchool(Rng& r, const std::string& k) {
                  Frac(school - school * pct / 100) /* those who do not walk */,
                  Frac(school * yes, 100) /* the count in the survey taken as a percentage */};
     } while ((yes * 100) % sample || (school * yes) % sample || yes * 2 == sample ||
-             !kit::enoughWrong(school * pct / 100, wrong));
+             !enoughWrong(school * pct / 100, wrong));
     QB q("pct_estimate_school", 2);
     q.param("sample", sample).param("yes", yes).param("school", school);
     q.p("In a survey of " + S(sample) + " pupils, " + S(yes) +
@@ -670,7 +669,7 @@ Question pctBillShare(Rng& r, const std::string& k) {
                  Frac(bill, people) + Frac(bill * tip, 100) /* each paid the whole tip */,
                  Frac(bill * tip, 100 * people) /* the share of the tip alone */};
     } while (!(each * Frac(100)).isInt() || !(total * Frac(100)).isInt() ||
-             !kit::enoughWrong(each, wrong, true));
+             !enoughWrong(each, wrong, true));
     QB q("pct_bill_share", 2);
     q.param("bill", bill).param("tip", tip).param("people", people);
     q.p(S(people) + " friends have a meal that costs " + money(bill) + ". They add a " +
@@ -695,7 +694,7 @@ Question pctFractionalRate(Rng& r, const std::string& k) {
         wrong = {ans * Frac(10) /* divided by 10, not 100 */,
                  Frac(p.n / 2 * n, 100) /* left the half per cent out */,
                  Frac(n) - ans /* the rest instead of the part */};
-    } while (!kit::enoughWrong(ans, wrong));
+    } while (!enoughWrong(ans, wrong));
     QB q("pct_fractional_rate", 2);
     q.param("p", p.dec()).param("n", n);
     q.p("Find <b>" + qty(p, "%") + " of " + num(n) + "</b>.");
@@ -713,7 +712,7 @@ Question pctOverHundred(Rng& r, const std::string& k) {
         wrong = {Frac(h * (p - 100), 100) /* the growth alone */,
                  Frac(h + p - 100) /* the extra percentage taken as centimetres */,
                  Frac(h * 100, p) /* divided by the percentage */};
-    } while (!ans.isInt() || !kit::enoughWrong(ans, wrong));
+    } while (!ans.isInt() || !enoughWrong(ans, wrong));
     QB q("pct_over_hundred", 2);
     q.param("h", h).param("p", p);
     q.p("A sunflower was " + qty(h, "cm") +
@@ -753,7 +752,7 @@ Question pctPartUnits(Rng& r, const std::string& k) {
         wrong = {Frac(part * 100, whole * slip) /* the wrong number of small units */,
                  Frac(100) - ans /* the rest */, Frac(part) /* the part read as a percentage */};
     } while (!ans.isInt() || part >= whole * unitPairs()[static_cast<std::size_t>(which)].factor ||
-             !kit::enoughWrong(ans, wrong));
+             !enoughWrong(ans, wrong));
     const UnitPair& u = unitPairs()[static_cast<std::size_t>(which)];
     QB q("pct_part_units", 2);
     q.param("part", part).param("small", u.small).param("whole", whole).param("large", u.large);
@@ -775,7 +774,7 @@ Question pctOfMeasure(Rng& r, const std::string& k) {
         wrong = {Frac(p * whole, 100) /* left in the large unit */,
                  ans * Frac(10) /* divided by 10, not 100 */,
                  Frac(whole * u.factor) - ans /* the rest instead of the part */};
-    } while (!ans.isInt() || !kit::enoughWrong(ans, wrong));
+    } while (!ans.isInt() || !enoughWrong(ans, wrong));
     const UnitPair& u = unitPairs()[static_cast<std::size_t>(which)];
     QB q("pct_of_measure", 2);
     q.param("p", p).param("whole", whole).param("large", u.large).param("small", u.small);

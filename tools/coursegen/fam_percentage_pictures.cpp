@@ -1,7 +1,8 @@
 // Percentage read from pictures and tables: shaded grids, bar and pie charts, a number line,
 // a family budget, food labels and test results.
 
-#include "fam_kit.h"
+#include "drawing.h"
+#include "families.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,8 +11,6 @@
 
 namespace {
 
-using kit::answerNumber;
-using kit::pickInt;
 
 Question pctShaded(Rng& r, const std::string& k) {
     const std::vector<std::pair<int, int>> grids = {{1, 10}, {2, 10}, {5, 5}, {5, 10}, {4, 5}};
@@ -25,13 +24,13 @@ Question pctShaded(Rng& r, const std::string& k) {
         wrong = {Frac(shaded) /* the count of shaded squares */,
                  Frac(100) - ans /* the white part */,
                  Frac(rows * cols - shaded) /* the count of white squares */};
-    } while (!kit::enoughWrong(ans, wrong));
+    } while (!enoughWrong(ans, wrong));
     const int cells = rows * cols;
     QB q("pct_shaded", 1);
     q.param("rows", rows).param("cols", cols).param("shaded", shaded);
     q.p("The shape is divided into equal squares. What percentage of the shape is shaded?");
     drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols,
-             kit::shadeSome(r, cells, shaded));
+             shadeSome(r, cells, shaded));
     return answerNumber(q, r, k[0], ans, "%", wrong).done();
 }
 
@@ -48,13 +47,13 @@ Question pctShadeMore(Rng& r, const std::string& k) {
                  Frac(p - shaded) /* the percentage taken as squares */,
                  Frac(rows * cols - target) /* the squares left white */};
     } while ((p * rows * cols) % 100 || target <= shaded ||
-             !kit::enoughWrong(target - shaded, wrong));
+             !enoughWrong(target - shaded, wrong));
     const int cells = rows * cols;
     QB q("pct_shade_more", 2);
     q.param("rows", rows).param("cols", cols).param("shaded", shaded).param("p", p);
     q.p("The shape is divided into equal squares and some of them are shaded.");
     drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols,
-             kit::shadeSome(r, cells, shaded));
+             shadeSome(r, cells, shaded));
     q.p("How many more squares must be shaded so that <b>" + qty(p, "%") +
         "</b> of the shape is shaded?");
     return answerNumber(q, r, k[0], target - shaded, "squares", wrong).done();
@@ -88,7 +87,7 @@ Question pctBarChart(Rng& r, const std::string& k) {
         const int pct = v * 100 / total;
         wrong = {Frac(v) /* the count read as a percentage */, Frac(100 - pct) /* the others */,
                  Frac(v * 100, total - v) /* compared with the others, not with everyone */};
-        if (pct == 50 || !kit::enoughWrong(pct, wrong)) continue;
+        if (pct == 50 || !enoughWrong(pct, wrong)) continue;
         break;
     }
     const int pct = values[static_cast<std::size_t>(ask)] * 100 / total;
@@ -105,7 +104,7 @@ Question pctBarChart(Rng& r, const std::string& k) {
     drawBarChart(q.figure(300, 200, "bar chart of how the pupils travel to school"), bars, step,
                  "Pupils");
     std::string how = ways[static_cast<std::size_t>(ask)];
-    how = how == "Walk" ? "walk to school" : "come to school by " + kit::lower(how);
+    how = how == "Walk" ? "walk to school" : "come to school by " + lowerCase(how);
     if (k == "NN") {
         q.subparts({{"How many pupils are in the class?", "pupils"},
                     {"What percentage of the pupils " + how + "?", "%"}});
@@ -186,7 +185,7 @@ Question pctPieChart(Rng& r, const std::string& k) {
     drawPieChart(q.figure(300, 200, "pie chart of how people travel to work"), ways, pcts, shown);
     auto by = [&](int i) {
         const std::string& w = ways[static_cast<std::size_t>(i)];
-        return w == "Walk" ? std::string("walk to work") : "travel by " + kit::lower(w);
+        return w == "Walk" ? std::string("walk to work") : "travel by " + lowerCase(w);
     };
     const int askCount = people * pcts[static_cast<std::size_t>(ask)] / 100;
     if (!withMissing) {
@@ -243,7 +242,7 @@ Question pctNumberLine(Rng& r, const std::string& k) {
         ans = Frac(at * 100, n);
         wrong = {Frac(at) /* the number of steps */, Frac(100) - ans /* the part still to go */,
                  Frac(km * at, n) /* the distance instead of the percentage */};
-    } while (2 * at == n || !kit::enoughWrong(ans, wrong));
+    } while (2 * at == n || !enoughWrong(ans, wrong));
     QB q("pct_number_line", 1);
     q.param("n", n).param("at", at).param("km", km);
     q.p("The number line shows a cycle ride of " + qty(km, "km") +
@@ -315,7 +314,7 @@ Question pctNutrition(Rng& r, const std::string& k) {
         const int ans = g * 100 / serving;
         wrong = {Frac(g) /* the grams read as a percentage */, Frac(100 - ans) /* the rest */,
                  Frac(g * 100, sum) /* a part of the listed masses, not of the serving */};
-        if (kit::enoughWrong(ans, wrong)) break;
+        if (enoughWrong(ans, wrong)) break;
     }
     std::vector<std::vector<std::string>> rows;
     std::string list;
@@ -329,7 +328,7 @@ Question pctNutrition(Rng& r, const std::string& k) {
     q.p("The label on a box of breakfast cereal shows what is in one " + qty(serving, "g") +
         " serving.");
     q.raw(tableHtml({"In one serving", "Mass"}, rows));
-    q.p("What percentage of a serving is " + kit::lower(asked) + "?");
+    q.p("What percentage of a serving is " + lowerCase(asked) + "?");
     return answerNumber(q, r, k[0], grams[static_cast<std::size_t>(ask)] * 100 / serving, "%",
                         wrong)
         .done();
@@ -352,7 +351,7 @@ Question pctBudget(Rng& r, const std::string& k) {
         wrong = {Frac(m) /* the percentage taken as dollars */,
                  Frac(income * (100 - m), 100) /* the rest of the income */,
                  Frac(income * m, 10) /* divided by 10, not 100 */};
-        if (kit::enoughWrong(income * m / 100, wrong)) break;
+        if (enoughWrong(income * m / 100, wrong)) break;
     }
     std::vector<std::vector<std::string>> rows;
     std::string list;
@@ -368,9 +367,9 @@ Question pctBudget(Rng& r, const std::string& k) {
     q.p(who + "'s family has an income of " + money(income) +
         " a month. The table shows how the income is shared out.");
     q.raw(tableHtml({"Spent on", "Part of the income"}, rows));
-    const std::string howMuch = "How much money a month goes to " + kit::lower(name) + "?";
+    const std::string howMuch = "How much money a month goes to " + lowerCase(name) + "?";
     if (k == "NN") {
-        q.subparts({{"What percentage of the income goes to " + kit::lower(name) + "?", "%"},
+        q.subparts({{"What percentage of the income goes to " + lowerCase(name) + "?", "%"},
                     {howMuch, "dollars"}});
         return q.part('N', S(m)).part('N', S(income * m / 100)).done();
     }
@@ -399,7 +398,7 @@ Question pctTestTotal(Rng& r, const std::string& k) {
         wrong = {Frac(sumGot) /* the marks read as a percentage */,
                  meanOfPercents /* the mean of the three percentages */,
                  Frac(100 - ans) /* the marks lost */};
-        if (ans < 100 && kit::enoughWrong(ans, wrong)) break;
+        if (ans < 100 && enoughWrong(ans, wrong)) break;
     }
     std::vector<std::vector<std::string>> rows;
     std::string a, b;

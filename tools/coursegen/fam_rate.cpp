@@ -2,18 +2,13 @@
 // pay, meeting and catching up, best buys and comparisons. Clocks, timetables, graphs, tables
 // and charts are in fam_rate_pictures.cpp.
 
-#include "fam_kit.h"
+#include "drawing.h"
+#include "families.h"
 
 #include <algorithm>
 
 namespace {
 
-using kit::answerNumber;
-using kit::clock12;
-using kit::duration;
-using kit::hhmm;
-using kit::pickInt;
-using kit::timeNote;
 
 Question speed(Rng& r, const std::string& k) {
     const bool inMinutes = r.chance(40);
@@ -29,7 +24,7 @@ Question speed(Rng& r, const std::string& k) {
                                         Frac(d * t, 60) /* multiplied by the time */}
                     : std::vector<Frac>{Frac(d * t) /* multiplied */, Frac(d - t) /* subtracted */,
                                         Frac(d) /* the distance taken as the speed */};
-    } while ((inMinutes && (s * t) % 60) || !kit::enoughWrong(s, wrong));
+    } while ((inMinutes && (s * t) % 60) || !enoughWrong(s, wrong));
     QB q("speed", 1);
     q.param("d", d).param("t", t).param("tunit", inMinutes ? "min" : "h");
     q.p("A car travels " + qty(d, "km") + " in " + (inMinutes ? duration(t) : qty(t, "hours")) +
@@ -46,7 +41,7 @@ Question distance(Rng& r, const std::string& k) {
         wrong = {Frac(s) * (Frac(mins / 60) + Frac(mins % 60, 100)) /* 1 h 30 min read as 1.30 h */,
                  Frac(s) + Frac(mins, 60) /* added the time */,
                  Frac(s * mins, 60) + Frac(s) /* an hour too many */};
-    } while (!kit::enoughWrong(Frac(s * mins, 60), wrong));
+    } while (!enoughWrong(Frac(s * mins, 60), wrong));
     QB q("distance", 1);
     q.param("s", s).param("mins", mins);
     q.p("A coach travels at a steady " + qty(s, "km/h") + " for " + duration(mins) +
@@ -64,7 +59,7 @@ Question timeTaken(Rng& r, const std::string& k) {
                  Frac(d * 100, s) /* the hours written as minutes, 1.5 h as 150 */,
                  Frac(s * 60, d) /* divided the wrong way */};
     } while ((60 * d) % s || 60 * d / s > 300 || 60 * d / s < 10 ||
-             !kit::enoughWrong(60 * d / s, wrong));
+             !enoughWrong(60 * d / s, wrong));
     QB q("time_taken", 2);
     q.param("d", d).param("s", s);
     q.p("A cyclist rides " + qty(d, "km") + " at " + qty(s, "km/h") +
@@ -74,12 +69,12 @@ Question timeTaken(Rng& r, const std::string& k) {
 
 Question arrivalTime(Rng& r, const std::string& k) {
     (void)k;
-    const std::string style = r.pick(kit::timeStyles());
+    const std::string style = r.pick(timeStyles());
     int start, mins;
     do {
-        start = kit::dayTime(r);
+        start = dayTime(r);
         mins = r.range(3, 60) * 5 + r.range(0, 4);
-    } while (!kit::clearOfNoonAndMidnight(start + mins) || start + mins >= 1440);
+    } while (!clearOfNoonAndMidnight(start + mins) || start + mins >= 1440);
     QB q("arrival_time", 2);
     q.param("start", hhmm(start)).param("mins", mins).param("style", style);
     q.p("A train leaves at " + clock12(start, style) + ". The journey takes " + duration(mins) +
@@ -91,19 +86,19 @@ Question arrivalTime(Rng& r, const std::string& k) {
 }
 
 Question durationBetween(Rng& r, const std::string& k) {
-    const std::string style = r.pick(kit::timeStyles());
+    const std::string style = r.pick(timeStyles());
     int start, mins;
     std::vector<Frac> wrong;
     do {
-        start = kit::dayTime(r);
+        start = dayTime(r);
         mins = r.range(85, 155);  // a film
         const int end = start + mins;
         const int asDecimals = (end / 60 * 100 + end % 60) - (start / 60 * 100 + start % 60);
         wrong = {Frac(asDecimals) /* subtracted the times as if they were decimals */,
                  Frac(mins / 60 * 60) /* the whole hours only */,
                  Frac(mins + 60) /* an hour too many */};
-    } while (!kit::clearOfNoonAndMidnight(start + mins) || start + mins >= 1440 ||
-             !kit::enoughWrong(mins, wrong));
+    } while (!clearOfNoonAndMidnight(start + mins) || start + mins >= 1440 ||
+             !enoughWrong(mins, wrong));
     QB q("duration", 2);
     q.param("start", hhmm(start)).param("end", hhmm(start + mins));
     q.p("A film starts at " + clock12(start, style) + " and ends at " +
@@ -124,7 +119,7 @@ Question workRate(Rng& r, const std::string& k) {
                         : std::vector<Frac>{Frac(rate + t) /* added */,
                                             Frac(rate * t + rate) /* a minute too many */,
                                             Frac(rate * (t - 1)) /* a minute too few */};
-    } while (!kit::enoughWrong(askTime ? t : rate * t, wrong));
+    } while (!enoughWrong(askTime ? t : rate * t, wrong));
     QB q("work_rate", 1);
     q.param("rate", rate).param("t", t).param("ask", askTime ? "time" : "amount");
     if (askTime) {
@@ -224,11 +219,11 @@ Question averageSpeed(Rng& r, const std::string& k) {
                  Frac(d1 + d2) /* the whole distance */,
                  Frac(d1 + d2, 2) /* the distance halved */};
     } while ((d1 + d2) % (t1 + t2) || d1 * t2 == d2 * t1 || t1 == t2 ||
-             !kit::enoughWrong((d1 + d2) / (t1 + t2), wrong));
+             !enoughWrong((d1 + d2) / (t1 + t2), wrong));
     QB q("average_speed", 3);
     q.param("d1", d1).param("t1", t1).param("d2", d2).param("t2", t2);
-    q.p("A lorry travels " + qty(d1, "km") + " in " + kit::count(t1, "hour", "hours") +
-        ", then another " + qty(d2, "km") + " in " + kit::count(t2, "hour", "hours") + ".");
+    q.p("A lorry travels " + qty(d1, "km") + " in " + plural(t1, "hour", "hours") +
+        ", then another " + qty(d2, "km") + " in " + plural(t2, "hour", "hours") + ".");
     q.p("What is its average speed for the whole journey?");
     return answerNumber(q, r, k[0], (d1 + d2) / (t1 + t2), "km/h", wrong).done();
 }
@@ -256,7 +251,7 @@ Question fuelRate(Rng& r, const std::string& k) {
         wrong = {Frac(per100 * km, 10) /* divided by 10, not 100 */,
                  Frac(km, per100) /* divided the distance by the litres */,
                  Frac(per100 * km, 100) + Frac(per100) /* another 100 km */};
-    } while (km == 100 || !kit::enoughWrong(Frac(per100 * km, 100), wrong));
+    } while (km == 100 || !enoughWrong(Frac(per100 * km, 100), wrong));
     QB q("fuel_rate", 2);
     q.param("per100", per100).param("km", km);
     q.p("A car uses " + qty(per100, "litres") + " of petrol for every " + qty(100, "km") +
@@ -266,14 +261,14 @@ Question fuelRate(Rng& r, const std::string& k) {
 
 Question journeyTwo(Rng& r, const std::string& k) {
     (void)k;
-    const std::string style = r.pick(kit::timeStyles());
+    const std::string style = r.pick(timeStyles());
     int s, d, start;
     do {
         s = r.range(6, 20) * 5;
         d = r.range(10, 250);
-        start = kit::dayTime(r);
+        start = dayTime(r);
     } while ((60 * d) % s || 60 * d / s > 300 || 60 * d / s < 20 ||
-             !kit::clearOfNoonAndMidnight(start + 60 * d / s) || start + 60 * d / s >= 1440);
+             !clearOfNoonAndMidnight(start + 60 * d / s) || start + 60 * d / s >= 1440);
     const int mins = 60 * d / s;
     QB q("journey_two", 2);
     q.param("d", d).param("s", s).param("start", hhmm(start)).param("style", style);
@@ -302,15 +297,15 @@ Question speedTwo(Rng& r, const std::string& k) {
 }
 
 Question journeyThree(Rng& r, const std::string& k) {
-    const std::string style = r.pick(kit::timeStyles());
+    const std::string style = r.pick(timeStyles());
     int s1, h1, s2, d2, start;
     do {
         s1 = r.range(16, 22) * 5;
         h1 = r.range(1, 3);
         s2 = r.range(8, 12) * 5;
         d2 = r.range(5, 60);
-        start = kit::dayTime(r);
-    } while ((60 * d2) % s2 || !kit::clearOfNoonAndMidnight(start + 60 * h1 + 60 * d2 / s2) ||
+        start = dayTime(r);
+    } while ((60 * d2) % s2 || !clearOfNoonAndMidnight(start + 60 * h1 + 60 * d2 / s2) ||
              start + 60 * h1 + 60 * d2 / s2 >= 1440);
     const int mins = 60 * h1 + 60 * d2 / s2;
     QB q("journey_three", 3);
@@ -321,12 +316,12 @@ Question journeyThree(Rng& r, const std::string& k) {
         .param("start", hhmm(start))
         .param("style", style);
     q.p("A family sets off at " + clock12(start, style) + ". They drive on the motorway at " +
-        qty(s1, "km/h") + " for " + kit::count(h1, "hour", "hours") + ", then drive " +
+        qty(s1, "km/h") + " for " + plural(h1, "hour", "hours") + ", then drive " +
         qty(d2, "km") + " on country roads at " + qty(s2, "km/h") + ".");
     if (k == "NT") {
         q.subparts({{"How many minutes does the whole journey take?", "minutes"},
                     {"At what time do they arrive? " + timeNote(style, start + mins), ""}});
-        return q.part('N', S(mins)).part('T', kit::clock12(start + mins, style)).done();
+        return q.part('N', S(mins)).part('T', clock12(start + mins, style)).done();
     }
     q.subparts({{"How far do they drive on the motorway?", "km"},
                 {"How many minutes does the whole journey take?", "minutes"},
@@ -339,16 +334,16 @@ Question journeyThree(Rng& r, const std::string& k) {
 
 Question journeyFour(Rng& r, const std::string& k) {
     (void)k;
-    const std::string style = r.pick(kit::timeStyles());
+    const std::string style = r.pick(timeStyles());
     int s1, m1, s2, m2, start;
     do {
         s1 = r.range(8, 18) * 6;
         m1 = pickInt(r, {20, 30, 40, 50, 90});
         s2 = r.range(8, 18) * 6;
         m2 = pickInt(r, {10, 20, 30, 45, 60});
-        start = kit::dayTime(r);
+        start = dayTime(r);
     } while ((s1 * m1) % 60 || (s2 * m2) % 60 ||
-             !kit::clearOfNoonAndMidnight(start + m1 + m2 + 15) || start + m1 + m2 + 15 >= 1440);
+             !clearOfNoonAndMidnight(start + m1 + m2 + 15) || start + m1 + m2 + 15 >= 1440);
     const int d1 = s1 * m1 / 60;
     const int d2 = s2 * m2 / 60;
     QB q("journey_four", 3);
@@ -384,7 +379,7 @@ Question tankFill(Rng& r, const std::string& k) {
         already = r.range(1, 3) * capacity / 4;
         wrong = {Frac(capacity * rate) /* multiplied */, Frac(capacity - rate) /* subtracted */,
                  Frac(capacity, rate * 60) /* hours, not minutes */};
-    } while (capacity % 4 || capacity > 2000 || !kit::enoughWrong(capacity / rate, wrong));
+    } while (capacity % 4 || capacity > 2000 || !enoughWrong(capacity / rate, wrong));
     QB q("tank_fill", 2);
     q.param("capacity", capacity).param("rate", rate).param("already", already);
     q.p("A water tank holds " + qty(capacity, "litres") + ". A tap fills it at " +
@@ -413,7 +408,7 @@ Question payOvertime(Rng& r, const std::string& k) {
     q.param("rate", rate).param("hours", hours).param("extra", extra);
     q.p(who + " is paid " + money(rate) + " an hour for a " + S(hours) +
         "-hour week, and time and a half for every hour of overtime. Last week " + who +
-        " worked " + qty(hours, "hours") + " and " + kit::count(extra, "hour", "hours") +
+        " worked " + qty(hours, "hours") + " and " + plural(extra, "hour", "hours") +
         " of overtime.");
     if (k == "NN") {
         q.subparts({{"How much is " + who + " paid for an hour of overtime?", "dollars"},
@@ -440,7 +435,7 @@ Question meetTowards(Rng& r, const std::string& k) {
         wrong = {Frac(d * 60, std::max(s1, s2)) /* only one cyclist moving */,
                  Frac(d * 60, gap) /* the difference of the speeds */,
                  Frac(d * 30, s1 + s2) /* half the time */};
-    } while (s1 == s2 || (d * 60) % (s1 + s2) || !kit::enoughWrong(d * 60 / (s1 + s2), wrong));
+    } while (s1 == s2 || (d * 60) % (s1 + s2) || !enoughWrong(d * 60 / (s1 + s2), wrong));
     QB q("meet_towards", 3);
     q.param("s1", s1).param("s2", s2).param("d", d);
     q.p(x + " and " + y + " live " + qty(d, "km") +
@@ -469,7 +464,7 @@ Question catchUp(Rng& r, const std::string& k) {
                  Frac(late) /* the head start in minutes */,
                  Frac(head, v2 + v1) /* added the speeds */};
     } while ((v1 * late) % 60 || (v1 * late) % (v2 - v1) ||
-             !kit::enoughWrong(v1 * late / (v2 - v1), wrong));
+             !enoughWrong(v1 * late / (v2 - v1), wrong));
     const int head = v1 * late / 60;
     const int mins = v1 * late / (v2 - v1);
     QB q("catch_up", 3);
@@ -495,7 +490,7 @@ Question leakPerDay(Rng& r, const std::string& k) {
         wrong = {Frac(ml * 60 * 24) /* left in millilitres */,
                  Frac(ml * 24, 1000) /* forgot the minutes in an hour */,
                  Frac(ml * 60, 1000) /* one hour, not a day */};
-    } while (!kit::enoughWrong(Frac(ml * 60 * 24, 1000), wrong));
+    } while (!enoughWrong(Frac(ml * 60 * 24, 1000), wrong));
     QB q("leak_per_day", 2);
     q.param("ml", ml);
     q.p("A dripping tap wastes " + qty(ml, "ml") + " of water every minute.");
@@ -520,7 +515,7 @@ Question savingWeeks(Rng& r, const std::string& k) {
                  Frac(price - has) /* the money still needed */,
                  Frac(price + has, weekly) /* added the savings */};
     } while (has >= price || (price - has) % weekly ||
-             !kit::enoughWrong((price - has) / weekly, wrong));
+             !enoughWrong((price - has) / weekly, wrong));
     QB q("saving_weeks", 2);
     q.param("price", price).param("has", has).param("weekly", weekly);
     q.p(who + " wants to buy a bicycle that costs " + money(price) + ". " + who + " has saved " +
@@ -547,10 +542,10 @@ Question hireShare(Rng& r, const std::string& k) {
         wrong = {Frac(rate, people) /* one hour only */, total /* the whole cost */,
                  Frac(rate * (halves / 2), people) /* the half hour left out */};
     } while (halves % 2 == 0 || !(each * Frac(100)).isInt() ||
-             !kit::enoughWrong(each, wrong, true));
+             !enoughWrong(each, wrong, true));
     QB q("hire_share", 2);
     q.param("rate", rate).paramDec("hours", Frac(halves, 2)).param("people", people);
-    q.p(S(people) + " friends hire a rowing boat for " + kit::duration(halves * 30) +
+    q.p(S(people) + " friends hire a rowing boat for " + duration(halves * 30) +
         ". It costs " + money(rate) + " an hour, and they share the cost equally.");
     if (k == "NN") {
         q.subparts({{"How much does the boat cost altogether?", "dollars"},
@@ -572,7 +567,7 @@ Question lapsTime(Rng& r, const std::string& k) {
                  Frac(km * 1000 / lap) /* the number of laps */,
                  Frac(km * secs, 60) /* one lap a kilometre */};
     } while ((km * 1000) % lap || (km * 1000 / lap * secs) % 60 || lap < secs * 3 ||
-             lap > secs * 7 || !kit::enoughWrong(km * 1000 / lap * secs / 60, wrong));
+             lap > secs * 7 || !enoughWrong(km * 1000 / lap * secs / 60, wrong));
     const int laps = km * 1000 / lap;
     QB q("laps_time", 2);
     q.param("lap", lap).param("secs", secs).param("km", km);
@@ -599,7 +594,7 @@ Question taxiFare(Rng& r, const std::string& k) {
         wrong = {Frac(perKm * km, 100) /* the charge to get in left out */,
                  Frac((fixedCents + perKm) * km, 100) /* the charge to get in every kilometre */,
                  Frac(fixedCents + perKm * (km - 1), 100) /* a kilometre short */};
-    } while (km == km2 || !kit::enoughWrong(Frac(fixedCents + perKm * km, 100), wrong, true));
+    } while (km == km2 || !enoughWrong(Frac(fixedCents + perKm * km, 100), wrong, true));
     const Frac fare(fixedCents + perKm * km, 100);
     QB q("taxi_fare", 2);
     q.paramDec("fixed", Frac(fixedCents, 100)).paramDec("perkm", Frac(perKm, 100)).param("km", km);
@@ -638,7 +633,7 @@ Question unitPrice(Rng& r, const std::string& k) {
         wrong = {price * Frac(size, t.per) /* multiplied instead of divided */,
                  price / Frac(t.per) /* divided by the amount asked only */,
                  price * Frac(t.per, 1000) /* as if it held a litre or a kilogram */};
-    } while (!(ans * Frac(100)).isInt() || !kit::enoughWrong(ans, wrong, true));
+    } while (!(ans * Frac(100)).isInt() || !enoughWrong(ans, wrong, true));
     QB q("unit_price", 2);
     q.param("size", size).paramDec("price", Frac(cents, 100)).param("per", t.per);
     q.p(std::string(t.what) + " holds " + qty(size, t.unit) + " and costs " +
@@ -657,14 +652,14 @@ Question rateScaleTime(Rng& r, const std::string& k) {
         wrong = {Frac(count * secs) /* multiplied by the seconds */,
                  Frac(count + 60 - secs) /* added the missing seconds */,
                  Frac(count * 60, secs) * Frac(60) /* an hour, not a minute */};
-    } while ((count * 60) % secs || count < 3 || !kit::enoughWrong(count * 60 / secs, wrong));
+    } while ((count * 60) % secs || count < 3 || !enoughWrong(count * 60 / secs, wrong));
     QB q("rate_scale_time", 1);
     q.param("count", count).param("secs", secs).param("what", pulse ? "pulse" : "tap");
     if (pulse)
         q.p("A nurse counts " + S(count) + " heartbeats in " + qty(secs, "seconds") +
             ". How many heartbeats is that a minute?");
     else
-        q.p("A tap fills " + kit::count(count, "litre", "litres") + " of a bath in " +
+        q.p("A tap fills " + plural(count, "litre", "litres") + " of a bath in " +
             qty(secs, "seconds") + ". How many litres does it fill in a minute?");
     return answerNumber(q, r, k[0], count * 60 / secs, pulse ? "beats" : "litres", wrong).done();
 }
@@ -678,7 +673,7 @@ Question twoTaps(Rng& r, const std::string& k) {
         capacity = (a + b) * r.range(4, 20);
         wrong = {Frac(capacity, a) /* tap A alone */, Frac(capacity, b) /* tap B alone */,
                  Frac(capacity, a) + Frac(capacity, b) /* the two times added */};
-    } while (a == b || !kit::enoughWrong(capacity / (a + b), wrong));
+    } while (a == b || !enoughWrong(capacity / (a + b), wrong));
     QB q("two_taps", 2);
     q.param("a", a).param("b", b).param("capacity", capacity);
     q.p("A paddling pool holds " + qty(capacity, "litres") + ". One hose fills it at " +
@@ -694,7 +689,7 @@ Question thunderDistance(Rng& r, const std::string& k) {
     QB q("thunder_distance", 2);
     q.param("secs", secs);
     q.p("Sound travels at about " + qty(340, "m/s") + ". " + r.pick(names()) +
-        " hears the thunder " + kit::count(secs, "second", "seconds") +
+        " hears the thunder " + plural(secs, "second", "seconds") +
         " after seeing a flash of lightning.");
     q.p("How far away is the storm, in kilometres?");
     return answerNumber(q, r, k[0], ans, "km",
@@ -706,12 +701,12 @@ Question thunderDistance(Rng& r, const std::string& k) {
 
 Question overnightArrival(Rng& r, const std::string& k) {
     (void)k;
-    const std::string style = r.pick(kit::timeStyles());
+    const std::string style = r.pick(timeStyles());
     int start, mins;
     do {
         start = r.range(19 * 12, 23 * 12 + 6) * 5;   // an evening departure
         mins = r.range(18, 80) * 5 + r.range(0, 4);  // 1.5 to 7 hours
-    } while (start + mins <= 1440 || !kit::clearOfNoonAndMidnight(start + mins) ||
+    } while (start + mins <= 1440 || !clearOfNoonAndMidnight(start + mins) ||
              start + mins >= 1440 + 11 * 60);
     QB q("overnight_arrival", 2);
     q.param("start", hhmm(start)).param("mins", mins).param("style", style);
@@ -765,8 +760,8 @@ Question speedMistake(Rng& r, const std::string& k) {
         wrong = {Frac(d, mins) /* the distance divided by the minutes, as in the text */,
                  Frac(d) /* the distance */,
                  Frac(d * 100, mins) /* the minutes taken as hundredths of an hour */};
-    } while ((s * mins) % 60 || !kit::exactDecimal(Frac(s * mins / 60, mins)) ||
-             !kit::enoughWrong(s, wrong));
+    } while ((s * mins) % 60 || !exactDecimal(Frac(s * mins / 60, mins)) ||
+             !enoughWrong(s, wrong));
     const int d = s * mins / 60;
     QB q("speed_mistake", 2);
     q.param("d", d).param("mins", mins).param("who", who);
@@ -788,7 +783,7 @@ Question sprintSpeed(Rng& r, const std::string& k) {
         ans = Frac(d) / t;
         wrong = {t / Frac(d) /* divided the wrong way */, Frac(d) * t /* multiplied */,
                  Frac(d) - t /* subtracted */};
-    } while (t.isInt() || !kit::enoughWrong(ans, wrong) || !(ans * Frac(100)).isInt());
+    } while (t.isInt() || !enoughWrong(ans, wrong) || !(ans * Frac(100)).isInt());
     QB q("sprint_speed", 2);
     q.param("d", d).paramDec("t", t).param("who", who);
     q.p(who + " runs " + qty(d, "m") + " in " + qty(t, "seconds") + ".");
@@ -814,9 +809,9 @@ Question payCompare(Rng& r, const std::string& k) {
         .param("y", y)
         .paramDec("pay2", pay2)
         .param("h2", h2);
-    q.p(x + " earned " + money(pay1) + " for " + kit::count(h1, "hour", "hours") +
+    q.p(x + " earned " + money(pay1) + " for " + plural(h1, "hour", "hours") +
         " of gardening. " + y + " earned " + money(pay2) + " for " +
-        kit::count(h2, "hour", "hours") + " of babysitting.");
+        plural(h2, "hour", "hours") + " of babysitting.");
     q.p("Who was paid more for each hour?");
     q.note("Write the name.");
     q.answer();

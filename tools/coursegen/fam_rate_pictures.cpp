@@ -2,21 +2,17 @@
 // graph, a table of distances, times and speeds, a chart of animal speeds and a table of cars'
 // petrol.
 
-#include "fam_kit.h"
+#include "drawing.h"
+#include "families.h"
 
 #include <algorithm>
 
 namespace {
 
-using kit::answerNumber;
-using kit::clock12;
-using kit::hhmm;
-using kit::pickInt;
-using kit::timeNote;
 
 Question clockWalk(Rng& r, const std::string& k) {
     const std::string who = r.pick(names());
-    const std::string style = r.pick(kit::timeStyles());
+    const std::string style = r.pick(timeStyles());
     const bool morning = r.chance(60);
     int start, d, s, mins;
     do {
@@ -25,7 +21,7 @@ Question clockWalk(Rng& r, const std::string& k) {
         d = r.range(2, 8);
         mins = 60 * d / s;
     } while ((60 * d) % s || mins > 100 || (morning && start + mins >= 12 * 60) ||
-             !kit::clearOfNoonAndMidnight(start + mins));
+             !clearOfNoonAndMidnight(start + mins));
     QB q("clock_walk", 2);
     q.param("start", hhmm(start)).param("d", d).param("s", s).param("style", style);
     q.p("The clock shows the time " + who + " left home one " +
@@ -46,7 +42,7 @@ Question clockWalk(Rng& r, const std::string& k) {
 }
 
 Question clockSpeed(Rng& r, const std::string& k) {
-    const std::string style = r.pick(kit::timeStyles());
+    const std::string style = r.pick(timeStyles());
     int start, mins, s;
     std::vector<Frac> wrong;
     do {
@@ -56,7 +52,7 @@ Question clockSpeed(Rng& r, const std::string& k) {
         wrong = {Frac(s * mins / 60, mins) /* divided by the minutes */,
                  Frac(s * mins / 60) /* the distance */,
                  Frac(s * mins / 60 * 100, mins / 60 * 100 + mins % 60) /* 1 h 30 min as 1.30 h */};
-    } while ((s * mins) % 60 || start + mins >= 12 * 60 || !kit::enoughWrong(s, wrong));
+    } while ((s * mins) % 60 || start + mins >= 12 * 60 || !enoughWrong(s, wrong));
     const int d = s * mins / 60;
     QB q("clock_speed", 3);
     q.param("start", hhmm(start)).param("end", hhmm(start + mins)).param("d", d);
@@ -73,13 +69,13 @@ Question clockSpeed(Rng& r, const std::string& k) {
 }
 
 Question busTimetable(Rng& r, const std::string& k) {
-    const std::string style = r.pick(kit::timeStyles());
+    const std::string style = r.pick(timeStyles());
     const std::vector<std::string> stops = {"Bus station", "Market", "Hospital", "Park"};
     std::vector<int> times(4);
     int from, to, late;
     std::vector<Frac> wrong;
     do {
-        times[0] = kit::dayTime(r) / 5 * 5;
+        times[0] = dayTime(r) / 5 * 5;
         for (std::size_t i = 1; i < 4; ++i) times[i] = times[i - 1] + r.range(6, 25);
         from = r.range(0, 1);
         to = r.range(from + 2, 3);
@@ -91,10 +87,10 @@ Question busTimetable(Rng& r, const std::string& k) {
                  Frac(times[static_cast<std::size_t>(from) + 1] - a) /* to the next stop only */,
                  Frac(b - a + 10) /* miscounted by ten minutes */};
     } while (
-        !kit::clearOfNoonAndMidnight(times[3] + late) || times[3] + late >= 1440 ||
+        !clearOfNoonAndMidnight(times[3] + late) || times[3] + late >= 1440 ||
         std::any_of(times.begin(), times.end(),
-                    [](int t) { return !kit::clearOfNoonAndMidnight(t); }) ||
-        !kit::enoughWrong(
+                    [](int t) { return !clearOfNoonAndMidnight(t); }) ||
+        !enoughWrong(
             times[static_cast<std::size_t>(to)] - times[static_cast<std::size_t>(from)], wrong));
     std::string list;
     std::vector<std::vector<std::string>> rows;
@@ -108,8 +104,8 @@ Question busTimetable(Rng& r, const std::string& k) {
     q.p("The timetable shows when a bus leaves each stop on its route.");
     q.raw(tableHtml({"Stop", "Time"}, rows));
     const std::string ask = "How many minutes does the bus take from the " +
-                            kit::lower(stops[static_cast<std::size_t>(from)]) + " to the " +
-                            kit::lower(stops[static_cast<std::size_t>(to)]) + "?";
+                            lowerCase(stops[static_cast<std::size_t>(from)]) + " to the " +
+                            lowerCase(stops[static_cast<std::size_t>(to)]) + "?";
     if (k == "NT") {
         q.subparts({{ask, "minutes"},
                     {"One day the bus leaves the bus station " + qty(late, "minutes") +
@@ -125,7 +121,7 @@ Question busTimetable(Rng& r, const std::string& k) {
 
 Question trainChoice(Rng& r, const std::string& k) {
     const std::string who = r.pick(names());
-    const std::string style = r.pick(kit::timeStyles());
+    const std::string style = r.pick(timeStyles());
     std::vector<int> leave(4), arrive(4);
     int deadline, best;
     for (;;) {
@@ -193,14 +189,14 @@ Question travelGraph(Rng& r, const std::string& k) {
                  Frac(d * t, 60) /* multiplied by the time */,
                  Frac((d1 + d2) * 60, t1 + rest + t2) /* the average over the whole ride */,
                  Frac(d1 + d2) /* the distance of the whole ride */};
-        if (k.size() > 1 || kit::enoughWrong(d * 60 / t, wrong)) break;
+        if (k.size() > 1 || enoughWrong(d * 60 / t, wrong)) break;
     }
     const int total = t1 + rest + t2;
     const int yMax = d1 + d2;
     QB q("travel_graph", 2);
     q.param("t1", t1).param("rest", rest).param("t2", t2).param("d1", d1).param("d2", d2);
     q.p("The graph shows a cycle ride. The cyclist rode, stopped for a rest, then rode on.");
-    kit::drawLineGraph(q.figure(300, 200, "travel graph of a cycle ride"), total, 30, yMax, yStep,
+    drawLineGraph(q.figure(300, 200, "travel graph of a cycle ride"), total, 30, yMax, yStep,
                        "Time (minutes)", "Distance (km)",
                        {{0, 0}, {t1, d1}, {t1 + rest, d1}, {total, yMax}});
     const std::string first = "What was the cyclist's speed before the rest?";
@@ -305,7 +301,7 @@ Question speedChart(Rng& r, const std::string& k) {
         slow = static_cast<std::size_t>(r.range(0, 3));
         if (v[fast] < v[slow]) std::swap(fast, slow);
     } while (slow == fast ||
-             !kit::enoughWrong(v[fast] - v[slow],
+             !enoughWrong(v[fast] - v[slow],
                                {Frac(v[fast]), Frac(v[fast] + v[slow]), Frac(v[slow])}));
     std::vector<std::pair<std::string, int>> bars;
     for (std::size_t i = 0; i < 4; ++i) bars.emplace_back(animals[pick[i]].name, v[i]);
@@ -316,11 +312,11 @@ Question speedChart(Rng& r, const std::string& k) {
     q.param("fast", a).param("slow", b).param("minutes", minutes);
     q.p("The bar chart shows the top speeds of four animals.");
     drawBarChart(q.figure(300, 200, "bar chart of the top speeds of animals"), bars, 20, "km/h");
-    const std::string ask = "How much faster is the top speed of the " + kit::lower(a) +
-                            " than that of the " + kit::lower(b) + "?";
+    const std::string ask = "How much faster is the top speed of the " + lowerCase(a) +
+                            " than that of the " + lowerCase(b) + "?";
     if (k == "NN") {
         q.subparts({{ask, "km/h"},
-                    {"At its top speed, how far would the " + kit::lower(a) + " run in " +
+                    {"At its top speed, how far would the " + lowerCase(a) + " run in " +
                          qty(minutes, "minutes") + "?",
                      "km"}});
         return q.part('N', S(v[fast] - v[slow]))

@@ -2,31 +2,17 @@
 // sharing, the unitary method, direct and inverse proportion, scales, recipes, and reasoning
 // about ratios. Tables, charts and pictures are in fam_ratio_pictures.cpp.
 
-#include "fam_kit.h"
+#include "drawing.h"
+#include "families.h"
 
 #include <algorithm>
 #include <tuple>
 
 namespace {
 
-using kit::answerNumber;
-using kit::pickInt;
 
 const char* kRatioNote = "Give the ratio in its simplest form, for example 2:3.";
 const char* kRatioNote3 = "Give the ratio in its simplest form, for example 5:3:2.";
-
-std::string ratio(std::vector<int> v) {
-    int g = 0;
-    for (int x : v) g = gcdInt(g, x);
-    std::string s;
-    for (int x : v) s += (s.empty() ? "" : ":") + S(x / g);
-    return s;
-}
-
-// "3 : 5" as a ratio is printed in the question.
-std::string shown(const std::string& a, const std::string& b) {
-    return a + " : " + b;
-}
 
 // Two different whole numbers from lo to hi with no common factor.
 std::pair<int, int> coprimePair(Rng& r, int lo, int hi) {
@@ -44,10 +30,10 @@ Question ratioSimplify(Rng& r, const std::string& k) {
     const int m = r.range(2, 12);
     QB q("ratio_simplify", 1);
     q.param("a", a * m).param("b", b * m);
-    q.p("Write the ratio <b>" + shown(S(a * m), S(b * m)) + "</b> in its simplest form.");
+    q.p("Write the ratio <b>" + shownRatio(S(a * m), S(b * m)) + "</b> in its simplest form.");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', ratio({a * m, b * m})).done();
+    return q.part('R', simplestRatio({a * m, b * m})).done();
 }
 
 Question ratioThree(Rng& r, const std::string& k) {
@@ -65,7 +51,7 @@ Question ratioThree(Rng& r, const std::string& k) {
         "</b> in its simplest form.");
     q.note(kRatioNote3);
     q.answer();
-    return q.part('R', ratio({a * m, b * m, c * m})).done();
+    return q.part('R', simplestRatio({a * m, b * m, c * m})).done();
 }
 
 Question ratioCount(Rng& r, const std::string& k) {
@@ -91,9 +77,9 @@ Question ratioCount(Rng& r, const std::string& k) {
         q.p("What is the ratio of the number of boys to the number of children in the choir?");
     q.note(kRatioNote);
     q.answer();
-    const std::string key = ask == 0   ? ratio({boys, girls})
-                            : ask == 1 ? ratio({girls, boys})
-                                       : ratio({boys, boys + girls});
+    const std::string key = ask == 0   ? simplestRatio({boys, girls})
+                            : ask == 1 ? simplestRatio({girls, boys})
+                                       : simplestRatio({boys, boys + girls});
     return q.part('R', key).done();
 }
 
@@ -110,10 +96,10 @@ Question ratioShare(Rng& r, const std::string& k) {
         wrong = {Frac((askFirst ? b : a) * unit) /* the other share */,
                  Frac(total, askFirst ? a : b) /* divided by the share's own part */,
                  Frac(unit) /* one part only */};
-    } while (!kit::enoughWrong((askFirst ? a : b) * unit, wrong, true));
+    } while (!enoughWrong((askFirst ? a : b) * unit, wrong, true));
     QB q("ratio_share", 2);
     q.param("total", total).param("a", a).param("b", b).param("ask", askFirst ? "first" : "second");
-    q.p(x + " and " + y + " share " + money(total) + " in the ratio " + shown(S(a), S(b)) + ".");
+    q.p(x + " and " + y + " share " + money(total) + " in the ratio " + shownRatio(S(a), S(b)) + ".");
     q.p("How much does " + (askFirst ? x : y) + " get?");
     const int ans = (askFirst ? a : b) * unit;
     return answerNumber(q, r, k[0], ans, "dollars", wrong).done();
@@ -124,7 +110,7 @@ Question ratioFraction(Rng& r, const std::string& k) {
     const auto [a, b] = coprimePair(r, 1, 9);
     QB q("ratio_fraction", 2);
     q.param("a", a).param("b", b);
-    q.p("The ratio of red beads to blue beads in a bag is " + shown(S(a), S(b)) +
+    q.p("The ratio of red beads to blue beads in a bag is " + shownRatio(S(a), S(b)) +
         ". There are no other beads.");
     q.p("What fraction of the beads are red?");
     q.note("Give your answer as a fraction in its simplest form, for example 3/4.");
@@ -172,10 +158,10 @@ Question ratioMissing(Rng& r, const std::string& k) {
         wrong = {Frac(a * m + b) /* added instead of multiplied */,
                  Frac((a + b) * m) /* the cats and dogs together */,
                  Frac(b * m + b) /* one part too many */};
-    } while (!kit::enoughWrong(b * m, wrong));
+    } while (!enoughWrong(b * m, wrong));
     QB q("ratio_missing", 1);
     q.param("a", a).param("b", b).param("first", a * m);
-    q.p("The ratio of cats to dogs at a rescue centre is " + shown(S(a), S(b)) + ". There are " +
+    q.p("The ratio of cats to dogs at a rescue centre is " + shownRatio(S(a), S(b)) + ". There are " +
         S(a * m) + " cats.");
     q.p("How many dogs are there?");
     return answerNumber(q, r, k[0], b * m, "dogs", wrong).done();
@@ -194,7 +180,7 @@ Question recipe(Rng& r, const std::string& k) {
                  Frac(grams + want - people) /* added the extra people as grams */,
                  Frac(grams * people, want) /* scaled the wrong way */,
                  Frac(grams * (want - people)) /* multiplied by the extra people */};
-    } while ((grams * want) % people || !kit::enoughWrong(grams * want / people, wrong));
+    } while ((grams * want) % people || !enoughWrong(grams * want / people, wrong));
     QB q("recipe", 2);
     q.param("people", people).param("grams", grams).param("want", want);
     q.p("A recipe for " + S(people) + " people uses " + qty(grams, "g") + " of flour.");
@@ -215,8 +201,8 @@ Question strongerDrink(Rng& r, const std::string& k) {
     } while (a * (c + d) == c * (a + b) || (a > c) == (a * (c + d) > c * (a + b)));
     QB q("stronger_drink", 2);
     q.param("x", x).param("a", a).param("b", b).param("y", y).param("c", c).param("d", d);
-    q.p(x + " mixes orange squash and water in the ratio " + shown(S(a), S(b)) + ". " + y +
-        " mixes them in the ratio " + shown(S(c), S(d)) + ".");
+    q.p(x + " mixes orange squash and water in the ratio " + shownRatio(S(a), S(b)) + ". " + y +
+        " mixes them in the ratio " + shownRatio(S(c), S(d)) + ".");
     q.p("Whose drink has the greater fraction of squash?");
     q.note("Write the name.");
     q.answer();
@@ -233,10 +219,10 @@ Question ratioDifference(Rng& r, const std::string& k) {
         wrong = {Frac(a * unit) /* the adults only */,
                  Frac((a - b) * unit * (a + b)) /* the difference taken as one part */,
                  Frac(b * unit) /* the children only */};
-    } while (a <= b || gcdInt(a, b) != 1 || !kit::enoughWrong((a + b) * unit, wrong));
+    } while (a <= b || gcdInt(a, b) != 1 || !enoughWrong((a + b) * unit, wrong));
     QB q("ratio_difference", 3);
     q.param("a", a).param("b", b).param("diff", (a - b) * unit);
-    q.p("The ratio of adults to children at a concert is " + shown(S(a), S(b)) + ". There are " +
+    q.p("The ratio of adults to children at a concert is " + shownRatio(S(a), S(b)) + ". There are " +
         S((a - b) * unit) + " more adults than children.");
     q.p("How many people are at the concert altogether?");
     return answerNumber(q, r, k[0], (a + b) * unit, "people", wrong).done();
@@ -259,7 +245,7 @@ Question ratioMoney(Rng& r, const std::string& k) {
         "'s money to " + y + "'s money?");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', cents ? ratio({a * 100, b}) : ratio({a, b})).done();
+    return q.part('R', cents ? simplestRatio({a * 100, b}) : simplestRatio({a, b})).done();
 }
 
 Question ratioThreeShare(Rng& r, const std::string& k) {
@@ -277,7 +263,7 @@ Question ratioThreeShare(Rng& r, const std::string& k) {
                  Frac(parts[ask] * unit + unit) /* one part too many */};
     } while (
         a == b || b == c || a == c ||
-        !kit::enoughWrong(std::vector<int>{a, b, c}[static_cast<std::size_t>(ask)] * unit, wrong));
+        !enoughWrong(std::vector<int>{a, b, c}[static_cast<std::size_t>(ask)] * unit, wrong));
     const std::vector<std::string> colours = {"red", "blue", "green"};
     QB q("ratio_three_share", 2);
     q.param("a", a)
@@ -339,11 +325,11 @@ Question ratioUnits(Rng& r, const std::string& k) {
     QB q("ratio_units", 2);
     q.param("small", small).param("unit", u.small).param("large", large).param("of", u.large);
     q.p("Write the ratio <b>" +
-        shown(qty(small, u.small), qty(large, large == 1 ? u.largeOne : u.large)) +
+        shownRatio(qty(small, u.small), qty(large, large == 1 ? u.largeOne : u.large)) +
         "</b> in its simplest form.");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', ratio({small, large * u.factor})).done();
+    return q.part('R', simplestRatio({small, large * u.factor})).done();
 }
 
 Question ratioDecimals(Rng& r, const std::string& k) {
@@ -358,10 +344,10 @@ Question ratioDecimals(Rng& r, const std::string& k) {
     } while (x.isInt() && y.isInt());
     QB q("ratio_decimals", 2);
     q.paramDec("x", x).paramDec("y", y);
-    q.p("Write the ratio <b>" + shown(num(x), num(y)) + "</b> in its simplest form.");
+    q.p("Write the ratio <b>" + shownRatio(num(x), num(y)) + "</b> in its simplest form.");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', ratio({a, b})).done();
+    return q.part('R', simplestRatio({a, b})).done();
 }
 
 Question ratioOfFractions(Rng& r, const std::string& k) {
@@ -375,11 +361,11 @@ Question ratioOfFractions(Rng& r, const std::string& k) {
     } while (x == y || x.d == y.d || x.isInt() || y.isInt());
     QB q("ratio_of_fractions", 3);
     q.paramFrac("x", x).paramFrac("y", y);
-    q.p("Write the ratio <b>" + shown(fracHtml(x), fracHtml(y)) +
+    q.p("Write the ratio <b>" + shownRatio(fracHtml(x), fracHtml(y)) +
         "</b> as a ratio of whole numbers in its simplest form.");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', ratio({static_cast<int>(x.n * y.d), static_cast<int>(y.n * x.d)})).done();
+    return q.part('R', simplestRatio({static_cast<int>(x.n * y.d), static_cast<int>(y.n * x.d)})).done();
 }
 
 Question ratioFromFraction(Rng& r, const std::string& k) {
@@ -397,7 +383,7 @@ Question ratioFromFraction(Rng& r, const std::string& k) {
         (redFirst ? "red sweets to yellow sweets" : "yellow sweets to red sweets") + "?");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', redFirst ? ratio({n, d - n}) : ratio({d - n, n})).done();
+    return q.part('R', redFirst ? simplestRatio({n, d - n}) : simplestRatio({d - n, n})).done();
 }
 
 Question ratioFromPercent(Rng& r, const std::string& k) {
@@ -413,7 +399,7 @@ Question ratioFromPercent(Rng& r, const std::string& k) {
         " in the club?");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', boysFirst ? ratio({p, 100 - p}) : ratio({100 - p, p})).done();
+    return q.part('R', boysFirst ? simplestRatio({p, 100 - p}) : simplestRatio({100 - p, p})).done();
 }
 
 Question ratioAfterChange(Rng& r, const std::string& k) {
@@ -423,17 +409,17 @@ Question ratioAfterChange(Rng& r, const std::string& k) {
         std::tie(a, b) = coprimePair(r, 1, 9);
         unit = r.range(2, 8);
         join = r.range(1, 12);
-    } while (ratio({a * unit + join, b * unit}) == ratio({a, b}) ||
-             ratio({a * unit + join, b * unit}) == "1:1");
+    } while (simplestRatio({a * unit + join, b * unit}) == simplestRatio({a, b}) ||
+             simplestRatio({a * unit + join, b * unit}) == "1:1");
     QB q("ratio_after_change", 3);
     q.param("a", a).param("b", b).param("boys", a * unit).param("join", join);
-    q.p("In a choir the ratio of boys to girls is " + shown(S(a), S(b)) + ". There are " +
+    q.p("In a choir the ratio of boys to girls is " + shownRatio(S(a), S(b)) + ". There are " +
         S(a * unit) + " boys.");
-    q.p("Then " + kit::count(join, "more boy joins", "more boys join") +
+    q.p("Then " + plural(join, "more boy joins", "more boys join") +
         " the choir. What is the ratio of boys to girls now?");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', ratio({a * unit + join, b * unit})).done();
+    return q.part('R', simplestRatio({a * unit + join, b * unit})).done();
 }
 
 Question ratioFixMistake(Rng& r, const std::string& k) {
@@ -450,12 +436,12 @@ Question ratioFixMistake(Rng& r, const std::string& k) {
     const int shownB = b * m / g;
     QB q("ratio_fix_mistake", 3);
     q.param("a", a * m).param("b", b * m).param("wrote", S(shownA) + ":" + S(shownB));
-    q.p(who + " was asked to write <b>" + shown(S(a * m), S(b * m)) +
-        "</b> in its simplest form, and wrote <b>" + shown(S(shownA), S(shownB)) + "</b>.");
+    q.p(who + " was asked to write <b>" + shownRatio(S(a * m), S(b * m)) +
+        "</b> in its simplest form, and wrote <b>" + shownRatio(S(shownA), S(shownB)) + "</b>.");
     q.p(who + "'s answer is not right. What is the correct answer?");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', ratio({a, b})).done();
+    return q.part('R', simplestRatio({a, b})).done();
 }
 
 Question ratioCombine(Rng& r, const std::string& k) {
@@ -467,14 +453,14 @@ Question ratioCombine(Rng& r, const std::string& k) {
     } while (qq == s || gcdInt(qq, s) == std::min(qq, s));
     QB q("ratio_combine", 3);
     q.param("ab", S(p) + ":" + S(qq)).param("bc", S(s) + ":" + S(t));
-    q.p("The ratio <i>a</i> : <i>b</i> is " + shown(S(p), S(qq)) +
+    q.p("The ratio <i>a</i> : <i>b</i> is " + shownRatio(S(p), S(qq)) +
         " and the ratio <i>b</i> : "
         "<i>c</i> is " +
-        shown(S(s), S(t)) + ".");
+        shownRatio(S(s), S(t)) + ".");
     q.p("What is the ratio <i>a</i> : <i>b</i> : <i>c</i>?");
     q.note(kRatioNote3);
     q.answer();
-    return q.part('R', ratio({p * s, qq * s, qq * t})).done();
+    return q.part('R', simplestRatio({p * s, qq * s, qq * t})).done();
 }
 
 Question mapScaleRatio(Rng& r, const std::string& k) {
@@ -518,10 +504,10 @@ Question ratioShareTotal(Rng& r, const std::string& k) {
         wrong = {Frac(given * (a + b)) /* multiplied by all the parts */,
                  Frac(std::max(a, b) * unit) /* the larger share only */,
                  Frac(given + a + b) /* added the parts */};
-    } while (!kit::enoughWrong((a + b) * unit, wrong));
+    } while (!enoughWrong((a + b) * unit, wrong));
     QB q("ratio_share_total", 2);
     q.param("a", a).param("b", b).param("smaller", std::min(a, b) * unit);
-    q.p(x + " and " + y + " share some money in the ratio " + shown(S(a), S(b)) +
+    q.p(x + " and " + y + " share some money in the ratio " + shownRatio(S(a), S(b)) +
         ". The smaller "
         "share is " +
         money(std::min(a, b) * unit) + ".");
@@ -540,19 +526,19 @@ Question inverseProportion(Rng& r, const std::string& k) {
         wrong = {Frac(d1 * n2, n1) /* treated as direct proportion */,
                  Frac(n1 * d1) /* the work of one, not shared */,
                  Frac(d1 + n1 - n2) /* changed the days by the change in number */};
-    } while (n1 == n2 || (n1 * d1) % n2 || !kit::enoughWrong(n1 * d1 / n2, wrong));
+    } while (n1 == n2 || (n1 * d1) % n2 || !enoughWrong(n1 * d1 / n2, wrong));
     QB q("inverse_proportion", 3);
     q.param("n1", n1).param("d1", d1).param("n2", n2);
     if (context == 0)
-        q.p(S(n1) + " painters take " + kit::count(d1, "day", "days") +
+        q.p(S(n1) + " painters take " + plural(d1, "day", "days") +
             " to paint a school. How many days would " + S(n2) +
             " painters take, working at the same rate?");
     else if (context == 1)
-        q.p("A sack of food feeds " + S(n1) + " rabbits for " + kit::count(d1, "day", "days") +
+        q.p("A sack of food feeds " + S(n1) + " rabbits for " + plural(d1, "day", "days") +
             ". How many days would the same sack feed " + S(n2) + " rabbits?");
     else
         q.p("A water tank holds enough water for " + S(n1) + " campers for " +
-            kit::count(d1, "day", "days") + ". How many days would it last " + S(n2) +
+            plural(d1, "day", "days") + ". How many days would it last " + S(n2) +
             " campers, each using the same amount a day?");
     return answerNumber(q, r, k[0], n1 * d1 / n2, "days", wrong).done();
 }
@@ -577,7 +563,7 @@ Question scaleModel(Rng& r, const std::string& k) {
         cm = Frac(dm * 10, scale);
         wrong = {Frac(dm, 10 * scale) /* left in metres */, Frac(dm * 10 * scale) /* multiplied */,
                  cm * Frac(10) /* a place-value slip in the units */};
-    } while (!(cm * Frac(10)).isInt() || !kit::enoughWrong(cm, wrong));
+    } while (!(cm * Frac(10)).isInt() || !enoughWrong(cm, wrong));
     QB q("scale_model", 2);
     q.param("scale", scale).paramDec("metres", Frac(dm, 10));
     q.p("A model of " + std::string(t.what) + " is made to a scale of <b>1 : " + S(scale) +
@@ -597,7 +583,7 @@ Question scaleFind(Rng& r, const std::string& k) {
                  Frac(scale * 10) /* a place-value slip in the units */,
                  Frac(cm * scale, 100) /* the real length in metres */};
     } while ((cm * scale) % 10 || cm * scale < 300 || cm * scale > 4000 ||
-             !kit::enoughWrong(scale, wrong));
+             !enoughWrong(scale, wrong));
     const Frac real(cm * scale, 100);
     QB q("scale_find", 3);
     q.param("cm", cm).paramDec("metres", real);
@@ -627,11 +613,11 @@ Question ratioEquivalentMissing(Rng& r, const std::string& k) {
                  blank < 2 ? Frac(acrossPartner * m) : Frac(partner) /* scaled the wrong term */};
         cells.clear();
         for (int i = 0; i < 4; ++i) cells.push_back(i == blank ? "?" : S(v[i]));
-    } while (!kit::enoughWrong(ans, wrong));
+    } while (!enoughWrong(ans, wrong));
     QB q("ratio_equivalent_missing", 1);
     q.param("a", a).param("b", b).param("m", m).param("blank", blank);
     q.p("The two ratios are equal. Find the missing number.");
-    q.p("<b>" + shown(cells[0], cells[1]) + " = " + shown(cells[2], cells[3]) + "</b>");
+    q.p("<b>" + shownRatio(cells[0], cells[1]) + " = " + shownRatio(cells[2], cells[3]) + "</b>");
     return answerNumber(q, r, k[0], ans, "", wrong).done();
 }
 
@@ -643,18 +629,18 @@ Question ratioWhichEquivalent(Rng& r, const std::string& k) {
         const int n = r.range(2, 6);
         const int x = a * m;
         const int y = b * m;
-        const std::string right = shown(S(a * n), S(b * n));
+        const std::string right = shownRatio(S(a * n), S(b * n));
         const std::vector<std::string> wrong = {
-            shown(S(y), S(x)),          // the terms swapped
-            shown(S(x + n), S(y + n)),  // the same number added to both terms
-            shown(S(a), S(y))};         // only the first term divided
+            shownRatio(S(y), S(x)),          // the terms swapped
+            shownRatio(S(x + n), S(y + n)),  // the same number added to both terms
+            shownRatio(S(a), S(y))};         // only the first term divided
         std::vector<std::string> all = wrong;
         all.push_back(right);
         std::sort(all.begin(), all.end());
         if (m == n || std::adjacent_find(all.begin(), all.end()) != all.end()) continue;
         QB q("ratio_which_equivalent", 2);
         q.param("a", x).param("b", y);
-        q.p("Which ratio is equal to <b>" + shown(S(x), S(y)) + "</b>?");
+        q.p("Which ratio is equal to <b>" + shownRatio(S(x), S(y)) + "</b>?");
         return q.choice(r, right, wrong).done();
     }
 }
@@ -669,10 +655,10 @@ Question ratioOneToN(Rng& r, const std::string& k) {
         n = Frac(b, a);
         wrong = {Frac(a, b) /* the reciprocal */, Frac(b - a) /* subtracted */,
                  Frac(b) /* left the second term as it was */};
-    } while (b % a == 0 || !kit::enoughWrong(n, wrong));
+    } while (b % a == 0 || !enoughWrong(n, wrong));
     QB q("ratio_one_to_n", 2);
     q.param("a", a).param("b", b);
-    q.p("Write the ratio <b>" + shown(S(a), S(b)) + "</b> in the form <b>1 : <i>n</i></b>.");
+    q.p("Write the ratio <b>" + shownRatio(S(a), S(b)) + "</b> in the form <b>1 : <i>n</i></b>.");
     q.p("What is <i>n</i>?");
     return answerNumber(q, r, k[0], n, "", wrong).done();
 }
@@ -689,11 +675,11 @@ Question ratioEqualise(Rng& r, const std::string& k) {
         wrong = {Frac(b * unit) /* the other person's money */,
                  Frac(a * unit - give) /* the money after giving */,
                  Frac((a + b) * unit) /* both together */};
-    } while ((2 * give) % (a - b) || !kit::enoughWrong(a * 2 * give / (a - b), wrong));
+    } while ((2 * give) % (a - b) || !enoughWrong(a * 2 * give / (a - b), wrong));
     const int unit = 2 * give / (a - b);
     QB q("ratio_equalise", 3);
     q.param("a", a).param("b", b).param("give", give);
-    q.p("The ratio of " + x + "'s money to " + y + "'s money is " + shown(S(a), S(b)) + ". " + x +
+    q.p("The ratio of " + x + "'s money to " + y + "'s money is " + shownRatio(S(a), S(b)) + ". " + x +
         " gives " + y + " " + money(give) + ", and now they both have the same amount.");
     q.p("How much money did " + x + " have at first?");
     return answerNumber(q, r, k[0], a * unit, "dollars", wrong).done();
@@ -716,7 +702,7 @@ Question ratioShareContribution(Rng& r, const std::string& k) {
                  Frac(prize - prize / (p[0] + p[1] + p[2]) * p[ask]) /* the others' shares */,
                  Frac(prize * p[ask], 10) /* the payment taken as a tenth of the prize */};
     } while (p[0] == p[1] || p[1] == p[2] || p[0] == p[2] ||
-             !kit::enoughWrong(prize / (p[0] + p[1] + p[2]) * p[ask], wrong));
+             !enoughWrong(prize / (p[0] + p[1] + p[2]) * p[ask], wrong));
     QB q("ratio_share_contribution", 3);
     q.param("p", S(p[0]) + "," + S(p[1]) + "," + S(p[2])).param("prize", prize).param("ask", ask);
     q.p(who[0] + ", " + who[1] + " and " + who[2] + " buy a raffle ticket together. " + who[0] +
@@ -748,7 +734,7 @@ Question unitaryCount(Rng& r, const std::string& k) {
                  Frac(n) + budget - cost /* the extra dollars taken as metres */,
                  budget / Frac(n) /* divided the money by the metres */};
     } while (m == n || !(Frac(perMetre * n, 100) * Frac(10)).isInt() ||
-             !kit::enoughWrong(m, wrong));
+             !enoughWrong(m, wrong));
     QB q("unitary_count", 2);
     q.param("n", n)
         .paramDec("cost", Frac(perMetre * n, 100))
@@ -779,7 +765,7 @@ Question ratioThreeGivenOne(Rng& r, const std::string& k) {
                     : std::vector<Frac>{Frac(given * c) /* multiplied by the gravel's part */,
                                         Frac(given + c - b) /* kept the difference */,
                                         Frac((a + b + c) * unit) /* the whole mix */};
-    } while (!kit::enoughWrong(ans, wrong));
+    } while (!enoughWrong(ans, wrong));
     QB q("ratio_three_given_one", 2);
     q.param("a", a)
         .param("b", b)
@@ -836,9 +822,9 @@ Question ratioCompareGroups(Rng& r, const std::string& k) {
         .param("c", c)
         .param("d", d)
         .param("totalB", (c + d) * uc);
-    q.p("In class A the ratio of boys to girls is " + shown(S(a), S(b)) + ", and there are " +
+    q.p("In class A the ratio of boys to girls is " + shownRatio(S(a), S(b)) + ", and there are " +
         S((a + b) * ua) + " pupils.");
-    q.p("In class B the ratio of boys to girls is " + shown(S(c), S(d)) + ", and there are " +
+    q.p("In class B the ratio of boys to girls is " + shownRatio(S(c), S(d)) + ", and there are " +
         S((c + d) * uc) + " pupils.");
     q.p("Which class has more girls?");
     q.note("Write A or B.");
@@ -881,13 +867,13 @@ Question gearTurns(Rng& r, const std::string& k) {
                  Frac(turns + big - small) /* added the difference in teeth */,
                  Frac(big * turns) /* the teeth that pass, not the turns */};
     } while (small >= big || (big * turns) % small ||
-             !kit::enoughWrong(big * turns / small, wrong));
+             !enoughWrong(big * turns / small, wrong));
     QB q("gear_turns", 3);
     q.param("big", big).param("small", small).param("turns", turns);
     q.p("A large gear wheel with " + S(big) + " teeth turns a small gear wheel with " + S(small) +
         " teeth.");
     q.p("How many times does the small wheel turn when the large wheel turns " +
-        kit::count(turns, "time", "times") + "?");
+        plural(turns, "time", "times") + "?");
     return answerNumber(q, r, k[0], big * turns / small, "times", wrong).done();
 }
 
@@ -902,13 +888,13 @@ Question coinsRatio(Rng& r, const std::string& k) {
         wrong = {Frac((a + b) * unit * 50, 100) /* every coin taken as 50 cents */,
                  Frac(a * 20 + b * 50, 100) /* one coin of each part only */,
                  Frac(b * unit * 20 + a * unit * 50, 100) /* the numbers of coins swapped */};
-    } while (!kit::enoughWrong(value, wrong));
+    } while (!enoughWrong(value, wrong));
     QB q("coins_ratio", 3);
     q.param("a", a).param("b", b).param("coins", (a + b) * unit);
     q.p("A money box holds only 20-cent and 50-cent coins, " + S((a + b) * unit) +
         " coins in all. The ratio of the number of 20-cent coins to the number of 50-cent coins "
         "is " +
-        shown(S(a), S(b)) + ".");
+        shownRatio(S(a), S(b)) + ".");
     q.p("How much money is in the box?");
     return answerNumber(q, r, k[0], value, "dollars", wrong).done();
 }
@@ -923,10 +909,10 @@ Question ratioRectPerimeter(Rng& r, const std::string& k) {
         const int perimeter = 2 * (a + b) * unit;
         wrong = {Frac(perimeter * a, a + b) /* shared the whole perimeter */,
                  Frac(b * unit) /* the width */, Frac(perimeter, 4) /* a side of a square */};
-    } while (!kit::enoughWrong(a * unit, wrong));
+    } while (!enoughWrong(a * unit, wrong));
     QB q("ratio_rect_perimeter", 3);
     q.param("a", a).param("b", b).param("perimeter", 2 * (a + b) * unit);
-    q.p("The length and the width of a rectangle are in the ratio " + shown(S(a), S(b)) +
+    q.p("The length and the width of a rectangle are in the ratio " + shownRatio(S(a), S(b)) +
         ". Its perimeter is " + qty(2 * (a + b) * unit, "cm") + ".");
     q.p("How long is the rectangle?");
     return answerNumber(q, r, k[0], a * unit, "cm", wrong).done();

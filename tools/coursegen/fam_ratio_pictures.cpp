@@ -2,29 +2,16 @@
 // squares, a triangle, a line cut in a ratio, an enlarged photo, a conversion graph, a price
 // table and a recipe.
 
-#include "fam_kit.h"
+#include "drawing.h"
+#include "families.h"
 
 #include <algorithm>
 #include <tuple>
 
 namespace {
 
-using kit::answerNumber;
-using kit::pickInt;
 
 const char* kRatioNote = "Give the ratio in its simplest form, for example 2:3.";
-
-std::string ratio(std::vector<int> v) {
-    int g = 0;
-    for (int x : v) g = gcdInt(g, x);
-    std::string s;
-    for (int x : v) s += (s.empty() ? "" : ":") + S(x / g);
-    return s;
-}
-
-std::string shown(const std::string& a, const std::string& b) {
-    return a + " : " + b;
-}
 
 Question ratioShaded(Rng& r, const std::string& k) {
     (void)k;
@@ -44,11 +31,11 @@ Question ratioShaded(Rng& r, const std::string& k) {
         (shadedFirst ? "shaded squares to white squares" : "white squares to shaded squares") +
         " in the shape?");
     drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols,
-             kit::shadeSome(r, cells, shaded));
+             shadeSome(r, cells, shaded));
     q.note(kRatioNote);
     q.answer();
     return q
-        .part('R', shadedFirst ? ratio({shaded, cells - shaded}) : ratio({cells - shaded, shaded}))
+        .part('R', shadedFirst ? simplestRatio({shaded, cells - shaded}) : simplestRatio({cells - shaded, shaded}))
         .done();
 }
 
@@ -72,12 +59,12 @@ Question ratioTable(Rng& r, const std::string& k) {
     q.param("first", a).param("second", b);
     q.p("The table shows the eye colours of the pupils in a class.");
     q.raw(tableHtml({"Eye colour", "Number of pupils"}, rows));
-    q.p("What is the ratio of pupils with " + kit::lower(a) + " eyes to pupils with " +
-        kit::lower(b) + " eyes?");
+    q.p("What is the ratio of pupils with " + lowerCase(a) + " eyes to pupils with " +
+        lowerCase(b) + " eyes?");
     q.note(kRatioNote);
     q.answer();
     return q
-        .part('R', ratio({n[static_cast<std::size_t>(first)], n[static_cast<std::size_t>(second)]}))
+        .part('R', simplestRatio({n[static_cast<std::size_t>(first)], n[static_cast<std::size_t>(second)]}))
         .done();
 }
 
@@ -100,11 +87,11 @@ Question ratioBarChart(Rng& r, const std::string& k) {
     q.param("first", a).param("second", b);
     q.p("The bar chart shows the pets kept by the families of a class.");
     drawBarChart(q.figure(300, 200, "bar chart of pets"), bars, 4, "Pets");
-    q.p("What is the ratio of " + kit::lower(a) + " to " + kit::lower(b) + "?");
+    q.p("What is the ratio of " + lowerCase(a) + " to " + lowerCase(b) + "?");
     q.note(kRatioNote);
     q.answer();
     return q
-        .part('R', ratio({n[static_cast<std::size_t>(first)], n[static_cast<std::size_t>(second)]}))
+        .part('R', simplestRatio({n[static_cast<std::size_t>(first)], n[static_cast<std::size_t>(second)]}))
         .done();
 }
 
@@ -144,7 +131,7 @@ Question ratioSquares(Rng& r, const std::string& k) {
     q.p("What is the ratio of the area of square A to the area of square B?");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', ratio({small * small, large * large})).done();
+    return q.part('R', simplestRatio({small * small, large * large})).done();
 }
 
 Question ratioAngles(Rng& r, const std::string& k) {
@@ -162,14 +149,14 @@ Question ratioAngles(Rng& r, const std::string& k) {
              180 * std::min({p[0], p[1], p[2]}) / sum < 25 ||
              // the two base angles are the smaller ones and stay acute
              180 * std::max(p[0], p[1]) / sum >= 90 || p[2] < std::max(p[0], p[1]) ||
-             !kit::enoughWrong(180 * p[ask] / sum, wrong));
+             !enoughWrong(180 * p[ask] / sum, wrong));
     const std::vector<std::string> letters = {"x", "y", "z"};
     QB q("ratio_angles", 2);
     q.param("parts", S(p[0]) + ":" + S(p[1]) + ":" + S(p[2]))
         .param("ask", letters[static_cast<std::size_t>(ask)]);
     q.p("The angles <i>x</i>, <i>y</i> and <i>z</i> of the triangle are in the ratio " + S(p[0]) +
         " : " + S(p[1]) + " : " + S(p[2]) + ".");
-    kit::drawTriangleMarked(q.figure(300, 200, "triangle with angles x, y and z"), 180 * p[0] / sum,
+    drawMarkedTriangle(q.figure(300, 200, "triangle with angles x, y and z"), 180 * p[0] / sum,
                             180 * p[1] / sum, "x", "y", "z");
     q.p("What is the size of angle <i>" + letters[static_cast<std::size_t>(ask)] + "</i>?");
     return answerNumber(q, r, k[0], 180 * p[ask] / sum, "&deg;", wrong).done();
@@ -189,14 +176,14 @@ Question ratioSegment(Rng& r, const std::string& k) {
                  Frac(unit) /* one part only */,
                  Frac(total * (askFirst ? a : b), askFirst ? b : a) /* compared with the other
                                                                         piece, not the whole */};
-    } while (a == b || gcdInt(a, b) != 1 || !kit::enoughWrong((askFirst ? a : b) * unit, wrong));
+    } while (a == b || gcdInt(a, b) != 1 || !enoughWrong((askFirst ? a : b) * unit, wrong));
     const int total = (a + b) * unit;
     QB q("ratio_segment", 2);
     q.param("a", a).param("b", b).param("total", total).param("ask", askFirst ? "AP" : "PB");
     q.p("The line <i>AB</i> is " + qty(total, "cm") +
         " long. The point <i>P</i> divides it so "
         "that <i>AP</i> : <i>PB</i> = " +
-        shown(S(a), S(b)) + ".");
+        shownRatio(S(a), S(b)) + ".");
     Figure& f = q.figure(300, 90, "line AB with the point P");
     const int x0 = 30;
     const int x1 = 270;
@@ -227,7 +214,7 @@ Question ratioEnlarge(Rng& r, const std::string& k) {
         wrong = {Frac(wid + newLen - len) /* added the same length */,
                  Frac(wid * len, std::max(newLen, 1)) /* scaled the wrong way */,
                  Frac(newLen) /* the new length copied */};
-    } while (newLen == 0 || !ans.isInt() || !kit::enoughWrong(ans, wrong));
+    } while (newLen == 0 || !ans.isInt() || !enoughWrong(ans, wrong));
     const int newWid = static_cast<int>(ans.n);
     QB q("ratio_enlarge", 2);
     q.param("len", len).param("wid", wid).param("newlen", newLen);
@@ -265,18 +252,18 @@ Question ratioLineGraph(Rng& r, const std::string& k) {
         wrong = {Frac(yMax) /* the last value on the graph */,
                  Frac(ask * xMax, yMax) /* read the axes the wrong way */,
                  Frac(ask) /* the amount asked, unchanged */};
-    } while (ask <= xMax || !ans.isInt() || !kit::enoughWrong(ans, wrong));
+    } while (ask <= xMax || !ans.isInt() || !enoughWrong(ans, wrong));
     QB q("ratio_line_graph", 3);
     q.param("xmax", xMax).param("ymax", yMax).param("ask", ask);
     if (petrol) {
         q.p("The graph shows the cost of petrol at a filling station.");
-        kit::drawLineGraph(q.figure(300, 200, "graph of the cost of petrol"), xMax, xStep, yMax,
+        drawLineGraph(q.figure(300, 200, "graph of the cost of petrol"), xMax, xStep, yMax,
                            yStep, "Petrol (litres)", "Cost ($)", {{0, 0}, {xMax, yMax}});
         q.p("How much do " + qty(ask, "litres") + " of petrol cost?");
         return answerNumber(q, r, k[0], ans, "dollars", wrong).done();
     }
     q.p("The graph changes distances in miles into kilometres.");
-    kit::drawLineGraph(q.figure(300, 200, "graph of miles and kilometres"), xMax, xStep, yMax,
+    drawLineGraph(q.figure(300, 200, "graph of miles and kilometres"), xMax, xStep, yMax,
                        yStep, "Distance (miles)", "Distance (km)", {{0, 0}, {xMax, yMax}});
     q.p("How many kilometres are " + S(ask) + " miles?");
     return answerNumber(q, r, k[0], ans, "km", wrong).done();
@@ -304,7 +291,7 @@ Question proportionTable(Rng& r, const std::string& k) {
                      c3 / c1 /* divided by the first cost, not by the price of one */,
                      Frac(x3 + 1) /* one ticket too many */};
         }
-    } while (x2 - x1 == x3 - x2 || !kit::enoughWrong(ans, wrong));
+    } while (x2 - x1 == x3 - x2 || !enoughWrong(ans, wrong));
     const auto cost = [&](int x) { return moneyCents(Frac(x * price, 100)); };
     QB q("proportion_table", 2);
     q.paramDec("price", Frac(price, 100)).param("missing", missing == 3 ? "cost" : "tickets");
@@ -344,7 +331,7 @@ Question recipeLimit(Rng& r, const std::string& k) {
                  Frac(batch) * times[o2] /* went by the third ingredient */,
                  Frac(batch) /* one batch only */};
     } while (!ans.isInt() || (have[0] % 25) || (have[1] % 25) || (have[2] % 25) ||
-             *std::max_element(have.begin(), have.end()) > 1000 || !kit::enoughWrong(ans, wrong));
+             *std::max_element(have.begin(), have.end()) > 1000 || !enoughWrong(ans, wrong));
     QB q("recipe_limit", 3);
     q.param("batch", batch)
         .param("need", S(need[0]) + "," + S(need[1]) + "," + S(need[2]))

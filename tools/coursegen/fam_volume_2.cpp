@@ -3,7 +3,6 @@
 
 #include "drawing.h"
 #include "families.h"
-#include "measure_common.h"
 
 #include <algorithm>
 #include <array>

@@ -3,30 +3,19 @@
 #include "column_slips.h"
 #include "drawing.h"
 #include "families.h"
-#include "number_words.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 #include <string>
 
 namespace {
 
-using numberwords::words;
 using slips::addNoCarry;
 using slips::borrows;
 using slips::carryPlaces;
 using slips::subNoPayBack;
 using slips::subSmallerFromLarger;
-
-// The answer first, then the wrong options: all positive and all different.
-bool distinctPositive(const std::vector<long long>& v) {
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        if (v[i] <= 0) return false;
-        for (std::size_t j = 0; j < i; ++j)
-            if (v[i] == v[j]) return false;
-    }
-    return true;
-}
 
 std::vector<Frac> fr(const std::vector<long long>& v) {
     return {v.begin(), v.end()};
@@ -56,7 +45,7 @@ Question addWhole(Rng& r, const std::string& k) {
         wrong = {addNoCarry(a, b) /* every carry dropped */,
                  a + b - carries.front() /* the first carry forgotten */,
                  std::abs(a - b) /* subtracted instead */};
-    } while (wrong.empty() || !distinctPositive({a + b, wrong[0], wrong[1], wrong[2]}));
+    } while (wrong.empty() || !distinctWrong(a + b, {wrong[0], wrong[1], wrong[2]}));
     QB q("add_whole", 1);
     q.param("a", a).param("b", b);
     q.p("Work out <b>" + S(a) + " + " + S(b) + "</b>.");
@@ -70,7 +59,7 @@ Question subWhole(Rng& r, const std::string& k) {
         a = r.range(3000, 9999);
         b = r.range(1000, a - 500);
     } while (!borrows(a, b) ||
-             !distinctPositive({a - b, subSmallerFromLarger(a, b), subNoPayBack(a, b), a + b}));
+             !distinctWrong(a - b, {subSmallerFromLarger(a, b), subNoPayBack(a, b), a + b}));
     QB q("sub_whole", 1);
     q.param("a", a).param("b", b);
     q.p("Work out <b>" + S(a) + " &minus; " + S(b) + "</b>.");
@@ -88,8 +77,7 @@ Question mulWhole(Rng& r, const std::string& k) {
     do {
         a = r.range(102, 899);
         b = r.range(12, 79);
-    } while (b % 10 == 0 || !distinctPositive({a * b, a * (b % 10) + a * (b / 10),
-                                               a * (b / 10) * 10, a * (b % 10)}));
+    } while (b % 10 == 0 || !distinctWrong(a * b, {a * (b % 10) + a * (b / 10), a * (b / 10) * 10, a * (b % 10)}));
     QB q("mul_whole", 2);
     q.param("a", a).param("b", b);
     q.p("Work out <b>" + S(a) + " &times; " + S(b) + "</b>.");
@@ -147,7 +135,7 @@ Question roundWhole(Rng& r, const std::string& k) {
         answer = (n % to) > to / 2 ? down + to : down;
         otherWay = answer == down ? down + to : down;
     } while (n % to == 0 || n % to == to / 2 ||
-             !distinctPositive({answer, otherWay, n - n % (to * 10), n - n % (to / 10)}));
+             !distinctWrong(answer, {otherWay, n - n % (to * 10), n - n % (to / 10)}));
     QB q("round_whole", 1);
     q.param("n", n).param("to", to);
     q.p("Round <b>" + num(n) + "</b> to the nearest " + num(to) + ".");
@@ -190,7 +178,7 @@ Question orderOps(Rng& r, const std::string& k) {
                      b * c + d * e /* added the second product */,
                      b * c - d /* the second multiplication left out */};
         }
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("order_ops", 2);
         q.param("form", form).param("a", a).param("b", b).param("c", c).param("d", d);
         q.p("Work out <b>" + expr + "</b>.");
@@ -213,7 +201,7 @@ Question hcf(Rng& r, const std::string& k) {
         b = r.range(12, 96);
         g = gcdInt(a, b);
     } while (a == b || g == a || g == b || smallestPrimeFactor(g) == g ||
-             !distinctPositive({g, a / g * b, g / smallestPrimeFactor(g), std::min(a, b)}));
+             !distinctWrong(g, {a / g * b, g / smallestPrimeFactor(g), std::min(a, b)}));
     QB q("hcf", 2);
     q.param("a", a).param("b", b);
     q.p("What is the highest common factor of <b>" + S(a) + "</b> and <b>" + S(b) + "</b>?");
@@ -234,7 +222,7 @@ Question lcm(Rng& r, const std::string& k) {
         b = r.range(4, 15);
         g = gcdInt(a, b);
     } while (a == b || g == 1 || g == a || g == b ||
-             !distinctPositive({a / g * b, a * b, g, a + b}));
+             !distinctWrong(a / g * b, {a * b, g, a + b}));
     QB q("lcm", 2);
     q.param("a", a).param("b", b);
     q.p("What is the lowest common multiple of <b>" + S(a) + "</b> and <b>" + S(b) + "</b>?");
@@ -258,7 +246,7 @@ Question shopChange(Rng& r, const std::string& k) {
         price = r.range(4, 11);
         note = n * price < 50 ? 50 : 100;
     } while (
-        !distinctPositive({note - n * price, n * price, note - (n - 1) * price, note - price}));
+        !distinctWrong(note - n * price, {n * price, note - (n - 1) * price, note - price}));
     QB q("shop_change", 2);
     q.param("n", n).param("price", price).param("note", note).param("who", who);
     q.p(who + " buys " + S(n) + " " + item + " at " + money(price) + " each and pays with " +
@@ -277,7 +265,7 @@ Question numerals(Rng& r, const std::string& k) {
     if (r.chance(50)) n -= n % 1000 - r.range(0, 99);  // a gap of zeros in the middle
     QB q("numerals", 1);
     q.param("n", n);
-    q.p("Write in numerals: <b>" + words(n) + "</b>.");
+    q.p("Write in numerals: <b>" + numberWords(n) + "</b>.");
     return q.number(r, k[0], n, "", {n + 1000, n - n % 1000 + (n % 1000) * 10 % 1000, n + 100})
         .done();
 }
@@ -354,7 +342,7 @@ Question remainder(Rng& r, const std::string& k) {
     do {
         d = r.range(3, 12);
         n = r.range(100, 2000);
-    } while (n % d == 0 || !distinctPositive({n % d, n / d, d - n % d, n % d + d}));
+    } while (n % d == 0 || !distinctWrong(n % d, {n / d, d - n % d, n % d + d}));
     QB q("remainder", 2);
     q.param("n", n).param("d", d);
     q.p("What is the remainder when <b>" + S(n) + "</b> is divided by <b>" + S(d) + "</b>?");
@@ -390,8 +378,7 @@ Question numberLineWhole(Rng& r, const std::string& k) {
     int at = 0;
     do at = r.range(1, intervals - 1);
     while (at == intervals / 2 ||
-           !distinctPositive(
-               {start + at * step, start + at, start + (at + 1) * step, start + (at - 1) * step}));
+           !distinctWrong(start + at * step, {start + at, start + (at + 1) * step, start + (at - 1) * step}));
     QB q("number_line", 1);
     q.param("start", start)
         .param("end", start + intervals * step)
@@ -422,7 +409,7 @@ Question missingAddend(Rng& r, const std::string& k) {
         const std::vector<long long> wrong = {a + b /* added instead of subtracting */,
                                               subSmallerFromLarger(a, b) /* column slip */,
                                               subNoPayBack(a, b) /* borrow not paid back */};
-        if (!borrows(a, b) || !distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!borrows(a, b) || !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("missing_addend", 1);
         q.param("form", add ? "add" : "take").param("a", a).param("b", b);
         q.p("What is the missing number?");
@@ -460,7 +447,7 @@ Question missingFactor(Rng& r, const std::string& k) {
         .done();
 }
 
-Question numberWords(Rng& r, const std::string& k) {
+Question numberToWords(Rng& r, const std::string& k) {
     (void)k;
     for (;;) {
         const int n = r.range(10000, 99999);
@@ -476,10 +463,10 @@ Question numberWords(Rng& r, const std::string& k) {
         q.param("n", n);
         q.p("Which of these is <b>" + num(n) + "</b> written in words?");
         return q
-            .choice(r, words(n),
-                    {words(std::stoi(dropped)) /* the empty place left out */,
-                     words(static_cast<int>(swapped)) /* the zero read in the next place */,
-                     words(std::stoi(extra)) /* a zero too many */})
+            .choice(r, numberWords(n),
+                    {numberWords(std::stoi(dropped)) /* the empty place left out */,
+                     numberWords(static_cast<int>(swapped)) /* the zero read in the next place */,
+                     numberWords(std::stoi(extra)) /* a zero too many */})
             .done();
     }
 }
@@ -521,7 +508,7 @@ Question largestFromDigits(Rng& r, const std::string& k) {
                                                       : join(nextDown) /* second largest */,
                                              join(down) /* the largest instead */,
                                              join(nextUp) /* the last two the wrong way */};
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         std::string list;
         for (int d : digits) list += (list.empty() ? "" : ",") + S(d);
         QB q("largest_from_digits", 2);
@@ -552,7 +539,7 @@ Question compareNumbers(Rng& r, const std::string& k) {
             v = {r.range(8, 9) * 1000LL + r.range(0, 999), base, swapDigits(base, 1, 2),
                  swapDigits(base, 2, 4)};
         }
-        if (!distinctPositive(v)) continue;
+        if (std::set<long long>(v.begin(), v.end()).size() != v.size()) continue;
         const long long right = greatest ? *std::max_element(v.begin(), v.end())
                                          : *std::min_element(v.begin(), v.end());
         std::vector<std::string> wrong;
@@ -604,7 +591,7 @@ Question wholeEstimate(Rng& r, const std::string& k) {
             wrong = {static_cast<long long>(a) * b /* worked out exactly */,
                      ta * tb /* both cut down, not rounded */, ra + rb /* added */};
         }
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("whole_estimate", 2);
         q.param("a", a)
             .param("b", b)
@@ -714,7 +701,7 @@ Question largestPrimeFactor(Rng& r, const std::string& k) {
             n / chosen.front() /* the largest factor, which is not prime */,
             chosen[chosen.size() - 2] /* the next prime down */,
             chosen.front() /* the smallest prime factor */};
-        if (!distinctPositive({big, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(big, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("largest_prime_factor", 2);
         q.param("n", n);
         q.p("What is the largest prime factor of <b>" + S(n) + "</b>?");
@@ -770,7 +757,7 @@ Question wholeBarChart(Rng& r, const std::string& k) {
                   : std::vector<long long>{a + b /* added the two days */,
                                            a - b + step / 2 /* a bar misread by half a step */,
                                            a /* only one bar read */};
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         std::string list;
         std::vector<std::pair<std::string, int>> bars;
         for (std::size_t d = 0; d < 5; ++d) {
@@ -816,7 +803,7 @@ Question wholeTableTotal(Rng& r, const std::string& k) {
                   : std::vector<long long>{ts /* Saturday's total, nothing taken away */,
                                            tf + ts /* added the two days */,
                                            ts - tf - (sat[3] - fri[3]) /* the last row left out */};
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         std::vector<std::vector<std::string>> rows;
         std::string f;
         std::string s;
@@ -896,7 +883,7 @@ Question busesNeeded(Rng& r, const std::string& k) {
             pupils / seats /* adults forgotten and the part-filled bus left out */,
             all % seats /* the people left over */};
         if (all % seats == 0 || pupils % seats == 0 || wrong[0] != ans - 1 ||
-            !distinctPositive({ans, wrong[0], wrong[1], wrong[2]}))
+            !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]}))
             continue;
         QB q("buses_needed", 2);
         q.param("pupils", pupils).param("adults", adults).param("seats", seats);
@@ -916,7 +903,7 @@ Question fullBoxes(Rng& r, const std::string& k) {
             (eggs + box - 1) / box /* the part-filled box counted */,
             eggs % box /* the eggs left over */,
             static_cast<long long>(ans) * box /* the eggs packed, not the boxes */};
-        if (eggs % box == 0 || !distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (eggs % box == 0 || !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("full_boxes", 2);
         q.param("eggs", eggs).param("box", box);
         q.p("A farm collected " + S(eggs) + " eggs. The eggs are packed in boxes of " + S(box) +
@@ -938,7 +925,7 @@ Question wholeSequence(Rng& r, const std::string& k) {
         const std::vector<long long> wrong = {ans + step /* a term skipped */,
                                               ans + 1 /* counted on one too many */,
                                               ans - 1 /* counted on one too few */};
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         std::string shown;
         std::string list;
         for (std::size_t i = 0; i < t.size(); ++i) {
@@ -1044,7 +1031,7 @@ Question costTotal(Rng& r, const std::string& k) {
         const std::vector<long long> wrong = {n1 * p1 + p2 /* the second price not multiplied */,
                                               (n1 + n2) * p1 /* everything at the first price */,
                                               n1 * p1 /* the second item left out */};
-        if (!distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("cost_total", 2);
         q.param("n1", n1).param("p1", p1).param("n2", n2).param("p2", p2);
         q.p("A school buys " + S(n1) + " " + b.first + " at " + money(p1) + " each and " + S(n2) +
@@ -1064,7 +1051,7 @@ Question stadiumSeats(Rng& r, const std::string& k) {
         const std::vector<long long> wrong = {subSmallerFromLarger(cap, sold) /* column slip */,
                                               subNoPayBack(cap, sold) /* borrow not paid back */,
                                               cap /* the seats, nothing taken away */};
-        if (!borrows(cap, sold) || !distinctPositive({ans, wrong[0], wrong[1], wrong[2]})) continue;
+        if (!borrows(cap, sold) || !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
         QB q("stadium_seats", 3);
         q.param("stands", stands).param("each", each).param("sold", S(sold));
         q.p("A stadium has " + S(stands) + " stands with " + num(each) +
@@ -1114,7 +1101,7 @@ Question lcmContext(Rng& r, const std::string& k) {
         const int a = r.range(4, 20);
         const int b = r.range(4, 20);
         const int g = gcdInt(a, b);
-        if (a >= b || g == 1 || g == a || !distinctPositive({a / g * b, a * b, g, a + b})) continue;
+        if (a >= b || g == 1 || g == a || !distinctWrong(a / g * b, {a * b, g, a + b})) continue;
         const bool buses = r.chance(50);
         QB q("lcm_context", 2);
         q.param("a", a).param("b", b);
@@ -1141,7 +1128,7 @@ Question hcfContext(Rng& r, const std::string& k) {
         const int b = g * r.range(2, 9);
         if (a >= b || gcdInt(a, b) != g) continue;
         const int part = g / smallestPrimeFactor(g);
-        if (!distinctPositive({g, part, a / g + b / g, b - a})) continue;
+        if (!distinctWrong(g, {part, a / g + b / g, b - a})) continue;
         QB q("hcf_context", 2);
         q.param("a", a).param("b", b);
         q.p("Two ribbons are " + qty(a, "cm") + " and " + qty(b, "cm") +
@@ -1217,7 +1204,7 @@ void addWholeNumbers(std::vector<Family>& out) {
     out.push_back({"which_multiple", 1, {"Q"}, whichMultiple});
     out.push_back({"missing_addend", 1, {"N", "Q"}, missingAddend});
     out.push_back({"missing_factor", 1, {"N", "Q"}, missingFactor});
-    out.push_back({"number_words", 1, {"Q"}, numberWords});
+    out.push_back({"number_words", 1, {"Q"}, numberToWords});
     out.push_back({"largest_from_digits", 1, {"N", "Q"}, largestFromDigits});
     out.push_back({"compare_numbers", 1, {"Q"}, compareNumbers});
     out.push_back({"whole_estimate", 1, {"N", "Q"}, wholeEstimate});

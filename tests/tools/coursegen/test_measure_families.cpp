@@ -5,7 +5,6 @@
 
 #include "drawing.h"
 #include "families.h"
-#include "measure_common.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // a learner works them on paper, and the number words the course prints.
 
 #include "column_slips.h"
-#include "number_words.h"
+#include "question.h"
 
 #include <gtest/gtest.h>
 
@@ -37,13 +37,12 @@ TEST(NumberSlips, ColumnSlipsGiveTheLearnersAnswers) {
 }
 
 TEST(NumberSlips, NumbersInWordsAsABritishTextbookPrintsThem) {
-    using numberwords::words;
-    EXPECT_EQ(words(40506), "forty thousand five hundred and six");
-    EXPECT_EQ(words(785086), "seven hundred and eighty-five thousand and eighty-six");
-    EXPECT_EQ(words(100000), "one hundred thousand");
-    EXPECT_EQ(words(1010), "one thousand and ten");
-    EXPECT_EQ(words(19), "nineteen");
-    EXPECT_EQ(words(90300), "ninety thousand three hundred");
+    EXPECT_EQ(numberWords(40506), "forty thousand five hundred and six");
+    EXPECT_EQ(numberWords(785086), "seven hundred and eighty-five thousand and eighty-six");
+    EXPECT_EQ(numberWords(100000), "one hundred thousand");
+    EXPECT_EQ(numberWords(1010), "one thousand and ten");
+    EXPECT_EQ(numberWords(19), "nineteen");
+    EXPECT_EQ(numberWords(90300), "ninety thousand three hundred");
 }
 
 }  // namespace
