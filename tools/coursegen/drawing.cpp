@@ -439,7 +439,8 @@ void drawBarChart(Figure& f, const std::vector<std::pair<std::string, int>>& bar
     for (int k = 1; k <= steps; ++k) f.line(x0, Y(k * step), x1, Y(k * step));
     f.colour("#000000");
     for (int k = 0; k <= steps; ++k) f.text(x0 - 6, Y(k * step), 'r', std::to_string(k * step));
-    if (!scaleUnit.empty()) f.text(x0 - 6, 8, 'r', scaleUnit);
+    // the unit over the axis, left-aligned so a long one ("children") is not cut at the edge
+    if (!scaleUnit.empty()) f.text(4, 10, 'l', scaleUnit);
     const int slot = (x1 - x0) / static_cast<int>(bars.size());
     const int barW = std::min(40, slot * 3 / 5);
     for (std::size_t i = 0; i < bars.size(); ++i) {

@@ -495,7 +495,7 @@ Question fracCompare(Rng& r, const std::string& k) {
         q.p(std::string("Which is ") + (greater ? "greater" : "smaller") + ", <b>" + a.text() +
             "</b> or <b>" + b.text() + "</b>?");
         q.note(std::string("Write the ") + (greater ? "greater" : "smaller") +
-               " fraction as it is written above.");
+               " fraction as it is written above, in its simplest form.");
         q.answer();
         return q.part('F', ((a > b) == greater ? a : b).text()).done();
     }

@@ -52,7 +52,7 @@ std::string onlyOption(const course::Question& q,
 
 // The runners of a race table, fastest first.
 std::vector<std::pair<Rat, std::string>> finishingOrder(const course::Question& q) {
-    const auto rows = tableRows(q.html);
+    const auto rows = tableRowsWithHead(q.html);
     std::vector<std::pair<Rat, std::string>> out;
     for (std::size_t i = 1; i < rows.size(); ++i)
         out.emplace_back(parseRat(rows[i].at(1)), rows[i].at(0));
@@ -175,7 +175,7 @@ KeyCheckers decimalKeys() {
         {"dec_order_list", [](const P& p) { return std::vector{T(onlyOption(p.q, ascending))}; }},
         {"dec_receipt",
          [](const P& p) {
-             const auto rows = tableRows(p.q.html);
+             const auto rows = tableRowsWithHead(p.q.html);
              Rat total = 0;
              for (std::size_t i = 1; i < rows.size(); ++i)
                  total = total + parseRat(rows[i].at(1)) * money(rows[i].at(2));
@@ -266,7 +266,7 @@ KeyCheckers decimalKeys() {
          }},
         {"dec_table_diff",
          [](const P& p) {
-             const auto rows = tableRows(p.q.html);
+             const auto rows = tableRowsWithHead(p.q.html);
              std::vector<Rat> h;
              for (std::size_t i = 1; i < rows.size(); ++i) h.push_back(parseRat(rows[i].at(1)));
              std::sort(h.begin(), h.end());

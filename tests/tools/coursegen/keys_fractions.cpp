@@ -217,7 +217,7 @@ KeyCheckers fractionKeys() {
         {"frac_bar_model",
          [](const P& p) {
              const auto [parts, shaded] = countSquares(p.q);
-             const auto labels = figureTexts(p.q);
+             const auto labels = figureLabels(p.q);
              if (std::find(labels.begin(), labels.end(), p.s("known")) == labels.end())
                  throw std::runtime_error("the shaded parts are not labelled");
              const Rat one = p.r("known") / Rat(shaded);
@@ -273,7 +273,7 @@ KeyCheckers fractionKeys() {
         {"frac_share", [](const P& p) { return std::vector{N(p.r("n") / p.r("people"))}; }},
         {"frac_table",
          [](const P& p) {
-             const auto rows = tableRows(p.q.html);
+             const auto rows = tableRowsWithHead(p.q.html);
              static const std::regex chose(R"(chose (?:an? )?(\w+)\?)");
              std::smatch m;
              if (!std::regex_search(p.q.html, m, chose)) throw std::runtime_error("no fruit asked");

@@ -14,7 +14,7 @@
 namespace keycheck {
 
 // The rows of the first table, heading row first; each cell's text as written.
-inline std::vector<std::vector<std::string>> tableRows(const std::string& html) {
+inline std::vector<std::vector<std::string>> tableRowsWithHead(const std::string& html) {
     std::vector<std::vector<std::string>> rows;
     static const std::regex row(R"(<tr>(.*?)</tr>)");
     static const std::regex cell(R"(<t[hd][^>]*>(.*?)</t[hd]>)");
@@ -51,7 +51,7 @@ inline std::vector<std::string> splitText(const std::string& s, char by) {
 }
 
 // The strings a figure prints, in drawing order.
-inline std::vector<std::string> figureTexts(const course::Question& q) {
+inline std::vector<std::string> figureLabels(const course::Question& q) {
     std::vector<std::string> out;
     static const std::regex text(R"re(^text -?\d+ -?\d+ [lcr] "(.*)"$)re");
     std::smatch m;
@@ -155,7 +155,7 @@ inline Rat sequenceGap(const std::string& shown) {
 inline Rat numberLineArrow(const P& p) {
     const Rat step = (p.r("end") - p.r("start")) / p.r("intervals");
     int labelled = 0;
-    for (std::string label : figureTexts(p.q)) {
+    for (std::string label : figureLabels(p.q)) {
         label.erase(std::remove(label.begin(), label.end(), ' '), label.end());
         labelled += label == p.s("start") || label == p.s("end");
     }

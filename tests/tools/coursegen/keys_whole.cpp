@@ -260,7 +260,7 @@ KeyCheckers wholeNumberKeys() {
          }},
         {"whole_table_total",
          [](const P& p) {
-             const auto rows = tableRows(p.q.html);
+             const auto rows = tableRowsWithHead(p.q.html);
              Rat fri = 0;
              Rat sat = 0;
              for (std::size_t i = 1; i < rows.size(); ++i) {
@@ -273,7 +273,7 @@ KeyCheckers wholeNumberKeys() {
          }},
         {"whole_table_most",
          [](const P& p) {
-             const auto rows = tableRows(p.q.html);
+             const auto rows = tableRowsWithHead(p.q.html);
              std::string best;
              Rat top = -1;
              int ties = 0;
