@@ -20,6 +20,38 @@ std::pair<int, int> polar(int cx, int cy, double r, double degrees) {
     return {ri(cx + r * std::cos(t)), ri(cy - r * std::sin(t))};
 }
 
+// How far out along the bisector of an angle (less than 180 degrees) a centred label must
+// stand for its box to clear both arms: `from` when it fits there, further out for a long label
+// ("2x + 10°") up to 60 px more, `from` again when even that is not enough or the label would
+// leave the figure.
+double clearOfArms(const Figure& f, int cx, int cy, const std::string& label, double fromDeg,
+                   double spanDeg, double from) {
+    int chars = 0;  // the degree sign is one character of two bytes
+    for (unsigned char c : label) chars += (c & 0xC0) != 0x80;
+    const double halfW = chars * 3.6 + 2;  // 14 px sans-serif labels
+    const double halfH = 8;
+    const double d1 = fromDeg * kPi / 180.0;
+    const double d2 = (fromDeg + spanDeg) * kPi / 180.0;
+    const double mid = (fromDeg + spanDeg / 2) * kPi / 180.0;
+    for (double r = from; r <= from + 60; r += 2) {
+        const double px = cx + r * std::cos(mid);
+        const double py = cy - r * std::sin(mid);
+        if (px - halfW < 0 || px + halfW > f.width || py - halfH < 0 || py + halfH > f.height)
+            break;
+        bool inside = true;
+        for (double sx : {-1.0, 1.0})
+            for (double sy : {-1.0, 1.0}) {
+                const double x = r * std::cos(mid) + sx * halfW;
+                const double y = r * std::sin(mid) + sy * halfH;  // y up
+                // the distance from each arm, positive on the side inside the angle
+                inside = inside && std::cos(d1) * y - std::sin(d1) * x >= 2 &&
+                         x * std::sin(d2) - y * std::cos(d2) >= 2;
+            }
+        if (inside) return r;
+    }
+    return from;
+}
+
 double fitScale(double w, double h, double maxW, double maxH) {
     return std::min(maxW / w, maxH / h);
 }
@@ -130,36 +162,6 @@ void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles,
         f.text(lx, ly, 'c', labels[i]);
         at += angles[i];
     }
-}
-
-void drawTriangleAngles(Figure& f, int a, int b, const std::string& la, const std::string& lb,
-                        const std::string& lc) {
-    const double ta = std::tan(a * kPi / 180.0);
-    const double tb = std::tan(b * kPi / 180.0);
-    double base = 220;
-    double px = base * tb / (ta + tb);
-    double py = px * ta;
-    if (py > 150) {
-        base *= 150 / py;
-        px = base * tb / (ta + tb);
-        py = px * ta;
-    }
-    const int x0 = ri(150 - base / 2);
-    const int yb = 175;
-    const int ax = x0 + ri(px);
-    const int ay = yb - ri(py);
-    f.poly({{x0, yb}, {x0 + ri(base), yb}, {ax, ay}}, kFill);
-    f.text(x0 - 8, yb - 8, 'r', "A");
-    f.text(x0 + ri(base) + 8, yb - 8, 'l', "B");
-    f.text(ax, ay - 10, 'c', "C");
-    const auto pa = polar(x0, yb, 38, a / 2.0);
-    const auto pb = polar(x0 + ri(base), yb, 38, 180 - b / 2.0);
-    const int c = 180 - a - b;
-    const double bis = 180 + a + c / 2.0;  // from C along the bisector, into the triangle
-    const auto pc = polar(ax, ay, 34, bis);
-    f.text(pa.first, pa.second, 'c', la);
-    f.text(pb.first, pb.second, 'c', lb);
-    f.text(pc.first, pc.second, 'c', lc);
 }
 
 void drawCompass(Figure& f) {
@@ -437,7 +439,8 @@ void drawBarChart(Figure& f, const std::vector<std::pair<std::string, int>>& bar
     for (int k = 1; k <= steps; ++k) f.line(x0, Y(k * step), x1, Y(k * step));
     f.colour("#000000");
     for (int k = 0; k <= steps; ++k) f.text(x0 - 6, Y(k * step), 'r', std::to_string(k * step));
-    if (!scaleUnit.empty()) f.text(x0 - 6, 8, 'r', scaleUnit);
+    // the unit over the axis, left-aligned so a long one ("children") is not cut at the edge
+    if (!scaleUnit.empty()) f.text(4, 10, 'l', scaleUnit);
     const int slot = (x1 - x0) / static_cast<int>(bars.size());
     const int barW = std::min(40, slot * 3 / 5);
     for (std::size_t i = 0; i < bars.size(); ++i) {
@@ -467,7 +470,8 @@ void markAngle(Figure& f, int cx, int cy, int fromDeg, int spanDeg, const std::s
                int radius) {
     f.arc(cx, cy, radius, fromDeg, spanDeg);
     // narrow angles put their label further out, where the arms have room for it
-    const int out = radius + (spanDeg < 35 ? 26 : 14);
+    double out = radius + (spanDeg < 35 ? 26 : 14);
+    if (spanDeg < 180) out = clearOfArms(f, cx, cy, label, fromDeg, spanDeg, out);
     const auto at = polar(cx, cy, out, fromDeg + spanDeg / 2.0);
     f.text(at.first, at.second, 'c', label);
 }
@@ -478,4 +482,174 @@ void markRightAngle(Figure& f, int cx, int cy, int fromDeg, int size) {
     const auto b = polar(cx, cy, size * std::sqrt(2.0), fromDeg + 45);
     f.line(a.first, a.second, b.first, b.second);
     f.line(b.first, b.second, c.first, c.second);
+}
+
+std::vector<bool> shadeSome(Rng& r, int cells, int shaded) {
+    std::vector<int> order(static_cast<std::size_t>(cells));
+    for (int i = 0; i < cells; ++i) order[static_cast<std::size_t>(i)] = i;
+    r.shuffle(order);
+    std::vector<bool> on(static_cast<std::size_t>(cells), false);
+    for (int i = 0; i < shaded; ++i)
+        on[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = true;
+    return on;
+}
+
+std::vector<std::pair<int, int>> regularCorners(int n, int cx, int cy, int radius,
+                                                double startDeg) {
+    std::vector<std::pair<int, int>> pts;
+    for (int i = 0; i < n; ++i) {
+        const double t = (startDeg + 360.0 * i / n) * kPi / 180.0;
+        pts.emplace_back(ri(cx + radius * std::cos(t)), ri(cy - radius * std::sin(t)));
+    }
+    return pts;
+}
+
+void equalSideMarks(Figure& f, int x1, int y1, int x2, int y2, int strokes) {
+    const double len = std::hypot(x2 - x1, y2 - y1);
+    if (len < 1) return;
+    const double ux = (x2 - x1) / len;
+    const double uy = (y2 - y1) / len;
+    const double mx = (x1 + x2) / 2.0;
+    const double my = (y1 + y2) / 2.0;
+    for (int k = 0; k < strokes; ++k) {
+        const double off = (k - (strokes - 1) / 2.0) * 4;
+        const double cx = mx + ux * off;
+        const double cy = my + uy * off;
+        f.line(ri(cx - uy * 5), ri(cy + ux * 5), ri(cx + uy * 5), ri(cy - ux * 5));
+    }
+}
+
+void sideLabel(Figure& f, int x1, int y1, int x2, int y2, int cx, int cy, const std::string& text,
+               int gap) {
+    const double mx = (x1 + x2) / 2.0;
+    const double my = (y1 + y2) / 2.0;
+    // the normal of the side that points away from the inside
+    double nx = -(y2 - y1);
+    double ny = x2 - x1;
+    const double len = std::hypot(nx, ny);
+    if (len < 1) return;
+    nx /= len;
+    ny /= len;
+    if (nx * (mx - cx) + ny * (my - cy) < 0) {
+        nx = -nx;
+        ny = -ny;
+    }
+    // text is anchored by its side that faces the shape, so it never runs back over it
+    const char align = nx > 0.5 ? 'l' : nx < -0.5 ? 'r' : 'c';
+    const double push = align == 'c' ? gap : gap - 6;
+    f.text(ri(mx + nx * push), ri(my + ny * push), align, text);
+}
+
+void drawRegularPolygon(Figure& f, int n, const std::string& bottomLabel) {
+    const int cx = 150;
+    const int radius = n <= 4 ? 78 : 74;
+    // the bottom side level: corners start half a step past straight down
+    const double start = 270.0 - 180.0 / n;
+    int cy = 100;
+    auto pts = regularCorners(n, cx, cy, radius, start);
+    int top = 1000;
+    int bottom = 0;
+    for (const auto& [x, y] : pts) {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    const int shift = (200 - 22 - bottom - top) / 2;  // leave room for the label below
+    for (auto& p : pts) p.second += shift;
+    cy += shift;
+    f.poly(pts, "#dbeafe");
+    for (int i = 0; i < n; ++i) {
+        const auto& a = pts[static_cast<std::size_t>(i)];
+        const auto& b = pts[static_cast<std::size_t>((i + 1) % n)];
+        equalSideMarks(f, a.first, a.second, b.first, b.second);
+    }
+    const auto& a = pts[0];
+    const auto& b = pts[1];
+    sideLabel(f, a.first, a.second, b.first, b.second, cx, cy, bottomLabel);
+}
+
+CoordGrid drawCoordGrid(Figure& f, int maxX, int maxY) {
+    CoordGrid g;
+    g.x0 = 34;
+    g.step = std::min((f.width - 20 - g.x0) / maxX, (f.height - 24 - 16) / maxY);
+    g.y0 = f.height - 24;
+    f.colour("#cbd5e1");
+    for (int i = 1; i <= maxX; ++i) f.line(g.px(i), g.py(0), g.px(i), g.py(maxY));
+    for (int j = 1; j <= maxY; ++j) f.line(g.px(0), g.py(j), g.px(maxX), g.py(j));
+    f.colour("#000000");
+    f.line(g.px(0), g.py(0), g.px(maxX) + 8, g.py(0), false, true);
+    f.line(g.px(0), g.py(0), g.px(0), g.py(maxY) - 8, false, true);
+    for (int i = 0; i <= maxX; ++i) f.text(g.px(i), g.py(0) + 12, 'c', std::to_string(i));
+    for (int j = 1; j <= maxY; ++j) f.text(g.px(0) - 6, g.py(j), 'r', std::to_string(j));
+    f.text(g.px(maxX) + 12, g.py(0), 'l', "x");
+    f.text(g.px(0), g.py(maxY) - 14, 'c', "y");
+    return g;
+}
+
+void plotPoint(Figure& f, const CoordGrid& g, int gx, int gy, const std::string& name) {
+    f.circle(g.px(gx), g.py(gy), 4, "#dc2626");
+    f.text(g.px(gx) + 8, g.py(gy) - 10, 'l', name);
+}
+
+TriangleCorners drawMarkedTriangle(Figure& f, int a, int b, const std::string& la,
+                                   const std::string& lb, const std::string& lc,
+                                   const std::string& exteriorA, const std::string& exteriorB) {
+    // the top corner of a triangle on a base of 1: cotangents keep a right angle finite
+    const double ca = 1 / std::tan(a * kPi / 180.0);
+    const double cb = 1 / std::tan(b * kPi / 180.0);
+    const double ux = ca / (ca + cb);
+    const double uy = 1 / (ca + cb);
+    const int room = 62;  // for a side drawn on past a corner
+    const int left = exteriorA.empty() ? 30 : 10 + room;
+    const int right = exteriorB.empty() ? 270 : 290 - room;
+    // an obtuse angle at the base puts the top corner beyond the base
+    const double lo = std::min(0.0, ux), hi = std::max(1.0, ux);
+    const double scale = std::min((right - left) / (hi - lo), 132 / uy);
+    TriangleCorners t;
+    t.ay = t.by = 172;
+    t.ax = ri((left + right) / 2.0 - (lo + hi) / 2 * scale);
+    t.bx = t.ax + ri(scale);
+    t.cx = t.ax + ri(ux * scale);
+    t.cy = t.ay - ri(uy * scale);
+    f.poly({{t.ax, t.ay}, {t.bx, t.by}, {t.cx, t.cy}}, "#dbeafe");
+    if (!exteriorA.empty()) f.line(t.ax - room + 4, t.ay, t.ax, t.ay);
+    if (!exteriorB.empty()) f.line(t.bx, t.by, t.bx + room - 4, t.by);
+    f.text(t.ax - 6, t.ay + 12, 'r', "A");
+    f.text(t.bx + 6, t.by + 12, 'l', "B");
+    f.text(t.cx, t.cy - 10, 'c', "C");
+    const int c = 180 - a - b;
+    if (!la.empty()) markAngle(f, t.ax, t.ay, 0, a, la);
+    if (!lb.empty()) markAngle(f, t.bx, t.by, 180 - b, b, lb);
+    if (!lc.empty()) markAngle(f, t.cx, t.cy, 180 + a, c, lc, 20);
+    if (!exteriorA.empty()) markAngle(f, t.ax, t.ay, a, 180 - a, exteriorA, 18);
+    if (!exteriorB.empty()) markAngle(f, t.bx, t.by, 0, 180 - b, exteriorB, 18);
+    return t;
+}
+
+void drawLineGraph(Figure& f, int xMax, int xStep, int yMax, int yStep, const std::string& xTitle,
+                   const std::string& yTitle, const std::vector<std::pair<int, int>>& points) {
+    const int left = 48;
+    const int right = f.width - 14;
+    const int bottom = f.height - 34;
+    const int top = 22;
+    auto X = [&](double v) {
+        return left + static_cast<int>(std::lround((right - left) * v / xMax));
+    };
+    auto Y = [&](double v) {
+        return bottom - static_cast<int>(std::lround((bottom - top) * v / yMax));
+    };
+    f.colour("#cbd5e1");
+    for (int v = xStep; v <= xMax; v += xStep) f.line(X(v), bottom, X(v), top);
+    for (int v = yStep; v <= yMax; v += yStep) f.line(left, Y(v), right, Y(v));
+    f.colour("#000000");
+    f.line(left, bottom, right, bottom, false, true);
+    f.line(left, bottom, left, top, false, true);
+    for (int v = 0; v <= xMax; v += xStep) f.text(X(v), bottom + 10, 'c', std::to_string(v));
+    for (int v = 0; v <= yMax; v += yStep) f.text(left - 5, Y(v), 'r', std::to_string(v));
+    f.text((left + right) / 2, f.height - 8, 'c', xTitle);
+    f.text(4, 9, 'l', yTitle);
+    f.colour("#2563eb");
+    for (std::size_t i = 1; i < points.size(); ++i)
+        f.line(X(points[i - 1].first), Y(points[i - 1].second), X(points[i].first),
+               Y(points[i].second), false, true);
+    f.colour("#000000");
 }

@@ -25,9 +25,6 @@ void drawAnglesOnLine(Figure& f, const std::vector<int>& angles,
 // Rays from one point, angles in degrees summing to 360, labelled in order anticlockwise.
 void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles,
                        const std::vector<std::string>& labels);
-// A triangle with given base angles (degrees), labelled at A (left), B (right), C (top).
-void drawTriangleAngles(Figure& f, int a, int b, const std::string& la, const std::string& lb,
-                        const std::string& lc);
 // The eight-point compass rose.
 void drawCompass(Figure& f);
 // The net of an l x w x h cuboid (cross shape) with its lengths labelled.
@@ -42,6 +39,8 @@ void drawRightAngleSplit(Figure& f, int a, const std::string& la, const std::str
 
 // A rows x cols grid of equal squares; cells listed row by row, true where shaded.
 void drawGrid(Figure& f, int rows, int cols, const std::vector<bool>& shaded);
+// `cells` squares with `shaded` of them shaded at random places, for drawGrid.
+std::vector<bool> shadeSome(Rng& r, int cells, int shaded);
 
 // A square grid (7 x 6 crossing points) with two labelled places at crossing points, given
 // with x to the east and y to the north, and a north arrow.
@@ -86,3 +85,44 @@ void markAngle(Figure& f, int cx, int cy, int fromDeg, int spanDeg, const std::s
 void markRightAngle(Figure& f, int cx, int cy, int fromDeg, int size = 12);
 
 std::string deg(int d);  // "65°" in the file's UTF-8
+
+// The corners of a regular n-sided polygon round (cx, cy), the first at `startDeg` (degrees
+// anticlockwise from 3 o'clock), going anticlockwise.
+std::vector<std::pair<int, int>> regularCorners(int n, int cx, int cy, int radius, double startDeg);
+// Small strokes across the middle of a side, the mark of sides of equal length.
+void equalSideMarks(Figure& f, int x1, int y1, int x2, int y2, int strokes = 1);
+// A label beside the middle of a side, pushed away from the point (cx, cy) inside the shape.
+void sideLabel(Figure& f, int x1, int y1, int x2, int y2, int cx, int cy, const std::string& text,
+               int gap = 14);
+// A regular polygon with a bottom side level, every side marked equal, the bottom side labelled.
+void drawRegularPolygon(Figure& f, int n, const std::string& bottomLabel);
+
+// A square grid with numbered axes from 0 to maxX across and 0 to maxY up; gives the pixel of a
+// grid point.
+struct CoordGrid {
+    int x0 = 0;
+    int y0 = 0;
+    int step = 0;
+    int px(int gx) const { return x0 + gx * step; }
+    int py(int gy) const { return y0 - gy * step; }
+};
+CoordGrid drawCoordGrid(Figure& f, int maxX, int maxY);
+// A point of the grid shown as a dot with its letter above and to the right.
+void plotPoint(Figure& f, const CoordGrid& g, int gx, int gy, const std::string& name);
+
+// A triangle with angle a at A (bottom left) and b at B (bottom right) on a level base and C at
+// the top. Every angle given a label is marked with its arc and label (markAngle). exteriorA /
+// exteriorB, when not empty, draw the base on past A / B and mark the angle outside the
+// triangle there.
+struct TriangleCorners {
+    int ax = 0, ay = 0, bx = 0, by = 0, cx = 0, cy = 0;
+};
+TriangleCorners drawMarkedTriangle(Figure& f, int a, int b, const std::string& la,
+                                   const std::string& lb, const std::string& lc,
+                                   const std::string& exteriorA = "",
+                                   const std::string& exteriorB = "");
+
+// A line graph: axes from 0 to xMax and 0 to yMax with gridlines and numbers every step, the
+// axis titles, and straight segments joining the points (in the units of the axes).
+void drawLineGraph(Figure& f, int xMax, int xStep, int yMax, int yStep, const std::string& xTitle,
+                   const std::string& yTitle, const std::vector<std::pair<int, int>>& points);

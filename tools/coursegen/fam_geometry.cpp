@@ -1,8 +1,10 @@
 // Geometry: angles on a line, at a point, in triangles and quadrilaterals, polygons, clocks and
-// the compass.
+// the compass. More families in fam_geometry_2.cpp.
 
 #include "drawing.h"
 #include "families.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -11,14 +13,23 @@ const char* kDirNote = "Write the direction in short form, for example N, NE or 
 
 Question angleLine(Rng& r, const std::string& k) {
     std::vector<int> a;
-    if (r.chance(50))
-        a = {r.range(25, 155)};
-    else {
-        a = {r.range(25, 80), r.range(25, 70)};
-    }
-    int sum = 0;
-    for (int v : a) sum += v;
-    const int x = 180 - sum;
+    int x;
+    std::vector<Frac> wrong;
+    do {
+        if (r.chance(50))
+            a = {r.range(25, 155)};
+        else
+            a = {r.range(25, 80), r.range(25, 70)};
+        int sum = 0;
+        for (int v : a) sum += v;
+        x = 180 - sum;
+        if (a.size() == 1)
+            wrong = {360 - sum /* angles at a point */,
+                     std::abs(90 - sum) /* as if a right angle */, sum /* taken as equal */};
+        else
+            wrong = {360 - sum /* angles at a point */, 180 - a[0] /* one angle left out */,
+                     180 - a[1] /* the other left out */};
+    } while (x < 20 || !distinctWrong(x, wrong));
     std::vector<int> angles = a;
     std::vector<std::string> labels;
     for (int v : a) labels.push_back(deg(v));
@@ -31,16 +42,18 @@ Question angleLine(Rng& r, const std::string& k) {
     q.param("known", list);
     q.p("The angles lie on a straight line. Find the size of angle <i>x</i>.");
     drawAnglesOnLine(q.figure(300, 200, "angles on a straight line"), angles, labels);
-    return q.number(r, k[0], x, "&deg;", {360 - sum, 90 - (sum % 90), x + 10}).done();
+    return q.number(r, k[0], x, "&deg;", wrong).done();
 }
 
 Question anglePoint(Rng& r, const std::string& k) {
     std::vector<int> a;
     int sum = 0;
+    std::vector<Frac> wrong;
     do {
         a = {r.range(40, 150), r.range(40, 120), r.range(30, 100)};
         sum = a[0] + a[1] + a[2];
-    } while (sum > 320 || sum < 200);
+        wrong = {360 - a[0] - a[1] /* one angle left out */, 360 - a[1] - a[2], 360 - a[0] - a[2]};
+    } while (sum > 320 || sum < 200 || !distinctWrong(360 - sum, wrong));
     const int x = 360 - sum;
     std::vector<int> angles = a;
     std::vector<std::string> labels = {deg(a[0]), deg(a[1]), deg(a[2])};
@@ -50,7 +63,7 @@ Question anglePoint(Rng& r, const std::string& k) {
     q.param("known", S(a[0]) + "," + S(a[1]) + "," + S(a[2]));
     q.p("The angles meet at a point. Find the size of angle <i>x</i>.");
     drawAnglesAtPoint(q.figure(300, 200, "angles at a point"), angles, labels);
-    return q.number(r, k[0], x, "&deg;", {180 - (sum % 180), x + 10, x - 10}).done();
+    return q.number(r, k[0], x, "&deg;", wrong).done();
 }
 
 void triangleAngles(Rng& r, int& a, int& b) {
@@ -61,59 +74,81 @@ void triangleAngles(Rng& r, int& a, int& b) {
 }
 
 Question triangleAngle(Rng& r, const std::string& k) {
-    int a, b;
-    triangleAngles(r, a, b);
-    const int c = 180 - a - b;
-    const int which = r.range(0, 2);  // the unknown angle: 0 at A, 1 at B, 2 at C
-    const int vals[3] = {a, b, c};
-    std::string la = which == 0 ? "x" : deg(a);
-    std::string lb = which == 1 ? "x" : deg(b);
-    std::string lc = which == 2 ? "x" : deg(c);
+    int a, b, which;
+    std::vector<Frac> wrong;
+    int vals[3];
+    do {
+        triangleAngles(r, a, b);
+        vals[0] = a;
+        vals[1] = b;
+        vals[2] = 180 - a - b;
+        which = r.range(0, 2);  // the unknown angle: 0 at A, 1 at B, 2 at C
+        const int k1 = vals[(which + 1) % 3], k2 = vals[(which + 2) % 3];
+        wrong = {360 - k1 - k2 /* angles at a point */, k1 + k2 /* stopped after adding */,
+                 180 - k1 /* one angle left out */, 180 - k2};
+    } while (!enoughWrong(vals[which], wrong));
     QB q("triangle_angle", 1);
     std::string known;
     for (int i = 0; i < 3; ++i)
         if (i != which) known += (known.empty() ? "" : ",") + S(vals[i]);
     q.param("known", known);
     q.p("Find the size of angle <i>x</i> in the triangle.");
-    drawTriangleAngles(q.figure(300, 200, "triangle ABC"), a, b, la, lb, lc);
-    const int x = vals[which];
-    return q
-        .number(r, k[0], x, "&deg;", {360 - (180 - x), x + 10, 90 - x > 0 ? 90 - x + 5 : x + 20})
-        .done();
+    std::string l[3];
+    for (int i = 0; i < 3; ++i) l[i] = i == which ? "x" : deg(vals[i]);
+    drawMarkedTriangle(q.figure(300, 200, "triangle ABC"), a, b, l[0], l[1], l[2]);
+    return q.number(r, k[0], vals[which], "&deg;", wrong).done();
 }
 
 Question isosceles(Rng& r, const std::string& k) {
     const bool apexGiven = r.chance(50);
     int apex = 0;
     do apex = r.range(20, 140);
-    while (apex % 2);
+    while (apex % 2 || apex == 60 || apex == 90);
     const int base = (180 - apex) / 2;
     QB q("isosceles", 2);
     q.param("given", apexGiven ? "apex" : "base").param("angle", apexGiven ? apex : base);
+    Figure& f = q.figure(300, 200, "isosceles triangle");
+    TriangleCorners t;
     if (apexGiven) {
-        q.p("In triangle ABC, AC = BC and angle ACB is " + S(apex) + "&deg;. Find angle CAB.");
-        drawTriangleAngles(q.figure(300, 200, "isosceles triangle"), base, base, "x", "",
-                           deg(apex));
-        return q.number(r, k[0], base, "&deg;", {180 - apex, apex, base + 10}).done();
+        q.p("In triangle ABC, AC = BC and angle ACB is " + qty(apex, "&deg;") +
+            ". Find angle CAB, marked <i>x</i>.");
+        t = drawMarkedTriangle(f, base, base, "x", "", deg(apex));
+    } else {
+        q.p("In triangle ABC, AC = BC and angle CAB is " + qty(base, "&deg;") +
+            ". Find angle ACB, marked <i>x</i>.");
+        t = drawMarkedTriangle(f, base, base, deg(base), "", "x");
     }
-    q.p("In triangle ABC, AC = BC and angle CAB is " + S(base) + "&deg;. Find angle ACB.");
-    drawTriangleAngles(q.figure(300, 200, "isosceles triangle"), base, base, deg(base), "", "x");
-    return q.number(r, k[0], apex, "&deg;", {180 - base, base, apex + 10}).done();
+    equalSideMarks(f, t.ax, t.ay, t.cx, t.cy);
+    equalSideMarks(f, t.bx, t.by, t.cx, t.cy);
+    if (apexGiven)
+        return q
+            .number(r, k[0], base, "&deg;",
+                    {180 - apex /* not halved */, apex /* taken as equal */,
+                     apex / 2 /* halved the top angle */})
+            .done();
+    return q
+        .number(r, k[0], apex, "&deg;",
+                {180 - base /* one base angle only */, base /* taken as equal */,
+                 90 - base /* halved */})
+        .done();
 }
 
 Question quadAngle(Rng& r, const std::string& k) {
     int a, b, c, d;
+    std::vector<Frac> wrong;
     do {
         a = r.range(55, 140);
         b = r.range(55, 140);
         c = r.range(55, 140);
         d = 360 - a - b - c;
-    } while (d < 40 || d > 170);
+        wrong = {a + b + c - 180 /* the triangle's 180 */, 360 - a - b /* one angle left out */,
+                 360 - b - c /* another left out */};
+    } while (d < 40 || d > 170 || !distinctWrong(d, wrong));
     QB q("quad_angle", 2);
     q.param("known", S(a) + "," + S(b) + "," + S(c));
-    q.p("Three angles of a quadrilateral are " + S(a) + "&deg;, " + S(b) + "&deg; and " + S(c) +
-        "&deg;. What is the size of the fourth angle?");
-    return q.number(r, k[0], d, "&deg;", {180 - (a + b + c) % 180, d + 10, d - 10}).done();
+    q.p("Three angles of a quadrilateral are " + qty(a, "&deg;") + ", " + qty(b, "&deg;") +
+        " and " + qty(c, "&deg;") + ". What is the size of the fourth angle?");
+    return q.number(r, k[0], d, "&deg;", wrong).done();
 }
 
 Question compassTurn(Rng& r, const std::string& k) {
@@ -140,7 +175,10 @@ Question compassTurn(Rng& r, const std::string& k) {
 
 Question compassAngle(Rng& r, const std::string& k) {
     const int a = r.range(0, 7);
-    const int b = (a + r.range(1, 7)) % 8;
+    int step;
+    do step = r.range(1, 7);
+    while (step == 4);  // opposite directions make two equal angles: no smaller one
+    const int b = (a + step) % 8;
     const int d = (b - a + 8) % 8;
     const int ans = 45 * (d > 4 ? 8 - d : d);
     QB q("compass_angle", 1);
@@ -150,7 +188,11 @@ Question compassAngle(Rng& r, const std::string& k) {
         kPoints[static_cast<std::size_t>(a)] + "</b> and <b>" +
         kPoints[static_cast<std::size_t>(b)] + "</b>?");
     drawCompass(q.figure(300, 200, "compass rose"));
-    return q.number(r, k[0], ans, "&deg;", {360 - ans, ans + 45, ans == 45 ? 90 : ans - 45}).done();
+    return q
+        .number(r, k[0], ans, "&deg;",
+                {360 - ans /* the larger angle */, ans + 45 /* a point too many */,
+                 ans - 45 /* a point too few */, 180 - ans /* taken from a straight line */})
+        .done();
 }
 
 Question clockAngle(Rng& r, const std::string& k) {
@@ -160,9 +202,21 @@ Question clockAngle(Rng& r, const std::string& k) {
     const int ans = 30 * (h > 6 ? 12 - h : h);
     QB q("clock_angle", 1);
     q.param("hour", h);
-    q.p("What is the smaller angle between the hour hand and the minute hand of a clock at <b>" +
-        S(h) + " o'clock</b>?");
-    return q.number(r, k[0], ans, "&deg;", {360 - ans, 6 * h, ans + 30}).done();
+    q.p("The clock shows " + S(h) +
+        " o'clock. What is the size of angle <i>x</i>, the smaller "
+        "angle between its hands?");
+    Figure& f = q.figure(200, 200, "clock at " + S(h) + " o'clock");
+    drawClock(f, h, 0);
+    // from whichever hand is behind, anticlockwise to the other (12 is at 90 degrees)
+    if (h < 6)
+        markAngle(f, 100, 100, 90 - 30 * h, 30 * h, "x", 22);
+    else
+        markAngle(f, 100, 100, 90, 30 * (12 - h), "x", 22);
+    return q
+        .number(r, k[0], ans, "&deg;",
+                {360 - ans /* the larger angle */, 6 * h /* 6 degrees a number, as for minutes */,
+                 ans + 30 /* one number too many */, ans - 30 /* one number too few */})
+        .done();
 }
 
 Question polygonAngle(Rng& r, const std::string& k) {
@@ -171,24 +225,35 @@ Question polygonAngle(Rng& r, const std::string& k) {
                                              "nonagon",  "decagon", "dodecagon"};
     const int i = r.range(0, static_cast<int>(sides.size()) - 1);
     const int n = sides[static_cast<std::size_t>(i)];
+    const std::string shape = names_[static_cast<std::size_t>(i)] + " (" + S(n) + " sides)";
+    if (k == "NN") {
+        QB q("polygon_angle", 2);
+        q.param("n", n).param("ask", "both");
+        q.p("A regular " + shape + " has all its sides and all its angles equal.");
+        q.subparts({{"What is the sum of its interior angles?", "&deg;"},
+                    {"What is the size of each interior angle?", "&deg;"}});
+        return q.part('N', S(180 * (n - 2))).part('N', S(180 * (n - 2) / n)).done();
+    }
     const bool sum = r.chance(40);
     QB q("polygon_angle", 2);
     q.param("n", n).param("ask", sum ? "sum" : "each");
-    const std::string shape = names_[static_cast<std::size_t>(i)] + " (" + S(n) + " sides)";
     if (sum) {
         q.p("What is the sum of the interior angles of " + withArticle(shape) + "?");
-        return q.number(r, k[0], 180 * (n - 2), "&deg;", {180 * n, 360 * (n - 2), 180 * (n - 1)})
+        return q
+            .number(r, k[0], 180 * (n - 2), "&deg;",
+                    {180 * n /* n triangles */, 360 * (n - 2) /* 360 for each triangle */,
+                     180 * (n - 1) /* one triangle too many */})
             .done();
     }
     q.p("What is the size of each interior angle of a regular " + shape + "?");
     return q
         .number(r, k[0], 180 * (n - 2) / n, "&deg;",
-                {360 / n, 180 - 180 * (n - 2) / n + 360 / n, 180 * (n - 2) / n + 10})
+                {360 / n /* the exterior angle */, 180 * (n - 2) /* the sum, not divided */,
+                 360 * (n - 2) / n /* 360 for each triangle */})
         .done();
 }
 
 Question angleType(Rng& r, const std::string& k) {
-    (void)k;
     const int t = r.range(0, 3);
     int v = 0;
     switch (t) {
@@ -210,6 +275,12 @@ Question angleType(Rng& r, const std::string& k) {
     QB q("angle_type", 1);
     q.param("angle", v);
     q.p("An angle measures <b>" + S(v) + "&deg;</b>. What kind of angle is it?");
+    if (k == "T") {
+        static const std::vector<std::string> words = {"acute", "right", "obtuse", "reflex"};
+        q.note("Write acute, right, obtuse or reflex.");
+        q.answer();
+        return q.part('T', words[static_cast<std::size_t>(t)]).done();
+    }
     std::vector<std::string> wrong;
     for (int i = 0; i < 4; ++i)
         if (i != t) wrong.push_back(kinds[static_cast<std::size_t>(i)]);
@@ -217,30 +288,58 @@ Question angleType(Rng& r, const std::string& k) {
 }
 
 Question crossingLines(Rng& r, const std::string& k) {
-    (void)k;
-    const int a = r.range(35, 145);
+    int a;
+    do a = r.range(35, 145);
+    while (a > 80 && a < 100);  // two angles that look alike are hard to tell apart
     QB q("crossing_lines", 2);
     q.param("a", a);
-    q.p("Two straight lines cross. One of the angles is " + S(a) + "&deg;.");
-    drawAnglesAtPoint(q.figure(300, 200, "two crossing lines"), {a, 180 - a, a, 180 - a},
-                      {deg(a), "y", "x", ""});
-    q.subparts({{"Find angle <i>x</i>.", "&deg;"}, {"Find angle <i>y</i>.", "&deg;"}});
-    return q.part('N', S(a)).part('N', S(180 - a)).done();
+    q.p("Two straight lines cross. One of the angles is " + qty(a, "&deg;") + ".");
+    Figure& f = q.figure(300, 200, "two crossing lines");
+    if (k == "NN") {
+        drawAnglesAtPoint(f, {a, 180 - a, a, 180 - a}, {deg(a), "y", "x", ""});
+        q.subparts({{"Find angle <i>x</i>.", "&deg;"}, {"Find angle <i>y</i>.", "&deg;"}});
+        return q.part('N', S(a)).part('N', S(180 - a)).done();
+    }
+    const bool opposite = r.chance(50);
+    q.param("ask", opposite ? "opposite" : "beside");
+    drawAnglesAtPoint(f, {a, 180 - a, a, 180 - a},
+                      {deg(a), opposite ? "" : "x", opposite ? "x" : "", ""});
+    q.p("Find angle <i>x</i>.");
+    const int x = opposite ? a : 180 - a;
+    return q
+        .number(r, k[0], x, "&deg;",
+                {180 - x /* opposite and beside mixed up */, 360 - x /* angles at a point */,
+                 std::abs(90 - x) /* as if a right angle */})
+        .done();
 }
 
 Question triangleExterior(Rng& r, const std::string& k) {
-    (void)k;
     int a, b;
-    triangleAngles(r, a, b);
+    std::vector<Frac> wrong;
+    do {
+        triangleAngles(r, a, b);
+        const int c = 180 - a - b;
+        wrong = {b /* the angle inside at B */, 360 - a - c /* angles at a point */,
+                 std::abs(a - c) /* one taken from the other */, 180 - a /* a line at A */};
+    } while (!enoughWrong(180 - b, wrong));
+    const int c = 180 - a - b;
     QB q("triangle_exterior", 2);
-    q.param("a", a).param("b", b);
-    q.p("In triangle ABC, angle A is " + S(a) + "&deg; and angle B is " + S(b) + "&deg;.");
-    drawTriangleAngles(q.figure(300, 200, "triangle ABC"), a, b, deg(a), deg(b), "");
-    q.subparts({{"Find angle C.", "&deg;"},
-                {"The side AB is made longer beyond B. Find the angle between this longer line and "
-                 "the side BC.",
-                 "&deg;"}});
-    return q.part('N', S(180 - a - b)).part('N', S(180 - b)).done();
+    if (k == "NN") {
+        q.param("a", a).param("b", b);
+        q.p("In triangle ABC, angle A is " + qty(a, "&deg;") + " and angle B is " +
+            qty(b, "&deg;") + ". The side AB is drawn on past B.");
+        drawMarkedTriangle(q.figure(300, 200, "triangle ABC with side AB drawn on past B"), a, b,
+                           deg(a), deg(b), "x", "", "y");
+        q.subparts({{"Find angle <i>x</i>.", "&deg;"}, {"Find angle <i>y</i>.", "&deg;"}});
+        return q.part('N', S(c)).part('N', S(180 - b)).done();
+    }
+    // one step: the angle outside is the sum of the two inside angles opposite it
+    q.param("a", a).param("c", c);
+    q.p("In triangle ABC, angle A is " + qty(a, "&deg;") + " and angle C is " + qty(c, "&deg;") +
+        ". The side AB is drawn on past B. Find angle <i>x</i>.");
+    drawMarkedTriangle(q.figure(300, 200, "triangle ABC with side AB drawn on past B"), a, b,
+                       deg(a), "", deg(c), "", "x");
+    return q.number(r, k[0], 180 - b, "&deg;", wrong).done();
 }
 
 Question isoscelesTwo(Rng& r, const std::string& k) {
@@ -250,9 +349,12 @@ Question isoscelesTwo(Rng& r, const std::string& k) {
     while (base == 60);
     QB q("isosceles_two", 2);
     q.param("base", base);
-    q.p("Triangle ABC is isosceles with AC = BC. Angle CAB is " + S(base) + "&deg;.");
-    drawTriangleAngles(q.figure(300, 200, "isosceles triangle"), base, base, deg(base), "", "");
-    q.subparts({{"Find angle CBA.", "&deg;"}, {"Find angle ACB.", "&deg;"}});
+    q.p("Triangle ABC is isosceles with AC = BC. Angle CAB is " + qty(base, "&deg;") + ".");
+    Figure& f = q.figure(300, 200, "isosceles triangle");
+    const TriangleCorners t = drawMarkedTriangle(f, base, base, deg(base), "x", "y");
+    equalSideMarks(f, t.ax, t.ay, t.cx, t.cy);
+    equalSideMarks(f, t.bx, t.by, t.cx, t.cy);
+    q.subparts({{"Find angle <i>x</i>.", "&deg;"}, {"Find angle <i>y</i>.", "&deg;"}});
     return q.part('N', S(base)).part('N', S(180 - 2 * base)).done();
 }
 
@@ -285,23 +387,30 @@ Question isoscelesThree(Rng& r, const std::string& k) {
     while (base == 60);
     QB q("isosceles_three", 2);
     q.param("base", base);
-    q.p("Triangle ABC is isosceles with AC = BC and angle CAB = " + S(base) + "&deg;.");
-    drawTriangleAngles(q.figure(300, 200, "isosceles triangle"), base, base, deg(base), "", "");
-    q.subparts(
-        {{"Find angle CBA.", "&deg;"},
-         {"Find angle ACB.", "&deg;"},
-         {"The side AB is made longer beyond B. Find the angle between this longer line and BC.",
-          "&deg;"}});
+    q.p("Triangle ABC is isosceles with AC = BC and angle CAB = " + qty(base, "&deg;") +
+        ". The side AB is drawn on past B.");
+    Figure& f = q.figure(300, 200, "isosceles triangle with side AB drawn on past B");
+    const TriangleCorners t = drawMarkedTriangle(f, base, base, deg(base), "x", "y", "", "z");
+    equalSideMarks(f, t.ax, t.ay, t.cx, t.cy);
+    equalSideMarks(f, t.bx, t.by, t.cx, t.cy);
+    q.subparts({{"Find angle <i>x</i>.", "&deg;"},
+                {"Find angle <i>y</i>.", "&deg;"},
+                {"Find angle <i>z</i>.", "&deg;"}});
     return q.part('N', S(base)).part('N', S(180 - 2 * base)).part('N', S(180 - base)).done();
 }
 
 Question rightAngleSplit(Rng& r, const std::string& k) {
-    const int a = r.range(15, 75);
+    int a;
+    do a = r.range(15, 75);
+    while (a == 45);  // two equal parts: the angle given would be the answer
     QB q("right_angle_split", 1);
     q.param("a", a);
     q.p("A line divides a right angle into two parts. Find the size of angle <i>x</i>.");
     drawRightAngleSplit(q.figure(300, 200, "a right angle split in two"), a, deg(a), "x");
-    return q.number(r, k[0], 90 - a, "&deg;", {180 - a, a, 90 - a + 10}).done();
+    return q
+        .number(r, k[0], 90 - a, "&deg;",
+                {180 - a /* as if a straight line */, a /* taken as equal */, 90 + a /* added */})
+        .done();
 }
 
 Question compassMap(Rng& r, const std::string& k) {
@@ -355,12 +464,13 @@ void addGeometry(std::vector<Family>& out) {
     out.push_back({"compass_map", 6, {"T"}, compassMap});
     out.push_back({"compass_angle", 6, {"N", "Q"}, compassAngle});
     out.push_back({"clock_angle", 6, {"N", "Q"}, clockAngle});
-    out.push_back({"polygon_angle", 6, {"N", "Q"}, polygonAngle});
-    out.push_back({"angle_type", 6, {"Q"}, angleType});
+    out.push_back({"polygon_angle", 6, {"N", "Q", "NN"}, polygonAngle});
+    out.push_back({"angle_type", 6, {"Q", "T"}, angleType});
     out.push_back({"right_angle_split", 6, {"N", "Q"}, rightAngleSplit});
-    out.push_back({"crossing_lines", 6, {"NN"}, crossingLines});
-    out.push_back({"triangle_exterior", 6, {"NN"}, triangleExterior});
+    out.push_back({"crossing_lines", 6, {"NN", "N", "Q"}, crossingLines});
+    out.push_back({"triangle_exterior", 6, {"NN", "N", "Q"}, triangleExterior});
     out.push_back({"isosceles_two", 6, {"NN"}, isoscelesTwo});
     out.push_back({"compass_two", 6, {"NT"}, compassTwo});
     out.push_back({"isosceles_three", 6, {"NNN"}, isoscelesThree});
+    addGeometryMore(out);
 }

@@ -1,9 +1,12 @@
-// Percentage: percentages of amounts, conversions, increase and discount, comparisons.
+// Percentage: percentages of amounts, conversions, increase and discount, reverse percentages,
+// interest, commission and comparisons, told in words. Tables, charts and pictures are in
+// fam_percentage_pictures.cpp.
 
 #include "drawing.h"
 #include "families.h"
 
 namespace {
+
 
 const char* kSimplest = "Give your answer as a fraction in its simplest form, for example 3/4.";
 
@@ -11,14 +14,18 @@ Question pctOf(Rng& r, const std::string& k) {
     int p = 0;
     int n = 0;
     do {
-        p = r.pick(std::vector<int>{5, 10, 15, 20, 25, 30, 35, 40, 45, 60, 75, 12, 8, 80, 90});
+        p = pickInt(r, {5, 10, 15, 20, 25, 30, 35, 40, 45, 60, 75, 12, 8, 80, 90});
         n = r.range(2, 60) * 10;
     } while ((p * n) % 100);
     QB q("pct_of", 1);
     q.param("p", p).param("n", n);
-    q.p("Find <b>" + S(p) + "% of " + S(n) + "</b>.");
+    q.p("Find <b>" + qty(p, "%") + " of " + num(n) + "</b>.");
     const int ans = p * n / 100;
-    return q.number(r, k[0], ans, "", {n - ans, ans * 10, ans + p}).done();
+    return answerNumber(
+               q, r, k[0], ans, "",
+               {n - ans /* the rest instead of the part */,
+                ans * 10 /* divided by 10, not by 100 */, p * n /* forgot to divide by 100 */})
+        .done();
 }
 
 Question pctToFraction(Rng& r, const std::string& k) {
@@ -28,58 +35,78 @@ Question pctToFraction(Rng& r, const std::string& k) {
     while (p % 10 == 0 || Frac(p, 100).d == 100);
     QB q("pct_to_fraction", 1);
     q.param("p", p);
-    q.p("Write <b>" + S(p) + "%</b> as a fraction.");
+    q.p("Write <b>" + qty(p, "%") + "</b> as a fraction.");
     q.note(kSimplest);
     q.answer();
     return q.part('F', Frac(p, 100).text()).done();
 }
 
 Question fracToPct(Rng& r, const std::string& k) {
-    const int d = r.pick(std::vector<int>{2, 4, 5, 10, 20, 25, 50});
     int n = 0;
-    do n = r.range(1, d - 1);
-    while (gcdInt(n, d) != 1);
+    int d = 0;
+    int ans = 0;
+    std::vector<Frac> wrong;
+    do {
+        d = pickInt(r, {4, 5, 10, 20, 25, 50});
+        do n = r.range(1, d - 1);
+        while (gcdInt(n, d) != 1);
+        ans = n * 100 / d;
+        wrong = {Frac(100 - ans) /* the complement */, Frac(n + d) /* added top and bottom */,
+                 Frac(n) /* the numerator read as the percentage */,
+                 Frac(n * 10) /* the numerator times ten */};
+    } while (!enoughWrong(ans, wrong));
     QB q("frac_to_pct", 1);
     q.param("n", n).param("d", d);
     q.p("Write <b>" + S(n) + "/" + S(d) + "</b> as a percentage.");
-    const int ans = n * 100 / d;
-    return q.number(r, k[0], ans, "%", {n * 10, 100 - ans, n + d}).done();
+    return answerNumber(q, r, k[0], ans, "%", wrong).done();
 }
 
 Question pctIncrease(Rng& r, const std::string& k) {
+    const bool up = r.chance(50);
     int p = 0;
     int n = 0;
+    std::vector<Frac> wrong;
     do {
-        p = r.pick(std::vector<int>{5, 10, 15, 20, 25, 30, 40, 50});
-        n = r.range(4, 90) * 5;
-    } while ((p * n) % 100);
-    const bool up = r.chance(50);
+        p = pickInt(r, {5, 10, 15, 20, 25, 30, 40, 50});
+        n = up ? r.range(15, 60) * 10 : r.range(8, 40) * 5;  // a bicycle $150-600, a coat $40-200
+        const int change = p * n / 100;
+        wrong = {Frac(change) /* the change alone */,
+                 Frac(up ? n - change : n + change) /* changed the wrong way */,
+                 Frac(up ? n + p : n - p) /* the percentage taken as dollars */};
+    } while ((p * n) % 100 ||
+             !enoughWrong(up ? n + p * n / 100 : n - p * n / 100, wrong, true));
     QB q("pct_change", 2);
     q.param("price", n).param("p", p).param("dir", up ? "up" : "down");
     if (up)
-        q.p("A bicycle cost $" + S(n) + ". Its price goes up by " + S(p) +
-            "%. What is the new price?");
+        q.p("A bicycle cost " + money(n) + ". Its price goes up by " + qty(p, "%") +
+            ". What is the new price?");
     else
-        q.p("A coat costs $" + S(n) + ". In a sale its price is reduced by " + S(p) +
-            "%. What is the sale price?");
+        q.p("A coat costs " + money(n) + ". In a sale its price is reduced by " + qty(p, "%") +
+            ". What is the sale price?");
     const int change = p * n / 100;
-    const int ans = up ? n + change : n - change;
-    return q.number(r, k[0], ans, "dollars", {change, up ? n - change : n + change, n + p}).done();
+    return answerNumber(q, r, k[0], up ? n + change : n - change, "dollars", wrong).done();
 }
 
 Question pctPart(Rng& r, const std::string& k) {
-    const int total = r.pick(std::vector<int>{20, 25, 40, 50, 200, 300, 400, 500});
+    int total = 0;
     int part = 0;
-    do part = r.range(2, total - 1);  // never "1 of the pupils wear"
-    while ((part * 100) % total);
+    int ans = 0;
+    std::vector<Frac> wrong;
+    do {
+        total = pickInt(r, {20, 25, 40, 50, 200, 300, 400, 500});
+        do part = r.range(2, total - 1);  // never "1 of the pupils wear"
+        while ((part * 100) % total);
+        ans = part * 100 / total;
+        wrong = {Frac(100 - ans) /* the others */, Frac(part) /* the count read as a percentage */,
+                 Frac(total - part) /* counted the others */};
+    } while (!enoughWrong(ans, wrong));
     const std::vector<std::string> what = {"wear glasses", "walk to school", "play the piano",
                                            "have a pet cat"};
     QB q("pct_part", 2);
     q.param("part", part).param("total", total);
     q.p(S(part) + " of the " + S(total) + " pupils in a " + (total <= 50 ? "class " : "school ") +
         r.pick(what) + ". What percentage of the pupils is that?");
-    const int ans = part * 100 / total;
-    return q.number(r, k[0], ans, "%", {100 - ans, part, ans + 5}).done();
+    return answerNumber(q, r, k[0], ans, "%", wrong).done();
 }
 
 Question pctLeft(Rng& r, const std::string& k) {
@@ -88,26 +115,37 @@ Question pctLeft(Rng& r, const std::string& k) {
     do {
         a = r.range(2, 14) * 5;
         b = r.range(1, 12) * 5;
-    } while (a + b >= 95);
+    } while (a + b >= 95 || !enoughWrong(100 - a - b, {a + b, 100 - a, 100 - b}));
     QB q("pct_left", 1);
     q.param("a", a).param("b", b).param("who", who);
-    q.p(who + " spends " + S(a) + "% of a week's pocket money on comics and " + S(b) +
-        "% on sweets, and saves the rest.");
+    q.p(who + " spends " + qty(a, "%") + " of a week's pocket money on comics and " + qty(b, "%") +
+        " on sweets, and saves the rest.");
     q.p("What percentage of the pocket money is saved?");
-    return q.number(r, k[0], 100 - a - b, "%", {a + b, 100 - a, 100 - b}).done();
+    return answerNumber(q, r, k[0], 100 - a - b, "%",
+                        {a + b /* what is spent */, 100 - a /* took away comics only */,
+                         100 - b /* took away sweets only */})
+        .done();
 }
 
 Question decToPct(Rng& r, const std::string& k) {
-    const int h = r.range(1, 99);
+    int h = 0;
+    do h = r.range(1, 99);
+    while (h == 10);  // 0.1 as a percentage reads 10, the same digits as the tenths slip
     const bool toDecimal = r.chance(40);
     QB q("dec_pct", 1);
     q.param("h", h).param("to", toDecimal ? "decimal" : "percent");
     if (toDecimal) {
-        q.p("Write <b>" + S(h) + "%</b> as a decimal.");
-        return q.number(r, k[0], Frac(h, 100), "", {Frac(h, 10), Frac(h), Frac(h, 1000)}).done();
+        q.p("Write <b>" + qty(h, "%") + "</b> as a decimal.");
+        return answerNumber(q, r, k[0], Frac(h, 100), "",
+                            {Frac(h, 10) /* divided by 10 */, Frac(h) /* left as it is */,
+                             Frac(h, 1000) /* divided by 1000 */})
+            .done();
     }
     q.p("Write <b>" + Frac(h, 100).dec() + "</b> as a percentage.");
-    return q.number(r, k[0], h, "%", {Frac(h, 10), Frac(h * 10), Frac(h, 100)}).done();
+    return answerNumber(q, r, k[0], h, "%",
+                        {Frac(h, 10) /* multiplied by 10 */, Frac(h * 10) /* by 1000 */,
+                         Frac(h, 100) /* left as it is */})
+        .done();
 }
 
 Question betterScore(Rng& r, const std::string& k) {
@@ -115,8 +153,8 @@ Question betterScore(Rng& r, const std::string& k) {
     const auto [x, y] = twoNames(r);
     int a, b, c, d;
     do {
-        b = r.pick(std::vector<int>{20, 25, 40, 50});
-        d = r.pick(std::vector<int>{20, 25, 40, 50});
+        b = pickInt(r, {20, 25, 40, 50});
+        d = pickInt(r, {20, 25, 40, 50});
         a = r.range(b / 2, b - 1);
         c = r.range(d / 2, d - 1);
     } while (b == d || a * 100 % b || c * 100 % d || a * d == b * c || (a > c) == (a * d > b * c));
@@ -135,12 +173,13 @@ Question discountTwo(Rng& r, const std::string& k) {
     int p = 0;
     int n = 0;
     do {
-        p = r.pick(std::vector<int>{10, 15, 20, 25, 30, 35, 40});
-        n = r.range(6, 90) * 5;
+        p = pickInt(r, {10, 15, 20, 25, 30, 35, 40});
+        n = r.range(8, 24) * 5;  // trainers $40-120
     } while ((p * n) % 100);
     QB q("discount_two", 2);
     q.param("price", n).param("p", p);
-    q.p("A pair of trainers costs $" + S(n) + ". The shop gives " + S(p) + "% off in a sale.");
+    q.p("A pair of trainers costs " + money(n) + ". The shop gives " + qty(p, "%") +
+        " off in a sale.");
     q.subparts({{"How much money is taken off the price?", "dollars"},
                 {"What is the sale price?", "dollars"}});
     return q.part('N', S(p * n / 100)).part('N', S(n - p * n / 100)).done();
@@ -151,12 +190,12 @@ Question classTwo(Rng& r, const std::string& k) {
     int n = 0;
     int p = 0;
     do {
-        n = r.pick(std::vector<int>{20, 25, 30, 32, 36, 40, 48, 50, 60});
+        n = pickInt(r, {20, 25, 30, 32, 36, 40, 48, 50, 60});
         p = r.range(2, 18) * 5;
-    } while ((n * p) % 100);
+    } while ((n * p) % 100 || p == 50);
     QB q("class_two", 2);
     q.param("n", n).param("p", p);
-    q.p("There are " + S(n) + " children in a club. " + S(p) + "% of them are girls.");
+    q.p("There are " + S(n) + " children in a club. " + qty(p, "%") + " of them are girls.");
     q.subparts(
         {{"How many girls are in the club?", "girls"}, {"How many boys are in the club?", "boys"}});
     return q.part('N', S(n * p / 100)).part('N', S(n - n * p / 100)).done();
@@ -168,34 +207,40 @@ Question savingsThree(Rng& r, const std::string& k) {
     int n, p, s;
     do {
         n = r.range(4, 40) * 50;
-        p = r.pick(std::vector<int>{10, 20, 25, 30, 40});
-        s = r.pick(std::vector<int>{10, 20, 25, 50});
+        p = pickInt(r, {10, 20, 25, 30, 40});
+        s = pickInt(r, {10, 20, 25, 50});
     } while ((n * p) % 100 || ((n - n * p / 100) * s) % 100);
     const int saved = n * p / 100;
     const int spent = (n - saved) * s / 100;
     QB q("savings_three", 3);
     q.param("n", n).param("p", p).param("s", s).param("who", who);
-    q.p(who + " earned $" + S(n) + ". " + who + " saved " + S(p) + "% of it and then spent " +
-        S(s) + "% of the rest on clothes.");
-    q.subparts(
-        {{"How much did " + who + " save?", "dollars"},
-         {"How much did " + who + " spend on clothes?", "dollars"},
-         {"How much of the $" + S(n) + " was left after saving and buying clothes?", "dollars"}});
+    q.p(who + " earned " + money(n) + " in a summer job. " + who + " saved " + qty(p, "%") +
+        " of it and then spent " + qty(s, "%") + " of the rest on clothes.");
+    q.subparts({{"How much did " + who + " save?", "dollars"},
+                {"How much did " + who + " spend on clothes?", "dollars"},
+                {"How much of the " + money(n) + " was left after saving and buying clothes?",
+                 "dollars"}});
     return q.part('N', S(saved)).part('N', S(spent)).part('N', S(n - saved - spent)).done();
 }
 
 Question reversePct(Rng& r, const std::string& k) {
     int p = 0;
     int whole = 0;
+    std::vector<Frac> wrong;
     do {
-        p = r.pick(std::vector<int>{10, 20, 25, 40, 50, 60, 75});
+        p = pickInt(r, {10, 20, 25, 40, 50, 60, 75});
         whole = r.range(2, 40) * 10;
-    } while ((p * whole) % 100);
+        const Frac part(p * whole / 100);
+        wrong = {part * Frac(p, 100) /* took the percentage of the part */,
+                 part * Frac(100 + p, 100) /* increased the part by the percentage */,
+                 part / Frac(p) /* divided by the percentage, not by its hundredths */,
+                 part * Frac(100, 100 - p) /* took the part for the rest */};
+    } while ((p * whole) % 100 || !enoughWrong(whole, wrong));
     QB q("reverse_pct", 3);
     q.param("p", p).param("part", p * whole / 100);
-    q.p("<b>" + S(p) + "%</b> of a number is <b>" + S(p * whole / 100) +
+    q.p("<b>" + qty(p, "%") + "</b> of a number is <b>" + num(p * whole / 100) +
         "</b>. What is the number?");
-    return q.number(r, k[0], whole, "", {p * whole / 100 * p / 10, whole / 2, whole + 10}).done();
+    return answerNumber(q, r, k[0], whole, "", wrong).done();
 }
 
 Question pctFractionLeft(Rng& r, const std::string& k) {
@@ -205,8 +250,8 @@ Question pctFractionLeft(Rng& r, const std::string& k) {
     while (p % 10 == 0 && r.chance(50));
     QB q("pct_fraction_left", 2);
     q.param("p", p);
-    q.p("In a survey " + S(p) +
-        "% of the people asked chose football. What fraction of the people did <b>not</b> choose "
+    q.p("In a survey " + qty(p, "%") +
+        " of the people asked chose football. What fraction of the people did <b>not</b> choose "
         "football?");
     q.note(kSimplest);
     q.answer();
@@ -235,6 +280,8 @@ Question pctOrder(Rng& r, const std::string& k) {
         std::size_t best = 0;
         for (std::size_t i = 1; i < 4; ++i)
             if (largest ? v[i] > v[best] : v[i] < v[best]) best = i;
+        // The wrong options are the other three values, each in a different form, so the
+        // learner has to bring them to one form to compare.
         std::vector<std::string> wrong;
         std::string list;
         for (std::size_t i = 0; i < 4; ++i) {
@@ -249,29 +296,562 @@ Question pctOrder(Rng& r, const std::string& k) {
     }
 }
 
-// Shaded squares on a grid of 10, 20, 25 or 50; the learner turns them into a percentage.
-std::vector<bool> shadeSome(Rng& r, int cells, int shaded) {
-    std::vector<int> order(static_cast<std::size_t>(cells));
-    for (int i = 0; i < cells; ++i) order[static_cast<std::size_t>(i)] = i;
-    r.shuffle(order);
-    std::vector<bool> on(static_cast<std::size_t>(cells), false);
-    for (int i = 0; i < shaded; ++i)
-        on[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = true;
-    return on;
+// ---- Finding the percentage, the original amount, and chains of percentages ----
+
+Question pctChangeFind(Rng& r, const std::string& k) {
+    const int context = r.range(0, 2);  // a ticket price rises, a jacket is reduced, a club
+    const std::string who = r.pick(names());
+    int from = 0;
+    int to = 0;
+    int p = 0;
+    bool up = true;
+    std::vector<Frac> wrong;
+    do {
+        p = pickInt(r, {5, 10, 15, 20, 25, 30, 40, 50, 60, 75});
+        up = context == 0 || (context == 2 && r.chance(50));
+        from = context == 0   ? r.range(4, 16) * 5    // a concert ticket $20-80
+               : context == 1 ? r.range(8, 30) * 5    // a jacket $40-150
+                              : r.range(4, 40) * 10;  // members of a club
+        if ((from * p) % 100) continue;
+        to = up ? from + from * p / 100 : from - from * p / 100;
+        const int change = up ? to - from : from - to;
+        wrong = {Frac(change) /* the change read as a percentage */,
+                 Frac(change * 100, to) /* the change as a part of the new amount */,
+                 Frac(to * 100, from) /* the new amount as a percentage of the old */};
+    } while ((from * p) % 100 || (p > 50 && context != 1) || !enoughWrong(p, wrong));
+    QB q("pct_change_find", 2);
+    q.param("from", from).param("to", to);
+    if (context == 0)
+        q.p("The price of a concert ticket went up from " + money(from) + " to " + money(to) + ".");
+    else if (context == 1)
+        q.p("In a sale the price of a jacket fell from " + money(from) + " to " + money(to) + ".");
+    else
+        q.p("A swimming club had " + S(from) + " members last year. This year it has " + S(to) +
+            " members.");
+    q.p(std::string("What is the percentage ") + (up ? "increase" : "decrease") + "?");
+    return answerNumber(q, r, k[0], p, "%", wrong).done();
 }
 
-Question pctShaded(Rng& r, const std::string& k) {
-    const std::vector<std::pair<int, int>> grids = {{1, 10}, {2, 10}, {5, 5}, {5, 10}, {4, 5}};
-    const auto [rows, cols] = r.pick(grids);
-    const int cells = rows * cols;
-    const int shaded = r.range(1, cells - 1);
-    QB q("pct_shaded", 1);
-    q.param("rows", rows).param("cols", cols).param("shaded", shaded);
-    q.p("The shape is divided into equal squares. What percentage of the shape is shaded?");
-    drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols,
-             shadeSome(r, cells, shaded));
-    const Frac ans = Frac(shaded * 100, cells);
-    return q.number(r, k[0], ans, "%", {Frac(shaded), Frac(100) - ans, ans + Frac(5)}).done();
+Question pctReverseSale(Rng& r, const std::string& k) {
+    const bool sale = r.chance(60);
+    int p = 0;
+    int before = 0;
+    int after = 0;
+    std::vector<Frac> wrong;
+    do {
+        p = pickInt(r, {10, 20, 25, 30, 40, 50});
+        before = sale ? r.range(8, 30) * 5 : r.range(6, 20) * 5;  // a jacket, a monthly bus pass
+        if ((before * p) % 100) continue;
+        after = sale ? before - before * p / 100 : before + before * p / 100;
+        const Frac a(after);
+        wrong = {sale ? a * Frac(100 + p, 100) : a * Frac(100 - p, 100) /* p% of the new price */,
+                 sale ? a + Frac(p) : a - Frac(p) /* the percentage taken as dollars */,
+                 a * Frac(100, p) /* took the new price for p% */};
+    } while ((before * p) % 100 || !enoughWrong(before, wrong, true));
+    QB q("pct_reverse_sale", 3);
+    q.param("after", after).param("p", p).param("dir", sale ? "down" : "up");
+    if (sale)
+        q.p("In a sale everything is " + qty(p, "%") + " off. A jacket costs " + money(after) +
+            " in the sale. What was its price before the sale?");
+    else
+        q.p("The price of a monthly bus pass went up by " + qty(p, "%") + ". It now costs " +
+            money(after) + ". What did it cost before the rise?");
+    return answerNumber(q, r, k[0], before, "dollars", wrong).done();
+}
+
+Question pctCompareOffers(Rng& r, const std::string& k) {
+    int a, p, b, c;
+    do {
+        a = r.range(6, 14) * 5;  // a computer game $30-70
+        p = pickInt(r, {10, 15, 20, 25, 30});
+        b = a + r.range(-3, 3) * 5;
+        c = r.range(1, 6) * 2 + (r.chance(30) ? 5 : 0);
+    } while ((a * p) % 100 || b < 25 || a * p / 100 == c || a - a * p / 100 == b - c ||
+             (a < b) == (a - a * p / 100 < b - c));  // the lower price before the offers loses
+    const int priceA = a - a * p / 100;
+    const int priceB = b - c;
+    QB q("pct_compare_offers", 2);
+    q.param("a", a).param("p", p).param("b", b).param("c", c);
+    q.p("Two shops sell the same computer game.");
+    q.raw("<ul><li>Shop A: " + money(a) + ", now " + qty(p, "%") +
+          " off</li><li>Shop B: " + money(b) + ", now " + money(c) + " off</li></ul>");
+    if (k == "NN") {
+        q.subparts({{"What is the price of the game at Shop A now?", "dollars"},
+                    {"How much cheaper is the game at the cheaper shop?", "dollars"}});
+        return q.part('N', S(priceA))
+            .part('N', S(priceA > priceB ? priceA - priceB : priceB - priceA))
+            .done();
+    }
+    q.p("Which shop sells the game for less?");
+    q.note("Write A or B.");
+    q.answer();
+    return q.part('T', priceA < priceB ? "A" : "B").done();
+}
+
+Question pctSuccessive(Rng& r, const std::string& k) {
+    const std::string who = r.pick(names());
+    int price, up, down;
+    Frac mid, end;
+    std::vector<Frac> wrong;
+    do {
+        price = r.range(3, 12) * 20;  // a lamp $60-240
+        up = pickInt(r, {10, 20, 25, 50});
+        down = r.chance(50) ? up : pickInt(r, {10, 20, 25});
+        mid = Frac(price) * Frac(100 + up, 100);
+        end = mid * Frac(100 - down, 100);
+        wrong = {Frac(price) /* the rise and the fall taken to cancel */,
+                 Frac(price) * Frac(100 + up - down, 100) /* the percentages added */,
+                 mid /* the rise only */,
+                 Frac(price) * Frac(100 - down, 100) /* the fall taken off the old price */};
+    } while (!(end * Frac(100)).isInt() || end == Frac(price) ||
+             !enoughWrong(end, wrong, true));
+    QB q("pct_successive", 3);
+    q.param("price", price).param("up", up).param("down", down);
+    q.p("A lamp cost " + money(price) + ". A shop raised its price by " + qty(up, "%") +
+        ", and later lowered the new price by " + qty(down, "%") + ".");
+    if (up == down) q.p(who + " says the lamp is back to " + money(price) + ".");
+    if (k == "NN") {
+        q.subparts({{"What was the price after the rise?", "dollars"},
+                    {"What is the price now?", "dollars"}});
+        return q.part('N', mid.dec()).part('N', end.dec()).done();
+    }
+    q.p("What does the lamp cost now?");
+    return answerNumber(q, r, k[0], end, "dollars", wrong).done();
+}
+
+Question pctInterest(Rng& r, const std::string& k) {
+    const std::string who = r.pick(names());
+    const int principal = r.range(4, 50) * 100;
+    const int rate = r.range(2, 6);
+    const int years = r.range(2, 5);
+    const int perYear = principal * rate / 100;
+    QB q("pct_interest", 2);
+    q.param("principal", principal).param("rate", rate).param("years", years);
+    q.p(who + " puts " + money(principal) + " in a savings account that pays " + qty(rate, "%") +
+        " simple interest a year, and leaves it there for " + S(years) + " years.");
+    if (k == "NN") {
+        q.subparts({{"How much interest is paid in one year?", "dollars"},
+                    {"How much is in the account after " + S(years) + " years?", "dollars"}});
+        return q.part('N', S(perYear)).part('N', S(principal + perYear * years)).done();
+    }
+    q.p("How much interest is paid altogether?");
+    return answerNumber(q, r, k[0], perYear * years, "dollars",
+                        {perYear /* one year only */,
+                         principal + perYear * years /* the amount in the account */,
+                         Frac(perYear * years * 10) /* the rate read as tenths */})
+        .done();
+}
+
+Question pctWageCommission(Rng& r, const std::string& k) {
+    const std::string who = r.pick(names());
+    const int basic = r.range(12, 25) * 100;
+    const int c = r.range(1, 5);
+    const int sales = r.range(20, 120) * 500;
+    const int commission = sales * c / 100;
+    QB q("pct_wage_commission", 2);
+    q.param("basic", basic).param("c", c).param("sales", sales);
+    q.p(who + " sells kitchens. " + who + " is paid " + money(basic) + " a month plus " +
+        qty(c, "%") + " of the value of the kitchens sold that month.");
+    q.p("In March " + who + " sold kitchens worth " + money(sales) + ".");
+    if (k == "NN") {
+        q.subparts({{"How much commission was " + who + " paid in March?", "dollars"},
+                    {"What was " + who + "'s total pay for March?", "dollars"}});
+        return q.part('N', S(commission)).part('N', S(basic + commission)).done();
+    }
+    q.p("What was " + who + "'s total pay for March?");
+    return answerNumber(q, r, k[0], basic + commission, "dollars",
+                        {commission /* the commission alone */,
+                         basic + sales * c / 10 /* divided by 10, not 100 */,
+                         Frac(basic * (100 + c), 100) /* the percentage of the pay */})
+        .done();
+}
+
+Question pctOfPct(Rng& r, const std::string& k) {
+    int a, b;
+    std::vector<Frac> wrong;
+    do {
+        a = pickInt(r, {20, 25, 30, 40, 50, 60, 70, 75, 80});
+        b = pickInt(r, {10, 20, 25, 40, 50, 60, 75});
+        wrong = {Frac(b) /* the second percentage alone */, Frac(a - b) /* subtracted */,
+                 Frac(a + b) /* added */, Frac(a * b, 10) /* divided by 10, not 100 */};
+    } while ((a * b) % 100 || a == b || a == 50 ||
+             (k[0] != 'F' && !enoughWrong(Frac(a * b, 100), wrong)));
+    QB q("pct_of_pct", 3);
+    q.param("a", a).param("b", b);
+    q.p("In a school " + qty(a, "%") + " of the pupils are girls. " + qty(b, "%") +
+        " of the girls play hockey.");
+    if (k == "F") {
+        q.p("What fraction of all the pupils are girls who play hockey?");
+        q.note(kSimplest);
+        q.answer();
+        return q.part('F', Frac(a * b, 10000).text()).done();
+    }
+    q.p("What percentage of all the pupils are girls who play hockey?");
+    return answerNumber(q, r, k[0], Frac(a * b, 100), "%", wrong).done();
+}
+
+Question pctPassMark(Rng& r, const std::string& k) {
+    const std::string who = r.pick(names());
+    int total, p, got;
+    std::vector<Frac> wrong;
+    do {
+        total = pickInt(r, {20, 25, 40, 50, 60, 80});
+        p = r.range(8, 16) * 5;
+        got = r.range(total / 3, total - 1);
+        wrong = {Frac(p) /* the percentage taken as marks */,
+                 Frac(total - total * p / 100) /* the marks one may drop */,
+                 Frac(total * p / 10) /* divided by 10, not 100 */};
+    } while ((total * p) % 100 || got >= total * p / 100 ||
+             !enoughWrong(total * p / 100, wrong));
+    const int need = total * p / 100;
+    QB q("pct_pass_mark", 2);
+    q.param("total", total).param("p", p).param("got", got);
+    q.p("A test has " + S(total) +
+        " questions, each worth one mark. To pass, a pupil needs at "
+        "least " +
+        qty(p, "%") + " of the marks.");
+    if (k == "NN") {
+        q.p(who + " got " + S(got) + " questions right.");
+        q.subparts({{"How many marks are needed to pass?", "marks"},
+                    {"How many more marks did " + who + " need to pass?", "marks"}});
+        return q.part('N', S(need)).part('N', S(need - got)).done();
+    }
+    q.p("How many marks are needed to pass?");
+    return answerNumber(q, r, k[0], need, "marks", wrong).done();
+}
+
+Question pctThreeForms(Rng& r, const std::string& k) {
+    (void)k;
+    int p = 0;
+    do p = r.range(2, 98);
+    while (p % 10 == 0 || Frac(p, 100).d == 100 || p == 75);
+    QB q("pct_three_forms", 2);
+    q.param("p", p);
+    q.p("Write <b>" + qty(p, "%") + "</b>");
+    q.subparts(
+        {{"as a decimal,", ""}, {"as a fraction in its simplest form, for example 3/4.", ""}});
+    return q.part('N', Frac(p, 100).dec()).part('F', Frac(p, 100).text()).done();
+}
+
+Question pctVote(Rng& r, const std::string& k) {
+    int voters, blue, green;
+    std::vector<Frac> wrong;
+    do {
+        voters = r.range(10, 40) * 20;
+        blue = r.range(3, 10) * 5;
+        green = r.range(3, 10) * 5;
+        const int red = 100 - blue - green;
+        wrong = {Frac(voters * blue / 100) /* those who chose blue */,
+                 Frac(red) /* the percentage taken as pupils */,
+                 Frac(voters * (blue + green) / 100) /* those who chose blue or green */};
+    } while (blue == green || blue + green > 85 || 100 - blue - green == blue ||
+             100 - blue - green == green ||
+             !enoughWrong(voters * (100 - blue - green) / 100, wrong));
+    const int red = 100 - blue - green;
+    QB q("pct_vote", 2);
+    q.param("voters", voters).param("blue", blue).param("green", green);
+    q.p(S(voters) + " pupils voted for the colour of a new school sweatshirt. " + qty(blue, "%") +
+        " chose blue, " + qty(green, "%") + " chose green and the rest chose red.");
+    if (k == "NN") {
+        const bool blueMore = blue > green;
+        q.subparts({{"How many pupils chose red?", "pupils"},
+                    {std::string("How many more pupils chose ") + (blueMore ? "blue" : "green") +
+                         " than " + (blueMore ? "green" : "blue") + "?",
+                     "pupils"}});
+        return q.part('N', S(voters * red / 100))
+            .part('N', S(voters * (blueMore ? blue - green : green - blue) / 100))
+            .done();
+    }
+    q.p("How many pupils chose red?");
+    return answerNumber(q, r, k[0], voters * red / 100, "pupils", wrong).done();
+}
+
+Question pctTwoYears(Rng& r, const std::string& k) {
+    const bool loss = r.chance(50);
+    int start, p;
+    Frac one, two;
+    std::vector<Frac> wrong;
+    do {
+        p = pickInt(r, {5, 10, 20, 25});
+        start = loss ? r.range(8, 30) * 1000 : r.range(4, 40) * 1000;  // a car; a town
+        const Frac f(loss ? 100 - p : 100 + p, 100);
+        one = Frac(start) * f;
+        two = one * f;
+        wrong = {Frac(start) * Frac(loss ? 100 - 2 * p : 100 + 2 * p, 100) /* twice the change
+                                                                                of the first year */
+                 ,
+                 one /* one year only */,
+                 Frac(start) * Frac(p * 2, 100) /* the change of two years alone */};
+    } while (!two.isInt() || !enoughWrong(two, wrong));
+    QB q("pct_two_years", 3);
+    q.param("start", start).param("p", p).param("dir", loss ? "down" : "up");
+    if (loss)
+        q.p("A car was bought for " + money(start) + ". Its value falls by " + qty(p, "%") +
+            " each year.");
+    else
+        q.p("A town has " + num(start) + " people. Its population grows by " + qty(p, "%") +
+            " each year.");
+    const std::string unit = loss ? "dollars" : "people";
+    const std::string what = loss ? "What is the car worth" : "How many people live in the town";
+    if (k == "NN") {
+        q.subparts({{what + " after one year?", unit}, {what + " after two years?", unit}});
+        return q.part('N', one.dec()).part('N', two.dec()).done();
+    }
+    q.p(what + " after two years?");
+    return answerNumber(q, r, k[0], two, unit, wrong).done();
+}
+
+Question pctFromPart(Rng& r, const std::string& k) {
+    int a, part, b, total;
+    std::vector<Frac> wrong;
+    do {
+        a = pickInt(r, {5, 10, 15, 20, 25, 30, 40});
+        total = r.range(4, 40) * 20;
+        b = pickInt(r, {10, 20, 25, 35, 40, 45, 60});
+        part = total * a / 100;
+        wrong = {Frac(total) /* stopped at the number asked */,
+                 Frac(part * b, 100) /* the second percentage of the first group */,
+                 Frac(part + b - a) /* added the difference of the percentages */};
+    } while ((total * a) % 100 || (total * b) % 100 || a == b ||
+             !enoughWrong(total * b / 100, wrong));
+    QB q("pct_from_part", 3);
+    q.param("a", a).param("part", part).param("b", b);
+    q.p("In a survey " + qty(a, "%") + " of the people asked, " + S(part) +
+        " people, chose tennis as their favourite sport. " + qty(b, "%") + " chose swimming.");
+    if (k == "NN") {
+        q.subparts({{"How many people were asked?", "people"},
+                    {"How many people chose swimming?", "people"}});
+        return q.part('N', S(total)).part('N', S(total * b / 100)).done();
+    }
+    q.p("How many people chose swimming?");
+    return answerNumber(q, r, k[0], total * b / 100, "people", wrong).done();
+}
+
+Question pctEstimateSchool(Rng& r, const std::string& k) {
+    int sample, yes, school, pct;
+    std::vector<Frac> wrong;
+    do {
+        sample = pickInt(r, {20, 25, 40, 50});
+        yes = r.range(2, sample - 2);
+        school = r.range(3, 12) * 100;
+        pct = yes * 100 / sample;
+        wrong = {Frac(pct) /* the percentage of the survey */,
+                 Frac(school - school * pct / 100) /* those who do not walk */,
+                 Frac(school * yes, 100) /* the count in the survey taken as a percentage */};
+    } while ((yes * 100) % sample || (school * yes) % sample || yes * 2 == sample ||
+             !enoughWrong(school * pct / 100, wrong));
+    QB q("pct_estimate_school", 2);
+    q.param("sample", sample).param("yes", yes).param("school", school);
+    q.p("In a survey of " + S(sample) + " pupils, " + S(yes) +
+        " said they walk to school. The whole school has " + S(school) + " pupils.");
+    if (k == "NN") {
+        q.subparts({{"What percentage of the pupils in the survey walk to school?", "%"},
+                    {"Use your answer to estimate how many pupils in the whole school walk to "
+                     "school.",
+                     "pupils"}});
+        return q.part('N', S(pct)).part('N', S(school * pct / 100)).done();
+    }
+    q.p("Estimate how many pupils in the whole school walk to school.");
+    return answerNumber(q, r, k[0], school * pct / 100, "pupils", wrong).done();
+}
+
+Question pctBillShare(Rng& r, const std::string& k) {
+    int bill, tip, people;
+    Frac total, each;
+    std::vector<Frac> wrong;
+    do {
+        people = r.range(3, 6);
+        bill = r.range(30, 150) * 2;  // a meal for the group, $60-300
+        tip = pickInt(r, {10, 15, 20});
+        total = Frac(bill) * Frac(100 + tip, 100);
+        each = total / Frac(people);
+        wrong = {Frac(bill, people) /* left the tip out */,
+                 Frac(bill, people) + Frac(bill * tip, 100) /* each paid the whole tip */,
+                 Frac(bill * tip, 100 * people) /* the share of the tip alone */};
+    } while (!(each * Frac(100)).isInt() || !(total * Frac(100)).isInt() ||
+             !enoughWrong(each, wrong, true));
+    QB q("pct_bill_share", 2);
+    q.param("bill", bill).param("tip", tip).param("people", people);
+    q.p(S(people) + " friends have a meal that costs " + money(bill) + ". They add a " +
+        qty(tip, "%") + " tip and share the total equally.");
+    if (k == "NN") {
+        q.subparts({{"What is the total with the tip?", "dollars"},
+                    {"How much does each friend pay?", "dollars"}});
+        return q.part('N', total.dec()).part('N', each.dec()).done();
+    }
+    q.p("How much does each friend pay?");
+    return answerNumber(q, r, k[0], each, "dollars", wrong).done();
+}
+
+Question pctFractionalRate(Rng& r, const std::string& k) {
+    Frac p, ans;
+    int n = 0;
+    std::vector<Frac> wrong;
+    do {
+        p = Frac(pickInt(r, {5, 15, 25, 35, 45, 75}), 2);  // 2.5%, 7.5%, 12.5%, ...
+        n = r.range(2, 40) * 20;
+        ans = p * Frac(n) / Frac(100);
+        wrong = {ans * Frac(10) /* divided by 10, not 100 */,
+                 Frac(p.n / 2 * n, 100) /* left the half per cent out */,
+                 Frac(n) - ans /* the rest instead of the part */};
+    } while (!enoughWrong(ans, wrong));
+    QB q("pct_fractional_rate", 2);
+    q.param("p", p.dec()).param("n", n);
+    q.p("Find <b>" + qty(p, "%") + " of " + num(n) + "</b>.");
+    return answerNumber(q, r, k[0], ans, "", wrong).done();
+}
+
+Question pctOverHundred(Rng& r, const std::string& k) {
+    int p, h;
+    Frac ans;
+    std::vector<Frac> wrong;
+    do {
+        p = pickInt(r, {110, 120, 125, 130, 150, 175, 200, 250});
+        h = r.range(4, 30) * 5;  // a sunflower 20-150 cm tall
+        ans = Frac(h * p, 100);
+        wrong = {Frac(h * (p - 100), 100) /* the growth alone */,
+                 Frac(h + p - 100) /* the extra percentage taken as centimetres */,
+                 Frac(h * 100, p) /* divided by the percentage */};
+    } while (!ans.isInt() || !enoughWrong(ans, wrong));
+    QB q("pct_over_hundred", 2);
+    q.param("h", h).param("p", p);
+    q.p("A sunflower was " + qty(h, "cm") +
+        " tall at the start of June. By the end of August it "
+        "was " +
+        qty(p, "%") + " of that height.");
+    q.p("How tall was it at the end of August?");
+    return answerNumber(q, r, k[0], ans, "cm", wrong).done();
+}
+
+// Measures in a small and a large unit, and how many small units make the large one.
+struct UnitPair {
+    const char* small;
+    const char* large;
+    int factor;
+    const char* smallWord;
+};
+const std::vector<UnitPair>& unitPairs() {
+    static const std::vector<UnitPair> pairs = {{"g", "kg", 1000, "grams"},
+                                                {"cm", "m", 100, "centimetres"},
+                                                {"ml", "litres", 1000, "millilitres"},
+                                                {"minutes", "hours", 60, "minutes"}};
+    return pairs;
+}
+
+Question pctPartUnits(Rng& r, const std::string& k) {
+    int which, whole, part;
+    Frac ans;
+    std::vector<Frac> wrong;
+    do {
+        which = r.range(0, 3);
+        const UnitPair& u = unitPairs()[static_cast<std::size_t>(which)];
+        whole = r.range(2, 5);
+        part = r.range(1, whole * u.factor / 10 - 1) * (u.factor == 60 ? 5 : 10);
+        ans = Frac(part * 100, whole * u.factor);
+        const int slip = u.factor == 100 ? 1000 : 100;  // the wrong number of small units
+        wrong = {Frac(part * 100, whole * slip) /* the wrong number of small units */,
+                 Frac(100) - ans /* the rest */, Frac(part) /* the part read as a percentage */};
+    } while (!ans.isInt() || part >= whole * unitPairs()[static_cast<std::size_t>(which)].factor ||
+             !enoughWrong(ans, wrong));
+    const UnitPair& u = unitPairs()[static_cast<std::size_t>(which)];
+    QB q("pct_part_units", 2);
+    q.param("part", part).param("small", u.small).param("whole", whole).param("large", u.large);
+    q.p("What percentage of <b>" + qty(whole, u.large) + "</b> is <b>" + qty(part, u.small) +
+        "</b>?");
+    return answerNumber(q, r, k[0], ans, "%", wrong).done();
+}
+
+Question pctOfMeasure(Rng& r, const std::string& k) {
+    int which, p, whole;
+    Frac ans;
+    std::vector<Frac> wrong;
+    do {
+        which = r.range(0, 3);
+        const UnitPair& u = unitPairs()[static_cast<std::size_t>(which)];
+        p = pickInt(r, {5, 10, 15, 20, 25, 30, 40, 60, 75});
+        whole = r.range(2, 9);
+        ans = Frac(p * whole * u.factor, 100);
+        wrong = {Frac(p * whole, 100) /* left in the large unit */,
+                 ans * Frac(10) /* divided by 10, not 100 */,
+                 Frac(whole * u.factor) - ans /* the rest instead of the part */};
+    } while (!ans.isInt() || !enoughWrong(ans, wrong));
+    const UnitPair& u = unitPairs()[static_cast<std::size_t>(which)];
+    QB q("pct_of_measure", 2);
+    q.param("p", p).param("whole", whole).param("large", u.large).param("small", u.small);
+    q.p("Find <b>" + qty(p, "%") + " of " + qty(whole, u.large) + "</b>. Give your answer in " +
+        u.smallWord + ".");
+    return answerNumber(q, r, k[0], ans, u.small, wrong).done();
+}
+
+Question pctNotEqual(Rng& r, const std::string& k) {
+    (void)k;
+    int p = 0;
+    do p = r.range(11, 95);
+    while (p % 10 == 0 || Frac(p, 100).d == 100 || p % 11 == 0);
+    const Frac v(p, 100);
+    // Three forms that are equal to the percentage...
+    const std::vector<std::string> equal = {v.dec(), v.text(), S(p) + "/100"};
+    // ...and one that is not, made by a real slip.
+    const int slip = r.range(0, 2);
+    const std::string odd = slip == 0   ? Frac(p, 10).dec()             // point moved one place
+                            : slip == 1 ? Frac(p, 1000).dec()           // point moved too far
+                                        : S(p / 10) + "/" + S(p % 10);  // the digits as a fraction
+    QB q("pct_not_equal", 2);
+    q.param("p", p).param("odd", odd);
+    q.p("Which of these is <b>not</b> equal to <b>" + qty(p, "%") + "</b>?");
+    return q.choice(r, odd, equal).done();
+}
+
+Question pctOfLargest(Rng& r, const std::string& k) {
+    (void)k;
+    for (;;) {
+        std::vector<std::pair<int, int>> items;  // percentage, amount
+        std::vector<Frac> values;
+        while (items.size() < 4) {
+            const int p = pickInt(r, {5, 10, 15, 20, 25, 30, 40, 50, 60, 75});
+            const int n = r.range(4, 50) * 10;
+            if ((p * n) % 100) continue;
+            bool used = false;
+            for (const auto& [ip, in] : items) used = used || ip == p || in == n;
+            if (used) continue;
+            items.emplace_back(p, n);
+            values.push_back(Frac(p * n, 100));
+        }
+        bool tie = false;
+        for (std::size_t i = 0; i < 4; ++i)
+            for (std::size_t j = i + 1; j < 4; ++j) tie = tie || values[i] == values[j];
+        if (tie) continue;
+        const bool largest = r.chance(60);
+        std::size_t best = 0;
+        for (std::size_t i = 1; i < 4; ++i)
+            if (largest ? values[i] > values[best] : values[i] < values[best]) best = i;
+        // The options with the largest percentage or the largest amount must not be the answer
+        // by themselves, so that comparing one number is not enough.
+        std::size_t topP = 0;
+        std::size_t topN = 0;
+        for (std::size_t i = 1; i < 4; ++i) {
+            if (largest ? items[i].first > items[topP].first : items[i].first < items[topP].first)
+                topP = i;
+            if (largest ? items[i].second > items[topN].second
+                        : items[i].second < items[topN].second)
+                topN = i;
+        }
+        if (topP == best || topN == best) continue;
+        std::vector<std::string> texts;
+        std::string list;
+        for (const auto& [p, n] : items) {
+            texts.push_back(qty(p, "%") + " of " + num(n));
+            list += (list.empty() ? "" : ",") + S(p) + "x" + S(n);
+        }
+        std::vector<std::string> wrong;
+        for (std::size_t i = 0; i < 4; ++i)
+            if (i != best) wrong.push_back(texts[i]);
+        QB q("pct_of_largest", 2);
+        q.param("items", list).param("which", largest ? "largest" : "smallest");
+        q.p(std::string("Which of these amounts is the <b>") + (largest ? "largest" : "smallest") +
+            "</b>?");
+        return q.choice(r, texts[best], wrong).done();
+    }
 }
 
 }  // namespace
@@ -288,8 +868,28 @@ void addPercentage(std::vector<Family>& out) {
     out.push_back({"discount_two", 7, {"NN"}, discountTwo});
     out.push_back({"class_two", 7, {"NN"}, classTwo});
     out.push_back({"savings_three", 7, {"NNN"}, savingsThree});
-    out.push_back({"reverse_pct", 7, {"N"}, reversePct});
+    out.push_back({"reverse_pct", 7, {"N", "Q"}, reversePct});
     out.push_back({"pct_fraction_left", 7, {"F"}, pctFractionLeft});
     out.push_back({"pct_order", 7, {"Q"}, pctOrder});
-    out.push_back({"pct_shaded", 7, {"N", "Q"}, pctShaded});
+    out.push_back({"pct_change_find", 7, {"N", "Q"}, pctChangeFind});
+    out.push_back({"pct_reverse_sale", 7, {"N", "Q"}, pctReverseSale});
+    out.push_back({"pct_compare_offers", 7, {"T", "NN"}, pctCompareOffers});
+    out.push_back({"pct_successive", 7, {"N", "Q", "NN"}, pctSuccessive});
+    out.push_back({"pct_interest", 7, {"N", "Q", "NN"}, pctInterest});
+    out.push_back({"pct_wage_commission", 7, {"N", "Q", "NN"}, pctWageCommission});
+    out.push_back({"pct_of_pct", 7, {"N", "Q", "F"}, pctOfPct});
+    out.push_back({"pct_pass_mark", 7, {"N", "Q", "NN"}, pctPassMark});
+    out.push_back({"pct_three_forms", 7, {"NF"}, pctThreeForms});
+    out.push_back({"pct_vote", 7, {"N", "Q", "NN"}, pctVote});
+    out.push_back({"pct_two_years", 7, {"N", "Q", "NN"}, pctTwoYears});
+    out.push_back({"pct_from_part", 7, {"N", "Q", "NN"}, pctFromPart});
+    out.push_back({"pct_estimate_school", 7, {"N", "Q", "NN"}, pctEstimateSchool});
+    out.push_back({"pct_bill_share", 7, {"N", "Q", "NN"}, pctBillShare});
+    out.push_back({"pct_fractional_rate", 7, {"N", "Q"}, pctFractionalRate});
+    out.push_back({"pct_over_hundred", 7, {"N", "Q"}, pctOverHundred});
+    out.push_back({"pct_part_units", 7, {"N", "Q"}, pctPartUnits});
+    out.push_back({"pct_of_measure", 7, {"N", "Q"}, pctOfMeasure});
+    out.push_back({"pct_not_equal", 7, {"Q"}, pctNotEqual});
+    out.push_back({"pct_of_largest", 7, {"Q"}, pctOfLargest});
+    addPercentagePictures(out);
 }

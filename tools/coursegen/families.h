@@ -30,6 +30,14 @@ void addPercentage(std::vector<Family>& out);
 void addRatio(std::vector<Family>& out);
 void addRate(std::vector<Family>& out);
 void addAlgebra(std::vector<Family>& out);
+// The second file of a topic, added by the topic's add<Topic>().
+void addAreaMore(std::vector<Family>& out);
+void addVolumeMore(std::vector<Family>& out);
+void addGeometryMore(std::vector<Family>& out);
+void addPercentagePictures(std::vector<Family>& out);
+void addRatioPictures(std::vector<Family>& out);
+void addRatePictures(std::vector<Family>& out);
+void addAlgebraPictures(std::vector<Family>& out);
 
 // Questions whose parameters the course fixes (see planner.cpp).
 Question fractionOfThenMixed(int num, int den, int whole, int impNum, int impDen);

@@ -23,6 +23,10 @@ class Flow {
         return visit(from, sink);
     }
 
+    void raise(int from, int index, int by) {
+        edges_[static_cast<std::size_t>(from)][static_cast<std::size_t>(index)].capacity += by;
+    }
+
     // Whether a unit edge added by add() carries flow.
     bool used(int from, int index) const {
         return edges_[static_cast<std::size_t>(from)][static_cast<std::size_t>(index)].capacity ==
@@ -96,9 +100,14 @@ bool tryAssign(std::vector<std::vector<Slot>>& papers, const std::vector<const F
     const int firstFamily = firstPair + familyCount * paperCount;
     const int sink = firstFamily + familyCount;
     Flow flow(sink + 1);
+    std::vector<int> firstUse(static_cast<std::size_t>(familyCount), -1);
     for (int f = 0; f < familyCount; ++f) {
         const int room = cap - fixedUses[static_cast<std::size_t>(f)];
-        if (room > 0) flow.add(firstFamily + f, sink, room);
+        // One use first, the rest (the edge right after it) opened once no path is left, so the
+        // flow uses as many families as it can before it reuses any: augmenting never takes
+        // flow off a family's edges to the sink.
+        if (room > 0) firstUse[static_cast<std::size_t>(f)] = flow.add(firstFamily + f, sink, 1);
+        if (room > 1) flow.add(firstFamily + f, sink, 0);
         for (int p = 0; p < paperCount; ++p)
             if (!taken.count({f, p})) flow.add(firstPair + f * paperCount + p, firstFamily + f, 1);
     }
@@ -116,7 +125,14 @@ bool tryAssign(std::vector<std::vector<Slot>>& papers, const std::vector<const F
             if (offers(*families[static_cast<std::size_t>(f)], shape))
                 choices[k].push_back(flow.add(node, firstPair + f * paperCount + p, 1));
     }
-    for (std::size_t k = 0; k < open.size(); ++k)
+    std::size_t done = 0;
+    while (done < open.size() && flow.augment(source, sink)) ++done;
+    for (int f = 0; f < familyCount; ++f) {
+        const int room = cap - fixedUses[static_cast<std::size_t>(f)];
+        if (room > 1)
+            flow.raise(firstFamily + f, firstUse[static_cast<std::size_t>(f)] + 1, room - 1);
+    }
+    for (; done < open.size(); ++done)
         if (!flow.augment(source, sink)) return false;
 
     for (std::size_t k = 0; k < open.size(); ++k) {

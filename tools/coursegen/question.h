@@ -80,6 +80,21 @@ class QB {
     Question q_;
 };
 
+// Wrong options of a multiple-choice number. A family draws again until its named slips give
+// three options that stand as they are, so QB::number never has to make one up.
+// Whether every wrong value stands: at least three, each positive, an exact decimal, not the
+// answer and not another wrong one (and the answer itself positive and an exact decimal).
+bool distinctWrong(const Frac& answer, const std::vector<Frac>& wrong);
+// Whether at least three of the candidates stand as above, for a family that lists more slips
+// than it needs because some meet on some draws; for money each must also be whole cents.
+bool enoughWrong(const Frac& answer, const std::vector<Frac>& candidates, bool money = false);
+// QB::number for a family's answer: money slips giving fractions of a cent are left out, and a
+// kind Q with fewer than three real slips left throws instead of showing a made-up option.
+QB& answerNumber(QB& q, Rng& r, char kind, const Frac& answer, const std::string& units,
+                 const std::vector<Frac>& wrong);
+// Whether the value has an exact decimal (no factors but 2 and 5 in its denominator).
+bool exactDecimal(const Frac& v);
+
 // Number as the learner reads it: the exact decimal, its whole part grouped in threes with
 // non-breaking spaces from five digits on ("24&nbsp;118", "3456", "12&nbsp;345.25").
 std::string num(const Frac& v);
@@ -90,6 +105,8 @@ std::string moneyCents(const Frac& v);
 // A number and its unit joined so no line break falls between them: "18&nbsp;kg"; "%" and
 // "&deg;" are written close up ("45%", "60&deg;"); "$" or "dollars" write money.
 std::string qty(const Frac& v, const std::string& unit);
+// Whether units name money ("$" or "dollars"), which qty() and QB::number write as money.
+bool isMoneyUnit(const std::string& units);
 // "a" or "an" for the text that follows, by its sound: "an 18 kg weight", "an 8", "a 1",
 // "an 11", "a unit", "an hour", "an L-shape".
 std::string article(const std::string& next);
@@ -102,6 +119,35 @@ std::string tidyHtml(const std::string& html);
 // Fractions in running text are written 3/4 and 2 1/3, the form the learner types.
 std::string fracHtml(const Frac& v);
 std::string mixedHtml(const Frac& v);
+
+// Times of day, written in one of three styles the question names: "dot" 3.05 pm, "colon"
+// 3:05pm, "caps" 3.05 PM. Times are minutes after midnight.
+const std::vector<std::string>& timeStyles();
+std::string clock12(int minutes, const std::string& style);
+// The note that says how to write a time in that style; its example is never `answer`, so it
+// cannot give the answer away.
+std::string timeNote(const std::string& style, int answer = -1);
+// Minutes after midnight as a parameter: "15:05".
+std::string hhmm(int minutes);
+// A time of day between 6 am and 9 pm that is neither noon nor midnight (either reads "12.00").
+int dayTime(Rng& r);
+bool clearOfNoonAndMidnight(int minutes);
+// A length of time, numbers and units joined: "2&nbsp;hours 5&nbsp;minutes", "1&nbsp;hour".
+std::string duration(int minutes);
+// A count and its noun, singular for one: "1&nbsp;box", "3&nbsp;boxes".
+std::string plural(long long n, const std::string& one, const std::string& many);
+
+// Whole numbers below a million in words, British style: "forty thousand and six".
+std::string numberWords(int n);
+// "Bus" as "bus" (a table's heading used in a sentence); "a jacket" as "A jacket".
+std::string lowerCase(std::string text);
+std::string capitalised(std::string text);
+// An algebraic term: "3a", and "a" for a coefficient of one.
+std::string term(int coefficient, const std::string& letter);
+// A ratio in its simplest form as the learner types it: {6, 4} gives "3:2"; any number of terms.
+std::string simplestRatio(const std::vector<int>& terms);
+// A ratio as a question prints it: "3 : 5".
+std::string shownRatio(const std::string& a, const std::string& b);
 
 // People in word problems.
 const std::vector<std::string>& names();

@@ -39,3 +39,8 @@ class Rng {
   private:
     std::uint64_t state_;
 };
+
+// Rng::pick for a braced list of whole numbers: pickInt(r, {2, 4, 5}).
+inline int pickInt(Rng& r, const std::vector<int>& v) {
+    return r.pick(v);
+}

@@ -136,6 +136,7 @@ TEST(CourseFigures, KindsAndMarks) {
 
 TEST(CourseFigures, NamedPapersAndQuestions) {
     const auto& papers = loaded().papers;
+    ASSERT_EQ(papers.size(), 50u);
     EXPECT_EQ(partCount(papers[0]), 30);
     EXPECT_EQ(totalMarks(papers[0]), 66);
     EXPECT_EQ(papers[44].questions.size(), 30u);

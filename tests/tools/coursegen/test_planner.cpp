@@ -3,6 +3,7 @@
 // that way is refused.
 
 #include "families.h"
+#include "family_assignment.h"
 #include "planner.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,42 @@ TEST(Planner, FillsEveryPaperWithinTheRulesAndTheCourseFigures) {
     for (std::size_t p = 0; p < spread.papers.size(); ++p)
         for (std::size_t q = 0; q < spread.papers[p].questions.size(); ++q)
             ASSERT_EQ(spread.papers[p].questions[q].family, again.papers[p].questions[q].family);
+}
+
+// With fewer slots than twice the families, the uses allowed leave room to reuse a family while
+// another goes unused; every family is used once before any is used again.
+TEST(Planner, UsesEveryFamilyOnceBeforeReusingOne) {
+    auto distinctUsed = [](int families, int papers, int perPaper,
+                           std::vector<std::string> shapes) {
+        std::vector<Family> owned;
+        for (int i = 0; i < families; ++i)
+            owned.push_back(toy("f" + std::to_string(i), 10, shapes));
+        std::vector<const Family*> offered;
+        for (const Family& f : owned) offered.push_back(&f);
+        std::vector<std::vector<Slot>> slots(static_cast<std::size_t>(papers),
+                                             std::vector<Slot>(static_cast<std::size_t>(perPaper)));
+        for (auto& paper : slots)
+            for (std::size_t s = 0; s < paper.size(); ++s) paper[s].kinds = s % 3 ? "N" : "Q";
+        Rng r(20134);
+        EXPECT_TRUE(assignFamilies(slots, offered, r));
+        std::set<std::string> used;
+        for (const auto& paper : slots) {
+            std::set<std::string> inPaper;
+            for (const Slot& s : paper) {
+                EXPECT_TRUE(s.family != nullptr);
+                if (s.family == nullptr) continue;
+                EXPECT_TRUE(inPaper.insert(s.family->name).second) << s.family->name;
+                used.insert(s.family->name);
+            }
+        }
+        return static_cast<int>(used.size());
+    };
+    // Algebra's layout: 60 questions, 43 families, two uses allowed.
+    EXPECT_EQ(distinctUsed(43, 5, 12, {"N", "Q"}), 43);
+    // Barely more slots than families, spread over more papers.
+    EXPECT_EQ(distinctUsed(70, 6, 13, {"N", "Q"}), 70);
+    // More families than slots: each slot gets a family of its own.
+    EXPECT_EQ(distinctUsed(80, 5, 12, {"N", "Q"}), 60);
 }
 
 TEST(Planner, RefusesTopicsWithTooFewFamiliesForTheirShapes) {
