@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QResource>
 
 #include "content/content_log.h"
 #include "content/resource_ids.h"
@@ -27,6 +28,12 @@ bool ResourceExists(int id) {
 
 QByteArray ResourceBytes(int id) {
     if (id <= 0) return {};
+    // A resource stored unpacked is read where it lies in the program, with no copy.
+    const QResource stored(ResourcePath(id));
+    if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression &&
+        stored.data() != nullptr)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(stored.data()),
+                                       static_cast<qsizetype>(stored.size()));
     QFile file(ResourcePath(id));
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();

@@ -99,8 +99,12 @@ QByteArray PackageQrc(const QString& packageDir) {
     const QString absolute = QDir(packageDir).absolutePath();
     QByteArray qrc = "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/package\">\n";
     for (int id : IdFilesOf(packageDir)) {
-        qrc += "  <file alias=\"" + QByteArray::number(id) + "\">" + (absolute + '/' + QString::number(id)).toUtf8() +
-               "</file>\n";
+        // The skin pictures are read at every start: stored as they are, they are read in place
+        // with nothing to unpack. The question documents and tables pack well and are read one
+        // at a time.
+        const QByteArray stored = id <= kLastSkinId ? " compression-algorithm=\"none\"" : "";
+        qrc += "  <file alias=\"" + QByteArray::number(id) + "\"" + stored + ">" +
+               (absolute + '/' + QString::number(id)).toUtf8() + "</file>\n";
     }
     qrc += "</qresource>\n</RCC>\n";
     return qrc;

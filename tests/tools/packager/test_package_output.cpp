@@ -133,6 +133,7 @@ TEST(QuestionDocument, PackageFolderHoldsOneFilePerIdAndTheQrcListsThem) {
     const QByteArray qrc = PackageQrc(dir.path());
     EXPECT_EQ(qrc.count("<file alias="), 24);
     EXPECT_TRUE(qrc.contains("<file alias=\"22032\">" + dir.filePath("22032").toUtf8() + "</file>"));
+    EXPECT_FALSE(qrc.contains("compression-algorithm"));
 
     // A rebuild drops ids that left the course, keeps the skin pictures and other files, and
     // leaves unchanged files alone.
@@ -153,4 +154,9 @@ TEST(QuestionDocument, PackageFolderHoldsOneFilePerIdAndTheQrcListsThem) {
     QFile repaired(dir.filePath("22035"));
     ASSERT_TRUE(repaired.open(QIODevice::ReadOnly));
     EXPECT_EQ(repaired.readAll(), document);
+
+    // A skin picture (read at every start) is stored as it is; the documents stay packed.
+    const QByteArray withPicture = PackageQrc(dir.path());
+    EXPECT_EQ(withPicture.count("compression-algorithm=\"none\""), 1);
+    EXPECT_TRUE(withPicture.contains("<file alias=\"7\" compression-algorithm=\"none\">"));
 }
