@@ -9,7 +9,7 @@
 #include "ui/frame/skin_style.h"
 #include "ui/practice/answer_box.h"
 #include "ui/practice/answer_rows.h"
-#include "ui/practice/focus_mark.h"
+#include "ui/frame/focus_ring.h"
 #include "ui/practice/practice_geometry.h"
 
 namespace {
@@ -65,7 +65,7 @@ AnswerRow::AnswerRow(int k, bool secondAttempt, QWidget* parent)
     letter->setFont(ArialFont(9));
 
     answer = new AnswerBox(QStringLiteral("FA%1").arg(k), this);
-    new FocusMark(answer, 2);
+    new FocusRing(answer, 2);
 
     correct = new QLineEdit(this);
     correct->setObjectName(QStringLiteral("M%1").arg(k));

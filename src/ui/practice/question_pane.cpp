@@ -9,7 +9,7 @@
 #include "practice/practice_session.h"
 #include "ui/frame/skin_style.h"
 #include "ui/frame/ui_log.h"
-#include "ui/practice/focus_mark.h"
+#include "ui/frame/focus_ring.h"
 #include "ui/practice/practice_geometry.h"
 
 namespace {
@@ -99,7 +99,7 @@ QuestionPane::QuestionPane(bool secondAttempt, QWidget* window) : QObject(window
     connect(view_, &QuestionDocumentView::mouseDown, this, [this](int button) {
         if (button == Qt::RightButton) emit invalidOperation();
     });
-    new FocusMark(view_, -1);
+    new FocusRing(view_, -1);
     strip_ = new QuestionTitleStrip(secondAttempt, window);
 }
 

@@ -11,7 +11,7 @@
 #include "ui/frame/skinned_button.h"
 #include "ui/practice/answer_box.h"
 #include "ui/practice/answer_sheet.h"
-#include "ui/practice/focus_mark.h"
+#include "ui/frame/focus_ring.h"
 #include "ui/practice/practice_toolbar.h"
 #include "ui/practice/question_pane.h"
 #include "ui/practice/sheet_handle.h"
@@ -64,7 +64,7 @@ TEST(PracticeKeyboard, TabVisitsTheControlsInOrder) {
     QStringList marked;  // controls with a visible focus mark when Tab reached them
     for (int i = 0; i < 14; ++i) {
         visited.append(Focused());
-        if (auto* mark = w->findChild<FocusMark*>(Focused() + QStringLiteral("FocusMark"));
+        if (auto* mark = w->findChild<FocusRing*>(Focused() + QStringLiteral("FocusRing"));
             mark && mark->isMarking())
             marked.append(Focused());
         Key(Qt::Key_Tab);
@@ -80,8 +80,8 @@ TEST(PracticeKeyboard, TabVisitsTheControlsInOrder) {
     // A click puts the focus in a box without a mark: the mouse user's look is unchanged.
     QTest::mouseClick(Box(w, 1), Qt::LeftButton);
     EXPECT_EQ(Focused(), "FA1");
-    EXPECT_FALSE(w->findChild<FocusMark*>(QStringLiteral("FA1FocusMark"))->isMarking());
-    EXPECT_FALSE(w->findChild<FocusMark*>(QStringLiteral("FA2FocusMark"))->isMarking());
+    EXPECT_FALSE(w->findChild<FocusRing*>(QStringLiteral("FA1FocusRing"))->isMarking());
+    EXPECT_FALSE(w->findChild<FocusRing*>(QStringLiteral("FA2FocusRing"))->isMarking());
     // Shift+Tab goes back the same way.
     Key(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(Focused(), "imgProgClose");
@@ -133,7 +133,7 @@ TEST(PracticeKeyboard, EnterPassesOverCarriedPartsOfASecondAttempt) {
     PracticeWindow* w = OpenActive(f, 2);
     ASSERT_NE(w, nullptr);
     auto mark = [w](const char* box) {
-        return w->findChild<FocusMark*>(QLatin1String(box) + QStringLiteral("FocusMark"))
+        return w->findChild<FocusRing*>(QLatin1String(box) + QStringLiteral("FocusRing"))
             ->isMarking();
     };
     EXPECT_EQ(Focused(), "FA1");

@@ -1,27 +1,27 @@
-#include "ui/practice/focus_mark.h"
+#include "ui/frame/focus_ring.h"
 
 #include <QFocusEvent>
 #include <QPainter>
 
 #include "ui/frame/skin_style.h"
 
-FocusMark::FocusMark(QWidget* target, int outset)
+FocusRing::FocusRing(QWidget* target, int outset)
     : QWidget(target->parentWidget()), target_(target), outset_(outset) {
-    setObjectName(target->objectName() + QStringLiteral("FocusMark"));
+    setObjectName(target->objectName() + QStringLiteral("FocusRing"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();
     target_->installEventFilter(this);
 }
 
-void FocusMark::follow() {
+void FocusRing::follow() {
     setGeometry(target_->geometry().adjusted(-outset_, -outset_, outset_, outset_));
     raise();
 }
 
 // Tab, Backtab and shortcuts mark; a window coming back keeps the mark it had; focus set by the
 // program marks only a read-only control (an editable one shows its caret).
-bool FocusMark::wanted(Qt::FocusReason reason) const {
+bool FocusRing::wanted(Qt::FocusReason reason) const {
     switch (reason) {
         case Qt::TabFocusReason:
         case Qt::BacktabFocusReason:
@@ -37,7 +37,7 @@ bool FocusMark::wanted(Qt::FocusReason reason) const {
     }
 }
 
-bool FocusMark::eventFilter(QObject* watched, QEvent* event) {
+bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
     if (watched != target_) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::FocusIn:
@@ -66,7 +66,7 @@ bool FocusMark::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void FocusMark::paintEvent(QPaintEvent*) {
+void FocusRing::paintEvent(QPaintEvent*) {
     QPainter p(this);
     PaintFocusMark(p, rect());
 }

@@ -1,16 +1,16 @@
 #pragma once
-// The keyboard-focus mark of a control that draws none of its own (an answer box, whose caret
+// The keyboard-focus ring of a control that draws none of its own (an answer box, whose caret
 // goes once it is read-only; the question view): a ring over the control's edge, shown while the
 // control has the focus from the keyboard. A click, or the focus the window puts in an answer box
 // for typing, leaves the look as it was.
 
 #include <QWidget>
 
-class FocusMark : public QWidget {
+class FocusRing : public QWidget {
     Q_OBJECT
   public:
     // Marks `target`; the ring lies `outset` pixels outside its edge (negative: inside).
-    FocusMark(QWidget* target, int outset);
+    FocusRing(QWidget* target, int outset);
     bool isMarking() const { return isVisible(); }
 
   protected:
