@@ -542,8 +542,9 @@ Question hireShare(Rng& r, const std::string& k) {
     } while (halves % 2 == 0 || !(each * Frac(100)).isInt() || !enoughWrong(each, wrong, true));
     QB q("hire_share", 2);
     q.param("rate", rate).paramDec("hours", Frac(halves, 2)).param("people", people);
-    q.p(S(people) + " friends hire a rowing boat for " + duration(halves * 30) + ". It costs " +
-        money(rate) + " an hour, and they share the cost equally.");
+    q.p(capitalised(numberWords(people)) + " friends hire a rowing boat for " +
+        duration(halves * 30) + ". It costs " + money(rate) +
+        " an hour, and they share the cost equally.");
     if (k == "NN") {
         q.subparts({{"How much does the boat cost altogether?", "dollars"},
                     {"How much does each friend pay?", "dollars"}});

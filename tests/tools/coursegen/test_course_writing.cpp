@@ -159,6 +159,21 @@ TEST(CourseWriting, OneTakesTheSingular) {
     }
 }
 
+// A sentence does not open with a count: "Three friends ...", "Of the 400 pupils, 356 ...".
+// Displayed sums, percentages and measures ("25% of a number", "48 litres") may open one.
+TEST(CourseWriting, NoSentenceOpensWithACount) {
+    ASSERT_FALSE(pages().isEmpty());
+    static const QRegularExpression paragraph(QStringLiteral("<p[^>]*>(.*?)</p>"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression opening(QStringLiteral("(?:^|[.?!] )\\d+ [a-z][^.?!]*"));
+    for (const Page& p : pages())
+        for (auto it = paragraph.globalMatch(p.html); it.hasNext();) {
+            const QString text = visibleText(it.next().captured(1));
+            const auto m = opening.match(text);
+            EXPECT_FALSE(m.hasMatch()) << p.id << ": \"" << m.captured().toStdString() << "\"";
+        }
+}
+
 // The lines of a question page, laid out as the question view lays out its document (700 px less
 // the view's frame), that begin with a unit after a number on the line before.
 QStringList unitsStartingLines(QTextDocument& document, int id, const QString& body) {
