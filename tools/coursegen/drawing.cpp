@@ -145,10 +145,13 @@ void drawAnglesOnLine(Figure& f, const std::vector<int>& angles,
             const auto [x, y] = polar(cx, cy, 120, at);
             f.line(cx, cy, x, y, false, true);
         }
-        f.arc(cx, cy, 22 + 6 * static_cast<int>(i % 2), at, angles[i]);
-        const double mid = at + angles[i] / 2.0;
-        const auto [lx, ly] = polar(cx, cy, angles[i] < 30 ? 70 : 50, mid);
-        f.text(lx, ly, 'c', labels[i]);
+        // an angle without a label is not asked about or given: no arc draws the eye to it
+        if (!labels[i].empty()) {
+            f.arc(cx, cy, 22 + 6 * static_cast<int>(i % 2), at, angles[i]);
+            const double mid = at + angles[i] / 2.0;
+            const auto [lx, ly] = polar(cx, cy, angles[i] < 30 ? 70 : 50, mid);
+            f.text(lx, ly, 'c', labels[i]);
+        }
         at += angles[i];
     }
 }
@@ -161,9 +164,11 @@ void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles,
     for (std::size_t i = 0; i < angles.size(); ++i) {
         const auto [x, y] = polar(cx, cy, 90, at);
         f.line(cx, cy, x, y, false, true);
-        f.arc(cx, cy, 18 + 5 * static_cast<int>(i % 2), at, angles[i]);
-        const auto [lx, ly] = polar(cx, cy, angles[i] < 40 ? 65 : 48, at + angles[i] / 2.0);
-        f.text(lx, ly, 'c', labels[i]);
+        if (!labels[i].empty()) {
+            f.arc(cx, cy, 18 + 5 * static_cast<int>(i % 2), at, angles[i]);
+            const auto [lx, ly] = polar(cx, cy, angles[i] < 40 ? 65 : 48, at + angles[i] / 2.0);
+            f.text(lx, ly, 'c', labels[i]);
+        }
         at += angles[i];
     }
 }
