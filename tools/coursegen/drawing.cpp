@@ -20,12 +20,12 @@ std::pair<int, int> polar(int cx, int cy, double r, double degrees) {
     return {ri(cx + r * std::cos(t)), ri(cy - r * std::sin(t))};
 }
 
-// How far out along the bisector of an angle (less than 180 degrees) a centred label must
-// stand for its box to clear both arms: `from` when it fits there, further out for a long label
-// ("2x + 10°") up to 60 px more, `from` again when even that is not enough or the label would
-// leave the figure.
-double clearOfArms(const Figure& f, int cx, int cy, const std::string& label, double fromDeg,
-                   double spanDeg, double from) {
+// How far out along the bisector of an angle a centred label must stand for its box to clear
+// the arc of the angle (radius `arc`) and, for an angle less than 180 degrees, both arms:
+// `from` when it fits there, further out for a long label ("2x + 10°") up to 60 px more, `from`
+// again when even that is not enough or the label would leave the figure.
+double labelDistance(const Figure& f, int cx, int cy, const std::string& label, double fromDeg,
+                     double spanDeg, double from, int arc) {
     int chars = 0;  // the degree sign is one character of two bytes
     for (unsigned char c : label) chars += (c & 0xC0) != 0x80;
     const double halfW = chars * 3.6 + 2;  // 14 px sans-serif labels
@@ -38,16 +38,20 @@ double clearOfArms(const Figure& f, int cx, int cy, const std::string& label, do
         const double py = cy - r * std::sin(mid);
         if (px - halfW < 0 || px + halfW > f.width || py - halfH < 0 || py + halfH > f.height)
             break;
-        bool inside = true;
+        // the nearest point of the box to the corner stays off the arc
+        const double nearX = std::max(std::abs(r * std::cos(mid)) - halfW, 0.0);
+        const double nearY = std::max(std::abs(r * std::sin(mid)) - halfH, 0.0);
+        bool clear = std::hypot(nearX, nearY) >= arc + 2;
         for (double sx : {-1.0, 1.0})
             for (double sy : {-1.0, 1.0}) {
+                if (spanDeg >= 180) continue;
                 const double x = r * std::cos(mid) + sx * halfW;
                 const double y = r * std::sin(mid) + sy * halfH;  // y up
                 // the distance from each arm, positive on the side inside the angle
-                inside = inside && std::cos(d1) * y - std::sin(d1) * x >= 2 &&
-                         x * std::sin(d2) - y * std::cos(d2) >= 2;
+                clear = clear && std::cos(d1) * y - std::sin(d1) * x >= 2 &&
+                        x * std::sin(d2) - y * std::cos(d2) >= 2;
             }
-        if (inside) return r;
+        if (clear) return r;
     }
     return from;
 }
@@ -141,10 +145,13 @@ void drawAnglesOnLine(Figure& f, const std::vector<int>& angles,
             const auto [x, y] = polar(cx, cy, 120, at);
             f.line(cx, cy, x, y, false, true);
         }
-        f.arc(cx, cy, 22 + 6 * static_cast<int>(i % 2), at, angles[i]);
-        const double mid = at + angles[i] / 2.0;
-        const auto [lx, ly] = polar(cx, cy, angles[i] < 30 ? 70 : 50, mid);
-        f.text(lx, ly, 'c', labels[i]);
+        // an angle without a label is not asked about or given: no arc draws the eye to it
+        if (!labels[i].empty()) {
+            f.arc(cx, cy, 22 + 6 * static_cast<int>(i % 2), at, angles[i]);
+            const double mid = at + angles[i] / 2.0;
+            const auto [lx, ly] = polar(cx, cy, angles[i] < 30 ? 70 : 50, mid);
+            f.text(lx, ly, 'c', labels[i]);
+        }
         at += angles[i];
     }
 }
@@ -157,9 +164,11 @@ void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles,
     for (std::size_t i = 0; i < angles.size(); ++i) {
         const auto [x, y] = polar(cx, cy, 90, at);
         f.line(cx, cy, x, y, false, true);
-        f.arc(cx, cy, 18 + 5 * static_cast<int>(i % 2), at, angles[i]);
-        const auto [lx, ly] = polar(cx, cy, angles[i] < 40 ? 65 : 48, at + angles[i] / 2.0);
-        f.text(lx, ly, 'c', labels[i]);
+        if (!labels[i].empty()) {
+            f.arc(cx, cy, 18 + 5 * static_cast<int>(i % 2), at, angles[i]);
+            const auto [lx, ly] = polar(cx, cy, angles[i] < 40 ? 65 : 48, at + angles[i] / 2.0);
+            f.text(lx, ly, 'c', labels[i]);
+        }
         at += angles[i];
     }
 }
@@ -332,9 +341,11 @@ void drawClock(Figure& f, int hour, int minute) {
         f.text(at.first, at.second, 'c', std::to_string(n));
     }
     // The hour hand moves on between the hours: at 3:30 it is halfway from 3 to 4.
+    // Both hands stop short of the numbers so that none is hidden under a hand.
     const double hourTurn = 30.0 * (hour % 12) + minute / 2.0;
-    const auto h = polar(cx, cy, r * 0.5, 90 - hourTurn);
-    const auto m = polar(cx, cy, r * 0.8, 90 - 6.0 * minute);
+    const double minuteLength = r - 37;
+    const auto h = polar(cx, cy, minuteLength * 0.7, 90 - hourTurn);
+    const auto m = polar(cx, cy, minuteLength, 90 - 6.0 * minute);
     f.line(cx, cy, h.first, h.second, false, true);
     f.line(cx, cy, m.first, m.second, false, true);
     f.circle(cx, cy, 4, "#000000");
@@ -471,7 +482,7 @@ void markAngle(Figure& f, int cx, int cy, int fromDeg, int spanDeg, const std::s
     f.arc(cx, cy, radius, fromDeg, spanDeg);
     // narrow angles put their label further out, where the arms have room for it
     double out = radius + (spanDeg < 35 ? 26 : 14);
-    if (spanDeg < 180) out = clearOfArms(f, cx, cy, label, fromDeg, spanDeg, out);
+    out = labelDistance(f, cx, cy, label, fromDeg, spanDeg, out, radius);
     const auto at = polar(cx, cy, out, fromDeg + spanDeg / 2.0);
     f.text(at.first, at.second, 'c', label);
 }
@@ -581,7 +592,7 @@ CoordGrid drawCoordGrid(Figure& f, int maxX, int maxY) {
     for (int i = 0; i <= maxX; ++i) f.text(g.px(i), g.py(0) + 12, 'c', std::to_string(i));
     for (int j = 1; j <= maxY; ++j) f.text(g.px(0) - 6, g.py(j), 'r', std::to_string(j));
     f.text(g.px(maxX) + 12, g.py(0), 'l', "x");
-    f.text(g.px(0), g.py(maxY) - 14, 'c', "y");
+    f.text(g.px(0) + 6, g.py(maxY) - 10, 'l', "y");  // beside the axis, not on it
     return g;
 }
 

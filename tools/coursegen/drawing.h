@@ -19,10 +19,11 @@ void drawCuboid(Figure& f, int l, int w, int h, const std::string& unit);
 void drawCuboidLabelled(Figure& f, int l, int w, int h, const std::string& lLabel,
                         const std::string& wLabel, const std::string& hLabel);
 // A straight line with rays from one point; angles in degrees between the rays (sum 180),
-// labels for each angle in order from the right.
+// labels for each angle in order from the right; an angle labelled "" gets no arc.
 void drawAnglesOnLine(Figure& f, const std::vector<int>& angles,
                       const std::vector<std::string>& labels);
-// Rays from one point, angles in degrees summing to 360, labelled in order anticlockwise.
+// Rays from one point, angles in degrees summing to 360, labelled in order anticlockwise; an
+// angle labelled "" gets no arc.
 void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles,
                        const std::vector<std::string>& labels);
 // The eight-point compass rose.
@@ -53,7 +54,8 @@ void drawNumberLine(Figure& f, int intervals, const std::string& first, const st
                     int arrowAt);
 
 // A clock face with minute marks and the numbers 1 to 12, its hands showing hour:minute. The
-// face fills the smaller side of the figure (at least 160 x 160 px).
+// face fills the smaller side of the figure (at least 160 x 160 px); the hands stop short of
+// the numbers.
 void drawClock(Figure& f, int hour, int minute);
 
 // One thing on a pan of a balance: a box (an unknown, labelled "x" or "?"), a weight (labelled
@@ -78,7 +80,8 @@ std::string tableHtml(const std::vector<std::string>& head,
                       const std::vector<std::vector<std::string>>& rows);
 
 // Marks an angle at (cx, cy): an arc from direction `fromDeg` turning `spanDeg` anticlockwise
-// (degrees from 3 o'clock, as Figure::arc) and its letter or size on the bisector.
+// (degrees from 3 o'clock, as Figure::arc) and its letter or size on the bisector, clear of the
+// arc and, for an angle under 180 degrees, of both arms.
 void markAngle(Figure& f, int cx, int cy, int fromDeg, int spanDeg, const std::string& label,
                int radius = 24);
 // Marks a right angle at (cx, cy) between direction `fromDeg` and the one 90 degrees on.

@@ -9,7 +9,6 @@
 
 namespace {
 
-
 // "a + 3", "a &minus; 3"
 std::string plusOrMinus(int v) {
     return v < 0 ? " &minus; " + S(-v) : " + " + S(v);
@@ -619,8 +618,9 @@ Question pensAndRulers(Rng& r, const std::string& k) {
     q.param("n", n)
         .paramDec("big", Frac(n * pen + ruler, 100))
         .paramDec("small", Frac(pen + ruler, 100));
-    q.p(S(n) + " pens and a ruler cost " + money(Frac(n * pen + ruler, 100)) +
-        ". One pen and a ruler cost " + money(Frac(pen + ruler, 100)) + ".");
+    q.p(capitalised(numberWords(n)) + " pens and a ruler cost " +
+        money(Frac(n * pen + ruler, 100)) + ". One pen and a ruler cost " +
+        money(Frac(pen + ruler, 100)) + ".");
     q.p("How much does one pen cost?");
     return answerNumber(q, r, k[0], Frac(pen, 100), "dollars", wrong).done();
 }

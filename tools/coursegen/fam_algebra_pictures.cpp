@@ -8,7 +8,6 @@
 
 namespace {
 
-
 // "x", "x + 20", "3x - 10" for a picture (plain text, ASCII minus).
 std::string linearText(int a, int b, const std::string& unit = "") {
     std::string s = term(a, "x");
@@ -34,8 +33,8 @@ Question balance(Rng& r, const std::string& k) {
     q.param("a", a).param("extra", extra).param("b", b).param("right", right);
     q.p("The pan balance is level. The left pan holds " + S(a) + " identical boxes and " +
         withArticle(qty(extra, "kg") + " weight") + ". The right pan holds " +
-        plural(b, "box", "boxes") + " like them and " +
-        withArticle(qty(right, "kg") + " weight") + ".");
+        plural(b, "box", "boxes") + " like them and " + withArticle(qty(right, "kg") + " weight") +
+        ".");
     std::vector<PanItem> left(static_cast<std::size_t>(a), PanItem{PanItem::Box, "?"});
     left.push_back({PanItem::Weight, qty(extra, "kg")});
     std::vector<PanItem> rightPan(static_cast<std::size_t>(b), PanItem{PanItem::Box, "?"});
@@ -60,12 +59,13 @@ Question matchstickPattern(Rng& r, const std::string& k) {
     q.param("shape", squares ? "squares" : "triangles").param("n", n);
     q.p(std::string("Here are the first three patterns of matchstick ") +
         (squares ? "squares" : "triangles") + " in a row.");
-    Figure& f = q.figure(300, 110, "three matchstick patterns");
+    Figure& f = q.figure(300, 120, "three matchstick patterns");
     f.colour("#92400e");
-    const int side = 24;
-    int x0 = 34;
+    const int side = 32;
+    const int rise = 28;  // the height of a triangle of side 32
+    int x0 = 20;
     for (int p = 1; p <= 3; ++p) {
-        const int y = 70;
+        const int y = 74;
         if (squares) {
             for (int i = 0; i <= p; ++i)
                 f.line(x0 + i * side, y - side, x0 + i * side, y, false, true);
@@ -79,11 +79,11 @@ Question matchstickPattern(Rng& r, const std::string& k) {
                 const int bx = x0 + (i / 2) * side;
                 if (i % 2 == 0) {  // up: its base and its two sloping sides
                     f.line(bx, y, bx + side, y, false, true);
-                    if (i == 0) f.line(bx, y, bx + side / 2, y - 19, false, true);
-                    f.line(bx + side / 2, y - 19, bx + side, y, false, true);
+                    if (i == 0) f.line(bx, y, bx + side / 2, y - rise, false, true);
+                    f.line(bx + side / 2, y - rise, bx + side, y, false, true);
                 } else {  // down: its top and its right side
-                    f.line(bx + side / 2, y - 19, bx + side / 2 + side, y - 19, false, true);
-                    f.line(bx + side, y, bx + side / 2 + side, y - 19, false, true);
+                    f.line(bx + side / 2, y - rise, bx + side / 2 + side, y - rise, false, true);
+                    f.line(bx + side, y, bx + side / 2 + side, y - rise, false, true);
                 }
             }
         }
@@ -91,7 +91,7 @@ Question matchstickPattern(Rng& r, const std::string& k) {
         const int width = squares ? p * side : (p + 1) / 2 * side + (p % 2 == 0 ? side / 2 : 0);
         f.text(x0 + width / 2, y + 18, 'c', "Pattern " + S(p));
         f.colour("#92400e");
-        x0 += std::max(width, 56) + 30;
+        x0 += std::max(width, 56) + 24;
     }
     f.colour("#000000");
     q.p("How many matchsticks are needed for pattern " + S(n) + "?");
@@ -138,14 +138,15 @@ Question angleEquation(Rng& r, const std::string& k) {
     std::sort(order.begin(), order.end(),
               [&](std::size_t i, std::size_t j) { return values[i] < values[j]; });
     std::swap(order[1], order[r.range(0, 1)]);
-    auto text = [&](std::size_t i) { return linearText(labels[i].a, labels[i].b, "\xC2\xB0"); };
+    // no degree sign: "2x + 25°" would read as 2x + 25 degrees; the text says the unit
+    auto text = [&](std::size_t i) { return linearText(labels[i].a, labels[i].b); };
     QB q("angle_equation", 3);
     q.param("labels", S(labels[0].a) + ":" + S(labels[0].b) + "," + S(labels[1].a) + ":" +
                           S(labels[1].b) + "," + S(labels[2].a) + ":" + S(labels[2].b));
     q.p("The sizes of the angles of the triangle are given in degrees.");
     drawMarkedTriangle(q.figure(300, 200, "triangle with its angles in terms of x"),
-                            values[order[0]], values[order[1]], text(order[0]), text(order[1]),
-                            text(order[2]));
+                       values[order[0]], values[order[1]], text(order[0]), text(order[1]),
+                       text(order[2]));
     q.p("What is the value of <i>x</i>?");
     return answerNumber(q, r, k[0], x, "", wrong).done();
 }

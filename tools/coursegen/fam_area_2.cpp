@@ -1074,7 +1074,7 @@ Question squaresRowPerimeter(Rng& r, const std::string& k) {
     } while (!distinctWrong(2 * (n * s + s), wrong));
     QB q("squares_row_perimeter", 2);
     q.param("n", n).param("s", s);
-    q.p(S(n) + " squares, each with sides of " + qty(s, "cm") +
+    q.p(capitalised(numberWords(n)) + " squares, each with sides of " + qty(s, "cm") +
         ", are put side by side in a row to make a rectangle.");
     Figure& f = q.figure(300, 200, "squares in a row");
     const int side = std::min(48, 260 / n);

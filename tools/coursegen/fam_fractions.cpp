@@ -169,7 +169,8 @@ Question fracLeftMoney(Rng& r, const std::string& k) {
     do {
         f = proper(r, 3, 10);
         n = static_cast<int>(f.d) * r.range(3, 15);
-    } while (f.n < 2 || !distinctWrong(Frac(n) - f * Frac(n), {f * Frac(n), Frac(n) - Frac(n / f.d), Frac(n / f.d)}));
+    } while (f.n < 2 || !distinctWrong(Frac(n) - f * Frac(n),
+                                       {f * Frac(n), Frac(n) - Frac(n / f.d), Frac(n / f.d)}));
     QB q("frac_left_money", 2);
     q.param("f", f.text()).param("n", n).param("who", who);
     q.p(who + " had " + money(n) + " and spent " + f.text() + " of it on a present.");
@@ -272,7 +273,8 @@ Question fracOfUnit(Rng& r, const std::string& k) {
         const Frac ans = f * Frac(un.factor);
         // with a top of 1, "one part only" would be right
         if (ans.isInt() && (f * Frac(un.slip)).isInt() && f.n > 1 &&
-            distinctWrong(ans, {Frac(un.factor) - ans, Frac(un.factor) / Frac(f.d), f * Frac(un.slip)})) {
+            distinctWrong(
+                ans, {Frac(un.factor) - ans, Frac(un.factor) / Frac(f.d), f * Frac(un.slip)})) {
             pickUnit = &un;
             break;
         }
@@ -299,7 +301,8 @@ Question wholeFromPart(Rng& r, const std::string& k) {
         f = proper(r, 3, 9);
         whole = static_cast<int>(f.d) * r.range(2, 12);
         part = f * Frac(whole);
-    } while (f.n < 2 || !distinctWrong(Frac(whole), {part * Frac(f.d), part / Frac(f.n), Frac(whole) - part}));
+    } while (f.n < 2 ||
+             !distinctWrong(Frac(whole), {part * Frac(f.d), part / Frac(f.n), Frac(whole) - part}));
     QB q("whole_from_part", 3);
     q.param("f", f.text()).param("part", part.text());
     q.p("<b>" + f.text() + "</b> of a number is <b>" + part.text() + "</b>. What is the number?");
@@ -828,7 +831,8 @@ Question fracShare(Rng& r, const std::string& k) {
         if (each.isInt() || (kind == 'X') != (each > Frac(1))) continue;
         QB q("frac_share", 2);
         q.param("n", n).param("people", people);
-        q.p(S(n) + " " + t.many + " are shared equally among " + S(people) + " " + t.who + ".");
+        q.p(capitalised(numberWords(n)) + " " + t.many + " are shared equally among " + S(people) +
+            " " + t.who + ".");
         q.p(std::string("How much ") +
             (std::string(t.one) == "pizza" ? "pizza" : "of a " + std::string(t.one)) +
             " does each get?");
@@ -1302,7 +1306,8 @@ Question fracExtraFree(Rng& r, const std::string& k) {
         const Frac extra =
             r.pick(std::vector<Frac>{Frac(1, 5), Frac(1, 4), Frac(1, 10), Frac(1, 2), Frac(2, 5)});
         const Frac more = extra * Frac(p.size);
-        if (!more.isInt() || !distinctWrong(Frac(p.size) + more, {more, Frac(p.size) - more, Frac(p.size) + more * Frac(2)}))
+        if (!more.isInt() || !distinctWrong(Frac(p.size) + more, {more, Frac(p.size) - more,
+                                                                  Frac(p.size) + more * Frac(2)}))
             continue;
         QB q("frac_extra_free", 2);
         q.param("size", p.size).param("extra", extra.text());

@@ -371,7 +371,7 @@ Question protractorRead(Rng& r, const std::string& k) {
     f.colour("#64748b");
     f.line(cx - R, cy, cx + R, cy);
     f.arc(cx, cy, R, 0, 180);
-    f.arc(cx, cy, R - 30, 0, 180);
+    f.arc(cx, cy, R - 36, 0, 180);  // the inner scale's numbers stand outside it
     for (int d = 0; d <= 180; d += 5) {
         const double t = d * kPi / 180;
         const int len = d % 10 == 0 ? 9 : 5;
@@ -381,8 +381,14 @@ Question protractorRead(Rng& r, const std::string& k) {
     f.colour("#000000");
     for (int d = 0; d <= 180; d += 20) {
         const double t = d * kPi / 180;
-        f.text(ri(cx + (R + 10) * std::cos(t)), ri(cy - (R + 10) * std::sin(t)), 'c', S(d));
-        f.text(ri(cx + (R - 20) * std::cos(t)), ri(cy - (R - 20) * std::sin(t)) + 2, 'c',
+        // The numbers at the ends stand above the base line, where an arm cannot cross them,
+        // and clear of the scales' arcs, which meet the base line there.
+        const bool end = d == 0 || d == 180;
+        const int lift = end ? 10 : 0;
+        const int outer = end ? R + 14 : R + 12;
+        const int inner = R - 20;
+        f.text(ri(cx + outer * std::cos(t)), ri(cy - outer * std::sin(t)) - lift, 'c', S(d));
+        f.text(ri(cx + inner * std::cos(t)), ri(cy - inner * std::sin(t)) + 2 - lift, 'c',
                S(180 - d));
     }
     const int armLen = R + 18;

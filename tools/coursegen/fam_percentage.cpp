@@ -7,7 +7,6 @@
 
 namespace {
 
-
 const char* kSimplest = "Give your answer as a fraction in its simplest form, for example 3/4.";
 
 Question pctOf(Rng& r, const std::string& k) {
@@ -73,8 +72,7 @@ Question pctIncrease(Rng& r, const std::string& k) {
         wrong = {Frac(change) /* the change alone */,
                  Frac(up ? n - change : n + change) /* changed the wrong way */,
                  Frac(up ? n + p : n - p) /* the percentage taken as dollars */};
-    } while ((p * n) % 100 ||
-             !enoughWrong(up ? n + p * n / 100 : n - p * n / 100, wrong, true));
+    } while ((p * n) % 100 || !enoughWrong(up ? n + p * n / 100 : n - p * n / 100, wrong, true));
     QB q("pct_change", 2);
     q.param("price", n).param("p", p).param("dir", up ? "up" : "down");
     if (up)
@@ -104,8 +102,11 @@ Question pctPart(Rng& r, const std::string& k) {
                                            "have a pet cat"};
     QB q("pct_part", 2);
     q.param("part", part).param("total", total);
-    q.p(S(part) + " of the " + S(total) + " pupils in a " + (total <= 50 ? "class " : "school ") +
-        r.pick(what) + ". What percentage of the pupils is that?");
+    q.p("Of the " + S(total) + " pupils in a " +
+        (total <= 25   ? "class, "
+         : total <= 50 ? "year group, "
+                       : "school, ") +
+        S(part) + " " + r.pick(what) + ". What percentage of the pupils is that?");
     return answerNumber(q, r, k[0], ans, "%", wrong).done();
 }
 
@@ -403,8 +404,7 @@ Question pctSuccessive(Rng& r, const std::string& k) {
                  Frac(price) * Frac(100 + up - down, 100) /* the percentages added */,
                  mid /* the rise only */,
                  Frac(price) * Frac(100 - down, 100) /* the fall taken off the old price */};
-    } while (!(end * Frac(100)).isInt() || end == Frac(price) ||
-             !enoughWrong(end, wrong, true));
+    } while (!(end * Frac(100)).isInt() || end == Frac(price) || !enoughWrong(end, wrong, true));
     QB q("pct_successive", 3);
     q.param("price", price).param("up", up).param("down", down);
     q.p("A lamp cost " + money(price) + ". A shop raised its price by " + qty(up, "%") +
@@ -501,8 +501,7 @@ Question pctPassMark(Rng& r, const std::string& k) {
         wrong = {Frac(p) /* the percentage taken as marks */,
                  Frac(total - total * p / 100) /* the marks one may drop */,
                  Frac(total * p / 10) /* divided by 10, not 100 */};
-    } while ((total * p) % 100 || got >= total * p / 100 ||
-             !enoughWrong(total * p / 100, wrong));
+    } while ((total * p) % 100 || got >= total * p / 100 || !enoughWrong(total * p / 100, wrong));
     const int need = total * p / 100;
     QB q("pct_pass_mark", 2);
     q.param("total", total).param("p", p).param("got", got);
@@ -550,8 +549,9 @@ Question pctVote(Rng& r, const std::string& k) {
     const int red = 100 - blue - green;
     QB q("pct_vote", 2);
     q.param("voters", voters).param("blue", blue).param("green", green);
-    q.p(S(voters) + " pupils voted for the colour of a new school sweatshirt. " + qty(blue, "%") +
-        " chose blue, " + qty(green, "%") + " chose green and the rest chose red.");
+    q.p("A school asked " + S(voters) +
+        " pupils to vote for the colour of a new sweatshirt: " + qty(blue, "%") + " chose blue, " +
+        qty(green, "%") + " chose green and the rest chose red.");
     if (k == "NN") {
         const bool blueMore = blue > green;
         q.subparts({{"How many pupils chose red?", "pupils"},
@@ -672,8 +672,8 @@ Question pctBillShare(Rng& r, const std::string& k) {
              !enoughWrong(each, wrong, true));
     QB q("pct_bill_share", 2);
     q.param("bill", bill).param("tip", tip).param("people", people);
-    q.p(S(people) + " friends have a meal that costs " + money(bill) + ". They add a " +
-        qty(tip, "%") + " tip and share the total equally.");
+    q.p(capitalised(numberWords(people)) + " friends have a meal that costs " + money(bill) +
+        ". They add a " + qty(tip, "%") + " tip and share the total equally.");
     if (k == "NN") {
         q.subparts({{"What is the total with the tip?", "dollars"},
                     {"How much does each friend pay?", "dollars"}});

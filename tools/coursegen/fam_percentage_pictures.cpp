@@ -11,7 +11,6 @@
 
 namespace {
 
-
 Question pctShaded(Rng& r, const std::string& k) {
     const std::vector<std::pair<int, int>> grids = {{1, 10}, {2, 10}, {5, 5}, {5, 10}, {4, 5}};
     int rows, cols, shaded;
@@ -46,8 +45,7 @@ Question pctShadeMore(Rng& r, const std::string& k) {
         wrong = {Frac(target) /* all the squares to be shaded, not the extra ones */,
                  Frac(p - shaded) /* the percentage taken as squares */,
                  Frac(rows * cols - target) /* the squares left white */};
-    } while ((p * rows * cols) % 100 || target <= shaded ||
-             !enoughWrong(target - shaded, wrong));
+    } while ((p * rows * cols) % 100 || target <= shaded || !enoughWrong(target - shaded, wrong));
     const int cells = rows * cols;
     QB q("pct_shade_more", 2);
     q.param("rows", rows).param("cols", cols).param("shaded", shaded).param("p", p);
@@ -102,7 +100,7 @@ Question pctBarChart(Rng& r, const std::string& k) {
     q.p("The bar chart shows how the pupils of a class travel to school. Every pupil is in the "
         "chart.");
     drawBarChart(q.figure(300, 200, "bar chart of how the pupils travel to school"), bars, step,
-                 "Pupils");
+                 "pupils");
     std::string how = ways[static_cast<std::size_t>(ask)];
     how = how == "Walk" ? "walk to school" : "come to school by " + lowerCase(how);
     if (k == "NN") {

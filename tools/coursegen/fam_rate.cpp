@@ -9,7 +9,6 @@
 
 namespace {
 
-
 Question speed(Rng& r, const std::string& k) {
     const bool inMinutes = r.chance(40);
     int s, t, d;
@@ -316,8 +315,8 @@ Question journeyThree(Rng& r, const std::string& k) {
         .param("start", hhmm(start))
         .param("style", style);
     q.p("A family sets off at " + clock12(start, style) + ". They drive on the motorway at " +
-        qty(s1, "km/h") + " for " + plural(h1, "hour", "hours") + ", then drive " +
-        qty(d2, "km") + " on country roads at " + qty(s2, "km/h") + ".");
+        qty(s1, "km/h") + " for " + plural(h1, "hour", "hours") + ", then drive " + qty(d2, "km") +
+        " on country roads at " + qty(s2, "km/h") + ".");
     if (k == "NT") {
         q.subparts({{"How many minutes does the whole journey take?", "minutes"},
                     {"At what time do they arrive? " + timeNote(style, start + mins), ""}});
@@ -342,8 +341,8 @@ Question journeyFour(Rng& r, const std::string& k) {
         s2 = r.range(8, 18) * 6;
         m2 = pickInt(r, {10, 20, 30, 45, 60});
         start = dayTime(r);
-    } while ((s1 * m1) % 60 || (s2 * m2) % 60 ||
-             !clearOfNoonAndMidnight(start + m1 + m2 + 15) || start + m1 + m2 + 15 >= 1440);
+    } while ((s1 * m1) % 60 || (s2 * m2) % 60 || !clearOfNoonAndMidnight(start + m1 + m2 + 15) ||
+             start + m1 + m2 + 15 >= 1440);
     const int d1 = s1 * m1 / 60;
     const int d2 = s2 * m2 / 60;
     QB q("journey_four", 3);
@@ -514,8 +513,7 @@ Question savingWeeks(Rng& r, const std::string& k) {
         wrong = {Frac(price, weekly) /* forgot the money already saved */,
                  Frac(price - has) /* the money still needed */,
                  Frac(price + has, weekly) /* added the savings */};
-    } while (has >= price || (price - has) % weekly ||
-             !enoughWrong((price - has) / weekly, wrong));
+    } while (has >= price || (price - has) % weekly || !enoughWrong((price - has) / weekly, wrong));
     QB q("saving_weeks", 2);
     q.param("price", price).param("has", has).param("weekly", weekly);
     q.p(who + " wants to buy a bicycle that costs " + money(price) + ". " + who + " has saved " +
@@ -541,12 +539,12 @@ Question hireShare(Rng& r, const std::string& k) {
         each = total / Frac(people);
         wrong = {Frac(rate, people) /* one hour only */, total /* the whole cost */,
                  Frac(rate * (halves / 2), people) /* the half hour left out */};
-    } while (halves % 2 == 0 || !(each * Frac(100)).isInt() ||
-             !enoughWrong(each, wrong, true));
+    } while (halves % 2 == 0 || !(each * Frac(100)).isInt() || !enoughWrong(each, wrong, true));
     QB q("hire_share", 2);
     q.param("rate", rate).paramDec("hours", Frac(halves, 2)).param("people", people);
-    q.p(S(people) + " friends hire a rowing boat for " + duration(halves * 30) +
-        ". It costs " + money(rate) + " an hour, and they share the cost equally.");
+    q.p(capitalised(numberWords(people)) + " friends hire a rowing boat for " +
+        duration(halves * 30) + ". It costs " + money(rate) +
+        " an hour, and they share the cost equally.");
     if (k == "NN") {
         q.subparts({{"How much does the boat cost altogether?", "dollars"},
                     {"How much does each friend pay?", "dollars"}});
@@ -760,14 +758,13 @@ Question speedMistake(Rng& r, const std::string& k) {
         wrong = {Frac(d, mins) /* the distance divided by the minutes, as in the text */,
                  Frac(d) /* the distance */,
                  Frac(d * 100, mins) /* the minutes taken as hundredths of an hour */};
-    } while ((s * mins) % 60 || !exactDecimal(Frac(s * mins / 60, mins)) ||
-             !enoughWrong(s, wrong));
+    } while ((s * mins) % 60 || !exactDecimal(Frac(s * mins / 60, mins)) || !enoughWrong(s, wrong));
     const int d = s * mins / 60;
     QB q("speed_mistake", 2);
     q.param("d", d).param("mins", mins).param("who", who);
     q.p("A car travels " + qty(d, "km") + " in " + qty(mins, "minutes") + ". " + who + " divides " +
         S(d) + " by " + S(mins) + " and says the car's speed is " + num(Frac(d, mins)) +
-        " kilometres per hour.");
+        (d == mins ? "&nbsp;kilometre" : " kilometres") + " per hour.");
     q.p(who + " is wrong. What is the car's speed in kilometres per hour?");
     return answerNumber(q, r, k[0], s, "km/h", wrong).done();
 }
@@ -809,9 +806,8 @@ Question payCompare(Rng& r, const std::string& k) {
         .param("y", y)
         .paramDec("pay2", pay2)
         .param("h2", h2);
-    q.p(x + " earned " + money(pay1) + " for " + plural(h1, "hour", "hours") +
-        " of gardening. " + y + " earned " + money(pay2) + " for " +
-        plural(h2, "hour", "hours") + " of babysitting.");
+    q.p(x + " earned " + money(pay1) + " for " + plural(h1, "hour", "hours") + " of gardening. " +
+        y + " earned " + money(pay2) + " for " + plural(h2, "hour", "hours") + " of babysitting.");
     q.p("Who was paid more for each hour?");
     q.note("Write the name.");
     q.answer();

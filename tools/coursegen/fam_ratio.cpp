@@ -10,7 +10,6 @@
 
 namespace {
 
-
 const char* kRatioNote = "Give the ratio in its simplest form, for example 2:3.";
 const char* kRatioNote3 = "Give the ratio in its simplest form, for example 5:3:2.";
 
@@ -99,7 +98,8 @@ Question ratioShare(Rng& r, const std::string& k) {
     } while (!enoughWrong((askFirst ? a : b) * unit, wrong, true));
     QB q("ratio_share", 2);
     q.param("total", total).param("a", a).param("b", b).param("ask", askFirst ? "first" : "second");
-    q.p(x + " and " + y + " share " + money(total) + " in the ratio " + shownRatio(S(a), S(b)) + ".");
+    q.p(x + " and " + y + " share " + money(total) + " in the ratio " + shownRatio(S(a), S(b)) +
+        ".");
     q.p("How much does " + (askFirst ? x : y) + " get?");
     const int ans = (askFirst ? a : b) * unit;
     return answerNumber(q, r, k[0], ans, "dollars", wrong).done();
@@ -139,8 +139,8 @@ Question unitary(Rng& r, const std::string& k) {
     while (m == n);
     QB q("unitary", 2);
     q.param("n", n).paramDec("cost", each * Frac(n)).param("m", m);
-    q.p(S(n) + " " + item.many + " cost " + money(each * Frac(n)) + ". How much do " + S(m) + " " +
-        item.many + " cost?");
+    q.p(capitalised(numberWords(n)) + " " + item.many + " cost " + money(each * Frac(n)) +
+        ". How much do " + S(m) + " " + item.many + " cost?");
     const Frac ans = each * Frac(m);
     return answerNumber(
                q, r, k[0], ans, "dollars",
@@ -161,8 +161,8 @@ Question ratioMissing(Rng& r, const std::string& k) {
     } while (!enoughWrong(b * m, wrong));
     QB q("ratio_missing", 1);
     q.param("a", a).param("b", b).param("first", a * m);
-    q.p("The ratio of cats to dogs at a rescue centre is " + shownRatio(S(a), S(b)) + ". There are " +
-        S(a * m) + " cats.");
+    q.p("The ratio of cats to dogs at a rescue centre is " + shownRatio(S(a), S(b)) +
+        ". There are " + S(a * m) + " cats.");
     q.p("How many dogs are there?");
     return answerNumber(q, r, k[0], b * m, "dogs", wrong).done();
 }
@@ -222,8 +222,8 @@ Question ratioDifference(Rng& r, const std::string& k) {
     } while (a <= b || gcdInt(a, b) != 1 || !enoughWrong((a + b) * unit, wrong));
     QB q("ratio_difference", 3);
     q.param("a", a).param("b", b).param("diff", (a - b) * unit);
-    q.p("The ratio of adults to children at a concert is " + shownRatio(S(a), S(b)) + ". There are " +
-        S((a - b) * unit) + " more adults than children.");
+    q.p("The ratio of adults to children at a concert is " + shownRatio(S(a), S(b)) +
+        ". There are " + S((a - b) * unit) + " more adults than children.");
     q.p("How many people are at the concert altogether?");
     return answerNumber(q, r, k[0], (a + b) * unit, "people", wrong).done();
 }
@@ -261,9 +261,8 @@ Question ratioThreeShare(Rng& r, const std::string& k) {
         wrong = {Frac(unit) /* one part only */,
                  Frac(parts[(ask + 1) % 3] * unit) /* the next colour's share */,
                  Frac(parts[ask] * unit + unit) /* one part too many */};
-    } while (
-        a == b || b == c || a == c ||
-        !enoughWrong(std::vector<int>{a, b, c}[static_cast<std::size_t>(ask)] * unit, wrong));
+    } while (a == b || b == c || a == c ||
+             !enoughWrong(std::vector<int>{a, b, c}[static_cast<std::size_t>(ask)] * unit, wrong));
     const std::vector<std::string> colours = {"red", "blue", "green"};
     QB q("ratio_three_share", 2);
     q.param("a", a)
@@ -365,7 +364,8 @@ Question ratioOfFractions(Rng& r, const std::string& k) {
         "</b> as a ratio of whole numbers in its simplest form.");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', simplestRatio({static_cast<int>(x.n * y.d), static_cast<int>(y.n * x.d)})).done();
+    return q.part('R', simplestRatio({static_cast<int>(x.n * y.d), static_cast<int>(y.n * x.d)}))
+        .done();
 }
 
 Question ratioFromFraction(Rng& r, const std::string& k) {
@@ -399,7 +399,8 @@ Question ratioFromPercent(Rng& r, const std::string& k) {
         " in the club?");
     q.note(kRatioNote);
     q.answer();
-    return q.part('R', boysFirst ? simplestRatio({p, 100 - p}) : simplestRatio({100 - p, p})).done();
+    return q.part('R', boysFirst ? simplestRatio({p, 100 - p}) : simplestRatio({100 - p, p}))
+        .done();
 }
 
 Question ratioAfterChange(Rng& r, const std::string& k) {
@@ -530,7 +531,7 @@ Question inverseProportion(Rng& r, const std::string& k) {
     QB q("inverse_proportion", 3);
     q.param("n1", n1).param("d1", d1).param("n2", n2);
     if (context == 0)
-        q.p(S(n1) + " painters take " + plural(d1, "day", "days") +
+        q.p(capitalised(numberWords(n1)) + " painters take " + plural(d1, "day", "days") +
             " to paint a school. How many days would " + S(n2) +
             " painters take, working at the same rate?");
     else if (context == 1)
@@ -679,8 +680,8 @@ Question ratioEqualise(Rng& r, const std::string& k) {
     const int unit = 2 * give / (a - b);
     QB q("ratio_equalise", 3);
     q.param("a", a).param("b", b).param("give", give);
-    q.p("The ratio of " + x + "'s money to " + y + "'s money is " + shownRatio(S(a), S(b)) + ". " + x +
-        " gives " + y + " " + money(give) + ", and now they both have the same amount.");
+    q.p("The ratio of " + x + "'s money to " + y + "'s money is " + shownRatio(S(a), S(b)) + ". " +
+        x + " gives " + y + " " + money(give) + ", and now they both have the same amount.");
     q.p("How much money did " + x + " have at first?");
     return answerNumber(q, r, k[0], a * unit, "dollars", wrong).done();
 }
@@ -733,8 +734,7 @@ Question unitaryCount(Rng& r, const std::string& k) {
         wrong = {Frac(n) * cost / budget /* the rate turned upside down */,
                  Frac(n) + budget - cost /* the extra dollars taken as metres */,
                  budget / Frac(n) /* divided the money by the metres */};
-    } while (m == n || !(Frac(perMetre * n, 100) * Frac(10)).isInt() ||
-             !enoughWrong(m, wrong));
+    } while (m == n || !(Frac(perMetre * n, 100) * Frac(10)).isInt() || !enoughWrong(m, wrong));
     QB q("unitary_count", 2);
     q.param("n", n)
         .paramDec("cost", Frac(perMetre * n, 100))
@@ -866,8 +866,7 @@ Question gearTurns(Rng& r, const std::string& k) {
         wrong = {Frac(turns * small, big) /* scaled the wrong way */,
                  Frac(turns + big - small) /* added the difference in teeth */,
                  Frac(big * turns) /* the teeth that pass, not the turns */};
-    } while (small >= big || (big * turns) % small ||
-             !enoughWrong(big * turns / small, wrong));
+    } while (small >= big || (big * turns) % small || !enoughWrong(big * turns / small, wrong));
     QB q("gear_turns", 3);
     q.param("big", big).param("small", small).param("turns", turns);
     q.p("A large gear wheel with " + S(big) + " teeth turns a small gear wheel with " + S(small) +

@@ -10,7 +10,6 @@
 
 namespace {
 
-
 const char* kRatioNote = "Give the ratio in its simplest form, for example 2:3.";
 
 Question ratioShaded(Rng& r, const std::string& k) {
@@ -35,7 +34,8 @@ Question ratioShaded(Rng& r, const std::string& k) {
     q.note(kRatioNote);
     q.answer();
     return q
-        .part('R', shadedFirst ? simplestRatio({shaded, cells - shaded}) : simplestRatio({cells - shaded, shaded}))
+        .part('R', shadedFirst ? simplestRatio({shaded, cells - shaded})
+                               : simplestRatio({cells - shaded, shaded}))
         .done();
 }
 
@@ -64,7 +64,8 @@ Question ratioTable(Rng& r, const std::string& k) {
     q.note(kRatioNote);
     q.answer();
     return q
-        .part('R', simplestRatio({n[static_cast<std::size_t>(first)], n[static_cast<std::size_t>(second)]}))
+        .part('R', simplestRatio(
+                       {n[static_cast<std::size_t>(first)], n[static_cast<std::size_t>(second)]}))
         .done();
 }
 
@@ -86,12 +87,13 @@ Question ratioBarChart(Rng& r, const std::string& k) {
     QB q("ratio_bar_chart", 2);
     q.param("first", a).param("second", b);
     q.p("The bar chart shows the pets kept by the families of a class.");
-    drawBarChart(q.figure(300, 200, "bar chart of pets"), bars, 4, "Pets");
+    drawBarChart(q.figure(300, 200, "bar chart of pets"), bars, 4, "pets");
     q.p("What is the ratio of " + lowerCase(a) + " to " + lowerCase(b) + "?");
     q.note(kRatioNote);
     q.answer();
     return q
-        .part('R', simplestRatio({n[static_cast<std::size_t>(first)], n[static_cast<std::size_t>(second)]}))
+        .part('R', simplestRatio(
+                       {n[static_cast<std::size_t>(first)], n[static_cast<std::size_t>(second)]}))
         .done();
 }
 
@@ -157,7 +159,7 @@ Question ratioAngles(Rng& r, const std::string& k) {
     q.p("The angles <i>x</i>, <i>y</i> and <i>z</i> of the triangle are in the ratio " + S(p[0]) +
         " : " + S(p[1]) + " : " + S(p[2]) + ".");
     drawMarkedTriangle(q.figure(300, 200, "triangle with angles x, y and z"), 180 * p[0] / sum,
-                            180 * p[1] / sum, "x", "y", "z");
+                       180 * p[1] / sum, "x", "y", "z");
     q.p("What is the size of angle <i>" + letters[static_cast<std::size_t>(ask)] + "</i>?");
     return answerNumber(q, r, k[0], 180 * p[ask] / sum, "&deg;", wrong).done();
 }
@@ -221,11 +223,11 @@ Question ratioEnlarge(Rng& r, const std::string& k) {
     q.p("A photo " + qty(len, "cm") + " long and " + qty(wid, "cm") +
         " wide is enlarged so that its length is " + qty(newLen, "cm") + ".");
     Figure& f = q.figure(300, 170, "the photo and its enlargement");
-    const double scale = 190.0 / (len + newLen);  // both photos side by side, to one scale
+    const double scale = 180.0 / (len + newLen);  // both photos side by side, to one scale
     auto px = [&](int v) { return static_cast<int>(v * scale); };
     const int base = 140;
     const int x0 = 12;
-    const int x1 = x0 + px(len) + 44;
+    const int x1 = x0 + px(len) + 56;  // room for the width's label between the photos
     f.rect(x0, base - px(wid), px(len), px(wid), "#fde68a");
     f.rect(x1, base - px(newWid), px(newLen), px(newWid), "#bfdbfe");
     f.text(x0 + px(len) / 2, base + 14, 'c', qty(len, "cm"));
@@ -257,14 +259,14 @@ Question ratioLineGraph(Rng& r, const std::string& k) {
     q.param("xmax", xMax).param("ymax", yMax).param("ask", ask);
     if (petrol) {
         q.p("The graph shows the cost of petrol at a filling station.");
-        drawLineGraph(q.figure(300, 200, "graph of the cost of petrol"), xMax, xStep, yMax,
-                           yStep, "Petrol (litres)", "Cost ($)", {{0, 0}, {xMax, yMax}});
+        drawLineGraph(q.figure(300, 200, "graph of the cost of petrol"), xMax, xStep, yMax, yStep,
+                      "Petrol (litres)", "Cost ($)", {{0, 0}, {xMax, yMax}});
         q.p("How much do " + qty(ask, "litres") + " of petrol cost?");
         return answerNumber(q, r, k[0], ans, "dollars", wrong).done();
     }
     q.p("The graph changes distances in miles into kilometres.");
-    drawLineGraph(q.figure(300, 200, "graph of miles and kilometres"), xMax, xStep, yMax,
-                       yStep, "Distance (miles)", "Distance (km)", {{0, 0}, {xMax, yMax}});
+    drawLineGraph(q.figure(300, 200, "graph of miles and kilometres"), xMax, xStep, yMax, yStep,
+                  "Distance (miles)", "Distance (km)", {{0, 0}, {xMax, yMax}});
     q.p("How many kilometres are " + S(ask) + " miles?");
     return answerNumber(q, r, k[0], ans, "km", wrong).done();
 }

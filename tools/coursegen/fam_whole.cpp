@@ -77,7 +77,8 @@ Question mulWhole(Rng& r, const std::string& k) {
     do {
         a = r.range(102, 899);
         b = r.range(12, 79);
-    } while (b % 10 == 0 || !distinctWrong(a * b, {a * (b % 10) + a * (b / 10), a * (b / 10) * 10, a * (b % 10)}));
+    } while (b % 10 == 0 ||
+             !distinctWrong(a * b, {a * (b % 10) + a * (b / 10), a * (b / 10) * 10, a * (b % 10)}));
     QB q("mul_whole", 2);
     q.param("a", a).param("b", b);
     q.p("Work out <b>" + S(a) + " &times; " + S(b) + "</b>.");
@@ -221,8 +222,7 @@ Question lcm(Rng& r, const std::string& k) {
         a = r.range(4, 15);
         b = r.range(4, 15);
         g = gcdInt(a, b);
-    } while (a == b || g == 1 || g == a || g == b ||
-             !distinctWrong(a / g * b, {a * b, g, a + b}));
+    } while (a == b || g == 1 || g == a || g == b || !distinctWrong(a / g * b, {a * b, g, a + b}));
     QB q("lcm", 2);
     q.param("a", a).param("b", b);
     q.p("What is the lowest common multiple of <b>" + S(a) + "</b> and <b>" + S(b) + "</b>?");
@@ -245,8 +245,7 @@ Question shopChange(Rng& r, const std::string& k) {
         n = r.range(3, 9);
         price = r.range(4, 11);
         note = n * price < 50 ? 50 : 100;
-    } while (
-        !distinctWrong(note - n * price, {n * price, note - (n - 1) * price, note - price}));
+    } while (!distinctWrong(note - n * price, {n * price, note - (n - 1) * price, note - price}));
     QB q("shop_change", 2);
     q.param("n", n).param("price", price).param("note", note).param("who", who);
     q.p(who + " buys " + S(n) + " " + item + " at " + money(price) + " each and pays with " +
@@ -378,7 +377,8 @@ Question numberLineWhole(Rng& r, const std::string& k) {
     int at = 0;
     do at = r.range(1, intervals - 1);
     while (at == intervals / 2 ||
-           !distinctWrong(start + at * step, {start + at, start + (at + 1) * step, start + (at - 1) * step}));
+           !distinctWrong(start + at * step,
+                          {start + at, start + (at + 1) * step, start + (at - 1) * step}));
     QB q("number_line", 1);
     q.param("start", start)
         .param("end", start + intervals * step)
@@ -887,8 +887,8 @@ Question busesNeeded(Rng& r, const std::string& k) {
             continue;
         QB q("buses_needed", 2);
         q.param("pupils", pupils).param("adults", adults).param("seats", seats);
-        q.p(S(pupils) + " pupils and " + S(adults) +
-            " adults are going on a school trip. Each bus has " + S(seats) + " seats.");
+        q.p("There are " + S(pupils) + " pupils and " + S(adults) +
+            " adults going on a school trip. Each bus has " + S(seats) + " seats.");
         q.p("How many buses are needed so that everyone has a seat?");
         return q.number(r, k[0], ans, "buses", fr(wrong)).done();
     }

@@ -140,8 +140,24 @@ QB& QB::subparts(const std::vector<std::pair<std::string, std::string>>& items) 
 }
 
 namespace {
+// "boxes" for one is "box": a count of one takes the singular of a plural word unit.
+std::string unitsFor(const Frac& v, const std::string& units) {
+    const bool word = units.size() > 3 && std::all_of(units.begin(), units.end(),
+                                                      [](char c) { return c >= 'a' && c <= 'z'; });
+    if (!(v == Frac(1)) || !word || units.back() != 's') return units;
+    auto endsWith = [&](const std::string& tail) {
+        return units.size() > tail.size() &&
+               units.compare(units.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    if (endsWith("ies")) return units.substr(0, units.size() - 3) + "y";
+    if (endsWith("ves")) return units.substr(0, units.size() - 3) + "f";
+    for (const char* sibilant : {"xes", "ses", "ches", "shes"})
+        if (endsWith(sibilant)) return units.substr(0, units.size() - 2);
+    return units.substr(0, units.size() - 1);
+}
+
 std::string optionText(const Frac& v, const std::string& units) {
-    return units.empty() ? num(v) : qty(v, units);
+    return units.empty() ? num(v) : qty(v, unitsFor(v, units));
 }
 
 const char* kChooseNote = "Write the number of the correct answer: 1, 2, 3 or 4.";

@@ -327,4 +327,89 @@ TEST(CourseFigures, QuestionsTellHowToAnswerAndTheirPicturesFit) {
         }
 }
 
+// Whether the segment from (x1, y1) to (x2, y2) enters the box (clipped as Liang and Barsky do).
+bool segmentMeetsBox(double x1, double y1, double x2, double y2, double left, double top,
+                     double right, double bottom) {
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    double t0 = 0;
+    double t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+// No label of a picture is struck through by a line or an arc drawn in a dark pen: an arm over
+// a protractor's 0, a clock hand over its 8, an angle's size on its own arc. Labels are boxes of
+// 7.5 px a character and the height of a digit; faint grid lines may pass behind them.
+TEST(CourseFigures, NoLabelIsStruckThroughByALine) {
+    struct Label {
+        double left, top, right, bottom;
+        std::string text;
+    };
+    const std::regex textOp(R"re(^text (-?\d+) (-?\d+) ([lcr]) "(.*)"$)re");
+    for (const auto& p : loaded().papers)
+        for (const auto& q : p.questions)
+            for (const auto& f : q.figures) {
+                std::vector<Label> labels;
+                for (const auto& o : f.ops) {
+                    std::smatch m;
+                    if (!std::regex_match(o, m, textOp)) continue;
+                    int chars = 0;
+                    for (unsigned char c : m[4].str()) chars += (c & 0xC0) != 0x80;
+                    const double w = chars * 7.5;
+                    const double x = std::stod(m[1]);
+                    const double y = std::stod(m[2]);
+                    const double left = m[3] == "l" ? x : m[3] == "c" ? x - w / 2 : x - w;
+                    labels.push_back({left + 1, y - 5, left + w - 1, y + 5, m[4]});
+                }
+                bool dark = true;
+                for (const auto& o : f.ops) {
+                    std::istringstream in(o);
+                    std::string kind;
+                    in >> kind;
+                    if (kind == "colour") {
+                        std::string hex;
+                        in >> hex;
+                        const long rgb = std::stol(hex.substr(1), nullptr, 16);
+                        const double light =
+                            0.299 * (rgb >> 16) + 0.587 * ((rgb >> 8) & 255) + 0.114 * (rgb & 255);
+                        dark = light < 0.55 * 255;
+                        continue;
+                    }
+                    if (!dark || (kind != "line" && kind != "arc")) continue;
+                    std::vector<double> v;
+                    for (double n; in >> n;) v.push_back(n);
+                    for (const auto& l : labels) {
+                        bool struck = false;
+                        if (kind == "line" && v.size() >= 4) {
+                            struck = segmentMeetsBox(v[0], v[1], v[2], v[3], l.left, l.top, l.right,
+                                                     l.bottom);
+                        } else if (kind == "arc" && v.size() >= 5) {
+                            for (double a = v[3]; a <= v[3] + v[4] && !struck; a += 1) {
+                                const double t = a * 3.14159265358979 / 180.0;
+                                const double x = v[0] + v[2] * std::cos(t);
+                                const double y = v[1] - v[2] * std::sin(t);
+                                struck = x >= l.left && x <= l.right && y >= l.top && y <= l.bottom;
+                            }
+                        }
+                        EXPECT_FALSE(struck) << "question " << q.id << " (" << q.family << "): \""
+                                             << l.text << "\" under " << o;
+                    }
+                }
+            }
+}
+
 }  // namespace

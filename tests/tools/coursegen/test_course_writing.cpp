@@ -143,6 +143,37 @@ TEST(CourseWriting, ArticlesFollowTheSoundOfTheNextWord) {
     }
 }
 
+// A count of one takes the singular: "1 box", never "1 boxes" (an option a slip leads to).
+TEST(CourseWriting, OneTakesTheSingular) {
+    ASSERT_FALSE(pages().isEmpty());
+    static const QRegularExpression one(
+        QStringLiteral("(?<![\\d.,/;-])1(?:&nbsp;| )([a-z]{2,}s)\\b"));
+    static const QStringList notPlurals = {"has", "was", "plus", "minus", "less", "this", "is"};
+    for (const Page& p : pages()) {
+        const QString text = visibleText(p.html);
+        for (auto it = one.globalMatch(text); it.hasNext();) {
+            const auto m = it.next();
+            EXPECT_TRUE(notPlurals.contains(m.captured(1)))
+                << p.id << ": \"" << m.captured().toStdString() << "\"";
+        }
+    }
+}
+
+// A sentence does not open with a count: "Three friends ...", "Of the 400 pupils, 356 ...".
+// Displayed sums, percentages and measures ("25% of a number", "48 litres") may open one.
+TEST(CourseWriting, NoSentenceOpensWithACount) {
+    ASSERT_FALSE(pages().isEmpty());
+    static const QRegularExpression paragraph(QStringLiteral("<p[^>]*>(.*?)</p>"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression opening(QStringLiteral("(?:^|[.?!] )\\d+ [a-z][^.?!]*"));
+    for (const Page& p : pages())
+        for (auto it = paragraph.globalMatch(p.html); it.hasNext();) {
+            const QString text = visibleText(it.next().captured(1));
+            const auto m = opening.match(text);
+            EXPECT_FALSE(m.hasMatch()) << p.id << ": \"" << m.captured().toStdString() << "\"";
+        }
+}
+
 // The lines of a question page, laid out as the question view lays out its document (700 px less
 // the view's frame), that begin with a unit after a number on the line before.
 QStringList unitsStartingLines(QTextDocument& document, int id, const QString& body) {
