@@ -410,7 +410,7 @@ Question reflexAngle(Rng& r, const std::string& k) {
     const int start = r.range(0, 71) * 5;
     QB q("reflex_angle", 1);
     q.param("a", a);
-    q.p("Two lines meet at a point. Find the size of the reflex angle <i>x</i>.");
+    q.p("Two lines start from the same point. Find the size of the reflex angle <i>x</i>.");
     Figure& f = q.figure(300, 200, "two lines from a point, with the reflex angle x");
     const int cx = 150, cy = 100;
     for (int d : {start, start + a}) {

@@ -450,8 +450,8 @@ Question pctWageCommission(Rng& r, const std::string& k) {
     const int commission = sales * c / 100;
     QB q("pct_wage_commission", 2);
     q.param("basic", basic).param("c", c).param("sales", sales);
-    q.p(who + " sells kitchens. " + who + " is paid " + money(basic) + " a month plus " +
-        qty(c, "%") + " of the value of the kitchens sold that month.");
+    q.p(who + " sells kitchens and is paid " + money(basic) + " a month plus " + qty(c, "%") +
+        " of the value of the kitchens sold that month.");
     q.p("In March " + who + " sold kitchens worth " + money(sales) + ".");
     if (k == "NN") {
         q.subparts({{"How much commission was " + who + " paid in March?", "dollars"},

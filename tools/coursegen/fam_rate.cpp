@@ -407,8 +407,8 @@ Question payOvertime(Rng& r, const std::string& k) {
     q.param("rate", rate).param("hours", hours).param("extra", extra);
     q.p(who + " is paid " + money(rate) + " an hour for a " + S(hours) +
         "-hour week, and time and a half for every hour of overtime. Last week " + who +
-        " worked " + qty(hours, "hours") + " and " + plural(extra, "hour", "hours") +
-        " of overtime.");
+        " worked the full " + qty(hours, "hours") + " and then " +
+        plural(extra, "hour", "hours") + " of overtime.");
     if (k == "NN") {
         q.subparts({{"How much is " + who + " paid for an hour of overtime?", "dollars"},
                     {"How much was " + who + " paid last week?", "dollars"}});
