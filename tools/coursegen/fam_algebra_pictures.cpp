@@ -224,6 +224,8 @@ Question triangleSidesAlgebra(Rng& r, const std::string& k) {
     f.text(145, 166, 'c', linearText(sides[2].a, sides[2].b));  // the base
     f.text(66, 86, 'r', linearText(sides[0].a, sides[0].b));    // the left side
     f.text(188, 86, 'l', linearText(sides[1].a, sides[1].b));   // the right side
+    // one shape serves every x, so its sides are not in proportion to the labels
+    f.text(292, 12, 'r', "Not drawn to scale");
     q.p("What is the value of <i>x</i>?");
     return answerNumber(q, r, k[0], x, "", wrong).done();
 }
