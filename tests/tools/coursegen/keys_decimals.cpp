@@ -33,23 +33,6 @@ Rat unitSize(const std::string& unit) {
     return Rat(sizes.at(unit));
 }
 
-bool ascending(const std::string& list) {
-    std::vector<Rat> v;
-    for (const auto& t : splitText(list, ',')) v.push_back(parseRat(t));
-    for (std::size_t i = 1; i < v.size(); ++i)
-        if (!(v[i - 1] < v[i])) return false;
-    return true;
-}
-
-std::string onlyOption(const course::Question& q,
-                       const std::function<bool(const std::string&)>& fits) {
-    std::vector<std::string> hits;
-    for (const auto& o : options(q.html))
-        if (fits(o)) hits.push_back(o);
-    if (hits.size() != 1) throw std::runtime_error(std::to_string(hits.size()) + " options fit");
-    return hits[0];
-}
-
 // The runners of a race table, fastest first.
 std::vector<std::pair<Rat, std::string>> finishingOrder(const course::Question& q) {
     const auto rows = tableRowsWithHead(q.html);
@@ -235,15 +218,7 @@ KeyCheckers decimalKeys() {
              return std::vector{T(places.at(at - point - 1))};
          }},
         {"dec_between",
-         [](const P& p) {
-             const auto b = bolds(p.q.html);
-             const Rat lo = parseRat(b.at(0));
-             const Rat hi = parseRat(b.at(1));
-             return std::vector{T(onlyOption(p.q, [&](const std::string& o) {
-                 const Rat v = parseRat(o);
-                 return lo < v && v < hi;
-             }))};
-         }},
+         [](const P& p) { return std::vector{T(onlyOptionBetweenBolds(p.q))}; }},
         {"dec_buy_several",
          [](const P& p) {
              static const std::regex buy(

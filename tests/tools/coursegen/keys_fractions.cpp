@@ -12,23 +12,6 @@ namespace keycheck {
 
 namespace {
 
-std::string onlyOption(const course::Question& q,
-                       const std::function<bool(const std::string&)>& fits) {
-    std::vector<std::string> hits;
-    for (const auto& o : options(q.html))
-        if (fits(o)) hits.push_back(o);
-    if (hits.size() != 1) throw std::runtime_error(std::to_string(hits.size()) + " options fit");
-    return hits[0];
-}
-
-bool ascending(const std::string& list) {
-    std::vector<Rat> v;
-    for (const auto& t : splitText(list, ',')) v.push_back(parseRat(t));
-    for (std::size_t i = 1; i < v.size(); ++i)
-        if (!(v[i - 1] < v[i])) return false;
-    return true;
-}
-
 std::string lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
@@ -198,15 +181,7 @@ KeyCheckers fractionKeys() {
              return std::vector{N((y < x) == greater ? x : y)};
          }},
         {"frac_between",
-         [](const P& p) {
-             const auto b = bolds(p.q.html);
-             const Rat lo = parseRat(b.at(0));
-             const Rat hi = parseRat(b.at(1));
-             return std::vector{T(onlyOption(p.q, [&](const std::string& o) {
-                 const Rat v = parseRat(o);
-                 return lo < v && v < hi;
-             }))};
-         }},
+         [](const P& p) { return std::vector{T(onlyOptionBetweenBolds(p.q))}; }},
         {"frac_number_line",
          [](const P& p) {
              const Rat seen = arrowOnLine(p.q);

@@ -6,8 +6,10 @@
 #include "key_check.h"
 
 #include <algorithm>
+#include <functional>
 #include <regex>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,36 @@ inline std::vector<std::string> splitText(const std::string& s, char by) {
         out.push_back(part);
     }
     return out;
+}
+
+// Whether a listed order ("0.3, 0.45, 1.2") goes up strictly.
+inline bool ascending(const std::string& list) {
+    std::vector<Rat> v;
+    for (const auto& t : splitText(list, ',')) v.push_back(parseRat(t));
+    for (std::size_t i = 1; i < v.size(); ++i)
+        if (!(v[i - 1] < v[i])) return false;
+    return true;
+}
+
+// The one option that fits; a question where none or several fit is itself a fault.
+inline std::string onlyOption(const course::Question& q,
+                              const std::function<bool(const std::string&)>& fits) {
+    std::vector<std::string> hits;
+    for (const auto& o : options(q.html))
+        if (fits(o)) hits.push_back(o);
+    if (hits.size() != 1) throw std::runtime_error(std::to_string(hits.size()) + " options fit");
+    return hits[0];
+}
+
+// The one option strictly between the question's two bold numbers.
+inline std::string onlyOptionBetweenBolds(const course::Question& q) {
+    const auto b = bolds(q.html);
+    const Rat lo = parseRat(b.at(0));
+    const Rat hi = parseRat(b.at(1));
+    return onlyOption(q, [&](const std::string& o) {
+        const Rat v = parseRat(o);
+        return lo < v && v < hi;
+    });
 }
 
 // The strings a figure prints, in drawing order.

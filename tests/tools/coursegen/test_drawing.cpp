@@ -2,6 +2,7 @@
 // and draw what they are asked to (hands at the time, bars at their values).
 
 #include "drawing.h"
+#include "figure_bounds.h"
 
 #include <gtest/gtest.h>
 
@@ -10,34 +11,7 @@
 
 namespace {
 
-// Every point a primitive draws lies inside the figure; text anchors too.
-std::vector<std::string> outside(const Figure& f) {
-    std::vector<std::string> bad;
-    for (const std::string& op : f.ops) {
-        std::istringstream in(op);
-        std::string kind;
-        in >> kind;
-        std::vector<int> v;
-        for (int n; in >> n;) v.push_back(n);
-        auto inside = [&](double x, double y) {
-            return x >= 0 && y >= 0 && x <= f.width && y <= f.height;
-        };
-        bool ok = true;
-        if (kind == "line" || kind == "poly" || kind == "text")
-            for (std::size_t k = 0; k + 1 < v.size() && (kind != "text" || k < 2); k += 2)
-                ok = ok && inside(v[k], v[k + 1]);
-        else if (kind == "rect")
-            ok = inside(v[0], v[1]) && inside(v[0] + v[2], v[1] + v[3]);
-        else if (kind == "circle")
-            ok = inside(v[0] - v[2], v[1] - v[2]) && inside(v[0] + v[2], v[1] + v[2]);
-        else if (kind == "arc")
-            for (int a = v[3]; a <= v[3] + v[4]; a += 5)
-                ok = ok && inside(v[0] + v[2] * std::cos(a * M_PI / 180),
-                                  v[1] - v[2] * std::sin(a * M_PI / 180));
-        if (!ok) bad.push_back(op);
-    }
-    return bad;
-}
+using figurecheck::outside;
 
 Figure sized(int w, int h) {
     Figure f;

@@ -4,6 +4,7 @@
 // rhombus, a loop that never finds its slips) show here before the course is regenerated.
 
 #include "drawing.h"
+#include "figure_bounds.h"
 #include "families.h"
 
 #include <gtest/gtest.h>
@@ -16,31 +17,8 @@ namespace {
 
 // The first primitive that leaves its figure, or an empty text.
 std::string firstOutside(const Figure& f) {
-    for (const std::string& op : f.ops) {
-        std::istringstream in(op);
-        std::string kind;
-        in >> kind;
-        std::vector<int> v;
-        for (int n; in >> n;) v.push_back(n);
-        auto inside = [&](double x, double y) {
-            return x >= 0 && y >= 0 && x <= f.width && y <= f.height;
-        };
-        bool ok = true;
-        if (kind == "line" || kind == "poly")
-            for (std::size_t k = 0; k + 1 < v.size(); k += 2) ok = ok && inside(v[k], v[k + 1]);
-        else if (kind == "text")
-            ok = v.size() >= 2 && inside(v[0], v[1]);
-        else if (kind == "rect")
-            ok = inside(v[0], v[1]) && inside(v[0] + v[2], v[1] + v[3]);
-        else if (kind == "circle")
-            ok = inside(v[0] - v[2], v[1] - v[2]) && inside(v[0] + v[2], v[1] + v[2]);
-        else if (kind == "arc")
-            for (int a = v[3]; a <= v[3] + v[4]; a += 5)
-                ok = ok && inside(v[0] + v[2] * std::cos(a * M_PI / 180),
-                                  v[1] - v[2] * std::sin(a * M_PI / 180));
-        if (!ok) return op;
-    }
-    return "";
+    const std::vector<std::string> bad = figurecheck::outside(f);
+    return bad.empty() ? std::string() : bad.front();
 }
 
 std::vector<std::string> optionTexts(const std::string& html) {
