@@ -10,27 +10,13 @@
 #include "ui/frame/skinned_button.h"
 
 namespace {
-SkinnedWindow::Skin PopUpSkin(const QString& graphicsFolder) {
-    SkinnedWindow::Skin skin;
-    skin.style = TitleStripStyle::Dialog;
-    skin.graphicsFolder = graphicsFolder;
-    skin.titleName = QStringLiteral("lblTitle");
-    skin.bottomLeftPicture = QStringLiteral("Border_bot_left.gif");
-    skin.bottomRightPicture = QStringLiteral("Border_bot_right.gif");
-    return skin;
-}
-
 constexpr int kShortMessage = 33;  // messages shorter than this drop 7 pixels
 constexpr int kDrop = 7;
 constexpr int kButtonGap = 10;
-const SkinnedButton::Look kButtonLook = {QStringLiteral("button_off.bmp"),
-                                         QStringLiteral("button_on.bmp"),
-                                         QStringLiteral("button_on.bmp"),
-                                         {}};
 }  // namespace
 
 FrmPopUp::FrmPopUp(const QString& graphicsFolder, QWidget* parent)
-    : SkinnedWindow(PopUpSkin(graphicsFolder), parent ? parent->window() : nullptr, Qt::Dialog) {
+    : SkinnedWindow(DialogSkin(graphicsFolder), parent ? parent->window() : nullptr, Qt::Dialog) {
     setObjectName(QStringLiteral("frmPopUp"));
     // The pictures are drawn on this colour.
     setAutoFillBackground(true);
@@ -59,7 +45,7 @@ FrmPopUp::FrmPopUp(const QString& graphicsFolder, QWidget* parent)
     for (int i = 0; i < 2; ++i) {
         const QString name = QStringLiteral("But%1").arg(i + 1);
         m_buttons[i] = new SkinnedButton(name, graphicsFolder, this);
-        m_buttons[i]->setLook(kButtonLook);
+        m_buttons[i]->setLook(SkinnedButton::PlainLook());
         m_buttons[i]->sizeToPicture(SizeTw(1215, 375));
         m_captions[i] = new QLabel(m_buttons[i]);
         m_captions[i]->setObjectName(name + QStringLiteral("_lbl"));

@@ -9,6 +9,11 @@
 #include "ui/frame/skin_picture.h"
 #include "ui/frame/skin_style.h"
 
+SkinnedButton::Look SkinnedButton::PlainLook() {
+    return {QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"),
+            QStringLiteral("button_on.bmp"), {}};
+}
+
 SkinnedButton::SkinnedButton(const QString& objectName, const QString& graphicsFolder,
                              QWidget* parent)
     : QAbstractButton(parent), m_folder(graphicsFolder) {

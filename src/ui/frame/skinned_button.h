@@ -19,6 +19,9 @@ class SkinnedButton : public QAbstractButton {
         bool operator==(const Look&) const = default;
     };
 
+    // The plain captioned button of the dialogs and the Erase view.
+    static Look PlainLook();
+
     SkinnedButton(const QString& objectName, const QString& graphicsFolder, QWidget* parent);
 
     void setLook(const Look& look);

@@ -40,6 +40,16 @@ SkinnedButton::Look TitleButtonLook(bool active, const QString& kind) {
 }
 }  // namespace
 
+SkinnedWindow::Skin SkinnedWindow::DialogSkin(const QString& graphicsFolder) {
+    Skin skin;
+    skin.style = TitleStripStyle::Dialog;
+    skin.graphicsFolder = graphicsFolder;
+    skin.titleName = QStringLiteral("lblTitle");
+    skin.bottomLeftPicture = QStringLiteral("Border_bot_left.gif");
+    skin.bottomRightPicture = QStringLiteral("Border_bot_right.gif");
+    return skin;
+}
+
 SkinnedWindow::SkinnedWindow(const Skin& skin, QWidget* parent, Qt::WindowFlags extraFlags)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | extraFlags),
       m_skin(skin),

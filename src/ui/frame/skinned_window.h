@@ -44,6 +44,9 @@ class SkinnedWindow : public QWidget {
 
     enum class Piece { TopLeft, TopCentre, TopRight, Left, Right, BotLeft, Bot, BotRight };
 
+    // The frame of the program's dialogs (the pop-up, the printer form).
+    static Skin DialogSkin(const QString& graphicsFolder);
+
     explicit SkinnedWindow(const Skin& skin, QWidget* parent = nullptr,
                            Qt::WindowFlags extraFlags = {});
     ~SkinnedWindow() override;

@@ -8,13 +8,6 @@
 #include "ui/frame/skinned_button.h"
 #include "ui/main/view_parts.h"
 
-namespace {
-const SkinnedButton::Look kButtonLook = {QStringLiteral("button_off.bmp"),
-                                         QStringLiteral("button_on.bmp"),
-                                         QStringLiteral("button_on.bmp"),
-                                         {}};
-}  // namespace
-
 EraseView::EraseView(const QString& graphicsFolder, QWidget* parent)
     : MainView(parent), m_folder(graphicsFolder) {
     setObjectName(QStringLiteral("Body_Trash"));
@@ -53,7 +46,7 @@ QLabel* EraseView::makeText(const QString& name, const QString& text, const QRec
 SkinnedButton* EraseView::makeButton(const QString& name, const QString& caption,
                                      const QRect& rect) {
     auto* b = new SkinnedButton(name, m_folder, this);
-    b->setLook(kButtonLook);
+    b->setLook(SkinnedButton::PlainLook());
     b->setGeometry(rect);
     QLabel* label = MakeLabel(b, name + QStringLiteral("lbl"), caption,
                               QRect(0, 0, rect.width(), rect.height()), ArialFont(9, true));

@@ -16,20 +16,6 @@
 
 namespace {
 
-SkinnedWindow::Skin FormSkin(const QString& graphicsFolder) {
-    SkinnedWindow::Skin skin;
-    skin.style = TitleStripStyle::Dialog;
-    skin.graphicsFolder = graphicsFolder;
-    skin.titleName = QStringLiteral("lblTitle");
-    skin.bottomLeftPicture = QStringLiteral("Border_bot_left.gif");
-    skin.bottomRightPicture = QStringLiteral("Border_bot_right.gif");
-    return skin;
-}
-
-const SkinnedButton::Look kButtonLook = {QStringLiteral("button_off.bmp"),
-                                         QStringLiteral("button_on.bmp"),
-                                         QStringLiteral("button_on.bmp"),
-                                         {}};
 const QSize kFormSize(400, 330);
 const QSize kButtonFallback(80, 25);
 constexpr int kBodyPadding = 12;
@@ -58,7 +44,7 @@ int IndexOfSize(const QList<QPageSize>& sizes, const QPageSize& size) {
 }  // namespace
 
 FrmPrinter::FrmPrinter(const QString& graphicsFolder, PrinterFormMode mode, QWidget* parent)
-    : SkinnedWindow(FormSkin(graphicsFolder), parent ? parent->window() : nullptr, Qt::Dialog) {
+    : SkinnedWindow(DialogSkin(graphicsFolder), parent ? parent->window() : nullptr, Qt::Dialog) {
     setObjectName(QStringLiteral("frmPrinter"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
@@ -150,7 +136,7 @@ QHBoxLayout* FrmPrinter::buildButtons(PrinterFormMode mode) {
     for (int i = 0; i < 2; ++i) {
         const QString name = i == 0 ? QStringLiteral("butOK") : QStringLiteral("butCancel");
         auto* button = new SkinnedButton(name, graphicsFolder(), m_body);
-        button->setLook(kButtonLook);
+        button->setLook(SkinnedButton::PlainLook());
         button->setFixedSize(button->sizeHint().isValid() ? button->sizeHint() : kButtonFallback);
         auto* caption = new QLabel(texts[i], button);
         caption->setObjectName(name + QStringLiteral("_lbl"));
