@@ -28,15 +28,13 @@ bool ResourceExists(int id) {
 
 QByteArray ResourceBytes(int id) {
     if (id <= 0) return {};
-    // A resource stored unpacked is read where it lies in the program, with no copy.
     const QResource stored(ResourcePath(id));
-    if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression &&
-        stored.data() != nullptr)
+    if (!stored.isValid()) return {};
+    // A resource stored unpacked is read where it lies in the program, with no copy.
+    if (stored.compressionAlgorithm() == QResource::NoCompression)
         return QByteArray::fromRawData(reinterpret_cast<const char*>(stored.data()),
                                        static_cast<qsizetype>(stored.size()));
-    QFile file(ResourcePath(id));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+    return stored.uncompressedData();
 }
 
 ExtractResult ExtractResource(int id, const QString& type, const QString& path, FileSync sync) {
