@@ -23,10 +23,12 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "content/catalogue.h"
 #include "content/extract_resource.h"
 #include "platform/program_folder.h"
+#include "platform/toolkit_warm_up.h"
 #include "records/record_file.h"
 #include "results/results_files.h"
 #include "ui/main/contents.h"
@@ -62,7 +64,9 @@ int RunChild(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("hmquiz"));
     qint64 phases[3] = {MonotonicNs(), 0, 0};  // application, window built, start-up done
     std::unique_ptr<QWidget> window;
+    std::optional<ToolkitWarmUp> warmUp;
     if (mode.startsWith("--child-contents")) {
+        warmUp.emplace();  // as main() begins it with the application
         auto contents = std::make_unique<Contents>(ProgramFolder());
         phases[1] = MonotonicNs();
         contents->startUp();

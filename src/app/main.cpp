@@ -11,6 +11,7 @@
 #include "app/data_folder.h"
 #include "app/single_instance.h"
 #include "app/start_failure.h"
+#include "platform/toolkit_warm_up.h"
 #include "results/leftovers.h"
 #include "results/marking_journal.h"
 #include "ui/main/contents.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
         return AnswerWithoutWindows(argc, argv, choice);
 
     QApplication app(argc, argv);
+    const ToolkitWarmUp warmUp;
     NameTheProgram();
     QGuiApplication::setDesktopFileName(ApplicationId());
     QApplication::setWindowIcon(ProgramIcon());

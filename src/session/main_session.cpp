@@ -25,25 +25,37 @@ bool MainSession::moduleExists(int module) const {
     return module >= 1 && module <= 3 && m_catalogue.module(module).exists();
 }
 
-std::optional<StartUpProblem> MainSession::prepareFiles() {
-    const QStringList pictures = WriteGraphics(m_folder);
-    if (!pictures.isEmpty()) {
-        qCWarning(lcSession) << pictures.size() << "skin pictures not written, the first"
-                             << pictures.first();
-        return StartUpProblem{
-            m_folder,
-            SessionText::tr("The pictures of the program's windows cannot be written there "
-                            "(%1 of them, the first Graphics/%2).")
-                .arg(pictures.size())
-                .arg(FileName(pictures.first()))};
-    }
+PreparedFiles PrepareResultsFiles(const QString& programFolder) {
+    PreparedFiles files;
+    files.catalogue = ReadCatalogue(programFolder);
+    files.check = EnsureResultsFiles(programFolder, files.catalogue);
+    return files;
+}
 
-    m_catalogue = ReadCatalogue(m_folder);
+std::optional<StartUpProblem> MainSession::prepareFiles() {
+    if (std::optional<StartUpProblem> problem = checkPictures(WriteGraphics(m_folder)))
+        return problem;
+    return adoptPreparedFiles(PrepareResultsFiles(m_folder));
+}
+
+std::optional<StartUpProblem> MainSession::checkPictures(const QStringList& unwritten) const {
+    if (unwritten.isEmpty()) return std::nullopt;
+    qCWarning(lcSession) << unwritten.size() << "skin pictures not written, the first"
+                         << unwritten.first();
+    return StartUpProblem{m_folder,
+                          SessionText::tr("The pictures of the program's windows cannot be "
+                                          "written there (%1 of them, the first Graphics/%2).")
+                              .arg(unwritten.size())
+                              .arg(FileName(unwritten.first()))};
+}
+
+std::optional<StartUpProblem> MainSession::adoptPreparedFiles(PreparedFiles files) {
+    m_catalogue = std::move(files.catalogue);
     m_shared.lblCOD = m_catalogue.code;
     if (m_catalogue.title.isEmpty() && m_catalogue.code.isEmpty())
         qCWarning(lcSession) << "the catalogue could not be read in" << m_folder;
 
-    const ResultsCheckReport check = EnsureResultsFiles(m_folder, m_catalogue);
+    const ResultsCheckReport& check = files.check;
     if (!check.failed.isEmpty()) {
         for (const QString& path : check.failed)
             qCWarning(lcSession) << "results file not created:" << path;

@@ -20,6 +20,15 @@ struct StartUpProblem {
     QString reason;
 };
 
+// The start-up's catalogue and results files, read and made without any state so that the work
+// may run on another thread while the window is built. It follows the skin pictures
+// (WriteGraphics) and is done only when all of them were written.
+struct PreparedFiles {
+    Catalogue catalogue;
+    ResultsCheckReport check;
+};
+PreparedFiles PrepareResultsFiles(const QString& programFolder);
+
 // The active module as last loaded.
 struct ModuleResults {
     int module = 0;  // 0 while none is loaded
@@ -41,6 +50,10 @@ class MainSession {
     // files of every defined module. A problem means the program cannot work in this folder; a
     // catalogue that cannot be read only leaves every module undefined.
     std::optional<StartUpProblem> prepareFiles();
+    // The same in its two steps, with the work on the files done elsewhere: the skin pictures
+    // that could not be written (WriteGraphics), then what PrepareResultsFiles found and made.
+    std::optional<StartUpProblem> checkPictures(const QStringList& unwritten) const;
+    std::optional<StartUpProblem> adoptPreparedFiles(PreparedFiles files);
 
     // Results files found damaged at start-up, handed over once for the learner to decide on.
     QList<DamagedResultsFile> takeDamagedFiles();

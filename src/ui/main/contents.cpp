@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "platform/browser_launch.h"
+#include "platform/picture_cache.h"
 #include "platform/program_folder.h"
 #include "platform/units.h"
 #include "ui/frame/popup.h"
@@ -48,6 +49,7 @@ QString BreakableFileName(QString name) {
 
 Contents::Contents(const QString& programFolder, PracticeWindowFactory factory, QWidget* parent)
     : SkinnedWindow(MainSkin(programFolder), parent),
+      m_startUpWork(programFolder),
       m_session(programFolder),
       m_factory(std::move(factory)) {
     setObjectName(QStringLiteral("Contents"));
@@ -101,18 +103,26 @@ QWidget* Contents::frontView() const {
 // Start-up, in its fixed order.
 
 std::optional<StartUpProblem> Contents::startUp() {
-    // Skin pictures, catalogue and results files (steps 1, 4 and 5); nothing is shown when the
-    // folder cannot hold them.
-    if (std::optional<StartUpProblem> problem = m_session.prepareFiles()) {
+    // Skin pictures, catalogue and results files (steps 1, 4 and 5), made on the start-up's own
+    // thread; nothing is shown when the folder cannot hold them. The window dresses itself in
+    // the pictures while the results files are still being made.
+    const SkinPictures pictures = m_startUpWork.takePictures();
+    if (std::optional<StartUpProblem> problem = m_session.checkPictures(pictures.unwritten)) {
         qCWarning(lcUi) << "start-up stopped:" << problem->reason;
         return problem;
     }
+    AdoptPictures(graphicsFolder(), pictures.decoded);
     loadSkin();  // 2
     m_home->loadPictures();
     m_about->loadPictures();
     m_report->loadPictures();
     m_tabs->loadPictures();
-    placeWindow();    // 3
+    placeWindow();  // 3
+    if (std::optional<StartUpProblem> problem =
+            m_session.adoptPreparedFiles(m_startUpWork.takeFiles())) {
+        qCWarning(lcUi) << "start-up stopped:" << problem->reason;
+        return problem;
+    }
     captionWindow();  // 6 and 7
 
     // 9 to 11: the first defined module's tab, as if clicked, shows its Home view with topic 1.

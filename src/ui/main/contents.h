@@ -15,6 +15,7 @@
 #include "ui/frame/practice_launcher.h"
 #include "ui/frame/skinned_window.h"
 #include "ui/main/practice_slot.h"
+#include "ui/main/start_up_work.h"
 
 class AboutView;
 class EraseView;
@@ -87,6 +88,7 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     void offerToRestoreDamagedResults();
     QList<FocusStop> focusStops() const;
 
+    StartUpWorker m_startUpWork;
     MainSession m_session;
     PracticeWindowFactory m_factory;
     PracticeSlot m_practice;

@@ -28,6 +28,9 @@ MainToolbar::MainToolbar(const QString& graphicsFolder, QWidget* window)
     : QObject(window), m_folder(graphicsFolder) {
     for (int s = 0; s < 4; ++s) {
         m_buttons[s] = new SkinnedButton(QStringLiteral("ToolBar0%1").arg(s + 1), m_folder, window);
+        // Sized now so that showing it asks for no picture: the pictures may still be on their
+        // way to the disk; place() fits it to its picture.
+        m_buttons[s]->resize(kToolbarPicture);
         m_captions[s] = new QLabel(window);
         m_captions[s]->setObjectName(QStringLiteral("lblTB0%1").arg(s + 1));
         m_captions[s]->setFont(ArialFont(8));
