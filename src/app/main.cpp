@@ -95,7 +95,8 @@ int main(int argc, char** argv) {
     // run did not complete is finished or undone, and its temporary files go.
     TidyAfterLastRun(folder);
 
-    Contents contents(folder, MakePracticeWindowFactory());
+    Contents contents(folder, MakePracticeWindowFactory(), nullptr,
+                      std::make_unique<StartUpWorker>(folder));
     QObject::connect(&instance, &SingleInstance::activationRequested, &contents, [&contents] {
         BringToFront(&contents);
         // A question the learner has not answered yet stays in front.

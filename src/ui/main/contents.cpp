@@ -47,9 +47,10 @@ QString BreakableFileName(QString name) {
 }
 }  // namespace
 
-Contents::Contents(const QString& programFolder, PracticeWindowFactory factory, QWidget* parent)
+Contents::Contents(const QString& programFolder, PracticeWindowFactory factory, QWidget* parent,
+                   std::unique_ptr<StartUpWorker> work)
     : SkinnedWindow(MainSkin(programFolder), parent),
-      m_startUpWork(programFolder),
+      m_startUpWork(work ? std::move(work) : std::make_unique<StartUpWorker>(programFolder)),
       m_session(programFolder),
       m_factory(std::move(factory)) {
     setObjectName(QStringLiteral("Contents"));
@@ -106,7 +107,7 @@ std::optional<StartUpProblem> Contents::startUp() {
     // Skin pictures, catalogue and results files (steps 1, 4 and 5), made on the start-up's own
     // thread; nothing is shown when the folder cannot hold them. The window dresses itself in
     // the pictures while the results files are still being made.
-    const SkinPictures pictures = m_startUpWork.takePictures();
+    const SkinPictures pictures = m_startUpWork->takePictures();
     if (std::optional<StartUpProblem> problem = m_session.checkPictures(pictures.unwritten)) {
         qCWarning(lcUi) << "start-up stopped:" << problem->reason;
         return problem;
@@ -119,7 +120,7 @@ std::optional<StartUpProblem> Contents::startUp() {
     m_tabs->loadPictures();
     placeWindow();  // 3
     if (std::optional<StartUpProblem> problem =
-            m_session.adoptPreparedFiles(m_startUpWork.takeFiles())) {
+            m_session.adoptPreparedFiles(m_startUpWork->takeFiles())) {
         qCWarning(lcUi) << "start-up stopped:" << problem->reason;
         return problem;
     }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "session/main_session.h"
@@ -36,8 +37,11 @@ class Contents : public SkinnedWindow, public ContentsChannel {
         std::function<void(const QString& title, const QString& message)> notice;  // OK
     };
 
+    // The start-up's work on the folder's files may be begun before the window is made (main()
+    // does, so that it also runs while Qt readies the window), for the same folder; otherwise
+    // the window begins it.
     explicit Contents(const QString& programFolder, PracticeWindowFactory factory = {},
-                      QWidget* parent = nullptr);
+                      QWidget* parent = nullptr, std::unique_ptr<StartUpWorker> work = nullptr);
     ~Contents() override;
 
     // The start-up sequence; the window is shown by the caller afterwards, and only when no
@@ -88,7 +92,7 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     void offerToRestoreDamagedResults();
     QList<FocusStop> focusStops() const;
 
-    StartUpWorker m_startUpWork;
+    std::unique_ptr<StartUpWorker> m_startUpWork;
     MainSession m_session;
     PracticeWindowFactory m_factory;
     PracticeSlot m_practice;
