@@ -1,12 +1,12 @@
 #pragma once
-// Skin pictures are read from disk once per run and then served from memory, so a timer tick
-// that swaps pictures never touches the disk.
+// Skin pictures are read from disk once per run (or decoded ahead from the bytes their files
+// hold) and then served from memory, so a timer tick that swaps pictures never touches the disk.
 
+#include <QByteArray>
 #include <QHash>
 #include <QImage>
-#include <QPixmap>
-#include <QByteArray>
 #include <QList>
+#include <QPixmap>
 #include <QString>
 
 // The picture `name` in `folder`, or a null pixmap when it cannot be read. Names are matched
