@@ -6,7 +6,10 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <future>
 #include <optional>
+#include <system_error>
+#include <vector>
 
 #include "content/catalogue.h"
 #include "content/extract_resource.h"
@@ -54,6 +57,33 @@ bool CopyTemplate(ResultsFile file, int module, const QString& path) {
     if (FileBytes(path) == ResourceBytes(id)) return true;
     qCWarning(lcResults) << path << "does not hold its template after the copy";
     return false;
+}
+
+struct TemplateCopy {
+    ResultsFile file;
+    int module;
+    QString path;
+};
+
+// Whether each template reached its file. Each copy waits for its own disk sync; made side by
+// side, the syncs overlap instead of queueing one behind another (a first start makes six per
+// module).
+QList<bool> CopyTemplates(const QList<TemplateCopy>& copies) {
+    std::vector<std::future<bool>> running;
+    running.reserve(static_cast<size_t>(copies.size()));
+    for (const TemplateCopy& copy : copies) {
+        try {
+            running.push_back(
+                std::async(std::launch::async, CopyTemplate, copy.file, copy.module, copy.path));
+        } catch (const std::system_error&) {
+            // No thread to be had: this one is copied when its outcome is asked for.
+            running.push_back(
+                std::async(std::launch::deferred, CopyTemplate, copy.file, copy.module, copy.path));
+        }
+    }
+    QList<bool> copied;
+    for (std::future<bool>& copy : running) copied.append(copy.get());
+    return copied;
 }
 
 // The key of a line of the form "#KEY#" or "#KEY#>...", or nothing.
@@ -269,6 +299,7 @@ QList<ResultsFileIssue> InspectResultsFile(const QString& path, ResultsFile file
 
 ResultsCheckReport EnsureResultsFiles(const QString& programFolder, const Catalogue& catalogue) {
     ResultsCheckReport report;
+    QList<TemplateCopy> copies;
     for (int m = 1; m <= 3; ++m) {
         if (!catalogue.module(m).exists()) continue;
         const QString& code = catalogue.code;
@@ -279,7 +310,7 @@ ResultsCheckReport EnsureResultsFiles(const QString& programFolder, const Catalo
         for (ResultsFile file : kAllResultsFiles) {
             const QString path = ResultsFilePath(programFolder, file, m, code);
             if (!anyPresent || !IsPresent(path)) {
-                (CopyTemplate(file, m, path) ? report.created : report.failed) += path;
+                copies.append({file, m, path});
                 continue;
             }
             const QByteArray templateBytes = ResourceBytes(TemplateId(file, m));
@@ -288,6 +319,9 @@ ResultsCheckReport EnsureResultsFiles(const QString& programFolder, const Catalo
             if (!issues.isEmpty()) report.damaged.append({m, file, path, issues});
         }
     }
+    const QList<bool> copied = CopyTemplates(copies);
+    for (qsizetype i = 0; i < copies.size(); ++i)
+        (copied[i] ? report.created : report.failed) += copies[i].path;
     return report;
 }
 
