@@ -22,6 +22,11 @@ const QString kBarPicture = QStringLiteral("bar.bmp");
 constexpr double kBarFallbackHeight = 330;  // twips, while the picture cannot be read
 const MainAction kBarKeys[3] = {MainAction::OverallResults, MainAction::TopicalResults,
                                 MainAction::TrendAnalysis};
+
+void PreparePanel(QWidget* panel, int width) {
+    MakeWhiteGround(panel);
+    panel->setGeometry(0, 0, width, 0);
+}
 }  // namespace
 
 ReportView::ReportView(const QString& graphicsFolder, QWidget* parent)
@@ -32,12 +37,9 @@ ReportView::ReportView(const QString& graphicsFolder, QWidget* parent)
     resize(SizeTw(6015, 5655));
 
     m_summary = new SummaryPanel(this);
-    m_topical = new TopicalPanel(this);
     m_trend = new TrendPanel(this);
-    for (int i = 1; i <= 3; ++i) {
-        MakeWhiteGround(panel(i));
-        panel(i)->setGeometry(0, 0, width(), 0);
-    }
+    PreparePanel(m_summary, width());
+    PreparePanel(m_trend, width());
     const QString captions[3] = {tr("Overall Results"), tr("Topical Results"),
                                  tr("Trend Analysis")};
     for (int i = 0; i < 3; ++i) {
@@ -56,15 +58,26 @@ ReportView::ReportView(const QString& graphicsFolder, QWidget* parent)
     layoutSubViews(1);
 }
 
-QWidget* ReportView::panel(int index) const {
+QWidget* ReportView::panel(int index) {
     switch (index) {
         case 1:
             return m_summary;
         case 2:
-            return m_topical;
+            return topicalPanel();
         default:
             return m_trend;
     }
+}
+
+// The topical panel, some eighty widgets, is made when it is first filled or opened: a start
+// shows the Home view, and a learner may never open this page.
+TopicalPanel* ReportView::topicalPanel() {
+    if (!m_topical) {
+        m_topical = new TopicalPanel(this);
+        PreparePanel(m_topical, width());
+        m_topical->setVisible(false);
+    }
+    return m_topical;
 }
 
 void ReportView::loadPictures() {
@@ -83,9 +96,10 @@ void ReportView::fill(const ReportInputs& inputs) {
     // Tallies, topical rows, summary, row visibility, trend: every figure recomputed each time.
     const auto tallies = ComputeTopicTallies(inputs);
     const auto rows = ComputeTopicalRows(inputs, tallies);
-    for (int t = 1; t <= kTopicSlots; ++t) m_topical->fillRow(t, rows[size_t(t - 1)]);
+    TopicalPanel* topical = topicalPanel();
+    for (int t = 1; t <= kTopicSlots; ++t) topical->fillRow(t, rows[size_t(t - 1)]);
     m_summary->fill(ComputeSummary(inputs, tallies));
-    m_topical->showRows(TopicSlotsUsed(inputs));
+    topical->showRows(TopicSlotsUsed(inputs));
     m_trend->fill(ReadTrendValues(inputs.trendFilePath));
 }
 
@@ -97,8 +111,11 @@ void ReportView::layoutSubViews(int reportPos) {
     m_bars[1]->move(0, l.bar2Top);
     m_bars[2]->move(0, l.bar3Top);
     // The panels behind are covered whole; hidden, nothing reaches what nobody can see.
-    for (int i = 1; i <= 3; ++i) panel(i)->setVisible(i == reportPos);
     QWidget* open = panel(reportPos);
+    for (QWidget* other : {static_cast<QWidget*>(m_summary), static_cast<QWidget*>(m_topical),
+                           static_cast<QWidget*>(m_trend)})
+        if (other && other != open) other->setVisible(false);
+    open->setVisible(true);
     open->setGeometry(0, l.panelTop, width(), qMax(0, l.panelHeight));
     open->raise();
     for (SkinnedButton* b : m_bars) {

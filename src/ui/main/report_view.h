@@ -1,5 +1,6 @@
 #pragma once
-// Body_Report: the three sub-view bars and their panels, built once and filled at every opening.
+// Body_Report: the three sub-view bars and their panels, built once (the topical one when first
+// needed) and filled at every opening.
 
 #include "reports/report_inputs.h"
 #include "ui/main/main_view.h"
@@ -23,10 +24,9 @@ class ReportView : public MainView {
     // Stacks the bars for the open sub-view (1 to 3) and shows its panel in front.
     void layoutSubViews(int reportPos);
 
-    QWidget* panel(int index) const;
+    QWidget* panel(int index);  // the topical panel (2) is made when first asked for
     SkinnedButton* bar(int index) const { return m_bars[index - 1]; }
     SummaryPanel* summary() const { return m_summary; }
-    TopicalPanel* topical() const { return m_topical; }
     TrendPanel* trend() const { return m_trend; }
     QList<FocusStop> focusStops() const override;
 
@@ -35,6 +35,7 @@ class ReportView : public MainView {
 
   private:
     void sizeBars(int height);
+    TopicalPanel* topicalPanel();
 
     QString m_folder;
     SkinnedButton* m_bars[3] = {};
