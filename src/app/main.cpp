@@ -67,7 +67,6 @@ int main(int argc, char** argv) {
         return AnswerWithoutWindows(argc, argv, choice);
 
     QApplication app(argc, argv);
-    const ToolkitWarmUp warmUp;
     NameTheProgram();
     QGuiApplication::setDesktopFileName(ApplicationId());
     QApplication::setWindowIcon(ProgramIcon());
@@ -90,6 +89,9 @@ int main(int argc, char** argv) {
             ReportStartFailure(DataFolderProblemText(folder, instance.problem()));
             return 1;
     }
+
+    // Only the copy that will show a window reads the fonts and joins the session bus ahead.
+    const ToolkitWarmUp warmUp;
 
     // Only now, with the lock held, no other copy can be using these files: a marking the last
     // run did not complete is finished or undone, and its temporary files go.

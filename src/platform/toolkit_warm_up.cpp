@@ -4,20 +4,17 @@
 #include <QFontDatabase>
 #include <system_error>
 
-namespace {
-// No thread to be had only means the GUI thread does the work when it first needs it.
-template <typename Work>
-std::future<void> BeginOnThread(Work work) {
+ToolkitWarmUp::ToolkitWarmUp() {
+    // The bus first, on this thread, before any thread of ours runs: without an address in the
+    // environment libdbus starts a helper by forking, and a fork while another thread is inside
+    // the allocator can leave the child stuck there before it runs the helper (seen under
+    // AddressSanitizer), and the program waiting for it for good.
+    QDBusConnection::sessionBus();
     try {
-        return std::async(std::launch::async, work);
+        m_fonts = std::async(std::launch::async, [] { QFontDatabase::families(); });
     } catch (const std::system_error&) {
-        return {};
+        // No thread to be had: the fonts are read when a text is first measured.
     }
 }
-}  // namespace
-
-ToolkitWarmUp::ToolkitWarmUp()
-    : m_fonts(BeginOnThread([] { QFontDatabase::families(); })),
-      m_sessionBus(BeginOnThread([] { QDBusConnection::sessionBus(); })) {}
 
 ToolkitWarmUp::~ToolkitWarmUp() = default;
