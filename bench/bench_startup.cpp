@@ -19,8 +19,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QMap>
 #include <QDir>
+#include <QMap>
 #include <QProcess>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -32,8 +32,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <vector>
 #include <optional>
+#include <vector>
 
 #include "content/catalogue.h"
 #include "content/extract_resource.h"
