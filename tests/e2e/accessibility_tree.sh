@@ -14,7 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=practice_helpers.bash
 source "$here/practice_helpers.bash"
 bus_pid=""
-trap '[ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null; cleanup' EXIT
+trap 'if [ -n "$bus_pid" ]; then kill "$bus_pid" 2>/dev/null || true; fi; cleanup' EXIT
 
 start_display
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

@@ -9,7 +9,7 @@ SCRIPT_NAME=practice_maximise
 source "$(dirname "$0")/practice_helpers.bash"
 
 WM_PID=""
-trap '[ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null; cleanup' EXIT
+trap 'if [ -n "$WM_PID" ]; then kill "$WM_PID" 2>/dev/null || true; fi; cleanup' EXIT
 
 # Title-bar buttons are 26 px wide with 4 px between them, the close button 8 px from the right.
 click_title_button() {  # window id, max | min

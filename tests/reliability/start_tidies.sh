@@ -6,8 +6,10 @@ set -euo pipefail
 hmquiz=$1
 driver=$2
 work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-pid=0
+# No pid until the program runs: "kill 0" would end this script's whole process group, the test
+# runner with it.
+pid=
+trap 'if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
 data=$work/data
 mkdir -p "$data"
 export QT_QPA_PLATFORM=offscreen XDG_DATA_HOME=$work/xdg XDG_RUNTIME_DIR=$work/run
