@@ -3,7 +3,8 @@
 # in one data folder; after every kill the checker finds each results file whole and in its
 # format, runs what the next start runs (recovery, clean-up) and checks that the files agree.
 # Arguments: the hmquiz program, the checker, the build folder.
-# HM_KILL_ROUNDS (default 24) and HM_KILL_SEED (default: the process id) vary a run.
+# HM_KILL_ROUNDS and HM_KILL_SEED (default: the process id) vary a run; without the first, the
+# build's own number of rounds (HM_KILL_ROUNDS_DEFAULT, set by the test) or 24.
 HMQUIZ=$1
 CHECK=$2
 BUILD=$3
@@ -19,7 +20,7 @@ fail() {
     exit 1
 }
 
-ROUNDS=${HM_KILL_ROUNDS:-24}
+ROUNDS=${HM_KILL_ROUNDS:-${HM_KILL_ROUNDS_DEFAULT:-24}}
 RANDOM=${HM_KILL_SEED:-$$}
 echo "kill loop: $ROUNDS rounds, seed ${HM_KILL_SEED:-$$}"
 
