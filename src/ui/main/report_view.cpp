@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <initializer_list>
+
 #include "platform/units.h"
 #include "reports/summary_figures.h"
 #include "reports/topical_rows.h"
@@ -112,8 +114,7 @@ void ReportView::layoutSubViews(int reportPos) {
     m_bars[2]->move(0, l.bar3Top);
     // The panels behind are covered whole; hidden, nothing reaches what nobody can see.
     QWidget* open = panel(reportPos);
-    for (QWidget* other : {static_cast<QWidget*>(m_summary), static_cast<QWidget*>(m_topical),
-                           static_cast<QWidget*>(m_trend)})
+    for (QWidget* other : std::initializer_list<QWidget*>{m_summary, m_topical, m_trend})
         if (other && other != open) other->setVisible(false);
     open->setVisible(true);
     open->setGeometry(0, l.panelTop, width(), qMax(0, l.panelHeight));
