@@ -30,6 +30,7 @@ std::string paperText(const PaperOut& paper) {
         for (const Part& p : q.parts)
             s += "part " + std::string(1, p.kind) + " " + std::to_string(p.marks) + " \"" + p.key +
                  "\"\n";
+        if (!q.solution.empty()) s += "solution\n" + q.solution + "end solution\n";
     }
     return s;
 }

@@ -16,18 +16,25 @@ std::string squareUnit(const std::string& u) {
 Question rectArea(Rng& r, const std::string& k) {
     const std::string u = r.chance(60) ? "cm" : "m";
     int w, h;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         w = r.range(6, 25);
         h = r.range(3, w - 1);
-        wrong = {2 * (w + h) /* the perimeter */, w + h /* the two sides added */,
-                 Frac(w * h, 2) /* halved, as for a triangle */};
+        wrong = {{2 * (w + h), "is the perimeter, the distance round the edge, not the area"},
+                 {w + h, "adds the two sides instead of multiplying them"},
+                 {Frac(w * h, 2), "halves the product, as for a triangle"}};
     } while (!distinctWrong(w * h, wrong));
     QB q("rect_area", 1);
     q.param("w", w).param("h", h).param("unit", u);
     q.p("Find the area of the rectangle.");
-    drawRectangle(q.figure(300, 200, "rectangle " + S(w) + " " + u + " by " + S(h) + " " + u), w, h,
-                  qty(w, u), qty(h, u));
+    drawRectangle(q.figure(300, 200,
+                           "A rectangle " + qty(w, u) + " long and " + qty(h, u) +
+                               " wide, with its length marked along the bottom and its width "
+                               "up the side."),
+                  w, h, qty(w, u), qty(h, u));
+    q.step("Area of a rectangle = length &times; width.");
+    q.step("Area = " + qty(w, u) + " &times; " + qty(h, u) + " = " + qty(w * h, squareUnit(u)) +
+           ".");
     return q.number(r, k[0], w * h, squareUnit(u), wrong).done();
 }
 

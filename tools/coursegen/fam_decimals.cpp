@@ -1081,7 +1081,7 @@ Question decWeeksToSave(Rng& r, const std::string& k) {
         q.p(who + " saves " + money(perWeek) + " every week to buy " + thing + " that costs " +
             money(goal) + ".");
         q.p("How many weeks must " + who + " save to have enough money?");
-        return q.number(r, k[0], ans, "weeks", {}).done();
+        return q.number(r, k[0], ans, "weeks", std::vector<Frac>{}).done();
     }
 }
 

@@ -218,7 +218,7 @@ Question equivMissing(Rng& r, const std::string& k) {
         QB q("equiv_missing", 1);
         q.param("f", f.text()).param("d", f.d * m);
         q.p("Find the missing number: <b>" + f.text() + " = ?/" + S(f.d * m) + "</b>");
-        return q.number(r, k[0], ans, "", {wrong.begin(), wrong.end()}).done();
+        return q.number(r, k[0], ans, "", std::vector<Frac>(wrong.begin(), wrong.end())).done();
     }
 }
 
@@ -360,7 +360,7 @@ Question fracClass(Rng& r, const std::string& k) {
         f.text() + " of them are boys.");
     if (k == "N") {
         q.p("How many girls are there?");
-        return q.number(r, 'N', Frac(n) - f * Frac(n), "girls", {}).done();
+        return q.number(r, 'N', Frac(n) - f * Frac(n), "girls", std::vector<Frac>{}).done();
     }
     q.subparts(
         {{"How many boys are there?", "boys"},
@@ -391,7 +391,7 @@ Question fracSpend(Rng& r, const std::string& k) {
         " of the money that was left on a book.");
     if (k == "N") {
         q.p("How much money did " + who + " have left at the end?");
-        return q.number(r, 'N', Frac(n) - first - second, "dollars", {}).done();
+        return q.number(r, 'N', Frac(n) - first - second, "dollars", std::vector<Frac>{}).done();
     }
     q.subparts({{"How much did the helmet cost?", "dollars"},
                 {"How much did the book cost?", "dollars"},
@@ -635,7 +635,7 @@ Question fracBarModel(Rng& r, const std::string& k) {
                      S(known), whole ? 0 : shaded, parts, "?");
         q.p(whole ? "What is the whole bar worth?"
                   : "What are the parts that are not shaded worth altogether?");
-        return q.number(r, k[0], ans, "", {wrong.begin(), wrong.end()}).done();
+        return q.number(r, k[0], ans, "", std::vector<Frac>(wrong.begin(), wrong.end())).done();
     }
 }
 
@@ -666,7 +666,7 @@ Question shadeMore(Rng& r, const std::string& k) {
         if (k == "N") {
             q.p("How many more squares must be shaded so that <b>" + target.text() +
                 "</b> of the shape is shaded?");
-            return q.number(r, 'N', want - shaded, "squares", {}).done();
+            return q.number(r, 'N', want - shaded, "squares", std::vector<Frac>{}).done();
         }
         q.p("What fraction of the whole shape must still be shaded so that <b>" + target.text() +
             "</b> of it is shaded?");
@@ -702,7 +702,7 @@ Question fracLeftEaten(Rng& r, const std::string& k) {
             q.p("A cake is cut into " + S(slices) + " equal slices. " + x + " eats " + a.text() +
                 " of the cake and " + y + " eats " + b.text() + " of it.");
             q.p("How many slices are left?");
-            return q.number(r, 'N', left * Frac(slices), "slices", {}).done();
+            return q.number(r, 'N', left * Frac(slices), "slices", std::vector<Frac>{}).done();
         }
         q.p(x + " ate " + a.text() + " of a cake and " + y + " ate " + b.text() +
             " of the same cake.");
@@ -806,7 +806,7 @@ Question fracRecipe(Rng& r, const std::string& k) {
         const std::string unitWord = std::string(u.unit) == "litres" ? "litre" : u.unit;
         q.p(std::string(u.each) + " " + each.text() + " " + unitWord + " " + u.stuff + ".");
         q.p("How much is needed for " + S(n) + " " + u.many + "?");
-        if (k == "N") return q.number(r, 'N', ans, u.unit, {}).done();
+        if (k == "N") return q.number(r, 'N', ans, u.unit, std::vector<Frac>{}).done();
         q.note(kMixed);
         q.answer(u.unit);
         return q.part('X', ans.mixed()).done();
@@ -1242,7 +1242,7 @@ Question fracJourney(Rng& r, const std::string& k) {
             " of the way by bus and the rest of the way by car.");
         if (k == "N") {
             q.p("How far do they travel by car?");
-            return q.number(r, 'N', car, "km", {}).done();
+            return q.number(r, 'N', car, "km", std::vector<Frac>{}).done();
         }
         q.subparts({{"How far do they travel by train?", "km"},
                     {"How far do they travel by car?", "km"},
@@ -1345,7 +1345,7 @@ Question fracPartToPart(Rng& r, const std::string& k) {
             .param("asked", Frac(asked, d).text());
         q.p("<b>" + Frac(known, d).text() + "</b> of a number is <b>" + S(value) + "</b>.");
         q.p("What is <b>" + Frac(asked, d).text() + "</b> of the number?");
-        return q.number(r, k[0], ans, "", {wrong.begin(), wrong.end()}).done();
+        return q.number(r, k[0], ans, "", std::vector<Frac>(wrong.begin(), wrong.end())).done();
     }
 }
 

@@ -1092,7 +1092,7 @@ Question divisibleDigit(Rng& r, const std::string& k) {
         q.param("shown", shown);
         q.p("The four-digit number <b>" + shown + "</b> is divisible by 9.");
         q.p("What is the missing digit?");
-        return q.number(r, k[0], d, "", {}).done();
+        return q.number(r, k[0], d, "", std::vector<Frac>{}).done();
     }
 }
 
@@ -1179,7 +1179,7 @@ Question romanNumerals(Rng& r, const std::string& k) {
         return q.part('T', roman(n)).done();
     }
     q.p("What number is written <b>" + roman(n) + "</b> in Roman numerals?");
-    return q.number(r, k[0], n, "", {}).done();
+    return q.number(r, k[0], n, "", std::vector<Frac>{}).done();
 }
 
 }  // namespace

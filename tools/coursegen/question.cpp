@@ -88,6 +88,7 @@ Question QB::done() {
                     q_.html.replace(at, from.size(), "for example " + instead + ".");
             }
     q_.html = tidyHtml(q_.html);
+    if (!steps_.empty()) q_.solution = tidyHtml(steps_ + slips_) + finalLines();
     return std::move(q_);
 }
 
@@ -108,23 +109,87 @@ QB& QB::note(const std::string& html) {
 
 QB& QB::answer(const std::string& units) {
     q_.html += "<p class=\"answer\">Answer: " + answerBlank(units) + "</p>\n";
-    return *this;
+    return answerUnits(units);
 }
 
-Figure& QB::figure(int width, int height, const std::string& alt) {
+namespace {
+std::string imageTag(const Figure& f, const std::string& description) {
+    if (description.find('"') != std::string::npos)
+        throw std::logic_error("quote in the description of " + f.name);
+    return "<p><img src=\"" + f.name + "\" width=\"" + std::to_string(f.width) + "\" height=\"" +
+           std::to_string(f.height) + "\" alt=\"" + description + "\"></p>\n";
+}
+
+int countNamed(const std::vector<Figure>& figures, const std::string& prefix) {
+    return static_cast<int>(std::count_if(figures.begin(), figures.end(), [&](const Figure& f) {
+        return f.name.compare(0, prefix.size(), prefix) == 0;
+    }));
+}
+}  // namespace
+
+Figure& QB::figure(int width, int height, const std::string& description) {
     Figure f;
-    f.name = "fig" + std::to_string(q_.figures.size() + 1) + ".gif";
+    f.name = "fig" + std::to_string(countNamed(q_.figures, "fig") + 1) + ".gif";
     f.width = width;
     f.height = height;
-    q_.html += "<p><img src=\"" + f.name + "\" width=\"" + std::to_string(width) + "\" height=\"" +
-               std::to_string(height) + "\" alt=\"" + alt + "\"></p>\n";
+    q_.html += imageTag(f, description);
+    q_.figures.push_back(std::move(f));
+    return q_.figures.back();
+}
+
+Figure& QB::solutionFigure(int width, int height, const std::string& description) {
+    Figure f;
+    f.name = "sol" + std::to_string(countNamed(q_.figures, "sol") + 1) + ".gif";
+    f.width = width;
+    f.height = height;
+    steps_ += imageTag(f, description);
     q_.figures.push_back(std::move(f));
     return q_.figures.back();
 }
 
 QB& QB::part(char kind, const std::string& key) {
-    q_.parts.push_back(Part{kind, key, 1});
+    Part p{kind, key, 1, "", ""};
+    if (!pendingUnits_.empty()) {
+        p.units = pendingUnits_.front();
+        pendingUnits_.erase(pendingUnits_.begin());
+    }
+    q_.parts.push_back(std::move(p));
     return *this;
+}
+
+QB& QB::answerUnits(const std::string& units) {
+    pendingUnits_.push_back(units);
+    return *this;
+}
+
+QB& QB::step(const std::string& html) {
+    steps_ += "<p>" + html + "</p>\n";
+    return *this;
+}
+
+QB& QB::working(const std::string& html) {
+    steps_ += html + "\n";
+    return *this;
+}
+
+std::string QB::finalLines() const {
+    std::string s;
+    const bool several = q_.parts.size() > 1;
+    for (std::size_t i = 0; i < q_.parts.size(); ++i) {
+        const Part& p = q_.parts[i];
+        const std::string label =
+            several ? std::string("Answer (") + static_cast<char>('a' + i) + "): " : "Answer: ";
+        const std::string value = "<span class=\"value\">" + p.key + "</span>";
+        s += "<p class=\"final\">" + label;
+        if (!p.chosen.empty())
+            s += value + " (" + p.chosen + ")";
+        else if (isMoneyUnit(p.units))
+            s += "$" + value;
+        else
+            s += value + (p.units.empty() ? std::string() : kNbsp + p.units);
+        s += "</p>\n";
+    }
+    return s;
 }
 
 QB& QB::subparts(const std::vector<std::pair<std::string, std::string>>& items) {
@@ -134,6 +199,7 @@ QB& QB::subparts(const std::vector<std::pair<std::string, std::string>>& items) 
         const std::string label = std::string("(") + static_cast<char>('a' + i) + ")";
         q_.html += "<p>" + label + " " + items[i].first + "<br><span class=\"answer\">Answer " +
                    label + ": " + answerBlank(items[i].second) + "</span></p>\n";
+        answerUnits(items[i].second);
     }
     q_.html += "</div>\n";
     return *this;
@@ -165,12 +231,19 @@ const char* kChooseNote = "Write the number of the correct answer: 1, 2, 3 or 4.
 
 QB& QB::number(Rng& r, char kind, const Frac& answer, const std::string& units,
                std::vector<Frac> wrong) {
+    std::vector<Slip> slips;
+    for (const Frac& w : wrong) slips.push_back({w, ""});
+    return number(r, kind, answer, units, std::move(slips));
+}
+
+QB& QB::number(Rng& r, char kind, const Frac& answer, const std::string& units,
+               std::vector<Slip> wrong) {
     if (kind == 'N') {
         this->answer(units);
         return part('N', answer.dec());
     }
     if (kind != 'Q') throw std::logic_error("number answer of kind " + std::string(1, kind));
-    std::vector<Frac> picked;
+    std::vector<Slip> picked;
     auto usable = [&](const Frac& w) {
         if (w == answer || w <= Frac(0)) return false;
         try {
@@ -178,52 +251,92 @@ QB& QB::number(Rng& r, char kind, const Frac& answer, const std::string& units,
         } catch (const std::logic_error&) {
             return false;
         }
-        return std::find(picked.begin(), picked.end(), w) == picked.end();
+        return std::none_of(picked.begin(), picked.end(),
+                            [&](const Slip& p) { return p.value == w; });
     };
     r.shuffle(wrong);
-    for (const Frac& w : wrong)
-        if (picked.size() < 3 && usable(w)) picked.push_back(w);
+    for (const Slip& w : wrong)
+        if (picked.size() < 3 && usable(w.value)) picked.push_back(w);
     const Frac step = answer.isInt() ? Frac(answer.n >= 100 ? 10 : 1)
                                      : Frac(answer.d == 2 ? 1 : 1, answer.d == 2 ? 2 : 10);
     for (int k = 1; picked.size() < 3; ++k) {
         const Frac c = (k % 2) ? answer + step * Frac((k + 1) / 2) : answer - step * Frac(k / 2);
-        if (usable(c)) picked.push_back(c);
+        if (usable(c)) picked.push_back({c, ""});
         if (k > 50) throw std::logic_error("no distractors");
     }
-    std::vector<Frac> opts = picked;
+    std::vector<Frac> opts;
+    for (const Slip& p : picked) opts.push_back(p.value);
     opts.push_back(answer);
     r.shuffle(opts);
     // Sums of money in one list all show cents once one of them has any.
     const bool cents = isMoneyUnit(units) && std::any_of(opts.begin(), opts.end(),
                                                          [](const Frac& v) { return !v.isInt(); });
-    q_.html += "<ol class=\"options\">\n";
-    int right = 0;
+    std::vector<std::string> texts, whys;
+    std::size_t right = 0;
     for (std::size_t i = 0; i < opts.size(); ++i) {
-        q_.html += "<li>" + (cents ? moneyCents(opts[i]) : optionText(opts[i], units)) + "</li>\n";
-        if (opts[i] == answer) right = static_cast<int>(i) + 1;
+        texts.push_back(cents ? moneyCents(opts[i]) : optionText(opts[i], units));
+        std::string why;
+        for (const Slip& p : picked)
+            if (p.value == opts[i]) why = p.why;
+        whys.push_back(why);
+        if (opts[i] == answer) right = i;
     }
-    q_.html += "</ol>\n";
-    note(kChooseNote);
-    return part('Q', std::to_string(right));
+    addOptions(texts, whys, right);
+    return *this;
 }
 
 QB& QB::choice(Rng& r, const std::string& right, std::vector<std::string> wrong) {
+    return choiceOf(r, right, wrong, std::vector<std::string>(wrong.size()));
+}
+
+QB& QB::choice(Rng& r, const std::string& right, std::vector<TextSlip> wrong) {
+    std::vector<std::string> texts, whys;
+    for (const TextSlip& w : wrong) {
+        texts.push_back(w.text);
+        whys.push_back(w.why);
+    }
+    return choiceOf(r, right, texts, whys);
+}
+
+QB& QB::choiceOf(Rng& r, const std::string& right, const std::vector<std::string>& wrong,
+                 const std::vector<std::string>& whys) {
     std::vector<std::string> opts;
-    for (const auto& w : wrong)
-        if (w != right && std::find(opts.begin(), opts.end(), w) == opts.end() && opts.size() < 3)
-            opts.push_back(w);
+    std::vector<std::string> optWhys;
+    for (std::size_t i = 0; i < wrong.size(); ++i)
+        if (wrong[i] != right && std::find(opts.begin(), opts.end(), wrong[i]) == opts.end() &&
+            opts.size() < 3) {
+            opts.push_back(wrong[i]);
+            optWhys.push_back(whys[i]);
+        }
     if (opts.size() != 3) throw std::logic_error("choice needs three different wrong answers");
+    const std::vector<std::string> picked = opts;
     opts.push_back(right);
     r.shuffle(opts);
-    q_.html += "<ol class=\"options\">\n";
-    int idx = 0;
+    std::vector<std::string> shownWhys;
+    std::size_t idx = 0;
     for (std::size_t i = 0; i < opts.size(); ++i) {
-        q_.html += "<li>" + opts[i] + "</li>\n";
-        if (opts[i] == right) idx = static_cast<int>(i) + 1;
+        std::string why;
+        for (std::size_t j = 0; j < picked.size(); ++j)
+            if (picked[j] == opts[i]) why = optWhys[j];
+        shownWhys.push_back(why);
+        if (opts[i] == right) idx = i;
     }
+    addOptions(opts, shownWhys, idx);
+    return *this;
+}
+
+void QB::addOptions(const std::vector<std::string>& texts, const std::vector<std::string>& whys,
+                    std::size_t right) {
+    q_.html += "<ol class=\"options\">\n";
+    for (const std::string& t : texts) q_.html += "<li>" + t + "</li>\n";
     q_.html += "</ol>\n";
     note(kChooseNote);
-    return part('Q', std::to_string(idx));
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (i != right && !whys[i].empty())
+            slips_ += "<p class=\"slip\">Option " + std::to_string(i + 1) + " (" + texts[i] + ") " +
+                      whys[i] + ".</p>\n";
+    part('Q', std::to_string(right + 1));
+    q_.parts.back().chosen = texts[right];
 }
 
 namespace {
@@ -250,6 +363,20 @@ bool distinctWrong(const Frac& answer, const std::vector<Frac>& wrong) {
     return true;
 }
 
+std::vector<Frac> slipValues(const std::vector<Slip>& slips) {
+    std::vector<Frac> values;
+    for (const Slip& s : slips) values.push_back(s.value);
+    return values;
+}
+
+bool distinctWrong(const Frac& answer, const std::vector<Slip>& wrong) {
+    return distinctWrong(answer, slipValues(wrong));
+}
+
+bool enoughWrong(const Frac& answer, const std::vector<Slip>& candidates, bool money) {
+    return enoughWrong(answer, slipValues(candidates), money);
+}
+
 bool enoughWrong(const Frac& answer, const std::vector<Frac>& candidates, bool money) {
     std::vector<Frac> kept;
     for (const Frac& w : candidates)
@@ -265,6 +392,17 @@ QB& answerNumber(QB& q, Rng& r, char kind, const Frac& answer, const std::string
     std::vector<Frac> usable;
     for (const Frac& w : wrong)
         if (!money || (w * Frac(100)).isInt()) usable.push_back(w);
+    if (kind == 'Q' && !enoughWrong(answer, usable))
+        throw std::logic_error("fewer than three distinct wrong answers for " + answer.text());
+    return q.number(r, kind, answer, units, usable);
+}
+
+QB& answerNumber(QB& q, Rng& r, char kind, const Frac& answer, const std::string& units,
+                 const std::vector<Slip>& wrong) {
+    const bool money = isMoneyUnit(units);
+    std::vector<Slip> usable;
+    for (const Slip& w : wrong)
+        if (!money || (w.value * Frac(100)).isInt()) usable.push_back(w);
     if (kind == 'Q' && !enoughWrong(answer, usable))
         throw std::logic_error("fewer than three distinct wrong answers for " + answer.text());
     return q.number(r, kind, answer, units, usable);

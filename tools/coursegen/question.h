@@ -12,6 +12,22 @@ struct Part {
     char kind = 'N';
     std::string key;
     int marks = 1;
+    // What the worked solution's last line shows around the key: the units after it, or for a
+    // multiple-choice part the option it names.
+    std::string units;
+    std::string chosen;
+};
+
+// A wrong option of a multiple-choice question and the slip that leads to it, written as what
+// the option does: "is the perimeter, not the area", "adds the sides instead of multiplying
+// them". The solution reads "Option 2 (34&nbsp;cm) is the perimeter, not the area."
+struct Slip {
+    Frac value;
+    std::string why;
+};
+struct TextSlip {
+    std::string text;
+    std::string why;
 };
 
 // A picture described by the drawing primitives of course/FORMAT.md.
@@ -38,6 +54,9 @@ struct Question {
     std::vector<Figure> figures;
     std::vector<Part> parts;
     int level = 1;  // natural marks of a one-part question
+    // The worked solution shown once the paper is marked: the steps, a sentence on each wrong
+    // option, and one "Answer" line per part. Its pictures are in `figures` too, named sol<n>.gif.
+    std::string solution;
 };
 
 // Builds a question in reading order: paragraphs, pictures, answer lines, parts.
@@ -60,9 +79,24 @@ class QB {
     QB& raw(const std::string& html);
     QB& note(const std::string& html);
     QB& answer(const std::string& units = "");
-    // Adds a picture and the <img> that shows it; returns the figure to draw on.
-    Figure& figure(int width, int height, const std::string& alt);
+    // Adds a picture and the <img> that shows it; returns the figure to draw on. The description
+    // is what a learner who cannot see the picture hears instead: every number and label drawn on
+    // it, and what the picture shows (which length is asked, the time on the clock, how many
+    // parts are shaded), never the answer when the picture does not show it.
+    Figure& figure(int width, int height, const std::string& description);
     QB& part(char kind, const std::string& key);
+    // The units shown after the key in the solution's answer line of the next part, for a part
+    // whose answer line the family wrote itself (answer(), subparts() and number() set them).
+    QB& answerUnits(const std::string& units);
+
+    // The worked solution, written as a teacher writes on the board: two to six short steps
+    // naming the quantities, the arithmetic written out where a pupil would slip. The answer
+    // lines and the wrong options' slips are added by done().
+    QB& step(const std::string& html);
+    // Working that is not a paragraph: a small table, a column sum.
+    QB& working(const std::string& html);
+    // A picture of the solution's own (a number line, a shaded diagram).
+    Figure& solutionFigure(int width, int height, const std::string& description);
 
     // (a), (b), ... sub-questions: each item is its HTML and the units of its answer line.
     QB& subparts(const std::vector<std::pair<std::string, std::string>>& items);
@@ -71,13 +105,27 @@ class QB {
     // Units "$" or "dollars" make it a sum of money ("Answer: $________", options "$4.50").
     QB& number(Rng& r, char kind, const Frac& answer, const std::string& units,
                std::vector<Frac> wrong);
+    // The same with the slip behind each wrong value, which the solution explains. Draws exactly
+    // as the form without slips does.
+    QB& number(Rng& r, char kind, const Frac& answer, const std::string& units,
+               std::vector<Slip> wrong);
     // A one-part question answered by a word or text, typed (kind T) or chosen from four (Q).
     QB& choice(Rng& r, const std::string& right, std::vector<std::string> wrong);
+    QB& choice(Rng& r, const std::string& right, std::vector<TextSlip> wrong);
 
     Question done();
 
   private:
+    QB& choiceOf(Rng& r, const std::string& right, const std::vector<std::string>& wrong,
+                 const std::vector<std::string>& whys);
+    void addOptions(const std::vector<std::string>& texts, const std::vector<std::string>& whys,
+                    std::size_t right);
+    std::string finalLines() const;
+
     Question q_;
+    std::vector<std::string> pendingUnits_;
+    std::string steps_;
+    std::string slips_;
 };
 
 // Wrong options of a multiple-choice number. A family draws again until its named slips give
@@ -85,13 +133,19 @@ class QB {
 // Whether every wrong value stands: at least three, each positive, an exact decimal, not the
 // answer and not another wrong one (and the answer itself positive and an exact decimal).
 bool distinctWrong(const Frac& answer, const std::vector<Frac>& wrong);
+bool distinctWrong(const Frac& answer, const std::vector<Slip>& wrong);
 // Whether at least three of the candidates stand as above, for a family that lists more slips
 // than it needs because some meet on some draws; for money each must also be whole cents.
 bool enoughWrong(const Frac& answer, const std::vector<Frac>& candidates, bool money = false);
+bool enoughWrong(const Frac& answer, const std::vector<Slip>& candidates, bool money = false);
 // QB::number for a family's answer: money slips giving fractions of a cent are left out, and a
 // kind Q with fewer than three real slips left throws instead of showing a made-up option.
 QB& answerNumber(QB& q, Rng& r, char kind, const Frac& answer, const std::string& units,
                  const std::vector<Frac>& wrong);
+QB& answerNumber(QB& q, Rng& r, char kind, const Frac& answer, const std::string& units,
+                 const std::vector<Slip>& wrong);
+// The values of slips, for the checks above.
+std::vector<Frac> slipValues(const std::vector<Slip>& slips);
 // Whether the value has an exact decimal (no factors but 2 and 5 in its denominator).
 bool exactDecimal(const Frac& v);
 
@@ -120,8 +174,8 @@ std::string tidyHtml(const std::string& html);
 std::string fracHtml(const Frac& v);
 std::string mixedHtml(const Frac& v);
 
-// Times of day, written in one of three styles the question names: "dot" 3.05 pm, "colon"
-// 3:05pm, "caps" 3.05 PM. Times are minutes after midnight.
+// Times of day, written one way throughout: 3.05 pm ("dot"); the other styles, "colon" 3:05pm
+// and "caps" 3.05 PM, are no longer drawn. Times are minutes after midnight.
 const std::vector<std::string>& timeStyles();
 std::string clock12(int minutes, const std::string& style);
 // The note that says how to write a time in that style; its example is never `answer`, so it
