@@ -80,15 +80,6 @@ bool IsColour(const QString& text) {
     return colour.match(text).hasMatch();
 }
 
-// The image file names an HTML fragment refers to.
-QSet<QString> ImageSources(const QString& html) {
-    static const QRegularExpression src(QStringLiteral("<img\\b[^>]*\\bsrc\\s*=\\s*\"([^\"]*)\""),
-                                        QRegularExpression::CaseInsensitiveOption);
-    QSet<QString> names;
-    for (auto it = src.globalMatch(html); it.hasNext();) names.insert(it.next().captured(1));
-    return names;
-}
-
 // One figure primitive line; the numbers each kind takes are fixed except for poly.
 bool ParsePrimitive(const QString& line, int lineNumber, Reporter& report, FigurePrimitive& out) {
     auto [kind, rest] = SplitWord(line);
@@ -174,12 +165,13 @@ bool CheckQuestion(const SourceQuestion& question, Reporter& report) {
             return report.fail(question.line, QStringLiteral("question %1: a multiple-choice key must be 1, 2, 3 or 4")
                                                   .arg(question.id));
     }
-    const QSet<QString> sources = ImageSources(question.html);
+    const QSet<QString> sources = ImageSources(question.html) + ImageSources(question.solution);
     QSet<QString> drawn;
     for (const SourceFigure& figure : question.figures) {
         drawn.insert(figure.fileName);
         if (!sources.contains(figure.fileName))
-            return report.fail(figure.line, QStringLiteral("figure %1 is not shown by the text").arg(figure.fileName));
+            return report.fail(figure.line, QStringLiteral("figure %1 is not shown by the text or the solution")
+                                                .arg(figure.fileName));
     }
     for (const QString& source : sources) {
         if (!drawn.contains(source))
@@ -191,6 +183,15 @@ bool CheckQuestion(const SourceQuestion& question, Reporter& report) {
 }
 
 }  // namespace
+
+QSet<QString> ImageSources(const QString& html) {
+    static const QRegularExpression src(QStringLiteral("<img\\b[^>]*\\bsrc\\s*=\\s*\"([^\"]*)\""),
+                                        QRegularExpression::CaseInsensitiveOption);
+    QSet<QString> names;
+    for (auto it = src.globalMatch(html); it.hasNext();) names.insert(it.next().captured(1));
+    return names;
+}
+
 
 bool IsKnownKind(const QString& kind) {
     static const QStringList kinds = {"N", "Q", "T", "F", "R", "X", "L", "G", "M"};
@@ -312,6 +313,23 @@ std::optional<SourcePaper> ParsePaper(const QString& text, const QString& file, 
             }
             if (end == lines.size()) return report.fail(number, QStringLiteral("text without 'end text'")), std::nullopt;
             question->html = body.join('\n');
+            i = end;
+        } else if (word == QLatin1String("solution") && rest.isEmpty()) {
+            if (!question->solution.isEmpty())
+                return report.fail(number, QStringLiteral("solution given twice")), std::nullopt;
+            QStringList body;
+            int end = i + 1;
+            while (end < lines.size() && lines[end].trimmed() != QLatin1String("end solution")) {
+                if (!IsLatin1(lines[end]))
+                    return report.fail(end + 1, QStringLiteral("character outside Latin-1")), std::nullopt;
+                body.append(lines[end]);
+                ++end;
+            }
+            if (end == lines.size())
+                return report.fail(number, QStringLiteral("solution without 'end solution'")), std::nullopt;
+            question->solution = body.join('\n');
+            if (question->solution.trimmed().isEmpty())
+                return report.fail(number, QStringLiteral("empty solution")), std::nullopt;
             i = end;
         } else if (word == QLatin1String("figure")) {
             SourceFigure figure;

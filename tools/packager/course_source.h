@@ -3,6 +3,7 @@
 // strictly so that any mistake names its file and line.
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +48,7 @@ struct SourceQuestion {
     QString html;
     QList<SourceFigure> figures;
     QList<SourcePart> parts;
+    QString solution;  // the worked solution's HTML fragment; its pictures are among `figures`
     QString file;
     int line = 0;
 };
@@ -75,6 +77,9 @@ std::optional<Course> ReadCourse(const QString& courseDir, SourceError& error);
 std::optional<SourceCatalogue> ParseCatalogue(const QString& text, const QString& file,
                                               SourceError& error);
 std::optional<SourcePaper> ParsePaper(const QString& text, const QString& file, SourceError& error);
+
+// The image file names an HTML fragment refers to.
+QSet<QString> ImageSources(const QString& html);
 
 // Answer kinds the marking knows.
 bool IsKnownKind(const QString& kind);

@@ -1,7 +1,10 @@
 // hmpreview: pictures of question documents as the practice window's document view shows them,
 // for reviewing the course's look.
 //   hmpreview <out dir> <width> <height> <document>...   writes <out dir>/<document name>.png
+//   hmpreview --solution <out dir> <width> <height> <question document>...
+//                        the worked solutions of those questions (package file id + 20000)
 
+#include "package_builder.h"
 #include "platform/question_document_view.h"
 
 #include <QApplication>
@@ -15,10 +18,16 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    const bool solutions = !args.isEmpty() && args.front() == QLatin1String("--solution");
+    if (solutions) args.removeFirst();
     if (args.size() < 4) {
-        std::fputs("usage: hmpreview <out dir> <width> <height> <document>...\n", stderr);
+        std::fputs("usage: hmpreview [--solution] <out dir> <width> <height> <document>...\n", stderr);
         return 2;
+    }
+    for (qsizetype i = 3; solutions && i < args.size(); ++i) {
+        const QFileInfo question(args[i]);
+        args[i] = question.dir().filePath(QString::number(question.fileName().toInt() + kSolutionIdOffset));
     }
     QDir().mkpath(args[0]);
     QuestionDocumentView view;

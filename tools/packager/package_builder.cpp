@@ -47,11 +47,27 @@ bool WriteFile(const QString& path, const QByteArray& bytes, QString& error) {
 }  // namespace
 
 QByteArray QuestionDocumentBytes(const SourceQuestion& question) {
+    // Only the pictures the question shows: a solution's own must not reach the learner before
+    // marking.
+    const QSet<QString> shown = ImageSources(question.html);
     QList<ArchivePart> pictures;
     for (const SourceFigure& figure : question.figures) {
+        if (!shown.contains(figure.fileName)) continue;
         pictures.append({figure.fileName, QByteArrayLiteral("image/gif"), EncodeGif(PaintFigure(figure))});
     }
     return BuildMhtArchive(QStringLiteral("Question %1").arg(question.id), QuestionPageHtml(question), pictures);
+}
+
+QByteArray SolutionDocumentBytes(const SourceQuestion& question) {
+    if (question.solution.isEmpty()) return {};
+    const QSet<QString> shown = ImageSources(question.solution);
+    QList<ArchivePart> pictures;
+    for (const SourceFigure& figure : question.figures) {
+        if (!shown.contains(figure.fileName)) continue;
+        pictures.append({figure.fileName, QByteArrayLiteral("image/gif"), EncodeGif(PaintFigure(figure))});
+    }
+    return BuildMhtArchive(QStringLiteral("How to work it out: question %1").arg(question.id),
+                           SolutionPageHtml(question), pictures);
 }
 
 bool WritePackage(const Course& course, const QString& outDir, QString& error) {
@@ -83,6 +99,11 @@ bool WritePackage(const Course& course, const QString& outDir, QString& error) {
             if (!WriteFile(outDir + '/' + QString::number(question.id), QuestionDocumentBytes(question), error))
                 return false;
             written.insert(question.id);
+            const QByteArray solution = SolutionDocumentBytes(question);
+            if (solution.isEmpty()) continue;
+            const int solutionId = question.id + kSolutionIdOffset;
+            if (!WriteFile(outDir + '/' + QString::number(solutionId), solution, error)) return false;
+            written.insert(solutionId);
         }
     }
     RemovePackageFiles(outDir, written, kLastSkinId);

@@ -10,6 +10,12 @@
 // The MIME HTML archive of one question, its figures drawn and encoded as GIF.
 QByteArray QuestionDocumentBytes(const SourceQuestion& question);
 
+// A question's worked solution is its own document, stored at the question's id plus this
+// offset (40011 to 42841), a range the course's other resources never use.
+inline constexpr int kSolutionIdOffset = 20000;
+// The solution's document: its page and the pictures it shows. Empty when it has none.
+QByteArray SolutionDocumentBytes(const SourceQuestion& question);
+
 // Writes the catalogue, the module's four tables, its six templates and every question
 // document into `outDir`, leaving files that already hold the right bytes untouched, and removes
 // the id files of questions no longer in the course (the skin pictures, ids up to 92, are left

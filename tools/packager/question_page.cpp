@@ -15,7 +15,10 @@ QString QuestionStyleSheet() {
         "ol.options li { margin-bottom: 8px; }\n"
         ".parts p { margin-bottom: 16px; }\n"
         "table { border-collapse: collapse; }\n"
-        "td, th { padding: 4px 10px; }\n");
+        "td, th { padding: 4px 10px; }\n"
+        ".slip { color: #5b4636; }\n"
+        ".final { margin-top: 14px; color: #0b5394; font-weight: bold; }\n"
+        ".value { color: #0d2c54; }\n");
 }
 
 QString QuestionPageHtml(const SourceQuestion& question) {
@@ -26,4 +29,12 @@ QString QuestionPageHtml(const SourceQuestion& question) {
                "<body>\n%3\n</body>\n</html>\n")
         .arg(question.id)
         .arg(QuestionStyleSheet(), question.html);
+}
+
+QString SolutionPageHtml(const SourceQuestion& question) {
+    SourceQuestion page = question;
+    page.html = question.solution;
+    return QuestionPageHtml(page).replace(QStringLiteral("<title>Question %1</title>").arg(question.id),
+                                          QStringLiteral("<title>How to work it out: question %1</title>")
+                                              .arg(question.id));
 }

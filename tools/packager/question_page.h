@@ -7,6 +7,8 @@
 #include <QString>
 
 QString QuestionPageHtml(const SourceQuestion& question);
+// The page of a question's worked solution, in the same look.
+QString SolutionPageHtml(const SourceQuestion& question);
 
 // The stylesheet every question page carries (a subset of CSS that QTextBrowser renders).
 QString QuestionStyleSheet();
