@@ -86,6 +86,19 @@ Paper readPaper(const std::string& path, int number, std::vector<std::string>& e
             }
             if (!closed) fail("text without end");
             paper.questions.back().html = body;
+        } else if (line == "solution") {
+            std::string body;
+            bool closed = false;
+            while (std::getline(in, line)) {
+                ++lineNo;
+                if (line == "end solution") {
+                    closed = true;
+                    break;
+                }
+                body += line + "\n";
+            }
+            if (!closed) fail("solution without end");
+            paper.questions.back().solution = body;
         } else if (startsWith(line, "figure ")) {
             Figure f;
             std::istringstream head(line.substr(7));

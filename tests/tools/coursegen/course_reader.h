@@ -29,6 +29,7 @@ struct Question {
     std::string html;
     std::vector<Figure> figures;
     std::vector<Part> parts;
+    std::string solution;  // empty when the question has none
 };
 
 struct Paper {

@@ -35,8 +35,12 @@ const QList<Page>& pages() {
             ADD_FAILURE() << error.message.toStdString();
             return out;
         }
+        // A worked solution is read as carefully as its question.
         for (const SourcePaper& paper : course->papers)
-            for (const SourceQuestion& q : paper.questions) out.append({q.id, q.html});
+            for (const SourceQuestion& q : paper.questions) {
+                out.append({q.id, q.html});
+                if (!q.solution.isEmpty()) out.append({q.id, q.solution});
+            }
         return out;
     }();
     return all;
@@ -178,7 +182,10 @@ TEST(CourseWriting, NoSentenceOpensWithACount) {
 // the view's frame), that begin with a unit after a number on the line before.
 QStringList unitsStartingLines(QTextDocument& document, int id, const QString& body) {
     QStringList found;
-    document.setHtml(QuestionPageHtml(SourceQuestion{id, {}, body, {}, {}, {}, 0}));
+    SourceQuestion question;
+    question.id = id;
+    question.html = body;
+    document.setHtml(QuestionPageHtml(question));
     document.setTextWidth(698);
     document.documentLayout()->documentSize();
     static const QRegularExpression wordEnd(QStringLiteral("[ ,.;:)?]"));
@@ -192,12 +199,16 @@ QStringList unitsStartingLines(QTextDocument& document, int id, const QString& b
             const bool afterNumber =
                 !before.isEmpty() && (before.back().isDigit() || before.back() == '_');
             if (afterNumber && units().contains(start.section(wordEnd, 0, 0))) found.append(start);
+            // Nor may a line begin with punctuation or an ellipsis, or hold a lone number such
+            // as "54." cut from the end of its sentence.
+            static const QRegularExpression stray(QStringLiteral("^([.,;:?!)\\x{2026}]|[0-9.,]+[.,]?$)"));
+            if (stray.match(start).hasMatch()) found.append(start);
         }
     }
     return found;
 }
 
-TEST(CourseWriting, NoUnitStartsALineAt700Pixels) {
+TEST(CourseWriting, NoLineStartsWithAUnitOrPunctuationAt700Pixels) {
     ASSERT_FALSE(pages().isEmpty());
     QTextDocument document;
     for (const Page& p : pages()) {
