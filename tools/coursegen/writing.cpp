@@ -159,6 +159,42 @@ std::string withArticle(const std::string& text) {
     return article(text) + " " + text;
 }
 
+namespace {
+// A line never starts with an ellipsis, nor with a number cut from the end of its paragraph
+// ("... to the nearest" / "100."): the space before either does not break.
+std::string keepLineEndsTogether(std::string html) {
+    for (const std::string dots : {" ...", " &hellip;"})
+        for (auto at = html.find(dots); at != std::string::npos; at = html.find(dots, at + 1))
+            html.replace(at, 1, kNbsp);
+    for (auto end = html.find("</p>"); end != std::string::npos; end = html.find("</p>", end + 4)) {
+        // The visible text of the paragraph's last word, skipping tags such as </b>.
+        std::string word;
+        std::size_t k = end;
+        while (k > 0) {
+            if (html[k - 1] == '>') {
+                const auto open = html.rfind('<', k - 1);
+                if (open == std::string::npos) break;
+                k = open;
+                continue;
+            }
+            if (html[k - 1] == ' ' || html[k - 1] == ';') break;
+            word.insert(word.begin(), html[--k]);
+        }
+        const bool number = !word.empty() && isDigit(word.front()) &&
+                            std::all_of(word.begin(), word.end(), [](char c) {
+                                return isDigit(c) || c == '.' || c == ',' || c == '?' || c == '!';
+                            });
+        // Only after a word ("to the nearest 100."): a sum or a ratio keeps its own spacing.
+        const bool afterWord = k >= 2 && std::isalpha(static_cast<unsigned char>(html[k - 2]));
+        if (number && afterWord && html[k - 1] == ' ') {
+            html.replace(k - 1, 1, kNbsp);
+            end += kNbsp.size() - 1;
+        }
+    }
+    return html;
+}
+}  // namespace
+
 std::string tidyHtml(const std::string& html) {
     std::string out;
     out.reserve(html.size() + 64);
@@ -223,7 +259,7 @@ std::string tidyHtml(const std::string& html) {
         mended += right + " ";
         k += length;
     }
-    return mended;
+    return keepLineEndsTogether(mended);
 }
 
 std::string fracHtml(const Frac& v) {
@@ -251,7 +287,9 @@ std::pair<std::string, std::string> twoNames(Rng& r) {
 }
 
 const std::vector<std::string>& timeStyles() {
-    static const std::vector<std::string> styles = {"dot", "colon", "caps"};
+    // One way of writing times throughout the course (a family still draws its style, so the
+    // questions drawn after it stay as they were).
+    static const std::vector<std::string> styles = {"dot"};
     return styles;
 }
 

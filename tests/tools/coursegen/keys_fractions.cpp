@@ -368,7 +368,7 @@ KeyCheckers fractionKeys() {
          [](const P& p) {
              Rat v = 1;
              for (const auto& t : splitText(
-                      std::regex_replace(bolds(p.q.html).at(0), std::regex(" of "), ","), ','))
+                      std::regex_replace(bolds(p.q.html).at(0), std::regex(" of( |&nbsp;)"), ","), ','))
                  v = v * parseRat(t);
              return std::vector{N(v)};
          }},

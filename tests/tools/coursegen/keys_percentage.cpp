@@ -218,7 +218,7 @@ KeyCheckers percentageKeys() {
          }},
         {"pct_fractional_rate",
          [](const P& p) {
-             static const std::regex shown(R"(Find <b>([\d.]+)% of ([\d&nbsp;]+)</b>)");
+             static const std::regex shown(R"(Find <b>([\d.]+)% of(?: |&nbsp;)([\d&nbsp;]+)</b>)");
              std::smatch m;
              if (!std::regex_search(p.q.html, m, shown)) throw std::runtime_error("no task");
              return std::vector{N(pct(parseRat(m[1])) * parseRat(plainNumbers(m[2])))};

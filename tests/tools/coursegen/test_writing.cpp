@@ -78,7 +78,10 @@ TEST(Writing, TidyGroupsJoinsAndMendsOnlyText) {
 
     // Articles before numbers; labels and variables left alone.
     EXPECT_EQ(tidyHtml("<p>A 8 kg bag and an 7 m rope, a <b>11</b>, a 5.</p>"),
-              "<p>An 8&nbsp;kg bag and a 7&nbsp;m rope, an <b>11</b>, a 5.</p>");
+              "<p>An 8&nbsp;kg bag and a 7&nbsp;m rope, an <b>11</b>, a&nbsp;5.</p>");
+    // No line may start with a paragraph's last number or with an ellipsis.
+    EXPECT_EQ(tidyHtml("<p>Round <b>7776</b> to the nearest 100.</p><p>It goes <b>9, 13, 17, ...</b></p>"),
+              "<p>Round <b>7776</b> to the nearest&nbsp;100.</p><p>It goes <b>9, 13, 17,&nbsp;...</b></p>");
     EXPECT_EQ(tidyHtml("(a) 8 cm; side a and b; Anna 8"), "(a) 8&nbsp;cm; side a and b; Anna 8");
 }
 
@@ -86,7 +89,7 @@ TEST(Writing, AnswerLinesAndOptionsKeepUnitsWithTheirNumbers) {
     Rng r(7);
     QB q("sample", 1);
     q.p("How long is 120000 mm?");
-    q.number(r, 'N', Frac(120), "m", {});
+    q.number(r, 'N', Frac(120), "m", std::vector<Frac>{});
     q.subparts({{"Cost?", "dollars"}, {"Mass?", "kg"}});
     const Question done = q.done();
     EXPECT_NE(done.html.find("120&nbsp;000&nbsp;mm"), std::string::npos) << done.html;
