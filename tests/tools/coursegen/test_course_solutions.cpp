@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <regex>
 #include <set>
@@ -350,6 +351,35 @@ TEST(CourseTeaching, TimesOfDayAreWrittenOneWay) {
         }
     faults.report("times written another way");
     EXPECT_GT(seen, 0);
+}
+
+// A question's wording with its numbers and names taken out: two questions worded alike differ
+// only in those.
+std::string wording(const course::Question& q) {
+    std::string text = solution::plainText(q.html);
+    static const std::regex img(R"re(<img[^>]*>)re");
+    text = std::regex_replace(text, std::regex(R"re([0-9][0-9.,/\xc2\xa0]*)re"), "#");
+    text = std::regex_replace(text, std::regex(R"re(([a-z,;] )[A-Z][a-z]+)re"), "$1N");
+    std::string out;
+    for (char c : text)
+        if (!std::isspace(static_cast<unsigned char>(c))) out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// A paper never asks the same thing in the same words more than twice.
+TEST(CourseTeaching, NoWordingMoreThanTwiceInAPaper) {
+    Faults faults;
+    for (const auto& paper : papers()) {
+        std::map<std::string, std::vector<int>> seen;
+        for (const auto& q : paper.questions) seen[wording(q)].push_back(q.id);
+        for (const auto& [text, ids] : seen)
+            if (ids.size() > 2) {
+                std::string list;
+                for (int id : ids) list += " " + std::to_string(id);
+                faults.add("paper " + std::to_string(paper.number) + ":" + list + " are worded alike");
+            }
+    }
+    faults.report("papers with a wording more than twice");
 }
 
 // The equation reader itself: it must find what is false, and leave alone what is not a sum.
