@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -16,6 +17,8 @@
 namespace {
 
 CommitHook g_commitHook = nullptr;
+
+const QLatin1String kTemporaryMark(".hmquiz-tmp-");
 
 void CallHook(CommitPoint point, const QString& path) {
     if (g_commitHook) g_commitHook(point, path);
@@ -48,14 +51,14 @@ bool WriteAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-// A fresh sibling "NAME.XXXXXX" opened for writing, or -1.
+// A fresh sibling "NAME.hmquiz-tmp-XXXXXX" opened for writing, or -1.
 int CreateTemporarySibling(const QString& target, QString& tempPath) {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     for (int attempt = 0; attempt < 100; ++attempt) {
         QString suffix;
         for (int i = 0; i < 6; ++i)
             suffix += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(52)]);
-        tempPath = target + QLatin1Char('.') + suffix;
+        tempPath = target + kTemporaryMark + suffix;
         const int fd = ::open(QFile::encodeName(tempPath).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
@@ -64,6 +67,13 @@ int CreateTemporarySibling(const QString& target, QString& tempPath) {
 }
 
 }  // namespace
+
+bool IsTemporaryFileName(const QString& fileName) {
+    static const QRegularExpression form(
+        QStringLiteral("^[^/]+%1[A-Za-z]{6}$")
+            .arg(QRegularExpression::escape(QString(kTemporaryMark))));
+    return form.match(fileName).hasMatch();
+}
 
 FileKind FileKindAt(const QString& path) {
     struct stat st {};
