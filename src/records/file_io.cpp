@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
@@ -19,6 +20,18 @@ namespace {
 CommitHook g_commitHook = nullptr;
 
 const QLatin1String kTemporaryMark(".hmquiz-tmp-");
+
+QMutex g_gateMutex;
+WriteGate g_writeGate;
+
+bool WriteAllowed(const QString& target) {
+    WriteGate gate;
+    {
+        const QMutexLocker locker(&g_gateMutex);
+        gate = g_writeGate;
+    }
+    return !gate || gate(target);
+}
 
 void CallHook(CommitPoint point, const QString& path) {
     if (g_commitHook) g_commitHook(point, path);
@@ -75,6 +88,11 @@ bool IsTemporaryFileName(const QString& fileName) {
     return form.match(fileName).hasMatch();
 }
 
+void SetWriteGate(WriteGate gate) {
+    const QMutexLocker locker(&g_gateMutex);
+    g_writeGate = std::move(gate);
+}
+
 FileKind FileKindAt(const QString& path) {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) return FileKind::Missing;
@@ -123,6 +141,10 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, FileSync 
     }
     if (exists && ::access(QFile::encodeName(target).constData(), W_OK) != 0) {
         qCWarning(lcRecords) << "may not write" << path << ErrorText();
+        return false;
+    }
+    if (sync == FileSync::ToDisk && !WriteAllowed(target)) {
+        qCWarning(lcRecords) << path << "not written: this copy of the program no longer holds it";
         return false;
     }
 

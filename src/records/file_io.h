@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // What stands at a path; a symbolic link counts as what it points to, a dangling one as Missing.
@@ -32,6 +33,13 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
 // after a file's name. Nobody types such a name, so a file that carries it is always the program's
 // own, and one left by an interrupted write may be removed; any other name is somebody's file.
 bool IsTemporaryFileName(const QString& fileName);
+
+// Asked before every synced write (results files, the journal) with the file the write will
+// replace once links are followed; a false answer refuses that write (it fails, nothing changes).
+// The program sets it once it holds its data folder, so a copy that lost the folder to another
+// cannot overwrite that copy's work. May be called from any thread. Empty: every write goes ahead.
+using WriteGate = std::function<bool(const QString& target)>;
+void SetWriteGate(WriteGate gate);
 
 // Makes the renames and removals in a folder durable.
 bool SyncFolder(const QString& folder);

@@ -148,3 +148,36 @@ TEST(FileIo, TheCommitHookSeesTheTemporaryCopyBeforeAndTheNewBytesAfterTheRename
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FileIo, TheWriteGateIsAskedWithTheLinksTargetAndARefusalChangesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("elsewhere"));
+    const QString target = dir.filePath("elsewhere/marks2HM.txt");
+    const QString link = dir.filePath("marks2HM.txt");
+    WriteBytes(target, "old");
+    ASSERT_TRUE(QFile::link(target, link));
+
+    QStringList asked;
+    bool allow = false;
+    SetWriteGate([&](const QString& path) {
+        asked += path;
+        return allow;
+    });
+    EXPECT_FALSE(WriteFileAtomically(link, "new"));
+    EXPECT_EQ(ReadBytes(target), "old");
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QDir(dir.filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"marks2HM.txt"});
+    // Files rewritten at every start or deleted at once are not asked about.
+    EXPECT_TRUE(WriteFileAtomically(dir.filePath("bar.bmp"), "picture", FileSync::None));
+    allow = true;
+    EXPECT_TRUE(WriteFileAtomically(link, "new"));
+    SetWriteGate({});
+    EXPECT_EQ(ReadBytes(target), "new");
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(QFileInfo(asked[0]).canonicalFilePath(), QFileInfo(target).canonicalFilePath());
+}
+
+}  // namespace
