@@ -11,6 +11,7 @@
 #include "app/data_folder.h"
 #include "app/single_instance.h"
 #include "app/start_failure.h"
+#include "app/take_over_question.h"
 #include "platform/toolkit_warm_up.h"
 #include "results/leftovers.h"
 #include "results/marking_journal.h"
@@ -79,16 +80,26 @@ int main(int argc, char** argv) {
     }
 
     SingleInstance instance(folder);
-    switch (instance.claim()) {
+    SingleInstance::Outcome claimed = instance.claim();
+    if (claimed == SingleInstance::Outcome::OtherComputer) {
+        // The learner was told (or, with no screen, the standard error says) why not.
+        if (!LearnerAgreesToTakeOver(folder, instance.problem())) return 1;
+        claimed = instance.takeOver();
+    }
+    switch (claimed) {
         case SingleInstance::Outcome::First:
             break;
         case SingleInstance::Outcome::OtherRaised:
             return 0;
         case SingleInstance::Outcome::OtherSilent:
+        case SingleInstance::Outcome::OtherComputer:
         case SingleInstance::Outcome::Failed:
             ReportStartFailure(DataFolderProblemText(folder, instance.problem()));
             return 1;
     }
+    // A copy that loses the folder (its lock file removed and another copy let in by a program
+    // that does not lock folders) writes no results file over that copy's work.
+    instance.guardWrites();
 
     // Only the copy that will show a window reads the fonts and joins the session bus ahead.
     const ToolkitWarmUp warmUp;

@@ -12,15 +12,15 @@ class StartFailureText {
     Q_DECLARE_TR_FUNCTIONS(StartFailure)
 };
 
-bool ScreenCanShow() {
+}  // namespace
+
+bool ScreenCanShowMessages() {
     const QString platform = QGuiApplication::platformName();
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
-}  // namespace
-
 void ReportStartFailure(const QString& message) {
     qCWarning(lcApp).noquote() << message;
-    if (!ScreenCanShow()) return;
+    if (!ScreenCanShowMessages()) return;
     QMessageBox::critical(nullptr, StartFailureText::tr("Home Maths Quiz cannot start"), message);
 }

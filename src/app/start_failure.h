@@ -7,3 +7,6 @@
 // On a platform nobody can see (offscreen, minimal) the log on the standard error is all, so a
 // test or a script is never left waiting for a click.
 void ReportStartFailure(const QString& message);
+
+// False on a platform nobody can see (offscreen, minimal): nothing may wait for a click there.
+bool ScreenCanShowMessages();

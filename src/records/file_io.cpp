@@ -6,7 +6,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -16,6 +18,20 @@
 namespace {
 
 CommitHook g_commitHook = nullptr;
+
+const QLatin1String kTemporaryMark(".hmquiz-tmp-");
+
+QMutex g_gateMutex;
+WriteGate g_writeGate;
+
+bool WriteAllowed(const QString& target) {
+    WriteGate gate;
+    {
+        const QMutexLocker locker(&g_gateMutex);
+        gate = g_writeGate;
+    }
+    return !gate || gate(target);
+}
 
 void CallHook(CommitPoint point, const QString& path) {
     if (g_commitHook) g_commitHook(point, path);
@@ -48,14 +64,14 @@ bool WriteAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-// A fresh sibling "NAME.XXXXXX" opened for writing, or -1.
+// A fresh sibling "NAME.hmquiz-tmp-XXXXXX" opened for writing, or -1.
 int CreateTemporarySibling(const QString& target, QString& tempPath) {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     for (int attempt = 0; attempt < 100; ++attempt) {
         QString suffix;
         for (int i = 0; i < 6; ++i)
             suffix += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(52)]);
-        tempPath = target + QLatin1Char('.') + suffix;
+        tempPath = target + kTemporaryMark + suffix;
         const int fd = ::open(QFile::encodeName(tempPath).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
@@ -64,6 +80,18 @@ int CreateTemporarySibling(const QString& target, QString& tempPath) {
 }
 
 }  // namespace
+
+bool IsTemporaryFileName(const QString& fileName) {
+    static const QRegularExpression form(
+        QStringLiteral("^[^/]+%1[A-Za-z]{6}$")
+            .arg(QRegularExpression::escape(QString(kTemporaryMark))));
+    return form.match(fileName).hasMatch();
+}
+
+void SetWriteGate(WriteGate gate) {
+    const QMutexLocker locker(&g_gateMutex);
+    g_writeGate = std::move(gate);
+}
 
 FileKind FileKindAt(const QString& path) {
     struct stat st {};
@@ -113,6 +141,10 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, FileSync 
     }
     if (exists && ::access(QFile::encodeName(target).constData(), W_OK) != 0) {
         qCWarning(lcRecords) << "may not write" << path << ErrorText();
+        return false;
+    }
+    if (sync == FileSync::ToDisk && !WriteAllowed(target)) {
+        qCWarning(lcRecords) << path << "not written: this copy of the program no longer holds it";
         return false;
     }
 

@@ -1,11 +1,12 @@
 #pragma once
 // Whole-file reads and writes of the program's own files. Reads never block on a special file
 // (a FIFO, a device) put where a file is expected; writes are atomic: a sibling temporary file
-// "NAME.XXXXXX" (six letters, the pattern QSaveFile uses too) renamed over the old one.
+// "NAME.hmquiz-tmp-XXXXXX" renamed over the old one.
 
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // What stands at a path; a symbolic link counts as what it points to, a dangling one as Missing.
@@ -27,6 +28,18 @@ enum class FileSync {
 // nothing changed) a path that holds anything but a regular file, or a file it may not write.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
                          FileSync sync = FileSync::ToDisk);
+
+// True for the name of a temporary copy this writer makes: the mark ".hmquiz-tmp-" and six letters
+// after a file's name. Nobody types such a name, so a file that carries it is always the program's
+// own, and one left by an interrupted write may be removed; any other name is somebody's file.
+bool IsTemporaryFileName(const QString& fileName);
+
+// Asked before every synced write (results files, the journal) with the file the write will
+// replace once links are followed; a false answer refuses that write (it fails, nothing changes).
+// The program sets it once it holds its data folder, so a copy that lost the folder to another
+// cannot overwrite that copy's work. May be called from any thread. Empty: every write goes ahead.
+using WriteGate = std::function<bool(const QString& target)>;
+void SetWriteGate(WriteGate gate);
 
 // Makes the renames and removals in a folder durable.
 bool SyncFolder(const QString& folder);

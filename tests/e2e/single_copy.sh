@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One copy per data folder, in a real X server: a second start on the same folder brings the
 # running copy's window to the front and ends with status 0, while the first copy keeps working
-# and writing; another folder runs its own copy; a copy killed outright leaves a lock that the
-# next start takes over; under a window manager a minimised window comes back and is activated.
+# and writing; another folder runs its own copy; the lock file removed under the running copy
+# lets no second copy in; a copy killed outright leaves a lock that the next start takes over;
+# under a window manager a minimised window comes back and is activated.
 # The windows carry the program icon, from the icon theme once installed.
 # Arguments: the hmquiz program, the build folder.
 set -euo pipefail
@@ -113,6 +114,15 @@ wait_exit "$started_pid"
 [ "$exit_status" -eq 0 ] || fail "the third start ended with $exit_status"
 sleep 0.5
 above "$win_first" "$paper" || fail "the main window was not raised over the paper"
+
+# --- the lock file removed under the running copy: a later start still finds the folder taken
+# and brings that copy forward, and the running copy makes its lock file again
+rm "$learner/hmquiz.lock"
+start "$learner" after_removal
+wait_exit "$started_pid"
+[ "$exit_status" -eq 0 ] || fail "a start after the lock was removed ended with $exit_status"
+for _ in $(seq 50); do [ "$(lock_owner "$learner")" = "$first" ] && break; sleep 0.1; done
+[ "$(lock_owner "$learner")" = "$first" ] || fail "the running copy did not make its lock again"
 
 # --- the first copy is killed outright: its lock and socket stay behind and are taken over
 kill -9 "$first"

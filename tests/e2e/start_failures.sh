@@ -2,7 +2,9 @@
 # The program's start before any window: --help and --version without a display, a refused
 # command line, --data-dir, and a data folder that cannot be used (read-only, full, a file in its
 # place, impossible to create): a message naming the folder and the reason, a non-zero status,
-# no window but the message, and no file changed.
+# no window but the message, and no file changed. A lock file that is no lock file (a named
+# pipe, a folder, a link to a device) is refused by name at once, never read; a link to nothing
+# is taken over; a lock from another computer is taken over only when the learner agrees.
 # Arguments: the hmquiz program, the build folder.
 set -euo pipefail
 hmquiz=$1
@@ -125,6 +127,60 @@ err=$(grep -v '^status=' "$work/err")
 expect_refusal "$full_copy" "It cannot be filled: File too large" "a full disk"
 [ "$(snapshot "$full_copy")" = "$before" ] || fail "a full folder changed"
 
+# --- what stands at the lock file's place. Each start is bounded: blocking or spinning on it
+# would otherwise hold the whole test run.
+locked="$work/locked"
+cp -a "$chosen" "$locked"
+lock="$locked/hmquiz.lock"
+refused_lock() {  # words naming what stands there
+  status=0
+  timeout 20 "$hmquiz" --data-dir "$locked" >"$work/out" 2>"$work/err" || status=$?
+  err=$(cat "$work/err")
+  [ "$status" -ne 124 ] || fail "$1 at the lock: the start never ended"
+  expect_refusal "$lock" "is $1, not a lock file" "$1 at the lock"
+  [[ "$err" != *"process 0"* ]] || fail "$1 at the lock: the message names process 0"
+}
+mkfifo "$lock"
+refused_lock "a named pipe"
+[ -p "$lock" ] || fail "the named pipe at the lock was not left in place"
+rm "$lock"
+mkdir "$lock"
+refused_lock "a folder"
+rmdir "$lock"
+ln -s /dev/zero "$lock"
+refused_lock "a link to /dev/zero, which is a device"
+rm "$lock"
+
+# A copy on another computer: with no screen to ask on, the start ends and says what to do.
+foreign="4242
+hmquiz
+far-away-laptop
+0123456789abcdef0123456789abcdef
+01234567-89ab-cdef-0123-456789abcdef"
+echo "$foreign" >"$lock"
+status=0
+timeout 20 "$hmquiz" --data-dir "$locked" >"$work/out" 2>"$work/err" || status=$?
+err=$(cat "$work/err")
+expect_refusal "$locked" "far-away-laptop" "another computer's lock"
+[[ "$err" == *"remove $lock"* ]] || fail "another computer's lock: no way out is named: $err"
+[ "$(cat "$lock")" = "$foreign" ] || fail "another computer's lock changed without asking"
+rm "$lock"
+
+# A link to nothing holds nothing: the program starts and makes its own lock file there.
+ln -s "$work/nowhere/hmquiz.lock" "$lock"
+"$hmquiz" --data-dir "$locked" >"$work/started.log" 2>&1 &
+app_pid=$!
+for _ in $(seq 100); do
+  [ -f "$lock" ] && [ ! -L "$lock" ] && [ "$(head -1 "$lock")" = "$app_pid" ] && break
+  sleep 0.1
+done
+[ "$(head -1 "$lock" 2>/dev/null)" = "$app_pid" ] || fail "a dangling link at the lock was not taken over"
+[ ! -e "$work/nowhere" ] || fail "something was made where the dangling link pointed"
+kill -9 "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+rm -f "$lock"
+
 # --- on a screen: a message box, and no window of the program's own
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
@@ -155,4 +211,38 @@ done
 app_pid=""
 [ "$status" -eq 1 ] || fail "after the message the program ended with $status"
 [ "$(snapshot "$readonly_copy")" = "$before_readonly" ] || fail "the read-only folder changed"
+
+# --- another computer's lock on a screen: the program's own question, No unless said otherwise
+echo "$foreign" >"$lock"
+ask_take_over() {  # key that answers; sets status when the program ended, else leaves it running
+  "$hmquiz" --data-dir "$locked" >/dev/null 2>"$work/err" &
+  app_pid=$!
+  question=$(timeout 20 xdotool search --sync --onlyvisible --name '^Take the folder over\?$' |
+    head -1 || true)
+  [ -n "$question" ] || fail "no take-over question appeared"
+  sleep 0.5
+  [ "$1" = Return ] && import -window root "$build/e2e_start_take_over_question.png"
+  xdotool key --window "$question" "$1" 2>/dev/null || true
+}
+ask_take_over Return
+status=""
+for _ in $(seq 100); do
+  if ! kill -0 "$app_pid" 2>/dev/null; then
+    status=0
+    wait "$app_pid" || status=$?
+    break
+  fi
+  sleep 0.1
+done
+[ -n "$status" ] || fail "Return on the take-over question did not end the program"
+app_pid=""
+[ "$status" -eq 1 ] || fail "declining the take-over ended with $status"
+[ "$(cat "$lock")" = "$foreign" ] || fail "declining the take-over changed the lock"
+ask_take_over y
+timeout 20 xdotool search --sync --onlyvisible --name '^Home Maths Quiz$' >/dev/null ||
+  fail "the agreed take-over did not start the program"
+[ "$(head -1 "$lock")" = "$app_pid" ] || fail "the agreed take-over did not make the lock this copy's"
+kill -9 "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
 echo "start failures: ok"

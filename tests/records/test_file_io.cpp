@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -139,14 +138,46 @@ TEST(FileIo, TheCommitHookSeesTheTemporaryCopyBeforeAndTheNewBytesAfterTheRename
     EXPECT_EQ(g_sightings[0].point, CommitPoint::BeforeRename);
     EXPECT_EQ(g_sightings[0].bytes, "old");
     ASSERT_EQ(g_sightings[0].names.size(), 2);
-    // The temporary copy is named as QSaveFile names its own: six letters after the name.
-    EXPECT_TRUE(QRegularExpression("^marks2HM\\.txt\\.[A-Za-z]{6}$")
-                    .match(g_sightings[0].names[1])
-                    .hasMatch())
+    // The temporary copy carries the writer's mark, which the clean-up after a crash goes by.
+    EXPECT_TRUE(g_sightings[0].names[1].startsWith("marks2HM.txt.hmquiz-tmp-"))
         << g_sightings[0].names[1].toStdString();
+    EXPECT_TRUE(IsTemporaryFileName(g_sightings[0].names[1]));
     EXPECT_EQ(g_sightings[1].point, CommitPoint::AfterRename);
     EXPECT_EQ(g_sightings[1].bytes, "new");
     EXPECT_EQ(g_sightings[1].names, QStringList{"marks2HM.txt"});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FileIo, TheWriteGateIsAskedWithTheLinksTargetAndARefusalChangesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("elsewhere"));
+    const QString target = dir.filePath("elsewhere/marks2HM.txt");
+    const QString link = dir.filePath("marks2HM.txt");
+    WriteBytes(target, "old");
+    ASSERT_TRUE(QFile::link(target, link));
+
+    QStringList asked;
+    bool allow = false;
+    SetWriteGate([&](const QString& path) {
+        asked += path;
+        return allow;
+    });
+    EXPECT_FALSE(WriteFileAtomically(link, "new"));
+    EXPECT_EQ(ReadBytes(target), "old");
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QDir(dir.filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"marks2HM.txt"});
+    // Files rewritten at every start or deleted at once are not asked about.
+    EXPECT_TRUE(WriteFileAtomically(dir.filePath("bar.bmp"), "picture", FileSync::None));
+    allow = true;
+    EXPECT_TRUE(WriteFileAtomically(link, "new"));
+    SetWriteGate({});
+    EXPECT_EQ(ReadBytes(target), "new");
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(QFileInfo(asked[0]).canonicalFilePath(), QFileInfo(target).canonicalFilePath());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program itself, started on a folder a killed run left behind, finishes the interrupted
-# marking and removes the temporary files of that run, and nothing else.
+# marking and removes the temporary files of that run, and nothing else: the learner's own copies
+# beside the results files stay, whatever their names.
 #   start_tidies.sh <hmquiz> <marking_driver>
 set -euo pipefail
 hmquiz=$1
@@ -30,7 +31,12 @@ done
 [ "$found" = 1 ] || fail "no kill point left a journal"
 
 touch "$data/temptext.txt" "$data/temppaper22032.mht" "$data/keep-me.txt" "$data/temppaper.mht"
-printf 'torn' > "$data/marks2HM.txt.AbCdEf"
+printf 'torn' > "$data/marks2HM.txt.hmquiz-tmp-AbCdEf"
+mkdir -p "$data/Graphics"
+printf 'torn' > "$data/Graphics/Logo.gif.hmquiz-tmp-XyZabc"
+mine=(first2HM.txt.backup marks2HM.txt.Backup trend2HM.txt.before Graphics/Logo.gif.backup
+      marks2HM.txt.AbCdEf)
+for f in "${mine[@]}"; do printf 'my copy' > "$data/$f"; done
 
 "$hmquiz" --data-dir "$data" > "$work/log" 2>&1 &
 pid=$!
@@ -41,11 +47,15 @@ done
 kill "$pid"; wait "$pid" 2>/dev/null || true
 
 [ ! -e "$data/marking.journal" ] || fail "the journal is still there"
-for f in temptext.txt temppaper22032.mht marks2HM.txt.AbCdEf; do
+for f in temptext.txt temppaper22032.mht marks2HM.txt.hmquiz-tmp-AbCdEf \
+         Graphics/Logo.gif.hmquiz-tmp-XyZabc; do
   [ ! -e "$data/$f" ] || fail "$f was left behind"
 done
 for f in keep-me.txt temppaper.mht; do
   [ -e "$data/$f" ] || fail "$f, not a leftover, was removed"
+done
+for f in "${mine[@]}"; do
+  [ "$(cat "$data/$f" 2>/dev/null)" = "my copy" ] || fail "the learner's $f was removed or changed"
 done
 # The marking was finished: paper 1 marked, and its score in the trend.
 grep -a '^#FST#' "$data/marks2HM.txt" | cut -d'>' -f2 | grep -qx 1 || fail "paper 101 is not marked"

@@ -123,7 +123,7 @@ PopUpResponse FrmPopUp::exec() {
     show();
     raise();
     activateWindow();
-    m_buttons[0]->setFocus(Qt::ActiveWindowFocusReason);
+    m_buttons[twoButtons() ? m_focusedButton : 0]->setFocus(Qt::ActiveWindowFocusReason);
     if (!m_closed) {
         QEventLoop loop;
         m_loop = &loop;

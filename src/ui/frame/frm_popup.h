@@ -33,6 +33,10 @@ class FrmPopUp : public SkinnedWindow {
 
     SkinnedButton* button(int index) const { return m_buttons[index]; }
 
+    // The button that has the focus when the dialog opens, so Enter presses it: the first (Yes,
+    // OK) unless a question's safe answer is No.
+    void setFocusedButton(int index) { m_focusedButton = index == 1 ? 1 : 0; }
+
   signals:
     // Emitted by a button just before the dialog closes.
     void answered(PopUpResponse answer);
@@ -51,6 +55,7 @@ class FrmPopUp : public SkinnedWindow {
     SkinnedButton* m_buttons[2] = {};
     QLabel* m_captions[2] = {};
     PopUpResponse m_answer = PopUpResponse::Unanswered;
+    int m_focusedButton = 0;
     bool m_dropMessage = false;
     bool m_closed = false;
     QEventLoop* m_loop = nullptr;
