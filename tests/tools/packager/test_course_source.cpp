@@ -78,8 +78,8 @@ TEST(CourseSource, MistakesNameTheFileLineAndProblem) {
     EXPECT_EQ(ErrorOf(WithLine(10, "spline 0 0 1 1")), "papers/101.txt:10: unknown figure primitive 'spline'");
     EXPECT_EQ(ErrorOf(WithLine(10, "line 0 0 1")), "papers/101.txt:10: line needs 4 numbers");
     EXPECT_EQ(ErrorOf(WithLine(11, "poly 1 1 5 1")), "papers/101.txt:11: poly needs at least three x y pairs");
-    EXPECT_EQ(ErrorOf(WithLine(7, "<p>no picture</p>")), "papers/101.txt:9: figure fig1.gif is not shown by the text");
-    EXPECT_EQ(ErrorOf(WithLine(9, "figure fig2.gif 100 50")), "papers/101.txt:9: figure fig2.gif is not shown by the text");
+    EXPECT_EQ(ErrorOf(WithLine(7, "<p>no picture</p>")), "papers/101.txt:9: figure fig1.gif is not shown by the text or the solution");
+    EXPECT_EQ(ErrorOf(WithLine(9, "figure fig2.gif 100 50")), "papers/101.txt:9: figure fig2.gif is not shown by the text or the solution");
     EXPECT_EQ(ErrorOf(WithLine(8, "")), "papers/101.txt:5: text without 'end text'");
     EXPECT_EQ(ErrorOf(WithLine(1, "paper x")), "papers/101.txt:1: the file must start with 'paper <number>'");
     EXPECT_EQ(ErrorOf(WithLine(6, QString::fromUtf8("<p>\u2212 3</p>"))), "papers/101.txt:6: character outside Latin-1");
@@ -92,6 +92,12 @@ TEST(CourseSource, MistakesNameTheFileLineAndProblem) {
     EXPECT_TRUE(ParsePaper(choice.arg("<li>4</li>", "3"), "p.txt", error).has_value()) << error.message.toStdString();
     EXPECT_EQ(ErrorOf(choice.arg("", "3")), "papers/101.txt:2: question 22040 is multiple choice without four numbered choices");
     EXPECT_EQ(ErrorOf(choice.arg("<li>4</li>", "5")), "papers/101.txt:2: question 22040: a multiple-choice key must be 1, 2, 3 or 4");
+
+    // A solution closes, and a picture it shows is drawn.
+    const QString solved = QString(kGoodQuestion) + "solution\n<p>3456 + 1289 = 4745</p>\n%1";
+    EXPECT_EQ(ErrorOf(solved.arg("")), "papers/101.txt:16: solution without 'end solution'");
+    EXPECT_EQ(ErrorOf(solved.arg("<p><img src=\"sol1.gif\" alt=\"\"></p>\nend solution\n")),
+              "papers/101.txt:3: question 22032 shows sol1.gif, which no figure draws");
 
     // A question without any part is caught when the next one starts.
     const QString noParts = QString(kGoodQuestion) + "question 22033\ntext\n<p>x</p>\nend text\nquestion 22034\n";
