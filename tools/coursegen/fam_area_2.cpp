@@ -3,6 +3,7 @@
 
 #include "drawing.h"
 #include "families.h"
+#include "measure_solutions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +17,19 @@ const char* kShade = "#93c5fd";
 
 int ri(double v) {
     return static_cast<int>(std::lround(v));
+}
+
+// The decimal places of an exact decimal: 2.75 has 2.
+int decimalPlaces(const Frac& v) {
+    const std::string d = v.dec();
+    const auto dot = d.find('.');
+    return dot == std::string::npos ? 0 : static_cast<int>(d.size() - dot - 1);
+}
+
+Frac power10(int n) {
+    Frac p(1);
+    for (int i = 0; i < n; ++i) p = p * Frac(10);
+    return p;
 }
 
 // ---- shapes of squares on a grid ----
@@ -117,29 +131,86 @@ std::string squaresNote(int side) {
     return "Each square of the grid has sides of " + qty(side, "cm") + ".";
 }
 
+// The shaded squares of a grid row by row, for a learner who cannot see it: "row 2, squares 3
+// to 5; row 3, square 4". Rows count from the top, squares from the left.
+std::string shadedRows(const Cells& g) {
+    std::string out;
+    for (int y = 0; y < g.rows; ++y) {
+        std::string runs;
+        int inRow = 0;
+        for (int x = 0; x < g.cols;) {
+            if (!g.at(y, x)) {
+                ++x;
+                continue;
+            }
+            int e = x;
+            while (e + 1 < g.cols && g.at(y, e + 1)) ++e;
+            runs += (runs.empty() ? "" : ", ") + S(x + 1) +
+                    (e == x + 1 ? " and " + S(e + 1)
+                     : e > x    ? " to " + S(e + 1)
+                                : "");
+            inRow += e - x + 1;
+            x = e + 1;
+        }
+        if (runs.empty()) continue;
+        out += (out.empty() ? "" : "; ") + std::string("row ") + S(y + 1) +
+               (inRow == 1 ? ", square " : ", squares ") + runs;
+    }
+    return out;
+}
+
+std::string gridDescription(const Cells& g, const std::string& what) {
+    return "A grid of " + S(g.rows) + " rows of " + S(g.cols) +
+           " squares, rows counted from the top and squares from the left, with " + what +
+           " shaded: " + shadedRows(g) + ".";
+}
+
+// "3 + 5 + 4 = 12": the shaded squares of each row added up.
+std::string rowCountSum(const Cells& g) {
+    std::string terms;
+    for (int y = 0; y < g.rows; ++y) {
+        int n = 0;
+        for (int x = 0; x < g.cols; ++x) n += g.at(y, x);
+        if (n > 0) terms += (terms.empty() ? "" : " + ") + S(n);
+    }
+    return terms + " = " + S(g.count());
+}
+
 Question gridArea(Rng& r, const std::string& k) {
     const int side = r.chance(65) ? 1 : 2;
     Cells g;
     Frac ans;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         g = gridShape(r, 6, 8, 8, 24);
         const int n = g.count();
         ans = n * side * side;
         const auto [bw, bh] = g.box();
         if (side == 1)
-            wrong = {g.perimeter() /* counted the edges round it */,
-                     g.rows * g.cols - n /* counted the unshaded squares */,
-                     bw * bh /* the rectangle round the shape */};
+            wrong = {{g.perimeter(), "counts the edges round the shape, its perimeter"},
+                     {g.rows * g.cols - n, "counts the squares that are not shaded"},
+                     {bw * bh, "counts the whole rectangle round the shape, empty squares too"}};
         else
-            wrong = {n /* counted squares, forgot they are 2 cm */, 2 * n /* doubled, not x4 */,
-                     g.perimeter() * side /* the perimeter */};
+            wrong = {{n, "counts the squares but forgets that each is 2&nbsp;cm by 2&nbsp;cm"},
+                     {2 * n, "doubles the number of squares, but each square is 4&nbsp;cm&sup2;"},
+                     {g.perimeter() * side, "is the perimeter, not the area"}};
     } while (!distinctWrong(ans, wrong));
     QB q("grid_area", 1);
     q.param("side", side);
     q.p("The shaded shape is drawn on a grid of squares. " + squaresNote(side));
-    drawGrid(q.figure(300, 200, "shaded shape on a grid of squares"), g.rows, g.cols, g.on);
+    drawGrid(q.figure(300, 200, gridDescription(g, "a shape")), g.rows, g.cols, g.on);
     q.p("What is the area of the shaded shape?");
+    step(q, "Count the shaded squares row by row: " + rowCountSum(g) + " squares.");
+    if (side == 1) {
+        step(q,
+             "Each square is 1&nbsp;cm by 1&nbsp;cm, an area of 1&nbsp;cm&sup2;, so the area is " +
+                 qty(ans, kCm2) + ".");
+    } else {
+        step(q,
+             "Each square is 2&nbsp;cm by 2&nbsp;cm: 2&nbsp;cm &times; 2&nbsp;cm = "
+             "4&nbsp;cm&sup2;.");
+        step(q, "Area = " + S(g.count()) + " &times; 4&nbsp;cm&sup2; = " + qty(ans, kCm2) + ".");
+    }
     return q.number(r, k[0], ans, kCm2, wrong).done();
 }
 
@@ -147,7 +218,7 @@ Question gridPerimeter(Rng& r, const std::string& k) {
     const int side = r.chance(65) ? 1 : 2;
     Cells g;
     Frac ans;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         g = gridShape(r, 6, 8, 8, 24);
         const auto [bw, bh] = g.box();
@@ -155,17 +226,43 @@ Question gridPerimeter(Rng& r, const std::string& k) {
         if (g.perimeter() == 2 * (bw + bh)) continue;
         ans = g.perimeter() * side;
         if (side == 1)
-            wrong = {g.count() /* the area */, g.edgeSquares() /* squares along the edge */,
-                     2 * (bw + bh) /* the rectangle round the shape */};
+            wrong = {{g.count(), "is the area, the number of squares"},
+                     {g.edgeSquares(), "counts the squares along the edge, not their sides"},
+                     {2 * (bw + bh),
+                      "goes straight across the dents, round the rectangle that "
+                      "holds the shape"}};
         else
-            wrong = {g.perimeter() /* counted edges, forgot they are 2 cm */,
-                     g.count() * 4 /* the area */, 2 * (bw + bh) * side /* the rectangle round */};
+            wrong = {
+                {g.perimeter(), "counts the sides of squares but forgets that each is 2&nbsp;cm"},
+                {g.count() * 4, "is the area, not the perimeter"},
+                {2 * (bw + bh) * side,
+                 "goes straight across the dents, round the rectangle "
+                 "that holds the shape"}};
     } while (!distinctWrong(ans, wrong));
     QB q("grid_perimeter", 2);
     q.param("side", side);
     q.p("The shaded shape is drawn on a grid of squares. " + squaresNote(side));
-    drawGrid(q.figure(300, 200, "shaded shape on a grid of squares"), g.rows, g.cols, g.on);
+    drawGrid(q.figure(300, 200, gridDescription(g, "a shape")), g.rows, g.cols, g.on);
     q.p("What is the perimeter of the shaded shape?");
+    int across = 0, upDown = 0;  // sides of squares on the edge, level and upright
+    for (int y = 0; y < g.rows; ++y)
+        for (int x = 0; x < g.cols; ++x)
+            if (g.at(y, x)) {
+                across += !g.at(y - 1, x) + !g.at(y + 1, x);
+                upDown += !g.at(y, x - 1) + !g.at(y, x + 1);
+            }
+    step(q,
+         "Go all the way round the edge of the shape, counting the sides of squares, into every "
+         "dent.");
+    step(q, "Sides that run across, on the top and underneath: " + S(across) +
+                "; sides that run up and down, at the left and right: " + S(upDown) + ".");
+    step(q,
+         "Sides on the edge = " + S(across) + " + " + S(upDown) + " = " + S(g.perimeter()) + ".");
+    if (side == 1)
+        step(q, "Each side is 1&nbsp;cm long, so the perimeter is " + qty(ans, "cm") + ".");
+    else
+        step(q, "Each side is 2&nbsp;cm long: perimeter = " + S(g.perimeter()) +
+                    " &times; 2&nbsp;cm = " + qty(ans, "cm") + ".");
     return q.number(r, k[0], ans, "cm", wrong).done();
 }
 
@@ -208,7 +305,17 @@ Question gridHalfSquares(Rng& r, const std::string& k) {
     q.param("side", 1);
     q.p("The shaded shape is drawn on a grid of centimetre squares. Some squares are only half "
         "shaded.");
-    Figure& f = q.figure(300, 200, "shape of whole and half squares on a grid");
+    std::vector<int> halfCells;
+    for (const auto& h : halves) halfCells.push_back(h.first);
+    std::sort(halfCells.begin(), halfCells.end());
+    std::string halfText;
+    for (int cell : halfCells)
+        halfText += (halfText.empty() ? "" : "; ") + std::string("row ") + S(cell / cols + 1) +
+                    ", square " + S(cell % cols + 1);
+    Figure& f =
+        q.figure(300, 200,
+                 gridDescription(g, "whole squares") +
+                     " Half of a square is shaded, cut along its diagonal, at " + halfText + ".");
     drawGrid(f, rows, cols, g.on);
     const int s = std::min(240 / cols, 160 / rows);
     const int x0 = (300 - s * cols) / 2;
@@ -223,10 +330,15 @@ Question gridHalfSquares(Rng& r, const std::string& k) {
         f.poly(corners, "#3b82f6");
     }
     q.p("What is the area of the shaded shape?");
+    step(q, "Whole shaded squares, row by row: " + rowCountSum(g) + ". Each is 1&nbsp;cm&sup2;.");
+    step(q, "Half squares: " + S(half) + ". Two halves make one whole square: " + S(half) +
+                " &divide; 2 = " + num(Frac(half, 2)) + " squares.");
+    step(q, "Area = " + num(whole) + " + " + num(Frac(half, 2)) + " = " + qty(ans, kCm2) + ".");
     return q
         .number(r, k[0], ans, kCm2,
-                {whole + half /* halves counted as whole squares */, whole /* halves left out */,
-                 2 * whole + half /* counted in half squares */})
+                {{whole + half, "counts each half square as a whole one"},
+                 {whole, "leaves the half squares out"},
+                 {2 * whole + half, "counts in half squares, each whole square as two"}})
         .done();
 }
 
@@ -238,7 +350,7 @@ Question areaUnits(Rng& r, const std::string& k) {
     const std::string thing = r.pick(things);
     QB q("area_units", 2);
     Frac value, ans;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     std::string from, to;
     switch (kind) {
         case 0:  // m2 to cm2
@@ -246,36 +358,46 @@ Question areaUnits(Rng& r, const std::string& k) {
             to = "cm2";
             value = r.chance(70) ? Frac(r.range(2, 9)) : Frac(r.range(1, 4) * 2 + 1, 2);
             ans = value * Frac(10000);
-            wrong = {value * Frac(100) /* 100 cm in a metre, not squared */,
-                     value * Frac(1000) /* one zero short */,
-                     value * Frac(100000) /* one zero too many */};
+            wrong = {{value * Frac(100),
+                      "multiplies by 100, the centimetres in a metre, but a "
+                      "square metre is 100 by 100 centimetres"},
+                     {value * Frac(1000), "multiplies by 1000: one zero short"},
+                     {value * Frac(100000), "multiplies by 100&nbsp;000: one zero too many"}};
             break;
         case 1:  // cm2 to m2
             from = "cm2";
             to = "m2";
             value = Frac(r.range(3, 45) * 1000);
             ans = value / Frac(10000);
-            wrong = {value / Frac(100) /* 100 cm in a metre, not squared */,
-                     value / Frac(1000) /* one zero short */,
-                     value / Frac(100000) /* one zero too many */};
+            wrong = {{value / Frac(100),
+                      "divides by 100, the centimetres in a metre, but a square "
+                      "metre is 100 by 100 centimetres"},
+                     {value / Frac(1000), "divides by 1000: one zero short"},
+                     {value / Frac(100000), "divides by 100&nbsp;000: one zero too many"}};
             break;
         case 2:  // cm2 to mm2
             from = "cm2";
             to = "mm2";
             value = Frac(r.range(3, 60));
             ans = value * Frac(100);
-            wrong = {value * Frac(10) /* 10 mm in a centimetre, not squared */,
-                     value * Frac(1000) /* one zero too many */,
-                     value * Frac(10000) /* as for square metres */};
+            wrong = {{value * Frac(10),
+                      "multiplies by 10, the millimetres in a centimetre, but a "
+                      "square centimetre is 10 by 10 millimetres"},
+                     {value * Frac(1000), "multiplies by 1000: one zero too many"},
+                     {value * Frac(10000),
+                      "multiplies by 10&nbsp;000, as for square metres to "
+                      "square centimetres"}};
             break;
         default:  // mm2 to cm2
             from = "mm2";
             to = "cm2";
             value = Frac(r.range(12, 95) * 10);
             ans = value / Frac(100);
-            wrong = {value / Frac(10) /* 10 mm in a centimetre, not squared */,
-                     value / Frac(1000) /* one zero too many */,
-                     value * Frac(100) /* multiplied instead */};
+            wrong = {{value / Frac(10),
+                      "divides by 10, the millimetres in a centimetre, but a "
+                      "square centimetre is 10 by 10 millimetres"},
+                     {value / Frac(1000), "divides by 1000: one zero too many"},
+                     {value * Frac(100), "multiplies instead of dividing"}};
             break;
     }
     auto unitHtml = [](const std::string& u) {
@@ -285,6 +407,22 @@ Question areaUnits(Rng& r, const std::string& k) {
     const std::string what = kind >= 2 ? "sticker" : thing;
     q.p("A " + what + " has an area of " + qty(value, unitHtml(from)) + ".");
     q.p("What is its area in " + unitHtml(to) + "?");
+    const bool metres = kind <= 1;
+    const std::string big = metres ? "m" : "cm", small = metres ? "cm" : "mm";
+    const int per = metres ? 100 : 10;
+    const Frac factor = Frac(per * per);
+    step(q, "1&nbsp;" + big + " = " + qty(per, small) + ", so a square of side 1&nbsp;" + big +
+                " is " + qty(per, small) + " by " + qty(per, small) + ": 1&nbsp;" + big +
+                "&sup2; = " + qty(per, small) + " &times; " + qty(per, small) + " = " +
+                qty(factor, small + "&sup2;") + ".");
+    if (kind == 0 || kind == 2)
+        step(q, "Change to the smaller unit by multiplying: " + qty(value, unitHtml(from)) + " = " +
+                    num(value) + " &times; " + qty(factor, unitHtml(to)) + " = " +
+                    qty(ans, unitHtml(to)) + ".");
+    else
+        step(q, "Change to the larger unit by dividing: " + qty(value, unitHtml(from)) + " = " +
+                    num(value) + " &divide; " + num(factor) + "&nbsp;" + unitHtml(to) + " = " +
+                    qty(ans, unitHtml(to)) + ".");
     return q.number(r, k[0], ans, unitHtml(to), wrong).done();
 }
 
@@ -293,7 +431,7 @@ Question scaleArea(Rng& r, const std::string& k) {
     int l, w, f;
     std::string ask;
     Frac ans;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         l = r.range(3, 12);
         w = r.range(2, l - 1);
@@ -301,20 +439,27 @@ Question scaleArea(Rng& r, const std::string& k) {
         if (ask == "times") {
             f = r.pick(std::vector<int>{3, 4, 5, 10});
             ans = f * f;
-            wrong = {f /* thought the area grows as the sides */, 2 * f /* doubled the factor */,
-                     f * f * f /* cubed it */};
+            wrong = {{f, "thinks the area grows as many times as the sides do"},
+                     {2 * f, "doubles the number the sides are multiplied by"},
+                     {f * f * f, "multiplies by " + S(f) + " three times, as for a volume"}};
         } else {
             f = r.range(2, 5);
             if (ask == "area") {
                 ans = f * l * f * w;
-                wrong = {f * l * w /* multiplied the area once */,
-                         2 * (f * l + f * w) /* the new perimeter */,
-                         (l + f) * (w + f) /* added to the sides */};
+                wrong = {{f * l * w, "multiplies the old area by " + S(f) + " only once"},
+                         {2 * (f * l + f * w), "is the new perimeter, not the area"},
+                         {(l + f) * (w + f), "adds " + S(f) +
+                                                 " to each side instead of "
+                                                 "multiplying"}};
             } else {
                 ans = 2 * (f * l + f * w);
-                wrong = {f * f * 2 * (l + w) /* squared the factor */,
-                         2 * (l + f + w + f) /* added to the sides */,
-                         f * l * f * w /* the new area */};
+                wrong = {{f * f * 2 * (l + w), "multiplies the perimeter by " + S(f) +
+                                                   " twice, "
+                                                   "as for an area"},
+                         {2 * (l + f + w + f), "adds " + S(f) +
+                                                   " to each side instead of "
+                                                   "multiplying"},
+                         {f * l * f * w, "is the new area, not the perimeter"}};
             }
         }
     } while (!distinctWrong(ans, wrong));
@@ -323,11 +468,27 @@ Question scaleArea(Rng& r, const std::string& k) {
     const std::string times = f == 2 ? "doubled" : f == 3 ? "tripled" : "multiplied by " + S(f);
     q.p("A rectangle is " + qty(l, "cm") + " long and " + qty(w, "cm") +
         " wide. Its length and its width are both " + times + ".");
+    step(q, "New length = " + qty(l, "cm") + " &times; " + S(f) + " = " + qty(f * l, "cm") +
+                "; new width = " + qty(w, "cm") + " &times; " + S(f) + " = " + qty(f * w, "cm") +
+                ".");
     if (ask == "times") {
         q.p("How many times larger is the area of the new rectangle than the area of the first?");
+        step(q, "First area = " + qty(l, "cm") + " &times; " + qty(w, "cm") + " = " +
+                    qty(l * w, kCm2) + "; new area = " + qty(f * l, "cm") + " &times; " +
+                    qty(f * w, "cm") + " = " + qty(f * l * f * w, kCm2) + ".");
+        step(q, num(f * l * f * w) + " &divide; " + num(l * w) + " = " + num(f * f) +
+                    ": the area grows " + S(f) + " times for the length and " + S(f) +
+                    " times again for the width, " + S(f) + " &times; " + S(f) + " = " + S(f * f) +
+                    ".");
         return q.number(r, k[0], ans, "", wrong).done();
     }
     q.p("What is the " + ask + " of the new rectangle?");
+    if (ask == "area")
+        step(q, "New area = " + qty(f * l, "cm") + " &times; " + qty(f * w, "cm") + " = " +
+                    qty(ans, kCm2) + ".");
+    else
+        step(q, "New perimeter = " + qty(f * l, "cm") + " + " + qty(f * w, "cm") + " + " +
+                    qty(f * l, "cm") + " + " + qty(f * w, "cm") + " = " + qty(ans, "cm") + ".");
     return q.number(r, k[0], ans, ask == "area" ? kCm2 : "cm", wrong).done();
 }
 
@@ -358,14 +519,35 @@ Question areaMistake(Rng& r, const std::string& k) {
         who + " added the length and the width.",
         who + " multiplied the length by the width, then doubled it.",
     };
+    // What each sentence's working gives, to set beside what was written.
+    const std::vector<std::string> working = {
+        "the area is " + qty(l, "cm") + " &times; " + qty(w, "cm") + " = " + qty(l * w, kCm2),
+        "the perimeter is " + qty(l, "cm") + " + " + qty(w, "cm") + " + " + qty(l, "cm") + " + " +
+            qty(w, "cm") + " = " + qty(2 * (l + w), "cm"),
+        "the length and the width added make " + qty(l, "cm") + " + " + qty(w, "cm") + " = " +
+            qty(l + w, "cm"),
+        "the length times the width, doubled, is 2 &times; " + S(l) + " &times; " + S(w) + " = " +
+            num(2 * l * w),
+    };
     std::string right;
-    std::vector<std::string> wrong;
+    std::vector<TextSlip> wrong;
+    std::size_t rightIndex = 0;
     for (std::size_t i = 0; i < claims.size(); ++i) {
-        if (claims[i].first == slip)
+        if (claims[i].first == slip) {
             right = sentences[i];
-        else
-            wrong.push_back(sentences[i]);
+            rightIndex = i;
+        } else {
+            wrong.push_back(
+                {sentences[i], "is not what happened: " + working[i] + ", not " + num(claimed)});
+        }
     }
+    step(q, "The area of a rectangle is length &times; width: " + qty(l, "cm") + " &times; " +
+                qty(w, "cm") + " = " + qty(l * w, kCm2) + ".");
+    if (rightIndex == 0)
+        step(q, who + " wrote " + qty(claimed, kCm2) + ", which is the area.");
+    else
+        step(q, who + " wrote " + num(claimed) + ", and " + working[rightIndex] + ".");
+    step(q, "So the true sentence is: " + right);
     return q.choice(r, right, wrong).done();
 }
 
@@ -379,14 +561,28 @@ Question bestRectangle(Rng& r, const std::string& k) {
         q.p("A rectangle has a perimeter of " + qty(p, "cm") +
             ". Its length and width are whole numbers of centimetres.");
         q.p("What is the largest area it can have?");
+        const int half = 2 * m + 1;
+        step(q, "Length + width is half the perimeter: " + qty(p, "cm") +
+                    " &divide; 2 = " + qty(half, "cm") + ".");
+        std::vector<std::vector<std::string>> rows;
+        for (int wd = 1; wd <= m; ++wd)
+            rows.push_back({S(half - wd), S(wd), num((half - wd) * wd)});
+        q.working(tableHtml({"Length (cm)", "Width (cm)", "Area (cm&sup2;)"}, rows));
+        step(q,
+             "The closer the length and the width, the larger the area. They cannot be equal, "
+             "because " +
+                 S(half) + " is odd, so the largest area is " + qty(m + 1, "cm") + " &times; " +
+                 qty(m, "cm") + " = " + qty(m * (m + 1), kCm2) + ".");
         return q
             .number(r, k[0], m * (m + 1), kCm2,
-                    {2 * m /* the smallest area, 1 cm wide */,
-                     (m + 1) * (m + 1) /* a square, which does not fit */, p /* the perimeter */})
+                    {{2 * m, "is the smallest area, of the rectangle 1&nbsp;cm wide"},
+                     {(m + 1) * (m + 1), "is a square of side " + qty(m + 1, "cm") +
+                                             ", whose perimeter is " + qty(4 * m + 4, "cm")},
+                     {p, "is the perimeter, not an area"}})
             .done();
     }
     int a = 0, best = 0, worst = 0, next = 0;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         a = r.pick(std::vector<int>{12, 18, 20, 24, 30, 32, 40, 45, 48, 54, 60, 72, 80, 90});
         std::vector<int> perims;
@@ -396,32 +592,64 @@ Question bestRectangle(Rng& r, const std::string& k) {
         best = perims[0];
         next = perims.size() > 1 ? perims[1] : perims[0];
         worst = perims.back();
-        wrong = {worst /* the longest, 1 cm wide */, a /* the area */,
-                 next /* not the closest sides */};
+        wrong = {{worst, "is the longest perimeter, of the rectangle 1&nbsp;cm wide"},
+                 {a, "is the area, not a perimeter"},
+                 {next, "is the next shortest perimeter, not the shortest"}};
     } while (!distinctWrong(best, wrong));
     q.param("ask", "perimeter").param("area", a);
     q.p("A rectangle has an area of " + qty(a, kCm2) +
         ". Its length and width are whole numbers of centimetres.");
     q.p("What is the shortest perimeter it can have?");
+    step(q, "Length &times; width = " + S(a) +
+                ". List the pairs of whole numbers that multiply to " + S(a) +
+                ", and the perimeter of each rectangle:");
+    std::vector<std::vector<std::string>> rows;
+    int closest = 1;
+    for (int s = 1; s * s < a; ++s)
+        if (a % s == 0) {
+            rows.push_back({S(a / s), S(s), S(2 * (s + a / s))});
+            closest = s;
+        }
+    q.working(tableHtml({"Length (cm)", "Width (cm)", "Perimeter (cm)"}, rows));
+    step(q, "The closer the length and the width, the shorter the perimeter: " +
+                qty(a / closest, "cm") + " + " + qty(closest, "cm") + " + " +
+                qty(a / closest, "cm") + " + " + qty(closest, "cm") + " = " + qty(best, "cm") +
+                ".");
     return q.number(r, k[0], best, "cm", wrong).done();
 }
 
 Question rectCountArea(Rng& r, const std::string& k) {
     int a, pairs;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         a = r.pick(std::vector<int>{12, 18, 20, 24, 28, 30, 32, 40, 42, 44, 45, 48,
                                     50, 54, 56, 60, 63, 66, 70, 72, 80, 84, 90, 96});
         pairs = 0;
         for (int s = 1; s * s < a; ++s) pairs += a % s == 0;
-        wrong = {2 * pairs /* each rectangle counted twice, turned round */,
-                 pairs - 1 /* the one 1 cm wide left out */, pairs + 1 /* a square counted */};
+        wrong = {{2 * pairs, "counts each rectangle twice, once turned round"},
+                 {pairs - 1, "leaves out the rectangle 1&nbsp;cm wide"},
+                 {pairs + 1, "counts one rectangle too many"}};
     } while (!distinctWrong(pairs, wrong));
     QB q("rect_count_area", 3);
     q.param("area", a);
     q.p("How many different rectangles with an area of " + qty(a, kCm2) +
         " have sides that are whole numbers of centimetres?");
     q.p("Turning a rectangle round does not make a new one.");
+    std::string chain;
+    int last = 1;
+    for (int s = 1; s * s < a; ++s)
+        if (a % s == 0) {
+            chain += S(s) + " &times; " + S(a / s) + " = ";
+            last = s;
+        }
+    step(q, "Width &times; length = " + S(a) +
+                ". Find the pairs of whole numbers that multiply to " + S(a) +
+                ", the shorter side first:");
+    step(q, chain + S(a) + ".");
+    step(q, "The next pair would be " + S(a / last) + " &times; " + S(last) +
+                ", a rectangle already counted, turned round. Each pair is one rectangle, so there "
+                "are " +
+                plural(pairs, "rectangle", "rectangles") + ".");
     return q.number(r, k[0], pairs, "rectangles", wrong).done();
 }
 
@@ -432,13 +660,22 @@ Question rectFromAreaPerimeter(Rng& r, const std::string& k) {
     q.param("area", l * w).param("perimeter", 2 * (l + w));
     q.p("A rectangle has an area of " + qty(l * w, kCm2) + " and a perimeter of " +
         qty(2 * (l + w), "cm") + ". Its sides are whole numbers of centimetres.");
+    step(q, "Length + width is half the perimeter: " + qty(2 * (l + w), "cm") +
+                " &divide; 2 = " + qty(l + w, "cm") + ".");
+    step(q, "Find two whole numbers that add up to " + S(l + w) + " and multiply to " + S(l * w) +
+                ": " + S(l) + " + " + S(w) + " = " + S(l + w) + "; " + S(l) + " &times; " + S(w) +
+                " = " + S(l * w) + ".");
     if (k == "NN") {
         q.subparts(
             {{"How long is its longer side?", "cm"}, {"How long is its shorter side?", "cm"}});
+        step(q, "(a) The longer side is " + qty(l, "cm") + ". (b) The shorter side is " +
+                    qty(w, "cm") + ".");
         return q.part('N', S(l)).part('N', S(w)).done();
     }
     q.p("How long is its longer side?");
     q.answer("cm");
+    step(q, "So the sides are " + qty(l, "cm") + " and " + qty(w, "cm") + "; the longer side is " +
+                qty(l, "cm") + ".");
     return q.part('N', S(l)).done();
 }
 
@@ -466,7 +703,7 @@ void drawSidesTriangle(Figure& f, int a, int b, int c, const std::string& la, co
 Question triangleMissingSide(Rng& r, const std::string& k) {
     int s[3];
     int u;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     for (;;) {
         s[2] = r.range(8, 20);
         s[0] = r.range(5, 18);
@@ -477,11 +714,35 @@ Question triangleMissingSide(Rng& r, const std::string& k) {
         u = r.range(0, 2);
         const int p = s[0] + s[1] + s[2];
         const int k1 = s[(u + 1) % 3], k2 = s[(u + 2) % 3];
-        wrong = {k1 + k2 /* added the two sides */, p - k1 /* took one side away */,
-                 p - k2 /* took the other away */};
-        if (distinctWrong(s[u], wrong)) break;
+        // Only sides this triangle could have: shorter than the two known sides together and
+        // longer than their difference (the sum of the two sides is not one of them).
+        auto fits = [&](const Frac& v) {
+            return v > Frac(std::abs(k1 - k2)) && v < Frac(k1 + k2) && v != Frac(s[u]) &&
+                   exactDecimal(v);
+        };
+        std::vector<Slip> oneSide, other;
+        for (const Slip& c :
+             std::vector<Slip>{{p - k1, "takes away only the side of " + qty(k1, "cm")},
+                               {p - k2, "takes away only the side of " + qty(k2, "cm")}})
+            if (fits(c.value)) oneSide.push_back(c);
+        for (const Slip& c : std::vector<Slip>{
+                 {Frac(p - k1, 2), "takes away the side of " + qty(k1, "cm") +
+                                       " and halves the rest, as if the other two were equal"},
+                 {Frac(p - k2, 2), "takes away the side of " + qty(k2, "cm") +
+                                       " and halves the rest, as if the other two were equal"},
+                 {Frac(p, 3), "shares the perimeter equally, as if all three sides were equal"}})
+            if (fits(c.value) && std::none_of(oneSide.begin(), oneSide.end(),
+                                              [&](const Slip& o) { return o.value == c.value; }))
+                other.push_back(c);
+        // the other slips first, where the sum of the two known sides (no side of a triangle)
+        // once stood, so the one-side slips keep their places among the options
+        wrong.assign(other.begin(),
+                     other.begin() + static_cast<long>(std::min(other.size(), 3 - oneSide.size())));
+        wrong.insert(wrong.end(), oneSide.begin(), oneSide.end());
+        if (k[0] != 'Q' || distinctWrong(s[u], wrong)) break;
     }
     const int p = s[0] + s[1] + s[2];
+    const int k1 = s[(u + 1) % 3], k2 = s[(u + 2) % 3];
     std::string known;
     for (int i = 1; i <= 2; ++i) known += (known.empty() ? "" : ",") + S(s[(u + i) % 3]);
     QB q("triangle_missing_side", 1);
@@ -491,8 +752,19 @@ Question triangleMissingSide(Rng& r, const std::string& k) {
         "marked <b>?</b>.");
     std::string l[3];
     for (int i = 0; i < 3; ++i) l[i] = i == u ? "?" : qty(s[i], "cm");
-    drawSidesTriangle(q.figure(300, 200, "triangle with one side unknown"), s[0], s[1], s[2], l[0],
-                      l[1], l[2]);
+    drawSidesTriangle(
+        q.figure(300, 200,
+                 "A triangle with two sides marked " + qty(k1, "cm") + " and " + qty(k2, "cm") +
+                     "; its third side is marked with a question "
+                     "mark."),
+        s[0], s[1], s[2], l[0], l[1], l[2]);
+    step(q,
+         "The perimeter is the three sides added together, so the missing side is the perimeter "
+         "take away the two sides we know.");
+    step(q, "The two known sides: " + qty(k1, "cm") + " + " + qty(k2, "cm") + " = " +
+                qty(k1 + k2, "cm") + ".");
+    step(q, "Missing side = " + qty(p, "cm") + " &minus; " + qty(k1 + k2, "cm") + " = " +
+                qty(s[u], "cm") + ".");
     return q.number(r, k[0], s[u], "cm", wrong).done();
 }
 
@@ -508,28 +780,48 @@ Question regularPolygonPerimeter(Rng& r, const std::string& k) {
     const auto& [n, name] = r.pick(regularNames());
     const bool findSide = r.chance(45);
     int s;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         s = r.range(3, 15);
         if (findSide)
-            wrong = {Frac(n * s, 4) /* as if it had four sides */, n * s - n /* subtracted */,
-                     Frac(n * s, n - 1) /* one side too few */, Frac(n * s, 2) /* halved */};
+            wrong = {{Frac(n * s, 4), "divides by 4, as if the shape had four sides"},
+                     {n * s - n, "takes away " + S(n) + " instead of dividing by it"},
+                     {Frac(n * s, n - 1), "divides by one side too few"},
+                     {Frac(n * s, 2), "halves the perimeter"}};
         else
-            wrong = {(n - 1) * s /* one side short */, (n + 1) * s /* one side too many */,
-                     4 * s /* as if it had four sides */, s * s /* squared the side */};
+            wrong = {{(n - 1) * s, "counts one side too few"},
+                     {(n + 1) * s, "counts one side too many"},
+                     {4 * s, "counts four sides, as for a square"},
+                     {s * s, "multiplies the side by itself, as for the area of a square"}};
     } while (!enoughWrong(findSide ? Frac(s) : Frac(n * s), wrong));
     QB q("regular_polygon_perimeter", 1);
     q.param("n", n).param("ask", findSide ? "side" : "perimeter");
+    const std::string sides = numberWords(n) + " equal sides";
     if (findSide) {
         q.param("perimeter", n * s);
         q.p("The shape is " + withArticle(name) + ". Its perimeter is " + qty(n * s, "cm") +
             ". How long is each side?");
-        drawRegularPolygon(q.figure(300, 200, name), n, "?");
+        drawRegularPolygon(q.figure(300, 200,
+                                    capitalised(withArticle(name)) + " with its " + sides +
+                                        " marked equal; its bottom side is marked with a "
+                                        "question mark."),
+                           n, "?");
+        step(q, capitalised(withArticle(name)) + " has " + sides +
+                    ", so each side is the "
+                    "perimeter divided by " +
+                    S(n) + ".");
+        step(q, "Side = " + qty(n * s, "cm") + " &divide; " + S(n) + " = " + qty(s, "cm") + ".");
         return q.number(r, k[0], s, "cm", wrong).done();
     }
     q.param("side", s);
     q.p("The shape is " + withArticle(name) + ". Find its perimeter.");
-    drawRegularPolygon(q.figure(300, 200, name), n, qty(s, "cm"));
+    drawRegularPolygon(
+        q.figure(300, 200,
+                 capitalised(withArticle(name)) + " with its " + sides +
+                     " marked equal; its bottom side is labelled " + qty(s, "cm") + "."),
+        n, qty(s, "cm"));
+    step(q, capitalised(withArticle(name)) + " has " + sides + ", each " + qty(s, "cm") + " long.");
+    step(q, "Perimeter = " + S(n) + " &times; " + qty(s, "cm") + " = " + qty(n * s, "cm") + ".");
     return q.number(r, k[0], n * s, "cm", wrong).done();
 }
 
@@ -552,20 +844,30 @@ void drawBaseHeightTriangle(Figure& f, int b, int h, const std::string& bLabel,
 
 Question triangleHeight(Rng& r, const std::string& k) {
     int b, h, a;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         b = r.range(4, 20);
         h = r.range(3, 15);
         a = b * h / 2;
-        wrong = {Frac(a, b) /* did not double the area */, a - b /* subtracted */,
-                 2 * a /* doubled, did not divide */};
+        wrong = {{Frac(a, b), "divides the area by the base without doubling it first"},
+                 {a - b, "takes the base away from the area instead of dividing"},
+                 {2 * a, "doubles the area but does not divide by the base"}};
     } while ((b * h) % 2 || !distinctWrong(h, wrong));
     QB q("triangle_height", 2);
     q.param("area", a).param("b", b);
     q.p("The triangle has an area of " + qty(a, kCm2) + ". Its base is " + qty(b, "cm") +
         ". Find its height <i>h</i>.");
-    drawBaseHeightTriangle(q.figure(300, 200, "triangle with base and height h"), b, h,
-                           qty(b, "cm"), "h");
+    drawBaseHeightTriangle(q.figure(300, 200,
+                                    "A triangle with a base of " + qty(b, "cm") +
+                                        " and a dashed height marked h, drawn from its top "
+                                        "corner down to the base at a right angle."),
+                           b, h, qty(b, "cm"), "h");
+    step(q,
+         "Area of a triangle = 1/2 &times; base &times; height, so base &times; height is twice "
+         "the area.");
+    step(q, "Base &times; height = 2 &times; " + qty(a, kCm2) + " = " + qty(2 * a, kCm2) + ".");
+    step(q,
+         "Height = " + qty(2 * a, kCm2) + " &divide; " + qty(b, "cm") + " = " + qty(h, "cm") + ".");
     return q.number(r, k[0], h, "cm", wrong).done();
 }
 
@@ -574,19 +876,25 @@ Question rightTriangleArea(Rng& r, const std::string& k) {
         {4, 3, 5},   {3, 4, 5},    {12, 5, 13}, {8, 6, 10},   {6, 8, 10},   {15, 8, 17},
         {12, 9, 15}, {16, 12, 20}, {24, 7, 25}, {20, 15, 25}, {10, 24, 26}, {8, 15, 17}};
     int a, b, c;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         const auto& t = r.pick(triples);
         a = t[0];
         b = t[1];
         c = t[2];
-        wrong = {a * b /* not halved */, Frac(a * c, 2) /* used the sloping side */,
-                 Frac(b * c, 2) /* used the sloping side */, a + b + c /* the perimeter */};
+        wrong = {{a * b, "does not halve: it is the rectangle round the triangle"},
+                 {Frac(a * c, 2), "uses the sloping side as the height"},
+                 {Frac(b * c, 2), "uses the sloping side as the base"},
+                 {a + b + c, "is the perimeter, not the area"}};
     } while (!enoughWrong(Frac(a * b, 2), wrong));
     QB q("right_triangle_area", 2);
     q.param("a", a).param("b", b).param("c", c);
     q.p("Find the area of the right-angled triangle.");
-    Figure& f = q.figure(300, 200, "right-angled triangle");
+    Figure& f = q.figure(300, 200,
+                         "A right-angled triangle with the right angle at the bottom left: the "
+                         "bottom side is " +
+                             qty(a, "cm") + ", the upright side " + qty(b, "cm") +
+                             " and the sloping side " + qty(c, "cm") + ".");
     const double s = std::min(190.0 / a, 140.0 / b);
     const int x0 = 70;
     const int yb = 170;
@@ -597,23 +905,34 @@ Question rightTriangleArea(Rng& r, const std::string& k) {
     f.text((x0 + xr) / 2, yb + 14, 'c', qty(a, "cm"));
     f.text(x0 - 6, (yb + yt) / 2, 'r', qty(b, "cm"));
     sideLabel(f, xr, yb, x0, yt, (x0 * 2 + xr) / 3, (yb * 2 + yt) / 3, qty(c, "cm"));
+    step(q, "The two sides at the right angle are the base and the height: " + qty(a, "cm") +
+                " and " + qty(b, "cm") + ". The sloping side, " + qty(c, "cm") +
+                ", is not needed.");
+    step(q, "Area = 1/2 &times; base &times; height: " + qty(a, "cm") + " &times; " + qty(b, "cm") +
+                " = " + qty(a * b, kCm2) + ", and half of that is " + qty(a * b, kCm2) +
+                " &divide; 2 = " + qty(Frac(a * b, 2), kCm2) + ".");
     return q.number(r, k[0], Frac(a * b, 2), kCm2, wrong).done();
 }
 
 Question trapeziumArea(Rng& r, const std::string& k) {
     int a, b, h;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         a = r.range(4, 14);
         b = r.range(a + 2, a + 12);
         h = r.range(3, 10);
-        wrong = {(a + b) * h /* not halved */, b * h /* the longer side only */,
-                 a * b /* the two parallel sides multiplied */};
+        wrong = {{(a + b) * h, "does not halve"},
+                 {b * h, "uses only the longer of the parallel sides"},
+                 {a * b, "multiplies the two parallel sides together"}};
     } while (((a + b) * h) % 2 || !distinctWrong((a + b) * h / 2, wrong));
     QB q("trapezium_area", 2);
     q.param("a", a).param("b", b).param("h", h);
     q.p("The shape is a trapezium: its top and bottom sides are parallel. Find its area.");
-    Figure& f = q.figure(300, 200, "trapezium");
+    Figure& f = q.figure(300, 200,
+                         "A trapezium whose bottom side is " + qty(b, "cm") +
+                             " and whose top side, parallel to it, is " + qty(a, "cm") +
+                             ". A dashed height of " + qty(h, "cm") +
+                             " is drawn between them at a right angle.");
     const double s = std::min(200.0 / b, 130.0 / h);
     const int pb = ri(b * s), pa = ri(a * s), ph = std::max(40, ri(h * s));
     const int x0 = 150 - pb / 2;
@@ -625,23 +944,38 @@ Question trapeziumArea(Rng& r, const std::string& k) {
     f.text(x0 + pb / 2, yb + 14, 'c', qty(b, "cm"));
     f.text(x0 + off + pa / 2, yb - ph - 12, 'c', qty(a, "cm"));
     f.text(x0 + off + 6, yb - ph / 2, 'l', qty(h, "cm"));
+    step(q, "Cut the trapezium along a diagonal into two triangles. Both are " + qty(h, "cm") +
+                " high: one has the bottom side as its base, the other the top side.");
+    step(q, "Bottom triangle = 1/2 &times; " + qty(b, "cm") + " &times; " + qty(h, "cm") + " = " +
+                qty(Frac(b * h, 2), kCm2) + ".");
+    step(q, "Top triangle = 1/2 &times; " + qty(a, "cm") + " &times; " + qty(h, "cm") + " = " +
+                qty(Frac(a * h, 2), kCm2) + ".");
+    step(q, "Area = " + qty(Frac(b * h, 2), kCm2) + " + " + qty(Frac(a * h, 2), kCm2) + " = " +
+                qty((a + b) * h / 2, kCm2) + ".");
     return q.number(r, k[0], (a + b) * h / 2, kCm2, wrong).done();
 }
 
 Question houseArea(Rng& r, const std::string& k) {
     int w, h, t;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         w = r.range(3, 7) * 2;
         h = r.range(4, 10);
         t = r.range(2, 6);
-        wrong = {w * h + w * t /* the roof not halved */, w * h /* the roof left out */,
-                 Frac(w * (h + t), 2) /* everything halved */};
+        wrong = {{w * h + w * t, "does not halve the triangle"},
+                 {w * h, "leaves the triangle out"},
+                 {Frac(w * (h + t), 2), "halves the whole shape, not only the triangle"}};
     } while (!distinctWrong(w * h + w * t / 2, wrong));
     QB q("house_area", 2);
     q.param("w", w).param("h", h).param("roof", t);
     q.p("The front of a toy house is a rectangle with a triangle on top.");
-    Figure& f = q.figure(300, 200, "rectangle with a triangle on top");
+    Figure& f = q.figure(300, 200,
+                         "The front of a toy house: a rectangle " + qty(w, "cm") + " wide and " +
+                             qty(h, "cm") +
+                             " high with a triangle on top. The triangle's base "
+                             "is the top of the rectangle and its height, from there to its top "
+                             "corner, is marked " +
+                             qty(t, "cm") + ".");
     const double s = std::min(160.0 / w, 150.0 / (h + t));
     const int pw = ri(w * s), ph = ri(h * s), pt = std::max(24, ri(t * s));
     const int x0 = 150 - pw / 2;
@@ -658,6 +992,15 @@ Question houseArea(Rng& r, const std::string& k) {
     f.text(x0 + pw / 2, yb + 12, 'c', qty(w, "cm"));
     f.text(x0 + pw + 6, top + ph / 2, 'l', qty(h, "cm"));
     const Frac total = w * h + w * t / 2;
+    const std::string label = k == "NN" ? "(a) " : "";
+    step(q, label + "Rectangle = " + qty(w, "cm") + " &times; " + qty(h, "cm") + " = " +
+                qty(w * h, kCm2) + ".");
+    step(q, std::string(k == "NN" ? "(b) " : "") +
+                "Triangle = 1/2 &times; base &times; height: "
+                "1/2 &times; " +
+                qty(w, "cm") + " &times; " + qty(t, "cm") + " = " + qty(w * t / 2, kCm2) + ".");
+    step(q, "Whole shape = " + qty(w * h, kCm2) + " + " + qty(w * t / 2, kCm2) + " = " +
+                qty(total, kCm2) + ".");
     if (k == "NN") {
         q.subparts({{"Find the area of the rectangle.", kCm2},
                     {"Find the area of the whole shape.", kCm2}});
@@ -681,23 +1024,33 @@ Question shadedArea(Rng& r, const std::string& k) {
         {"wall", "window", "m", "the wall round the window"}};
     const Scene& sc = r.pick(scenes);
     int W, H, w, h;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     double s;
+    const std::string outer = sc.outer, inner = sc.inner;
     do {
         W = r.range(8, 20);
         H = r.range(5, W);
         w = r.range(2, W - 3);
         h = r.range(2, H - 3);
         s = std::min(190.0 / W, 145.0 / H);
-        wrong = {W * H /* the inner part left in */, W * H + w * h /* added it */,
-                 w * h /* the inner part itself */};
-        // room inside the inner rectangle for its two labels
-    } while (!distinctWrong(W * H - w * h, wrong) || w * s < 48 || h * s < 34);
+        wrong = {{W * H, "is the whole " + outer + ", with the " + inner + " left in"},
+                 {(W - w) * (H - h), "takes the " + inner + "'s sides from the " + outer +
+                                         "'s sides, then multiplies"},
+                 {w * h, "is the " + inner + " itself, not the shaded part"}};
+        // Draws stand as they always have: the two areas added, once an option but larger than
+        // the whole, still takes part in choosing them. And room inside the inner rectangle for
+        // its two labels.
+    } while (!distinctWrong(W * H - w * h, std::vector<Frac>{W * H, W * H + w * h, w * h}) ||
+             (k[0] == 'Q' && !distinctWrong(W * H - w * h, wrong)) || w * s < 48 || h * s < 34);
     QB q("shaded_area", 2);
     q.param("W", W).param("H", H).param("w", w).param("h", h);
     q.p(std::string("The picture shows a rectangular ") + sc.outer + " with a rectangular " +
         sc.inner + " on it. The shaded part is " + sc.shaded + ".");
-    Figure& f = q.figure(300, 200, std::string("a ") + sc.inner + " on a " + sc.outer);
+    Figure& f =
+        q.figure(300, 200,
+                 "A shaded rectangular " + outer + " " + qty(W, sc.unit) + " wide and " +
+                     qty(H, sc.unit) + " high, with an unshaded rectangular " + inner +
+                     " inside it, " + qty(w, sc.unit) + " wide and " + qty(h, sc.unit) + " high.");
     const int pw = ri(W * s), ph = ri(H * s), iw = ri(w * s), ih = ri(h * s);
     const int x0 = 40 + (190 - pw) / 2;
     const int y0 = 12;
@@ -710,7 +1063,14 @@ Question shadedArea(Rng& r, const std::string& k) {
     f.text(ix + iw / 2, iy + 10, 'c', qty(w, sc.unit));
     f.text(ix + 4, iy + ih / 2 + 8, 'l', qty(h, sc.unit));
     const std::string sq = std::string(sc.unit) == "m" ? kM2 : kCm2;
-    if (k == "NN") {
+    const bool two = k == "NN";
+    step(q, std::string(two ? "(a) " : "") + "Whole " + outer + " = " + qty(W, sc.unit) +
+                " &times; " + qty(H, sc.unit) + " = " + qty(W * H, sq) + ".");
+    step(q, std::string(two ? "(b) " : "") + capitalised(inner) + " = " + qty(w, sc.unit) +
+                " &times; " + qty(h, sc.unit) + " = " + qty(w * h, sq) + ".");
+    step(q, "Shaded part = whole " + outer + " take away the " + inner + ": " + qty(W * H, sq) +
+                " &minus; " + qty(w * h, sq) + " = " + qty(W * H - w * h, sq) + ".");
+    if (two) {
         q.subparts({{std::string("Find the area of the whole ") + sc.outer + ".", sq},
                     {"Find the area of the shaded part.", sq}});
         return q.part('N', S(W * H)).part('N', S(W * H - w * h)).done();
@@ -721,13 +1081,14 @@ Question shadedArea(Rng& r, const std::string& k) {
 
 Question triangleInRect(Rng& r, const std::string& k) {
     int W, H, a;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         W = r.range(6, 20);
         H = r.range(4, std::min(W, 14));
         a = r.range(3, W - 3);
-        wrong = {W * H /* the whole rectangle */, Frac(a * H, 2) /* the top length as base */,
-                 Frac(W * H, 4) /* halved twice */};
+        wrong = {{W * H, "is the whole rectangle, not half of it"},
+                 {Frac(a * H, 2), "uses a part of the top side as the base"},
+                 {Frac(W * H, 4), "halves twice"}};
     } while (!distinctWrong(Frac(W * H, 2), wrong));
     const bool cornersShaded = r.chance(40);
     QB q("triangle_in_rect", 2);
@@ -735,7 +1096,14 @@ Question triangleInRect(Rng& r, const std::string& k) {
                                                       cornersShaded ? "corners" : "triangle");
     q.p("A triangle is drawn inside a rectangle. Its base is the bottom of the rectangle and its "
         "top corner is on the top side.");
-    Figure& f = q.figure(300, 200, "triangle inside a rectangle");
+    Figure& f = q.figure(
+        300, 200,
+        "A rectangle " + qty(W, "cm") + " wide and " + qty(H, "cm") +
+            " high with a triangle inside it. The triangle's base is the bottom of the rectangle "
+            "and its top corner is on the top side, splitting the top into " +
+            qty(a, "cm") + " and " + qty(W - a, "cm") + ". " +
+            (cornersShaded ? "The two corners of the rectangle beside the triangle are shaded."
+                           : "The triangle is shaded."));
     const double s = std::min(190.0 / W, 140.0 / H);
     const int pw = ri(W * s), ph = ri(H * s), pa = ri(a * s);
     const int x0 = 150 - pw / 2;
@@ -748,7 +1116,18 @@ Question triangleInRect(Rng& r, const std::string& k) {
     f.text(x0 + (pa + pw) / 2, y0 - 10, 'c', qty(W - a, "cm"));
     const std::string part =
         cornersShaded ? "the two shaded corners together" : "the shaded triangle";
-    if (k == "NN") {
+    const bool two = k == "NN";
+    step(q, std::string(two ? "(a) " : "") + "Rectangle = " + qty(W, "cm") + " &times; " +
+                qty(H, "cm") + " = " + qty(W * H, kCm2) + ".");
+    step(q, std::string(two ? "(b) " : "") + "The triangle's base is " + qty(W, "cm") +
+                " and its height is the height of the rectangle, " + qty(H, "cm") +
+                ", wherever its top corner is: triangle = 1/2 &times; " + qty(W, "cm") +
+                " &times; " + qty(H, "cm") + " = " + qty(Frac(W * H, 2), kCm2) +
+                ", half the rectangle.");
+    if (cornersShaded)
+        step(q, "The two corners are the rest of the rectangle: " + qty(W * H, kCm2) + " &minus; " +
+                    qty(Frac(W * H, 2), kCm2) + " = " + qty(Frac(W * H, 2), kCm2) + ".");
+    if (two) {
         q.subparts(
             {{"Find the area of the rectangle.", kCm2}, {"Find the area of " + part + ".", kCm2}});
         return q.part('N', S(W * H)).part('N', Frac(W * H, 2).dec()).done();
@@ -760,19 +1139,34 @@ Question triangleInRect(Rng& r, const std::string& k) {
 // An L-shape with two sides to be found: x across the notch, y down its right side.
 Question lshapeMissingSides(Rng& r, const std::string& k) {
     int w, h, top, notch;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         w = r.range(8, 20);
         h = r.range(6, 16);
         top = r.range(3, w - 2);
         notch = r.range(2, h - 2);
-        wrong = {w + top /* added */, top /* same as the side opposite */, w /* the whole side */};
-    } while (!distinctWrong(w - top, wrong) || w - top == h - notch);
+        // every option shorter than the bottom side that x is a part of
+        wrong.clear();
+        for (const Slip& c : std::vector<Slip>{
+                 {w - notch, "takes the height of the step from the bottom side, not the top side"},
+                 {top, "takes x to be as long as the top side"},
+                 {h - notch, "is the length y, not x"},
+                 {Frac(w, 2), "takes the step to be halfway along"}})
+            if (c.value < Frac(w) && wrong.size() < 3 &&
+                std::none_of(wrong.begin(), wrong.end(),
+                             [&](const Slip& s) { return s.value == c.value; }))
+                wrong.push_back(c);
+    } while (w == 2 * top || w - top == h - notch || (k == "Q" && !distinctWrong(w - top, wrong)));
     QB q("lshape_missing_sides", 2);
     q.param("w", w).param("h", h).param("top", top).param("notch", notch);
     q.p("The shape is made from rectangles. All its corners are right angles and its lengths are "
         "in centimetres.");
-    Figure& f = q.figure(300, 200, "L-shape with two sides x and y");
+    Figure& f = q.figure(300, 200,
+                         "An L-shape with its lengths in centimetres. The bottom side is " + S(w) +
+                             " and the left side " + S(h) + ". The top side is " + S(top) +
+                             "; from its right end the side goes down " + S(notch) +
+                             ", then across to the right by a length marked x, then down the "
+                             "right side by a length marked y.");
     const double s = std::min(190.0 / w, 140.0 / h);
     auto X = [&](int v) { return 60 + ri(v * s); };
     auto Y = [&](int v) { return 24 + ri(v * s); };
@@ -789,27 +1183,45 @@ Question lshapeMissingSides(Rng& r, const std::string& k) {
     f.text(X(w) + 6, (Y(notch) + Y(h)) / 2, 'l', "y");
     f.text((X(0) + X(w)) / 2, Y(h) + 12, 'c', S(w));
     f.text(X(0) - 6, (Y(0) + Y(h)) / 2, 'r', S(h));
-    if (k == "NN") {
+    const bool two = k == "NN";
+    step(q, std::string(two ? "(a) " : "") +
+                "Across the shape, the top side and x together are as "
+                "long as the bottom side: x = " +
+                qty(w, "cm") + " &minus; " + qty(top, "cm") + " = " + qty(w - top, "cm") + ".");
+    if (two) {
+        step(q, "(b) Down the shape, the step and y together are as long as the left side: y = " +
+                    qty(h, "cm") + " &minus; " + qty(notch, "cm") + " = " + qty(h - notch, "cm") +
+                    ".");
         q.subparts({{"Find the length <i>x</i>.", "cm"}, {"Find the length <i>y</i>.", "cm"}});
         return q.part('N', S(w - top)).part('N', S(h - notch)).done();
     }
+    step(q, "Check: " + qty(top, "cm") + " + " + qty(w - top, "cm") + " = " + qty(w, "cm") + ".");
     q.p("Find the length <i>x</i>.");
     return q.number(r, k[0], w - top, "cm", wrong).done();
 }
 
 Question rectPerimeterFromArea(Rng& r, const std::string& k) {
     int l, w;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         l = r.range(5, 16);
         w = r.range(2, l - 1);
-        wrong = {w /* stopped at the width */, l + w /* half the perimeter */,
-                 2 * l + w /* one width left out */};
+        wrong = {{w, "stops at the width"},
+                 {l + w, "adds only one length and one width, half the way round"},
+                 {2 * l + w, "leaves out one of the widths"}};
     } while (!distinctWrong(2 * (l + w), wrong));
     QB q("rect_perimeter_from_area", 3);
     q.param("area", l * w).param("l", l);
     q.p("A rectangle has an area of " + qty(l * w, kCm2) + ". Its length is " + qty(l, "cm") + ".");
-    if (k == "NN") {
+    const bool two = k == "NN";
+    step(q, std::string(two ? "(a) " : "") +
+                "Area = length &times; width, so width = area "
+                "&divide; length: " +
+                qty(l * w, kCm2) + " &divide; " + qty(l, "cm") + " = " + qty(w, "cm") + ".");
+    step(q, std::string(two ? "(b) " : "") +
+                "Perimeter = two lengths and two widths: " + qty(l, "cm") + " + " + qty(w, "cm") +
+                " + " + qty(l, "cm") + " + " + qty(w, "cm") + " = " + qty(2 * (l + w), "cm") + ".");
+    if (two) {
         q.subparts({{"What is its width?", "cm"}, {"What is its perimeter?", "cm"}});
         return q.part('N', S(w)).part('N', S(2 * (l + w))).done();
     }
@@ -819,20 +1231,28 @@ Question rectPerimeterFromArea(Rng& r, const std::string& k) {
 
 Question squareFromRect(Rng& r, const std::string& k) {
     int l, w;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         l = r.range(5, 18);
         w = r.range(2, l - 1);
         const int s = (l + w) / 2;
-        wrong = {l * w /* the area of the rectangle */, s /* stopped at the side */,
-                 2 * (l + w) /* the perimeter */};
+        wrong = {{l * w, "is the area of the rectangle, not of the square"},
+                 {s, "is the side of the square, not its area"},
+                 {2 * (l + w), "is the perimeter the two shapes share"}};
     } while ((l + w) % 2 || !distinctWrong((l + w) * (l + w) / 4, wrong));
     const int s = (l + w) / 2;
     QB q("square_from_rect", 3);
     q.param("l", l).param("w", w);
     q.p("A square has the same perimeter as a rectangle " + qty(l, "cm") + " long and " +
         qty(w, "cm") + " wide.");
-    if (k == "NN") {
+    const bool two = k == "NN";
+    step(q, "Perimeter of the rectangle = " + qty(l, "cm") + " + " + qty(w, "cm") + " + " +
+                qty(l, "cm") + " + " + qty(w, "cm") + " = " + qty(2 * (l + w), "cm") + ".");
+    step(q, std::string(two ? "(a) " : "") + "The square has four equal sides: side = " +
+                qty(2 * (l + w), "cm") + " &divide; 4 = " + qty(s, "cm") + ".");
+    step(q, std::string(two ? "(b) " : "") + "Area of the square = " + qty(s, "cm") + " &times; " +
+                qty(s, "cm") + " = " + qty(s * s, kCm2) + ".");
+    if (two) {
         q.subparts({{"How long is each side of the square?", "cm"},
                     {"What is the area of the square?", kCm2}});
         return q.part('N', S(s)).part('N', S(s * s)).done();
@@ -853,17 +1273,39 @@ Question mixedUnitsArea(Rng& r, const std::string& k) {
         " wide.");
     q.p(std::string("What is its area in ") + (inCm ? kCm2 : kM2) + "?");
     const Frac plain = len * Frac(wid);
-    if (inCm)
+    step(q, "Both lengths must be in the same unit before multiplying (1&nbsp;m = 100&nbsp;cm).");
+    if (inCm) {
+        step(q, "Length = " + qty(len, "m") + " = " + num(len) + " &times; " + qty(100, "cm") +
+                    " = " + qty(len * Frac(100), "cm") + ".");
+        step(q, "Area = " + qty(len * Frac(100), "cm") + " &times; " + qty(wid, "cm") + " = " +
+                    qty(plain * Frac(100), kCm2) + ".");
         return q
             .number(r, k[0], plain * Frac(100), kCm2,
-                    {plain /* the metres not changed */, plain * Frac(10) /* 10 cm in a metre */,
-                     Frac(2) * (len * Frac(100) + Frac(wid)) /* the perimeter */,
-                     plain / Frac(100) /* the area in square metres */})
+                    {{plain, "multiplies the metres by the centimetres without changing them"},
+                     {plain * Frac(10), "uses 10&nbsp;cm in a metre instead of 100"},
+                     {Frac(2) * (len * Frac(100) + Frac(wid)), "is the perimeter, not the area"},
+                     {plain / Frac(100), "is the area in square metres, not square centimetres"}})
             .done();
+    }
+    const Frac widM = Frac(wid, 100);
+    step(q, "Width = " + qty(wid, "cm") + " = " + S(wid) +
+                " &divide; 100&nbsp;m = " + qty(widM, "m") + ".");
+    step(q, "Area = " + qty(len, "m") + " &times; " + qty(widM, "m") + " = " +
+                qty(plain / Frac(100), kM2) + ".");
+    if (!len.isInt()) {
+        // multiply as whole numbers, then put back the decimal places of both lengths
+        const int dl = decimalPlaces(len), dw = decimalPlaces(widM);
+        step(q, "Work it out as " + num(len * Frac(10)) + " &times; " + num(widM * power10(dw)) +
+                    " = " + num(len * Frac(10) * widM * power10(dw)) + ". " + num(len) + " has " +
+                    plural(dl, "decimal place", "decimal places") + " and " + num(widM) + " has " +
+                    S(dw) + ", so the answer has " + S(dl + dw) + ": " + num(plain / Frac(100)) +
+                    ".");
+    }
     return q
         .number(r, k[0], plain / Frac(100), kM2,
-                {plain /* the centimetres not changed */, plain * Frac(100) /* in cm2 */,
-                 plain / Frac(10) /* 10 cm in a metre */})
+                {{plain, "multiplies the metres by the centimetres without changing them"},
+                 {plain * Frac(100), "is the area in square centimetres, not square metres"},
+                 {plain / Frac(10), "uses 10&nbsp;cm in a metre instead of 100"}})
         .done();
 }
 
@@ -871,7 +1313,7 @@ Question paintTins(Rng& r, const std::string& k) {
     int len, cover;
     Frac high, area, whole;
     int tins;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     auto tinsFor = [&](const Frac& a) {
         const Frac t = a / Frac(cover);
         return static_cast<int>(t.whole()) + (t.isInt() ? 0 : 1);
@@ -883,8 +1325,10 @@ Question paintTins(Rng& r, const std::string& k) {
         whole = Frac(len) * high;
         area = whole - Frac(2);  // a door 2 m by 1 m
         tins = tinsFor(area);
-        wrong = {tins - 1 /* rounded down */, tinsFor(whole) /* the door not taken away */,
-                 area /* stopped at the area */, tins + 1 /* a spare tin for luck */};
+        wrong = {{tins - 1, "rounds down, so part of the wall is left unpainted"},
+                 {tinsFor(whole), "forgets to take away the door"},
+                 {area, "is the area to paint, not the number of tins"},
+                 {tins + 1, "buys a tin more than is needed"}};
         // a draw that divides exactly has no rounding to get wrong
     } while ((area / Frac(cover)).isInt() || !enoughWrong(tins, wrong));
     QB q("paint_tins", 3);
@@ -892,7 +1336,21 @@ Question paintTins(Rng& r, const std::string& k) {
     q.p("A wall is " + qty(len, "m") + " long and " + qty(high, "m") +
         " high. It has a door 2&nbsp;m high and 1&nbsp;m wide, which is not painted.");
     q.p("One tin of paint covers " + qty(cover, kM2) + ".");
-    if (k == "NN") {
+    const bool two = k == "NN";
+    step(q, std::string(two ? "(a) " : "") + "Wall = " + qty(len, "m") + " &times; " +
+                qty(high, "m") + " = " + qty(whole, kM2) +
+                "; door = 2&nbsp;m &times; 1&nbsp;m = "
+                "2&nbsp;m&sup2;.");
+    step(q, "Area to paint = " + qty(whole, kM2) + " &minus; 2&nbsp;m&sup2; = " + qty(area, kM2) +
+                ".");
+    auto cover_ = [&](int n) {
+        return plural(n, "tin", "tins") + ": " + S(n) + " &times; " + qty(cover, kM2) + " = " +
+               qty(n * cover, kM2);
+    };
+    step(q, std::string(two ? "(b) " : "") + "Whole tins are bought. " +
+                (tins > 1 ? cover_(tins - 1) + ", not enough; " : std::string()) + cover_(tins) +
+                ", enough. So " + plural(tins, "tin is", "tins are") + " needed.");
+    if (two) {
         q.subparts({{"What area of the wall is painted?", kM2},
                     {"How many tins of paint are needed?", "tins"}});
         return q.part('N', area.dec()).part('N', S(tins)).done();
@@ -913,7 +1371,7 @@ Question roomsTable(Rng& r, const std::string& k) {
     std::vector<Room> rooms;
     std::vector<int> ls, ws;
     int total, sumSides, largest;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     for (;;) {
         rooms = all;
         r.shuffle(rooms);
@@ -928,8 +1386,9 @@ Question roomsTable(Rng& r, const std::string& k) {
             sumSides += ls.back() + ws.back();
             largest = std::max(largest, ls.back() * ws.back());
         }
-        wrong = {sumSides /* added lengths and widths */, 2 * sumSides /* the perimeters */,
-                 largest /* the largest room only */};
+        wrong = {{sumSides, "adds the lengths and widths instead of multiplying them"},
+                 {2 * sumSides, "adds the perimeters of the rooms, not their areas"},
+                 {largest, "is the largest room only"}};
         // the first two rooms are asked about, the second the larger
         if (!oneAnswer && ls[0] * ws[0] >= ls[1] * ws[1]) continue;
         if (!oneAnswer || distinctWrong(total, wrong)) break;
@@ -940,9 +1399,23 @@ Question roomsTable(Rng& r, const std::string& k) {
     QB q("rooms_table", 2);
     q.p("The table shows the sizes of some rooms in a flat. Every room is a rectangle.");
     q.raw(tableHtml({"Room", "Length (m)", "Width (m)"}, rows));
+    auto area = [&](std::size_t i) {
+        return std::string(rooms[i].name) + ": " + qty(ls[i], "m") + " &times; " + qty(ws[i], "m") +
+               " = " + qty(ls[i] * ws[i], kM2);
+    };
+    auto sum = [&] {
+        std::string terms;
+        for (std::size_t i = 0; i < rooms.size(); ++i)
+            terms += (i ? " + " : "") + qty(ls[i] * ws[i], kM2);
+        return terms + " = " + qty(total, kM2);
+    };
     if (oneAnswer) {
         q.param("ask", "total");
         q.p("What is the total floor area of these rooms?");
+        step(q, "The area of each room is its length &times; its width.");
+        step(q, area(0) + "; " + area(1) + ".");
+        step(q, area(2) + "; " + area(3) + ".");
+        step(q, "Total = " + sum() + ".");
         return q.number(r, k[0], total, kM2, wrong).done();
     }
     auto lower = [](std::string s) {
@@ -951,12 +1424,16 @@ Question roomsTable(Rng& r, const std::string& k) {
     };
     const std::string nx = lower(rooms[0].name), ny = lower(rooms[1].name);
     const int ax = ls[0] * ws[0], ay = ls[1] * ws[1];
+    step(q, "(a) " + area(0) + ".");
     if (k == "NN") {
         q.param("ask", "difference");
         q.subparts(
             {{"What is the floor area of the " + nx + "?", kM2},
              {"How much larger is the floor area of the " + ny + " than that of the " + nx + "?",
               kM2}});
+        step(q, "(b) " + area(1) + ".");
+        step(q, "Difference = " + qty(ay, kM2) + " &minus; " + qty(ax, kM2) + " = " +
+                    qty(ay - ax, kM2) + ".");
         return q.part('N', S(ax)).part('N', S(ay - ax)).done();
     }
     const int price = r.range(15, 40);
@@ -966,19 +1443,26 @@ Question roomsTable(Rng& r, const std::string& k) {
                 {"New flooring costs " + money(price) +
                      " per square metre. How much does it cost to lay it in all three rooms?",
                  "dollars"}});
+    step(q, "(b) " + area(1) + "; " + area(2) + ".");
+    step(q, "Total = " + sum() + ".");
+    step(q, "(c) Cost = " + num(total) + " &times; " + money(price) + " = " + money(total * price) +
+                ".");
     return q.part('N', S(ax)).part('N', S(total)).part('N', S(total * price)).done();
 }
 
 Question skirtingBoard(Rng& r, const std::string& k) {
     const bool room = r.chance(55);
     int l, w, gap;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         l = room ? r.range(3, 8) : r.range(8, 25);
         w = room ? r.range(3, l) : r.range(5, l);
         gap = room ? 1 : r.range(2, 3);
-        wrong = {2 * (l + w) /* the gap not taken off */, l + w - gap /* half the perimeter */,
-                 l * w - gap /* from the area */, 2 * (l + w) - 2 * gap /* the gap taken twice */};
+        const std::string opening = room ? "doorway" : "gateway";
+        wrong = {{2 * (l + w), "forgets to leave out the " + opening},
+                 {l + w - gap, "goes only half the way round"},
+                 {l * w - gap, "starts from the area instead of the distance round"},
+                 {2 * (l + w) - 2 * gap, "takes the " + opening + " away twice"}};
     } while (!enoughWrong(2 * (l + w) - gap, wrong));
     QB q("skirting_board", 2);
     q.param("l", l).param("w", w).param("gap", gap);
@@ -994,19 +1478,25 @@ Question skirtingBoard(Rng& r, const std::string& k) {
             " wide.");
         q.p("How many metres of fence are needed?");
     }
+    step(q, "All the way round: perimeter = " + qty(l, "m") + " + " + qty(w, "m") + " + " +
+                qty(l, "m") + " + " + qty(w, "m") + " = " + qty(2 * (l + w), "m") + ".");
+    step(q, std::string("Leave out the ") + (room ? "doorway" : "gateway") + ": " +
+                qty(2 * (l + w), "m") + " &minus; " + qty(gap, "m") + " = " +
+                qty(2 * (l + w) - gap, "m") + ".");
     return q.number(r, k[0], 2 * (l + w) - gap, "m", wrong).done();
 }
 
 Question fieldLaps(Rng& r, const std::string& k) {
     int l, w, laps;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         l = r.range(8, 12) * 10;
         w = r.range(5, l / 10 - 1) * 10;
         laps = r.range(2, 6);
         const int p = 2 * (l + w);
-        wrong = {Frac(laps * (l + w), 1000) /* half the perimeter */, Frac(p, 1000) /* one lap */,
-                 Frac(laps * p, 100) /* divided by 100 */};
+        wrong = {{Frac(laps * (l + w), 1000), "goes only half the way round on each lap"},
+                 {Frac(p, 1000), "is one lap only"},
+                 {Frac(laps * p, 100), "divides by 100 instead of 1000"}};
     } while (!distinctWrong(Frac(laps * 2 * (l + w), 1000), wrong));
     const std::string who = r.pick(names());
     const int p = 2 * (l + w);
@@ -1015,7 +1505,14 @@ Question fieldLaps(Rng& r, const std::string& k) {
     q.p("A rectangular playing field is " + qty(l, "m") + " long and " + qty(w, "m") + " wide. " +
         who + " runs " + (laps == 2 ? "twice" : S(laps) + " times") +
         " round the edge of the field.");
-    if (k == "NN") {
+    const bool two = k == "NN";
+    step(q, std::string(two ? "(a) " : "") + "Once round = " + qty(l, "m") + " + " + qty(w, "m") +
+                " + " + qty(l, "m") + " + " + qty(w, "m") + " = " + qty(p, "m") + ".");
+    step(q, std::string(two ? "(b) " : "") + "Distance run = " + S(laps) + " &times; " +
+                qty(p, "m") + " = " + qty(laps * p, "m") + ".");
+    step(q, "1&nbsp;km = 1000&nbsp;m, so " + qty(laps * p, "m") + " = " + num(laps * p) +
+                " &divide; 1000&nbsp;km = " + qty(Frac(laps * p, 1000), "km") + ".");
+    if (two) {
         q.subparts(
             {{"How far is it once round the field?", "m"},
              {"How far does " + who + " run altogether? Give your answer in kilometres.", "km"}});
@@ -1039,7 +1536,15 @@ Question perimeterCompare(Rng& r, const std::string& k) {
     q.param("square", squareIsA ? "A" : "B").param("s", s).param("l", l).param("w", w);
     q.p(squareIsA ? "Shape A is a square and shape B is a rectangle."
                   : "Shape A is a rectangle and shape B is a square.");
-    Figure& f = q.figure(300, 200, "a square and a rectangle");
+    const std::string square = "a square with sides of " + qty(s, "cm") + " (marked " +
+                               qty(s, "cm") + " along the bottom and " + qty(s, "cm") +
+                               " up the side)";
+    const std::string rectangle =
+        "a rectangle " + qty(l, "cm") + " long and " + qty(w, "cm") + " wide";
+    Figure& f = q.figure(300, 200,
+                         "Two shapes side by side. Shape A, on the left, is " +
+                             (squareIsA ? square : rectangle) + ". Shape B, on the right, is " +
+                             (squareIsA ? rectangle : square) + ".");
     const double sc = 100.0 / l;
     auto drawOne = [&](int x, int pw, int ph, const std::string& name) {
         const int y = 34;
@@ -1060,29 +1565,49 @@ Question perimeterCompare(Rng& r, const std::string& k) {
     q.note("Write A or B.");
     q.answer();
     const bool squareLonger = 4 * s > 2 * (l + w);
-    return q.part('T', squareLonger == squareIsA ? "A" : "B").done();
+    const std::string answer = squareLonger == squareIsA ? "A" : "B";
+    const std::string sq = squareIsA ? "A" : "B", re = squareIsA ? "B" : "A";
+    step(q, "Perimeter of the square, shape " + sq + " = 4 &times; " + qty(s, "cm") + " = " +
+                qty(4 * s, "cm") + ".");
+    step(q, "Perimeter of the rectangle, shape " + re + " = " + qty(l, "cm") + " + " +
+                qty(w, "cm") + " + " + qty(l, "cm") + " + " + qty(w, "cm") + " = " +
+                qty(2 * (l + w), "cm") + ".");
+    step(q, qty(std::max(4 * s, 2 * (l + w)), "cm") + " is longer than " +
+                qty(std::min(4 * s, 2 * (l + w)), "cm") + ", so shape " + answer +
+                " has the longer perimeter, even though its area is the smaller.");
+    return q.part('T', answer).done();
 }
 
 Question squaresRowPerimeter(Rng& r, const std::string& k) {
     int n, s;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         n = r.range(3, 7);
         s = r.range(2, 9);
-        wrong = {4 * n * s /* every square's perimeter added */, n * s * s /* the area */,
-                 2 * n * s + s /* one end left out */};
+        wrong = {{4 * n * s, "adds the perimeters of all the squares, the sides inside too"},
+                 {n * s * s, "is the area, not the perimeter"},
+                 {2 * n * s + s, "leaves out one end of the rectangle"}};
     } while (!distinctWrong(2 * (n * s + s), wrong));
     QB q("squares_row_perimeter", 2);
     q.param("n", n).param("s", s);
     q.p(capitalised(numberWords(n)) + " squares, each with sides of " + qty(s, "cm") +
         ", are put side by side in a row to make a rectangle.");
-    Figure& f = q.figure(300, 200, "squares in a row");
+    Figure& f = q.figure(300, 200,
+                         capitalised(numberWords(n)) +
+                             " equal squares side by side in a row, "
+                             "making a rectangle; the bottom side of the first square is marked " +
+                             qty(s, "cm") + ".");
     const int side = std::min(48, 260 / n);
     const int x0 = 150 - side * n / 2;
     const int y0 = 80;
     for (int i = 0; i < n; ++i) f.rect(x0 + i * side, y0, side, side, kFill);
     f.text(x0 + side / 2, y0 + side + 14, 'c', qty(s, "cm"));
     q.p("What is the perimeter of the rectangle?");
+    step(q, "The rectangle is " + S(n) + " squares long and one square wide. Length = " + S(n) +
+                " &times; " + qty(s, "cm") + " = " + qty(n * s, "cm") +
+                "; width = " + qty(s, "cm") + ".");
+    step(q, "Perimeter = " + qty(n * s, "cm") + " + " + qty(s, "cm") + " + " + qty(n * s, "cm") +
+                " + " + qty(s, "cm") + " = " + qty(2 * (n * s + s), "cm") + ".");
     return q.number(r, k[0], 2 * (n * s + s), "cm", wrong).done();
 }
 
