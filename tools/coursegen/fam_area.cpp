@@ -482,7 +482,6 @@ Question parallelogramArea(Rng& r, const std::string& k) {
 }  // namespace
 
 void addArea(std::vector<Family>& out) {
-    const std::size_t first = out.size();
     out.push_back({"rect_area", 4, {"N", "Q"}, rectArea});
     out.push_back({"rect_perimeter", 4, {"N", "Q"}, rectPerimeter});
     out.push_back({"square_side", 4, {"N", "Q"}, squareFromPerimeter});
@@ -499,8 +498,4 @@ void addArea(std::vector<Family>& out) {
     out.push_back({"square_cut", 4, {"N", "Q"}, squareCut});
     out.push_back({"parallelogram_area", 4, {"N", "Q"}, parallelogramArea});
     addAreaMore(out);
-    for (std::size_t i = first; i < out.size(); ++i)
-        out[i].gen = [gen = out[i].gen](Rng& r, const std::string& k) {
-            return groupedAnswerValues(gen(r, k));
-        };
 }

@@ -429,12 +429,10 @@ Question litresToCm3(int litres, bool keyWithTrailingSpace) {
         " litres. How many cubic centimetres is that? (1 litre = 1000 cm&sup3;)");
     q.answer(kCm3);
     litresSteps(q, litres);
-    return groupedAnswerValues(
-        q.part('N', S(litres * 1000) + (keyWithTrailingSpace ? " " : "")).done());
+    return q.part('N', S(litres * 1000) + (keyWithTrailingSpace ? " " : "")).done();
 }
 
 void addVolume(std::vector<Family>& out) {
-    const std::size_t first = out.size();
     out.push_back({"cuboid_volume", 5, {"N", "Q"}, cuboidVolume});
     out.push_back({"cube_volume", 5, {"N", "Q"}, cubeVolume});
     out.push_back({"cube_edge", 5, {"N"}, cubeEdge});
@@ -452,8 +450,4 @@ void addVolume(std::vector<Family>& out) {
     out.push_back({"stack_cubes", 5, {"N", "Q"}, stackCubes});
     out.push_back({"cube_surface", 5, {"N", "Q"}, cubeSurface});
     addVolumeMore(out);
-    for (std::size_t i = first; i < out.size(); ++i)
-        out[i].gen = [gen = out[i].gen](Rng& r, const std::string& k) {
-            return groupedAnswerValues(gen(r, k));
-        };
 }

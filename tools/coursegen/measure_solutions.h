@@ -22,29 +22,6 @@ inline void step(QB& q, std::string html) {
     q.step(html);
 }
 
-// The answer lines of a solution with long whole numbers grouped as the course writes them,
-// "45 000": a plain space, so the value is still one a learner types and the marking accepts.
-inline Question groupedAnswerValues(Question q) {
-    for (const Part& p : q.parts) {
-        if (p.kind != 'N') continue;
-        std::string key = p.key;
-        while (!key.empty() && key.back() == ' ') key.pop_back();
-        const auto dot = key.find('.');
-        const std::string whole = key.substr(0, dot);
-        if (whole.size() < 5 || whole.find_first_not_of("0123456789") != std::string::npos)
-            continue;
-        std::string grouped = whole;
-        for (auto at = grouped.size() - 3; at > 0 && at < grouped.size(); at -= 3)
-            grouped.insert(at, " ");
-        if (dot != std::string::npos) grouped += key.substr(dot);
-        const std::string from = "<span class=\"value\">" + p.key + "</span>";
-        const auto at = q.solution.find(from);
-        if (at != std::string::npos)
-            q.solution.replace(at, from.size(), "<span class=\"value\">" + grouped + "</span>");
-    }
-    return q;
-}
-
 // "A cuboid 12 cm long, 5 cm wide and 4 cm high, ..." for the picture drawCuboid makes.
 inline std::string cuboidDescription(int l, int w, int h) {
     return "A cuboid " + qty(l, "cm") + " long, " + qty(w, "cm") + " wide and " + qty(h, "cm") +

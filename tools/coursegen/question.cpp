@@ -172,6 +172,22 @@ QB& QB::working(const std::string& html) {
     return *this;
 }
 
+namespace {
+// A long whole number in an answer line grouped as the course writes numbers, "45&nbsp;000":
+// still what a learner types (a space between the groups), and the marking accepts it.
+std::string answerValue(const Part& p) {
+    if (p.kind != 'N') return p.key;
+    std::string key = p.key;
+    while (!key.empty() && key.back() == ' ') key.pop_back();
+    const auto dot = key.find('.');
+    std::string whole = key.substr(0, dot);
+    if (whole.size() < 5 || whole.find_first_not_of("0123456789") != std::string::npos)
+        return p.key;
+    for (auto at = whole.size() - 3; at > 0 && at < whole.size(); at -= 3) whole.insert(at, kNbsp);
+    return whole + (dot == std::string::npos ? std::string() : key.substr(dot));
+}
+}  // namespace
+
 std::string QB::finalLines() const {
     std::string s;
     const bool several = q_.parts.size() > 1;
@@ -179,7 +195,7 @@ std::string QB::finalLines() const {
         const Part& p = q_.parts[i];
         const std::string label =
             several ? std::string("Answer (") + static_cast<char>('a' + i) + "): " : "Answer: ";
-        const std::string value = "<span class=\"value\">" + p.key + "</span>";
+        const std::string value = "<span class=\"value\">" + answerValue(p) + "</span>";
         s += "<p class=\"final\">" + label;
         if (!p.chosen.empty())
             s += value + " (" + p.chosen + ")";

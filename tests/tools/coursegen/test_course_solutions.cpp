@@ -145,7 +145,8 @@ void checkWorkedThrough(const course::Question& q, Faults& faults) {
             faults.add(where(q) + ": an answer line without its value");
             continue;
         }
-        values << QString::fromStdString(v[1]);
+        // What the learner would type: the value as shown, its grouping spaces plain.
+        values << QString::fromStdString(solution::plainText(v[1])).replace(QChar(0xa0), QChar(' '));
         keys << QString::fromStdString(part.key);
         kinds << QString(QChar(part.kind));
         marks << QString::number(part.marks);
