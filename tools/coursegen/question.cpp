@@ -179,7 +179,13 @@ std::string QB::finalLines() const {
         const Part& p = q_.parts[i];
         const std::string label =
             several ? std::string("Answer (") + static_cast<char>('a' + i) + "): " : "Answer: ";
-        const std::string value = "<span class=\"value\">" + p.key + "</span>";
+        // A sum of money shows its cents as money does ("15.40", not "15.4"); marking reads
+        // both by value.
+        std::string typed = p.key;
+        const auto point = typed.find('.');
+        if (isMoneyUnit(p.units) && point != std::string::npos && typed.size() - point == 2)
+            typed += "0";
+        const std::string value = "<span class=\"value\">" + typed + "</span>";
         s += "<p class=\"final\">" + label;
         if (!p.chosen.empty())
             s += value + " (" + p.chosen + ")";
