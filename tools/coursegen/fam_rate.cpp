@@ -734,10 +734,15 @@ Question savingWeeks(Rng& r, const std::string& k) {
         price = r.range(15, 60) * 10;  // a bicycle or a games console, $150-600
         has = r.range(2, 12) * 10;
         weekly = pickInt(r, {5, 8, 10, 12, 15, 20, 25});
+        // A number of weeks is whole: a slip that gives part of a week is left out.
         wrong = {{Frac(price, weekly), "forgets the money already saved"},
                  {Frac(price - has), "is the money still needed, not the weeks"},
                  {Frac(price + has, weekly), "adds the savings to the price instead of taking "
                                              "them away"}};
+        if (k == "Q")
+            wrong.erase(std::remove_if(wrong.begin(), wrong.end(),
+                                       [](const Slip& w) { return !w.value.isInt(); }),
+                        wrong.end());
     } while (has >= price || (price - has) % weekly || !enoughWrong((price - has) / weekly, wrong));
     QB q("saving_weeks", 2);
     q.param("price", price).param("has", has).param("weekly", weekly);

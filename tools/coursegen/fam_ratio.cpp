@@ -884,8 +884,10 @@ Question scaleFind(Rng& r, const std::string& k) {
     do {
         scale = pickInt(r, {10, 20, 25, 40, 50, 60, 75, 100, 200});
         cm = r.range(8, 60);
-        wrong = {{Frac(scale, 100), "divides the metres by the centimetres without changing "
-                                    "the units"},
+        // (Dividing the metres by the centimetres would give a scale below 1 : 1, which no
+        // model smaller than its boat has.)
+        wrong = {{Frac(cm * scale - cm), "subtracts the model's length from the real length "
+                                         "instead of dividing"},
                  {Frac(scale * 10), "multiplies the metres by 1000 instead of 100"},
                  {Frac(cm * scale, 100), "is the real length in metres"}};
     } while ((cm * scale) % 10 || cm * scale < 300 || cm * scale > 4000 ||

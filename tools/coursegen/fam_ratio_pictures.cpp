@@ -400,9 +400,14 @@ Question proportionTable(Rng& r, const std::string& k) {
                      {c3 + Frac(price, 100), "counts one ticket too many"}};
         } else {
             ans = x3;
+            // No one buys part of a ticket: a slip that gives one counts a ticket too few.
+            const Slip firstCost = (c3 / c1).isInt()
+                                       ? Slip{c3 / c1, "divides by the first cost instead of by "
+                                                       "the price of one ticket"}
+                                       : Slip{Frac(x3 - 1), "counts one ticket too few"};
             wrong = {{Frac(x2 + x2 - x1), "adds the same step in tickets again, though the costs "
                                           "do not go up evenly"},
-                     {c3 / c1, "divides by the first cost instead of by the price of one ticket"},
+                     firstCost,
                      {Frac(x3 + 1), "counts one ticket too many"}};
         }
     } while (x2 - x1 == x3 - x2 || !enoughWrong(ans, wrong));
