@@ -192,7 +192,10 @@ std::string QB::finalLines() const {
         else if (isMoneyUnit(p.units))
             s += "$" + value;
         else
-            s += value + (p.units.empty() ? std::string() : kNbsp + p.units);
+            // Per cent and degrees close up to the number, as qty() writes them.
+            s += value + (p.units.empty() ? std::string()
+                          : p.units == "%" || p.units == "&deg;" ? p.units
+                                                                 : kNbsp + p.units);
         s += "</p>\n";
     }
     return s;
