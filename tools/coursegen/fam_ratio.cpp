@@ -730,12 +730,13 @@ Question mapScaleRatio(Rng& r, const std::string& k) {
                qty(realCm, "cm") + ".");
     addStep(q, "So " + qty(map.cm, "cm") + " on the map stands for " + qty(realCm, "cm") +
            ", and the ratio is " + ratioHtml({map.cm, realCm}) + ".");
+    const std::string named = k == "R" ? "." : ", and <i>n</i> is " + num(n) + ".";
     if (map.cm > 1)
         addStep(q, "To make the first term 1, divide both terms by " + S(map.cm) + ": " + S(map.cm) +
                " &divide; " + S(map.cm) + " = 1; " + num(realCm) + " &divide; " + S(map.cm) +
-               " = " + num(n) + ". The scale is " + ratioHtml({1, n}) + ".");
+               " = " + num(n) + ". The scale is " + ratioHtml({1, n}) + named);
     else
-        addStep(q, "The first term is already 1, so the scale is " + ratioHtml({1, n}) + ".");
+        addStep(q, "The first term is already 1, so the scale is " + ratioHtml({1, n}) + named);
     if (k == "R") {
         q.p("Write the scale of the map as a ratio in its simplest form.");
         q.note("Give the ratio in its simplest form, for example 1:200.");

@@ -45,7 +45,9 @@ inline std::string minutesText(int n) {
 // 28 minutes".
 inline std::string countOn(int start, int mins, bool split = false) {
     std::string head;
-    if (split && mins >= 60) {
+    if (split && mins % 60 == 0) {
+        head = "The " + minutesText(mins) + " make " + duration(mins) + ". ";
+    } else if (split && mins > 60) {
         const int h = mins / 60;
         head = "Split the " + minutesText(mins) + " into hours and minutes: " + num(Frac(h)) +
                " &times; 60 = " + num(Frac(60 * h)) + "; " + num(Frac(mins)) + " &minus; " +
@@ -140,7 +142,7 @@ inline std::vector<std::string> minutesToGo(int d, int s) {
     const int v = 60 / g;
     const int total = d * v / u;
     std::string first = "At " + qty(s, "km/h") + ", " + qty(s, "km") + " take 60 minutes.";
-    if (d == s) return {first, "So the " + qty(d, "km") + " take 60 minutes."};
+    if (d == s) return {first, "The journey is exactly " + qty(d, "km") + ", so it takes 60 minutes."};
     if (s == 60)
         return {first + " So 1&nbsp;km takes 1 minute.",
                 "For " + qty(d, "km") + ": " + minutesText(d) + "."};
