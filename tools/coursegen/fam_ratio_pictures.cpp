@@ -213,9 +213,9 @@ Question ratioAngles(Rng& r, const std::string& k) {
     q.p("The angles <i>x</i>, <i>y</i> and <i>z</i> of the triangle are in the ratio " +
         ratioHtml({p[0], p[1], p[2]}) + ".");
     drawMarkedTriangle(q.figure(300, 200,
-                                "A triangle with its three angles marked x and y at the two ends "
-                                "of the base and z at the top; the question asks for angle " +
-                                    letter + "."),
+                                "A triangle ABC with A and B at the ends of its base and C at "
+                                "the top; its angles are marked x at A, y at B and z at C, and "
+                                "the question asks for angle " + letter + "."),
                        180 * p[0] / sum, 180 * p[1] / sum, "x", "y", "z");
     q.p("What is the size of angle <i>" + letter + "</i>?");
     addStep(q, "The angles of a triangle add up to 180&deg;.");
