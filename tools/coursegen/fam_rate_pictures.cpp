@@ -4,11 +4,30 @@
 
 #include "drawing.h"
 #include "families.h"
+#include "held_steps.h"
+#include "rate_working.h"
 
 #include <algorithm>
 
 namespace {
 
+using heldsteps::addStep;
+using ratework::addSteps;
+using ratework::clockText;
+using ratework::clockWords;
+using ratework::countBetween;
+using ratework::countOn;
+using ratework::distanceIn;
+using ratework::joined;
+using ratework::minutesText;
+using ratework::minutesToGo;
+using ratework::speedOver;
+using ratework::sumOf;
+
+std::string clockDescription(int minutes) {
+    return "A clock face numbered 1 to 12 with minute marks; its hands show " +
+           clockWords(minutes / 60, minutes % 60) + ".";
+}
 
 Question clockWalk(Rng& r, const std::string& k) {
     const std::string who = r.pick(names());
@@ -27,44 +46,67 @@ Question clockWalk(Rng& r, const std::string& k) {
     q.p("The clock shows the time " + who + " left home one " +
         (morning ? "morning" : "afternoon") + ". " + who + " walked " + qty(d, "km") +
         " to the park at " + qty(s, "km/h") + ".");
-    drawClock(q.figure(170, 170, "a clock"), start / 60, start % 60);
+    drawClock(q.figure(170, 170, clockDescription(start)), start / 60, start % 60);
+    const std::string left = "The clock shows " + clockWords(start / 60, start % 60) + " in the " +
+                             (morning ? "morning" : "afternoon") + ", so " + who + " left at " +
+                             clockText(start) + ".";
     if (k == "NT") {
         q.subparts(
             {{"How many minutes did the walk take?", "minutes"},
              {"At what time did " + who + " reach the park? " + timeNote(style, start + mins),
               ""}});
+        addSteps(q, minutesToGo(d, s), "(a) ");
+        addStep(q, "(b) " + left);
+        addStep(q, countOn(start, mins, true));
         return q.part('N', S(mins)).part('T', clock12(start + mins, style)).done();
     }
     q.p("At what time did " + who + " reach the park?");
     q.note(timeNote(style, start + mins));
     q.answer();
+    addStep(q, left);
+    addSteps(q, minutesToGo(d, s));
+    addStep(q, countOn(start, mins, true));
     return q.part('T', clock12(start + mins, style)).done();
 }
 
 Question clockSpeed(Rng& r, const std::string& k) {
     const std::string style = r.pick(timeStyles());
     int start, mins, s;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         start = r.range(6, 10) * 60 + r.range(0, 11) * 5;
         mins = pickInt(r, {30, 40, 45, 50, 75, 80, 90, 100, 105, 120, 135, 150});
         s = r.range(8, 22) * 5;  // a train, 40-110 km/h
-        wrong = {Frac(s * mins / 60, mins) /* divided by the minutes */,
-                 Frac(s * mins / 60) /* the distance */,
-                 Frac(s * mins / 60 * 100, mins / 60 * 100 + mins % 60) /* 1 h 30 min as 1.30 h */};
+        const Frac misread(mins / 60 * 100 + mins % 60, 100);
+        wrong = {{Frac(s * mins / 60, mins), "divides by the minutes, giving kilometres a minute"},
+                 {Frac(s * mins / 60), "is the distance, not the speed"},
+                 {Frac(s * mins / 60 * 100, mins / 60 * 100 + mins % 60),
+                  "reads " + duration(mins) + " as " + misread.fixed(2) + " hours"}};
     } while ((s * mins) % 60 || start + mins >= 12 * 60 || !enoughWrong(s, wrong));
     const int d = s * mins / 60;
     QB q("clock_speed", 3);
     q.param("start", hhmm(start)).param("end", hhmm(start + mins)).param("d", d);
     q.p("The clock shows the time a train left the city one morning. It travelled " + qty(d, "km") +
         " and arrived at " + clock12(start + mins, style) + ".");
-    drawClock(q.figure(170, 170, "a clock"), start / 60, start % 60);
+    drawClock(q.figure(170, 170, clockDescription(start)), start / 60, start % 60);
+    const auto [pieces, minutes] = countBetween(start, start + mins);
+    auto timeSteps = [&](const std::string& label) {
+        addStep(q, label + "The clock shows " + clockWords(start / 60, start % 60) +
+                       " in the morning, so the train left at " + clockText(start) + ". " +
+                       pieces);
+        if (minutes.size() > 1)
+            addStep(q, "Journey time = " + sumOf(minutes) + "&nbsp;minutes.");
+    };
     if (k == "NN") {
         q.subparts({{"How many minutes did the journey take?", "minutes"},
                     {"What was the train's average speed?", "km/h"}});
+        timeSteps("(a) ");
+        addSteps(q, speedOver(d, mins), "(b) ");
         return q.part('N', S(mins)).part('N', S(s)).done();
     }
     q.p("What was the train's average speed?");
+    timeSteps("");
+    addSteps(q, speedOver(d, mins));
     return answerNumber(q, r, k[0], s, "km/h", wrong).done();
 }
 
@@ -73,7 +115,7 @@ Question busTimetable(Rng& r, const std::string& k) {
     const std::vector<std::string> stops = {"Bus station", "Market", "Hospital", "Park"};
     std::vector<int> times(4);
     int from, to, late;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         times[0] = dayTime(r) / 5 * 5;
         for (std::size_t i = 1; i < 4; ++i) times[i] = times[i - 1] + r.range(6, 25);
@@ -83,9 +125,11 @@ Question busTimetable(Rng& r, const std::string& k) {
         const int a = times[static_cast<std::size_t>(from)];
         const int b = times[static_cast<std::size_t>(to)];
         const int asDecimals = (b / 60 * 100 + b % 60) - (a / 60 * 100 + a % 60);
-        wrong = {Frac(asDecimals) /* subtracted the times as if they were decimals */,
-                 Frac(times[static_cast<std::size_t>(from) + 1] - a) /* to the next stop only */,
-                 Frac(b - a + 10) /* miscounted by ten minutes */};
+        wrong = {{Frac(asDecimals), "subtracts the times as if they were decimals, with 100 "
+                                    "minutes in an hour"},
+                 {Frac(times[static_cast<std::size_t>(from) + 1] - a),
+                  "is the time to the next stop only"},
+                 {Frac(b - a + 10), "counts ten minutes too many"}};
     } while (
         !clearOfNoonAndMidnight(times[3] + late) || times[3] + late >= 1440 ||
         std::any_of(times.begin(), times.end(),
@@ -98,14 +142,24 @@ Question busTimetable(Rng& r, const std::string& k) {
         rows.push_back({stops[i], clock12(times[i], style)});
         list += (list.empty() ? "" : ",") + hhmm(times[i]);
     }
-    const int mins = times[static_cast<std::size_t>(to)] - times[static_cast<std::size_t>(from)];
+    const int a = times[static_cast<std::size_t>(from)];
+    const int b = times[static_cast<std::size_t>(to)];
+    const int mins = b - a;
+    const std::string fromStop = lowerCase(stops[static_cast<std::size_t>(from)]);
+    const std::string toStop = lowerCase(stops[static_cast<std::size_t>(to)]);
     QB q("bus_timetable", 2);
     q.param("times", list).param("from", from).param("to", to).param("late", late);
     q.p("The timetable shows when a bus leaves each stop on its route.");
     q.raw(tableHtml({"Stop", "Time"}, rows));
-    const std::string ask = "How many minutes does the bus take from the " +
-                            lowerCase(stops[static_cast<std::size_t>(from)]) + " to the " +
-                            lowerCase(stops[static_cast<std::size_t>(to)]) + "?";
+    const std::string ask = "How many minutes does the bus take from the " + fromStop +
+                            " to the " + toStop + "?";
+    const auto [pieces, minutes] = countBetween(a, b);
+    auto timeSteps = [&](const std::string& label) {
+        addStep(q, label + "The bus is at the " + fromStop + " at " + clockText(a) +
+                       " and at the " + toStop + " at " + clockText(b) + ". " + pieces);
+        if (minutes.size() > 1)
+            addStep(q, "Time taken = " + sumOf(minutes) + "&nbsp;minutes.");
+    };
     if (k == "NT") {
         q.subparts({{ask, "minutes"},
                     {"One day the bus leaves the bus station " + qty(late, "minutes") +
@@ -113,9 +167,14 @@ Question busTimetable(Rng& r, const std::string& k) {
                          "reach the park? " +
                          timeNote(style, times[3] + late),
                      ""}});
+        timeSteps("(a) ");
+        addStep(q, "(b) Usually the bus reaches the park at " + clockText(times[3]) +
+                       ". Every time is " + minutesText(late) + " later. " +
+                       countOn(times[3], late));
         return q.part('N', S(mins)).part('T', clock12(times[3] + late, style)).done();
     }
     q.p(ask);
+    timeSteps("");
     return answerNumber(q, r, k[0], mins, "minutes", wrong).done();
 }
 
@@ -148,11 +207,20 @@ Question trainChoice(Rng& r, const std::string& k) {
     }
     std::string list;
     std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> wrong;
+    std::vector<TextSlip> wrong;
+    std::string inTime, tooLate;
     for (std::size_t i = 0; i < 4; ++i) {
         rows.push_back({clock12(leave[i], style), clock12(arrive[i], style)});
         list += (list.empty() ? "" : ",") + hhmm(leave[i]) + "-" + hhmm(arrive[i]);
-        if (static_cast<int>(i) != best) wrong.push_back(clock12(leave[i], style));  // the others
+        const bool late = arrive[i] > deadline;
+        if (static_cast<int>(i) != best)  // the others
+            wrong.push_back({clock12(leave[i], style),
+                             late ? "arrives at " + clockText(arrive[i]) + ", after " +
+                                        clockText(deadline)
+                                  : "arrives in time, but a later train does too"});
+        std::string& into = late ? tooLate : inTime;
+        into += std::string(into.empty() ? "" : "; ") + "the " + clockText(leave[i]) +
+                " train arrives at " + clockText(arrive[i]);
     }
     QB q("train_choice", 2);
     q.param("trains", list).param("by", hhmm(deadline)).param("style", style);
@@ -161,6 +229,11 @@ Question trainChoice(Rng& r, const std::string& k) {
     q.raw(tableHtml({"Leaves Oldbridge", "Arrives in Newtown"}, rows));
     q.p("What is the latest time " + who + " can leave Oldbridge by train?");
     const std::string key = clock12(leave[static_cast<std::size_t>(best)], style);
+    addStep(q, who + " must arrive by " + clockText(deadline) +
+                   ", so read the arrival time of each train.");
+    addStep(q, "In time: " + inTime + ".");
+    addStep(q, "Too late: " + tooLate + ".");
+    addStep(q, "The latest train that arrives in time leaves Oldbridge at " + key + ".");
     if (k == "Q") return q.choice(r, key, wrong).done();
     q.note(timeNote(style, leave[static_cast<std::size_t>(best)]));
     q.answer();
@@ -170,7 +243,7 @@ Question trainChoice(Rng& r, const std::string& k) {
 Question travelGraph(Rng& r, const std::string& k) {
     int t1, rest, t2, d1, d2, yStep;
     bool askFirst;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     for (;;) {
         t1 = pickInt(r, {30, 60, 90});
         rest = pickInt(r, {30, 60});
@@ -185,10 +258,11 @@ Question travelGraph(Rng& r, const std::string& k) {
         askFirst = r.chance(50);
         const int d = askFirst ? d1 : d2;
         const int t = askFirst ? t1 : t2;
-        wrong = {Frac(d) /* the distance, not the speed */,
-                 Frac(d * t, 60) /* multiplied by the time */,
-                 Frac((d1 + d2) * 60, t1 + rest + t2) /* the average over the whole ride */,
-                 Frac(d1 + d2) /* the distance of the whole ride */};
+        wrong = {{Frac(d), "is the distance, not the speed"},
+                 {Frac(d * t, 60), "multiplies by the time instead of dividing"},
+                 {Frac((d1 + d2) * 60, t1 + rest + t2), "is the average speed over the whole "
+                                                        "ride, rest included"},
+                 {Frac(d1 + d2), "is the length of the whole ride"}};
         if (k.size() > 1 || enoughWrong(d * 60 / t, wrong)) break;
     }
     const int total = t1 + rest + t2;
@@ -196,23 +270,50 @@ Question travelGraph(Rng& r, const std::string& k) {
     QB q("travel_graph", 2);
     q.param("t1", t1).param("rest", rest).param("t2", t2).param("d1", d1).param("d2", d2);
     q.p("The graph shows a cycle ride. The cyclist rode, stopped for a rest, then rode on.");
-    drawLineGraph(q.figure(300, 200, "travel graph of a cycle ride"), total, 30, yMax, yStep,
-                       "Time (minutes)", "Distance (km)",
-                       {{0, 0}, {t1, d1}, {t1 + rest, d1}, {total, yMax}});
+    drawLineGraph(q.figure(300, 200,
+                           "A travel graph of a cycle ride. Across: time in minutes, from 0 to " +
+                               S(total) + " in steps of 30. Up: distance in km, from 0 to " +
+                               S(yMax) + " in steps of " + S(yStep) +
+                               ". The line rises from 0 to " + qty(d1, "km") + " at " +
+                               S(t1) + " minutes, stays level until " + S(t1 + rest) +
+                               " minutes, then rises to " + qty(yMax, "km") + " at " + S(total) +
+                               " minutes."),
+                  total, 30, yMax, yStep, "Time (minutes)", "Distance (km)",
+                  {{0, 0}, {t1, d1}, {t1 + rest, d1}, {total, yMax}});
     const std::string first = "What was the cyclist's speed before the rest?";
     const std::string stop = "For how many minutes did the cyclist rest?";
     const std::string last = "What was the cyclist's speed after the rest?";
+    const std::string read = "Read the graph: the line rises to " + qty(d1, "km") + " at " +
+                             S(t1) + " minutes, is level until " + S(t1 + rest) +
+                             " minutes, then rises to " + qty(yMax, "km") + " at " + S(total) +
+                             " minutes.";
+    const std::string before = "Before the rest the cyclist rides " + qty(d1, "km") + " in " +
+                               minutesText(t1) + ". ";
+    const std::string restStep = "The rest is where the line is level: " + S(t1 + rest) +
+                                 " &minus; " + S(t1) + " = " + minutesText(rest) + ".";
+    const std::string after = "After the rest the cyclist rides " + S(yMax) + " &minus; " +
+                              S(d1) + " = " + qty(d2, "km") + " in " + S(total) + " &minus; " +
+                              S(t1 + rest) + " = " + minutesText(t2) + ". ";
     if (k == "NN") {
         q.subparts({{first, "km/h"}, {stop, "minutes"}});
+        addStep(q, read);
+        addStep(q, "(a) " + before + joined(speedOver(d1, t1)));
+        addStep(q, "(b) " + restStep);
         return q.part('N', S(d1 * 60 / t1)).part('N', S(rest)).done();
     }
     if (k == "NNN") {
         q.subparts({{first, "km/h"}, {stop, "minutes"}, {last, "km/h"}});
+        addStep(q, read);
+        addStep(q, "(a) " + before + joined(speedOver(d1, t1)));
+        addStep(q, "(b) " + restStep);
+        addStep(q, "(c) " + after + joined(speedOver(d2, t2)));
         return q.part('N', S(d1 * 60 / t1)).part('N', S(rest)).part('N', S(d2 * 60 / t2)).done();
     }
     q.param("ask", askFirst ? "first" : "last");
     q.p(askFirst ? first : last);
     const int v = askFirst ? d1 * 60 / t1 : d2 * 60 / t2;
+    addStep(q, read);
+    addSteps(q, askFirst ? speedOver(d1, t1) : speedOver(d2, t2), askFirst ? before : after);
     return answerNumber(q, r, k[0], v, "km/h", wrong).done();
 }
 
@@ -254,6 +355,23 @@ Question sdtTable(Rng& r, const std::string& k) {
                : missing[i] == 1 ? hours[i]
                                  : Frac(speed[i]);
     };
+    // One row worked out: distance = speed × time, time = distance ÷ speed, speed = distance ÷ time.
+    auto worked = [&](std::size_t i) {
+        const std::string j = std::string(1, static_cast<char>('P' + i));
+        const Frac dist = hours[i] * Frac(speed[i]);
+        if (missing[i] == 0)
+            return "Journey " + j + ", as distance = speed &times; time: " + S(speed[i]) +
+                   " &times; " + num(hours[i]) + " = " + qty(dist, "km") + ".";
+        if (missing[i] == 1)
+            return "Journey " + j + ", as time = distance &divide; speed: " + num(dist) +
+                   " &divide; " + S(speed[i]) + " = " + num(hours[i]) + " hours.";
+        const std::string halves = hours[i].isInt()
+                                       ? ""
+                                       : " = " + num(dist * Frac(2)) + " &divide; " +
+                                             num(hours[i] * Frac(2));
+        return "Journey " + j + ", as speed = distance &divide; time: " + num(dist) + " &divide; " +
+               num(hours[i]) + halves + " = " + qty(speed[i], "km/h") + ".";
+    };
     if (k == "NNN") {
         std::vector<std::pair<std::string, std::string>> items;
         for (std::size_t i = 0; i < 3; ++i) {
@@ -261,6 +379,9 @@ Question sdtTable(Rng& r, const std::string& k) {
             items.push_back({"Find " + what + ".", unit});
         }
         q.subparts(items);
+        addStep(q, "Each row misses one of the three; the other two give it.");
+        for (std::size_t i = 0; i < 3; ++i)
+            addStep(q, std::string("(") + static_cast<char>('a' + i) + ") " + worked(i));
         return q.part('N', value(0).dec())
             .part('N', value(1).dec())
             .part('N', value(2).dec())
@@ -269,6 +390,9 @@ Question sdtTable(Rng& r, const std::string& k) {
     const auto [what, unit] = askFor(single);
     q.p("Find " + what + ".");
     q.answer(unit);
+    addStep(q, "Read the row of journey " + std::string(1, static_cast<char>('P' + single)) +
+                   " and use the two values it gives.");
+    addStep(q, worked(single));
     return q.part('N', value(single).dec()).done();
 }
 
@@ -304,29 +428,52 @@ Question speedChart(Rng& r, const std::string& k) {
              !enoughWrong(v[fast] - v[slow],
                                {Frac(v[fast]), Frac(v[fast] + v[slow]), Frac(v[slow])}));
     std::vector<std::pair<std::string, int>> bars;
-    for (std::size_t i = 0; i < 4; ++i) bars.emplace_back(animals[pick[i]].name, v[i]);
+    std::string read;
+    for (std::size_t i = 0; i < 4; ++i) {
+        bars.emplace_back(animals[pick[i]].name, v[i]);
+        read += (read.empty() ? "" : ", ") + std::string(animals[pick[i]].name) + " " + S(v[i]);
+    }
+    const int top = *std::max_element(v.begin(), v.end());
     const std::string a = animals[pick[fast]].name;
     const std::string b = animals[pick[slow]].name;
     const int minutes = pickInt(r, {3, 6, 12, 15, 30});
     QB q("speed_chart", 2);
     q.param("fast", a).param("slow", b).param("minutes", minutes);
     q.p("The bar chart shows the top speeds of four animals.");
-    drawBarChart(q.figure(300, 200, "bar chart of the top speeds of animals"), bars, 20, "km/h");
+    drawBarChart(q.figure(300, 200,
+                          "A bar chart of the top speeds of four animals in km/h, on a scale "
+                          "from 0 to " + S((top + 19) / 20 * 20) + " in steps of 20: " + read +
+                              "."),
+                 bars, 20, "km/h");
     const std::string ask = "How much faster is the top speed of the " + lowerCase(a) +
                             " than that of the " + lowerCase(b) + "?";
+    const int diff = v[fast] - v[slow];
+    const std::string readStep = "Read the chart: the " + lowerCase(a) + " " +
+                                 qty(v[fast], "km/h") + ", the " + lowerCase(b) + " " +
+                                 qty(v[slow], "km/h") + ".";
+    const std::string diffStep = "Difference = " + S(v[fast]) + " &minus; " + S(v[slow]) + " = " +
+                                 qty(diff, "km/h") + ".";
     if (k == "NN") {
         q.subparts({{ask, "km/h"},
                     {"At its top speed, how far would the " + lowerCase(a) + " run in " +
                          qty(minutes, "minutes") + "?",
                      "km"}});
+        addStep(q, "(a) " + readStep);
+        addStep(q, diffStep);
+        addStep(q, "(b) At " + qty(v[fast], "km/h") + " the " + lowerCase(a) + " runs " +
+                       qty(v[fast], "km") + " in an hour. " + joined(distanceIn(v[fast], minutes)));
         return q.part('N', S(v[fast] - v[slow]))
             .part('N', Frac(v[fast] * minutes, 60).dec())
             .done();
     }
     q.p(ask);
+    addStep(q, readStep);
+    addStep(q, diffStep);
     return answerNumber(q, r, k[0], v[fast] - v[slow], "km/h",
-                        {Frac(v[fast]) /* the faster speed alone */,
-                         Frac(v[fast] + v[slow]) /* added */, Frac(v[slow]) /* the slower speed */})
+                        std::vector<Slip>{{Frac(v[fast]), "is the faster speed alone"},
+                                          {Frac(v[fast] + v[slow]), "adds the speeds instead of "
+                                                                    "subtracting"},
+                                          {Frac(v[slow]), "is the slower speed"}})
         .done();
 }
 
@@ -335,8 +482,10 @@ Question fuelTable(Rng& r, const std::string& k) {
     const std::vector<std::string> colours = {"Red", "Blue", "Green", "White"};
     std::vector<int> litres(cars), km(cars);
     std::size_t best = 0;
+    std::size_t fewest = 0;
+    std::vector<Frac> per100;
     for (;;) {
-        std::vector<Frac> per100;
+        per100.clear();
         for (std::size_t i = 0; i < cars; ++i) {
             km[i] = r.range(4, 16) * 50;
             const int l100 = r.range(5, 12);
@@ -351,25 +500,42 @@ Question fuelTable(Rng& r, const std::string& k) {
         best = static_cast<std::size_t>(std::min_element(per100.begin(), per100.end()) -
                                         per100.begin());
         // The car that used the least petrol must not be the answer by itself.
-        const auto fewest = static_cast<std::size_t>(
+        fewest = static_cast<std::size_t>(
             std::min_element(litres.begin(), litres.end()) - litres.begin());
         if (fewest != best) break;
     }
     std::vector<std::vector<std::string>> rows;
     std::string list;
-    std::vector<std::string> wrong;
+    std::vector<TextSlip> wrong;
     for (std::size_t i = 0; i < cars; ++i) {
         const std::string name = colours[i] + " car";
         rows.push_back({name, qty(km[i], "km"), qty(litres[i], "litres")});
         list += (list.empty() ? "" : ",") + S(litres[i]) + "/" + S(km[i]);
-        if (i != best) wrong.push_back(name);  // the other cars
+        const std::string each = qty(per100[i], "litres") + " for each " + qty(100, "km");
+        if (i != best)  // the other cars
+            wrong.push_back({name, i == fewest ? "uses the least petrol in all, but it went less "
+                                                 "far: " + each
+                                               : "uses " + each});
     }
     QB q("fuel_table", 2);
     q.param("cars", list);
     q.p("The table shows how far some cars went on a trip and how much petrol each one used.");
     q.raw(tableHtml({"Car", "Distance", "Petrol used"}, rows));
     q.p("Which car used the least petrol for each kilometre?");
+    addStep(q, "The cars went different distances, so compare the petrol each used for every " +
+                   qty(100, "km") + ".");
+    for (std::size_t i = 0; i < cars; ++i) {
+        const Frac hundreds(km[i], 100);
+        const std::string halves = hundreds.isInt() ? ""
+                                                    : " = " + S(litres[i] * 2) + " &divide; " +
+                                                          num(hundreds * Frac(2));
+        addStep(q, colours[i] + " car: " + qty(km[i], "km") + " is " + num(hundreds) +
+                       " hundreds of kilometres; " + S(litres[i]) + " &divide; " + num(hundreds) +
+                       halves + " = " + num(per100[i]) + ", so it uses " +
+                       qty(per100[i], "litres") + " for each " + qty(100, "km") + ".");
+    }
     const std::string key = colours[best] + " car";
+    addStep(q, "The " + lowerCase(key) + " uses the least petrol for each kilometre.");
     if (k == "Q") return q.choice(r, key, wrong).done();
     q.note("Write the colour of the car.");
     q.answer();

@@ -4,13 +4,22 @@
 
 #include "drawing.h"
 #include "families.h"
+#include "ratio_working.h"
 
 #include <algorithm>
 #include <tuple>
 
 namespace {
 
+using heldsteps::addStep;
+using ratiowork::ratioHtml;
+using ratiowork::simplifyStep;
+
 const char* kRatioNote = "Give the ratio in its simplest form, for example 2:3.";
+
+std::string parts(int n) {
+    return plural(n, "part", "parts");
+}
 
 Question ratioShaded(Rng& r, const std::string& k) {
     (void)k;
@@ -29,10 +38,21 @@ Question ratioShaded(Rng& r, const std::string& k) {
     q.p(std::string("What is the ratio of ") +
         (shadedFirst ? "shaded squares to white squares" : "white squares to shaded squares") +
         " in the shape?");
-    drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols,
-             shadeSome(r, cells, shaded));
+    drawGrid(q.figure(300, 200,
+                      "A grid of " + S(rows) + " rows of " + S(cols) + " squares, " + S(cells) +
+                          " squares in all, with " + S(shaded) + " of them shaded and the other " +
+                          S(cells - shaded) + " white."),
+             rows, cols, shadeSome(r, cells, shaded));
     q.note(kRatioNote);
     q.answer();
+    const std::vector<int> terms = shadedFirst ? std::vector<int>{shaded, cells - shaded}
+                                               : std::vector<int>{cells - shaded, shaded};
+    addStep(q, "Count the squares: " + S(shaded) + " shaded, and " + S(cells) + " &minus; " +
+           S(shaded) + " = " + S(cells - shaded) + " white.");
+    addStep(q, std::string("The ratio of ") +
+           (shadedFirst ? "shaded squares to white squares" : "white squares to shaded squares") +
+           " is " + ratioHtml(terms) + ".");
+    addStep(q, simplifyStep(terms));
     return q
         .part('R', shadedFirst ? simplestRatio({shaded, cells - shaded})
                                : simplestRatio({cells - shaded, shaded}))
@@ -55,6 +75,8 @@ Question ratioTable(Rng& r, const std::string& k) {
     for (std::size_t i = 0; i < 4; ++i) rows.push_back({colours[i], S(n[i])});
     const std::string a = colours[static_cast<std::size_t>(first)];
     const std::string b = colours[static_cast<std::size_t>(second)];
+    const int na = n[static_cast<std::size_t>(first)];
+    const int nb = n[static_cast<std::size_t>(second)];
     QB q("ratio_table", 1);
     q.param("first", a).param("second", b);
     q.p("The table shows the eye colours of the pupils in a class.");
@@ -63,10 +85,10 @@ Question ratioTable(Rng& r, const std::string& k) {
         lowerCase(b) + " eyes?");
     q.note(kRatioNote);
     q.answer();
-    return q
-        .part('R', simplestRatio(
-                       {n[static_cast<std::size_t>(first)], n[static_cast<std::size_t>(second)]}))
-        .done();
+    addStep(q, "From the table: " + S(na) + " pupils have " + lowerCase(a) + " eyes and " + S(nb) +
+           " have " + lowerCase(b) + " eyes, so the ratio is " + ratioHtml({na, nb}) + ".");
+    addStep(q, simplifyStep({na, nb}));
+    return q.part('R', simplestRatio({na, nb})).done();
 }
 
 Question ratioBarChart(Rng& r, const std::string& k) {
@@ -81,20 +103,32 @@ Question ratioBarChart(Rng& r, const std::string& k) {
     } while (first == second ||
              n[static_cast<std::size_t>(first)] == n[static_cast<std::size_t>(second)]);
     std::vector<std::pair<std::string, int>> bars;
-    for (std::size_t i = 0; i < 4; ++i) bars.emplace_back(pets[i], n[i]);
+    std::string read;
+    for (std::size_t i = 0; i < 4; ++i) {
+        bars.emplace_back(pets[i], n[i]);
+        read += (read.empty() ? "" : ", ") + pets[i] + " " + S(n[i]);
+    }
+    const int top = *std::max_element(n.begin(), n.end());
+    const int scaleTop = (top + 3) / 4 * 4;
     const std::string a = pets[static_cast<std::size_t>(first)];
     const std::string b = pets[static_cast<std::size_t>(second)];
+    const int na = n[static_cast<std::size_t>(first)];
+    const int nb = n[static_cast<std::size_t>(second)];
     QB q("ratio_bar_chart", 2);
     q.param("first", a).param("second", b);
     q.p("The bar chart shows the pets kept by the families of a class.");
-    drawBarChart(q.figure(300, 200, "bar chart of pets"), bars, 4, "pets");
+    drawBarChart(q.figure(300, 200,
+                          "A bar chart of the number of pets, on a scale from 0 to " +
+                              S(scaleTop) + " in steps of 4: " + read + "."),
+                 bars, 4, "pets");
     q.p("What is the ratio of " + lowerCase(a) + " to " + lowerCase(b) + "?");
     q.note(kRatioNote);
     q.answer();
-    return q
-        .part('R', simplestRatio(
-                       {n[static_cast<std::size_t>(first)], n[static_cast<std::size_t>(second)]}))
-        .done();
+    addStep(q, "Read the bars: " + lowerCase(a) + " " + S(na) + ", " + lowerCase(b) + " " + S(nb) +
+           ". The ratio of " + lowerCase(a) + " to " + lowerCase(b) + " is " +
+           ratioHtml({na, nb}) + ".");
+    addStep(q, simplifyStep({na, nb}));
+    return q.part('R', simplestRatio({na, nb})).done();
 }
 
 Question ratioSquares(Rng& r, const std::string& k) {
@@ -109,7 +143,9 @@ Question ratioSquares(Rng& r, const std::string& k) {
     q.param("a", small).param("b", large);
     q.p("Square A has sides of " + qty(small, "cm") + ". Square B has sides of " +
         qty(large, "cm") + ".");
-    Figure& f = q.figure(300, 170, "two squares");
+    Figure& f = q.figure(300, 170,
+                         "Two squares side by side: square A with sides of " + qty(small, "cm") +
+                             " and the larger square B with sides of " + qty(large, "cm") + ".");
     const int unit = 130 / large;
     const int sa = small * unit;
     const int sb = large * unit;
@@ -122,71 +158,104 @@ Question ratioSquares(Rng& r, const std::string& k) {
     f.text(x0 + sa + gap + sb / 2, base - sb / 2, 'c', "B");
     f.text(x0 + sa / 2, base + 14, 'c', qty(small, "cm"));
     f.text(x0 + sa + gap + sb / 2, base + 14, 'c', qty(large, "cm"));
+    const std::string cm2 = "cm&sup2;";
+    addStep(q, "Area of square A = " + qty(small, "cm") + " &times; " + qty(small, "cm") + " = " +
+           qty(small * small, cm2) + ".");
+    addStep(q, "Area of square B = " + qty(large, "cm") + " &times; " + qty(large, "cm") + " = " +
+           qty(large * large, cm2) + ".");
     if (k == "N") {
         q.p("The area of square B is how many times the area of square A?");
+        addStep(q, "Divide the areas: " + S(large * large) + " &divide; " + S(small * small) + " = " +
+               S(times * times) + ". The sides are " + S(times) + " times as long, and the area "
+               "is " + S(times) + " &times; " + S(times) + " = " + S(times * times) +
+               " times as large.");
         return answerNumber(q, r, k[0], times * times, "",
-                            {Frac(times) /* compared the sides, not the areas */,
-                             Frac(times * 2) /* doubled instead of squared */,
-                             Frac(large * large - small * small) /* the difference of the areas */})
+                            std::vector<Slip>{
+                                {Frac(times), "compares the sides, not the areas"},
+                                {Frac(times * 2), "doubles instead of multiplying by " + S(times)},
+                                {Frac(large * large - small * small),
+                                 "is the difference of the areas"}})
             .done();
     }
     q.p("What is the ratio of the area of square A to the area of square B?");
     q.note(kRatioNote);
     q.answer();
+    addStep(q, "The ratio of the areas is " + ratioHtml({small * small, large * large}) + ".");
+    addStep(q, simplifyStep({small * small, large * large}));
     return q.part('R', simplestRatio({small * small, large * large})).done();
 }
 
 Question ratioAngles(Rng& r, const std::string& k) {
     int p[3];
     int sum, ask;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         for (int& v : p) v = r.range(1, 9);
         sum = p[0] + p[1] + p[2];
         ask = r.range(0, 2);
-        wrong = {Frac(360 * p[ask], sum) /* shared 360 degrees */,
-                 Frac(180 - 180 * p[ask] / sum) /* the other two angles together */,
-                 Frac(180, sum) /* one part only */};
+        // Sharing 360° can give an angle no triangle has; then the slip is another angle's share.
+        const Frac round(360 * p[ask], sum);
+        wrong = {round < Frac(180)
+                     ? Slip{round, "shares 360&deg;, the angles round a point, not 180&deg;"}
+                     : Slip{Frac(180 * p[(ask + 1) % 3], sum),
+                            "is the size of another angle of the triangle"},
+                 {Frac(180 - 180 * p[ask] / sum), "is the other two angles together"},
+                 {Frac(180, sum), "is one part only"}};
     } while (180 % sum || p[0] == p[1] || p[1] == p[2] || p[0] == p[2] ||
              180 * std::min({p[0], p[1], p[2]}) / sum < 25 ||
              // the two base angles are the smaller ones and stay acute
              180 * std::max(p[0], p[1]) / sum >= 90 || p[2] < std::max(p[0], p[1]) ||
              !enoughWrong(180 * p[ask] / sum, wrong));
     const std::vector<std::string> letters = {"x", "y", "z"};
+    const std::string letter = letters[static_cast<std::size_t>(ask)];
     QB q("ratio_angles", 2);
-    q.param("parts", S(p[0]) + ":" + S(p[1]) + ":" + S(p[2]))
-        .param("ask", letters[static_cast<std::size_t>(ask)]);
-    q.p("The angles <i>x</i>, <i>y</i> and <i>z</i> of the triangle are in the ratio " + S(p[0]) +
-        " : " + S(p[1]) + " : " + S(p[2]) + ".");
-    drawMarkedTriangle(q.figure(300, 200, "triangle with angles x, y and z"), 180 * p[0] / sum,
-                       180 * p[1] / sum, "x", "y", "z");
-    q.p("What is the size of angle <i>" + letters[static_cast<std::size_t>(ask)] + "</i>?");
+    q.param("parts", S(p[0]) + ":" + S(p[1]) + ":" + S(p[2])).param("ask", letter);
+    q.p("The angles <i>x</i>, <i>y</i> and <i>z</i> of the triangle are in the ratio " +
+        ratioHtml({p[0], p[1], p[2]}) + ".");
+    drawMarkedTriangle(q.figure(300, 200,
+                                "A triangle ABC with A and B at the ends of its base and C at "
+                                "the top; its angles are marked x at A, y at B and z at C, and "
+                                "the question asks for angle " + letter + "."),
+                       180 * p[0] / sum, 180 * p[1] / sum, "x", "y", "z");
+    q.p("What is the size of angle <i>" + letter + "</i>?");
+    addStep(q, "The angles of a triangle add up to 180&deg;.");
+    addStep(q, "Total number of parts = " + S(p[0]) + " + " + S(p[1]) + " + " + S(p[2]) + " = " +
+           S(sum) + ", so one part = 180&deg; &divide; " + S(sum) + " = " +
+           qty(180 / sum, "&deg;") + ".");
+    addStep(q, "Angle <i>" + letter + "</i> is " + parts(p[ask]) + ": " + S(p[ask]) + " &times; " +
+           qty(180 / sum, "&deg;") + " = " + qty(180 * p[ask] / sum, "&deg;") + ".");
     return answerNumber(q, r, k[0], 180 * p[ask] / sum, "&deg;", wrong).done();
 }
 
 Question ratioSegment(Rng& r, const std::string& k) {
     int a, b, unit;
     bool askFirst;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         a = r.range(1, 7);
         b = r.range(1, 7);
         unit = r.range(2, 9);
         askFirst = r.chance(50);
         const int total = (a + b) * unit;
-        wrong = {Frac((askFirst ? b : a) * unit) /* the other piece */,
-                 Frac(unit) /* one part only */,
-                 Frac(total * (askFirst ? a : b), askFirst ? b : a) /* compared with the other
-                                                                        piece, not the whole */};
+        wrong = {{Frac((askFirst ? b : a) * unit),
+                  std::string("is the length of ") + (askFirst ? "PB" : "AP") + ", the other piece"},
+                 {Frac(unit), "is one part only"},
+                 {Frac(total * (askFirst ? a : b), askFirst ? b : a),
+                  std::string("divides the whole line by ") + (askFirst ? "PB" : "AP") + "'s " +
+                      parts(askFirst ? b : a) + " instead of by all " + S(a + b) + " parts"}};
     } while (a == b || gcdInt(a, b) != 1 || !enoughWrong((askFirst ? a : b) * unit, wrong));
     const int total = (a + b) * unit;
+    const std::string piece = askFirst ? "AP" : "PB";
+    const int own = askFirst ? a : b;
     QB q("ratio_segment", 2);
-    q.param("a", a).param("b", b).param("total", total).param("ask", askFirst ? "AP" : "PB");
+    q.param("a", a).param("b", b).param("total", total).param("ask", piece);
     q.p("The line <i>AB</i> is " + qty(total, "cm") +
-        " long. The point <i>P</i> divides it so "
-        "that <i>AP</i> : <i>PB</i> = " +
-        shownRatio(S(a), S(b)) + ".");
-    Figure& f = q.figure(300, 90, "line AB with the point P");
+        " long. The point <i>P</i> divides it so that <i>AP</i>&nbsp;:&nbsp;<i>PB</i> = " +
+        ratioHtml({a, b}) + ".");
+    Figure& f = q.figure(300, 90,
+                         "A straight line AB, " + qty(total, "cm") +
+                             " long, with its ends marked A and B and the point P marked on the "
+                             "line between them.");
     const int x0 = 30;
     const int x1 = 270;
     const int px = x0 + (x1 - x0) * a / (a + b);
@@ -199,30 +268,39 @@ Question ratioSegment(Rng& r, const std::string& k) {
     f.line(x0, 57, x0, 67);
     f.line(x1, 57, x1, 67);
     f.text((x0 + x1) / 2, 77, 'c', qty(total, "cm"));
-    q.p(std::string("How long is <i>") + (askFirst ? "AP" : "PB") + "</i>?");
+    q.p("How long is <i>" + piece + "</i>?");
+    addStep(q, std::string("Total number of parts = ") + S(a) + " + " + S(b) + " = " + S(a + b) +
+           ", so one part = " + S(total) + " &divide; " + S(a + b) + " = " + qty(unit, "cm") +
+           ".");
+    addStep(q, "<i>" + piece + "</i> is " + parts(own) + ": " + S(own) + " &times; " +
+           qty(unit, "cm") + " = " + qty(own * unit, "cm") + ".");
     return answerNumber(q, r, k[0], (askFirst ? a : b) * unit, "cm", wrong).done();
 }
 
 Question ratioEnlarge(Rng& r, const std::string& k) {
     int len, wid, newLen;
     Frac ans;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         wid = r.range(4, 12);
         len = r.range(wid + 2, 18);
         const int halves = pickInt(r, {3, 4, 5});  // enlarged 1.5, 2 or 2.5 times
         newLen = (len * halves) % 2 ? 0 : len * halves / 2;
         ans = Frac(wid * newLen, len);
-        wrong = {Frac(wid + newLen - len) /* added the same length */,
-                 Frac(wid * len, std::max(newLen, 1)) /* scaled the wrong way */,
-                 Frac(newLen) /* the new length copied */};
+        wrong = {{Frac(wid + newLen - len), "adds to the width what was added to the length"},
+                 {Frac(wid * len, std::max(newLen, 1)), "scales the wrong way, making the width "
+                                                        "smaller"},
+                 {Frac(newLen), "copies the new length"}};
     } while (newLen == 0 || !ans.isInt() || !enoughWrong(ans, wrong));
     const int newWid = static_cast<int>(ans.n);
     QB q("ratio_enlarge", 2);
     q.param("len", len).param("wid", wid).param("newlen", newLen);
     q.p("A photo " + qty(len, "cm") + " long and " + qty(wid, "cm") +
         " wide is enlarged so that its length is " + qty(newLen, "cm") + ".");
-    Figure& f = q.figure(300, 170, "the photo and its enlargement");
+    Figure& f = q.figure(300, 170,
+                         "Two rectangles drawn to the same scale: the photo, " + qty(len, "cm") +
+                             " long and " + qty(wid, "cm") + " wide, and the enlarged photo, " +
+                             qty(newLen, "cm") + " long, with its width marked with a question mark.");
     const double scale = 180.0 / (len + newLen);  // both photos side by side, to one scale
     auto px = [&](int v) { return static_cast<int>(v * scale); };
     const int base = 140;
@@ -235,6 +313,12 @@ Question ratioEnlarge(Rng& r, const std::string& k) {
     f.text(x1 + px(newLen) / 2, base + 14, 'c', qty(newLen, "cm"));
     f.text(x1 + px(newLen) + 4, base - px(newWid) / 2, 'l', "?");
     q.p("How wide is the enlarged photo?");
+    const Frac factor(newLen, len);
+    addStep(q, "An enlargement multiplies every length by the same number. The length goes from " +
+           qty(len, "cm") + " to " + qty(newLen, "cm") + ": " + S(newLen) + " &divide; " +
+           S(len) + " = " + num(factor) + ".");
+    addStep(q, "Width of the enlarged photo = " + qty(wid, "cm") + " &times; " + num(factor) + " = " +
+           qty(ans, "cm") + ".");
     return answerNumber(q, r, k[0], ans, "cm", wrong).done();
 }
 
@@ -246,35 +330,61 @@ Question ratioLineGraph(Rng& r, const std::string& k) {
     const int yStep = 10;
     int ask, yMax;
     Frac ans;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         yMax = petrol ? pickInt(r, {60, 80}) : 40;
         ask = petrol ? r.range(5, 9) * 10 : r.range(6, 20) * 5;
         ans = Frac(ask * yMax, xMax);
-        wrong = {Frac(yMax) /* the last value on the graph */,
-                 Frac(ask * xMax, yMax) /* read the axes the wrong way */,
-                 Frac(ask) /* the amount asked, unchanged */};
+        wrong = {{Frac(yMax), "is the last value on the graph"},
+                 {Frac(ask * xMax, yMax), "reads the two axes the wrong way round"},
+                 {Frac(ask), "is the amount asked, unchanged"}};
     } while (ask <= xMax || !ans.isInt() || !enoughWrong(ans, wrong));
     QB q("ratio_line_graph", 3);
     q.param("xmax", xMax).param("ymax", yMax).param("ask", ask);
+    const Frac perOne(yMax, xMax);
     if (petrol) {
         q.p("The graph shows the cost of petrol at a filling station.");
-        drawLineGraph(q.figure(300, 200, "graph of the cost of petrol"), xMax, xStep, yMax, yStep,
-                      "Petrol (litres)", "Cost ($)", {{0, 0}, {xMax, yMax}});
+        drawLineGraph(q.figure(300, 200,
+                               "A line graph of the cost of petrol. Across: petrol in litres, "
+                               "from 0 to " + S(xMax) + " in steps of " + S(xStep) +
+                                   ". Up: cost in dollars, from 0 to " + S(yMax) +
+                                   " in steps of " + S(yStep) +
+                                   ". A straight line rises from 0 to the point for " +
+                                   S(xMax) + " litres and " + money(yMax) + "."),
+                      xMax, xStep, yMax, yStep, "Petrol (litres)", "Cost ($)",
+                      {{0, 0}, {xMax, yMax}});
         q.p("How much do " + qty(ask, "litres") + " of petrol cost?");
+        addStep(q, "The graph goes only to " + qty(xMax, "litres") + ", which cost " + money(yMax) +
+               ". The cost is in direct proportion to the petrol, so find the cost of one litre.");
+        addStep(q, "One litre costs " + money(yMax) + " &divide; " + S(xMax) + " = " + money(perOne) +
+               ".");
+        addStep(q, "For " + qty(ask, "litres") + ": " + S(ask) + " &times; " + money(perOne) + " = " +
+               money(ans) + ".");
         return answerNumber(q, r, k[0], ans, "dollars", wrong).done();
     }
     q.p("The graph changes distances in miles into kilometres.");
-    drawLineGraph(q.figure(300, 200, "graph of miles and kilometres"), xMax, xStep, yMax, yStep,
-                  "Distance (miles)", "Distance (km)", {{0, 0}, {xMax, yMax}});
+    drawLineGraph(q.figure(300, 200,
+                           "A line graph for changing miles into kilometres. Across: distance "
+                           "in miles, from 0 to " + S(xMax) + " in steps of " + S(xStep) +
+                               ". Up: distance in km, from 0 to " + S(yMax) + " in steps of " +
+                               S(yStep) + ". A straight line rises from 0 to the point for " +
+                               S(xMax) + " miles and " + S(yMax) + " km."),
+                  xMax, xStep, yMax, yStep, "Distance (miles)", "Distance (km)",
+                  {{0, 0}, {xMax, yMax}});
     q.p("How many kilometres are " + S(ask) + " miles?");
+    addStep(q, "The graph goes only to " + S(xMax) + " miles, which are " + qty(yMax, "km") +
+           ". Kilometres are in direct proportion to miles, so find one mile in kilometres.");
+    addStep(q, "One mile = " + qty(yMax, "km") + " &divide; " + S(xMax) + " = " + qty(perOne, "km") +
+           ".");
+    addStep(q, "For " + S(ask) + " miles: " + S(ask) + " &times; " + qty(perOne, "km") + " = " +
+           qty(ans, "km") + ".");
     return answerNumber(q, r, k[0], ans, "km", wrong).done();
 }
 
 Question proportionTable(Rng& r, const std::string& k) {
     int price, x1, x2, x3, missing;
     Frac ans;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         price = r.range(3, 16) * 50;  // cents a ticket, $1.50-8
         x1 = r.range(1, 4);
@@ -284,27 +394,45 @@ Question proportionTable(Rng& r, const std::string& k) {
         const Frac c1(x1 * price, 100), c2(x2 * price, 100), c3(x3 * price, 100);
         if (missing == 3) {
             ans = c3;
-            wrong = {c2 + c2 - c1 /* the same step again, though the tickets do not go up evenly */,
-                     c1 * Frac(x3) /* the cost of the first column times the tickets */,
-                     c3 + Frac(price, 100) /* one ticket too many */};
+            wrong = {{c2 + c2 - c1, "adds the same step in cost again, though the tickets do not "
+                                    "go up evenly"},
+                     {c1 * Frac(x3), "multiplies the cost of the first column by the tickets"},
+                     {c3 + Frac(price, 100), "counts one ticket too many"}};
         } else {
             ans = x3;
-            wrong = {Frac(x2 + x2 - x1) /* the same step again */,
-                     c3 / c1 /* divided by the first cost, not by the price of one */,
-                     Frac(x3 + 1) /* one ticket too many */};
+            // No one buys part of a ticket: a slip that gives one counts a ticket too few.
+            const Slip firstCost = (c3 / c1).isInt()
+                                       ? Slip{c3 / c1, "divides by the first cost instead of by "
+                                                       "the price of one ticket"}
+                                       : Slip{Frac(x3 - 1), "counts one ticket too few"};
+            wrong = {{Frac(x2 + x2 - x1), "adds the same step in tickets again, though the costs "
+                                          "do not go up evenly"},
+                     firstCost,
+                     {Frac(x3 + 1), "counts one ticket too many"}};
         }
     } while (x2 - x1 == x3 - x2 || !enoughWrong(ans, wrong));
     const auto cost = [&](int x) { return moneyCents(Frac(x * price, 100)); };
+    const Frac each(price, 100);
     QB q("proportion_table", 2);
-    q.paramDec("price", Frac(price, 100)).param("missing", missing == 3 ? "cost" : "tickets");
+    q.paramDec("price", each).param("missing", missing == 3 ? "cost" : "tickets");
     q.p("The cost of train tickets is in direct proportion to the number of tickets.");
     q.raw(tableHtml({"Number of tickets", S(x1), S(x2), missing == 3 ? S(x3) : "?"},
                     {{"Cost", cost(x1), cost(x2), missing == 3 ? "?" : cost(x3)}}));
+    if (x1 == 1)
+        addStep(q, "The table shows that one ticket costs " + moneyCents(each) + ".");
+    else
+        addStep(q, "One ticket costs " + cost(x1) + " &divide; " + S(x1) + " = " + moneyCents(each) +
+               ".");
     if (missing == 3) {
         q.p("What is the missing cost?");
+        addStep(q, "Cost of " + plural(x3, "ticket", "tickets") + ": " + S(x3) + " &times; " +
+               moneyCents(each) + " = " + moneyCents(ans) + ".");
         return answerNumber(q, r, k[0], ans, "dollars", wrong).done();
     }
     q.p("What is the missing number of tickets?");
+    addStep(q, "Number of tickets = " + cost(x3) + " &divide; " + moneyCents(each) + " = " +
+           qty(x3 * price, "cents") + " &divide; " + qty(price, "cents") + " = " + S(x3) + ".");
+    addStep(q, "So " + cost(x3) + " buys " + qty(x3, "tickets") + ".");
     return answerNumber(q, r, k[0], ans, "tickets", wrong).done();
 }
 
@@ -315,7 +443,7 @@ Question recipeLimit(Rng& r, const std::string& k) {
     std::vector<int> need(3), have(3);
     std::vector<Frac> times(3);
     Frac ans;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         batch = pickInt(r, {8, 10, 12, 16, 20});
         need = {r.range(2, 6) * 25, r.range(2, 6) * 50, r.range(2, 6) * 25};
@@ -329,9 +457,11 @@ Question recipeLimit(Rng& r, const std::string& k) {
         ans = Frac(batch) * times[static_cast<std::size_t>(limit)];
         const std::size_t o1 = static_cast<std::size_t>((limit + 1) % 3);
         const std::size_t o2 = static_cast<std::size_t>((limit + 2) % 3);
-        wrong = {Frac(batch) * times[o1] /* went by another ingredient */,
-                 Frac(batch) * times[o2] /* went by the third ingredient */,
-                 Frac(batch) /* one batch only */};
+        wrong = {{Frac(batch) * times[o1], "goes by the " + lowerCase(what[o1]) +
+                                               ", which is not the first to run out"},
+                 {Frac(batch) * times[o2], "goes by the " + lowerCase(what[o2]) +
+                                               ", which is not the first to run out"},
+                 {Frac(batch), "is one batch of the recipe only"}};
     } while (!ans.isInt() || (have[0] % 25) || (have[1] % 25) || (have[2] % 25) ||
              *std::max_element(have.begin(), have.end()) > 1000 || !enoughWrong(ans, wrong));
     QB q("recipe_limit", 3);
@@ -345,6 +475,16 @@ Question recipeLimit(Rng& r, const std::string& k) {
         rows.push_back({what[i], qty(need[i], "g"), qty(have[i], "g")});
     q.raw(tableHtml({"Ingredient", "For " + S(batch) + " biscuits", who + " has"}, rows));
     q.p("What is the greatest number of biscuits " + who + " can make?");
+    std::string each;
+    for (std::size_t i = 0; i < 3; ++i)
+        each += (each.empty() ? "" : "; ") + lowerCase(what[i]) + " " + S(have[i]) + " &divide; " +
+                S(need[i]) + " = " + num(times[i]);
+    const std::size_t lim = static_cast<std::size_t>(limit);
+    addStep(q, "Divide what " + who + " has by what the recipe needs: " + each + ".");
+    addStep(q, "The " + lowerCase(what[lim]) + " runs out first, so " + who +
+           " can make the recipe only " + num(times[lim]) + " times.");
+    addStep(q, who + " can make " + num(times[lim]) + " &times; " + S(batch) + " = " +
+           qty(ans, "biscuits") + ".");
     return answerNumber(q, r, k[0], ans, "biscuits", wrong).done();
 }
 

@@ -176,6 +176,11 @@ namespace {
 // A long whole number in an answer line grouped as the course writes numbers, "45&nbsp;000":
 // still what a learner types (a space between the groups), and the marking accepts it.
 std::string answerValue(const Part& p) {
+    // A sum of money shows its cents as money does ("15.40", not "15.4"); marking reads both
+    // by value.
+    const auto point = p.key.find('.');
+    if (isMoneyUnit(p.units) && point != std::string::npos && p.key.size() - point == 2)
+        return p.key + "0";
     if (p.kind != 'N') return p.key;
     std::string key = p.key;
     while (!key.empty() && key.back() == ' ') key.pop_back();
@@ -202,7 +207,10 @@ std::string QB::finalLines() const {
         else if (isMoneyUnit(p.units))
             s += "$" + value;
         else
-            s += value + (p.units.empty() ? std::string() : kNbsp + p.units);
+            // Per cent and degrees close up to the number, as qty() writes them.
+            s += value + (p.units.empty() ? std::string()
+                          : p.units == "%" || p.units == "&deg;" ? p.units
+                                                                 : kNbsp + p.units);
         s += "</p>\n";
     }
     return s;

@@ -181,8 +181,10 @@ KeyCheckers ratioKeys() {
          [](const P& p) { return std::vector{N(p.r("metres") * Rat(100) / p.r("cm"))}; }},
         {"ratio_equivalent_missing",
          [](const P& p) {
-             // The two ratios as the question prints them, one term "?": cross-multiply.
-             static const std::regex eq(R"(<b>(\S+) : (\S+) = (\S+) : (\S+)</b>)");
+             // The two ratios as the question prints them, one term "?": cross-multiply. The
+             // colon sits between non-breaking spaces, so the ratio stays on one line.
+             static const std::regex eq(
+                 R"(<b>([^\s&]+)&nbsp;:&nbsp;([^\s&]+) = ([^\s&]+)&nbsp;:&nbsp;([^\s&]+)</b>)");
              std::smatch m;
              if (!std::regex_search(p.q.html, m, eq)) throw std::runtime_error("no ratios");
              std::vector<std::string> t = {m[1], m[2], m[3], m[4]};

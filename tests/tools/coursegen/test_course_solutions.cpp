@@ -100,10 +100,16 @@ std::string squeezed(std::string text) {
         if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
         out += c;
     }
+    // A step groups the thousands of a long number ("1 : 25 000"); the key does not ("1:25000").
+    auto thousandsGroup = [&](std::size_t i) {
+        auto digit = [&](std::size_t k) { return k < out.size() && std::isdigit(static_cast<unsigned char>(out[k])); };
+        return i > 0 && digit(i - 1) && digit(i + 1) && digit(i + 2) && digit(i + 3) && !digit(i + 4);
+    };
     std::string noColonSpaces;
     for (std::size_t i = 0; i < out.size(); ++i) {
         if (out[i] == ' ' && ((i + 1 < out.size() && out[i + 1] == ':') ||
-                              (!noColonSpaces.empty() && noColonSpaces.back() == ':')))
+                              (!noColonSpaces.empty() && noColonSpaces.back() == ':') ||
+                              thousandsGroup(i)))
             continue;
         noColonSpaces += out[i];
     }
