@@ -63,6 +63,29 @@ void Figure::colour(const std::string& rgb) {
     ops.push_back("colour " + rgb);
 }
 
+namespace {
+// A whole number of five digits or more on an answer line is grouped as the course prints long
+// numbers, with the plain space a learner types ("41 364"), which marking accepts.
+std::string groupedValues(std::string lines) {
+    const std::string open = "<span class=\"value\">";
+    for (auto at = lines.find(open); at != std::string::npos; at = lines.find(open, at + 1)) {
+        const auto start = at + open.size();
+        const auto end = lines.find('<', start);
+        const std::string value = lines.substr(start, end - start);
+        if (value.size() < 5 ||
+            !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            continue;
+        std::string grouped;
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            if (i > 0 && (value.size() - i) % 3 == 0) grouped += ' ';
+            grouped += value[i];
+        }
+        lines.replace(start, value.size(), grouped);
+    }
+    return lines;
+}
+}  // namespace
+
 QB::QB(std::string family, int level) {
     q_.family = std::move(family);
     q_.level = level;
@@ -88,7 +111,7 @@ Question QB::done() {
                     q_.html.replace(at, from.size(), "for example " + instead + ".");
             }
     q_.html = tidyHtml(q_.html);
-    if (!steps_.empty()) q_.solution = tidyHtml(steps_ + slips_) + finalLines();
+    if (!steps_.empty()) q_.solution = tidyHtml(steps_ + slips_) + groupedValues(finalLines());
     return std::move(q_);
 }
 
