@@ -4,6 +4,7 @@
 #include "column_working.h"
 #include "drawing.h"
 #include "families.h"
+#include "possible_options.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -69,22 +70,6 @@ std::vector<long long> multiplesUpTo(long long m, long long last) {
 // A step of the worked solution, its last word kept on the line before.
 void say(QB& q, const std::string& html) {
     q.step(working::steadyEnd(html));
-}
-
-// The first three candidates that could be the answer to the question (above zero and not
-// above `most`), different from the answer and from each other. Fewer than three means the
-// draw cannot be posed as a choice.
-std::vector<Slip> possibleSlips(const Frac& answer, const std::vector<Slip>& candidates,
-                                const Frac& most) {
-    std::vector<Slip> out;
-    for (const Slip& c : candidates) {
-        if (out.size() == 3) break;
-        if (c.value <= Frac(0) || c.value > most || c.value == answer) continue;
-        if (std::any_of(out.begin(), out.end(), [&](const Slip& o) { return o.value == c.value; }))
-            continue;
-        out.push_back(c);
-    }
-    return out;
 }
 
 // Column subtraction written out: the exchange, then each column.
@@ -234,41 +219,50 @@ Question placeValue(Rng& r, const std::string& k) {
     }
 }
 
+long long roundTo(long long n, long long to) {
+    const long long down = n - n % to;
+    return n % to * 2 >= to ? down + to : down;
+}
+
 Question roundWhole(Rng& r, const std::string& k) {
     const int to = r.pick(std::vector<int>{10, 100, 1000});
+    const int place = placeOf(to);
     int n = 0;
     int answer = 0;
     int otherWay = 0;
-    do {
+    std::vector<Slip> wrong;
+    for (;;) {
         n = r.range(10000, 99999);
         const int down = n - n % to;
         answer = (n % to) > to / 2 ? down + to : down;
         otherWay = answer == down ? down + to : down;
-    } while (n % to == 0 || n % to == to / 2 ||
-             !distinctWrong(answer, {otherWay, n - n % (to * 10), n - n % (to / 10)}));
+        if (n % to == 0 || n % to == to / 2 ||
+            !distinctWrong(answer, {otherWay, n - n % (to * 10), n - n % (to / 10)}))
+            continue;
+        // Every option could be a number rounded to the nearest `to`: each a multiple of it.
+        const int cut = n - n % (to * 10);
+        wrong = possibleSlips(
+            answer,
+            {{otherWay, std::string("rounds ") + (answer == down ? "up" : "down") +
+                            " instead of " + (answer == down ? "down" : "up")},
+             {static_cast<long long>(roundTo(n, to * 10)),
+              "rounds to the nearest " + num(to * 10) + " instead"},
+             {cut, "cuts off every digit below the " + placeName(place + 1) + " place"},
+             {cut + to * 10, "rounds up at the " + placeName(place + 1) + " place"}},
+            0, 1000000);
+        if (wrong.size() == 3) break;
+    }
     QB q("round_whole", 1);
     q.param("n", n).param("to", to);
     q.p("Round <b>" + num(n) + "</b> to the nearest " + num(to) + ".");
-    const int place = placeOf(to);
     const int down = n - n % to;
     const int decider = n % to / (to / 10);
     const bool up = answer != down;
-    say(q, num(n) + " lies between " + num(down) + " and " + num(down + to) + ".");
+    say(q, "The number " + num(n) + " lies between " + num(down) + " and " + num(down + to) + ".");
     say(q, "Look at the " + placeName(place - 1) + " digit: it is " + S(decider) + ", " +
-           (up ? "5 or more, so round up" : "less than 5, so round down") + ".");
+               (up ? "5 or more, so round up" : "less than 5, so round down") + ".");
     say(q, "So " + num(n) + " rounded to the nearest " + num(to) + " is " + num(answer) + ".");
-    return q
-        .number(r, k[0], answer, "",
-                std::vector<Slip>{
-                    {otherWay, std::string("rounds ") + (up ? "down" : "up") + " instead of " +
-                                   (up ? "up" : "down")},
-                    {n - n % (to * 10), "cuts off every digit below the " +
-                                            placeName(place + 1) + " place"},
-                    {n - n % (to / 10),
-                     to == 10 ? std::string("leaves the number as it is")
-                              : "cuts off only the digits below the " + placeName(place - 1) +
-                                    " place"}})
-        .done();
+    return q.number(r, k[0], answer, "", wrong).done();
 }
 
 Question orderOps(Rng& r, const std::string& k) {
@@ -348,7 +342,7 @@ Question hcf(Rng& r, const std::string& k) {
              {std::min(a, b),
               "is the smaller number, but it is not a factor of " + S(std::max(a, b))},
              {1, "is the lowest common factor, not the highest"}},
-            std::min(a, b));
+            0, std::min(a, b));
     } while (a == b || g == a || g == b || smallestPrimeFactor(g) == g ||
              !distinctWrong(g, {a / g * b, g / smallestPrimeFactor(g), std::min(a, b)}) ||
              wrong.size() < 3);
@@ -599,7 +593,7 @@ Question remainder(Rng& r, const std::string& k) {
             candidates.push_back({steps[steps.size() - 2], "is what is left over before the last "
                                                            "digit is divided"});
         candidates.push_back({n % 10 % d, "divides only the ones digit"});
-        wrong = possibleSlips(n % d, candidates, d - 1);
+        wrong = possibleSlips(n % d, candidates, 0, d - 1);
         if (wrong.size() == 3) break;
     }
     QB q("remainder", 2);
@@ -910,11 +904,6 @@ Question compareNumbers(Rng& r, const std::string& k) {
     }
 }
 
-long long roundTo(long long n, long long to) {
-    const long long down = n - n % to;
-    return n % to * 2 >= to ? down + to : down;
-}
-
 Question wholeEstimate(Rng& r, const std::string& k) {
     for (;;) {
         const int form = r.range(1, 3);  // 1 add, 2 subtract (nearest hundred), 3 multiply (ten)
@@ -929,25 +918,41 @@ Question wholeEstimate(Rng& r, const std::string& k) {
         long long ans = 0;
         std::vector<Slip> wrong;
         std::string op;
-        const std::string exact = "works out the exact answer instead of an estimate";
+        // The exact answer is the slip this family used to offer; an estimate made from
+        // rounded numbers is a multiple of what they were rounded to, and so is every option.
+        // One number rounded the wrong way: one that should round down, so the slip is not the
+        // same as cutting both down.
+        const bool firstUp = ra > a && rb < b;
+        const long long otherA = ra > a ? ra - to : ra + to;
+        const long long otherB = rb > b ? rb - to : rb + to;
+        const std::string wrongWay = "rounds " + (firstUp ? num(b) : num(a)) +
+                                     " the wrong way, to " + (firstUp ? num(otherB) : num(otherA));
+        const long long slipA = firstUp ? ra : otherA;
+        const long long slipB = firstUp ? otherB : rb;
         const std::string cut = "cuts both numbers down instead of rounding them";
+        long long exact = 0;
         if (form == 1) {
             ans = ra + rb;
             op = " + ";
-            wrong = {{a + b, exact}, {ta + tb, cut},
+            exact = a + b;
+            wrong = {{slipA + slipB, wrongWay}, {ta + tb, cut},
                      {roundTo(a, 1000) + roundTo(b, 1000), "rounds to the nearest 1000, not 100"}};
         } else if (form == 2) {
             ans = ra - rb;
             op = " &minus; ";
-            wrong = {{a - b, exact}, {ta - tb, cut},
+            exact = a - b;
+            wrong = {{slipA - slipB, wrongWay}, {ta - tb, cut},
                      {ra + rb, "adds the rounded numbers instead of subtracting"}};
         } else {
             ans = ra * rb;
             op = " &times; ";
-            wrong = {{static_cast<long long>(a) * b, exact}, {ta * tb, cut},
+            exact = static_cast<long long>(a) * b;
+            wrong = {{slipA * slipB, wrongWay}, {ta * tb, cut},
                      {ra + rb, "adds the rounded numbers instead of multiplying"}};
         }
-        if (!distinctWrong(ans, wrong)) continue;
+        if (!distinctWrong(ans, {exact, wrong[1].value, wrong[2].value}) ||
+            !distinctWrong(ans, wrong))
+            continue;
         QB q("whole_estimate", 2);
         q.param("a", a)
             .param("b", b)
@@ -1471,15 +1476,23 @@ Question roundingRange(Rng& r, const std::string& k) {
     const long long rounded = static_cast<long long>(r.range(3, 95)) * to + (to == 10 ? 1000 : 0);
     const bool smallest = r.chance(50);
     const long long ans = smallest ? rounded - to / 2 : rounded + to / 2 - 1;
+    const long long low = rounded - to / 2;
+    const long long high = rounded + to / 2 - 1;
+    // Every option rounds to the number given: only which of them is asked for can be wrong.
+    const std::string roundsTo = " still rounds to " + num(rounded);
     const std::vector<Slip> wrong =
-        smallest ? std::vector<Slip>{{rounded - to / 2 + 1, "takes halfway as rounding down"},
-                                     {rounded - to, "is the multiple of " + num(to) +
-                                                        " below, which rounds to itself"},
-                                     {rounded - to + 1, "rounds down to " + num(rounded - to)}}
-                 : std::vector<Slip>{{rounded + to / 2, "is halfway, which rounds up to " +
-                                                            num(rounded + to)},
-                                     {rounded + to - 1, "rounds up to " + num(rounded + to)},
-                                     {rounded + to, "is the next multiple of " + num(to)}};
+        smallest ? std::vector<Slip>{{low + 1, "takes halfway as rounding down, so starts one "
+                                               "above it"},
+                                     {rounded, "is the rounded number itself: smaller numbers "
+                                               "round to it too"},
+                                     {high, "is the largest number that rounds to " +
+                                                num(rounded) + ", not the smallest"}}
+                 : std::vector<Slip>{{rounded, "is the rounded number itself: larger numbers "
+                                               "round to it too"},
+                                     {low, "is the smallest number that rounds to " +
+                                               num(rounded) + ", not the largest"},
+                                     {high - to / 10, "is not the largest: " + num(high) +
+                                                          roundsTo}};
     QB q("rounding_range", 2);
     q.param("rounded", S(rounded))
         .param("to", to)
@@ -1487,8 +1500,6 @@ Question roundingRange(Rng& r, const std::string& k) {
     q.p("A whole number rounded to the nearest " + num(to) + " is <b>" + num(rounded) + "</b>.");
     q.p(std::string("What is the <b>") + (smallest ? "smallest" : "largest") +
         "</b> whole number it could be?");
-    const long long low = rounded - to / 2;
-    const long long high = rounded + to / 2 - 1;
     say(q, "The numbers that round to " + num(rounded) + " go from halfway below it, " +
            num(low) + ", up to just before halfway above it, " + num(high) + ".");
     if (smallest)
@@ -1763,7 +1774,7 @@ Question hcfContext(Rng& r, const std::string& k) {
              {b - a, "is the difference of the two lengths"},
              {a, "is the length of the shorter ribbon, but it does not divide " + qty(b, "cm")},
              {smallestPrimeFactor(g), "is the smallest common factor above 1, not the highest"}},
-            a);
+            0, a);
         if (wrong.size() < 3) continue;
         QB q("hcf_context", 2);
         q.param("a", a).param("b", b);
