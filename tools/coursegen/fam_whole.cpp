@@ -647,14 +647,16 @@ Question numberLineWhole(Rng& r, const std::string& k) {
     drawNumberLine(q.figure(300, 150,
                             "A number line from " + num(start) + " at the left end to " +
                                 num(end) + " at the right end, cut into ten equal spaces by "
-                                "marks. An arrow points to the mark " + S(at) +
-                                " spaces to the right of " + num(start) + "."),
+                                "marks. An arrow points to the mark " +
+                                plural(at, "space", "spaces") + " to the right of " +
+                                num(start) + "."),
                    intervals, num(start), num(end), at);
     const int ans = start + at * step;
     say(q, "The whole line: " + num(end) + " &minus; " + num(start) + " = " + num(end - start) +
            ", in 10 equal spaces.");
     say(q, "Each space: " + num(end - start) + " &divide; 10 = " + num(step) + ".");
-    say(q, "The arrow is " + S(at) + " spaces after " + num(start) + ": " + num(start) + " + " +
+    say(q, "The arrow is " + plural(at, "space", "spaces") + " after " + num(start) + ": " +
+                num(start) + " + " +
            S(at) + " &times; " + num(step) + " = " + num(ans) + ".");
     return q
         .number(r, k[0], ans, "",
@@ -840,8 +842,8 @@ Question largestFromDigits(Rng& r, const std::string& k) {
             say(q, "The smallest digit goes in the highest place, the ten thousands, then the "
                    "next smallest, and so on: " + ordered + ".");
             if (withZero)
-                say(q, "A five-digit number cannot start with 0, so " + S(up[1]) +
-                       " goes first and the 0 goes second.");
+                say(q, "A five-digit number cannot start with 0, so the smallest of the other "
+                       "digits, " + S(up[1]) + ", comes first and the 0 second.");
         }
         say(q, std::string("The ") + (largest ? "largest" : "smallest") + " number is " +
                num(ans) + ".");
