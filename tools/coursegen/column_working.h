@@ -14,16 +14,16 @@ namespace working {
 
 // The name of a place, 10 to the power `place`: "hundreds", "tenths"; one of it: "hundred".
 inline std::string placeName(int place) {
-    static const char* names[] = {"thousandths", "hundredths", "tenths",   "ones",
+    static const char* names[] = {"ten-thousandths", "thousandths", "hundredths", "tenths",   "ones",
                                   "tens",        "hundreds",   "thousands", "ten thousands",
                                   "hundred thousands", "millions", "ten millions"};
-    return names[place + 3];
+    return names[place + 4];
 }
 inline std::string placeOne(int place) {
-    static const char* names[] = {"thousandth", "hundredth", "tenth",   "one",
+    static const char* names[] = {"ten-thousandth", "thousandth", "hundredth", "tenth",   "one",
                                   "ten",        "hundred",   "thousand", "ten thousand",
                                   "hundred thousand", "million", "ten million"};
-    return names[place + 3];
+    return names[place + 4];
 }
 // "Hundreds", to start a line.
 inline std::string capitalPlace(int place) {
