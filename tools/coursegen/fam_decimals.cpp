@@ -1,12 +1,16 @@
 // Decimals: the four operations, powers of ten, rounding, ordering, money and measures.
 
 #include "column_slips.h"
+#include "column_working.h"
 #include "drawing.h"
 #include "families.h"
+#include "possible_options.h"
 
 #include <algorithm>
 
 namespace {
+
+using working::placeName;
 
 Frac hundredths(Rng& r, int lo, int hi) {
     return Frac(r.range(lo, hi), 100);
@@ -31,45 +35,111 @@ std::string joinShown(const std::vector<Frac>& v) {
     return s;
 }
 
+// A step of the worked solution, its last word kept on the line before.
+void say(QB& q, const std::string& html) {
+    q.step(working::steadyEnd(html));
+}
+
+// How many decimal places a value is written with.
+int placesOf(const Frac& v) {
+    const std::string s = v.dec();
+    const auto point = s.find('.');
+    return point == std::string::npos ? 0 : static_cast<int>(s.size() - point - 1);
+}
+
+long long power10(int k) {
+    long long p = 1;
+    while (k-- > 0) p *= 10;
+    return p;
+}
+
+std::string placesWord(int n) {
+    return S(n) + (n == 1 ? " decimal place" : " decimal places");
+}
+
+// Column addition of two decimals lined up at the point, in hundredths.
+void decimalAdditionSteps(QB& q, const Frac& a, const Frac& b) {
+    const bool padded = a.fixed(2) != num(a) || b.fixed(2) != num(b);
+    say(q, "Line up the decimal points" +
+               std::string(padded ? ", filling the empty places with zeros" : "") + ": " +
+               a.fixed(2) + "&nbsp;+ " + b.fixed(2) + ".");
+    say(q, "Add the columns, starting with the hundredths:<br>" +
+               working::columnAddition(inHundredths(a), inHundredths(b), -2));
+}
+
+// Column subtraction of two decimals lined up at the point, in hundredths.
+void decimalSubtractionSteps(QB& q, const Frac& a, const Frac& b) {
+    const bool padded = a.fixed(2) != num(a) || b.fixed(2) != num(b);
+    const long long ha = inHundredths(a);
+    const long long hb = inHundredths(b);
+    say(q, "Line up the decimal points" +
+               std::string(padded ? ", filling the empty places with zeros" : "") + ": " +
+               a.fixed(2) + "&nbsp;&minus; " + b.fixed(2) + ".");
+    if (working::needsExchange(ha, hb)) say(q, working::exchangeLine(ha, hb, -2, a.fixed(2)));
+    say(q, "Take away column by column, starting with the hundredths:<br>" +
+               working::columnSubtraction(ha, hb, -2));
+}
+
+const char* kNoExchange = "takes the smaller digit from the larger in each column instead of "
+                          "exchanging";
+
 Question decAdd(Rng& r, const std::string& k) {
     Frac a;
     Frac b;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         a = hundredths(r, 105, 9999);
         b = Frac(r.range(11, 999), 10);
         const long long ha = inHundredths(a);
         const long long hb = inHundredths(b);
-        wrong = {a + b / Frac(10) /* lined up on the right, not at the point */,
-                 Frac(slips::addNoCarry(ha, hb), 100) /* carries dropped */,
-                 a > b ? a - b : b - a /* subtracted instead */};
+        wrong = {{a + b / Frac(10), "lines up the last digits instead of the decimal points"},
+                 {Frac(slips::addNoCarry(ha, hb), 100), "writes down each column total without "
+                                                        "carrying"},
+                 {a > b ? a - b : b - a, "subtracts instead of adding"}};
     } while (slips::carryPlaces(inHundredths(a), inHundredths(b)).empty() ||
-             !distinctWrong(a + b, {wrong[0], wrong[1], wrong[2]}));
+             !distinctWrong(a + b, wrong));
     QB q("dec_add", 1);
     q.paramDec("a", a).paramDec("b", b);
     q.p("Work out <b>" + num(a) + " + " + num(b) + "</b>.");
+    decimalAdditionSteps(q, a, b);
+    say(q, "So " + num(a) + " + " + num(b) + " = " + num(a + b) + ".");
     return q.number(r, k[0], a + b, "", wrong).done();
 }
 
 Question decSub(Rng& r, const std::string& k) {
     Frac a;
     Frac b;
-    std::vector<Frac> wrong;
+    std::vector<Slip> wrong;
     do {
         a = Frac(r.range(201, 9999), 100);
         b = Frac(r.range(11, 999), r.chance(50) ? 10 : 100);
         if (!(b < a)) continue;
-        wrong = {Frac(slips::subSmallerFromLarger(inHundredths(a), inHundredths(b)),
-                      100) /* smaller digit from the larger */,
-                 Frac(slips::subNoPayBack(inHundredths(a), inHundredths(b)),
-                      100) /* borrowed without paying back */,
-                 a + b /* added instead */};
+        wrong = {{Frac(slips::subSmallerFromLarger(inHundredths(a), inHundredths(b)), 100),
+                  kNoExchange},
+                 {Frac(slips::subNoPayBack(inHundredths(a), inHundredths(b)), 100),
+                  "exchanges but does not take the 1 from the next column"},
+                 {a + b, "adds instead of subtracting"}};
     } while (!(b < a) || !slips::borrows(inHundredths(a), inHundredths(b)) ||
-             !distinctWrong(a - b, {wrong[0], wrong[1], wrong[2]}));
+             !distinctWrong(a - b, wrong));
     QB q("dec_sub", 1);
     q.paramDec("a", a).paramDec("b", b);
     q.p("Work out <b>" + num(a) + " &minus; " + num(b) + "</b>.");
+    decimalSubtractionSteps(q, a, b);
+    say(q, "So " + num(a) + " &minus; " + num(b) + " = " + num(a - b) + ". Check: " +
+               num(a - b) + " + " + num(b) + " = " + num(a) + ".");
     return q.number(r, k[0], a - b, "", wrong).done();
+}
+
+// "7.58 &times; 9": the digits multiplied as a whole number, then the decimal places put back.
+void decimalTimesWholeSteps(QB& q, const Frac& a, int m) {
+    const int places = placesOf(a);
+    const long long digits = (a * Frac(power10(places))).n;
+    const Frac ans = a * Frac(m);
+    say(q, "Multiply without the point first: " + working::splitProduct(digits, m) + ".");
+    say(q, "There " + std::string(places == 1 ? "is " : "are ") + placesWord(places) + " in " +
+               num(a) + ", so the answer has " + S(places) + " too: " + num(a) + " &times; " +
+               S(m) + " = " + ans.fixed(places) +
+               (ans.fixed(places) != num(ans) ? ", which is " + num(ans) : std::string()) + ".");
 }
 
 Question decMulInt(Rng& r, const std::string& k) {
@@ -79,10 +149,15 @@ Question decMulInt(Rng& r, const std::string& k) {
     q.paramDec("a", a).param("m", m);
     q.p("Work out <b>" + num(a) + " &times; " + S(m) + "</b>.");
     const Frac ans = a * Frac(m);
+    decimalTimesWholeSteps(q, a, m);
+    const long long about = (inHundredths(a) + 50) / 100;  // to the nearest whole number
+    say(q, "Check by estimating: " + num(a) + " is about " + S(about) + ", and " + S(about) +
+               " &times; " + S(m) + " = " + S(about * m) + ", close to " + num(ans) + ".");
     return q
         .number(r, k[0], ans, "",
-                {ans * Frac(10) /* the point one place too far right */,
-                 ans / Frac(10) /* one place too far left */, a + Frac(m) /* added */})
+                std::vector<Slip>{{ans * Frac(10), "puts the point one place too far right"},
+                                  {ans / Frac(10), "puts the point one place too far left"},
+                                  {a + Frac(m), "adds instead of multiplying"}})
         .done();
 }
 
@@ -90,13 +165,23 @@ Question decDivInt(Rng& r, const std::string& k) {
     const Frac c = hundredths(r, 12, 999);
     const int m = r.range(3, 9);
     QB q("dec_div_int", 2);
-    q.paramDec("a", c * Frac(m)).param("m", m);
-    q.p("Work out <b>" + num(c * Frac(m)) + " &divide; " + S(m) + "</b>.");
+    const Frac a = c * Frac(m);
+    q.paramDec("a", a).param("m", m);
+    q.p("Work out <b>" + num(a) + " &divide; " + S(m) + "</b>.");
+    // Work in the smallest place the answer needs: 20.8 as 208 tenths.
+    const int place = std::max(1, placesOf(c));
+    const long long scale = power10(place);
+    const std::string unit = placeName(-place);
+    say(q, "Work in " + unit + ": " + num(a) + " is " + num((a * Frac(scale)).n) + " " + unit + ".");
+    say(q, "Divide digit by digit:<br>" + working::shortDivision((a * Frac(scale)).n, m));
+    say(q, "That is " + num((c * Frac(scale)).n) + " " + unit + ", so " + num(a) + " &divide; " + S(m) +
+               " = " + num(c) + ". Check: " + num(c) + " &times; " + S(m) + " = " + num(a) + ".");
     return q
         .number(r, k[0], c, "",
-                {c * Frac(10) /* the point one place too far right */,
-                 c / Frac(10) /* one place too far left */,
-                 c * Frac(m * m) /* multiplied instead of dividing */})
+                std::vector<Slip>{{c * Frac(10), "puts the point one place too far right"},
+                                  {c / Frac(10), "puts the point one place too far left"},
+                                  {c * Frac(m * m), "multiplies by " + S(m) +
+                                                        " instead of dividing"}})
         .done();
 }
 
@@ -106,14 +191,31 @@ Question decShift(Rng& r, const std::string& k) {
     const bool mul = r.chance(50);
     QB q("dec_shift", 1);
     q.paramDec("a", a).param("op", mul ? "times" : "divide").param("p", p);
-    q.p("Work out <b>" + num(a) + (mul ? " &times; " : " &divide; ") + num(p) + "</b>.");
+    // Worded as an instruction, so a paper's several products do not all read "Work out".
+    q.p(std::string(mul ? "Multiply" : "Divide") + " <b>" + num(a) + "</b> by <b>" + num(p) +
+        "</b>.");
     const Frac ans = mul ? a * Frac(p) : a / Frac(p);
+    const int places = p == 10 ? 1 : p == 100 ? 2 : 3;
+    say(q, std::string(mul ? "Multiplying" : "Dividing") + " by " + num(p) + " moves every digit " +
+               S(places) + (places == 1 ? " place" : " places") + " to the " +
+               (mul ? "left" : "right") + "; the decimal point stays where it is, and empty "
+               "places before the point are filled with zeros.");
+    say(q, "So " + num(a) + (mul ? " &times; " : " &divide; ") + num(p) + " = " + num(ans) + ".");
     return q
         .number(r, k[0], ans, "",
-                {ans * Frac(10) /* the point moved one place too many to the right */,
-                 ans / Frac(10) /* one place too many to the left */,
-                 mul ? a / Frac(p) : a * Frac(p) /* moved the wrong way */})
+                std::vector<Slip>{{ans * Frac(10), "moves the digits one place too far left"},
+                                  {ans / Frac(10), "moves the digits one place too far right"},
+                                  {mul ? a / Frac(p) : a * Frac(p),
+                                   "moves the digits the wrong way"}})
         .done();
+}
+
+// "0.375 = 375/1000 = 3/8".
+std::string decimalAsFraction(const Frac& f) {
+    const long long scale = power10(placesOf(f));
+    const long long top = (f * Frac(scale)).n;
+    return num(f) + " = " + S(top) + "/" + S(scale) +
+           (f.d != scale ? " = " + f.text() : std::string());
 }
 
 Question decToMixed(Rng& r, const std::string& k) {
@@ -128,6 +230,16 @@ Question decToMixed(Rng& r, const std::string& k) {
     q.p("Write <b>" + num(v) + "</b> as a mixed number.");
     q.note("Give the fraction part in its simplest form, for example 5 2/3.");
     q.answer();
+    const Frac whole(v.whole());
+    const Frac part = v - whole;
+    const long long scale = power10(placesOf(part));
+    const long long top = (part * Frac(scale)).n;
+    say(q, "The whole number part is " + num(whole) + ": " + num(v) + " = " + num(whole) + " + " +
+               num(part) + ".");
+    say(q, "The decimal part as a fraction: " + decimalAsFraction(part) +
+               (part.d != scale ? ", dividing the top and bottom by " + S(top / part.n) : "") +
+               ".");
+    say(q, "So " + num(v) + " = " + v.mixed() + ".");
     return q.part('X', v.mixed()).done();
 }
 
@@ -151,7 +263,21 @@ Question decRound(Rng& r, const std::string& k) {
     q.note(places == 2 ? "Write exactly two digits after the decimal point, for example 4.50."
                        : "Write exactly one digit after the decimal point, for example 7.0.");
     q.answer();
-    return q.part('T', rounded.fixed(places)).done();
+    const Frac down(n - rem, scale);
+    const Frac unit(1, places == 2 ? 100 : 10);
+    say(q, "Look at the digit after the place you keep, the " + placeName(-places - 1) +
+               " digit: it is " + S(rem) + ", " +
+               (rem > 5 ? "5 or more, so round up" : "less than 5, so round down") + ".");
+    if (rem > 5)
+        say(q, "Rounding up adds 1 to the last digit kept: " + down.fixed(places) + " + " +
+                   unit.fixed(places) + " = " + rounded.fixed(places) + ".");
+    const std::string kept = rounded.fixed(places);
+    say(q, "So " + num(v) + " is " + kept + " to " + placesWord(places) +
+               (kept.back() == '0' ? ", keeping the final 0 to show the " +
+                                         std::string(places == 2 ? "two places" : "one place")
+                                   : std::string()) +
+               ".");
+    return q.part('T', kept).done();
 }
 
 Question decOrder(Rng& r, const std::string& k) {
@@ -167,16 +293,34 @@ Question decOrder(Rng& r, const std::string& k) {
     const Frac right = largest ? *std::max_element(vals.begin(), vals.end())
                                : *std::min_element(vals.begin(), vals.end());
     std::string list;
-    std::vector<std::string> wrong;
+    std::vector<TextSlip> wrong;
     for (const Frac& v : vals) {
         list += (list.empty() ? "" : ",") + num(v);
-        if (!(v == right)) wrong.push_back(num(v));
+        if (!(v == right))
+            wrong.push_back({num(v), std::string("is ") + (largest ? "smaller" : "larger") +
+                                         ": with three decimal places it is " + v.fixed(3) +
+                                         ", against " + right.fixed(3)});
     }
     QB q("dec_order", 1);
     q.param("vals", list).param("which", largest ? "largest" : "smallest");
     q.p(std::string("Which of these numbers is the <b>") + (largest ? "largest" : "smallest") +
         "</b>?");
+    std::string padded;
+    for (const Frac& v : vals) padded += (padded.empty() ? "" : ", ") + v.fixed(3);
+    std::vector<Frac> up = vals;
+    std::sort(up.begin(), up.end());
+    say(q, "Write every number with three decimal places, so that they can be compared digit by "
+           "digit: " + padded + ".");
+    say(q, "In order from the smallest: " + joinShown(up) + ".");
+    say(q, std::string("So the ") + (largest ? "largest" : "smallest") + " is " + num(right) + ".");
     return q.choice(r, num(right), wrong).done();
+}
+
+// "3/8 = 375/1000 = 0.375": the bottom number made 10, 100 or 1000.
+std::string fractionAsDecimal(const Frac& f) {
+    long long p = 10;
+    while (p % f.d) p *= 10;
+    return f.text() + " = " + S(f.n * (p / f.d)) + "/" + S(p) + " = " + num(f);
 }
 
 Question fracToDec(Rng& r, const std::string& k) {
@@ -191,15 +335,22 @@ Question fracToDec(Rng& r, const std::string& k) {
             for (std::size_t i = 0; i < digits.size(); ++i) scale *= 10;
             return Frac(std::stoll(digits), scale);
         };
-        const std::vector<Frac> wrong = {afterPoint(S(n)) /* the top number after the point */,
-                                         afterPoint(S(n) + S(d)) /* top and bottom after the
-                                                                    point */
-                                         ,
-                                         f * Frac(10) /* the point one place out */};
-        if (!distinctWrong(f, {wrong[0], wrong[1], wrong[2]})) continue;
+        // A fraction less than 1 is a decimal less than 1, and so is every option.
+        const std::vector<Slip> wrong = {
+            {afterPoint(S(n)), "writes the top number after the point"},
+            {afterPoint(S(n) + S(d)), "writes the top and bottom numbers after the point"},
+            {f / Frac(10), "puts the point one place too far left"}};
+        if (!distinctWrong(f, {wrong[0].value, wrong[1].value, f * Frac(10)}) ||
+            !distinctWrong(f, wrong))
+            continue;
         QB q("frac_to_dec", 1);
         q.param("n", n).param("d", d);
         q.p("Write <b>" + f.text() + "</b> as a decimal.");
+        long long p = 10;
+        while (p % d) p *= 10;
+        say(q, "Make the bottom number " + S(p) + ": multiply the top and the bottom by " +
+                   S(p / d) + ".");
+        say(q, fractionAsDecimal(f) + ".");
         return q.number(r, k[0], f, "", wrong).done();
     }
 }
@@ -218,18 +369,29 @@ Question moneyChange(Rng& r, const std::string& k) {
     q.paramDec("a", a).paramDec("b", b).param("note", note).param("who", who);
     const std::string shop = who + " buys a book for " + money(a) + " and a pen for " + money(b) +
                              ", and pays with " + withArticle(money(note)) + " note.";
+    const Frac cost = a + b;
+    const Frac change = Frac(note) - cost;
+    const std::string spent = "Cost = " + money(a) + " + " + money(b) + " = " + money(cost) + ".";
+    const std::string back = "Change = " + money(note) + " &minus; " + money(cost) + " = " +
+                             money(change) + ". Check by counting on: " + money(cost) + " + " +
+                             money(change) + " = " + money(note) + ".";
     if (k == "NN") {
         q.p(shop);
         q.subparts({{"How much does " + who + " spend altogether?", "dollars"},
                     {"How much change does " + who + " get?", "dollars"}});
-        return q.part('N', (a + b).dec()).part('N', (Frac(note) - a - b).dec()).done();
+        say(q, "(a) " + spent);
+        say(q, "(b) " + back);
+        return q.part('N', cost.dec()).part('N', change.dec()).done();
     }
     q.p(shop);
     q.p("How much change does " + who + " get?");
+    say(q, spent);
+    say(q, back);
     return q
-        .number(r, k[0], Frac(note) - a - b, "dollars",
-                {a + b /* the cost, not the change */, Frac(note) - a /* the pen left out */,
-                 Frac(note) - b /* the book left out */})
+        .number(r, k[0], change, "dollars",
+                std::vector<Slip>{{cost, "is the cost, not the change"},
+                                  {Frac(note) - a, "leaves out the pen"},
+                                  {Frac(note) - b, "leaves out the book"}})
         .done();
 }
 
@@ -261,6 +423,11 @@ Question decFarthest(Rng& r, const std::string& k) {
     q.p("Who walked the farthest?");
     q.note("Write the name.");
     q.answer();
+    say(q, "Write each distance with three decimal places so the places line up: " + x + " " +
+               d[0].fixed(3) + "&nbsp;km, " + y + " " + d[1].fixed(3) + "&nbsp;km, " + z + " " +
+               d[2].fixed(3) + "&nbsp;km.");
+    say(q, "Compare digit by digit from the left: the greatest is " + qty(d[best], "km") + ", so " +
+               who[best] + " walked the farthest.");
     return q.part('T', who[best]).done();
 }
 
@@ -276,17 +443,28 @@ Question decMass(Rng& r, const std::string& k) {
     q.paramDec("a", a).paramDec("b", b);
     q.p("A bag of rice has a mass of " + qty(a, "kg") + ". A bag of flour has a mass of " +
         qty(b, "kg") + ".");
+    const std::string difference = "Difference = " + qty(a, "kg") + " &minus; " + qty(b, "kg") +
+                                   " = " + qty(a - b, "kg") + ".";
     if (k == "NN") {
         q.subparts({{"What is the total mass of the two bags?", "kg"},
                     {"How much heavier is the rice than the flour?", "kg"}});
+        say(q, "(a) Line up the points: " + a.fixed(2) + " + " + b.fixed(2) + ". Total = " +
+                   qty(a, "kg") + " + " + qty(b, "kg") + " = " + qty(a + b, "kg") + ".");
+        say(q, "(b) Line up the points: " + a.fixed(2) + " &minus; " + b.fixed(2) + ". " +
+                   difference);
         return q.part('N', (a + b).dec()).part('N', (a - b).dec()).done();
     }
     q.p("How much heavier is the rice than the flour?");
+    decimalSubtractionSteps(q, a, b);
+    say(q, difference);
     return q
         .number(r, k[0], a - b, "kg",
-                {a + b /* added */, a - b / Frac(10) /* lined up on the right */,
-                 Frac(slips::subSmallerFromLarger(inHundredths(a), inHundredths(b)),
-                      100) /* smaller digit from the larger */})
+                std::vector<Slip>{
+                    {a + b, "adds the masses instead of finding the difference"},
+                    {a - b / Frac(10), "lines up the last digits instead of the points, taking "
+                                       "away " + num(b / Frac(10)) + " instead of " + num(b)},
+                    {Frac(slips::subSmallerFromLarger(inHundredths(a), inHundredths(b)), 100),
+                     kNoExchange}})
         .done();
 }
 
@@ -294,14 +472,21 @@ Question shareMoney(Rng& r, const std::string& k) {
     const int m = r.range(3, 8);
     const Frac each = Frac(r.range(125, 1995), 100);
     QB q("share_money", 2);
-    q.paramDec("total", each * Frac(m)).param("people", m);
-    q.p(money(each * Frac(m)) + " is shared equally among " + S(m) +
+    const Frac total = each * Frac(m);
+    q.paramDec("total", total).param("people", m);
+    q.p(money(total) + " is shared equally among " + S(m) +
         " friends. How much does each friend get?");
+    say(q, "Work in cents: " + money(total) + " is " + num(inHundredths(total)) + " cents.");
+    say(q, "Share them out, digit by digit:<br>" +
+               working::shortDivision(inHundredths(total), m));
+    say(q, "Each friend gets " + num(inHundredths(each)) + " cents, which is " + money(each) +
+               ". Check: " + S(m) + " &times; " + money(each) + " = " + money(total) + ".");
     return q
         .number(r, k[0], each, "dollars",
-                {each * Frac(10) /* the point one place out */,
-                 each * Frac(m) /* the total, not shared */,
-                 each * Frac(m * m) /* multiplied instead of dividing */})
+                std::vector<Slip>{{each * Frac(10), "puts the point one place too far right"},
+                                  {total, "is the whole amount, not one share"},
+                                  {each * Frac(m * m), "multiplies by " + S(m) +
+                                                           " instead of dividing"}})
         .done();
 }
 
@@ -319,18 +504,31 @@ Question decPlaceValue(Rng& r, const std::string& k) {
         long long scale = 1;  // the digit's place value in the whole number n
         for (std::size_t i = static_cast<std::size_t>(pos) + 1; i < digits.size(); ++i) scale *= 10;
         const Frac ans(static_cast<long long>(d - '0') * scale, 1000);
+        const int place = placesOf(Frac(scale, 1000)) == 0 ? 0 : -placesOf(Frac(scale, 1000));
         QB q("dec_place_value", 1);
         q.paramDec("n", v).param("digit", d - '0');
         q.p("What is the value of the digit <b>" + std::string(1, d) + "</b> in the number <b>" +
             shown + "</b>?");
         q.note("Give your answer as a decimal, for example 0.4.");
+        const std::string digit(1, d);
+        say(q, "In " + shown + " the digit " + digit + " is in the " + placeName(place) +
+                   " place, the " + (place == -1 ? "first" : place == -2 ? "second" : "third") +
+                   " place after the point.");
+        say(q, "So its value is " + digit + " " +
+                   (d == '1' ? working::placeOne(place) : placeName(place)) + ": " + digit +
+                   " &divide; " + S(power10(-place)) + " = " + num(ans) + ".");
+        const bool tenthsDigit = ans * Frac(10) == Frac(d - '0');
         return q
-            .number(
-                r, k[0], ans, "",
-                {ans * Frac(10) /* one place too far left */,
-                 ans / Frac(10) /* one place too far right */,
-                 ans * Frac(10) == Frac(d - '0') ? ans / Frac(100) /* two places too far right */
-                                                 : Frac(d - '0') /* the digit itself */})
+            .number(r, k[0], ans, "",
+                    std::vector<Slip>{
+                        {ans * Frac(10), "is its value one place to the left, in the " +
+                                             placeName(place + 1) + " place"},
+                        {ans / Frac(10), "is its value one place to the right, in the " +
+                                             placeName(place - 1) + " place"},
+                        tenthsDigit ? Slip{ans / Frac(100), "is its value two places to the "
+                                                            "right, in the " +
+                                                                placeName(place - 2) + " place"}
+                                    : Slip{Frac(d - '0'), "is the digit itself, not its value"}})
             .done();
     }
 }
@@ -345,11 +543,20 @@ Question numberLineDecimal(Rng& r, const std::string& k) {
         const Frac ans = start + step * Frac(at);
         // each mark read as a tenth, or as a hundredth when the marks are tenths
         const Frac misread = start + Frac(at, step == Frac(1, 10) ? 100 : 10);
-        const std::vector<Frac> wrong = {misread /* each mark read as a tenth or hundredth */,
-                                         ans + step /* one mark too many */,
-                                         ans + step + step /* two marks too many */};
-        if (at == intervals / 2 || !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        if (at == intervals / 2 || !distinctWrong(ans, {misread, ans + step, ans + step + step}))
+            continue;
         const Frac end = start + step * Frac(intervals);
+        // Every option is a number the arrow could point to, on the line between its ends.
+        const std::vector<Slip> wrong = possibleSlips(
+            ans,
+            {{misread, "reads each space as " + num(Frac(1, step == Frac(1, 10) ? 100 : 10)) +
+                           ", not " + num(step)},
+             {ans + step, "counts one space too many"},
+             {ans + step + step, "counts two spaces too many"},
+             {end - step * Frac(at), "counts the spaces from the right-hand end"},
+             {ans - step, "counts one space too few"}},
+            start, end);
+        if (wrong.size() < 3) continue;
         QB q("number_line_dec", 1);
         q.paramDec("start", start)
             .paramDec("end", end)
@@ -357,8 +564,19 @@ Question numberLineDecimal(Rng& r, const std::string& k) {
             .param("at", at);
         q.p("The marks on the number line are equally spaced. What number is the arrow pointing "
             "to?");
-        drawNumberLine(q.figure(300, 150, "number line from " + num(start) + " to " + num(end)),
+        drawNumberLine(q.figure(300, 150,
+                                "A number line from " + num(start) + " at the left end to " +
+                                    num(end) + " at the right end, cut into ten equal spaces by "
+                                    "marks. An arrow points to the mark " +
+                                    plural(at, "space", "spaces") + " to the right of " +
+                                    num(start) + "."),
                        intervals, num(start), num(end), at);
+        say(q, "The whole line: " + num(end) + " &minus; " + num(start) + " = " +
+                   num(end - start) + ", in 10 equal spaces.");
+        say(q, "Each space: " + num(end - start) + " &divide; 10 = " + num(step) + ".");
+        say(q, "The arrow is " + plural(at, "space", "spaces") + " after " + num(start) + ": " +
+                   num(start) + " + " +
+                   S(at) + " &times; " + num(step) + " = " + num(ans) + ".");
         return q.number(r, k[0], ans, "", wrong).done();
     }
 }
@@ -375,12 +593,30 @@ Question decMulDec(Rng& r, const std::string& k) {
     const Frac ans = a * b;
     QB q("dec_mul_dec", 2);
     q.paramDec("a", a).paramDec("b", b);
-    q.p("Work out <b>" + num(a) + " &times; " + num(b) + "</b>.");
+    // Asked as a question, so a paper's several products do not all read "Work out".
+    q.p("What is <b>" + num(a) + " &times; " + num(b) + "</b>?");
+    const long long da = (a * Frac(10)).n;
+    const long long db = (b * Frac(10)).n;
+    std::string product;
+    if (db < 10) {
+        product = working::splitProduct(da, db);
+    } else {
+        const long long tens = db / 10 * 10;
+        product = num(da) + " &times; " + num(db) + " = " + num(da) + " &times; " + num(tens) +
+                  (db % 10 ? " + " + num(da) + " &times; " + num(db % 10) + " = " +
+                                 num(da * tens) + " + " + num(da * (db % 10))
+                           : std::string()) +
+                  " = " + num(da * db);
+    }
+    say(q, "Multiply without the points first: " + product + ".");
+    say(q, "There is 1 decimal place in each number, 1 + 1 = 2 in all, so the answer has 2 "
+           "decimal places: " + num(a) + " &times; " + num(b) + " = " + ans.fixed(2) +
+               (ans.fixed(2) != num(ans) ? ", which is " + num(ans) : std::string()) + ".");
     return q
         .number(r, k[0], ans, "",
-                {ans * Frac(10) /* one decimal place given, not two */,
-                 ans / Frac(10) /* three decimal places given */,
-                 ans * Frac(100) /* the points left out */})
+                std::vector<Slip>{{ans * Frac(10), "gives the answer 1 decimal place, not 2"},
+                                  {ans / Frac(10), "gives the answer 3 decimal places, not 2"},
+                                  {ans * Frac(100), "leaves the points out"}})
         .done();
 }
 
@@ -395,10 +631,18 @@ Question decDivDec(Rng& r, const std::string& k) {
     QB q("dec_div_dec", 2);
     q.paramDec("a", a).paramDec("b", b);
     q.p("Work out <b>" + num(a) + " &divide; " + num(b) + "</b>.");
+    const Frac a10 = a * Frac(10);
+    const Frac b10 = b * Frac(10);
+    say(q, "Multiply both numbers by 10, so that the number you divide by is whole: " + num(a) +
+               " &divide; " + num(b) + " = " + num(a10) + " &divide; " + num(b10) + ".");
+    say(q, "Divide digit by digit:<br>" + working::shortDivision(a10.n, b10.n));
+    say(q, "So " + num(a) + " &divide; " + num(b) + " = " + num(c) + ". Check: " + num(c) +
+               " &times; " + num(b) + " = " + num(a) + ".");
     return q
         .number(r, k[0], c, "",
-                {c * Frac(10) /* the point moved in one number only */,
-                 c / Frac(10) /* moved the wrong way */, a * b /* multiplied instead */})
+                std::vector<Slip>{{c * Frac(10), "moves the point in one number only"},
+                                  {c / Frac(10), "moves the point the wrong way"},
+                                  {a * b, "multiplies instead of dividing"}})
         .done();
 }
 
@@ -413,15 +657,47 @@ Question decMakeWhole(Rng& r, const std::string& k) {
         int rest = digits;
         for (Frac place(1, 100); rest > 0; rest /= 10, place = place * Frac(10))
             eachToTen = eachToTen + Frac(10 - rest % 10) * place;
-        const std::vector<Frac> wrong = {
-            Frac(target) - Frac(1, 100) - a /* every digit made up to nine */,
-            eachToTen /* every digit made up to ten */,
-            Frac(target * 10) - a /* made up to the wrong whole number */};
-        if (!distinctWrong(Frac(target) - a, {wrong[0], wrong[1], wrong[2]})) continue;
+        const Frac ans = Frac(target) - a;
+        const Frac tenths(digits / 10, 10);
+        // Every option is less than the whole number it makes up to.
+        const std::vector<Slip> wrong = {
+            {Frac(target) - Frac(1, 100) - a, "makes every digit up to 9, forgetting that the "
+                                              "last one makes 10"},
+            {eachToTen, "makes every digit up to 10, without carrying"},
+            {Frac(target) - tenths, "leaves out the hundredths"}};
+        if (!distinctWrong(ans, {wrong[0].value, wrong[1].value, Frac(target * 10) - a}) ||
+            !distinctWrong(ans, wrong))
+            continue;
         QB q("dec_make_whole", 1);
         q.paramDec("a", a).param("target", target);
         q.p("What must be added to <b>" + num(a) + "</b> to make <b>" + S(target) + "</b>?");
-        return q.number(r, k[0], Frac(target) - a, "", wrong).done();
+        // Count on: to the next tenth, to the next whole number, then to the target.
+        std::vector<std::string> hops;
+        std::vector<Frac> added;
+        Frac at = a;
+        const Frac nextTenth(digits / 10 + 1, 10);
+        hops.push_back(num(at) + " + " + num(nextTenth - at) + " = " + num(nextTenth));
+        added.push_back(nextTenth - at);
+        at = nextTenth;
+        if (!at.isInt()) {
+            const Frac nextWhole(at.whole() + 1);
+            hops.push_back(num(at) + " + " + num(nextWhole - at) + " = " + num(nextWhole));
+            added.push_back(nextWhole - at);
+            at = nextWhole;
+        }
+        if (at < Frac(target)) {
+            hops.push_back(num(at) + " + " + num(Frac(target) - at) + " = " + S(target));
+            added.push_back(Frac(target) - at);
+        }
+        std::string route;
+        for (std::size_t i = 0; i < hops.size(); ++i)
+            route += (i ? ", then " : "") + hops[i];
+        std::string sum;
+        for (const Frac& x : added) sum += (sum.empty() ? "" : " + ") + num(x);
+        say(q, "Count on from " + num(a) + ": " + route + ".");
+        say(q, "Add the steps: " + sum + " = " + num(ans) + ". Check: " + num(a) + " + " +
+                   num(ans) + " = " + S(target) + ".");
+        return q.number(r, k[0], ans, "", wrong).done();
     }
 }
 
@@ -445,6 +721,11 @@ Question decCompare(Rng& r, const std::string& k) {
         "</b> or <b>" + num(shown[1]) + "</b>?");
     q.note(std::string("Write the ") + (greater ? "greater" : "smaller") + " number.");
     q.answer();
+    say(q, "Write both with two decimal places: " + shortOne.fixed(2) + " and " +
+               longOne.fixed(2) + ".");
+    say(q, "The ones are the same, so compare the tenths: " + working::countOf(a, -1) +
+               " against " + working::countOf(b, -1) + ". So " + num(shortOne) + " is the greater and " + num(longOne) +
+               " the smaller, however many digits each has.");
     return q.part('N', (greater ? shortOne : longOne).dec()).done();
 }
 
@@ -478,14 +759,25 @@ Question decOrderList(Rng& r, const std::string& k) {
         };
         std::vector<Frac> down(up.rbegin(), up.rend());
         const std::string right = joinShown(up);
-        const std::vector<std::string> wrong = {joinShown(byLength(true)),
-                                                joinShown(byLength(false)), joinShown(down)};
-        if (std::find(wrong.begin(), wrong.end(), right) != wrong.end() || wrong[0] == wrong[1] ||
-            wrong[0] == wrong[2] || wrong[1] == wrong[2])
+        const std::vector<TextSlip> wrong = {
+            {joinShown(byLength(true)), "puts the numbers with fewer decimal places first, as "
+                                        "if a shorter decimal were smaller"},
+            {joinShown(byLength(false)), "puts the numbers with more decimal places first, as "
+                                         "if a longer decimal were smaller"},
+            {joinShown(down), "goes from the largest to the smallest"}};
+        if (std::any_of(wrong.begin(), wrong.end(),
+                        [&](const TextSlip& w) { return w.text == right; }) ||
+            wrong[0].text == wrong[1].text || wrong[0].text == wrong[2].text ||
+            wrong[1].text == wrong[2].text)
             continue;
         QB q("dec_order_list", 2);
         q.param("vals", decList(v));
         q.p("Which list is in order from the <b>smallest</b> to the <b>largest</b>?");
+        std::string padded;
+        for (const Frac& x : v) padded += (padded.empty() ? "" : ", ") + x.fixed(3);
+        say(q, "Write each number with three decimal places, so they can be compared digit by "
+               "digit: " + padded + ".");
+        say(q, "From the smallest to the largest: " + right + ".");
         return q.choice(r, right, wrong).done();
     }
 }
@@ -518,31 +810,49 @@ Question decReceipt(Rng& r, const std::string& k) {
         }
         if (n[0] == 1 && n[1] == 1 && n[2] == 1) continue;
         const int note = total < Frac(20) ? 20 : 50;
-        const std::vector<Frac> wrong = {unitSum /* the numbers bought ignored */,
-                                         total - Frac(n[2]) * price[2] /* the last line left out */,
-                                         total - Frac(n[0] - 1) * price[0] /* the first line
-                                                                               counted once */};
-        if (!distinctWrong(total, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::string first = lowerCase(items[pick[0]].name);
+        const std::string last = lowerCase(items[pick[2]].name);
+        const std::vector<Slip> wrong = {
+            {unitSum, "adds one of each item, leaving out the numbers bought"},
+            {total - Frac(n[2]) * price[2], "leaves out the last line, the " + last},
+            {total - Frac(n[0] - 1) * price[0],
+             "counts the " + first + " once, not " + S(n[0]) + " times"}};
+        if (!distinctWrong(total, wrong)) continue;
         std::vector<std::vector<std::string>> rows;
         QB q("dec_receipt", 2);
         std::string ns;
         std::string ps;
+        std::string lines;
+        std::string sum;
         for (std::size_t i = 0; i < 3; ++i) {
             rows.push_back({items[pick[i]].name, S(n[i]), moneyCents(price[i])});
             ns += (ns.empty() ? "" : ",") + S(n[i]);
             ps += (ps.empty() ? "" : ",") + price[i].dec();
+            lines += (lines.empty() ? "" : "<br>") + std::string(items[pick[i]].name) + ": " +
+                     S(n[i]) + " &times; " + moneyCents(price[i]) + " = " +
+                     moneyCents(Frac(n[i]) * price[i]);
+            sum += (sum.empty() ? "" : " + ") + moneyCents(Frac(n[i]) * price[i]);
         }
         q.param("n", ns).param("price", ps).param("note", note);
         q.p("Mia's shopping list shows what she buys and the price of each item.");
         q.raw(tableHtml({"Item", "Number bought", "Price each"}, rows));
+        const std::string each = "Work out each line, the number bought times the price:<br>" +
+                                 lines;
+        const std::string totalStep = "Total cost = " + sum + " = " + moneyCents(total) + ".";
         if (k == "NN") {
             q.subparts({{"What is the total cost?", "dollars"},
                         {"Mia pays with " + withArticle(money(note)) +
                              " note. How much change does she get?",
                          "dollars"}});
+            say(q, "(a) " + each);
+            say(q, totalStep);
+            say(q, "(b) Change = " + money(note) + " &minus; " + moneyCents(total) + " = " +
+                       moneyCents(Frac(note) - total) + ".");
             return q.part('N', total.dec()).part('N', (Frac(note) - total).dec()).done();
         }
         q.p("What is the total cost?");
+        say(q, each);
+        say(q, totalStep);
         return q.number(r, k[0], total, "dollars", wrong).done();
     }
 }
@@ -589,17 +899,33 @@ Conversion drawConversion(Rng& r) {
     }
 }
 
+// "There are 100 cm in 1 m, so multiply by 100: 2.35 m = 2.35 &times; 100 cm = 235 cm."
+std::string conversionStep(const Conversion& c) {
+    const bool bigger = c.from->size > c.to->size;
+    const long long factor = bigger ? c.from->size / c.to->size : c.to->size / c.from->size;
+    const Measure& big = bigger ? *c.from : *c.to;
+    const Measure& small = bigger ? *c.to : *c.from;
+    const Frac ans = c.value * Frac(c.from->size, c.to->size);
+    return "There are " + qty(factor, small.unit) + " in 1&nbsp;" + big.unit + ", so " +
+           (bigger ? "multiply" : "divide") + " by " + num(factor) + ": " +
+           qty(c.value, c.from->unit) + " = " + num(c.value) +
+           (bigger ? " &times; " : " &divide; ") + qty(factor, c.to->unit) + " = " +
+           qty(ans, c.to->unit) + ".";
+}
+
 Question decConvert(Rng& r, const std::string& k) {
     for (;;) {
         const Conversion a = drawConversion(r);
         const Conversion b = drawConversion(r);
         if (a.from->kind == b.from->kind) continue;  // two parts, two kinds of measure
         const Frac ans = a.value * Frac(a.from->size, a.to->size);
-        const std::vector<Frac> wrong = {
-            ans * Frac(10) /* the point moved one place too many */,
-            ans / Frac(10) /* one place too few */,
-            a.value * Frac(a.to->size, a.from->size) /* moved the wrong way */};
-        if (k == "Q" && !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const bool bigger = a.from->size > a.to->size;
+        const std::vector<Slip> wrong = {
+            {ans * Frac(10), "moves the point one place too many"},
+            {ans / Frac(10), "moves the point one place too few"},
+            {a.value * Frac(a.to->size, a.from->size),
+             bigger ? "divides instead of multiplying" : "multiplies instead of dividing"}};
+        if (k == "Q" && !distinctWrong(ans, wrong)) continue;
         QB q("dec_convert", 1);
         q.paramDec("v", a.value).param("from", a.from->unit).param("to", a.to->unit);
         auto ask = [](const Conversion& c) {
@@ -609,11 +935,18 @@ Question decConvert(Rng& r, const std::string& k) {
             q.paramDec("v2", b.value).param("from2", b.from->unit).param("to2", b.to->unit);
             q.p("Write each measurement in the unit given.");
             q.subparts({{ask(a), a.to->unit}, {ask(b), b.to->unit}});
+            say(q, "(a) " + conversionStep(a));
+            say(q, "(b) " + conversionStep(b));
             return q.part('N', ans.dec())
                 .part('N', (b.value * Frac(b.from->size, b.to->size)).dec())
                 .done();
         }
         q.p(ask(a));
+        say(q, std::string(bigger ? "A larger unit is being changed to a smaller one, so there "
+                                    "will be more of them."
+                                  : "A smaller unit is being changed to a larger one, so there "
+                                    "will be fewer of them."));
+        say(q, conversionStep(a));
         return q.number(r, k[0], ans, a.to->unit, wrong).done();
     }
 }
@@ -627,14 +960,21 @@ Question decExpanded(Rng& r, const std::string& k) {
         // w + a/10 + c/1000 (no hundredths), or w + a/100 + c/1000 (no tenths)
         const Frac v = Frac(w) + Frac(a, emptyTenths ? 100 : 10) + Frac(c, 1000);
         const Frac packed = Frac(w) + Frac(10 * a + c, 100);
-        const std::vector<Frac> wrong = {packed /* the empty place left out */,
-                                         v * Frac(10) /* the point one place too far left */,
-                                         v / Frac(10) /* one place too far right */};
-        if (!distinctWrong(v, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::string empty = emptyTenths ? "tenths" : "hundredths";
+        const std::vector<Slip> wrong = {
+            {packed, "leaves out the empty " + empty + " place"},
+            {v * Frac(10), "has every digit one place too far to the left"},
+            {v / Frac(10), "has every digit one place too far to the right"}};
+        if (!distinctWrong(v, wrong)) continue;
         QB q("dec_expanded", 1);
         q.paramDec("v", v);
-        q.p("Write as a decimal: <b>" + S(w) + " + " + S(a) + "/" + (emptyTenths ? "100" : "10") +
-            " + " + S(c) + "/1000</b>");
+        const std::string parts = S(w) + " + " + S(a) + "/" + (emptyTenths ? "100" : "10") +
+                                  " + " + S(c) + "/1000";
+        q.p("Write as a decimal: <b>" + parts + "</b>");
+        say(q, "Write each fraction as a decimal: " + parts + " = " + S(w) + " + " +
+                   num(Frac(a, emptyTenths ? 100 : 10)) + " + " + num(Frac(c, 1000)) + ".");
+        say(q, "There are no " + empty + ", so write 0 in the " + empty + " place: " + parts +
+                   " = " + num(v) + ".");
         return q.number(r, k[0], v, "", wrong).done();
     }
 }
@@ -650,13 +990,28 @@ Question decRoundWhole(Rng& r, const std::string& k) {
         const long long otherWay = ans == down ? down + 1 : down;
         const int tenths = hundredthsValue / 10 + (hundredthsValue % 10 >= 5 ? 1 : 0);
         const long long tens = (ans + 5) / 10 * 10;
-        const std::vector<Frac> wrong = {Frac(otherWay) /* rounded the wrong way */,
-                                         Frac(tenths, 10) /* rounded to one decimal place */,
-                                         Frac(tens) /* rounded to the nearest ten */};
-        if (!distinctWrong(Frac(ans), {wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(Frac(ans), {Frac(otherWay), Frac(tenths, 10), Frac(tens)})) continue;
+        // Every option is a whole number: rounding to one decimal place and stopping there is
+        // the slip this family used to offer.
+        const long long twice = (tenths + 5) / 10;  // rounded to tenths, then to a whole number
+        const long long hundreds = (ans + 50) / 100 * 100;
+        const std::vector<Slip> wrong = possibleSlips(
+            Frac(ans),
+            {{Frac(otherWay), std::string("rounds ") + (ans == down ? "up" : "down") +
+                                  " instead of " + (ans == down ? "down" : "up")},
+             {Frac(tens), "rounds to the nearest ten"},
+             {Frac(twice), "rounds to one decimal place first, then rounds that again"},
+             {Frac(hundreds), "rounds to the nearest hundred"},
+             {Frac(hundredthsValue), "leaves out the decimal point"}},
+            0, Frac(hundredthsValue));
         QB q("dec_round_whole", 1);
         q.paramDec("v", v);
         q.p("Round <b>" + num(v) + "</b> to the nearest whole number.");
+        const int tenthsDigit = hundredthsValue / 10 % 10;
+        say(q, "The number " + num(v) + " lies between " + S(down) + " and " + S(down + 1) + ".");
+        say(q, "Look at the tenths digit: it is " + S(tenthsDigit) + ", " +
+                   (ans > down ? "5 or more, so round up" : "less than 5, so round down") + ".");
+        say(q, "So " + num(v) + " rounded to the nearest whole number is " + S(ans) + ".");
         return q.number(r, k[0], ans, "", wrong).done();
     }
 }
@@ -669,15 +1024,28 @@ Question decEstimate(Rng& r, const std::string& k) {
         const long long ra = (a + 5) / 10;
         const long long rb = (b + 5) / 10;
         const Frac exact = Frac(a, 10) * Frac(b, 10);
-        const std::vector<Frac> wrong = {exact /* worked out exactly */,
-                                         Frac((a / 10) * (b / 10)) /* both cut down */,
-                                         Frac(ra + rb) /* added the rounded numbers */};
-        if (!distinctWrong(Frac(ra * rb), {wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(Frac(ra * rb), {exact, Frac((a / 10) * (b / 10)), Frac(ra + rb)}))
+            continue;
+        // An estimate from whole numbers is a whole number, and so is every option: one number
+        // rounded the wrong way replaces the exact product this family used to offer.
+        const bool firstUp = ra * 10 > a && rb * 10 < b;
+        const long long slipA = firstUp ? ra : (ra * 10 > a ? ra - 1 : ra + 1);
+        const long long slipB = firstUp ? rb + 1 : rb;
+        const std::vector<Slip> wrong = {
+            {Frac(slipA * slipB), "rounds " + num(Frac(firstUp ? b : a, 10)) +
+                                      " the wrong way, to " + S(firstUp ? slipB : slipA)},
+            {Frac((a / 10) * (b / 10)), "cuts both numbers down instead of rounding them"},
+            {Frac(ra + rb), "adds the rounded numbers instead of multiplying"}};
+        if (!distinctWrong(Frac(ra * rb), wrong)) continue;
         QB q("dec_estimate", 2);
         q.paramDec("a", Frac(a, 10)).paramDec("b", Frac(b, 10));
         q.p("Estimate <b>" + num(Frac(a, 10)) + " &times; " + num(Frac(b, 10)) +
             "</b> by first rounding each number to the nearest whole number.");
         q.p("What is your estimate?");
+        say(q, "Round each number to the nearest whole number, looking at its tenths digit: " +
+                   num(Frac(a, 10)) + " rounds to " + S(ra) + ", and " + num(Frac(b, 10)) +
+                   " rounds to " + S(rb) + ".");
+        say(q, "Estimate: " + S(ra) + " &times; " + S(rb) + " = " + S(ra * rb) + ".");
         return q.number(r, k[0], ra * rb, "", wrong).done();
     }
 }
@@ -688,15 +1056,15 @@ Question decMistake(Rng& r, const std::string& k) {
     Frac ans;
     Frac written;
     std::string expr;
+    Frac a;
+    Frac b;
     if (form == 1) {  // 0.3 x 0.2 = 0.6: the decimal places not counted
-        const Frac a(r.range(2, 9), 10);
-        const Frac b(r.range(2, 9), 10);
+        a = Frac(r.range(2, 9), 10);
+        b = Frac(r.range(2, 9), 10);
         expr = num(a) + " &times; " + num(b);
         ans = a * b;
         written = ans * Frac(10);
     } else if (form == 2) {  // 4.5 + 2.35 = 2.80: lined up on the right
-        Frac a;
-        Frac b;
         do {
             a = Frac(r.range(11, 99), 10);
             b = Frac(r.range(101, 999), 100);
@@ -705,24 +1073,44 @@ Question decMistake(Rng& r, const std::string& k) {
         ans = a + b;
         written = a / Frac(10) + b;
     } else {  // 10 x 3.45 = 3.450: a zero put on the end
-        const Frac a(r.range(101, 999), 100);
+        a = Frac(r.range(101, 999), 100);
         expr = "10 &times; " + num(a);
         ans = a * Frac(10);
         written = a;
     }
+    const std::string shownWrong = form == 3   ? written.fixed(3)
+                                   : form == 2 ? written.fixed(2)
+                                               : num(written);
     QB q("dec_mistake", 2);
     q.param("form", form);
-    q.p(who + " worked out <b>" + expr + "</b> and wrote <b>" +
-        (form == 3   ? written.fixed(3)
-         : form == 2 ? written.fixed(2)
-                     : num(written)) +
-        "</b>.");
+    q.p(who + " worked out <b>" + expr + "</b> and wrote <b>" + shownWrong + "</b>.");
     q.p(who + "'s answer is wrong. What is the correct answer?");
+    if (form == 1) {
+        say(q, "Multiply without the points: " + S((a * Frac(10)).n) + " &times; " +
+                   S((b * Frac(10)).n) + " = " + S((ans * Frac(100)).n) + ".");
+        say(q, "Tenths times tenths make hundredths, so the answer has 2 decimal places: " +
+                   expr + " = " + num(ans) + ".");
+        say(q, who + " gave only 1 decimal place.");
+    } else if (form == 2) {
+        say(q, "Line up the decimal points, writing " + num(a) + " as " + a.fixed(2) + ": " +
+                   a.fixed(2) + " + " + b.fixed(2) + " = " + num(ans) + ".");
+        say(q, who + " lined up the last digits instead, and so added " + num(a / Frac(10)) +
+                   ", not " + num(a) + ".");
+    } else {
+        say(q, "Multiplying by 10 moves every digit one place to the left: " + expr + " = " +
+                   num(ans) + ".");
+        say(q, "Putting a 0 on the end of a decimal does not change it: " + who +
+                   "'s answer is still " + num(a) + ".");
+    }
     return q
         .number(r, k[0], ans, "",
-                {written /* the mistake itself */, ans * Frac(100) /* the points left out */,
-                 written == ans / Frac(10) ? ans * Frac(10)
-                                           : ans / Frac(10) /* the point one place out */})
+                std::vector<Slip>{{written, "is " + who + "'s wrong answer"},
+                                  {ans * Frac(100), "leaves the points out"},
+                                  written == ans / Frac(10)
+                                      ? Slip{ans * Frac(10), "puts the point one place too far "
+                                                             "right"}
+                                      : Slip{ans / Frac(10), "puts the point one place too far "
+                                                             "left"}})
         .done();
 }
 
@@ -751,22 +1139,46 @@ Question decRace(Rng& r, const std::string& k) {
         }
         q.p("Four friends ran a 100&nbsp;m race. The table shows their times.");
         q.raw(tableHtml({"Name", "Time (seconds)"}, rows));
+        std::string padded;
+        std::string order;
+        for (std::size_t i = 0; i < 4; ++i) {
+            padded += (padded.empty() ? "" : ", ") + who[i] + " " + t[i].fixed(2);
+            order += (order.empty() ? "" : ", ") + nameOf(sorted[i]);
+        }
+        const std::string fastest = nameOf(sorted[0]);
+        say(q, "The fastest runner takes the least time. With two decimal places the times are " +
+                   padded + ".");
+        say(q, "From the fastest to the slowest: " + order + ".");
         if (k == "NT") {
             q.subparts({{"How many seconds faster was the winner than the runner who came last?",
                          "seconds"},
                         {"Who came second? Write the name.", ""}});
+            say(q, "(a) The winner took " + qty(sorted[0], "seconds") + " and the last runner " +
+                       qty(sorted[3], "seconds") + ": " + sorted[3].fixed(2) + " &minus; " +
+                       sorted[0].fixed(2) + " = " + num(sorted[3] - sorted[0]) + ".");
+            say(q, "(b) The second smallest time is " + qty(sorted[1], "seconds") + ", so " +
+                       nameOf(sorted[1]) + " came second.");
             return q.part('N', (sorted[3] - sorted[0]).dec()).part('T', nameOf(sorted[1])).done();
         }
         q.p("Who won the race?");
+        say(q, fastest + " has the smallest time, " + qty(sorted[0], "seconds") + ", so " +
+                   fastest + " won.");
         if (k == "Q") {
-            std::vector<std::string> wrong;  // the slowest is the usual slip: the largest time
-            for (const auto& n : who)
-                if (n != nameOf(sorted[0])) wrong.push_back(n);
-            return q.choice(r, nameOf(sorted[0]), wrong).done();
+            std::vector<TextSlip> wrong;  // the slowest is the usual slip: the largest time
+            for (std::size_t i = 0; i < 4; ++i) {
+                if (who[i] == fastest) continue;
+                wrong.push_back(
+                    {who[i], t[i] == sorted[3]
+                                 ? "took the longest, " + qty(t[i], "seconds") +
+                                       ": the largest time is the slowest runner, not the winner"
+                                 : "took " + qty(t[i], "seconds") + ", longer than " +
+                                       qty(sorted[0], "seconds")});
+            }
+            return q.choice(r, fastest, wrong).done();
         }
         q.note("Write the name.");
         q.answer();
-        return q.part('T', nameOf(sorted[0])).done();
+        return q.part('T', fastest).done();
     }
 }
 
@@ -781,12 +1193,14 @@ Question decSequence(Rng& r, const std::string& k) {
         if (!(t.back() > Frac(0))) continue;
         const Frac ans = t.back();
         const Frac last = t[4];
-        const std::vector<Frac> wrong = {ans + step /* a term skipped */,
-                                         last + step / Frac(10) /* the step one place too far
-                                                                   right */
-                                         ,
-                                         last + step * Frac(10) /* one place too far left */};
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const Frac size = step < Frac(0) ? Frac(0) - step : step;
+        const std::vector<Slip> wrong = {
+            {ans + step, "skips a number of the sequence"},
+            {last + step / Frac(10), "uses " + num(size / Frac(10)) + " for the step, its point "
+                                     "one place out"},
+            {last + step * Frac(10), "uses " + num(size * Frac(10)) + " for the step, its point "
+                                     "one place out"}};
+        if (!distinctWrong(ans, wrong)) continue;
         std::string shown;
         for (std::size_t i = 0; i < 5; ++i) shown += num(t[i]) + ", ";
         QB q("dec_sequence", 1);
@@ -794,8 +1208,19 @@ Question decSequence(Rng& r, const std::string& k) {
         q.p("The numbers in this sequence go up or down by the same amount each time.");
         q.p("<b>" + shown + "?</b>");
         q.p("What is the next number?");
+        const bool upward = step > Frac(0);
+        say(q, std::string("The numbers go ") + (upward ? "up" : "down") + " by " +
+                   (upward ? num(t[1]) + " &minus; " + num(t[0]) : num(t[0]) + " &minus; " + num(t[1])) +
+                   " = " + num(size) + " each time.");
+        say(q, "The next number is " + num(last) + (upward ? " + " : " &minus; ") + num(size) +
+                   " = " + num(ans) + ".");
         return q.number(r, k[0], ans, "", wrong).done();
     }
+}
+
+// "1 litre", "0.75 litres".
+std::string litres(const Frac& v) {
+    return qty(v, v == Frac(1) ? "litre" : "litres");
 }
 
 Question decGlasses(Rng& r, const std::string& k) {
@@ -808,20 +1233,35 @@ Question decGlasses(Rng& r, const std::string& k) {
         if (!(extra < glass) || !(jug * Frac(100)).isInt()) continue;
         QB q("dec_glasses", 2);
         q.paramDec("jug", jug).paramDec("glass", glass);
-        q.p("A jug holds " + qty(jug, "litres") + " of juice. Each glass holds " +
-            qty(glass, "litres") + ".");
+        q.p("A jug holds " + litres(jug) + " of juice. Each glass holds " +
+            litres(glass) + ".");
         if (k == "NN") {
             q.subparts({{"How many glasses can be filled?", "glasses"},
                         {"How much juice is left in the jug?", "litres"}});
+            const Frac used = glass * Frac(full);
+            say(q, "(a) " + capitalised(numberWords(full)) + " glasses hold " + S(full) +
+                       " &times; " + num(glass) + " = " + litres(used) + ", and one more "
+                       "would need " + S(full + 1) + " &times; " + num(glass) + " = " +
+                       litres(used + glass) + ", more than " + litres(jug) + ".");
+            say(q, "So " + S(full) + " glasses can be filled.");
+            say(q, "(b) Juice left = " + litres(jug) + " &minus; " + litres(used) +
+                       " = " + litres(extra) + ".");
             return q.part('N', S(full)).part('N', extra.dec()).done();
         }
-        const std::vector<Frac> wrong = {Frac(full * 10) /* the point moved in one number
-                                                              only */
-                                         ,
-                                         jug * glass /* multiplied instead */,
-                                         Frac(full - 1) /* one glass too few */};
-        if (!distinctWrong(Frac(full), {wrong[0], wrong[1], wrong[2]})) continue;
+        // Every option is a whole number of glasses (the product of the two amounts, which
+        // this family used to offer, is not).
+        if (!distinctWrong(Frac(full), {Frac(full * 10), jug * glass, Frac(full - 1)})) continue;
+        const std::vector<Slip> wrong = {{Frac(full * 10), "moves the point in one number only"},
+                                         {Frac(full - 1), "counts one glass too few"},
+                                         {Frac(full + 1), "counts one glass too many"}};
         q.p("How many glasses can be filled?");
+        const long long scale = (glass * Frac(10)).isInt() ? 10 : 100;
+        say(q, "Glasses = " + num(jug) + " &divide; " + num(glass) + ". Multiply both numbers by " +
+                   S(scale) + " so that the glass is a whole number: " + num(jug) + " &divide; " +
+                   num(glass) + " = " + num(jug * Frac(scale)) + " &divide; " +
+                   num(glass * Frac(scale)) + " = " + S(full) + ".");
+        say(q, "So " + S(full) + " glasses can be filled. Check: " + S(full) + " &times; " +
+                   num(glass) + " = " + num(jug) + ".");
         return q.number(r, k[0], full, "glasses", wrong).done();
     }
 }
@@ -844,10 +1284,18 @@ Question decPlaceName(Rng& r, const std::string& k) {
         q.p("In the number <b>" + num(v) + "</b>, which place is the digit <b>" +
             std::string(1, digit) + "</b> in?");
         const std::string right = placeNames[static_cast<std::size_t>(at)];
+        say(q, "The places after the decimal point are, in order, tenths, hundredths and "
+               "thousandths.");
+        say(q, "In " + num(v) + " the digit " + std::string(1, digit) + " is the " +
+                   (at == 0 ? "first" : at == 1 ? "second" : "third") +
+                   " digit after the point, so it is in the " + right + " place.");
         if (k == "Q") {
-            std::vector<std::string> wrong = {"tens"};  // whole-number place names read back
-            for (const auto& n : placeNames)
-                if (n != right) wrong.push_back(n);
+            std::vector<TextSlip> wrong = {
+                {"tens", "is a place to the left of the point, where whole numbers go"}};
+            for (std::size_t i = 0; i < placeNames.size(); ++i)
+                if (placeNames[i] != right)
+                    wrong.push_back({placeNames[i], std::string("is the place of the digit ") +
+                                                        after[i] + ", not of the " + digit});
             return q.choice(r, right, wrong).done();
         }
         q.note("Write tenths, hundredths or thousandths.");
@@ -869,11 +1317,17 @@ Question decBetween(Rng& r, const std::string& k) {
         const std::vector<Frac> wrong = {Frac(w) + Frac(10 * b + a, 100) /* digits swapped */,
                                          Frac(w) + Frac(b, 100) /* the tenths digit left out */,
                                          hi + Frac(b, 100) /* past the larger number */};
-        std::vector<std::string> texts;
-        for (const Frac& x : wrong) texts.push_back(num(x));
+        std::vector<TextSlip> texts;
+        for (const Frac& x : wrong)
+            texts.push_back({num(x), x > hi ? "is more than " + num(hi) : "is less than " + num(lo)});
         QB q("dec_between", 1);
         q.paramDec("lo", lo).paramDec("hi", hi);
         q.p("Which number lies between <b>" + num(lo) + "</b> and <b>" + num(hi) + "</b>?");
+        say(q, "Write both with two decimal places: " + lo.fixed(2) + " and " + hi.fixed(2) +
+                   ". The numbers between them have " + S(w) + (w == 1 ? " one" : " ones") +
+                   " and " + S(a) + (a == 1 ? " tenth" : " tenths") + ", then more hundredths.");
+        say(q, "Only " + num(right) + " is like that: " + lo.fixed(2) + " &lt; " + num(right) +
+                   " &lt; " + hi.fixed(2) + ".");
         return q.choice(r, num(right), texts).done();
     }
 }
@@ -890,15 +1344,21 @@ Question decBuySeveral(Rng& r, const std::string& k) {
         const Frac price(r.range(it.lo / 5, it.hi / 5) * 5, 100);
         const int note = Frac(n) * price < Frac(10) ? 10 : 20;
         const Frac ans = Frac(note) - Frac(n) * price;
-        const std::vector<Frac> wrong = {Frac(n) * price /* the cost, not what is left */,
-                                         Frac(note) - price /* only one item paid for */,
-                                         Frac(note) - Frac(n - 1) * price /* one item too few */};
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::string thing = it.name;
+        const std::vector<Slip> wrong = {
+            {Frac(n) * price, "is what the " + thing + " cost, not what is left"},
+            {Frac(note) - price, "takes away the price of only one"},
+            {Frac(note) - Frac(n - 1) * price, "takes away the cost of " + S(n - 1) + ", not " +
+                                                   S(n)}};
+        if (!distinctWrong(ans, wrong)) continue;
         QB q("dec_buy_several", 2);
         q.param("who", who).param("n", n).paramDec("price", price).param("note", note);
         q.p(who + " has " + money(note) + " and buys " + S(n) + " " + it.name + " at " +
             money(price) + " each.");
         q.p("How much money does " + who + " have left?");
+        say(q, "Cost = " + S(n) + " &times; " + money(price) + " = " + money(Frac(n) * price) + ".");
+        say(q, "Money left = " + money(note) + " &minus; " + money(Frac(n) * price) + " = " +
+                   money(ans) + ".");
         return q.number(r, k[0], ans, "dollars", wrong).done();
     }
 }
@@ -925,6 +1385,11 @@ void drawThermometer(Figure& f, int lo, const Frac& value) {
     f.text(x + 28, top - 14, 'l', "°C");
 }
 
+std::string ordinal(int n) {
+    static const char* words[] = {"", "first", "second", "third", "fourth"};
+    return words[n];
+}
+
 Question decThermometer(Rng& r, const std::string& k) {
     for (;;) {
         const int lo = r.pick(std::vector<int>{35, 16, 20, 8});
@@ -932,18 +1397,28 @@ Question decThermometer(Rng& r, const std::string& k) {
         if (ticks % 5 == 0) continue;
         const Frac v = Frac(lo) + Frac(ticks, 5);
         const Frac wholeBelow = Frac(lo + ticks / 5);
-        const std::vector<Frac> wrong = {wholeBelow + Frac(ticks % 5, 10) /* ticks read as
-                                                                             tenths */
-                                         ,
-                                         v + Frac(1, 5) /* one tick too many */,
-                                         v - Frac(1, 5) /* one tick too few */};
-        if (!distinctWrong(v, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::vector<Slip> wrong = {
+            {wholeBelow + Frac(ticks % 5, 10), "reads each small mark as 0.1 of a degree"},
+            {v + Frac(1, 5), "counts one mark too many"},
+            {v - Frac(1, 5), "counts one mark too few"}};
+        if (!distinctWrong(v, wrong)) continue;
         QB q("dec_thermometer", 1);
         q.paramDec("v", v).param("lo", lo);
         q.p(lo == 35 ? "The thermometer shows a child's temperature."
                      : "The thermometer shows the temperature of the air in a garden.");
-        drawThermometer(q.figure(300, 200, "thermometer"), lo, v);
+        drawThermometer(
+            q.figure(300, 200,
+                     "A thermometer marked in degrees Celsius, &deg;C, numbered " + S(lo) + " to " +
+                         S(lo + 4) + " with a long mark at each whole degree and four small "
+                         "marks between each two numbers. The red liquid reaches the " +
+                         ordinal(ticks % 5) + " small mark above " + num(wholeBelow) + "."),
+            lo, v);
         q.p("What temperature does it show?");
+        say(q, "Between two numbers there are 5 equal spaces, so each small mark is "
+               "1&nbsp;&divide;&nbsp;5 = 0.2 of a degree.");
+        say(q, "The liquid reaches " + S(ticks % 5) + (ticks % 5 == 1 ? " mark" : " marks") +
+                   " above " + num(wholeBelow) + ": " + num(wholeBelow) + " + " +
+                   S(ticks % 5) + " &times; 0.2 = " + qty(v, "&deg;C") + ".");
         return q.number(r, k[0], v, "&deg;C", wrong).done();
     }
 }
@@ -955,17 +1430,36 @@ Question decShadedHundredths(Rng& r, const std::string& k) {
     // Whole columns first, then part of the next, as a hundred square is shaded.
     std::vector<bool> cells(100, false);
     for (int i = 0; i < shaded; ++i) cells[static_cast<std::size_t>(i % 10 * 10 + i / 10)] = true;
+    const int columns = shaded / 10;
+    const int rest = shaded % 10;
     QB q("dec_shaded_hundredths", 1);
     q.param("shaded", shaded);
     q.p("The large square is divided into 100 equal small squares.");
-    drawGrid(q.figure(300, 200, S(shaded) + " of 100 squares shaded"), 10, 10, cells);
+    const std::string columnsText =
+        columns == 0 ? std::string("no full column")
+                     : S(columns) + (columns == 1 ? " full column" : " full columns") + " of 10";
+    drawGrid(q.figure(300, 200,
+                      "A large square divided into 100 equal small squares, 10 rows of 10. The "
+                      "shaded squares fill " + columnsText + " and " + S(rest) +
+                          (rest == 1 ? " square" : " squares") +
+                          " of the next column, counting from the top."),
+             10, 10, cells);
     q.p("What decimal of the large square is shaded?");
     const Frac ans(shaded, 100);
+    say(q, "Each small square is 1/100 = 0.01 of the large square.");
+    say(q, "Count the shaded squares: " + (columns ? S(columns) + " &times; 10 + " : std::string()) +
+               S(rest) + " = " + S(shaded) + ".");
+    say(q, "So " + S(shaded) + "/100 = " + num(ans) + " of the square is shaded.");
+    // Every option is a part of the square, no more than the whole of it.
     return q
         .number(r, k[0], ans, "",
-                {Frac(shaded, 10) /* the squares read as tenths */,
-                 Frac(100 - shaded, 100) /* the part not shaded */,
-                 Frac(shaded, 1000) /* read as thousandths */})
+                possibleSlips(ans,
+                              {{Frac(shaded, 10), "reads the squares as tenths"},
+                               {Frac(100 - shaded, 100), "is the part not shaded"},
+                               {Frac(shaded, 1000), "reads the squares as thousandths"},
+                               {Frac(columns, 10), "counts only the full columns"},
+                               {Frac(rest, 100), "counts only the squares of the last column"}},
+                              0, 1))
         .done();
 }
 
@@ -979,12 +1473,17 @@ Question decTableDiff(Rng& r, const std::string& k) {
         std::sort(sorted.begin(), sorted.end());
         if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) continue;
         const Frac ans = sorted[3] - sorted[0];
-        const std::vector<Frac> wrong = {sorted[3] + sorted[0] /* added */,
-                                         sorted[3] - sorted[1] /* not the shortest plant */,
-                                         sorted[2] - sorted[0] /* not the tallest plant */};
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::vector<Slip> wrong = {
+            {sorted[3] + sorted[0], "adds the two heights instead of finding the difference"},
+            {sorted[3] - sorted[1], "takes away the second shortest height, not the shortest"},
+            {sorted[2] - sorted[0], "starts from the second tallest height, not the tallest"}};
+        if (!distinctWrong(ans, wrong)) continue;
         std::vector<std::vector<std::string>> rows;
         QB q("dec_table_diff", 2);
+        auto plantOf = [&](const Frac& v) {
+            return lowerCase(
+                plants[static_cast<std::size_t>(std::find(h.begin(), h.end(), v) - h.begin())]);
+        };
         for (std::size_t i = 0; i < 4; ++i) {
             rows.push_back({plants[i], num(h[i])});
             q.paramDec(plants[i], h[i]);
@@ -992,6 +1491,11 @@ Question decTableDiff(Rng& r, const std::string& k) {
         q.p("The table shows the heights of four plants in a school garden.");
         q.raw(tableHtml({"Plant", "Height (m)"}, rows));
         q.p("What is the difference in height between the tallest and the shortest plant?");
+        say(q, "Compare the heights with two decimal places: the tallest is the " +
+                   plantOf(sorted[3]) + ", " + sorted[3].fixed(2) + "&nbsp;m, and the shortest is "
+                   "the " + plantOf(sorted[0]) + ", " + sorted[0].fixed(2) + "&nbsp;m.");
+        say(q, "Difference = " + sorted[3].fixed(2) + "&nbsp;m &minus; " + sorted[0].fixed(2) +
+                   "&nbsp;m = " + qty(ans, "m") + ".");
         return q.number(r, k[0], ans, "m", wrong).done();
     }
 }
@@ -1010,15 +1514,34 @@ Question decMean(Rng& r, const std::string& k) {
             continue;
         std::vector<Frac> sorted = v;
         std::sort(sorted.begin(), sorted.end());
-        const std::vector<Frac> wrong = {mean * Frac(4) /* the total, not divided */,
-                                         sorted[3] - sorted[0] /* the range */,
-                                         (sorted[1] + sorted[2]) / Frac(2) /* the middle value */};
-        if (!distinctWrong(mean, {wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(mean, {mean * Frac(4), sorted[3] - sorted[0],
+                                  (sorted[1] + sorted[2]) / Frac(2)}))
+            continue;
+        const Frac total = mean * Frac(4);
+        // Every option lies between the lightest and the heaviest parcel, as a mean does, and
+        // has no more than three decimal places.
+        std::vector<Slip> candidates = {
+             {(sorted[1] + sorted[2]) / Frac(2), "is the middle value, not the mean"},
+             {(sorted[0] + sorted[3]) / Frac(2), "is halfway between the lightest and the "
+                                                 "heaviest, not the mean"},
+             {total / Frac(3), "divides the total by 3 instead of 4"},
+             {(total - v[3]) / Frac(4), "leaves out the last parcel but still divides by 4"},
+             {(total - v[3]) / Frac(3), "finds the mean of the first three parcels only"},
+             {total / Frac(5), "divides the total by 5 instead of 4"}};
+        candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
+                                        [](const Slip& c) { return !(c.value * Frac(1000)).isInt(); }),
+                         candidates.end());
+        const std::vector<Slip> wrong = possibleSlips(mean, candidates, sorted[0], sorted[3]);
+        if (wrong.size() < 3) continue;
         QB q("dec_mean", 2);
         q.param("masses", decList(v));
         q.p("Four parcels have masses of " + qty(v[0], "kg") + ", " + qty(v[1], "kg") + ", " +
             qty(v[2], "kg") + " and " + qty(v[3], "kg") + ".");
         q.p("What is the mean mass of the parcels?");
+        say(q, "Mean = total mass &divide; number of parcels.");
+        say(q, "Total mass = " + qty(v[0], "kg") + " + " + qty(v[1], "kg") + " + " +
+                   qty(v[2], "kg") + " + " + qty(v[3], "kg") + " = " + qty(total, "kg") + ".");
+        say(q, "Mean = " + qty(total, "kg") + " &divide; 4 = " + qty(mean, "kg") + ".");
         return q.number(r, k[0], mean, "kg", wrong).done();
     }
 }
@@ -1032,17 +1555,27 @@ Question decWords(Rng& r, const std::string& k) {
         if (f % 10 == 0 || f == w) continue;
         const int den = thousandths ? 1000 : 100;
         const Frac right = Frac(w) + Frac(f, den);
-        const std::vector<Frac> wrong = {Frac(w) + Frac(f, den / 10) /* one place too few */,
-                                         Frac(w) + Frac(f, den * 10) /* one place too many */,
-                                         Frac(f) + Frac(w, den) /* the two numbers swapped */};
-        std::vector<std::string> texts;
-        for (const Frac& x : wrong) texts.push_back(num(x));
+        const std::string placeWord = thousandths ? "thousandths" : "hundredths";
+        const std::vector<TextSlip> wrong = {
+            {num(Frac(w) + Frac(f, den / 10)),
+             "shows " + working::countOf(f, thousandths ? -2 : -1) +
+                 ", one place too few after the point"},
+            {num(Frac(w) + Frac(f, den * 10)),
+             "shows " + working::countOf(f, thousandths ? -4 : -3) +
+                 ", one place too many after the point"},
+            {num(Frac(f) + Frac(w, den)), "swaps the whole number and the " + placeWord}};
         const std::string said = numberWords(w) + " and " + numberWords(f) +
                                  (thousandths ? " thousandth" : " hundredth") + (f > 1 ? "s" : "");
         QB q("dec_words", 1);
         q.paramDec("v", right);
         q.p("Which number is <b>" + said + "</b>?");
-        return q.choice(r, num(right), texts).done();
+        const int needed = thousandths ? 3 : 2;
+        say(q, "The whole number is " + S(w) + ". The part after the point is " +
+                   numberWords(f) + " " + placeWord + ": " + S(f) + "/" + S(den) + " = " +
+                   num(Frac(f, den)) + ", which needs " + S(needed) +
+                   " places after the point.");
+        say(q, "So the number is " + S(w) + " + " + num(Frac(f, den)) + " = " + num(right) + ".");
+        return q.choice(r, num(right), wrong).done();
     }
 }
 
@@ -1057,10 +1590,21 @@ Question decShiftMissing(Rng& r, const std::string& k) {
     q.paramDec("a", a).paramDec("b", b).param("op", times ? "times" : "divide");
     q.p("What is the missing number?");
     q.p("<b>" + num(a) + (times ? " &times; " : " &divide; ") + "? = " + num(b) + "</b>");
+    const int places = p == 10 ? 1 : p == 100 ? 2 : 3;
+    say(q, "The digits of " + num(a) + " have moved " + S(places) +
+               (places == 1 ? " place" : " places") + " to the " + (times ? "left" : "right") +
+               " to make " + num(b) + ".");
+    say(q, std::string("Each place is a factor of 10, so the number ") +
+               (times ? "multiplied by" : "divided by") + " is " + num(Frac(p)) + ". Check: " +
+               num(a) + (times ? " &times; " : " &divide; ") + num(Frac(p)) + " = " + num(b) + ".");
     return q
         .number(r, k[0], p, "",
-                {Frac(p * 10) /* one place too many */, Frac(p / 10) /* one place too few */,
-                 Frac(1, p) /* the inverse */})
+                std::vector<Slip>{
+                    {Frac(p * 10), "moves the digits one place too many"},
+                    {Frac(p / 10), p == 10 ? std::string("would leave the number as it is")
+                                           : std::string("moves the digits one place too few")},
+                    {Frac(1, p), times ? "would make the number smaller, not larger"
+                                       : "would make the number larger, not smaller"}})
         .done();
 }
 
@@ -1081,6 +1625,12 @@ Question decWeeksToSave(Rng& r, const std::string& k) {
         q.p(who + " saves " + money(perWeek) + " every week to buy " + thing + " that costs " +
             money(goal) + ".");
         q.p("How many weeks must " + who + " save to have enough money?");
+        say(q, "After " + S(ans - 1) + " weeks: " + S(ans - 1) + " &times; " + money(perWeek) +
+                   " = " + money(Frac(ans - 1) * perWeek) + ", not yet " + money(goal) + ".");
+        say(q, "After " + S(ans) + " weeks: " + S(ans) + " &times; " + money(perWeek) + " = " +
+                   money(Frac(ans) * perWeek) + ", enough.");
+        say(q, "So " + who + " must save for " + S(ans) + " weeks: a part of a week is not "
+               "enough, so the answer is the next whole number.");
         return q.number(r, k[0], ans, "weeks", std::vector<Frac>{}).done();
     }
 }
@@ -1103,11 +1653,33 @@ Question decMoreLess(Rng& r, const std::string& k) {
     q.paramDec("n", n).paramDec("p", p).param("way", more ? "more" : "less");
     q.p("What number is <b>" + num(p) + (more ? " more" : " less") + "</b> than <b>" + num(n) +
         "</b>?");
+    const int place = p == Frac(1, 10) ? -1 : p == Frac(1, 100) ? -2 : -3;
+    const Frac scaled = n / p;
+    const long long digit = scaled.n / scaled.d % 10;
+    if (more)
+        say(q, "Adding " + num(p) + " adds 1 to the " + placeName(place) + " digit, " + S(digit) +
+                   (digit == 9 ? ": 9 + 1 = 10, so write 0 there and carry 1 to the " +
+                                     placeName(place + 1) + " place"
+                               : ": " + S(digit) + " + 1 = " + S(digit + 1)) +
+                   ".");
+    else
+        say(q, "Taking away " + num(p) + " takes 1 from the " + placeName(place) + " digit, " +
+                   S(digit) +
+                   (digit == 0 ? ": there is nothing to take, so exchange 1 from the " +
+                                     placeName(place + 1) + " place, making 10, and 10 &minus; 1 = 9"
+                               : ": " + S(digit) + " &minus; 1 = " + S(digit - 1)) +
+                   ".");
+    say(q, "So " + num(n) + (more ? " + " : " &minus; ") + num(p) + " = " + num(n + sign * p) +
+               ".");
     return q
         .number(r, k[0], n + sign * p, "",
-                {n + sign * p * Frac(10) /* changed the place to the left */,
-                 n + sign * p / Frac(10) /* changed the place to the right */,
-                 n - sign * p /* the other way */})
+                std::vector<Slip>{
+                    {n + sign * p * Frac(10), "changes the " + placeName(place + 1) +
+                                                  " digit instead"},
+                    {n + sign * p / Frac(10), "changes the " + placeName(place - 1) +
+                                                  " digit instead"},
+                    {n - sign * p, more ? "takes away instead of adding"
+                                        : "adds instead of taking away"}})
         .done();
 }
 
@@ -1118,25 +1690,30 @@ Question decOrderOps(Rng& r, const std::string& k) {
         const Frac b(r.range(2, 9), 10);
         const int c = r.range(2, 9);
         Frac ans;
-        std::vector<Frac> wrong;
+        std::vector<Slip> wrong;
         std::string expr;
         if (form == 1) {
             expr = num(a) + " + " + num(b) + " &times; " + S(c);
             ans = a + b * Frac(c);
-            wrong = {(a + b) * Frac(c) /* worked left to right */,
-                     a * b + Frac(c) /* multiplied the wrong pair */,
-                     a + b + Frac(c) /* read the times sign as plus */};
+            wrong = {{(a + b) * Frac(c), "works from left to right, adding before multiplying"},
+                     {a * b + Frac(c), "multiplies the first two numbers instead of the last two"},
+                     {a + b + Frac(c), "reads the times sign as a plus"}};
         } else {
             expr = num(a) + " &minus; " + num(b) + " &times; " + S(c);
             ans = a - b * Frac(c);
-            wrong = {(a - b) * Frac(c) /* worked left to right */,
-                     a + b * Frac(c) /* added the product */,
-                     a - b /* the multiplication left out */};
+            wrong = {{(a - b) * Frac(c), "works from left to right, subtracting before "
+                                         "multiplying"},
+                     {a + b * Frac(c), "adds the product instead of taking it away"},
+                     {a - b, "leaves out the multiplication"}};
         }
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, wrong)) continue;
         QB q("dec_order_ops", 2);
         q.param("form", form).paramDec("a", a).paramDec("b", b).param("c", c);
         q.p("Work out <b>" + expr + "</b>.");
+        say(q, std::string("Multiply before ") + (form == 1 ? "adding" : "subtracting") + ": " +
+                   num(b) + " &times; " + S(c) + " = " + num(b * Frac(c)) + ".");
+        say(q, std::string("Then ") + (form == 1 ? "add: " : "subtract: ") + num(a) +
+                   (form == 1 ? " + " : " &minus; ") + num(b * Frac(c)) + " = " + num(ans) + ".");
         return q.number(r, k[0], ans, "", wrong).done();
     }
 }
@@ -1153,14 +1730,19 @@ Question decPricePerKg(Rng& r, const std::string& k) {
         const int grams = r.pick(std::vector<int>{200, 250, 300, 400, 500, 600, 750, 1500});
         const Frac cost = perKg * Frac(grams, 1000);
         if (!(cost * Frac(100)).isInt()) continue;
-        const std::vector<Frac> wrong = {cost * Frac(10) /* 1 kg taken as 100 g */,
-                                         perKg - cost /* the rest of the kilogram */,
-                                         perKg /* the price of a whole kilogram */};
-        if (!distinctWrong(cost, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::vector<Slip> wrong = {
+            {cost * Frac(10), "takes 1&nbsp;kg as 100&nbsp;g"},
+            {perKg - cost, "is the price of the rest of the kilogram"},
+            {perKg, "is the price of a whole kilogram"}};
+        if (!distinctWrong(cost, wrong)) continue;
         QB q("dec_price_per_kg", 2);
         q.paramDec("per_kg", perKg).param("grams", grams);
         q.p(std::string(food.name) + " " + money(perKg) + " per kilogram.");
         q.p("How much does " + qty(grams, "g") + " cost?");
+        const Frac kg(grams, 1000);
+        say(q, "There are 1000&nbsp;g in 1&nbsp;kg: " + qty(grams, "g") + " = " + num(grams) +
+                   " &divide; 1000&nbsp;kg = " + qty(kg, "kg") + ".");
+        say(q, "Cost = " + num(kg) + " &times; " + money(perKg) + " = " + money(cost) + ".");
         return q.number(r, k[0], cost, "dollars", wrong).done();
     }
 }
@@ -1171,14 +1753,24 @@ Question decHalfway(Rng& r, const std::string& k) {
         const Frac a(r.range(11, 199), 10);
         const Frac b = close ? a + Frac(1, 10) : a + Frac(2 * r.range(2, 9), 10);
         const Frac ans = (a + b) / Frac(2);
-        const std::vector<Frac> wrong = {a + b /* added, not halved */,
-                                         (b - a) / Frac(2) /* half the gap, not added on */,
-                                         b - a /* the gap */};
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const Frac gap = b - a;
+        if (!distinctWrong(ans, {a + b, gap / Frac(2), gap})) continue;
+        // Every option lies between the two numbers, as the halfway number does.
+        const std::vector<Slip> wrong = {
+            {a + gap / Frac(20), "halves the gap with the point one place out, adding " +
+                                     num(gap / Frac(20)) + " instead of " + num(gap / Frac(2))},
+            {a + gap / Frac(4), "halves the gap twice, stopping a quarter of the way"},
+            {b - gap / Frac(20), "counts back from " + num(b) + " by " + num(gap / Frac(20)) +
+                                     ", half the gap with the point one place out"}};
+        if (!distinctWrong(ans, wrong)) continue;
         QB q("dec_halfway", 2);
         q.paramDec("a", a).paramDec("b", b);
         q.p("What number is exactly halfway between <b>" + num(a) + "</b> and <b>" + num(b) +
             "</b>?");
+        say(q, "Halfway = (" + num(a) + " + " + num(b) + ") &divide; 2 = " + num(a + b) +
+                   " &divide; 2 = " + num(ans) + ".");
+        say(q, "Check: the gap is " + num(b) + " &minus; " + num(a) + " = " + num(gap) +
+                   ", and " + num(a) + " + " + num(gap) + " &divide; 2 = " + num(ans) + ".");
         return q.number(r, k[0], ans, "", wrong).done();
     }
 }
@@ -1196,13 +1788,35 @@ Question decMixedSum(Rng& r, const std::string& k) {
         QB q("dec_mixed_sum", 2);
         q.paramDec("a", a).paramFrac("b", b);
         q.p("Work out <b>" + num(a) + " + " + b.mixed() + "</b>.");
+        const Frac fa = a - Frac(a.whole());
+        const Frac fb = b - Frac(b.whole());
         if (k == "X") {
             q.note("Give your answer as a mixed number in its simplest form, for example 5 2/3.");
             q.answer();
+            const long long den = fa.d / std::gcd(fa.d, fb.d) * fb.d;
+            const long long top = fa.n * (den / fa.d) + fb.n * (den / fb.d);
+            const long long wholes = a.whole() + b.whole();
+            say(q, "Write the decimal part of " + num(a) + " as a fraction: " +
+                       decimalAsFraction(fa) + ", so " + num(a) + " is " + a.mixed() + ".");
+            say(q, "Add the whole numbers: " + S(a.whole()) + " + " + S(b.whole()) + " = " +
+                       S(wholes) + ".");
+            say(q, "Add the fractions over a common denominator: " + fa.text() + " + " + fb.text() +
+                       (fa.d == den && fb.d == den
+                            ? std::string()
+                            : " = " + S(fa.n * (den / fa.d)) + "/" + S(den) + " + " +
+                                  S(fb.n * (den / fb.d)) + "/" + S(den)) +
+                       " = " + S(top) + "/" + S(den) + ".");
+            say(q, "So the sum is " + S(wholes) + " + " + S(top) + "/" + S(den) + " = " +
+                       sum.mixed() + ".");
             return q.part('X', sum.mixed()).done();
         }
         q.note("Give your answer as a decimal.");
         q.answer();
+        say(q, "Write the fraction part of " + b.mixed() + " as a decimal: " +
+                   fractionAsDecimal(fb) + ", so " + b.mixed() + " is " + num(b) + ".");
+        const int places = std::max(placesOf(a), placesOf(b));
+        say(q, "Then add the decimals, lining up the points: " + a.fixed(places) + " + " +
+                   b.fixed(places) + " = " + num(sum) + ".");
         return q.part('N', sum.dec()).done();
     }
 }

@@ -1,8 +1,10 @@
 // Whole Numbers: the four operations, place value, rounding, factors and word problems.
 
 #include "column_slips.h"
+#include "column_working.h"
 #include "drawing.h"
 #include "families.h"
+#include "possible_options.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,14 +18,21 @@ using slips::borrows;
 using slips::carryPlaces;
 using slips::subNoPayBack;
 using slips::subSmallerFromLarger;
-
-std::vector<Frac> fr(const std::vector<long long>& v) {
-    return {v.begin(), v.end()};
-}
+using working::placeName;
 
 long long pow10(int k) {
     long long p = 1;
     while (k-- > 0) p *= 10;
+    return p;
+}
+
+// The place of a power of ten: 1000 is place 3.
+int placeOf(long long power) {
+    int p = 0;
+    while (power >= 10) {
+        power /= 10;
+        ++p;
+    }
     return p;
 }
 
@@ -33,23 +42,68 @@ long long swapDigits(long long n, std::size_t i, std::size_t j) {
     return std::stoll(s);
 }
 
+std::string joined(const std::vector<long long>& v, const std::string& sep = ", ") {
+    std::string s;
+    for (long long x : v) s += (s.empty() ? "" : sep) + num(x);
+    return s;
+}
+
+std::string listedNums(const std::vector<long long>& v) {
+    std::vector<std::string> items;
+    for (long long x : v) items.push_back(num(x));
+    return working::listed(items);
+}
+
+std::vector<long long> factorsOf(long long n) {
+    std::vector<long long> out;
+    for (long long d = 1; d <= n; ++d)
+        if (n % d == 0) out.push_back(d);
+    return out;
+}
+
+std::vector<long long> multiplesUpTo(long long m, long long last) {
+    std::vector<long long> out;
+    for (long long x = m; x <= last; x += m) out.push_back(x);
+    return out;
+}
+
+// A step of the worked solution, its last word kept on the line before.
+void say(QB& q, const std::string& html) {
+    q.step(working::steadyEnd(html));
+}
+
+// Column subtraction written out: the exchange, then each column.
+void subtractionSteps(QB& q, long long a, long long b) {
+    if (working::needsExchange(a, b)) say(q, working::exchangeLine(a, b, 0, num(a)));
+    say(q, "Take away column by column, starting with the ones:<br>" +
+           working::columnSubtraction(a, b, 0));
+}
+
+const char* kNoExchange = "takes the smaller digit from the larger in each column instead of "
+                          "exchanging";
+const char* kNoPayBack = "exchanges but does not take the 1 from the next column";
+
 Question addWhole(Rng& r, const std::string& k) {
     int a = 0;
     int b = 0;
-    std::vector<long long> wrong;
+    std::vector<Slip> wrong;
     do {
         a = r.range(1200, 8999);
         b = r.range(1100, 8999);
         const auto carries = carryPlaces(a, b);
         if (carries.size() < 2) continue;
-        wrong = {addNoCarry(a, b) /* every carry dropped */,
-                 a + b - carries.front() /* the first carry forgotten */,
-                 std::abs(a - b) /* subtracted instead */};
-    } while (wrong.empty() || !distinctWrong(a + b, {wrong[0], wrong[1], wrong[2]}));
+        wrong = {{addNoCarry(a, b), "writes down each column total without carrying"},
+                 {a + b - carries.front(),
+                  "forgets to carry 1 to the " + placeName(placeOf(carries.front()))},
+                 {std::abs(a - b), "subtracts instead of adding"}};
+    } while (wrong.empty() || !distinctWrong(a + b, wrong));
     QB q("add_whole", 1);
     q.param("a", a).param("b", b);
     q.p("Work out <b>" + S(a) + " + " + S(b) + "</b>.");
-    return q.number(r, k[0], a + b, "", fr(wrong)).done();
+    say(q, "Add in columns, ones under ones, starting with the ones:<br>" +
+           working::columnAddition(a, b, 0));
+    say(q, "So " + S(a) + " + " + S(b) + " = " + num(a + b) + ".");
+    return q.number(r, k[0], a + b, "", wrong).done();
 }
 
 Question subWhole(Rng& r, const std::string& k) {
@@ -63,12 +117,32 @@ Question subWhole(Rng& r, const std::string& k) {
     QB q("sub_whole", 1);
     q.param("a", a).param("b", b);
     q.p("Work out <b>" + S(a) + " &minus; " + S(b) + "</b>.");
+    subtractionSteps(q, a, b);
+    say(q, "So " + S(a) + " &minus; " + S(b) + " = " + num(a - b) + ". Check: " + num(a - b) +
+           " + " + S(b) + " = " + S(a) + ".");
     return q
-        .number(
-            r, k[0], a - b, "",
-            fr({subSmallerFromLarger(a, b) /* smaller digit from the larger */,
-                subNoPayBack(a, b) /* borrowed without paying back */, a + b /* added instead */}))
+        .number(r, k[0], a - b, "",
+                std::vector<Slip>{{subSmallerFromLarger(a, b), kNoExchange},
+                                  {subNoPayBack(a, b), kNoPayBack},
+                                  {a + b, "adds instead of subtracting"}})
         .done();
+}
+
+// "347 &times; 26": the ones row, the tens row moved one place left, and their sum.
+void longMultiplicationSteps(QB& q, long long a, long long b) {
+    const long long tens = b / 10;
+    const long long ones = b % 10;
+    say(q, "Split " + num(b) + " into " + num(tens * 10) + " + " + num(ones) + ": " + num(a) +
+           " &times; " + num(b) + " = " + num(a) + " &times; " + num(tens * 10) + " + " + num(a) +
+           " &times; " + num(ones) + ".");
+    say(q, "The ones row: " + working::splitProduct(a, ones) + ".");
+    say(q, "The tens row, one place to the left: " + num(a) + " &times; " + num(tens * 10) +
+           (tens > 1 ? " = " + num(a) + " &times; " + num(tens) + " &times; 10 = " +
+                           num(a * tens) + " &times; 10"
+                     : "") +
+           " = " + num(a * tens * 10) + ".");
+    say(q, "Add the rows: " + num(a * tens * 10) + " + " + num(a * ones) + " = " + num(a * b) +
+           ".");
 }
 
 Question mulWhole(Rng& r, const std::string& k) {
@@ -82,11 +156,13 @@ Question mulWhole(Rng& r, const std::string& k) {
     QB q("mul_whole", 2);
     q.param("a", a).param("b", b);
     q.p("Work out <b>" + S(a) + " &times; " + S(b) + "</b>.");
+    longMultiplicationSteps(q, a, b);
     return q
         .number(r, k[0], a * b, "",
-                fr({a * (b % 10) + a * (b / 10) /* tens row not moved a place left */,
-                    a * (b / 10) * 10 /* the ones row left out */,
-                    a * (b % 10) /* the tens row left out */}))
+                std::vector<Slip>{
+                    {a * (b % 10) + a * (b / 10), "does not move the tens row one place to the left"},
+                    {a * (b / 10) * 10, "leaves out the ones row"},
+                    {a * (b % 10), "leaves out the tens row"}})
         .done();
 }
 
@@ -96,10 +172,18 @@ Question divWhole(Rng& r, const std::string& k) {
     QB q("div_whole", 2);
     q.param("a", b * c).param("b", b);
     q.p("Work out <b>" + S(b * c) + " &divide; " + S(b) + "</b>.");
+    say(q, "Divide digit by digit from the left, carrying what is left over to the next digit:<br>" +
+           working::shortDivision(b * c, b));
+    say(q, "So " + S(b * c) + " &divide; " + S(b) + " = " + num(c) + ". Check: " + num(c) +
+           " &times; " + S(b) + " = " + num(b * c) + ".");
     return q
         .number(r, k[0], c, "",
-                {c * 10 /* a zero too many in the answer */, c + 1 /* one group too many */,
-                 c - 1 /* one group too few */})
+                std::vector<Slip>{
+                    {c * 10, "puts a zero too many in the answer"},
+                    {c + 1, "is one too many: " + num(c + 1) + " &times; " + S(b) + " = " +
+                                num((c + 1) * b) + ", more than " + num(b * c)},
+                    {c - 1, "is one too few: " + num(c - 1) + " &times; " + S(b) + " = " +
+                                num((c - 1) * b) + ", less than " + num(b * c)}})
         .done();
 }
 
@@ -110,42 +194,75 @@ Question placeValue(Rng& r, const std::string& k) {
         const int pos = r.range(0, static_cast<int>(s.size()) - 2);  // never the ones digit
         const char d = s[static_cast<std::size_t>(pos)];
         if (d == '0' || s.find(d) != s.rfind(d)) continue;  // the digit must be unmistakable
-        const long long value = (d - '0') * pow10(static_cast<int>(s.size()) - 1 - pos);
+        const int place = static_cast<int>(s.size()) - 1 - pos;
+        const long long value = (d - '0') * pow10(place);
         QB q("place_value", 1);
         q.param("n", n).param("digit", d - '0');
         q.p("What is the value of the digit <b>" + std::string(1, d) + "</b> in the number <b>" +
             num(n) + "</b>?");
+        say(q, "In " + num(n) + " the digit " + std::string(1, d) + " is in the " +
+               placeName(place) + " place.");
+        say(q, "So its value is " + std::string(1, d) + " &times; " + num(pow10(place)) + " = " +
+               num(value) + ".");
+        const bool digitIsTenth = value / 10 == d - '0';
         return q
-            .number(
-                r, k[0], value, "",
-                {value / 10 /* one place too far right */, value * 10 /* one place too far left */,
-                 value / 10 == d - '0' ? value * 100 /* two places too far left */
-                                       : d - '0' /* the digit itself */})
+            .number(r, k[0], value, "",
+                    std::vector<Slip>{
+                        {value / 10, "is its value one place to the right, in the " +
+                                         placeName(place - 1) + " place"},
+                        {value * 10, "is its value one place to the left, in the " +
+                                         placeName(place + 1) + " place"},
+                        digitIsTenth ? Slip{value * 100, "is its value two places to the left, in "
+                                                         "the " + placeName(place + 2) + " place"}
+                                     : Slip{d - '0', "is the digit itself, not its value"}})
             .done();
     }
 }
 
+long long roundTo(long long n, long long to) {
+    const long long down = n - n % to;
+    return n % to * 2 >= to ? down + to : down;
+}
+
 Question roundWhole(Rng& r, const std::string& k) {
     const int to = r.pick(std::vector<int>{10, 100, 1000});
+    const int place = placeOf(to);
     int n = 0;
     int answer = 0;
     int otherWay = 0;
-    do {
+    std::vector<Slip> wrong;
+    for (;;) {
         n = r.range(10000, 99999);
         const int down = n - n % to;
         answer = (n % to) > to / 2 ? down + to : down;
         otherWay = answer == down ? down + to : down;
-    } while (n % to == 0 || n % to == to / 2 ||
-             !distinctWrong(answer, {otherWay, n - n % (to * 10), n - n % (to / 10)}));
+        if (n % to == 0 || n % to == to / 2 ||
+            !distinctWrong(answer, {otherWay, n - n % (to * 10), n - n % (to / 10)}))
+            continue;
+        // Every option could be a number rounded to the nearest `to`: each a multiple of it.
+        const int cut = n - n % (to * 10);
+        wrong = possibleSlips(
+            answer,
+            {{otherWay, std::string("rounds ") + (answer == down ? "up" : "down") +
+                            " instead of " + (answer == down ? "down" : "up")},
+             {static_cast<long long>(roundTo(n, to * 10)),
+              "rounds to the nearest " + num(to * 10) + " instead"},
+             {cut, "cuts off every digit below the " + placeName(place + 1) + " place"},
+             {cut + to * 10, "rounds up at the " + placeName(place + 1) + " place"}},
+            0, 1000000);
+        if (wrong.size() == 3) break;
+    }
     QB q("round_whole", 1);
     q.param("n", n).param("to", to);
     q.p("Round <b>" + num(n) + "</b> to the nearest " + num(to) + ".");
-    return q
-        .number(r, k[0], answer, "",
-                {otherWay /* rounded the wrong way */,
-                 n - n % (to * 10) /* cut off at the place above */,
-                 n - n % (to / 10) /* cut off at the place below */})
-        .done();
+    const int down = n - n % to;
+    const int decider = n % to / (to / 10);
+    const bool up = answer != down;
+    say(q, "The number " + num(n) + " lies between " + num(down) + " and " + num(down + to) + ".");
+    say(q, "Look at the " + placeName(place - 1) + " digit: it is " + S(decider) + ", " +
+               (up ? "5 or more, so round up" : "less than 5, so round down") + ".");
+    say(q, "So " + num(n) + " rounded to the nearest " + num(to) + " is " + num(answer) + ".");
+    return q.number(r, k[0], answer, "", wrong).done();
 }
 
 Question orderOps(Rng& r, const std::string& k) {
@@ -156,34 +273,48 @@ Question orderOps(Rng& r, const std::string& k) {
         const int c = r.range(3, 12);
         const int d = r.range(2, 9);
         long long ans = 0;
-        std::vector<long long> wrong;
+        std::vector<Slip> wrong;
         std::string expr;
+        int e = 0;
         if (form == 1) {
             expr = S(a) + " + " + S(b) + " &times; " + S(c);
             ans = a + b * c;
-            wrong = {(a + b) * c /* worked left to right */,
-                     a * b + c /* multiplied the wrong pair */,
-                     a + b + c /* read the times sign as plus */};
+            wrong = {{(a + b) * c, "works from left to right, adding before multiplying"},
+                     {a * b + c, "multiplies the first two numbers instead of the last two"},
+                     {a + b + c, "reads the times sign as a plus"}};
         } else if (form == 2) {
             expr = "(" + S(a) + " + " + S(b) + ") &times; " + S(c);
             ans = (a + b) * c;
-            wrong = {a + b * c /* brackets ignored */,
-                     a * c + b /* only the first number multiplied */,
-                     a + b + c /* read the times sign as plus */};
+            wrong = {{a + b * c, "ignores the brackets"},
+                     {a * c + b, "multiplies only the first number in the brackets"},
+                     {a + b + c, "reads the times sign as a plus"}};
         } else {
-            const int e = std::min(d, (b * c - 1) / d);  // keeps the answer positive
+            e = std::min(d, (b * c - 1) / d);  // keeps the answer positive
             if (e < 2) continue;
             expr = S(b) + " &times; " + S(c) + " &minus; " + S(d) + " &times; " + S(e);
             ans = b * c - d * e;
-            wrong = {(b * c - d) * e /* worked left to right */,
-                     b * c + d * e /* added the second product */,
-                     b * c - d /* the second multiplication left out */};
+            wrong = {{(b * c - d) * e, "works from left to right, subtracting before the second "
+                                       "multiplication"},
+                     {b * c + d * e, "adds the second product instead of taking it away"},
+                     {b * c - d, "leaves out the second multiplication"}};
         }
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, wrong)) continue;
         QB q("order_ops", 2);
         q.param("form", form).param("a", a).param("b", b).param("c", c).param("d", d);
         q.p("Work out <b>" + expr + "</b>.");
-        return q.number(r, k[0], ans, "", fr(wrong)).done();
+        if (form == 1) {
+            say(q, "Multiply before adding: " + S(b) + " &times; " + S(c) + " = " + S(b * c) + ".");
+            say(q, "Then add: " + S(a) + " + " + S(b * c) + " = " + S(ans) + ".");
+        } else if (form == 2) {
+            say(q, "Brackets first: " + S(a) + " + " + S(b) + " = " + S(a + b) + ".");
+            say(q, "Then multiply: " + S(a + b) + " &times; " + S(c) + " = " + S(ans) + ".");
+        } else {
+            say(q, "Both multiplications come before the subtraction: " + S(b) + " &times; " +
+                   S(c) + " = " + S(b * c) + ", and " + S(d) + " &times; " + S(e) + " = " +
+                   S(d * e) + ".");
+            say(q, "Then subtract: " + S(b * c) + " &minus; " + S(d * e) + " = " + S(ans) + ".");
+        }
+        return q.number(r, k[0], ans, "", wrong).done();
     }
 }
 
@@ -197,39 +328,68 @@ Question hcf(Rng& r, const std::string& k) {
     int a = 0;
     int b = 0;
     int g = 0;
+    std::vector<Slip> wrong;
     do {
         a = r.range(12, 96);
         b = r.range(12, 96);
         g = gcdInt(a, b);
+        if (a == b || g == a || g == b || smallestPrimeFactor(g) == g) continue;
+        // Every option could be a highest common factor: none above the smaller number.
+        wrong = possibleSlips(
+            g,
+            {{smallestPrimeFactor(g), "is the smallest common factor above 1, not the highest"},
+             {g / smallestPrimeFactor(g), "is a common factor, but not the highest"},
+             {std::min(a, b),
+              "is the smaller number, but it is not a factor of " + S(std::max(a, b))},
+             {1, "is the lowest common factor, not the highest"}},
+            0, std::min(a, b));
     } while (a == b || g == a || g == b || smallestPrimeFactor(g) == g ||
-             !distinctWrong(g, {a / g * b, g / smallestPrimeFactor(g), std::min(a, b)}));
+             !distinctWrong(g, {a / g * b, g / smallestPrimeFactor(g), std::min(a, b)}) ||
+             wrong.size() < 3);
     QB q("hcf", 2);
     q.param("a", a).param("b", b);
     q.p("What is the highest common factor of <b>" + S(a) + "</b> and <b>" + S(b) + "</b>?");
-    return q
-        .number(r, k[0], g, "",
-                {a / g * b /* the lowest common multiple instead */,
-                 g / smallestPrimeFactor(g) /* a common factor, not the highest */,
-                 std::min(a, b) /* the smaller number, which is not a factor of the other */})
-        .done();
+    std::vector<long long> common;
+    for (long long f : factorsOf(a))
+        if (b % f == 0) common.push_back(f);
+    say(q, "Factors of " + S(a) + ": " + joined(factorsOf(a)) + ".");
+    say(q, "Factors of " + S(b) + ": " + joined(factorsOf(b)) + ".");
+    say(q, "The factors in both lists are " + listedNums(common) + ". The highest is " + S(g) +
+           ".");
+    return q.number(r, k[0], g, "", wrong).done();
+}
+
+// The multiples of a and b up to their lowest common multiple, as lists.
+void multiplesSteps(QB& q, int a, int b, const std::string& unit) {
+    const long long l = static_cast<long long>(a) / gcdInt(a, b) * b;
+    const std::string u = unit.empty() ? "" : " " + unit;
+    say(q, "Multiples of " + S(a) + ": " + joined(multiplesUpTo(a, l)) + u + ".");
+    say(q, "Multiples of " + S(b) + ": " + joined(multiplesUpTo(b, l)) + u + ".");
 }
 
 Question lcm(Rng& r, const std::string& k) {
     int a = 0;
     int b = 0;
     int g = 0;
+    // Every option could be a lowest common multiple: none below the larger number.
     do {
         a = r.range(4, 15);
         b = r.range(4, 15);
         g = gcdInt(a, b);
-    } while (a == b || g == 1 || g == a || g == b || !distinctWrong(a / g * b, {a * b, g, a + b}));
+    } while (a == b || g == 1 || g == a || g == b ||
+             !distinctWrong(a / g * b, {a * b, std::max(a, b), a + b}));
     QB q("lcm", 2);
     q.param("a", a).param("b", b);
     q.p("What is the lowest common multiple of <b>" + S(a) + "</b> and <b>" + S(b) + "</b>?");
+    multiplesSteps(q, a, b, "");
+    say(q, "The first number in both lists is " + S(a / g * b) + ".");
     return q
         .number(r, k[0], a / g * b, "",
-                {a * b /* the product: a common multiple, not the lowest */,
-                 g /* the highest common factor instead */, a + b /* added */})
+                std::vector<Slip>{
+                    {a * b, "is the product: a common multiple, but not the lowest"},
+                    {std::max(a, b), "is the larger number, but " + S(std::min(a, b)) +
+                                         " does not divide it"},
+                    {a + b, "adds the numbers"}})
         .done();
 }
 
@@ -251,11 +411,17 @@ Question shopChange(Rng& r, const std::string& k) {
     q.p(who + " buys " + S(n) + " " + item + " at " + money(price) + " each and pays with " +
         withArticle(money(note)) + " note.");
     q.p("How much change does " + who + " get?");
+    say(q, "The " + item + " cost " + S(n) + " &times; " + money(price) + " = " +
+           money(n * price) + ".");
+    say(q, "Change = " + money(note) + " &minus; " + money(n * price) + " = " +
+           money(note - n * price) + ".");
     return q
         .number(r, k[0], note - n * price, "dollars",
-                {n * price /* the cost, not the change */,
-                 note - (n - 1) * price /* one item left out */,
-                 note - price /* only one item paid for */})
+                std::vector<Slip>{
+                    {n * price, "is the cost of the " + item + ", not the change"},
+                    {note - (n - 1) * price, "takes away the cost of " + S(n - 1) + " " + item +
+                                                 ", not " + S(n)},
+                    {note - price, "takes away the price of only one"}})
         .done();
 }
 
@@ -265,6 +431,19 @@ Question numerals(Rng& r, const std::string& k) {
     QB q("numerals", 1);
     q.param("n", n);
     q.p("Write in numerals: <b>" + numberWords(n) + "</b>.");
+    const int th = n / 1000;
+    const int rest = n % 1000;
+    say(q, capitalised(numberWords(th)) + " thousand is " + num(th) + " thousands: " + num(th) +
+           " &times; 1000 = " + num(th * 1000) + ".");
+    if (rest == 0)
+        say(q, "Nothing follows the thousands, so the hundreds, tens and ones digits are all 0.");
+    else
+        say(q, "The rest, " + numberWords(rest) + ", is " + S(rest) +
+               (rest < 10    ? ": no hundreds and no tens, so write 0 in both places"
+                : rest < 100 ? ": no hundreds, so write 0 in the hundreds place"
+                             : "") +
+               ".");
+    say(q, "So the number is " + num(th * 1000) + " + " + S(rest) + " = " + num(n) + ".");
     return q.number(r, k[0], n, "", {n + 1000, n - n % 1000 + (n % 1000) * 10 % 1000, n + 100})
         .done();
 }
@@ -290,7 +469,14 @@ Question whoMore(Rng& r, const std::string& k) {
     q.p("Who has more " + thing + " now?");
     q.note("Write the name.");
     q.answer();
-    return q.part('T', (a - g > b + g) ? x : y).done();
+    const std::string winner = (a - g > b + g) ? x : y;
+    say(q, x + " gives " + S(g) + " away: " + S(a) + " &minus; " + S(g) + " = " + S(a - g) + " " +
+           thing + ".");
+    say(q, y + " gets " + S(g) + " more: " + S(b) + " + " + S(g) + " = " + S(b + g) + " " + thing +
+           ".");
+    say(q, "As " + S(std::max(a - g, b + g)) + " is more than " + S(std::min(a - g, b + g)) +
+                ", " + winner + " has more " + thing + " now.");
+    return q.part('T', winner).done();
 }
 
 Question attendance(Rng& r, const std::string& k) {
@@ -302,20 +488,28 @@ Question attendance(Rng& r, const std::string& k) {
     q.p("A school has " + S(classes) + " classes with " + S(size) +
         " pupils in each class. On Monday " + S(absent) + " pupils were absent.");
     q.p("How many pupils were at school on Monday?");
+    say(q, "Pupils in the school = " + S(classes) + " &times; " + S(size) + " = " +
+           S(classes * size) + ".");
+    say(q, "Pupils at school on Monday = " + S(classes * size) + " &minus; " + S(absent) + " = " +
+           S(classes * size - absent) + " pupils.");
     return q
         .number(r, k[0], classes * size - absent, "pupils",
-                {classes * size /* the absent pupils not taken away */,
-                 classes * size + absent /* the absent pupils added */,
-                 classes * (size - absent) /* taken away from every class */})
+                std::vector<Slip>{
+                    {classes * size, "forgets to take away the absent pupils"},
+                    {classes * size + absent, "adds the absent pupils instead of taking them away"},
+                    {classes * (size - absent), "takes " + S(absent) +
+                                                    " pupils away from every class, not from the "
+                                                    "whole school"}})
         .done();
 }
 
+bool isPrime(int n) {
+    for (int d = 2; d * d <= n; ++d)
+        if (n % d == 0) return false;
+    return n > 1;
+}
+
 Question primesBetween(Rng& r, const std::string& k) {
-    auto isPrime = [](int n) {
-        for (int d = 2; d * d <= n; ++d)
-            if (n % d == 0) return false;
-        return n > 1;
-    };
     int lo = 0;
     int hi = 0;
     do {
@@ -323,50 +517,117 @@ Question primesBetween(Rng& r, const std::string& k) {
         hi = lo + r.range(12, 25);
     } while (isPrime(lo) || isPrime(hi));  // "between" then reads the same either way
     int count = 0;
-    for (int n = lo + 1; n < hi; ++n) count += isPrime(n);
+    std::vector<long long> primes;
+    std::vector<int> oddOthers;  // odd numbers that are not prime
+    for (int n = lo + 1; n < hi; ++n) {
+        count += isPrime(n);
+        if (isPrime(n)) primes.push_back(n);
+        else if (n % 2) oddOthers.push_back(n);
+    }
     QB q("primes_between", 2);
     q.param("lo", lo).param("hi", hi);
     q.p("How many prime numbers are there between <b>" + S(lo) + "</b> and <b>" + S(hi) + "</b>?");
+    say(q, "No even number here is prime, as each divides by 2, so check only the odd numbers.");
+    auto factorised = [](int n) {
+        const int p = smallestPrimeFactor(n);
+        return S(n) + " = " + S(p) + " &times; " + S(n / p);
+    };
+    if (!oddOthers.empty()) {
+        std::string others;
+        for (int n : oddOthers) others += (others.empty() ? "" : ", ") + factorised(n);
+        say(q, "These odd numbers are not prime: " + others + ".");
+    }
+    say(q, "The primes are " + listedNums(primes) + ": there " + (count == 1 ? "is " : "are ") +
+           S(count) + " of them.");
+    const std::string oneOther =
+        oddOthers.empty() ? "" : "counts " + S(oddOthers[0]) + " as a prime, but " +
+                                     factorised(oddOthers[0]);
     return q
         .number(r, k[0], count, "",
-                {count + 1 /* an odd number such as 51 or 57 taken for a prime */,
-                 count + 2 /* two odd non-primes taken for primes */,
-                 count > 1 ? count - 1 : 7 /* a prime missed (or every odd number counted) */})
+                std::vector<Slip>{
+                    {count + 1, oneOther.empty() ? "counts an odd number that is not prime"
+                                                 : oneOther},
+                    {count + 2, oddOthers.size() < 2
+                                    ? std::string("counts two numbers that are not prime")
+                                    : "counts two odd numbers that are not prime, such as " +
+                                          S(oddOthers[0]) + " and " + S(oddOthers[1])},
+                    count > 1 ? Slip{count - 1, "misses one of the primes"}
+                              : Slip{7, "counts the odd numbers, not the primes"}})
         .done();
+}
+
+// The remainders short division leaves after each digit, the last one included.
+std::vector<long long> stepRemainders(long long n, long long d) {
+    const std::string s = std::to_string(n);
+    std::vector<long long> out;
+    long long rem = 0;
+    bool started = false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const long long cur = rem * 10 + (s[i] - '0');
+        rem = cur;
+        if (!started && cur < d && i + 1 < s.size()) continue;
+        started = true;
+        rem = cur % d;
+        out.push_back(rem);
+    }
+    return out;
 }
 
 Question remainder(Rng& r, const std::string& k) {
     int d = 0;
     int n = 0;
-    do {
+    std::vector<Slip> wrong;
+    for (;;) {
         d = r.range(3, 12);
         n = r.range(100, 2000);
-    } while (n % d == 0 || !distinctWrong(n % d, {n / d, d - n % d, n % d + d}));
+        if (n % d == 0 || !distinctWrong(n % d, {n / d, d - n % d, n % d + d})) continue;
+        if (k == "N") break;
+        // Every option could be a remainder: each is less than the divisor.
+        const auto steps = stepRemainders(n, d);
+        std::vector<Slip> candidates = {
+            {d - n % d, "is what must be added to make another group of " + S(d) +
+                            ", not what is left over"},
+            {steps.front(), "is what is left over after the first digit, carried on, not the "
+                            "remainder at the end"}};
+        if (steps.size() > 2)
+            candidates.push_back({steps[steps.size() - 2], "is what is left over before the last "
+                                                           "digit is divided"});
+        candidates.push_back({n % 10 % d, "divides only the ones digit"});
+        wrong = possibleSlips(n % d, candidates, 0, d - 1);
+        if (wrong.size() == 3) break;
+    }
     QB q("remainder", 2);
     q.param("n", n).param("d", d);
     q.p("What is the remainder when <b>" + S(n) + "</b> is divided by <b>" + S(d) + "</b>?");
-    return q
-        .number(r, k[0], n % d, "",
-                {n / d /* the quotient, not the remainder */,
-                 d - n % d /* what is still needed for the next multiple */,
-                 n % d + d /* one group too few taken away */})
-        .done();
+    say(q, "Divide digit by digit from the left:<br>" + working::shortDivision(n, d));
+    say(q, "So " + S(n) + " &divide; " + S(d) + " is " + S(n / d) + " with " + S(n % d) +
+           " left over. Check: " + S(d) + " &times; " + S(n / d) + " = " + S(d * (n / d)) +
+           ", and " + S(n) + " &minus; " + S(d * (n / d)) + " = " + S(n % d) + ".");
+    if (k == "N") return q.number(r, k[0], n % d, "", {n / d, d - n % d, n % d + d}).done();
+    return q.number(r, k[0], n % d, "", wrong).done();
 }
 
 Question whichMultiple(Rng& r, const std::string& k) {
     (void)k;
     const int m = r.range(6, 13);
     const int right = m * r.range(12, 90);
-    std::vector<std::string> wrong;
+    std::vector<TextSlip> wrong;
     while (wrong.size() < 3) {
         // Near misses: numbers a multiple or two away, so only dividing tells them apart.
         const int w = right + r.range(-40, 40);
-        if (w > 0 && w % m && std::find(wrong.begin(), wrong.end(), S(w)) == wrong.end())
-            wrong.push_back(S(w));
+        if (w > 0 && w % m && std::none_of(wrong.begin(), wrong.end(), [&](const TextSlip& s) {
+                return s.text == S(w);
+            }))
+            wrong.push_back({S(w), "is not a multiple: " + S(w) + " &divide; " + S(m) + " is " +
+                                       S(w / m) + " with " + S(w % m) + " left over"});
     }
     QB q("which_multiple", 1);
     q.param("m", m).param("right", right);
     q.p("Which of these numbers is a multiple of <b>" + S(m) + "</b>?");
+    say(q, "A multiple of " + S(m) + " divides by " + S(m) + " with nothing left over.");
+    say(q, S(right) + " &divide; " + S(m) + " = " + S(right / m) + " exactly, so " + S(right) +
+           " is a multiple of " + S(m) + ": " + S(m) + " &times; " + S(right / m) + " = " +
+           S(right) + ".");
     return q.choice(r, S(right), wrong).done();
 }
 
@@ -380,20 +641,28 @@ Question numberLineWhole(Rng& r, const std::string& k) {
            !distinctWrong(start + at * step,
                           {start + at, start + (at + 1) * step, start + (at - 1) * step}));
     QB q("number_line", 1);
-    q.param("start", start)
-        .param("end", start + intervals * step)
-        .param("intervals", intervals)
-        .param("at", at);
+    const int end = start + intervals * step;
+    q.param("start", start).param("end", end).param("intervals", intervals).param("at", at);
     q.p("The marks on the number line are equally spaced. What number is the arrow pointing to?");
-    drawNumberLine(
-        q.figure(300, 150,
-                 "number line from " + num(start) + " to " + num(start + intervals * step)),
-        intervals, num(start), num(start + intervals * step), at);
+    drawNumberLine(q.figure(300, 150,
+                            "A number line from " + num(start) + " at the left end to " +
+                                num(end) + " at the right end, cut into ten equal spaces by "
+                                "marks. An arrow points to the mark " +
+                                plural(at, "space", "spaces") + " to the right of " +
+                                num(start) + "."),
+                   intervals, num(start), num(end), at);
     const int ans = start + at * step;
+    say(q, "The whole line: " + num(end) + " &minus; " + num(start) + " = " + num(end - start) +
+           ", in 10 equal spaces.");
+    say(q, "Each space: " + num(end - start) + " &divide; 10 = " + num(step) + ".");
+    say(q, "The arrow is " + plural(at, "space", "spaces") + " after " + num(start) + ": " +
+                num(start) + " + " +
+           S(at) + " &times; " + num(step) + " = " + num(ans) + ".");
     return q
         .number(r, k[0], ans, "",
-                {start + at /* each mark taken as one */, ans + step /* one mark too many */,
-                 ans - step /* one mark too few */})
+                std::vector<Slip>{{start + at, "counts each space as 1"},
+                                  {ans + step, "counts one space too many"},
+                                  {ans - step, "counts one space too few"}})
         .done();
 }
 
@@ -406,16 +675,25 @@ Question missingAddend(Rng& r, const std::string& k) {
         const int b = r.range(1000, a - 300);
         // add: ? + b = a, answer a - b.   take: a - ? = b, answer a - b.
         const long long ans = a - b;
-        const std::vector<long long> wrong = {a + b /* added instead of subtracting */,
-                                              subSmallerFromLarger(a, b) /* column slip */,
-                                              subNoPayBack(a, b) /* borrow not paid back */};
-        if (!borrows(a, b) || !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::vector<Slip> wrong = {{a + b, "adds instead of subtracting"},
+                                         {subSmallerFromLarger(a, b), kNoExchange},
+                                         {subNoPayBack(a, b), kNoPayBack}};
+        if (!borrows(a, b) || !distinctWrong(ans, wrong)) continue;
         QB q("missing_addend", 1);
         q.param("form", add ? "add" : "take").param("a", a).param("b", b);
         q.p("What is the missing number?");
         q.p(add ? "<b>? + " + S(b) + " = " + S(a) + "</b>"
                 : "<b>" + S(a) + " &minus; ? = " + S(b) + "</b>");
-        return q.number(r, k[0], ans, "", fr(wrong)).done();
+        say(q, add ? "The missing number and " + S(b) + " make " + S(a) + ", so it is " + S(a) +
+                         " &minus; " + S(b) + "."
+                   : "Taking the missing number from " + S(a) + " leaves " + S(b) +
+                         ", so it is " + S(a) + " &minus; " + S(b) + ".");
+        subtractionSteps(q, a, b);
+        say(q, S(a) + " &minus; " + S(b) + " = " + S(ans) + ". Check: " +
+               (add ? S(ans) + " + " + S(b) + " = " + S(a)
+                    : S(a) + " &minus; " + S(ans) + " = " + S(b)) +
+               ".");
+        return q.number(r, k[0], ans, "", wrong).done();
     }
 }
 
@@ -424,26 +702,33 @@ Question missingFactor(Rng& r, const std::string& k) {
     const int m = r.range(3, 12);
     const int ans = r.range(12, 99);
     QB q("missing_factor", 2);
+    const int p = ans * m;
     if (times) {
         // ? x m = p
-        const int p = ans * m;
         q.param("form", "times").param("m", m).param("p", p);
         q.p("What is the missing number?");
         q.p("<b>? &times; " + S(m) + " = " + S(p) + "</b>");
-        return q
-            .number(r, k[0], ans, "",
-                    {p * m /* multiplied instead of dividing */, p - m /* subtracted */,
-                     ans * 10 /* a zero too many */})
-            .done();
+        say(q, "The missing number times " + S(m) + " makes " + S(p) + ", so it is " + S(p) +
+               " &divide; " + S(m) + ".");
+    } else {
+        // p / ? = m
+        q.param("form", "divide").param("m", m).param("p", p);
+        q.p("What is the missing number?");
+        q.p("<b>" + S(p) + " &divide; ? = " + S(m) + "</b>");
+        say(q, "Dividing " + S(p) + " by the missing number gives " + S(m) + ", so " + S(m) +
+               " times the missing number makes " + S(p) + ": the missing number is " + S(p) +
+               " &divide; " + S(m) + ".");
     }
-    // p / ? = m
-    const int p = ans * m;
-    q.param("form", "divide").param("m", m).param("p", p);
-    q.p("What is the missing number?");
-    q.p("<b>" + S(p) + " &divide; ? = " + S(m) + "</b>");
+    say(q, working::shortDivision(p, m));
+    say(q, S(p) + " &divide; " + S(m) + " = " + S(ans) + ". Check: " +
+           (times ? S(ans) + " &times; " + S(m) + " = " + S(p)
+                  : S(p) + " &divide; " + S(ans) + " = " + S(m)) +
+           ".");
     return q
         .number(r, k[0], ans, "",
-                {p * m /* multiplied */, p - m /* subtracted */, ans * 10 /* a zero too many */})
+                std::vector<Slip>{{p * m, "multiplies instead of dividing"},
+                                  {p - m, "subtracts instead of dividing"},
+                                  {ans * 10, "puts a zero too many in the answer"}})
         .done();
 }
 
@@ -459,14 +744,31 @@ Question numberToWords(Rng& r, const std::string& k) {
         std::string extra = s;
         extra.insert(zero, "0");
         const long long swapped = swapDigits(n, zero, zero + 1);
+        const std::string emptyPlace = placeName(static_cast<int>(s.size() - 1 - zero));
         QB q("number_words", 1);
         q.param("n", n);
         q.p("Which of these is <b>" + num(n) + "</b> written in words?");
+        say(q, "Split " + num(n) + " at the thousands: " + S(n / 1000) + " thousands and " +
+               S(n % 1000) + ".");
+        say(q, "Read each part: " + S(n / 1000) + " thousands is " + numberWords(n / 1000) +
+                    " thousand, and " +
+               S(n % 1000) + " is " + numberWords(n % 1000) + ". " +
+               (emptyPlace == "thousands"
+                    ? "The 0 in the thousands place is part of " + numberWords(n / 1000) +
+                          " thousand: there are no thousands beyond it."
+                    : "The 0 means there are no " + emptyPlace + "."));
+        say(q, "So " + num(n) + " is " + numberWords(n) + ".");
         return q
             .choice(r, numberWords(n),
-                    {numberWords(std::stoi(dropped)) /* the empty place left out */,
-                     numberWords(static_cast<int>(swapped)) /* the zero read in the next place */,
-                     numberWords(std::stoi(extra)) /* a zero too many */})
+                    std::vector<TextSlip>{
+                        {numberWords(std::stoi(dropped)),
+                         "leaves out the empty " + emptyPlace + " place, so it is the number " +
+                             num(std::stoi(dropped))},
+                        {numberWords(static_cast<int>(swapped)),
+                         "reads the 0 in the wrong place, so it is the number " + num(swapped)},
+                        {numberWords(std::stoi(extra)),
+                         "puts in a zero too many, so it is the number " +
+                             num(std::stoi(extra))}})
             .done();
     }
 }
@@ -490,7 +792,9 @@ Question largestFromDigits(Rng& r, const std::string& k) {
         std::vector<int> up = digits;
         std::sort(up.begin(), up.end());
         std::vector<int> down(up.rbegin(), up.rend());
-        const long long zeroFirst = join(up);  // a "five-digit" number starting with 0
+        // A five-digit number cannot start with 0: the slip that keeps the zero out of the
+        // front by putting it last still makes one.
+        const long long zeroLast = join({up.begin() + 1, up.end()}) * 10;
         std::vector<int> smallest = up;
         if (smallest[0] == 0) std::swap(smallest[0], smallest[1]);
         std::vector<int> nextDown = down;
@@ -500,15 +804,25 @@ Question largestFromDigits(Rng& r, const std::string& k) {
         const long long ans = largest ? join(down) : join(smallest);
         std::vector<int> firstTwo = down;
         std::swap(firstTwo[0], firstTwo[1]);
-        const std::vector<long long> wrong =
-            largest ? std::vector<long long>{join(smallest) /* the smallest instead */,
-                                             join(nextDown) /* the last two the wrong way */,
-                                             join(firstTwo) /* the first two the wrong way */}
-                    : std::vector<long long>{withZero ? zeroFirst /* the zero put first */
-                                                      : join(nextDown) /* second largest */,
-                                             join(down) /* the largest instead */,
-                                             join(nextUp) /* the last two the wrong way */};
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::vector<Slip> wrong =
+            largest ? std::vector<Slip>{{join(smallest), "is the smallest number, not the largest"},
+                                        {join(nextDown), "has the last two digits the wrong way "
+                                                         "round"},
+                                        {join(firstTwo), "has the first two digits the wrong way "
+                                                         "round"}}
+                    : std::vector<Slip>{withZero ? Slip{zeroLast, "puts the 0 last instead of "
+                                                                  "second"}
+                                                 : Slip{join(nextDown), "is the second largest "
+                                                                        "number, not the "
+                                                                        "smallest"},
+                                        {join(down), "is the largest number, not the smallest"},
+                                        {join(nextUp), "has the last two digits the wrong way "
+                                                       "round"}};
+        const long long zeroFirst = join(up);  // the slip this family used to offer
+        if (!distinctWrong(ans, {withZero && !largest ? zeroFirst : wrong[0].value,
+                                 wrong[1].value, wrong[2].value}) ||
+            !distinctWrong(ans, wrong))
+            continue;
         std::string list;
         for (int d : digits) list += (list.empty() ? "" : ",") + S(d);
         QB q("largest_from_digits", 2);
@@ -519,8 +833,37 @@ Question largestFromDigits(Rng& r, const std::string& k) {
         q.p("Use each of the digits <b>" + shown + "</b> once to make a five-digit number.");
         q.p(std::string("What is the <b>") + (largest ? "largest" : "smallest") +
             "</b> number you can make?");
-        return q.number(r, k[0], ans, "", fr(wrong)).done();
+        std::string ordered;
+        for (int d : largest ? down : up) ordered += (ordered.empty() ? "" : ", ") + S(d);
+        if (largest) {
+            say(q, "The largest digit goes in the highest place, the ten thousands, then the "
+                   "next largest, and so on: " + ordered + ".");
+        } else {
+            say(q, "The smallest digit goes in the highest place, the ten thousands, then the "
+                   "next smallest, and so on: " + ordered + ".");
+            if (withZero)
+                say(q, "A five-digit number cannot start with 0, so the smallest of the other "
+                       "digits, " + S(up[1]) + ", comes first and the 0 second.");
+        }
+        say(q, std::string("The ") + (largest ? "largest" : "smallest") + " number is " +
+               num(ans) + ".");
+        return q.number(r, k[0], ans, "", wrong).done();
     }
+}
+
+// Why a number is not the greatest (or the smallest) of a list: the first place it differs.
+std::string comparedWith(long long x, long long right, bool greatest) {
+    if (x < 10000 || right < 10000) {
+        return x < 10000 ? "has only four digits, so it is less than any five-digit number"
+                         : "has five digits, so it is greater than the four-digit " + num(right);
+    }
+    const std::string sx = std::to_string(x);
+    const std::string sr = std::to_string(right);
+    std::size_t i = 0;
+    while (sx[i] == sr[i]) ++i;
+    return std::string("is ") + (greatest ? "smaller" : "greater") + ": its " +
+           placeName(static_cast<int>(sx.size() - 1 - i)) + " digit is " + sx.substr(i, 1) +
+           ", against " + sr.substr(i, 1) + " in " + num(right);
 }
 
 Question compareNumbers(Rng& r, const std::string& k) {
@@ -542,23 +885,25 @@ Question compareNumbers(Rng& r, const std::string& k) {
         if (std::set<long long>(v.begin(), v.end()).size() != v.size()) continue;
         const long long right = greatest ? *std::max_element(v.begin(), v.end())
                                          : *std::min_element(v.begin(), v.end());
-        std::vector<std::string> wrong;
+        std::vector<TextSlip> wrong;
         std::string list;
         for (long long x : v) {
             list += (list.empty() ? "" : ",") + S(x);
-            if (x != right) wrong.push_back(num(x));
+            if (x != right) wrong.push_back({num(x), comparedWith(x, right, greatest)});
         }
         QB q("compare_numbers", 1);
         q.param("vals", list).param("which", greatest ? "greatest" : "smallest");
         q.p(std::string("Which of these numbers is the <b>") +
             (greatest ? "greatest" : "smallest") + "</b>?");
+        std::vector<long long> up = v;
+        std::sort(up.begin(), up.end());
+        say(q, "A four-digit number is less than any five-digit number. Five-digit numbers are "
+               "compared digit by digit from the left: the first digit that differs decides.");
+        say(q, "In order from the smallest: " + joined(up) + ".");
+        say(q, std::string("So the ") + (greatest ? "greatest" : "smallest") + " is " + num(right) +
+               ".");
         return q.choice(r, num(right), wrong).done();
     }
-}
-
-long long roundTo(long long n, long long to) {
-    const long long down = n - n % to;
-    return n % to * 2 >= to ? down + to : down;
 }
 
 Question wholeEstimate(Rng& r, const std::string& k) {
@@ -573,25 +918,43 @@ Question wholeEstimate(Rng& r, const std::string& k) {
         const long long ta = a - a % to;
         const long long tb = b - b % to;
         long long ans = 0;
-        std::vector<long long> wrong;
+        std::vector<Slip> wrong;
         std::string op;
+        // The exact answer is the slip this family used to offer; an estimate made from
+        // rounded numbers is a multiple of what they were rounded to, and so is every option.
+        // One number rounded the wrong way: one that should round down, so the slip is not the
+        // same as cutting both down.
+        const bool firstUp = ra > a && rb < b;
+        const long long otherA = ra > a ? ra - to : ra + to;
+        const long long otherB = rb > b ? rb - to : rb + to;
+        const std::string wrongWay = "rounds " + (firstUp ? num(b) : num(a)) +
+                                     " the wrong way, to " + (firstUp ? num(otherB) : num(otherA));
+        const long long slipA = firstUp ? ra : otherA;
+        const long long slipB = firstUp ? otherB : rb;
+        const std::string cut = "cuts both numbers down instead of rounding them";
+        long long exact = 0;
         if (form == 1) {
             ans = ra + rb;
             op = " + ";
-            wrong = {a + b /* worked out exactly */, ta + tb /* both cut down, not rounded */,
-                     roundTo(a, 1000) + roundTo(b, 1000) /* rounded to thousands */};
+            exact = a + b;
+            wrong = {{slipA + slipB, wrongWay}, {ta + tb, cut},
+                     {roundTo(a, 1000) + roundTo(b, 1000), "rounds to the nearest 1000, not 100"}};
         } else if (form == 2) {
             ans = ra - rb;
             op = " &minus; ";
-            wrong = {a - b /* worked out exactly */, ta - tb /* both cut down, not rounded */,
-                     ra + rb /* added the rounded numbers */};
+            exact = a - b;
+            wrong = {{slipA - slipB, wrongWay}, {ta - tb, cut},
+                     {ra + rb, "adds the rounded numbers instead of subtracting"}};
         } else {
             ans = ra * rb;
             op = " &times; ";
-            wrong = {static_cast<long long>(a) * b /* worked out exactly */,
-                     ta * tb /* both cut down, not rounded */, ra + rb /* added */};
+            exact = static_cast<long long>(a) * b;
+            wrong = {{slipA * slipB, wrongWay}, {ta * tb, cut},
+                     {ra + rb, "adds the rounded numbers instead of multiplying"}};
         }
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        if (!distinctWrong(ans, {exact, wrong[1].value, wrong[2].value}) ||
+            !distinctWrong(ans, wrong))
+            continue;
         QB q("whole_estimate", 2);
         q.param("a", a)
             .param("b", b)
@@ -602,7 +965,15 @@ Question wholeEstimate(Rng& r, const std::string& k) {
         q.p("Estimate <b>" + S(a) + op + S(b) +
             "</b> by first rounding each number to the nearest " + S(to) + ".");
         q.p("What is your estimate?");
-        return q.number(r, k[0], ans, "", fr(wrong)).done();
+        auto rounding = [&](long long n, long long rn) {
+            const long long digit = n % to / (to / 10);
+            return num(n) + " rounds " + (rn > n ? "up" : "down") + " to " + num(rn) + ", as its " +
+                   placeName(placeOf(to) - 1) + " digit is " + S(digit);
+        };
+        say(q, "Round each number to the nearest " + S(to) + ": " + rounding(a, ra) + "; " +
+               rounding(b, rb) + ".");
+        say(q, "Estimate: " + num(ra) + op + num(rb) + " = " + num(ans) + ".");
+        return q.number(r, k[0], ans, "", wrong).done();
     }
 }
 
@@ -610,18 +981,20 @@ Question whichCorrect(Rng& r, const std::string& k) {
     (void)k;
     // Four sums or differences; three carry a real column slip in their result.
     const bool add = r.chance(50);
-    std::vector<std::string> calcs;
     std::string right;
-    std::vector<std::string> wrong;
+    std::vector<TextSlip> wrong;
+    std::vector<std::string> worked;
     const int rightAt = r.range(0, 3);
     for (int i = 0; i < 4; ++i) {
         int a = 0;
         int b = 0;
         long long shown = 0;
+        long long truth = 0;
+        std::string why;
         for (;;) {
             a = r.range(2100, 9899);
             b = r.range(1100, add ? 9899 : a - 300);
-            const long long truth = add ? a + b : a - b;
+            truth = add ? a + b : a - b;
             if (i == rightAt) {
                 if (add ? carryPlaces(a, b).empty() : !borrows(a, b)) continue;
                 shown = truth;
@@ -635,22 +1008,34 @@ Question whichCorrect(Rng& r, const std::string& k) {
                                        : (i % 2 ? subSmallerFromLarger(a, b) : subNoPayBack(a, b));
             if (slip != truth && slip > 0) {
                 shown = slip;
+                why = add ? (i % 2 ? "drops every carry"
+                                   : "forgets to carry 1 to the " +
+                                         placeName(placeOf(carries[0])))
+                          : (i % 2 ? kNoExchange : kNoPayBack);
                 break;
             }
         }
-        const std::string text = S(a) + (add ? " + " : " &minus; ") + S(b) + " = " + num(shown);
-        if (text == right || std::find(wrong.begin(), wrong.end(), text) != wrong.end()) {
+        const std::string sign = add ? " + " : " &minus; ";
+        const std::string text = S(a) + sign + S(b) + " = " + num(shown);
+        if (text == right || std::any_of(wrong.begin(), wrong.end(),
+                                         [&](const TextSlip& w) { return w.text == text; })) {
             --i;  // the same calculation twice: draw again
             continue;
         }
+        worked.push_back(S(a) + sign + S(b) + " = " + num(truth));
         if (i == rightAt)
             right = text;
         else
-            wrong.push_back(text);
+            wrong.push_back({text, why + ": the answer is " + num(truth)});
     }
     QB q("which_correct", 2);
     q.param("op", add ? "add" : "sub");
     q.p("Only one of these calculations is correct. Which one?");
+    std::string lines;
+    for (const auto& w : worked) lines += (lines.empty() ? "" : "<br>") + w;
+    say(q, std::string("Work each one out in columns, ") +
+           (add ? "carrying" : "exchanging") + " where needed:<br>" + lines);
+    say(q, "Only one calculation shows its right answer: " + right + ".");
     return q.choice(r, right, wrong).done();
 }
 
@@ -661,12 +1046,33 @@ Question squaresCubes(Rng& r, const std::string& k) {
     const long long ans = square ? n * n : n * n * n;
     QB q("squares_cubes", 1);
     q.param("n", n).param("power", p);
-    q.p("Work out <b>" + S(n) + "<sup>" + S(p) + "</sup></b>.");
+    const std::string power = S(n) + "<sup>" + S(p) + "</sup>";
+    q.p("Work out <b>" + power + "</b>.");
+    if (square) {
+        say(q, power + " means " + S(n) + " &times; " + S(n) + ", the number times itself.");
+        const int tens = n / 10 * 10;
+        const int ones = n % 10;
+        say(q, power + " = " + S(n) + " &times; " + S(n) +
+               (ones ? " = " + S(n) + " &times; " + S(tens) + " + " + S(n) + " &times; " +
+                           S(ones) + " = " + S(n * tens) + " + " + S(n * ones)
+                     : "") +
+               " = " + S(ans) + ".");
+    } else {
+        say(q, power + " means " + S(n) + " &times; " + S(n) + " &times; " + S(n) +
+               ", three of the number multiplied together.");
+        say(q, power + " = " + S(n) + " &times; " + S(n) + " &times; " + S(n) + " = " +
+               S(n * n) + " &times; " + S(n) + " = " + S(ans) + ".");
+    }
     return q
-        .number(
-            r, k[0], ans, "",
-            {n * p /* multiplied by the power */, square ? n * n * n : n * n /* the wrong power */,
-             ans - n /* one lot of the number too few */})
+        .number(r, k[0], ans, "",
+                std::vector<Slip>{
+                    {n * p, "multiplies " + S(n) + " by " + S(p) + " instead of by itself"},
+                    {square ? n * n * n : n * n,
+                     square ? "works out the cube, not the square" : "works out the square, "
+                                                                     "not the cube"},
+                    {ans - n, square ? "works out " + S(n) + " &times; " + S(n - 1) +
+                                           ", one " + S(n) + " too few"
+                                     : "is one lot of " + S(n) + " short of the answer"}})
         .done();
 }
 
@@ -675,11 +1081,29 @@ Question squareRoot(Rng& r, const std::string& k) {
     QB q("square_root", 1);
     q.param("square", n * n);
     q.p("What is the square root of <b>" + num(n * n) + "</b>?");
+    say(q, "The square root of " + num(n * n) + " is the number that, multiplied by itself, "
+           "makes " + num(n * n) + ".");
+    if (n % 10) {
+        const int lo = n / 10 * 10;
+        say(q, S(lo) + " &times; " + S(lo) + " = " + num(lo * lo) + ", and " + S(lo + 10) +
+               " &times; " + S(lo + 10) + " = " + num((lo + 10) * (lo + 10)) +
+               ", so it lies between " + S(lo) + " and " + S(lo + 10) + ".");
+    }
+    say(q, S(n) + " &times; " + S(n) + " = " + num(n * n) + ", so the square root is " + S(n) +
+           ".");
     return q
         .number(r, k[0], n, "",
-                {n * n / 2 /* halved */, n + 1 /* the root of the next square */,
-                 n - 1 /* the root of the square below */})
+                std::vector<Slip>{{n * n / 2, "halves the number instead"},
+                                  {n + 1, "is the square root of " + num((n + 1) * (n + 1))},
+                                  {n - 1, "is the square root of " + num((n - 1) * (n - 1))}})
         .done();
+}
+
+// "2 &times; 3 &times; 7 &times; 11".
+std::string productOf(const std::vector<int>& factors) {
+    std::string s;
+    for (int f : factors) s += (s.empty() ? "" : " &times; ") + S(f);
+    return s;
 }
 
 Question largestPrimeFactor(Rng& r, const std::string& k) {
@@ -693,19 +1117,35 @@ Question largestPrimeFactor(Rng& r, const std::string& k) {
             chosen.push_back(p);
             n *= p;
         }
+        std::vector<int> all = chosen;  // with repeats, smallest first
+        std::sort(all.begin(), all.end());
         std::sort(chosen.begin(), chosen.end());
         chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
         if (chosen.size() < 3 || n > 999 || n < 60) continue;
         const int big = chosen.back();
-        const std::vector<long long> wrong = {
-            n / chosen.front() /* the largest factor, which is not prime */,
-            chosen[chosen.size() - 2] /* the next prime down */,
-            chosen.front() /* the smallest prime factor */};
-        if (!distinctWrong(big, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::vector<Slip> wrong = {
+            {n / chosen.front(), "is a factor, but not a prime: " + S(n / chosen.front()) + " = " +
+                                     productOf({all.begin() + 1, all.end()})},
+            {chosen[chosen.size() - 2], "is a prime factor, but not the largest"},
+            {chosen.front(), "is the smallest prime factor"}};
+        if (!distinctWrong(big, wrong)) continue;
         QB q("largest_prime_factor", 2);
         q.param("n", n);
         q.p("What is the largest prime factor of <b>" + S(n) + "</b>?");
-        return q.number(r, k[0], big, "", fr(wrong)).done();
+        std::string ladder;
+        int left = n;
+        for (std::size_t i = 0; i + 1 < all.size(); ++i) {
+            ladder += (ladder.empty() ? "" : ", ") + S(left) + " &divide; " + S(all[i]) + " = " +
+                      S(left / all[i]);
+            left /= all[i];
+        }
+        say(q, "Divide by primes, the smallest first: " + ladder + ", and " + S(left) +
+               " is prime.");
+        say(q, "So " + S(n) + " = " + productOf(all) + ".");
+        std::vector<long long> distinct(chosen.begin(), chosen.end());
+        say(q, "The prime factors are " + listedNums(distinct) + ". The largest is " + S(big) +
+               ".");
+        return q.number(r, k[0], big, "", wrong).done();
     }
 }
 
@@ -714,20 +1154,32 @@ Question factorCount(Rng& r, const std::string& k) {
         const int n = r.range(12, 100);
         int count = 0;
         bool square = false;
+        int root = 0;
         for (int d = 1; d <= n; ++d) {
             count += n % d == 0;
-            square = square || d * d == n;
+            if (d * d == n) {
+                square = true;
+                root = d;
+            }
         }
         if (count < 6) continue;
         QB q("factor_count", 2);
         q.param("n", n);
         q.p("How many factors does <b>" + S(n) + "</b> have?");
+        std::string pairs;
+        for (int d = 1; d * d <= n; ++d)
+            if (n % d == 0) pairs += (pairs.empty() ? "" : ", ") + S(d) + " and " + S(n / d);
+        say(q, "Find the factors in pairs that multiply to make " + S(n) + ": " + pairs + ".");
+        say(q, "The factors are " + joined(factorsOf(n)) +
+               (square ? ", with " + S(root) + " counted once as it pairs with itself" : "") + ".");
+        say(q, "So " + S(n) + " has " + S(count) + " factors.");
         return q
             .number(r, k[0], count, "",
-                    {count - 1 /* 1 or the number itself left out */,
-                     count / 2 /* factor pairs counted, not factors */,
-                     square ? count + 1 /* the square root counted twice */
-                            : count - 2 /* both 1 and the number left out */})
+                    std::vector<Slip>{
+                        {count - 1, "leaves out 1 or " + S(n) + " itself"},
+                        {count / 2, "counts the pairs, not the factors"},
+                        square ? Slip{count + 1, "counts " + S(root) + " twice"}
+                               : Slip{count - 2, "leaves out both 1 and " + S(n)}})
             .done();
     }
 }
@@ -747,38 +1199,67 @@ Question wholeBarChart(Rng& r, const std::string& k) {
         if (i == j || v[static_cast<std::size_t>(i)] <= v[static_cast<std::size_t>(j)]) continue;
         const int a = v[static_cast<std::size_t>(i)];
         const int b = v[static_cast<std::size_t>(j)];
+        const std::string dayI = full[static_cast<std::size_t>(i)];
+        const std::string dayJ = full[static_cast<std::size_t>(j)];
         int sum = 0;
         for (int x : v) sum += x;
         const long long ans = total ? sum : a - b;
-        const std::vector<long long> wrong =
-            total ? std::vector<long long>{sum - v[4] /* Friday left out */,
-                                           sum + step / 2 /* a bar misread by half a step */,
-                                           sum - step / 2 /* a bar misread by half a step */}
-                  : std::vector<long long>{a + b /* added the two days */,
-                                           a - b + step / 2 /* a bar misread by half a step */,
-                                           a /* only one bar read */};
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::string misread = "reads one bar half a step, " + S(step / 2) + " books, too ";
+        const std::vector<Slip> wrong =
+            total ? std::vector<Slip>{{sum - v[4], "leaves out Friday"},
+                                      {sum + step / 2, misread + "high"},
+                                      {sum - step / 2, misread + "low"}}
+                  : std::vector<Slip>{{a + b, "adds the two days instead of finding the "
+                                              "difference"},
+                                      {a - b + step / 2, "reads one of the bars half a step, " +
+                                                             S(step / 2) + " books, out"},
+                                      {a, "reads only the " + dayI + " bar"}};
+        if (!distinctWrong(ans, wrong)) continue;
         std::string list;
+        std::string read;
+        std::string seen;  // what the picture shows: a bar on a gridline or halfway between two
         std::vector<std::pair<std::string, int>> bars;
         for (std::size_t d = 0; d < 5; ++d) {
             list += (list.empty() ? "" : ",") + S(v[d]);
+            read += (read.empty() ? "" : ", ") + full[d] + " " + S(v[d]);
+            const int below = v[d] / step * step;
+            seen += (seen.empty() ? "" : ", ") + days[d] +
+                    (v[d] == below ? " " + S(v[d])
+                                   : " halfway between " + S(below) + " and " + S(below + step));
             bars.emplace_back(days[d], v[d]);
         }
+        const int top = (*std::max_element(v.begin(), v.end()) + step - 1) / step * step;
         QB q("whole_bar_chart", 2);
         q.param("vals", list).param("step", step);
         q.p("The bar chart shows the number of books borrowed from a library each day.");
-        drawBarChart(q.figure(300, 200, "bar chart of books borrowed each day"), bars, step,
-                     "books");
+        drawBarChart(q.figure(300, 200,
+                              "A bar chart of books borrowed each day, with bars for Mon, Tue, "
+                              "Wed, Thu and Fri on a scale of books from 0 to " + S(top) +
+                                  " in steps of " + S(step) + ". The bars reach: " + seen + "."),
+                     bars, step, "books");
+        say(q, "Read each bar against the scale, which goes up in steps of " + S(step) +
+               "; a bar that stops halfway between two lines is " + S(step / 2) + " more than "
+               "the lower one: " + read + ".");
         if (total) {
             q.param("ask", "total");
             q.p("How many books were borrowed from Monday to Friday altogether?");
+            std::string sumText;
+            for (int x : v) sumText += (sumText.empty() ? "" : " + ") + S(x);
+            say(q, "Books altogether = " + sumText + " = " + S(sum) + " books.");
         } else {
             q.param("ask", "more").param("i", i).param("j", j);
-            q.p("How many more books were borrowed on " + full[static_cast<std::size_t>(i)] +
-                " than on " + full[static_cast<std::size_t>(j)] + "?");
+            q.p("How many more books were borrowed on " + dayI + " than on " + dayJ + "?");
+            say(q, dayI + " &minus; " + dayJ + " = " + S(a) + " &minus; " + S(b) + " = " +
+                   S(a - b) + " books.");
         }
-        return q.number(r, k[0], ans, "books", fr(wrong)).done();
+        return q.number(r, k[0], ans, "books", wrong).done();
     }
+}
+
+std::string sumText(const std::vector<int>& v) {
+    std::string s;
+    for (int x : v) s += (s.empty() ? "" : " + ") + S(x);
+    return s;
 }
 
 Question wholeTableTotal(Rng& r, const std::string& k) {
@@ -797,13 +1278,15 @@ Question wholeTableTotal(Rng& r, const std::string& k) {
         const bool total = r.chance(50);
         if (!total && ts <= tf) continue;
         const long long ans = total ? tf + ts : ts - tf;
-        const std::vector<long long> wrong =
-            total ? std::vector<long long>{ts /* Saturday only */, tf /* Friday only */,
-                                           tf + ts - sat[3] /* the last row left out */}
-                  : std::vector<long long>{ts /* Saturday's total, nothing taken away */,
-                                           tf + ts /* added the two days */,
-                                           ts - tf - (sat[3] - fri[3]) /* the last row left out */};
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::vector<Slip> wrong =
+            total ? std::vector<Slip>{{ts, "counts Saturday only"},
+                                      {tf, "counts Friday only"},
+                                      {tf + ts - sat[3], "leaves out class 5B on Saturday"}}
+                  : std::vector<Slip>{{ts, "is Saturday's total, with Friday's not taken away"},
+                                      {tf + ts, "adds the two days instead of finding the "
+                                                "difference"},
+                                      {ts - tf - (sat[3] - fri[3]), "leaves out class 5B"}};
+        if (!distinctWrong(ans, wrong)) continue;
         std::vector<std::vector<std::string>> rows;
         std::string f;
         std::string s;
@@ -819,7 +1302,12 @@ Question wholeTableTotal(Rng& r, const std::string& k) {
         q.raw(tableHtml({"Class", "Friday", "Saturday"}, rows));
         q.p(total ? "How many tickets were sold altogether?"
                   : "How many more tickets were sold on Saturday than on Friday?");
-        return q.number(r, k[0], ans, "tickets", fr(wrong)).done();
+        say(q, "Tickets sold on Friday = " + sumText(fri) + " = " + S(tf) + ".");
+        say(q, "Tickets sold on Saturday = " + sumText(sat) + " = " + S(ts) + ".");
+        say(q, total ? "Altogether = " + S(tf) + " + " + S(ts) + " = " + S(ans) + " tickets."
+                     : "More on Saturday = " + S(ts) + " &minus; " + S(tf) + " = " + S(ans) +
+                           " tickets.");
+        return q.number(r, k[0], ans, "tickets", wrong).done();
     }
 }
 
@@ -856,10 +1344,24 @@ Question wholeTableMost(Rng& r, const std::string& k) {
         q.raw(tableHtml({"Team", "Game 1", "Game 2", "Game 3"}, rows));
         q.p("Which team scored the most points altogether?");
         const std::string right = teams[static_cast<std::size_t>(best)];
+        const int most = sum[static_cast<std::size_t>(best)];
+        std::string lines;
+        for (std::size_t t = 0; t < 4; ++t)
+            lines += (lines.empty() ? "" : "<br>") + teams[t] + ": " + sumText(pts[t]) + " = " +
+                     S(sum[t]);
+        say(q, "Add each team's points over the three games:<br>" + lines);
+        say(q, right + " has the most points altogether, " + S(most) + ".");
         if (k == "Q") {
-            std::vector<std::string> wrong;
-            for (const auto& t : teams)
-                if (t != right) wrong.push_back(t);  // includes the team with the best game
+            std::vector<TextSlip> wrong;
+            for (std::size_t t = 0; t < 4; ++t) {
+                if (teams[t] == right) continue;  // includes the team with the best game
+                wrong.push_back(
+                    {teams[t], t == topTeam ? "scores " + S(topGame) + " points in one game, but only " +
+                                                  S(sum[t]) +
+                                                  " altogether, fewer than " + S(most)
+                                            : "scored " + S(sum[t]) + " points altogether, fewer "
+                                                                      "than " + S(most)});
+            }
             return q.choice(r, right, wrong).done();
         }
         q.note("Write the name of the team.");
@@ -878,19 +1380,26 @@ Question busesNeeded(Rng& r, const std::string& k) {
         const int all = pupils + adults;
         const int ans = (all + seats - 1) / seats;
         // The adults need one more bus than the pupils alone would.
-        const std::vector<long long> wrong = {
-            (pupils + seats - 1) / seats /* adults forgotten, or the part-filled bus left out */,
-            pupils / seats /* adults forgotten and the part-filled bus left out */,
-            all % seats /* the people left over */};
-        if (all % seats == 0 || pupils % seats == 0 || wrong[0] != ans - 1 ||
-            !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]}))
+        const std::vector<Slip> wrong = {
+            {(pupils + seats - 1) / seats, "forgets the adults, so it is one bus short"},
+            {pupils / seats, "forgets the adults and leaves out the part-filled bus"},
+            {all % seats, "is the number of people left over, not a number of buses"}};
+        if (all % seats == 0 || pupils % seats == 0 || wrong[0].value != Frac(ans - 1) ||
+            !distinctWrong(ans, wrong))
             continue;
         QB q("buses_needed", 2);
         q.param("pupils", pupils).param("adults", adults).param("seats", seats);
         q.p("There are " + S(pupils) + " pupils and " + S(adults) +
             " adults going on a school trip. Each bus has " + S(seats) + " seats.");
         q.p("How many buses are needed so that everyone has a seat?");
-        return q.number(r, k[0], ans, "buses", fr(wrong)).done();
+        const int full = all / seats;
+        say(q, "People going = " + S(pupils) + " + " + S(adults) + " = " + S(all) + ".");
+        say(q, "The " + S(full) + " full buses seat " + S(full) + " &times; " + S(seats) +
+                    " = " + S(full * seats) + " people, which leaves " + S(all) + " &minus; " +
+                    S(full * seats) + " = " +
+                    plural(all % seats, "person", "people") + " without a seat.");
+        say(q, "They need one more bus: " + S(full) + " + 1 = " + S(ans) + " buses.");
+        return q.number(r, k[0], ans, "buses", wrong).done();
     }
 }
 
@@ -899,17 +1408,25 @@ Question fullBoxes(Rng& r, const std::string& k) {
         const int box = r.pick(std::vector<int>{6, 12, 15, 24, 30});
         const int eggs = r.range(100, 999);
         const int ans = eggs / box;
-        const std::vector<long long> wrong = {
-            (eggs + box - 1) / box /* the part-filled box counted */,
-            eggs % box /* the eggs left over */,
-            static_cast<long long>(ans) * box /* the eggs packed, not the boxes */};
-        if (eggs % box == 0 || !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::vector<Slip> wrong = {
+            {(eggs + box - 1) / box, "counts the part-filled box as full"},
+            {eggs % box, "is the number of eggs left over, not of boxes"},
+            {static_cast<long long>(ans) * box, "is the number of eggs packed, not of boxes"}};
+        if (eggs % box == 0 || !distinctWrong(ans, wrong)) continue;
         QB q("full_boxes", 2);
         q.param("eggs", eggs).param("box", box);
         q.p("A farm collected " + S(eggs) + " eggs. The eggs are packed in boxes of " + S(box) +
             ".");
         q.p("How many boxes can be filled?");
-        return q.number(r, k[0], ans, "boxes", fr(wrong)).done();
+        say(q, "Divide the eggs into boxes of " + S(box) + ":<br>" +
+               working::shortDivision(eggs, box));
+        const std::string left = plural(eggs % box, "egg", "eggs");
+        say(q, "The " + S(ans) + " full boxes hold " + S(ans) + " &times; " + S(box) + " = " +
+                    S(ans * box) + " eggs, and " + S(eggs) + " &minus; " + S(ans * box) + " = " +
+                    left + (eggs % box == 1 ? " is" : " are") + " left over.");
+        say(q, "The " + left + " left over " + (eggs % box == 1 ? "does" : "do") +
+                    " not fill a box, so " + S(ans) + " boxes can be filled.");
+        return q.number(r, k[0], ans, "boxes", wrong).done();
     }
 }
 
@@ -922,10 +1439,10 @@ Question wholeSequence(Rng& r, const std::string& k) {
         if (t.back() <= 0) continue;
         const int gap = r.chance(50) ? 5 : r.range(1, 4);  // 5: the next number
         const long long ans = t[static_cast<std::size_t>(gap)];
-        const std::vector<long long> wrong = {ans + step /* a term skipped */,
-                                              ans + 1 /* counted on one too many */,
-                                              ans - 1 /* counted on one too few */};
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::vector<Slip> wrong = {{ans + step, "skips a number of the sequence"},
+                                         {ans + 1, "counts on one too many"},
+                                         {ans - 1, "counts on one too few"}};
+        if (!distinctWrong(ans, wrong)) continue;
         std::string shown;
         std::string list;
         for (std::size_t i = 0; i < t.size(); ++i) {
@@ -937,7 +1454,22 @@ Question wholeSequence(Rng& r, const std::string& k) {
         q.p("The numbers in this sequence go up or down by the same amount each time.");
         q.p("<b>" + shown + "</b>");
         q.p(gap == 5 ? "What is the next number?" : "What is the missing number?");
-        return q.number(r, k[0], ans, "", fr(wrong)).done();
+        const std::size_t j = gap == 1 ? 2 : 0;  // two neighbours both shown
+        const int size = std::abs(step);
+        const std::string move = step > 0 ? " + " : " &minus; ";
+        if (step > 0)
+            say(q, "The numbers go up by " + S(t[j + 1]) + " &minus; " + S(t[j]) + " = " +
+                   S(size) + " each time.");
+        else
+            say(q, "The numbers go down by " + S(t[j]) + " &minus; " + S(t[j + 1]) + " = " +
+                   S(size) + " each time.");
+        const std::size_t before = static_cast<std::size_t>(gap - 1);
+        say(q, std::string(gap == 5 ? "The next number" : "The missing number") + " is " +
+               S(t[before]) + move + S(size) + " = " + S(ans) + "." +
+               (gap < 5 ? " Check: " + S(ans) + move + S(size) + " = " +
+                              S(t[static_cast<std::size_t>(gap + 1)]) + "."
+                        : std::string()));
+        return q.number(r, k[0], ans, "", wrong).done();
     }
 }
 
@@ -946,13 +1478,23 @@ Question roundingRange(Rng& r, const std::string& k) {
     const long long rounded = static_cast<long long>(r.range(3, 95)) * to + (to == 10 ? 1000 : 0);
     const bool smallest = r.chance(50);
     const long long ans = smallest ? rounded - to / 2 : rounded + to / 2 - 1;
-    const std::vector<long long> wrong =
-        smallest ? std::vector<long long>{rounded - to / 2 + 1 /* thought halfway rounds down */,
-                                          rounded - to /* the multiple below */,
-                                          rounded - to + 1 /* just after the multiple below */}
-                 : std::vector<long long>{rounded + to / 2 /* thought halfway rounds down */,
-                                          rounded + to - 1 /* just before the next multiple */,
-                                          rounded + to /* the next multiple */};
+    const long long low = rounded - to / 2;
+    const long long high = rounded + to / 2 - 1;
+    // Every option rounds to the number given: only which of them is asked for can be wrong.
+    const std::string roundsTo = " still rounds to " + num(rounded);
+    const std::vector<Slip> wrong =
+        smallest ? std::vector<Slip>{{low + 1, "takes halfway as rounding down, so starts one "
+                                               "above it"},
+                                     {rounded, "is the rounded number itself: smaller numbers "
+                                               "round to it too"},
+                                     {high, "is the largest number that rounds to " +
+                                                num(rounded) + ", not the smallest"}}
+                 : std::vector<Slip>{{rounded, "is the rounded number itself: larger numbers "
+                                               "round to it too"},
+                                     {low, "is the smallest number that rounds to " +
+                                               num(rounded) + ", not the largest"},
+                                     {high - to / 10, "is not the largest: " + num(high) +
+                                                          roundsTo}};
     QB q("rounding_range", 2);
     q.param("rounded", S(rounded))
         .param("to", to)
@@ -960,7 +1502,19 @@ Question roundingRange(Rng& r, const std::string& k) {
     q.p("A whole number rounded to the nearest " + num(to) + " is <b>" + num(rounded) + "</b>.");
     q.p(std::string("What is the <b>") + (smallest ? "smallest" : "largest") +
         "</b> whole number it could be?");
-    return q.number(r, k[0], ans, "", fr(wrong)).done();
+    say(q, "The numbers that round to " + num(rounded) + " go from halfway below it, " +
+           num(low) + ", up to just before halfway above it, " + num(high) + ".");
+    if (smallest)
+        say(q, "Halfway between " + num(rounded - to) + " and " + num(rounded) + " is " +
+                    num(low) + ", and halfway rounds up, so " + num(low) + " rounds to " +
+                    num(rounded) + "; but " + num(low - 1) + " rounds down to " +
+                    num(rounded - to) + ".");
+    else
+        say(q, "Halfway between " + num(rounded) + " and " + num(rounded + to) + " is " +
+                    num(high + 1) + ", which rounds up to " + num(rounded + to) + "; but " +
+                    num(high) + ", just below it, rounds down to " + num(rounded) + ".");
+    say(q, std::string("So the ") + (smallest ? "smallest" : "largest") + " is " + num(ans) + ".");
+    return q.number(r, k[0], ans, "", wrong).done();
 }
 
 Question moreLess(Rng& r, const std::string& k) {
@@ -979,10 +1533,30 @@ Question moreLess(Rng& r, const std::string& k) {
     q.param("n", S(n)).param("p", S(p)).param("way", more ? "more" : "less");
     q.p("What number is <b>" + num(p) + (more ? " more" : " less") + "</b> than <b>" + num(n) +
         "</b>?");
+    const int place = placeOf(p);
+    const long long digit = n / p % 10;
+    if (more)
+        say(q, "Adding " + num(p) + " adds 1 to the " + placeName(place) + " digit, " + S(digit) +
+               (digit == 9 ? ": 9 + 1 = 10, so write 0 there and carry 1 to the " +
+                                 placeName(place + 1) + " place"
+                           : ": " + S(digit) + " + 1 = " + S(digit + 1)) +
+               ".");
+    else
+        say(q, "Taking away " + num(p) + " takes 1 from the " + placeName(place) + " digit, " +
+                    S(digit) +
+               (digit == 0 ? ": there is nothing to take, so exchange 1 from the " +
+                                 placeName(place + 1) + " place, making 10, and 10 &minus; 1 = 9"
+                           : ": " + S(digit) + " &minus; 1 = " + S(digit - 1)) +
+               ".");
+    say(q, "So " + num(n) + (more ? " + " : " &minus; ") + num(p) + " = " + num(n + sign * p) +
+           ".");
     return q
         .number(r, k[0], n + sign * p, "",
-                {n + sign * p * 10 /* changed the place above */,
-                 n + sign * p / 10 /* changed the place below */, n - sign * p /* the other way */})
+                std::vector<Slip>{
+                    {n + sign * p * 10, "changes the " + placeName(place + 1) + " digit instead"},
+                    {n + sign * p / 10, "changes the " + placeName(place - 1) + " digit instead"},
+                    {n - sign * p, more ? "takes away instead of adding" : "adds instead of "
+                                                                           "taking away"}})
         .done();
 }
 
@@ -993,8 +1567,12 @@ Question expandedForm(Rng& r, const std::string& k) {
         if (std::count(s.begin(), s.end(), '0') != 1 || s.back() == '0') continue;
         std::string parts;
         std::string packed;
+        std::string emptyPlace;
         for (std::size_t i = 0; i < s.size(); ++i) {
-            if (s[i] == '0') continue;
+            if (s[i] == '0') {
+                emptyPlace = placeName(static_cast<int>(s.size() - 1 - i));
+                continue;
+            }
             packed += s[i];
             parts += (parts.empty() ? "" : " + ") +
                      num((s[i] - '0') * pow10(static_cast<int>(s.size() - 1 - i)));
@@ -1002,11 +1580,15 @@ Question expandedForm(Rng& r, const std::string& k) {
         QB q("expanded_form", 1);
         q.param("n", n);
         q.p("Write as one number: <b>" + parts + "</b>");
+        say(q, "Each part gives one digit in its place. There are no " + emptyPlace +
+               ", so write 0 in the " + emptyPlace + " place.");
+        say(q, parts + " = " + num(n) + ".");
         return q
             .number(r, k[0], n, "",
-                    {std::stoll(packed) /* the empty place left out */,
-                     std::stoll(packed) * 10 /* the zero put at the end */,
-                     n * 10LL /* a zero too many */})
+                    std::vector<Slip>{
+                        {std::stoll(packed), "leaves out the empty " + emptyPlace + " place"},
+                        {std::stoll(packed) * 10, "puts the 0 at the end"},
+                        {n * 10LL, "writes a zero too many"}})
             .done();
     }
 }
@@ -1028,16 +1610,29 @@ Question costTotal(Rng& r, const std::string& k) {
         const int n2 = r.range(2, 8);
         const int p2 = r.range(b.lo2, b.hi2);
         const long long ans = n1 * p1 + n2 * p2;
-        const std::vector<long long> wrong = {n1 * p1 + p2 /* the second price not multiplied */,
-                                              (n1 + n2) * p1 /* everything at the first price */,
-                                              n1 * p1 /* the second item left out */};
-        if (!distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::string second = b.second;
+        const std::vector<Slip> wrong = {
+            {n1 * p1 + p2, "pays for only one of the " + second},
+            {(n1 + n2) * p1, "prices everything at " + money(p1)},
+            {n1 * p1, "leaves out the " + second}};
+        if (!distinctWrong(ans, wrong)) continue;
         QB q("cost_total", 2);
         q.param("n1", n1).param("p1", p1).param("n2", n2).param("p2", p2);
         q.p("A school buys " + S(n1) + " " + b.first + " at " + money(p1) + " each and " + S(n2) +
             " " + b.second + " at " + money(p2) + " each.");
         q.p("What is the total cost?");
-        return q.number(r, k[0], ans, "dollars", fr(wrong)).done();
+        const int tens = n1 / 10 * 10;
+        say(q, capitalised(b.first) + ": " + S(n1) + " &times; " + money(p1) + " = " +
+               (n1 == tens ? std::string()
+                           : S(tens) + " &times; " + money(p1) + " + " + S(n1 - tens) +
+                                 " &times; " + money(p1) + " = " + money(tens * p1) + " + " +
+                                 money((n1 - tens) * p1) + " = ") +
+               money(n1 * p1) + ".");
+        say(q, capitalised(second) + ": " + S(n2) + " &times; " + money(p2) + " = " +
+               money(n2 * p2) + ".");
+        say(q, "Total cost = " + money(n1 * p1) + " + " + money(n2 * p2) + " = " + money(ans) +
+               ".");
+        return q.number(r, k[0], ans, "dollars", wrong).done();
     }
 }
 
@@ -1048,17 +1643,23 @@ Question stadiumSeats(Rng& r, const std::string& k) {
         const long long cap = static_cast<long long>(stands) * each;
         const long long sold = r.range(static_cast<int>(cap * 6 / 10), static_cast<int>(cap - 500));
         const long long ans = cap - sold;
-        const std::vector<long long> wrong = {subSmallerFromLarger(cap, sold) /* column slip */,
-                                              subNoPayBack(cap, sold) /* borrow not paid back */,
-                                              cap /* the seats, nothing taken away */};
-        if (!borrows(cap, sold) || !distinctWrong(ans, {wrong[0], wrong[1], wrong[2]})) continue;
+        const std::vector<Slip> wrong = {{subSmallerFromLarger(cap, sold), kNoExchange},
+                                         {subNoPayBack(cap, sold), kNoPayBack},
+                                         {cap, "is the number of seats, with the tickets sold "
+                                               "not taken away"}};
+        if (!borrows(cap, sold) || !distinctWrong(ans, wrong)) continue;
         QB q("stadium_seats", 3);
         q.param("stands", stands).param("each", each).param("sold", S(sold));
         q.p("A stadium has " + S(stands) + " stands with " + num(each) +
             " seats in each stand. For a match, " + num(sold) +
             " tickets were sold, one for each seat.");
         q.p("How many seats were empty?");
-        return q.number(r, k[0], ans, "seats", fr(wrong)).done();
+        say(q, "Seats in the stadium = " + S(stands) + " &times; " + num(each) + " = " + num(cap) +
+               ".");
+        say(q, "Empty seats = " + num(cap) + " &minus; " + num(sold) + ", worked in columns.");
+        subtractionSteps(q, cap, sold);
+        say(q, "So " + num(cap) + " &minus; " + num(sold) + " = " + num(ans) + " seats were empty.");
+        return q.number(r, k[0], ans, "seats", wrong).done();
     }
 }
 
@@ -1069,10 +1670,15 @@ Question loavesWeeks(Rng& r, const std::string& k) {
     q.param("per_day", perDay).param("weeks", weeks);
     q.p("A bakery bakes " + S(perDay) + " loaves of bread every day of the week.");
     q.p("How many loaves does it bake in " + S(weeks) + " weeks?");
+    say(q, "A week has 7 days: " + S(weeks) + " weeks = " + S(weeks) + " &times; 7 days = " +
+           S(7 * weeks) + " days.");
+    say(q, "Loaves = " + working::splitProduct(7 * weeks, perDay) + " loaves.");
     return q
         .number(r, k[0], perDay * 7 * weeks, "loaves",
-                {perDay * weeks /* the weeks taken as days */, perDay * 7 /* one week only */,
-                 perDay * 5 * weeks /* five-day weeks */})
+                std::vector<Slip>{
+                    {perDay * weeks, "multiplies by the weeks as if they were days"},
+                    {perDay * 7, "works out one week only"},
+                    {perDay * 5 * weeks, "counts five days in a week, not seven"}})
         .done();
 }
 
@@ -1086,12 +1692,24 @@ Question divisibleDigit(Rng& r, const std::string& k) {
         const int d = (9 - rest % 9) % 9;
         if (d == 0) continue;  // 0 and 9 would both do
         std::string shown = S(a);
+        std::string whole = S(a);
         std::vector<int> others = {b, c};
-        for (int i = 1, o = 0; i <= 3; ++i) shown += i == at ? "?" : S(others[o++]);
+        for (int i = 1, o = 0; i <= 3; ++i) {
+            const std::string digit = i == at ? "?" : S(others[static_cast<std::size_t>(o)]);
+            shown += digit;
+            whole += i == at ? S(d) : digit;
+            if (i != at) ++o;
+        }
         QB q("divisible_digit", 2);
         q.param("shown", shown);
         q.p("The four-digit number <b>" + shown + "</b> is divisible by 9.");
         q.p("What is the missing digit?");
+        say(q, "A number divides exactly by 9 when the sum of its digits is a multiple of 9.");
+        say(q, "The digits shown add up to " + S(a) + " + " + S(b) + " + " + S(c) + " = " +
+               S(rest) + ".");
+        say(q, "The next multiple of 9 is " + S(rest + d) + ", so the missing digit is " +
+               S(rest + d) + " &minus; " + S(rest) + " = " + S(d) + ".");
+        say(q, "Check: " + whole + " &divide; 9 = " + S(std::stoi(whole) / 9) + ".");
         return q.number(r, k[0], d, "", std::vector<Frac>{}).done();
     }
 }
@@ -1101,22 +1719,42 @@ Question lcmContext(Rng& r, const std::string& k) {
         const int a = r.range(4, 20);
         const int b = r.range(4, 20);
         const int g = gcdInt(a, b);
-        if (a >= b || g == 1 || g == a || !distinctWrong(a / g * b, {a * b, g, a + b})) continue;
+        // Every option could be the first time together: none before the longer wait.
+        if (a >= b || g == 1 || g == a || !distinctWrong(a / g * b, {a * b, b, a + b})) continue;
         const bool buses = r.chance(50);
+        const int together = a / g * b;
         QB q("lcm_context", 2);
         q.param("a", a).param("b", b);
+        const std::string start = clock12(8 * 60, "dot");
         if (buses)
             q.p("A bus leaves the station every " + S(a) + " minutes and a tram leaves every " +
-                S(b) + " minutes. A bus and a tram both leave at 8:00am.");
+                S(b) + " minutes. A bus and a tram both leave at " + start + ".");
         else
             q.p("One lighthouse flashes every " + S(a) + " seconds and another every " + S(b) +
                 " seconds. They flash together at midnight.");
         q.p(buses ? "After how many minutes do a bus and a tram next leave together?"
                   : "After how many seconds do they next flash together?");
+        const std::string unit = buses ? "minutes" : "seconds";
+        say(q, std::string(buses ? "Buses leave" : "The first lighthouse flashes") + " after " +
+               joined(multiplesUpTo(a, together)) + " " + unit + ", the multiples of " + S(a) + ".");
+        say(q, std::string(buses ? "Trams leave" : "The second flashes") + " after " +
+               joined(multiplesUpTo(b, together)) + " " + unit + ", the multiples of " + S(b) + ".");
+        say(q, "The first number in both lists is " + S(together) + ", the lowest common multiple "
+               "of " + S(a) + " and " + S(b) +
+               (buses ? ": they next leave together " + S(together) + " minutes after " + start +
+                            ", at " + clock12(8 * 60 + together, "dot")
+                      : ": they next flash together after " + S(together) + " seconds") +
+               ".");
         return q
-            .number(r, k[0], a / g * b, buses ? "minutes" : "seconds",
-                    {a * b /* the product: a common multiple, not the first */,
-                     g /* the highest common factor */, a + b /* added */})
+            .number(r, k[0], together, unit,
+                    std::vector<Slip>{
+                        {a * b, "multiplies the two times: they are together then too, but not "
+                                "for the first time"},
+                        {b, buses ? std::string("is when the next tram leaves, but no bus "
+                                                "leaves then")
+                                  : std::string("is when the second lighthouse next flashes, but "
+                                                "the first does not")},
+                        {a + b, "adds the two times"}})
             .done();
     }
 }
@@ -1129,18 +1767,33 @@ Question hcfContext(Rng& r, const std::string& k) {
         if (a >= b || gcdInt(a, b) != g) continue;
         const int part = g / smallestPrimeFactor(g);
         if (!distinctWrong(g, {part, a / g + b / g, b - a})) continue;
+        // Every option could be the length of a piece: none longer than the shorter ribbon.
+        const std::vector<Slip> wrong = possibleSlips(
+            g,
+            {{part, "is a common factor, but not the highest, so the pieces are not the longest "
+                    "they can be"},
+             {a / g + b / g, "is the number of pieces, not their length"},
+             {b - a, "is the difference of the two lengths"},
+             {a, "is the length of the shorter ribbon, but it does not divide " + qty(b, "cm")},
+             {smallestPrimeFactor(g), "is the smallest common factor above 1, not the highest"}},
+            0, a);
+        if (wrong.size() < 3) continue;
         QB q("hcf_context", 2);
         q.param("a", a).param("b", b);
         q.p("Two ribbons are " + qty(a, "cm") + " and " + qty(b, "cm") +
             " long. Both are cut into pieces that are all the same length, with nothing left "
             "over.");
         q.p("What is the <b>longest</b> the pieces can be?");
-        return q
-            .number(r, k[0], g, "cm",
-                    {part /* a common factor, not the highest */,
-                     a / g + b / g /* the number of pieces */,
-                     b - a /* the difference of the lengths */})
-            .done();
+        std::vector<long long> common;
+        for (long long f : factorsOf(a))
+            if (b % f == 0) common.push_back(f);
+        say(q, "The length of a piece must divide both " + qty(a, "cm") + " and " + qty(b, "cm") +
+               " exactly, so it is a common factor of " + S(a) + " and " + S(b) + ".");
+        say(q, "Factors of " + S(a) + ": " + joined(factorsOf(a)) + ".");
+        say(q, "Factors of " + S(b) + ": " + joined(factorsOf(b)) + ".");
+        say(q, "The common factors are " + listedNums(common) + ". The highest is " + S(g) +
+               ", so the longest pieces are " + qty(g, "cm") + ".");
+        return q.number(r, k[0], g, "cm", wrong).done();
     }
 }
 
@@ -1164,21 +1817,59 @@ bool hasSubtractivePair(const std::string& s) {
     return false;
 }
 
+// The thousands, hundreds, tens and ones of n that are not zero, largest first.
+std::vector<int> placeParts(int n) {
+    std::vector<int> parts;
+    for (int p = 1000; p >= 1; p /= 10)
+        if (n / p % 10) parts.push_back(n / p % 10 * p);
+    return parts;
+}
+
+// "40 is XL, 10 taken from 50".
+std::string romanPart(int v) {
+    const std::string s = roman(v);
+    static const std::vector<std::pair<char, int>> value = {{'I', 1},   {'V', 5},   {'X', 10},
+                                                            {'L', 50},  {'C', 100}, {'D', 500},
+                                                            {'M', 1000}};
+    auto of = [&](char c) {
+        for (const auto& [ch, v2] : value)
+            if (ch == c) return v2;
+        return 0;
+    };
+    std::string out = S(v) + " is " + s;
+    if (hasSubtractivePair(s)) out += ", " + S(of(s[0])) + " taken from " + S(of(s[1]));
+    return out;
+}
+
 Question romanNumerals(Rng& r, const std::string& k) {
     int n = 0;
     do n = k == "T" ? r.range(14, 399) : r.range(40, 2099);
     while (!hasSubtractivePair(roman(n)));
     QB q("roman_numerals", 2);
     q.param("n", n);
+    const auto parts = placeParts(n);
+    std::string plus;
+    std::string each;
+    for (int v : parts) {
+        plus += (plus.empty() ? "" : " + ") + S(v);
+        each += (each.empty() ? "" : "; ") + romanPart(v);
+    }
     if (k == "T") {
         q.p("Write <b>" + S(n) + "</b> in Roman numerals.");
         q.note(std::string("Write the Roman numeral, for example ") +
                (roman(n) == "XXIV" ? "XVII" : "XXIV") + " for " +
                (roman(n) == "XXIV" ? "17" : "24") + ".");
         q.answer();
+        say(q, "Split the number into its places: " + S(n) + " = " + plus + ".");
+        say(q, "Write each place as a numeral: " + each + ".");
+        say(q, "Put them together, largest first: " + S(n) + " is " + roman(n) + ".");
         return q.part('T', roman(n)).done();
     }
     q.p("What number is written <b>" + roman(n) + "</b> in Roman numerals?");
+    say(q, "Read " + roman(n) + " in groups, largest first; a smaller numeral before a larger one "
+           "is taken away from it.");
+    say(q, "The groups: " + each + ".");
+    say(q, "So " + roman(n) + " is " + plus + " = " + S(n) + ".");
     return q.number(r, k[0], n, "", std::vector<Frac>{}).done();
 }
 

@@ -69,6 +69,24 @@ Rat thermometerReading(const course::Question& q) {
     return Rat(marks.front().first) + Rat(ticks, 5);
 }
 
+// "Multiply <b>67.069</b> by <b>1000</b>." or "Divide ... by ...", as the learner reads it.
+Rat instruction(const course::Question& q) {
+    static const std::regex said(R"((Multiply|Divide) <b>([^<]+)</b> by(?: |&nbsp;)<b>([^<]+)</b>)");
+    std::smatch m;
+    if (!std::regex_search(q.html, m, said)) throw std::runtime_error("no instruction");
+    const Rat a = Expr(m[2]).value();
+    const Rat b = Expr(m[3]).value();
+    return m[1] == "Multiply" ? a * b : a / b;
+}
+
+// The expression in bold after "What is".
+Rat askedFor(const course::Question& q) {
+    static const std::regex asked(R"(What is <b>([^<]+)</b>\?)");
+    std::smatch m;
+    if (!std::regex_search(q.html, m, asked)) throw std::runtime_error("no expression asked for");
+    return Expr(m[1]).value();
+}
+
 }  // namespace
 
 KeyCheckers decimalKeys() {
@@ -77,7 +95,7 @@ KeyCheckers decimalKeys() {
         {"dec_sub", [](const P& p) { return std::vector{N(p.r("a") - p.r("b"))}; }},
         {"dec_mul_int", [](const P& p) { return std::vector{N(workedOut(p.q))}; }},
         {"dec_div_int", [](const P& p) { return std::vector{N(p.r("a") / p.r("m"))}; }},
-        {"dec_shift", [](const P& p) { return std::vector{N(workedOut(p.q))}; }},
+        {"dec_shift", [](const P& p) { return std::vector{N(instruction(p.q))}; }},
         {"dec_to_mixed", [](const P& p) { return std::vector{N(p.r("d"))}; }},
         {"dec_round",
          [](const P& p) {
@@ -140,7 +158,7 @@ KeyCheckers decimalKeys() {
          }},
         {"share_money", [](const P& p) { return std::vector{N(p.r("total") / p.r("people"))}; }},
         {"number_line_dec", [](const P& p) { return std::vector{N(numberLineArrow(p))}; }},
-        {"dec_mul_dec", [](const P& p) { return std::vector{N(workedOut(p.q))}; }},
+        {"dec_mul_dec", [](const P& p) { return std::vector{N(askedFor(p.q))}; }},
         {"dec_div_dec", [](const P& p) { return std::vector{N(workedOut(p.q))}; }},
         {"dec_make_whole",
          [](const P& p) {
