@@ -508,7 +508,8 @@ Question pctBudget(Rng& r, const std::string& k) {
     q.param("income", income).param("pcts", list).param("missing", name);
     q.p(who + "'s family has an income of " + money(income) +
         " a month. The table shows how the income is shared out.");
-    q.raw(tableHtml({"Spent on", "Part of the income"}, rows));
+    // Savings is not spending: the heading fits every row.
+    q.raw(tableHtml({"Where the money goes", "Part of the income"}, rows));
     const std::string howMuch = "How much money a month goes to " + lowerCase(name) + "?";
     std::string others;
     for (std::size_t i = 0; i < 5; ++i)
