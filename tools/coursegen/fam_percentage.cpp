@@ -243,8 +243,10 @@ Question pctLeft(Rng& r, const std::string& k) {
 
 Question decToPct(Rng& r, const std::string& k) {
     int h = 0;
+    // 0.1 as a percentage reads 10, the same digits as the tenths slip; 50% leaves a choice
+    // question one slip short (its rest is itself).
     do h = r.range(1, 99);
-    while (h == 10);  // 0.1 as a percentage reads 10, the same digits as the tenths slip
+    while (h == 10 || (k[0] == 'Q' && h == 50));
     const bool toDecimal = r.chance(40);
     QB q("dec_pct", 1);
     q.param("h", h).param("to", toDecimal ? "decimal" : "percent");
@@ -253,20 +255,31 @@ Question decToPct(Rng& r, const std::string& k) {
         step(q, qty(h, "%") + " means " + S(h) + " hundredths: " + S(h) + "/100.");
         step(q, "Divide by 100, moving each digit two places to the right: " + S(h) +
                     " &divide; 100 = " + num(Frac(h, 100)) + ".");
-        return answerNumber(q, r, k[0], Frac(h, 100), "",
-                            std::vector<Slip>{{Frac(h, 10), "divides by 10 instead of 100"},
-                                              {Frac(h), "leaves the number as it is"},
-                                              {Frac(h, 1000), "divides by 1000 instead of 100"}})
+        // A percentage below 100 is a decimal below 1: so is every option.
+        return answerNumber(
+                   q, r, k[0], Frac(h, 100), "",
+                   slipsAllowed(Frac(h, 100),
+                                {{Frac(h, 10), "divides by 10 instead of 100"},
+                                 {Frac(h), "leaves the number as it is"},
+                                 {Frac(h, 1000), "divides by 1000 instead of 100"}},
+                                {{Frac(100 - h, 100), "is the rest, 100% &minus; " + qty(h, "%")},
+                                 {Frac(h, 10000), "moves the point four places instead of two"}},
+                                [](const Frac& v) { return v < Frac(1); }))
             .done();
     }
     q.p("Write <b>" + Frac(h, 100).dec() + "</b> as a percentage.");
     step(q, "A percentage is a number of hundredths, so multiply by 100.");
     step(q, num(Frac(h, 100)) + " &times; 100 = " + S(h) + ", so " + num(Frac(h, 100)) + " = " +
                 qty(h, "%") + ".");
-    return answerNumber(q, r, k[0], h, "%",
-                        std::vector<Slip>{{Frac(h, 10), "multiplies by 10 instead of 100"},
-                                          {Frac(h * 10), "multiplies by 1000 instead of 100"},
-                                          {Frac(h, 100), "leaves the decimal as it is"}})
+    // A decimal below 1 is a percentage below 100: so is every option.
+    return answerNumber(
+               q, r, k[0], h, "%",
+               slipsAllowed(h,
+                            {{Frac(h, 10), "multiplies by 10 instead of 100"},
+                             {Frac(h * 10), "multiplies by 1000 instead of 100"},
+                             {Frac(h, 100), "leaves the decimal as it is"}},
+                            {{Frac(100 - h), "is the rest, 1 &minus; " + num(Frac(h, 100))}},
+                            [](const Frac& v) { return v < Frac(100); }))
         .done();
 }
 
@@ -1072,6 +1085,9 @@ Question pctBillShare(Rng& r, const std::string& k) {
     int bill, tip, people;
     Frac total, each;
     std::vector<Frac> wrong;
+    std::vector<Slip> slips;
+    // Each friend pays at least a share of the meal: so does every option.
+    auto fits = [&](const Frac& v) { return v >= Frac(bill, people); };
     do {
         people = r.range(3, 6);
         bill = r.range(30, 150) * 2;  // a meal for the group, $60-300
@@ -1081,8 +1097,16 @@ Question pctBillShare(Rng& r, const std::string& k) {
         wrong = {Frac(bill, people) /* left the tip out */,
                  Frac(bill, people) + Frac(bill * tip, 100) /* each paid the whole tip */,
                  Frac(bill * tip, 100 * people) /* the share of the tip alone */};
+        slips = {{wrong[0], "leaves out the tip"},
+                 {wrong[1], "makes every friend pay the whole tip"},
+                 {wrong[2], "is each friend's share of the tip alone"},
+                 {Frac(bill + tip, people), "adds the percentage to the bill as if it were "
+                                            "dollars"},
+                 {Frac(bill, people) + Frac(tip), "adds the percentage to each share as if it "
+                                                  "were dollars"}};
     } while (!(each * Frac(100)).isInt() || !(total * Frac(100)).isInt() ||
-             !enoughWrong(each, wrong, true));
+             !enoughWrong(each, wrong, true) ||
+             (k[0] == 'Q' && !enoughWithin(each, slips, fits, true)));
     QB q("pct_bill_share", 2);
     q.param("bill", bill).param("tip", tip).param("people", people);
     q.p(capitalised(numberWords(people)) + " friends have a meal that costs " + money(bill) +
@@ -1099,10 +1123,8 @@ Question pctBillShare(Rng& r, const std::string& k) {
     }
     q.p("How much does each friend pay?");
     return answerNumber(q, r, k[0], each, "dollars",
-                        std::vector<Slip>{
-                            {wrong[0], "leaves out the tip"},
-                            {wrong[1], "makes every friend pay the whole tip"},
-                            {wrong[2], "is each friend's share of the tip alone"}})
+                        slipsAllowed(each, {slips.begin(), slips.begin() + 3},
+                                     {slips.begin() + 3, slips.end()}, fits, true))
         .done();
 }
 
