@@ -900,7 +900,9 @@ Question fracBetween(Rng& r, const std::string& k) {
                                  ", which makes the fraction smaller, and " + outside(belowLo)},
             {aboveHi.text(), "takes 1 from the denominator of " + hi.text() +
                                  ", which makes the fraction larger, and " + outside(aboveHi)},
-            {sameBottom.text(), "has the right denominator but " + outside(sameBottom)}};
+            {sameBottom.text(), sameBottom.d == right.d
+                                    ? "has the right denominator but " + outside(sameBottom)
+                                    : outside(sameBottom)}};
         QB q("frac_between", 2);
         q.param("lo", lo.text()).param("hi", hi.text());
         q.p("Which fraction lies between <b>" + lo.text() + "</b> and <b>" + hi.text() + "</b>?");

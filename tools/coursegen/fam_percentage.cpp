@@ -31,8 +31,9 @@ Frac percentOf(QB& q, const Frac& p, const Frac& x, const std::string& unit,
     if (cents || !isMoneyUnit(unit)) {
         step(q, label + "1% of " + shown(x, unit) + " = " + shown(x, unit) + " &divide; 100 = " +
                     shown(one, unit) + ".");
-        step(q, qty(p, "%") + " of " + shown(x, unit) + " = " + num(p) + " &times; " +
-                    shown(one, unit) + " = " + shown(result, unit) + ".");
+        if (!(p == Frac(1)))
+            step(q, qty(p, "%") + " of " + shown(x, unit) + " = " + num(p) + " &times; " +
+                        shown(one, unit) + " = " + shown(result, unit) + ".");
     } else {
         step(q, label + qty(p, "%") + " of " + shown(x, unit) + " = " + num(p) + "/100 &times; " +
                     shown(x, unit) + " = " + shown(result, unit) + ".");
@@ -814,8 +815,10 @@ Question pctOfPct(Rng& r, const std::string& k) {
         q.p("What fraction of all the pupils are girls who play hockey?");
         q.note(kSimplest);
         q.answer();
-        step(q, "As a fraction: " + qty(both, "%") + " = " + num(both) + "/100 = " +
-                    Frac(a * b, 10000).text() + ".");
+        step(q, "As a fraction: " + qty(both, "%") + " = " + num(both) + "/100" +
+                    (Frac(a * b, 10000).d != 100 ? " = " + Frac(a * b, 10000).text()
+                                                 : std::string()) +
+                    ".");
         return q.part('F', Frac(a * b, 10000).text()).done();
     }
     q.p("What percentage of all the pupils are girls who play hockey?");
