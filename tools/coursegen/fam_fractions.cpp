@@ -2,6 +2,8 @@
 
 #include "drawing.h"
 #include "families.h"
+#include "option_bounds.h"
+#include "worked_steps.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +25,143 @@ std::string fp(const Frac& f) {
     return f.text();
 }
 
+// --- Writing the worked solutions: common denominators, simplifying, mixed numbers ---
+
+
+long long lcmOf(long long a, long long b) {
+    return a / std::gcd(a, b) * b;
+}
+
+// A fraction as it stands, unsimplified: "9/12".
+std::string over(long long n, long long d) {
+    return S(n) + "/" + S(d);
+}
+
+// A number in the form the questions show it: "3", "3/4" or "2 1/4".
+std::string shown(const Frac& v) {
+    return v.isInt() ? S(v.n) : v.mixed();
+}
+
+// The fractions of `list` whose denominator is not `common`, each rewritten over it:
+// "1/3 = 4/12 and 3/4 = 9/12".
+std::string rewritten(const std::vector<Frac>& list, long long common) {
+    std::string out;
+    for (const Frac& f : list) {
+        if (f.d == common) continue;
+        if (!out.empty()) out += " and ";
+        out += f.text() + " = " + over(f.n * (common / f.d), common);
+    }
+    return out;
+}
+
+// Two fractions brought to one denominator: "over 12: 1/3 = 4/12 and 3/4 = 9/12", or "both
+// are in 12ths" when they already share it.
+std::string pairOver(const Frac& a, const Frac& b) {
+    if (a.d == b.d) return "both have the denominator " + S(a.d);
+    const long long c = lcmOf(a.d, b.d);
+    return "over " + S(c) + ", " + rewritten({a, b}, c);
+}
+
+// Writes a + b or a - b over their common denominator; returns the result's numerator over
+// that denominator, unsimplified.
+std::pair<long long, long long> sumOver(QB& q, const Frac& a, const Frac& b, bool add,
+                                        const std::string& label = "") {
+    const long long common = lcmOf(a.d, b.d);
+    const long long an = a.n * (common / a.d);
+    const long long bn = b.n * (common / b.d);
+    const long long rn = add ? an + bn : an - bn;
+    const std::string sign = add ? " + " : " &minus; ";
+    if (a.d != b.d)
+        step(q, label + "The denominators differ, so write both fractions with the common "
+               "denominator " + S(common) + ": " + rewritten({a, b}, common) + ".");
+    step(q, (a.d != b.d ? std::string() : label) + a.text() + sign + b.text() + " = " +
+           over(an, common) + sign + over(bn, common) + " = " + over(rn, common) + ".");
+    return {rn, common};
+}
+
+// The steps that finish a result worked out as n/d: it is simplified, and written as a mixed
+// number when `mixed` asks for one.
+void finish(QB& q, long long n, long long d, bool mixed, const std::string& label = "") {
+    const Frac v(n, d);
+    const long long g = std::gcd(n, d);
+    if (g > 1)
+        step(q, label + "Simplify: divide the numerator and the denominator by " + S(g) + ", so " +
+               over(n, d) + " = " + v.text() + ".");
+    if (mixed && v.n > v.d && !v.isInt()) {
+        const long long w = v.n / v.d;
+        step(q, label + "As a mixed number: " + S(w) + " &times; " + S(v.d) + " = " +
+               S(w * v.d) + ", " + S(v.n) + " &minus; " + S(w * v.d) + " = " +
+               S(v.n - w * v.d) + " left over, so " + v.text() + " = " + v.mixed() + ".");
+    }
+}
+
+// "n &divide; d = u, and u &times; m = v": a fraction m/d of an amount, one part first.
+std::string partsOf(const Frac& f, const std::string& amount, const std::string& onePart,
+                    const std::string& result) {
+    return amount + " &divide; " + S(f.d) + " = " + onePart + ", and " + S(f.n) + " &times; " +
+           onePart + " = " + result;
+}
+
+// "Add the fractions: 1/2 + 2/3 = 3/6 + 4/6 = 7/6 = 1 1/6": the sum of two fractions over their
+// common denominator, written as a chain.
+std::string fractionSum(const Frac& a, const Frac& b) {
+    const long long common = lcmOf(a.d, b.d);
+    const long long an = a.n * (common / a.d);
+    const long long bn = b.n * (common / b.d);
+    const Frac sum = a + b;
+    std::string chain = a.text() + " + " + b.text();
+    if (a.d != b.d) chain += " = " + over(an, common) + " + " + over(bn, common);
+    chain += " = " + over(an + bn, common);
+    if (shown(sum) != over(an + bn, common)) chain += " = " + shown(sum);
+    return chain;
+}
+
+// Steps of a + b for mixed numbers: the wholes, the fractions, and the whole the fractions
+// make when they come to more than one.
+void mixedSumSteps(QB& q, const Frac& a, const Frac& b) {
+    const long long wa = a.whole();
+    const long long wb = b.whole();
+    const Frac fa = a - Frac(wa);
+    const Frac fb = b - Frac(wb);
+    step(q, "Add the whole numbers: " + S(wa) + " + " + S(wb) + " = " + S(wa + wb) + ".");
+    step(q, "Add the fractions" +
+           (fa.d != fb.d ? " over the common denominator " + S(lcmOf(fa.d, fb.d)) : "") + ": " +
+           fractionSum(fa, fb) + ".");
+    if (fa + fb > Frac(1))
+        step(q, "The fractions make 1 whole and " + (fa + fb - Frac(1)).text() +
+               ", so carry the 1: " + S(wa + wb) + " + 1 = " + S(wa + wb + 1) + ".");
+    step(q, "So " + a.mixed() + " + " + b.mixed() + " = " + (a + b).mixed() + ".");
+}
+
+// Steps of a - b for mixed numbers, exchanging a whole for a fraction when the first fraction
+// is the smaller.
+void mixedDifferenceSteps(QB& q, const Frac& a, const Frac& b) {
+    long long wa = a.whole();
+    const long long wb = b.whole();
+    const Frac fa = a - Frac(wa);
+    const Frac fb = b - Frac(wb);
+    const long long common = lcmOf(fa.d, fb.d);
+    long long an = fa.n * (common / fa.d);
+    const long long bn = fb.n * (common / fb.d);
+    if (fa.d != fb.d)
+        step(q, "Write the fractions with the common denominator " + S(common) + ": " +
+               rewritten({fa, fb}, common) + ".");
+    if (an < bn) {
+        step(q, over(an, common) + " is less than " + over(bn, common) + ", so change 1 of the " +
+               S(wa) + " wholes into " + over(common, common) + ": " + over(common, common) +
+               " + " + over(an, common) + " = " + over(common + an, common) + ", and " + S(wa) +
+               " &minus; 1 = " + S(wa - 1) + ".");
+        an += common;
+        --wa;
+    }
+    const Frac rest(an - bn, common);
+    step(q, "Take away the wholes: " + S(wa) + " &minus; " + S(wb) + " = " + S(wa - wb) +
+           ". Take away the fractions: " + over(an, common) + " &minus; " + over(bn, common) +
+           " = " + over(an - bn, common) +
+           (rest.text() != over(an - bn, common) ? " = " + rest.text() : std::string()) + ".");
+    step(q, "So " + a.mixed() + " &minus; " + b.mixed() + " = " + (a - b).mixed() + ".");
+}
+
 Question fracAdd(Rng& r, const std::string& k) {
     Frac a;
     Frac b;
@@ -38,6 +177,8 @@ Question fracAdd(Rng& r, const std::string& k) {
     q.p("Work out <b>" + fp(a) + " + " + fp(b) + "</b>.");
     q.note(mixed ? kMixed : kSimplest);
     q.answer();
+    const auto [n, d] = sumOver(q, a, b, true);
+    finish(q, n, d, mixed);
     return q.part(mixed ? 'X' : 'F', mixed ? s.mixed() : s.text()).done();
 }
 
@@ -54,6 +195,8 @@ Question fracSub(Rng& r, const std::string& k) {
     q.p("Work out <b>" + fp(a) + " &minus; " + fp(b) + "</b>.");
     q.note(kSimplest);
     q.answer();
+    const auto [n, d] = sumOver(q, a, b, false);
+    finish(q, n, d, false);
     return q.part('F', (a - b).text()).done();
 }
 
@@ -70,6 +213,11 @@ Question fracMul(Rng& r, const std::string& k) {
     q.p("Work out <b>" + fp(a) + " &times; " + fp(b) + "</b>.");
     q.note(kSimplest);
     q.answer();
+    step(q, "Multiply the numerators: " + S(a.n) + " &times; " + S(b.n) + " = " + S(a.n * b.n) +
+           ". Multiply the denominators: " + S(a.d) + " &times; " + S(b.d) + " = " +
+           S(a.d * b.d) + ".");
+    step(q, fp(a) + " &times; " + fp(b) + " = " + over(a.n * b.n, a.d * b.d) + ".");
+    finish(q, a.n * b.n, a.d * b.d, false);
     return q.part('F', (a * b).text()).done();
 }
 
@@ -82,6 +230,11 @@ Question fracSimplify(Rng& r, const std::string& k) {
     q.p("Write <b>" + S(f.n * m) + "/" + S(f.d * m) + "</b> in its simplest form.");
     q.note(kSimplest);
     q.answer();
+    step(q, "The largest number that divides both " + S(f.n * m) + " and " + S(f.d * m) +
+           " is " + S(m) + ": " + S(f.n * m) + " &divide; " + S(m) + " = " + S(f.n) + ", " +
+           S(f.d * m) + " &divide; " + S(m) + " = " + S(f.d) + ".");
+    step(q, "So " + over(f.n * m, f.d * m) + " = " + f.text() + ", and " + S(f.n) + " and " +
+           S(f.d) + " have no common factor other than 1.");
     return q.part('F', f.text()).done();
 }
 
@@ -95,6 +248,12 @@ Question improperToMixed(Rng& r, const std::string& k) {
     q.p("Write <b>" + f.text() + "</b> as a mixed number.");
     q.note(kMixed);
     q.answer();
+    const long long w = f.n / f.d;
+    step(q, "Each whole is " + over(f.d, f.d) + ". Share " + S(f.n) + " into groups of " +
+           S(f.d) + ": " + S(w) + " &times; " + S(f.d) + " = " + S(w * f.d) + ", " + S(f.n) +
+           " &minus; " + S(w * f.d) + " = " + S(f.n - w * f.d) + " left over.");
+    step(q, "So " + f.text() + " is " + plural(w, "whole", "wholes") + " and " + over(f.n - w * f.d, f.d) +
+           ": " + f.text() + " = " + f.mixed() + ".");
     return q.part('X', f.mixed()).done();
 }
 
@@ -106,6 +265,13 @@ Question mixedToImproper(Rng& r, const std::string& k) {
     q.p("Write <b>" + f.mixed() + "</b> as an improper fraction.");
     q.note(kSimplest);
     q.answer();
+    const long long w = f.whole();
+    const Frac rest = f - Frac(w);
+    step(q, "Each whole is " + over(f.d, f.d) + ": " + S(w) + " &times; " + over(f.d, f.d) +
+           " = " + over(w * f.d, f.d) + ".");
+    step(q, "Add the fraction: " + over(w * f.d, f.d) + " + " + rest.text() + " = " +
+           over(f.n, f.d) + ".");
+    step(q, "So " + f.mixed() + " = " + f.text() + ".");
     return q.part('F', f.text()).done();
 }
 
@@ -122,6 +288,7 @@ Question mixedAdd(Rng& r, const std::string& k) {
     q.p("Work out <b>" + a.mixed() + " + " + b.mixed() + "</b>.");
     q.note(kMixed);
     q.answer();
+    mixedSumSteps(q, a, b);
     return q.part('X', (a + b).mixed()).done();
 }
 
@@ -138,6 +305,7 @@ Question mixedSub(Rng& r, const std::string& k) {
     q.p("Work out <b>" + a.mixed() + " &minus; " + b.mixed() + "</b>.");
     q.note(kMixed);
     q.answer();
+    mixedDifferenceSteps(q, a, b);
     return q.part('X', (a - b).mixed()).done();
 }
 
@@ -154,12 +322,22 @@ Question fracOfQty(Rng& r, const std::string& k) {
     q.param("f", f.text()).param("n", n);
     q.p("Find <b>" + f.text() + " of " + S(n) + "</b>.");
     const Frac ans = f * Frac(n);
-    return q
-        .number(r, k[0], ans, "",
-                {Frac(n / f.d) /* divided by the bottom only */,
-                 Frac(n) - ans /* the part left, not the part taken */,
-                 Frac(n * f.n) /* multiplied by the top only */})
-        .done();
+    const Frac part(n / f.d);
+    step(q, "Split " + S(n) + " into " + S(f.d) + " equal parts and take " + S(f.n) +
+           " of them.");
+    step(q, partsOf(f, S(n), S(part.n), num(ans)) + ".");
+    // A fraction of n lies between 0 and n: every option does too.
+    const std::vector<Slip> wrong =
+        k[0] != 'Q' ? std::vector<Slip>{}
+                    : slipsWithin(ans,
+                                  {{part, "is one part only, 1/" + S(f.d) + " of " + S(n)},
+                                   {Frac(n) - ans, "is the part left, not the part taken"},
+                                   {Frac(n, f.n), "divides by the numerator instead of the "
+                                                  "denominator"},
+                                   {part * Frac(f.n - 1), "takes one part too few"},
+                                   {part * Frac(f.n + 1), "takes one part too many"}},
+                                  [&](const Frac& v) { return v < Frac(n); });
+    return q.number(r, k[0], ans, "", wrong).done();
 }
 
 Question fracLeftMoney(Rng& r, const std::string& k) {
@@ -175,11 +353,18 @@ Question fracLeftMoney(Rng& r, const std::string& k) {
     q.param("f", f.text()).param("n", n).param("who", who);
     q.p(who + " had " + money(n) + " and spent " + f.text() + " of it on a present.");
     q.p("How much money did " + who + " have left?");
+    const Frac spent = f * Frac(n);
+    step(q, "Spent: " + f.text() + " of " + money(n) + ". " +
+           partsOf(f, money(n), money(Frac(n / f.d)), money(spent)) + ".");
+    step(q, "Left: " + money(n) + " &minus; " + money(spent) + " = " + money(Frac(n) - spent) +
+           ".");
     return q
-        .number(r, k[0], Frac(n) - f * Frac(n), "dollars",
-                {f * Frac(n) /* what was spent, not what is left */,
-                 Frac(n) - Frac(n / f.d) /* one part taken away, not the fraction */,
-                 Frac(n / f.d) /* one part only */})
+        .number(r, k[0], Frac(n) - spent, "dollars",
+                std::vector<Slip>{
+                    {spent, "is what was spent, not what is left"},
+                    {Frac(n) - Frac(n / f.d),
+                     "takes away one part, 1/" + S(f.d) + ", instead of " + f.text()},
+                    {Frac(n / f.d), "is one part only, 1/" + S(f.d) + " of " + money(n)}})
         .done();
 }
 
@@ -199,6 +384,13 @@ Question fracMore(Rng& r, const std::string& k) {
     q.p("Who ate more pizza?");
     q.note("Write the name.");
     q.answer();
+    const long long common = lcmOf(a.d, b.d);
+    const long long an = a.n * (common / a.d);
+    const long long bn = b.n * (common / b.d);
+    step(q, "Compare the fractions with the common denominator " + S(common) + ": " +
+           rewritten({a, b}, common) + ".");
+    step(q, over(std::max(an, bn), common) + " is more than " + over(std::min(an, bn), common) +
+           ", so " + (a > b ? x : y) + " ate more pizza.");
     return q.part('T', a > b ? x : y).done();
 }
 
@@ -218,7 +410,19 @@ Question equivMissing(Rng& r, const std::string& k) {
         QB q("equiv_missing", 1);
         q.param("f", f.text()).param("d", f.d * m);
         q.p("Find the missing number: <b>" + f.text() + " = ?/" + S(f.d * m) + "</b>");
-        return q.number(r, k[0], ans, "", std::vector<Frac>(wrong.begin(), wrong.end())).done();
+        step(q, "The denominator " + S(f.d) + " became " + S(f.d * m) + ": " + S(f.d * m) +
+               " &divide; " + S(f.d) + " = " + S(m) + ", so it was multiplied by " + S(m) + ".");
+        step(q, "Multiply the numerator by the same number: " + S(f.n) + " &times; " + S(m) +
+               " = " + S(ans) + ", so " + f.text() + " = " + over(ans, f.d * m) + ".");
+        return q
+            .number(r, k[0], ans, "",
+                    std::vector<Slip>{
+                        {Frac(wrong[0]), "adds to the numerator what was added to the "
+                                         "denominator, instead of multiplying"},
+                        {Frac(wrong[1]), "is the denominator minus the right numerator"},
+                        {Frac(wrong[2]), "is the number the denominator was multiplied by, "
+                                         "not the new numerator"}})
+            .done();
     }
 }
 
@@ -231,6 +435,12 @@ Question fracDivWhole(Rng& r, const std::string& k) {
     q.p("Work out <b>" + f.text() + " &divide; " + S(m) + "</b>.");
     q.note(kSimplest);
     q.answer();
+    step(q, "Dividing by " + S(m) + " is the same as taking 1/" + S(m) + " of it: " + f.text() +
+           " &divide; " + S(m) + " = " + f.text() + " &times; 1/" + S(m) + ".");
+    step(q, f.text() + " &times; 1/" + S(m) + " = " + over(f.n, f.d * m) +
+           ": the numerator stays " + S(f.n) + " and the denominator is " + S(f.d) +
+           " &times; " + S(m) + " = " + S(f.d * m) + ".");
+    finish(q, f.n, f.d * m, false);
     return q.part('F', (f / Frac(m)).text()).done();
 }
 
@@ -245,11 +455,18 @@ Question wholeDivFrac(Rng& r, const std::string& k) {
     q.param("n", n).param("f", f.text());
     q.p("Work out <b>" + S(n) + " &divide; " + f.text() + "</b>.");
     const Frac ans = Frac(n) / f;
+    step(q, "How many " + f.text() + "s are there in " + S(n) + "? Each whole holds " +
+           S(f.d) + " pieces of 1/" + S(f.d) + ", so " + S(n) + " holds " + S(n) + " &times; " +
+           S(f.d) + " = " + S(n * f.d) + " of them.");
+    step(q, "Each " + f.text() + " takes " + S(f.n) + " of those pieces: " + S(n * f.d) +
+           " &divide; " + S(f.n) + " = " + num(ans) + ".");
     return q
         .number(r, k[0], ans, "",
-                {Frac(n * f.d) /* multiplied by the bottom only */,
-                 Frac(n / f.n) /* divided by the top only */,
-                 Frac(n * f.n) /* multiplied by the top */})
+                std::vector<Slip>{
+                    {Frac(n * f.d), "counts the pieces of 1/" + S(f.d) +
+                                        " but does not put them in groups of " + S(f.n)},
+                    {Frac(n / f.n), "divides by the numerator only"},
+                    {Frac(n * f.n), "multiplies by the numerator"}})
         .done();
 }
 
@@ -259,12 +476,13 @@ Question fracOfUnit(Rng& r, const std::string& k) {
         const char* small;
         int factor;
         int slip;  // the number of small units a learner wrongly puts in the big one
+        const char* one;  // the big unit in "1 hour = 60 minutes"
     };
-    const std::vector<Unit> units = {{"an hour", "minutes", 60, 100},
-                                     {"a kilogram", "grams", 1000, 100},
-                                     {"a metre", "centimetres", 100, 1000},
-                                     {"a litre", "millilitres", 1000, 100},
-                                     {"a day", "hours", 24, 12}};
+    const std::vector<Unit> units = {{"an hour", "minutes", 60, 100, "hour"},
+                                     {"a kilogram", "grams", 1000, 100, "kilogram"},
+                                     {"a metre", "centimetres", 100, 1000, "metre"},
+                                     {"a litre", "millilitres", 1000, 100, "litre"},
+                                     {"a day", "hours", 24, 12, "day"}};
     const Unit* pickUnit = nullptr;
     Frac f;
     for (;;) {
@@ -285,12 +503,25 @@ Question fracOfUnit(Rng& r, const std::string& k) {
     q.p(std::string("How many ") + un.small + " are there in <b>" + f.text() + " of " + un.big +
         "</b>?");
     const Frac ans = f * Frac(un.factor);
-    return q
-        .number(r, k[0], ans, un.small,
-                {Frac(un.factor) - ans /* the rest of the unit */,
-                 Frac(un.factor) / Frac(f.d) /* one part only */,
-                 f * Frac(un.slip) /* an hour taken as 100 minutes, a day as 12 hours... */})
-        .done();
+    const Frac part = Frac(un.factor) / Frac(f.d);
+    step(q, std::string("There are ") + qty(un.factor, un.small) + " in 1 " + un.one + ".");
+    step(q, partsOf(f, num(un.factor), num(part), num(ans)) + ", so " + f.text() + " of " +
+           un.big + " is " + qty(ans, un.small) + ".");
+    // Part of the unit is less than the whole unit: every option is too.
+    const std::vector<Slip> wrong =
+        k[0] != 'Q'
+            ? std::vector<Slip>{}
+            : slipsWithin(
+                  ans,
+                  {{Frac(un.factor) - ans, std::string("is the rest of ") + un.big},
+                   {part, "is one part only, 1/" + S(f.d) + " of " + un.big},
+                   {f * Frac(un.slip), std::string("takes 1 ") + un.one + " as " +
+                                           S(un.slip) + " " + un.small},
+                   {Frac(un.factor, f.n), "divides by the numerator instead of the denominator"},
+                   {part * Frac(f.n - 1), "takes one part too few"},
+                   {part * Frac(f.n + 1), "takes one part too many"}},
+                  [&](const Frac& v) { return v < Frac(un.factor); });
+    return q.number(r, k[0], ans, un.small, wrong).done();
 }
 
 Question wholeFromPart(Rng& r, const std::string& k) {
@@ -306,12 +537,71 @@ Question wholeFromPart(Rng& r, const std::string& k) {
     QB q("whole_from_part", 3);
     q.param("f", f.text()).param("part", part.text());
     q.p("<b>" + f.text() + "</b> of a number is <b>" + part.text() + "</b>. What is the number?");
-    return q
-        .number(
-            r, k[0], whole, "",
-            {part * Frac(f.d) /* multiplied by the bottom only */,
-             part / Frac(f.n) /* one part only */, Frac(whole) - part /* the rest of the number */})
-        .done();
+    const Frac one = part / Frac(f.n);
+    step(q, "Think of the number as " + S(f.d) + " equal parts. " + f.text() + " of it, " +
+           S(f.n) + " parts, is " + part.text() + ", so one part is " + part.text() +
+           " &divide; " + S(f.n) + " = " + one.text() + ".");
+    step(q, "The whole number is " + S(f.d) + " parts: " + S(f.d) + " &times; " + one.text() +
+           " = " + S(whole) + ".");
+    // The number is larger than the part of it that is given: so is every option.
+    const std::vector<Slip> wrong =
+        k[0] != 'Q'
+            ? std::vector<Slip>{}
+            : slipsWithin(Frac(whole),
+                          {{part * Frac(f.d), "multiplies by the denominator without dividing "
+                                              "by the numerator first"},
+                           {Frac(whole) - part, "is the rest of the number, not the number"},
+                           {part + one, "adds one more part instead of " + S(f.d - f.n)},
+                           {part * Frac(f.n), "multiplies by the numerator instead of dividing"},
+                           {part + Frac(f.d - f.n), "adds the number of missing parts, " +
+                                                        S(f.d - f.n) + ", not their worth"}},
+                          [&](const Frac& v) { return v > part; });
+    return q.number(r, k[0], whole, "", wrong).done();
+}
+
+// Steps that find the largest (or smallest) of some fractions: all over one common
+// denominator when it is small, otherwise the answer against each of the others.
+void extremeSteps(QB& q, const std::vector<Frac>& v, const Frac& right, bool largest) {
+    const std::string which = largest ? "largest" : "smallest";
+    long long common = 1;
+    for (const Frac& f : v) common = lcmOf(common, f.d);
+    if (common <= 60) {
+        std::string list;
+        for (const Frac& f : v)
+            list += (list.empty() ? "" : ", ") + f.text() + " = " + over(f.n * (common / f.d), common);
+        step(q, "Write the fractions with the common denominator " + S(common) + ": " + list + ".");
+        step(q, "The " + which + " numerator is " + S(right.n * (common / right.d)) +
+               ", so the " + which + " fraction is " + right.text() + ".");
+        return;
+    }
+    step(q, "Compare " + right.text() + " with each of the others over a common denominator.");
+    for (const Frac& f : v) {
+        if (f == right) continue;
+        step(q, capitalised(pairOver(right, f)) + ", so " + right.text() +
+                    " is " + (largest ? "larger than " : "smaller than ") + f.text() + ".");
+    }
+}
+
+// Why a wrong fraction is not the largest (smallest): it is compared with the answer over a
+// common denominator; a numerator or denominator that stands out is named as the lure.
+std::string notExtreme(const std::vector<Frac>& v, const Frac& w, const Frac& right,
+                       bool largest) {
+    bool topNumerator = true;
+    bool topDenominator = true;
+    for (const Frac& f : v) {
+        if (f == w) continue;
+        if (largest ? f.n >= w.n : f.n <= w.n) topNumerator = false;
+        if (f.d >= w.d) topDenominator = false;
+    }
+    const long long c = lcmOf(w.d, right.d);
+    const std::string compared = largest ? "less" : "more";
+    std::string lure;
+    if (topNumerator)
+        lure = std::string("has the ") + (largest ? "largest" : "smallest") + " numerator, but it ";
+    else if (topDenominator)
+        lure = "has the largest denominator, but it ";
+    return lure + "is " + compared + " than " + right.text() + ": " + over(w.n * (c / w.d), c) +
+           " is " + compared + " than " + over(right.n * (c / right.d), c);
 }
 
 Question fracLargest(Rng& r, const std::string& k) {
@@ -328,15 +618,16 @@ Question fracLargest(Rng& r, const std::string& k) {
     const Frac right =
         largest ? *std::max_element(v.begin(), v.end()) : *std::min_element(v.begin(), v.end());
     std::string list;
-    std::vector<std::string> wrong;
+    std::vector<TextSlip> wrong;
     for (const Frac& f : v) {
         list += (list.empty() ? "" : ",") + f.text();
-        if (!(f == right)) wrong.push_back(f.text());
+        if (!(f == right)) wrong.push_back({f.text(), notExtreme(v, f, right, largest)});
     }
     QB q("frac_order", 1);
     q.param("vals", list).param("which", largest ? "largest" : "smallest");
     q.p(std::string("Which of these fractions is the <b>") + (largest ? "largest" : "smallest") +
         "</b>?");
+    extremeSteps(q, v, right, largest);
     return q.choice(r, right.text(), wrong).done();
 }
 
@@ -358,14 +649,23 @@ Question fracClass(Rng& r, const std::string& k) {
     q.param("f", f.text()).param("n", n);
     q.p("There are " + S(n) + " pupils in a " + (n <= 36 ? "class" : "year group") + ". " +
         f.text() + " of them are boys.");
+    const Frac boys = f * Frac(n);
+    const std::string boysStep = "Boys: " + f.text() + " of " + S(n) + ". " +
+                                 partsOf(f, S(n), S(n / f.d), boys.text()) + ".";
     if (k == "N") {
         q.p("How many girls are there?");
-        return q.number(r, 'N', Frac(n) - f * Frac(n), "girls", std::vector<Frac>{}).done();
+        step(q, boysStep);
+        step(q, "Girls: everyone else, " + S(n) + " &minus; " + boys.text() + " = " +
+               (Frac(n) - boys).text() + ".");
+        return q.number(r, 'N', Frac(n) - boys, "girls", std::vector<Frac>{}).done();
     }
     q.subparts(
         {{"How many boys are there?", "boys"},
          {"What fraction of the pupils are girls? Give the fraction in its simplest form.", ""}});
-    return q.part('N', (f * Frac(n)).text()).part('F', (Frac(1) - f).text()).done();
+    step(q, "(a) " + boysStep);
+    step(q, "(b) The girls are the rest of the pupils: 1 &minus; " + f.text() + " = " +
+           over(f.d, f.d) + " &minus; " + f.text() + " = " + (Frac(1) - f).text() + ".");
+    return q.part('N', boys.text()).part('F', (Frac(1) - f).text()).done();
 }
 
 Question fracSpend(Rng& r, const std::string& k) {
@@ -389,6 +689,18 @@ Question fracSpend(Rng& r, const std::string& k) {
     q.p(who + " had " + money(n) + ". " + who + " spent " + a.text() +
         " of the money on a bicycle helmet and then " + b.text() +
         " of the money that was left on a book.");
+    const Frac afterHelmet = Frac(n) - first;
+    const Frac end = afterHelmet - second;
+    const std::string label = k == "N" ? "" : "(a) ";
+    step(q, label + "Helmet: " + a.text() + " of " + money(n) + ". " +
+           partsOf(a, money(n), money(Frac(n) / Frac(a.d)), money(first)) + ".");
+    step(q, "Left after the helmet: " + money(n) + " &minus; " + money(first) + " = " +
+           money(afterHelmet) + ".");
+    step(q, (k == "N" ? "" : "(b) ") + std::string("Book: ") + b.text() + " of " +
+           money(afterHelmet) + ". " +
+           partsOf(b, money(afterHelmet), money(afterHelmet / Frac(b.d)), money(second)) + ".");
+    step(q, (k == "N" ? "" : "(c) ") + std::string("Left at the end: ") + money(afterHelmet) +
+           " &minus; " + money(second) + " = " + money(end) + ".");
     if (k == "N") {
         q.p("How much money did " + who + " have left at the end?");
         return q.number(r, 'N', Frac(n) - first - second, "dollars", std::vector<Frac>{}).done();
@@ -398,6 +710,11 @@ Question fracSpend(Rng& r, const std::string& k) {
                 {"What fraction of the " + money(n) +
                      " was left at the end? Give the fraction in its simplest form.",
                  ""}});
+    step(q, "As a fraction of " + money(n) + ": " + money(end) + " out of " + money(n) + " is " +
+           over(end.n, n) + (Frac(end.n, n).text() != over(end.n, n)
+                                 ? ", and " + over(end.n, n) + " = " + Frac(end.n, n).text()
+                                 : std::string()) +
+           ".");
     return q.part('N', first.text())
         .part('N', second.text())
         .part('F', ((Frac(n) - first - second) / Frac(n)).text())
@@ -421,10 +738,18 @@ Question shadedFraction(Rng& r, const std::string& k) {
     QB q("shaded_fraction", 1);
     q.param("rows", rows).param("cols", cols).param("shaded", shaded);
     q.p("The shape is divided into equal squares. What fraction of the shape is shaded?");
-    drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols,
-             isShaded);
+    drawGrid(q.figure(300, 200,
+                      "A rectangle divided into " + S(rows) + " rows of " + S(cols) +
+                          " equal squares, " + S(shaded) + " of the " + S(cells) +
+                          " squares shaded."),
+             rows, cols, isShaded);
     q.note(kSimplest);
     q.answer();
+    step(q, "The shape has " + S(rows) + " &times; " + S(cols) + " = " + S(cells) +
+           " equal squares, and " + S(shaded) + " of them are shaded.");
+    step(q, "Fraction shaded: " + S(shaded) + " out of " + S(cells) + " is " +
+           over(shaded, cells) + ".");
+    finish(q, shaded, cells, false);
     return q.part('F', Frac(shaded, cells).text()).done();
 }
 
@@ -433,6 +758,13 @@ Question shadedFraction(Rng& r, const std::string& k) {
 // Text of the simplest form of a fraction, mixed when it is more than one.
 std::string shownAnswer(const Frac& v, char kind) {
     return kind == 'X' ? v.mixed() : v.text();
+}
+
+// "2 1/3 = 6/3 + 1/3 = 7/3": a mixed number written as an improper fraction.
+std::string asImproper(const Frac& v) {
+    const long long w = v.whole();
+    const Frac rest = v - Frac(w);
+    return v.mixed() + " = " + over(w * v.d, v.d) + " + " + rest.text() + " = " + over(v.n, v.d);
 }
 
 Question fracDivFrac(Rng& r, const std::string& k) {
@@ -447,6 +779,11 @@ Question fracDivFrac(Rng& r, const std::string& k) {
         q.p("Work out <b>" + a.text() + " &divide; " + b.text() + "</b>.");
         q.note(kind == 'X' ? kMixed : kSimplest);
         q.answer();
+        step(q, "Dividing by " + b.text() + " is the same as multiplying by " + over(b.d, b.n) +
+               ", the fraction turned upside down.");
+        step(q, a.text() + " &divide; " + b.text() + " = " + a.text() + " &times; " +
+               over(b.d, b.n) + " = " + over(a.n * b.d, a.d * b.n) + ".");
+        finish(q, a.n * b.d, a.d * b.n, kind == 'X');
         return q.part(kind, shownAnswer(ans, kind)).done();
     }
 }
@@ -463,6 +800,11 @@ Question mixedMul(Rng& r, const std::string& k) {
         q.p("Work out <b>" + a.mixed() + " &times; " + b.mixed() + "</b>.");
         q.note(kMixed);
         q.answer();
+        step(q, "Write the mixed numbers as improper fractions: " + asImproper(a) + ", and " +
+               asImproper(b) + ".");
+        step(q, "Multiply the numerators and the denominators: " + a.text() + " &times; " +
+               b.text() + " = " + over(a.n * b.n, a.d * b.d) + ".");
+        finish(q, a.n * b.n, a.d * b.d, true);
         return q.part('X', ans.mixed()).done();
     }
 }
@@ -479,6 +821,12 @@ Question mixedDiv(Rng& r, const std::string& k) {
         q.p("Work out <b>" + a.mixed() + " &divide; " + b.mixed() + "</b>.");
         q.note(kind == 'X' ? kMixed : kSimplest);
         q.answer();
+        step(q, "Write the mixed numbers as improper fractions: " + asImproper(a) + ", and " +
+               asImproper(b) + ".");
+        step(q, "Dividing by " + b.text() + " is the same as multiplying by " + over(b.d, b.n) +
+               ": " + a.text() + " &divide; " + b.text() + " = " + a.text() + " &times; " +
+               over(b.d, b.n) + " = " + over(a.n * b.d, a.d * b.n) + ".");
+        finish(q, a.n * b.d, a.d * b.n, kind == 'X');
         return q.part(kind, shownAnswer(ans, kind)).done();
     }
 }
@@ -500,6 +848,14 @@ Question fracCompare(Rng& r, const std::string& k) {
         q.note(std::string("Write the ") + (greater ? "greater" : "smaller") +
                " fraction as it is written above, in its simplest form.");
         q.answer();
+        const long long common = lcmOf(a.d, b.d);
+        const Frac big = a > b ? a : b;
+        const Frac small = a > b ? b : a;
+        step(q, "Write both fractions with the common denominator " + S(common) + ": " +
+               rewritten({a, b}, common) + ".");
+        step(q, over(big.n * (common / big.d), common) + " is more than " +
+               over(small.n * (common / small.d), common) + ", so " + big.text() +
+               " is greater and " + small.text() + " is smaller.");
         return q.part('F', ((a > b) == greater ? a : b).text()).done();
     }
 }
@@ -530,11 +886,34 @@ Question fracBetween(Rng& r, const std::string& k) {
         for (const Frac& w : wrong)
             fine = fine && !(lo < w && w < hi) && !(w == right) && w > Frac(0);
         if (!fine || belowLo == aboveHi || belowLo == sameBottom || aboveHi == sameBottom) continue;
-        std::vector<std::string> texts;
-        for (const Frac& w : wrong) texts.push_back(w.text());
+        // Where a wrong option lies: below, at or above the ends, over a common denominator.
+        auto outside = [&](const Frac& w) {
+            const Frac& end = w < lo || w == lo ? lo : hi;
+            if (w == end) return "is equal to " + end.text() + ", so it does not lie between them";
+            const long long c = lcmOf(w.d, end.d);
+            const std::string side = w < end ? "less" : "more";
+            return "is " + side + " than " + end.text() + ": " + over(w.n * (c / w.d), c) +
+                   " is " + side + " than " + over(end.n * (c / end.d), c);
+        };
+        const std::vector<TextSlip> texts = {
+            {belowLo.text(), "adds 1 to the denominator of " + lo.text() +
+                                 ", which makes the fraction smaller, and " + outside(belowLo)},
+            {aboveHi.text(), "takes 1 from the denominator of " + hi.text() +
+                                 ", which makes the fraction larger, and " + outside(aboveHi)},
+            {sameBottom.text(), sameBottom.d == right.d
+                                    ? "has the right denominator but " + outside(sameBottom)
+                                    : outside(sameBottom)}};
         QB q("frac_between", 2);
         q.param("lo", lo.text()).param("hi", hi.text());
         q.p("Which fraction lies between <b>" + lo.text() + "</b> and <b>" + hi.text() + "</b>?");
+        const long long cl = lcmOf(lo.d, right.d);
+        const long long ch = lcmOf(hi.d, right.d);
+        step(q, "Compare with " + lo.text() + " over " + S(cl) + ": " + rewritten({lo, right}, cl) +
+                    ", so " + right.text() + " is more than " + lo.text() + ".");
+        step(q, "Compare with " + hi.text() + " over " + S(ch) + ": " +
+                    rewritten({right, hi}, ch) + ", so " + right.text() + " is less than " +
+                    hi.text() + ".");
+        step(q, "So " + right.text() + " lies between " + lo.text() + " and " + hi.text() + ".");
         return q.choice(r, right.text(), texts).done();
     }
 }
@@ -572,10 +951,30 @@ Question fracNumberLine(Rng& r, const std::string& k) {
         QB q("frac_number_line", 2);
         q.param("wholes", wholes).param("per_unit", perUnit).param("at", at);
         q.p("The number line is divided into equal steps. What number is the arrow pointing to?");
-        drawFractionLine(q.figure(300, 150, "number line from 0 to " + S(wholes)), wholes, perUnit,
-                         at);
+        const int before = at / perUnit;
+        const int past = at % perUnit;
+        drawFractionLine(
+            q.figure(300, 150,
+                     "A number line from 0 to " + S(wholes) +
+                         ", with the whole numbers written under it. Each whole is cut into " +
+                         S(perUnit) + " equal steps by small marks. A red arrow points to the "
+                         "mark " + plural(past, "step", "steps") + " after " + S(before) + "."),
+            wholes, perUnit, at);
         q.note(kind == 'X' ? kMixed : kSimplest);
         q.answer();
+        step(q, "Each whole is cut into " + S(perUnit) + " equal steps, so each step is 1/" +
+               S(perUnit) + ".");
+        if (kind == 'X') {
+            std::string chain = S(before) + " + " + over(past, perUnit) + " = " + S(before) + " " +
+                                over(past, perUnit);
+            if (Frac(past, perUnit).d != perUnit) chain += " = " + ans.mixed();
+            step(q, "The arrow is " + plural(past, "step", "steps") + " after " + S(before) + ": " +
+                   chain + ".");
+        } else {
+            std::string chain = S(at) + " &times; 1/" + S(perUnit) + " = " + over(at, perUnit);
+            if (ans.d != perUnit) chain += " = " + ans.text();
+            step(q, "The arrow is " + plural(at, "step", "steps") + " after 0: " + chain + ".");
+        }
         return q.part(kind, shownAnswer(ans, kind)).done();
     }
 }
@@ -631,11 +1030,45 @@ Question fracBarModel(Rng& r, const std::string& k) {
             .param("ask", whole ? "whole" : "rest");
         q.p("The bar is divided into equal parts. The shaded parts together are worth <b>" +
             S(known) + "</b>.");
-        drawBarModel(q.figure(300, 160, "bar of " + S(parts) + " equal parts"), parts, shaded,
-                     S(known), whole ? 0 : shaded, parts, "?");
+        drawBarModel(q.figure(300, 160,
+                              "A bar cut into " + S(parts) + " equal parts, the first " +
+                                  S(shaded) + " of them shaded. A bracket under the shaded "
+                                  "parts is labelled " + S(known) + ", and a bracket over " +
+                                  (whole ? "the whole bar" : "the parts not shaded") +
+                                  " is labelled with a question mark."),
+                     parts, shaded, S(known), whole ? 0 : shaded, parts, "?");
         q.p(whole ? "What is the whole bar worth?"
                   : "What are the parts that are not shaded worth altogether?");
-        return q.number(r, k[0], ans, "", std::vector<Frac>(wrong.begin(), wrong.end())).done();
+        step(q, "The shaded parts, " + S(shaded) + " of them, are worth " + S(known) +
+               ", so one part is worth " + S(known) + " &divide; " + S(shaded) + " = " + S(each) +
+               ".");
+        if (whole)
+            step(q, "The whole bar is " + S(parts) + " parts: " + S(parts) + " &times; " + S(each) +
+                   " = " + S(ans) + ".");
+        else
+            step(q, "Parts not shaded: " + S(parts) + " &minus; " + S(shaded) + " = " +
+                   S(parts - shaded) + ". They are worth " + S(parts - shaded) + " &times; " +
+                   S(each) + " = " + S(ans) + ".");
+        std::vector<Slip> slips;
+        if (k[0] == 'Q' && whole) {
+            // The whole bar is worth more than its shaded parts: so is every option.
+            slips = slipsWithin(
+                ans,
+                {{Frac(known) * Frac(parts), "multiplies the shaded amount by the number of "
+                                             "parts without finding one part first"},
+                 {Frac(parts - shaded) * Frac(each), "is the parts not shaded, not the whole bar"},
+                 {Frac(known + each), "adds only one more part"},
+                 {Frac(known + parts - shaded), "adds the number of parts not shaded, not "
+                                                "what they are worth"},
+                 {Frac(2 * known), "doubles the shaded amount"}},
+                [&](const Frac& v) { return v > Frac(known); });
+        } else if (k[0] == 'Q') {
+            slips = {{Frac(wrong[0]), "is the whole bar, not the parts that are not shaded"},
+                     {Frac(wrong[1]), "is one part only"},
+                     {Frac(wrong[2]), "multiplies the shaded amount by the parts not shaded "
+                                      "without finding one part first"}};
+        }
+        return q.number(r, k[0], ans, "", slips).done();
     }
 }
 
@@ -661,8 +1094,16 @@ Question shadeMore(Rng& r, const std::string& k) {
             .param("shaded", shaded)
             .param("target", target.text());
         q.p("The shape is divided into equal squares.");
-        drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols,
-                 isShaded);
+        drawGrid(q.figure(300, 200,
+                          "A rectangle divided into " + S(rows) + " rows of " + S(cols) +
+                              " equal squares, " + S(shaded) + " of the " + S(cells) +
+                              " squares shaded."),
+                 rows, cols, isShaded);
+        step(q, "The shape has " + S(rows) + " &times; " + S(cols) + " = " + S(cells) +
+               " squares. " + target.text() + " of them: " +
+               partsOf(target, S(cells), S(cells / target.d), S(want)) + ".");
+        step(q, "Shaded already: " + S(shaded) + ". Still to shade: " + S(want) + " &minus; " +
+               S(shaded) + " = " + plural(want - shaded, "square", "squares") + ".");
         if (k == "N") {
             q.p("How many more squares must be shaded so that <b>" + target.text() +
                 "</b> of the shape is shaded?");
@@ -672,6 +1113,9 @@ Question shadeMore(Rng& r, const std::string& k) {
             "</b> of it is shaded?");
         q.note(kSimplest);
         q.answer();
+        step(q, "As a fraction of the shape: " + S(want - shaded) + " out of " + S(cells) + " is " +
+               over(want - shaded, cells) + ".");
+        finish(q, want - shaded, cells, false);
         return q.part('F', Frac(want - shaded, cells).text()).done();
     }
 }
@@ -694,6 +1138,8 @@ Question fracLeftEaten(Rng& r, const std::string& k) {
             continue;
         QB q("frac_left_eaten", 2);
         q.param("a", a.text()).param("b", b.text());
+        const long long common = lcmOf(a.d, b.d);
+        const long long eaten = a.n * (common / a.d) + b.n * (common / b.d);
         if (k == "N") {
             const long long lcm = a.d / gcdInt(static_cast<int>(a.d), static_cast<int>(b.d)) * b.d;
             if (lcm > 24) continue;
@@ -702,12 +1148,32 @@ Question fracLeftEaten(Rng& r, const std::string& k) {
             q.p("A cake is cut into " + S(slices) + " equal slices. " + x + " eats " + a.text() +
                 " of the cake and " + y + " eats " + b.text() + " of it.");
             q.p("How many slices are left?");
+            const Frac ea = a * Frac(slices);
+            const Frac eb = b * Frac(slices);
+            step(q, x + ": " + a.text() + " of " + S(slices) + " slices. " +
+                   partsOf(a, S(slices), S(slices / a.d), ea.text()) + " slices.");
+            step(q, y + ": " + b.text() + " of " + S(slices) + " slices. " +
+                   partsOf(b, S(slices), S(slices / b.d), eb.text()) + " slices.");
+            step(q, "Left: " + S(slices) + " &minus; " + ea.text() + " &minus; " + eb.text() +
+                   " = " + (left * Frac(slices)).text() + " slices.");
             return q.number(r, 'N', left * Frac(slices), "slices", std::vector<Frac>{}).done();
         }
         q.p(x + " ate " + a.text() + " of a cake and " + y + " ate " + b.text() +
             " of the same cake.");
         q.p("What fraction of the cake is left?");
-        if (k == "Q") return q.choice(r, left.text(), texts).done();
+        step(q, "Eaten altogether: " + fractionSum(a, b) + ".");
+        step(q, "Left: the whole cake is " + over(common, common) + ", so " + over(common, common) +
+               " &minus; " + over(eaten, common) + " = " + over(common - eaten, common) +
+               (left.d != common ? " = " + left.text() : std::string()) + ".");
+        if (k == "Q")
+            return q
+                .choice(r, left.text(),
+                        std::vector<TextSlip>{
+                            {texts[0], "is what was eaten, not what is left"},
+                            {texts[1], "adds the numerators and adds the denominators, which is "
+                                       "not how fractions are added"},
+                            {texts[2], "leaves out what " + y + " ate"}})
+                .done();
         q.note(kSimplest);
         q.answer();
         return q.part('F', left.text()).done();
@@ -720,15 +1186,16 @@ Question fracWhatFraction(Rng& r, const std::string& k) {
         const char* small;
         int factor;
         int slip;  // the small units a learner wrongly puts in the big one
+        const char* one;  // the big unit in "1 hour = 60 minutes"
     };
     const std::vector<Whole> wholes = {
-        {"1 metre", "cm", 100, 1000},   {"an hour", "minutes", 60, 100},
-        {"1 kilogram", "g", 1000, 100}, {"a day", "hours", 24, 12},
-        {"1 litre", "ml", 1000, 100},   {"a year", "months", 12, 10}};
+        {"1 metre", "cm", 100, 1000, "metre"},   {"an hour", "minutes", 60, 100, "hour"},
+        {"1 kilogram", "g", 1000, 100, "kilogram"}, {"a day", "hours", 24, 12, "day"},
+        {"1 litre", "ml", 1000, 100, "litre"},   {"a year", "months", 12, 10, "year"}};
     for (;;) {
         const Whole& w = r.pick(wholes);
-        const int step = w.factor >= 100 ? 5 : 1;
-        const int part = r.range(1, w.factor / step - 1) * step;
+        const int stride = w.factor >= 100 ? 5 : 1;
+        const int part = r.range(1, w.factor / stride - 1) * stride;
         const Frac ans(part, w.factor);
         if (ans.d > 20 || ans.d == w.factor) continue;  // a fraction that simplifies
         const std::vector<Frac> wrong = {Frac(part, w.slip) /* the wrong number of small units */,
@@ -742,7 +1209,26 @@ Question fracWhatFraction(Rng& r, const std::string& k) {
         QB q("frac_what_fraction", 2);
         q.param("part", part).param("factor", w.factor);
         q.p(std::string("What fraction of ") + w.big + " is " + qty(part, w.small) + "?");
-        if (k == "Q") return q.choice(r, ans.text(), texts).done();
+        step(q, std::string("There are ") + qty(w.factor, w.small) + " in 1 " + w.one + ", so " +
+               qty(part, w.small) + " is " + S(part) + " out of " + S(w.factor) + ": " +
+               over(part, w.factor) + ".");
+        finish(q, part, w.factor, false);
+        if (k == "Q") {
+            // A part of the whole is a fraction between 0 and 1: so is every option.
+            std::vector<TextSlip> sensible;
+            for (const Slip& s :
+                 slipsWithin(ans,
+                             {{Frac(part, w.slip), std::string("takes 1 ") + w.one + " as " +
+                                                       S(w.slip) + " " + w.small},
+                              {Frac(1) - ans, std::string("is the rest of ") + w.big},
+                              {Frac(ans.n, w.factor), "divides only the numerator when "
+                                                      "simplifying"},
+                              {Frac(1, part), "puts 1 over " + S(part)},
+                              {Frac(1, ans.d), "is one part only"}},
+                             [](const Frac& v) { return v < Frac(1); }, false))
+                sensible.push_back({s.value.text(), s.why});
+            return q.choice(r, ans.text(), sensible).done();
+        }
         q.note(kSimplest);
         q.answer();
         return q.part('F', ans.text()).done();
@@ -763,7 +1249,19 @@ Question fracEquivWhich(Rng& r, const std::string& k) {
         QB q("frac_equiv_which", 1);
         q.param("f", f.text());
         q.p("Which fraction is equal to <b>" + f.text() + "</b>?");
-        return q.choice(r, right, wrong).done();
+        step(q, "An equal fraction comes from multiplying the numerator and the denominator by the "
+               "same number.");
+        step(q, "Multiply both by " + S(m) + ": " + S(f.n) + " &times; " + S(m) + " = " +
+               S(f.n * m) + ", " + S(f.d) + " &times; " + S(m) + " = " + S(f.d * m) + ", so " +
+               f.text() + " = " + right + ".");
+        return q
+            .choice(r, right,
+                    std::vector<TextSlip>{
+                        {wrong[0], "adds " + S(m) + " to the numerator and the denominator "
+                                   "instead of multiplying them"},
+                        {wrong[1], "is an equal fraction turned upside down"},
+                        {wrong[2], "multiplies only the denominator by " + S(m)}})
+            .done();
     }
 }
 
@@ -780,6 +1278,16 @@ Question fracMissingAddend(Rng& r, const std::string& k) {
         q.p("<b>" + a.text() + " + ? = " + c.text() + "</b>");
         q.note(kSimplest);
         q.answer();
+        step(q, "The missing fraction is what must be added to " + a.text() + " to make " +
+               c.text() + ", so take " + a.text() + " away from " + c.text() + ".");
+        if (c == Frac(1)) {
+            step(q, "1 = " + over(a.d, a.d) + ", so 1 &minus; " + a.text() + " = " +
+                   over(a.d, a.d) + " &minus; " + a.text() + " = " + over(a.d - a.n, a.d) + ".");
+            finish(q, a.d - a.n, a.d, false);
+        } else {
+            const auto [n, d] = sumOver(q, c, a, false);
+            finish(q, n, d, false);
+        }
         return q.part('F', ans.text()).done();
     }
 }
@@ -806,6 +1314,9 @@ Question fracRecipe(Rng& r, const std::string& k) {
         const std::string unitWord = std::string(u.unit) == "litres" ? "litre" : u.unit;
         q.p(std::string(u.each) + " " + each.text() + " " + unitWord + " " + u.stuff + ".");
         q.p("How much is needed for " + S(n) + " " + u.many + "?");
+        step(q, "For " + S(n) + " " + u.many + ", " + S(n) + " times as much: " + S(n) + " &times; " +
+               each.text() + " = " + over(n * each.n, each.d) + ".");
+        finish(q, n * each.n, each.d, k != "N");
         if (k == "N") return q.number(r, 'N', ans, u.unit, std::vector<Frac>{}).done();
         q.note(kMixed);
         q.answer(u.unit);
@@ -838,6 +1349,12 @@ Question fracShare(Rng& r, const std::string& k) {
             " does each get?");
         q.note(kind == 'X' ? kMixed : kSimplest);
         q.answer(kind == 'X' ? t.many : std::string("of a ") + t.one);
+        step(q, std::string("One ") + t.one + " shared equally among " + S(people) + " " + t.who +
+               " gives each 1/" + S(people) + " of it.");
+        step(q, "There are " + S(n) + " " + t.many + ", so each gets " + S(n) + " &times; 1/" +
+               S(people) + " = " + S(n) + " &divide; " + S(people) + " = " + over(n, people) +
+               ".");
+        finish(q, n, people, kind == 'X');
         return q.part(kind, shownAnswer(each, kind)).done();
     }
 }
@@ -868,6 +1385,12 @@ Question fracTable(Rng& r, const std::string& k) {
         const std::string name = lowerCase(fruit[ask]);
         const std::string what = "What fraction of the children chose " +
                                  (name == "grapes" ? name : withArticle(name)) + "?";
+        const std::string label = k == "NF" ? "(b) " : "";
+        step(q, std::string(k == "NF" ? "(a) " : "") + "Children asked: " + S(n[0]) + " + " +
+               S(n[1]) + " + " + S(n[2]) + " + " + S(n[3]) + " = " + S(total) + ".");
+        step(q, label + fruit[ask] + ": " + S(n[ask]) + " of the " + S(total) + " children, so " +
+               over(n[ask], total) + ".");
+        finish(q, n[ask], total, false, label);
         if (k == "NF") {
             q.subparts({{"How many children were asked?", "children"},
                         {what + " Give the fraction in its simplest form.", ""}});
@@ -913,16 +1436,39 @@ Question fracChart(Rng& r, const std::string& k) {
         q.param("counts", list);
         q.p("The pupils in a class were asked which pet they would most like to have. The bar "
             "chart shows their answers.");
+        const int top = (*std::max_element(n.begin(), n.end()) + 1) / 2 * 2;
+        std::string data;
+        for (std::size_t i = 0; i < 4; ++i)
+            data += (i == 0 ? "" : i == 3 ? " and " : ", ") + pets[i] + " " + S(n[i]);
         // the scale's unit stands left of the axis: a short word fits there
-        drawBarChart(q.figure(300, 200, "bar chart of favourite pets"), bars, 2, "pupils");
+        drawBarChart(q.figure(300, 200,
+                              "A bar chart of the pets the pupils would most like to have, with "
+                              "a scale of pupils from 0 to " + S(top) + " in steps of 2. The "
+                              "bars read: " + data + "."),
+                     bars, 2, "pupils");
         const std::string name = lowerCase(pets[ask]);
+        const std::string sum = S(n[0]) + " + " + S(n[1]) + " + " + S(n[2]) + " + " + S(n[3]) +
+                                " = " + S(total);
         if (k == "T") {
             q.param("fraction", ans.text());
             q.p("Which pet was chosen by <b>" + ans.text() + "</b> of the pupils?");
             q.note("Write the name of the pet.");
             q.answer();
+            step(q, "Pupils in the class: " + sum + ".");
+            step(q, ans.text() + " of " + S(total) + ": " +
+                   partsOf(ans, S(total), S(total / ans.d), S(n[ask])) + " pupils.");
+            step(q, "The bar at " + S(n[ask]) + " is " + pets[ask] + ", so the pet is " + pets[ask] +
+                   ".");
             return q.part('T', pets[ask]).done();
         }
+        if (k == "NF")
+            step(q, "(a) " + pets[a] + " " + S(n[a]) + ", " + pets[b] + " " + S(n[b]) + ": " +
+                   S(n[a]) + " &minus; " + S(n[b]) + " = " + plural(n[a] - n[b], "more pupil", "more pupils") + ".");
+        const std::string label = k == "NF" ? "(b) " : "";
+        step(q, label + "Pupils in the class: " + sum + ".");
+        step(q, pets[ask] + ": " + S(n[ask]) + " of the " + S(total) + " pupils, so " +
+               over(n[ask], total) + ".");
+        finish(q, n[ask], total, false);
         q.param("ask", pets[ask]);
         const std::string what = "What fraction of the pupils chose " + withArticle(name) + "?";
         if (k == "NF") {
@@ -965,6 +1511,14 @@ Question fracSequence(Rng& r, const std::string& k) {
         q.p("What is the next number?");
         q.note(kind == 'X' ? kMixed : kSimplest);
         q.answer();
+        std::string tops;
+        for (int i = 0; i < 4; ++i) tops += (i ? ", " : "") + over(startTop + i * stepTop, d);
+        step(q, "Write each number over the denominator " + S(d) + ": " + tops + ".");
+        const std::string next = over(startTop + 4 * stepTop, d);
+        step(q, "The numerator goes up by " + S(stepTop) + " each time: " +
+               over(startTop + 3 * stepTop, d) + " + " + over(stepTop, d) + " = " + next +
+               (next != shownAnswer(ans, kind) ? " = " + shownAnswer(ans, kind) : std::string()) +
+               ".");
         return q.part(kind, shownAnswer(ans, kind)).done();
     }
 }
@@ -994,6 +1548,20 @@ Question minutesMixed(Rng& r, const std::string& k) {
         q.p("Write <b>" + qty(small, c.small) + "</b> in " + c.bigWord + ".");
         q.note(kMixed);
         q.answer(c.bigUnit);
+        const std::string one = std::string(c.bigWord).substr(0, std::string(c.bigWord).size() - 1);
+        const long long w = v.whole();
+        const long long rest = small.n - w * c.factor;
+        step(q, "There are " + qty(c.factor, c.small) + " in 1 " + one + ".");
+        step(q, std::string("Whole ") + c.bigWord + ": " + S(w) + " &times; " + S(c.factor) + " = " +
+               qty(w * c.factor, c.small) + ", and " + S(small.n) + " &minus; " +
+               S(w * c.factor) + " = " + qty(rest, c.small) + " left over.");
+        step(q, "The " + qty(rest, c.small) + " left over are " + over(rest, c.factor) + " of " +
+               withArticle(one) + (Frac(rest, c.factor).d != c.factor
+                                       ? ", and " + over(rest, c.factor) + " = " +
+                                             Frac(rest, c.factor).text()
+                                       : std::string()) +
+               ".");
+        step(q, "So " + qty(small, c.small) + " = " + v.mixed() + " " + c.bigWord + ".");
         return q.part('X', v.mixed()).done();
     }
 }
@@ -1008,14 +1576,34 @@ Question fracPieces(Rng& r, const std::string& k) {
         if (k == "NF" && left == Frac(0)) continue;
         if (whole < 3) continue;
         const Frac product = Frac(length) * piece;
-        if (k == "Q" && (!(product * Frac(100)).isInt() || product == Frac(whole) ||
+        // a count of whole pieces is a whole number: so is every option
+        if (k == "Q" && (!product.isInt() || product == Frac(whole) ||
                          product == Frac(whole + 1) || Frac(length * piece.d) == Frac(whole)))
             continue;
         QB q("frac_pieces", 2);
         q.param("length", length).param("piece", piece.text());
         q.p("A ribbon is " + qty(length, "m") + " long. It is cut into pieces that are each " +
             piece.text() + "&nbsp;m long.");
+        const long long small = length * piece.d;
+        const long long rest = small - whole * piece.n;
+        step(q, std::string(k == "NF" ? "(a) " : "") + "Each metre holds " + S(piece.d) +
+               " lengths of 1/" + S(piece.d) + "&nbsp;m. In " +
+               qty(length, "m") + ": " + S(length) + " &times; " + S(piece.d) + " = " + S(small) +
+               " of them.");
+        if (piece.n > 1)
+            step(q, "Each piece is " + S(piece.n) + " of those lengths: " + S(whole) + " &times; " +
+                   S(piece.n) + " = " + S(whole * piece.n) +
+                   (rest > 0 ? ", with " + S(small) + " &minus; " + S(whole * piece.n) + " = " +
+                                   S(rest) + " left over"
+                             : std::string()) +
+                   ".");
+        step(q, "So " + plural(whole, "piece", "pieces") + " can be cut.");
         if (k == "NF") {
+            step(q, "(b) Left over: " + S(rest) + " &times; 1/" + S(piece.d) + "&nbsp;m = " +
+                   over(rest, piece.d) + "&nbsp;m" +
+                   (left.text() != over(rest, piece.d) ? " = " + left.text() + "&nbsp;m"
+                                                       : std::string()) +
+                   ".");
             q.subparts({{"How many pieces can be cut?", "pieces"},
                         {"How much ribbon is left over? Give your answer as a fraction of a "
                          "metre in its simplest form.",
@@ -1025,9 +1613,12 @@ Question fracPieces(Rng& r, const std::string& k) {
         q.p("How many whole pieces can be cut?");
         return q
             .number(r, k[0], whole, "pieces",
-                    {product /* multiplied instead of dividing */,
-                     Frac(length * piece.d) /* the top number left out */,
-                     Frac(whole + 1) /* the piece left over counted */})
+                    std::vector<Slip>{
+                        {product, "multiplies the length by the piece instead of dividing"},
+                        {Frac(length * piece.d), "counts the lengths of 1/" + S(piece.d) +
+                                                     "&nbsp;m, but each piece is " +
+                                                     S(piece.n) + " of them"},
+                        {Frac(whole + 1), "counts the bit left over as a whole piece"}})
             .done();
     }
 }
@@ -1040,10 +1631,14 @@ Question fracMistake(Rng& r, const std::string& k) {
         Frac ans;
         std::string expr;
         std::string wrote;
+        Frac x;  // the operands, for the worked solution
+        Frac y;
         if (form == 1) {  // 1/3 + 1/4 = 2/7: tops and bottoms added
             const Frac a = proper(r, 2, 8);
             const Frac b = proper(r, 2, 8);
             if (a.d == b.d) continue;
+            x = a;
+            y = b;
             expr = a.text() + " + " + b.text();
             ans = a + b;
             wrote = Frac(a.n + b.n, a.d + b.d).text();
@@ -1051,6 +1646,8 @@ Question fracMistake(Rng& r, const std::string& k) {
             const Frac a = proper(r, 2, 8);
             const Frac b = proper(r, 2, 8);
             if (a == b) continue;
+            x = a;
+            y = b;
             expr = a.text() + " &divide; " + b.text();
             ans = a / b;
             wrote = (Frac(a.d, a.n) * b).text();
@@ -1058,6 +1655,8 @@ Question fracMistake(Rng& r, const std::string& k) {
         } else {  // 3 x 2/5 = 6/15: the bottom multiplied too
             const Frac a = proper(r, 2, 9);
             const int m = r.range(2, 6);
+            x = a;
+            y = Frac(m);
             expr = S(m) + " &times; " + a.text();
             ans = a * Frac(m);
             wrote = S(a.n * m) + "/" + S(a.d * m);
@@ -1069,6 +1668,23 @@ Question fracMistake(Rng& r, const std::string& k) {
         q.p(who + "'s answer is wrong. What is the correct answer?");
         q.note(kind == 'X' ? kMixed : kSimplest);
         q.answer();
+        if (form == 1) {
+            step(q, who + " added the numerators and added the denominators. Fractions are added "
+                         "over a common denominator instead.");
+            const auto [n, d] = sumOver(q, x, y, true);
+            finish(q, n, d, kind == 'X');
+        } else if (form == 2) {
+            step(q, who + " turned the first fraction upside down. To divide, multiply by the "
+                         "second fraction turned upside down, " + over(y.d, y.n) + ".");
+            step(q, x.text() + " &divide; " + y.text() + " = " + x.text() + " &times; " +
+                   over(y.d, y.n) + " = " + over(x.n * y.d, x.d * y.n) + ".");
+            finish(q, x.n * y.d, x.d * y.n, kind == 'X');
+        } else {
+            step(q, who + " multiplied the denominator too. A whole number times a fraction "
+                         "multiplies the numerator only.");
+            step(q, expr + " = " + over(y.n * x.n, x.d) + ".");
+            finish(q, y.n * x.n, x.d, kind == 'X');
+        }
         return q.part(kind, shownAnswer(ans, kind)).done();
     }
 }
@@ -1105,7 +1721,31 @@ Question fracOrderList(Rng& r, const std::string& k) {
         for (const Frac& f : v) list += (list.empty() ? "" : ",") + f.text();
         q.param("vals", list);
         q.p("Which list is in order from the <b>smallest</b> to the <b>largest</b>?");
-        return q.choice(r, right, wrong).done();
+        long long common = 1;
+        for (const Frac& f : v) common = lcmOf(common, f.d);
+        if (common <= 60) {
+            std::string over60;
+            for (const Frac& f : up)
+                over60 += (over60.empty() ? "" : ", ") + f.text() + " = " +
+                          over(f.n * (common / f.d), common);
+            step(q, "Write the fractions with the common denominator " + S(common) +
+                   ", smallest numerator first: " + over60 + ".");
+        } else {
+            step(q, "Compare the fractions two at a time over a common denominator.");
+            for (std::size_t i = 0; i + 1 < up.size(); ++i) {
+                step(q, capitalised(pairOver(up[i], up[i + 1])) + ", so " +
+                            up[i].text() + " is smaller than " + up[i + 1].text() + ".");
+            }
+        }
+        step(q, "From the smallest to the largest: " + right + ".");
+        return q
+            .choice(r, right,
+                    std::vector<TextSlip>{
+                        {wrong[0], "puts the fractions in order of their denominators, but a "
+                                   "larger denominator means smaller parts"},
+                        {wrong[1], "puts the fractions in order of their numerators only"},
+                        {wrong[2], "is in order from the largest to the smallest"}})
+            .done();
     }
 }
 
@@ -1121,6 +1761,28 @@ Question fracWalkTotal(Rng& r, const std::string& k) {
         q.p(who + " walked " + a.mixed() + "&nbsp;km on Monday and " + b.mixed() +
             "&nbsp;km on Tuesday.");
         if (k == "XF") {
+            const long long wa = a.whole();
+            const long long wb = b.whole();
+            const Frac fa = a - Frac(wa);
+            const Frac fb = b - Frac(wb);
+            step(q, "(a) Add the whole numbers: " + S(wa) + " + " + S(wb) + " = " + S(wa + wb) +
+                   ". Add the fractions: " + fractionSum(fa, fb) + ".");
+            step(q, std::string("(a) ") +
+                   (fa + fb > Frac(1) ? "Carry the 1 whole: " + S(wa + wb) + " + 1 = " +
+                                            S(wa + wb + 1) + ", so "
+                                      : "So ") +
+                   a.mixed() + " + " + b.mixed() + " = " + sum.mixed() + ".");
+            const long long common = lcmOf(a.d, b.d);
+            const long long an = a.n * (common / a.d);
+            const long long bn = b.n * (common / b.d);
+            step(q, "(b) Write both as improper fractions over " + S(common) + ": " + b.mixed() +
+                   " = " + over(bn, common) + " and " + a.mixed() + " = " + over(an, common) +
+                   ".");
+            step(q, "(b) " + over(bn, common) + " &minus; " + over(an, common) + " = " +
+                   over(bn - an, common) +
+                   ((b - a).text() != over(bn - an, common) ? " = " + (b - a).text()
+                                                            : std::string()) +
+                   ", so " + (b - a).text() + "&nbsp;km further.");
             q.subparts({{"How far did " + who +
                              " walk altogether? Give your answer as a mixed number in its "
                              "simplest form.",
@@ -1134,6 +1796,7 @@ Question fracWalkTotal(Rng& r, const std::string& k) {
         q.p("How far did " + who + " walk altogether?");
         q.note(kMixed);
         q.answer("km");
+        mixedSumSteps(q, a, b);
         return q.part('X', sum.mixed()).done();
     }
 }
@@ -1178,15 +1841,33 @@ Question fracMixedPicture(Rng& r, const std::string& k) {
         q.param("full", full).param("sectors", sectors).param("shaded", shaded);
         q.p("Each circle is one whole, cut into equal parts.");
         drawCircles(q.figure(300, 180,
-                             S(full) + " whole circles and " + S(shaded) + " of " + S(sectors) +
-                                 " parts of another shaded"),
+                             "A row of " + S(full + 1) + " circles, each cut into " + S(sectors) +
+                                 " equal parts: " +
+                                 (full == 1 ? "the first circle is"
+                                            : "the first " + S(full) + " circles are") +
+                                 " shaded all over, and the last circle has " + S(shaded) +
+                                 " of its " + S(sectors) + " parts shaded."),
                     full, sectors, shaded);
         if (kind == 'X') {
             q.p("What mixed number is shaded?");
             q.note(kMixed);
+            step(q, "Shaded all over: " + plural(full, "circle", "circles") + ", that is " +
+                   plural(full, "whole", "wholes") + ".");
+            step(q, "The last circle has " + S(shaded) + " of its " + S(sectors) +
+                   " parts shaded: " + over(shaded, sectors) + ".");
+            step(q, "Together: " + S(full) + " + " + over(shaded, sectors) + " = " + S(full) + " " +
+                   over(shaded, sectors) +
+                   (Frac(shaded, sectors).d != sectors ? " = " + v.mixed() : std::string()) + ".");
         } else {
             q.p("Write the shaded amount as an improper fraction.");
             q.note("Give your answer in its simplest form, for example 7/4.");
+            step(q, "Each circle has " + S(sectors) + " parts. The whole circles give: " + S(full) +
+                   " &times; " + S(sectors) + " = " + plural(full * sectors, "part", "parts") +
+                   ".");
+            step(q, "Add the " + S(shaded) + " shaded in the last circle: " + S(full * sectors) +
+                   " + " + S(shaded) + " = " + S(full * sectors + shaded) + ", so " +
+                   over(full * sectors + shaded, sectors) + ".");
+            finish(q, full * sectors + shaded, sectors, false);
         }
         q.answer();
         return q.part(kind, shownAnswer(v, kind)).done();
@@ -1216,11 +1897,19 @@ Question fracHowManyParts(Rng& r, const std::string& k) {
         QB q("frac_how_many_parts", 2);
         q.param("amount", amount.text()).param("d", u.d);
         q.p(std::string("How many ") + u.name + " are there in <b>" + amount.mixed() + "</b>?");
+        step(q, "Each whole has " + S(u.d) + " " + u.name + ": " + S(w) + " &times; " + S(u.d) +
+               " = " + S(w * u.d) + ".");
+        step(q, "The fraction part: " + over(n, m) + " = " + over(n * (u.d / m), u.d) + ", that is " +
+               S(n * (u.d / m)) + " more.");
+        step(q, "Altogether: " + S(w * u.d) + " + " + S(n * (u.d / m)) + " = " + S(ans) + " " +
+               u.name + ".");
         return q
             .number(r, k[0], ans, "",
-                    {Frac(w * u.d) /* the fraction part left out */,
-                     Frac(w * u.d + n) /* the top number added as it stands */,
-                     Frac((w + 1) * u.d) /* the fraction part counted as a whole */})
+                    std::vector<Slip>{
+                        {Frac(w * u.d), "leaves out the fraction part"},
+                        {Frac(w * u.d + n), "adds the numerator " + S(n) + " without changing " +
+                                                over(n, m) + " into " + u.name},
+                        {Frac((w + 1) * u.d), "counts the fraction part as a whole"}})
             .done();
     }
 }
@@ -1240,10 +1929,26 @@ Question fracJourney(Rng& r, const std::string& k) {
         q.p("A family travels " + qty(km, "km") + " to visit their grandparents. They go " +
             a.text() + " of the way by train, " + b.text() +
             " of the way by bus and the rest of the way by car.");
+        const Frac bus = b * Frac(km);
+        const std::string trainStep = "Train: " + a.text() + " of " + qty(km, "km") + ". " +
+                                      partsOf(a, S(km), S(km / a.d), train.text()) + ".";
+        const std::string busStep = "Bus: " + b.text() + " of " + qty(km, "km") + ". " +
+                                    partsOf(b, S(km), S(km / b.d), bus.text()) + ".";
+        const std::string carStep = "Car: the rest, " + S(km) + " &minus; " + train.text() +
+                                    " &minus; " + bus.text() + " = " + qty(car, "km") + ".";
         if (k == "N") {
             q.p("How far do they travel by car?");
+            step(q, trainStep);
+            step(q, busStep);
+            step(q, carStep);
             return q.number(r, 'N', car, "km", std::vector<Frac>{}).done();
         }
+        step(q, "(a) " + trainStep);
+        step(q, "(b) " + busStep);
+        step(q, "(b) " + carStep);
+        step(q, "(c) " + qty(car, "km") + " out of " + qty(km, "km") + " is " + over(car.n, km) +
+               ".");
+        finish(q, car.n, km, false, "(c) ");
         q.subparts({{"How far do they travel by train?", "km"},
                     {"How far do they travel by car?", "km"},
                     {"What fraction of the journey is by car? Give the fraction in its simplest "
@@ -1277,7 +1982,8 @@ Question fracSalePrice(Rng& r, const std::string& k) {
         const Frac saving = off * Frac(price);
         const Frac sale = Frac(price) - saving;
         const std::vector<Frac> wrong = {
-            saving /* the saving, not the new price */, Frac(price) + saving /* added */,
+            saving /* the saving, not the new price */,
+            Frac(price - off.n) /* the top number taken off as dollars */,
             off.n > 1 ? Frac(price) - Frac(price) / Frac(off.d) /* one part taken off */
                       : Frac(price - off.d) /* the bottom number taken off */};
         if (wrong[2] == sale || wrong[0] == wrong[2]) continue;
@@ -1286,7 +1992,22 @@ Question fracSalePrice(Rng& r, const std::string& k) {
         q.p(capitalised(withArticle(it.name)) + " costs " + money(price) +
             ". In a sale the price is cut by " + off.text() + ".");
         q.p(std::string("What is the sale price of the ") + it.name + "?");
-        return q.number(r, k[0], sale, "dollars", wrong).done();
+        step(q, "The cut: " + off.text() + " of " + money(price) + ". " +
+               partsOf(off, money(price), money(Frac(price) / Frac(off.d)), money(saving)) + ".");
+        step(q, "Sale price: " + money(price) + " &minus; " + money(saving) + " = " + money(sale) +
+               ".");
+        // A sale price is below the old price: every option is too.
+        return q
+            .number(r, k[0], sale, "dollars",
+                    std::vector<Slip>{
+                        {wrong[0], "is the amount taken off, not the sale price"},
+                        {wrong[1], "takes off the numerator, " + S(off.n) +
+                                                  ", as if it were dollars"},
+                        {wrong[2], off.n > 1 ? "takes off one part, 1/" + S(off.d) +
+                                                   ", instead of " + off.text()
+                                             : "takes off the denominator, " + S(off.d) +
+                                                   ", as if it were dollars"}})
+            .done();
     }
 }
 
@@ -1314,10 +2035,25 @@ Question fracExtraFree(Rng& r, const std::string& k) {
         q.p(capitalised(withArticle(p.what)) + " usually holds " + qty(p.size, p.unit) +
             ". A special offer pack holds " + extra.text() + " extra free.");
         q.p(std::string("How many ") + p.words + " are in the special offer pack?");
+        step(q, "The extra: " + extra.text() + " of " + qty(p.size, p.unit) + ". " +
+               partsOf(extra, S(p.size), S(p.size / extra.d), more.text()) + ".");
+        step(q, "The offer pack: " + qty(p.size, p.unit) + " + " + qty(more, p.unit) + " = " +
+               qty(Frac(p.size) + more, p.unit) + ".");
+        // The offer pack holds more than the usual pack: so does every option.
         return q
             .number(r, k[0], Frac(p.size) + more, p.unit,
-                    {more /* the extra only */, Frac(p.size) - more /* taken away */,
-                     Frac(p.size) + more * Frac(2) /* the extra counted twice */})
+                    std::vector<Slip>{
+                        {Frac(p.size) + more * Frac(2), "adds the extra twice"},
+                        {Frac(p.size + extra.d), "adds the denominator, " + S(extra.d) +
+                                                     ", instead of " + extra.text() + " of " +
+                                                     qty(p.size, p.unit)},
+                        extra.n > 1 ? Slip{Frac(p.size) + Frac(p.size, extra.d),
+                                           "adds one part, 1/" + S(extra.d) + ", instead of " +
+                                               extra.text()}
+                                    : Slip{Frac(p.size) + extra,
+                                           "adds the fraction " + extra.text() +
+                                               " itself instead of " + extra.text() + " of " +
+                                               qty(p.size, p.unit)}})
             .done();
     }
 }
@@ -1345,7 +2081,28 @@ Question fracPartToPart(Rng& r, const std::string& k) {
             .param("asked", Frac(asked, d).text());
         q.p("<b>" + Frac(known, d).text() + "</b> of a number is <b>" + S(value) + "</b>.");
         q.p("What is <b>" + Frac(asked, d).text() + "</b> of the number?");
-        return q.number(r, k[0], ans, "", std::vector<Frac>(wrong.begin(), wrong.end())).done();
+        step(q, "Think of the number as " + S(d) + " equal parts. " + Frac(known, d).text() +
+               " of it is " + plural(known, "part", "parts") + ", worth " + S(value) + ".");
+        step(q, "One part: " + S(value) + " &divide; " + S(known) + " = " + S(one) + ".");
+        step(q, Frac(asked, d).text() + " of the number is " + plural(asked, "part", "parts") +
+               ": " + S(asked) + " &times; " + S(one) + " = " + S(ans) + ".");
+        // A part of the number is less than the whole number: so is every option.
+        const long long number = static_cast<long long>(one) * d;
+        const std::vector<Slip> slips =
+            k[0] != 'Q'
+                ? std::vector<Slip>{}
+                : slipsWithin(
+                      Frac(ans),
+                      {{Frac(wrong[0]), "multiplies by the new numerator without dividing by " +
+                                            S(known) + " first"},
+                       {Frac(wrong[2]), "adds the difference of the numerators to " + S(value)},
+                       {Frac(value), "is the part that was given, " +
+                                         Frac(known, d).text() + " of the number"},
+                       {Frac(one), "is one part only, 1/" + S(d) + " of the number"},
+                       {Frac(number - ans), "is the rest of the number"},
+                       {Frac(number), "is the whole number"}},
+                      [&](const Frac& v) { return v < Frac(number); });
+        return q.number(r, k[0], ans, "", slips).done();
     }
 }
 
@@ -1365,7 +2122,20 @@ Question fracOfFracAmount(Rng& r, const std::string& k) {
         QB q("frac_of_frac_amount", 3);
         q.param("a", a.text()).param("b", b.text()).param("n", S(n));
         q.p("Work out <b>" + a.text() + " of " + b.text() + " of " + S(n) + "</b>.");
-        return q.number(r, k[0], ans, "", wrong).done();
+        const Frac first = b * Frac(n);
+        step(q, "First " + b.text() + " of " + S(n) + ": " +
+               partsOf(b, S(n), S(n / b.d), first.text()) + ".");
+        step(q, "Then " + a.text() + " of " + first.text() + ": " +
+               partsOf(a, first.text(), (first / Frac(a.d)).text(), ans.text()) + ".");
+        return q
+            .number(r, k[0], ans, "",
+                    std::vector<Slip>{
+                        {wrong[0], "stops after " + b.text() + " of " + S(n) + " and leaves out " +
+                                       a.text()},
+                        {wrong[1], "finds " + a.text() + " of " + S(n) + " and leaves out " +
+                                       b.text()},
+                        {wrong[2], "is the rest of " + S(n) + ", not the part asked for"}})
+            .done();
     }
 }
 
@@ -1389,7 +2159,25 @@ Question fracTimeMinutes(Rng& r, const std::string& k) {
         q.p(who + " had " + qty(hours, "hours") + " free on Saturday and spent " + f.text() +
             " of that time " + what + ".");
         q.p("How many minutes did " + who + " spend " + what + "?");
-        return q.number(r, k[0], ans, "minutes", wrong).done();
+        const int minutes = hours * 60;
+        step(q, "Free time in minutes: " + S(hours) + " &times; 60 = " + qty(minutes, "minutes") +
+               ".");
+        step(q, f.text() + " of " + qty(minutes, "minutes") + ": " +
+               partsOf(f, S(minutes), S(minutes / f.d), qty(ans, "minutes")) + ".");
+        // A part of the free time is less than all of it: so is every option.
+        const std::vector<Slip> slips =
+            k[0] != 'Q'
+                ? std::vector<Slip>{}
+                : slipsWithin(ans,
+                              {{wrong[0], "finds " + f.text() + " of one hour only"},
+                               {wrong[1], "is the rest of the time, not the time spent " + what},
+                               {wrong[2], "takes an hour as 100 minutes"},
+                               {Frac(minutes / f.d), "is one part only, 1/" + S(f.d) +
+                                                         " of the time"},
+                               {Frac(minutes, f.n), "divides by the numerator instead of the "
+                                                    "denominator"}},
+                              [&](const Frac& v) { return v < Frac(minutes); });
+        return q.number(r, k[0], ans, "minutes", slips).done();
     }
 }
 
@@ -1414,7 +2202,18 @@ Question fracMixedToDec(Rng& r, const std::string& k) {
         QB q("frac_mixed_to_dec", 1);
         q.param("v", v.text());
         q.p("Write <b>" + v.mixed() + "</b> as a decimal.");
-        return q.number(r, k[0], v, "", wrong).done();
+        const int tens = 10 % d == 0 ? 10 : 100 % d == 0 ? 100 : 1000;
+        step(q, "Make the denominator " + S(tens) + ": multiply the numerator and the denominator "
+               "by " + S(tens / d) + ", so " + Frac(n, d).text() + " = " +
+               over(n * (tens / d), tens) + " = " + num(Frac(n, d)) + ".");
+        step(q, "Add the whole number: " + S(w) + " + " + num(Frac(n, d)) + " = " + num(v) + ".");
+        return q
+            .number(r, k[0], v, "",
+                    std::vector<Slip>{
+                        {wrong[0], "writes the numerator " + S(n) + " after the point"},
+                        {wrong[1], "writes the numerator and the denominator after the point"},
+                        {wrong[2], "leaves out the whole number " + S(w)}})
+            .done();
     }
 }
 
@@ -1435,7 +2234,26 @@ Question fracPagesLeft(Rng& r, const std::string& k) {
         q.param("f", f.text()).param("read", read.text());
         q.p(who + " has read " + f.text() + " of a book. That is " + read.text() + " pages.");
         q.p("How many pages does " + who + " still have to read?");
-        return q.number(r, k[0], left, "pages", wrong).done();
+        const Frac one = read / Frac(f.n);
+        step(q, "Think of the book as " + S(f.d) + " equal parts. " + f.text() + " of it, " +
+               S(f.n) + " parts, is " + read.text() + " pages, so one part is " + read.text() +
+               " &divide; " + S(f.n) + " = " + one.text() + " pages.");
+        step(q, "Still to read: " + S(f.d) + " &minus; " + S(f.n) + " = " +
+               plural(f.d - f.n, "part", "parts") + ", and " + S(f.d - f.n) + " &times; " +
+               one.text() + " = " + left.text() + " pages.");
+        // The pages still to read are fewer than the whole book: so is every option.
+        const std::vector<Slip> slips =
+            k[0] != 'Q'
+                ? std::vector<Slip>{}
+                : slipsWithin(left,
+                              {{wrong[1], "is one part only, 1/" + S(f.d) + " of the book"},
+                               {wrong[2], "multiplies by the denominator without dividing by "
+                                          "the numerator first, then takes away the pages read"},
+                               {read, "is the pages already read"},
+                               {Frac(pages) - one, "takes away one part only from the book"},
+                               {Frac(pages), "is the whole book"}},
+                              [&](const Frac& v) { return v < Frac(pages); });
+        return q.number(r, k[0], left, "pages", slips).done();
     }
 }
 
@@ -1455,7 +2273,22 @@ Question fracGramsLeft(Rng& r, const std::string& k) {
         q.p(who + " has " + withArticle(qty(kg, "kg")) + " bag of flour and uses " + used.text() +
             " of it to bake bread.");
         q.p("How many grams of flour are left?");
-        return q.number(r, k[0], left, "g", wrong).done();
+        const Frac grams(kg * 1000);
+        step(q, "In grams: " + qty(kg, "kg") + " = " + S(kg) + " &times; 1000&nbsp;g = " +
+               qty(grams, "g") + ".");
+        step(q, "Left: 1 &minus; " + used.text() + " = " + over(used.d - used.n, used.d) +
+               " of the bag.");
+        step(q, over(used.d - used.n, used.d) + " of " + qty(grams, "g") + ": " +
+               partsOf(Frac(used.d - used.n, used.d), num(grams), num(grams / Frac(used.d)),
+                       qty(left, "g")) +
+               ".");
+        return q
+            .number(r, k[0], left, "g",
+                    std::vector<Slip>{
+                        {wrong[0], "is the flour used, not the flour left"},
+                        {wrong[1], "is the flour left in kilograms, not grams"},
+                        {wrong[2], "takes 1&nbsp;kg as 100&nbsp;g"}})
+            .done();
     }
 }
 
@@ -1477,7 +2310,18 @@ Question fracPlusDecimal(Rng& r, const std::string& k) {
         q.param("a", a.text()).paramDec("b", b);
         q.p("Work out <b>" + a.text() + " + " + num(b) + "</b>.");
         q.note("Give your answer as a decimal.");
-        return q.number(r, k[0], ans, "", wrong).done();
+        const int tens = 10 % a.d == 0 ? 10 : 100 % a.d == 0 ? 100 : 1000;
+        step(q, "Write " + a.text() + " as a decimal: " + a.text() + " = " +
+               over(a.n * (tens / a.d), tens) + " = " + num(a) + ".");
+        step(q, "Add, lining up the decimal points: " + num(a) + " + " + num(b) + " = " + num(ans) +
+               ".");
+        return q
+            .number(r, k[0], ans, "",
+                    std::vector<Slip>{
+                        {wrong[0], "reads " + a.text() + " as " + num(Frac(a.n, 10))},
+                        {wrong[1], "moves the decimal point of " + num(b) + " one place"},
+                        {wrong[2], "multiplies instead of adding"}})
+            .done();
     }
 }
 
@@ -1518,9 +2362,23 @@ Question fracJugMl(Rng& r, const std::string& k) {
         QB q("frac_jug_ml", 2);
         q.param("parts", parts).param("filled", filled);
         q.p("The scale on this one-litre jug is divided into equal steps.");
-        drawJug(q.figure(300, 200, "measuring jug"), parts, filled);
+        drawJug(q.figure(300, 200,
+                         "A measuring jug with a scale marked 0 at the bottom and 1 litre at the "
+                         "top, cut into " + S(parts) + " equal steps. The water comes up to the "
+                         "mark " + plural(filled, "step", "steps") + " above 0."),
+                parts, filled);
         q.p("How many millilitres of water are in the jug?");
-        return q.number(r, k[0], ans, "ml", wrong).done();
+        step(q, "1 litre = 1000&nbsp;ml, cut into " + S(parts) + " equal steps: 1000 &divide; " +
+               S(parts) + " = " + qty(1000 / parts, "ml") + " a step.");
+        step(q, "The water is " + plural(filled, "step", "steps") + " up: " + S(filled) +
+               " &times; " + qty(1000 / parts, "ml") + " = " + qty(ans, "ml") + ".");
+        return q
+            .number(r, k[0], ans, "ml",
+                    std::vector<Slip>{
+                        {wrong[0], "takes each step as 100&nbsp;ml"},
+                        {wrong[1], "is the empty part of the jug above the water"},
+                        {wrong[2], "counts one step too many"}})
+            .done();
     }
 }
 
@@ -1536,6 +2394,14 @@ Question fractionOfThenMixed(int num, int den, int whole, int impNum, int impDen
         {{"Find " + f.text() + " of " + S(whole) + ".", ""},
          {"Write " + g.text() + " as a mixed number in its simplest form, for example 5 2/3.",
           ""}});
+    step(q, "(a) Split " + S(whole) + " into " + S(f.d) + " equal parts and take " + S(f.n) +
+           " of them: " + partsOf(f, S(whole), (Frac(whole) / Frac(f.d)).text(),
+                                  (f * Frac(whole)).text()) +
+           ".");
+    const long long w = g.n / g.d;
+    step(q, "(b) Each whole is " + over(g.d, g.d) + ": " + S(w) + " &times; " + S(g.d) + " = " +
+           S(w * g.d) + ", " + S(g.n) + " &minus; " + S(w * g.d) + " = " + S(g.n - w * g.d) +
+           " left over, so " + g.text() + " = " + g.mixed() + ".");
     return q.part('N', (f * Frac(whole)).text()).part('X', g.mixed()).done();
 }
 

@@ -3,6 +3,8 @@
 
 #include "drawing.h"
 #include "families.h"
+#include "option_bounds.h"
+#include "worked_steps.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +12,33 @@
 #include <tuple>
 
 namespace {
+
+// "As a fraction of 20: 7/20. As a percentage: 7/20 × 100 = 35%."
+void asPercentage(QB& q, long long part, long long whole, const std::string& label = "") {
+    const Frac f(part, whole);
+    const std::string written = S(part) + "/" + S(whole);
+    step(q, label + (label.empty() ? "As" : "as") + " a fraction of " + S(whole) + ": " + written +
+                (f.text() != written ? " = " + f.text() : std::string()) + ".");
+    step(q, "As a percentage: " + f.text() + " &times; 100 = " + qty(f * Frac(100), "%") + ".");
+}
+
+// p% of x, 1% first: "1% of 400 = 400 ÷ 100 = 4" and "35% of 400 = 35 × 4 = 140".
+void percentOf(QB& q, int p, int x, const std::string& label = "", bool inDollars = false) {
+    const Frac one(x, 100);
+    auto shown = [&](const Frac& v) { return inDollars ? money(v) : num(v); };
+    step(q, label + "1% of " + shown(x) + " = " + shown(x) + " &divide; 100 = " + shown(one) +
+                ".");
+    step(q, qty(p, "%") + " of " + shown(x) + " = " + S(p) + " &times; " + shown(one) + " = " +
+                shown(one * Frac(p)) + ".");
+}
+
+// A grid of equal squares as a listener hears it: the counts in words, which no answer can be
+// mistaken for.
+std::string gridDescription(int rows, int cols, int shaded) {
+    return "A rectangle divided into " + numberWords(rows) + " " +
+           (rows == 1 ? "row" : "rows") + " of " + numberWords(cols) + " equal squares, " +
+           numberWords(shaded) + " of the " + numberWords(rows * cols) + " squares shaded.";
+}
 
 Question pctShaded(Rng& r, const std::string& k) {
     const std::vector<std::pair<int, int>> grids = {{1, 10}, {2, 10}, {5, 5}, {5, 10}, {4, 5}};
@@ -28,15 +57,27 @@ Question pctShaded(Rng& r, const std::string& k) {
     QB q("pct_shaded", 1);
     q.param("rows", rows).param("cols", cols).param("shaded", shaded);
     q.p("The shape is divided into equal squares. What percentage of the shape is shaded?");
-    drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols,
+    drawGrid(q.figure(300, 200, gridDescription(rows, cols, shaded)), rows, cols,
              shadeSome(r, cells, shaded));
-    return answerNumber(q, r, k[0], ans, "%", wrong).done();
+    step(q, "The shape has " + S(rows) + " &times; " + S(cols) + " = " + S(cells) +
+                " squares, and " + S(shaded) + " of them are shaded.");
+    asPercentage(q, shaded, cells);
+    return answerNumber(q, r, k[0], ans, "%",
+                        std::vector<Slip>{{wrong[0], "reads the number of shaded squares as the "
+                                                     "percentage"},
+                                          {wrong[1], "is the white part"},
+                                          {wrong[2], "reads the number of white squares as the "
+                                                     "percentage"}})
+        .done();
 }
 
 Question pctShadeMore(Rng& r, const std::string& k) {
     const std::vector<std::pair<int, int>> grids = {{2, 10}, {5, 5}, {4, 5}, {5, 10}, {4, 10}};
     int rows, cols, shaded, p, target;
     std::vector<Frac> wrong;
+    std::vector<Slip> slips;
+    // No more squares can be shaded than are white: every option is within that.
+    auto fits = [&](const Frac& v) { return v <= Frac(rows * cols - shaded); };
     do {
         std::tie(rows, cols) = r.pick(grids);
         p = r.range(4, 18) * 5;
@@ -45,16 +86,29 @@ Question pctShadeMore(Rng& r, const std::string& k) {
         wrong = {Frac(target) /* all the squares to be shaded, not the extra ones */,
                  Frac(p - shaded) /* the percentage taken as squares */,
                  Frac(rows * cols - target) /* the squares left white */};
-    } while ((p * rows * cols) % 100 || target <= shaded || !enoughWrong(target - shaded, wrong));
+        slips = {{wrong[0], "is all the squares to be shaded, not the extra ones"},
+                 {wrong[1], "takes the percentage as a number of squares"},
+                 {wrong[2], "is the squares left white"},
+                 {Frac(target + shaded), "adds the shaded squares instead of taking them away"},
+                 {Frac(rows * cols - shaded), "is all the white squares"}};
+    } while ((p * rows * cols) % 100 || target <= shaded || !enoughWrong(target - shaded, wrong) ||
+             (k[0] == 'Q' && !enoughWithin(target - shaded, slips, fits)));
     const int cells = rows * cols;
     QB q("pct_shade_more", 2);
     q.param("rows", rows).param("cols", cols).param("shaded", shaded).param("p", p);
     q.p("The shape is divided into equal squares and some of them are shaded.");
-    drawGrid(q.figure(300, 200, S(shaded) + " of " + S(cells) + " squares shaded"), rows, cols,
+    drawGrid(q.figure(300, 200, gridDescription(rows, cols, shaded)), rows, cols,
              shadeSome(r, cells, shaded));
     q.p("How many more squares must be shaded so that <b>" + qty(p, "%") +
         "</b> of the shape is shaded?");
-    return answerNumber(q, r, k[0], target - shaded, "squares", wrong).done();
+    step(q, "The shape has " + S(rows) + " &times; " + S(cols) + " = " + S(cells) + " squares.");
+    percentOf(q, p, cells);
+    step(q, "Shaded already: " + S(shaded) + ". More to shade: " + S(target) + " &minus; " +
+                S(shaded) + " = " + plural(target - shaded, "square", "squares") + ".");
+    return answerNumber(q, r, k[0], target - shaded, "squares",
+                        slipsAllowed(target - shaded, {slips.begin(), slips.begin() + 3},
+                                     {slips.begin() + 3, slips.end()}, fits))
+        .done();
 }
 
 Question pctBarChart(Rng& r, const std::string& k) {
@@ -99,17 +153,41 @@ Question pctBarChart(Rng& r, const std::string& k) {
     q.param("vals", list).param("ask", ways[static_cast<std::size_t>(ask)]);
     q.p("The bar chart shows how the pupils of a class travel to school. Every pupil is in the "
         "chart.");
-    drawBarChart(q.figure(300, 200, "bar chart of how the pupils travel to school"), bars, step,
-                 "pupils");
+    const int top = (*std::max_element(values.begin(), values.end()) + step - 1) / step * step;
+    std::string data;
+    for (std::size_t i = 0; i < 4; ++i)
+        data += (i == 0 ? "" : i == 3 ? " and " : ", ") + ways[i] + " " + S(values[i]);
+    drawBarChart(q.figure(300, 200,
+                          "A bar chart of how the pupils travel to school, with a scale of "
+                          "pupils from 0 to " + S(top) + " in steps of " + S(step) +
+                              ". The bars read: " + data + "."),
+                 bars, step, "pupils");
     std::string how = ways[static_cast<std::size_t>(ask)];
+    const std::string asked = ways[static_cast<std::size_t>(ask)];
     how = how == "Walk" ? "walk to school" : "come to school by " + lowerCase(how);
+    const int v = values[static_cast<std::size_t>(ask)];
+    ::step(q, std::string(k == "NN" ? "(a) " : "") + "Pupils in the class: " + S(values[0]) +
+                  " + " + S(values[1]) + " + " + S(values[2]) + " + " + S(values[3]) + " = " +
+                  S(total) + ".");
+    asPercentage(q, v, total, std::string(k == "NN" ? "(b) " : "") + asked + ": ");
     if (k == "NN") {
         q.subparts({{"How many pupils are in the class?", "pupils"},
                     {"What percentage of the pupils " + how + "?", "%"}});
         return q.part('N', S(total)).part('N', S(pct)).done();
     }
     q.p("What percentage of the pupils " + how + "?");
-    return answerNumber(q, r, k[0], pct, "%", wrong).done();
+    // A part of the class is less than 100% of it: so is every option.
+    return answerNumber(
+               q, r, k[0], pct, "%",
+               slipsAllowed(pct,
+                            {{wrong[0], "reads the number of pupils as the percentage"},
+                             {wrong[1], "is the other pupils"},
+                             {wrong[2], "compares with the other pupils, not with the whole "
+                                        "class"}},
+                            {{Frac(pct, 10), "multiplies by 10 instead of 100"},
+                             {Frac(pct, 100), "gives the decimal, not the percentage"}},
+                            [](const Frac& x) { return x < Frac(100); }))
+        .done();
 }
 
 // A pie chart: sectors clockwise from twelve o'clock, each with its name and its percentage
@@ -180,7 +258,14 @@ Question pctPieChart(Rng& r, const std::string& k) {
     q.p("The pie chart shows how the " + num(people) +
         " people who work in an office travel to "
         "work.");
-    drawPieChart(q.figure(300, 200, "pie chart of how people travel to work"), ways, pcts, shown);
+    std::string sectors;
+    for (std::size_t i = 0; i < 4; ++i)
+        sectors += (i == 0 ? "" : i == 3 ? " and " : ", ") + ways[i] + " " +
+                   (shown[i] == "?" ? std::string("marked with a question mark") : shown[i]);
+    drawPieChart(q.figure(300, 200,
+                          "A pie chart of how the people travel to work, in four sectors "
+                          "going clockwise from the top: " + sectors + "."),
+                 ways, pcts, shown);
     auto by = [&](int i) {
         const std::string& w = ways[static_cast<std::size_t>(i)];
         return w == "Walk" ? std::string("walk to work") : "travel by " + lowerCase(w);
@@ -190,14 +275,30 @@ Question pctPieChart(Rng& r, const std::string& k) {
         q.param("ask", ways[static_cast<std::size_t>(ask)]);
         q.p("How many people " + by(ask) + "?");
         const int p = pcts[static_cast<std::size_t>(ask)];
-        return answerNumber(q, r, k[0], askCount, "people",
-                            {Frac(p) /* the percentage taken as people */,
-                             Frac(people * p, 10) /* divided by 10, not 100 */,
-                             Frac(people - askCount) /* those who do not */})
+        step(q, "The chart shows " + ways[static_cast<std::size_t>(ask)] + " " + qty(p, "%") +
+                    ", so find " + qty(p, "%") + " of " + num(people) + ".");
+        percentOf(q, p, people);
+        step(q, "So " + plural(askCount, "person", "people") + " " + by(ask) + ".");
+        // Part of the people is fewer than all of them: so is every option.
+        return answerNumber(
+                   q, r, k[0], askCount, "people",
+                   slipsAllowed(askCount,
+                                {{Frac(p), "takes the percentage as the number of people"},
+                                 {Frac(people * p, 10), "divides by 10 instead of 100"},
+                                 {Frac(people - askCount), "is the people who do not " + by(ask)}},
+                                {{Frac(people, 10), "finds 10% and stops there"},
+                                 {Frac(askCount * 2), "doubles the right number"}},
+                                [&](const Frac& v) { return v.isInt() && v < Frac(people); }))
             .done();
     }
     q.param("missing", ways[static_cast<std::size_t>(missing)]);
     const int missingCount = people * pcts[static_cast<std::size_t>(missing)] / 100;
+    const int mp = pcts[static_cast<std::size_t>(missing)];
+    std::string others;
+    for (std::size_t i = 0; i < 4; ++i)
+        if (static_cast<int>(i) != missing) others += " &minus; " + qty(pcts[i], "%");
+    step(q, "(a) The sectors make 100%: 100%" + others + " = " + qty(mp, "%") + ".");
+    percentOf(q, mp, people, "(b) ");
     std::vector<std::pair<std::string, std::string>> items = {
         {"What percentage of the people " + by(missing) + "?", "%"},
         {"How many people " + by(missing) + "?", "people"}};
@@ -219,6 +320,11 @@ Question pctPieChart(Rng& r, const std::string& k) {
     q.param("more", ways[static_cast<std::size_t>(hi)])
         .param("fewer", ways[static_cast<std::size_t>(lo)]);
     items.push_back({"How many more people " + by(hi) + " than " + by(lo) + "?", "people"});
+    const int gap = pcts[static_cast<std::size_t>(hi)] - pcts[static_cast<std::size_t>(lo)];
+    step(q, "(c) " + qty(pcts[static_cast<std::size_t>(hi)], "%") + " &minus; " +
+                qty(pcts[static_cast<std::size_t>(lo)], "%") + " = " + qty(gap, "%") + ", and " +
+                S(gap) + " &times; " + num(Frac(people, 100)) + " = " +
+                plural(people * gap / 100, "person", "people") + ".");
     return q.subparts(items)
         .part('N', S(pcts[static_cast<std::size_t>(missing)]))
         .part('N', S(missingCount))
@@ -246,10 +352,23 @@ Question pctNumberLine(Rng& r, const std::string& k) {
     q.p("The number line shows a cycle ride of " + qty(km, "km") +
         " from home to the lake, in equal steps. The arrow shows how far " + who +
         " has cycled so far.");
-    drawNumberLine(q.figure(300, 160, "number line from 0 km to " + S(km) + " km"), n, "0 km",
-                   S(km) + " km", at);
+    drawNumberLine(q.figure(300, 160,
+                            "A number line from 0&nbsp;km at home to " + qty(km, "km") +
+                                " at the lake, cut into " + numberWords(n) + " equal steps. An "
+                                "arrow points to the mark " + numberWords(at) +
+                                (at == 1 ? " step" : " steps") + " from 0&nbsp;km."),
+                   n, "0 km", S(km) + " km", at);
     q.p("What percentage of the ride has " + who + " cycled?");
-    return answerNumber(q, r, k[0], ans, "%", wrong).done();
+    step(q, "The whole ride is " + S(n) + " equal steps, and " + who + " has cycled " +
+                plural(at, "step", "steps") + " of them.");
+    asPercentage(q, at, n);
+    return answerNumber(q, r, k[0], ans, "%",
+                        std::vector<Slip>{
+                            {wrong[0], "reads the number of steps as the percentage"},
+                            {wrong[1], "is the part of the ride still to go"},
+                            {wrong[2], "is the distance cycled in kilometres, not the "
+                                       "percentage"}})
+        .done();
 }
 
 Question pctTableBest(Rng& r, const std::string& k) {
@@ -275,18 +394,36 @@ Question pctTableBest(Rng& r, const std::string& k) {
         if (best == mostMarks) continue;  // the highest mark alone must not give it away
         std::string list;
         std::vector<std::vector<std::string>> table;
-        std::vector<std::string> wrong;
         for (std::size_t i = 0; i < rows; ++i) {
             table.push_back({subjects[i], S(got[i]), S(outOf[i])});
             list += (list.empty() ? "" : ",") + S(got[i]) + "/" + S(outOf[i]);
-            if (i != best) wrong.push_back(subjects[i]);  // the other subjects
         }
         QB q("pct_table_best", 2);
         q.param("marks", list).param("who", who);
         q.p("The table shows " + who + "'s marks in some tests.");
         q.raw(tableHtml({"Subject", "Mark", "Out of"}, table));
         q.p("In which subject did " + who + " score the highest percentage?");
-        if (k == "Q") return q.choice(r, subjects[best], wrong).done();
+        step(q, "Tests out of different totals are compared as percentages: the mark over the "
+                  "total, times 100.");
+        std::string each;
+        for (std::size_t i = 0; i < rows; ++i)
+            each += (i == 0 ? "" : i + 1 == rows ? " and " : ", ") + subjects[i] + " " +
+                    S(got[i]) + "/" + S(outOf[i]) + " &times; 100 = " +
+                    qty(pct[i] * Frac(100), "%");
+        step(q, each + ".");
+        step(q, "The highest is " + qty(pct[best] * Frac(100), "%") + ", in " + subjects[best] +
+                      ".");
+        if (k == "Q") {
+            std::vector<TextSlip> slips;
+            for (std::size_t i = 0; i < rows; ++i)
+                if (i != best)
+                    slips.push_back({subjects[i], (i == mostMarks ? std::string(
+                                                                        "has the highest mark, "
+                                                                        "but it is only ")
+                                                                  : std::string("is only ")) +
+                                                      qty(pct[i] * Frac(100), "%")});
+            return q.choice(r, subjects[best], slips).done();
+        }
         q.note("Write the name of the subject.");
         q.answer();
         return q.part('T', subjects[best]).done();
@@ -327,8 +464,15 @@ Question pctNutrition(Rng& r, const std::string& k) {
         " serving.");
     q.raw(tableHtml({"In one serving", "Mass"}, rows));
     q.p("What percentage of a serving is " + lowerCase(asked) + "?");
+    step(q, asked + " is " + qty(grams[static_cast<std::size_t>(ask)], "g") + " of the " +
+                qty(serving, "g") + " serving.");
+    asPercentage(q, grams[static_cast<std::size_t>(ask)], serving);
     return answerNumber(q, r, k[0], grams[static_cast<std::size_t>(ask)] * 100 / serving, "%",
-                        wrong)
+                        std::vector<Slip>{
+                            {wrong[0], "reads the grams as the percentage"},
+                            {wrong[1], "is the rest of the serving"},
+                            {wrong[2], "compares with the masses in the table added up, not "
+                                       "with the whole serving"}})
         .done();
 }
 
@@ -364,15 +508,32 @@ Question pctBudget(Rng& r, const std::string& k) {
     q.param("income", income).param("pcts", list).param("missing", name);
     q.p(who + "'s family has an income of " + money(income) +
         " a month. The table shows how the income is shared out.");
-    q.raw(tableHtml({"Spent on", "Part of the income"}, rows));
+    // Savings is not spending: the heading fits every row.
+    q.raw(tableHtml({"Where the money goes", "Part of the income"}, rows));
     const std::string howMuch = "How much money a month goes to " + lowerCase(name) + "?";
+    std::string others;
+    for (std::size_t i = 0; i < 5; ++i)
+        if (static_cast<int>(i) != missing) others += " &minus; " + qty(pcts[i], "%");
+    step(q, std::string(k == "NN" ? "(a) " : "") + "The parts of the income make 100%: 100%" +
+                others + " = " + qty(m, "%") + ".");
+    percentOf(q, m, income, k == "NN" ? "(b) " : "", true);
     if (k == "NN") {
         q.subparts({{"What percentage of the income goes to " + lowerCase(name) + "?", "%"},
                     {howMuch, "dollars"}});
         return q.part('N', S(m)).part('N', S(income * m / 100)).done();
     }
     q.p(howMuch);
-    return answerNumber(q, r, k[0], income * m / 100, "dollars", wrong).done();
+    // A part of the income is less than all of it: so is every option.
+    return answerNumber(
+               q, r, k[0], income * m / 100, "dollars",
+               slipsAllowed(income * m / 100,
+                            {{wrong[0], "takes the percentage as dollars"},
+                             {wrong[1], "is the rest of the income"},
+                             {wrong[2], "divides by 10 instead of 100"}},
+                            {{Frac(income * m, 1000), "divides by 1000 instead of 100"},
+                             {Frac(income, 10), "finds 10% and stops there"}},
+                            [&](const Frac& v) { return v < Frac(income); }, true))
+        .done();
 }
 
 Question pctTestTotal(Rng& r, const std::string& k) {
@@ -410,12 +571,27 @@ Question pctTestTotal(Rng& r, const std::string& k) {
     q.p("A language test has three sections. The table shows " + who + "'s marks.");
     q.raw(tableHtml({"Section", "Marks scored", "Marks available"}, rows));
     const std::string ask = "What percentage of all the marks available did " + who + " score?";
+    step(q, std::string(k == "NN" ? "(a) " : "") + "Marks scored: " + S(got[0]) + " + " +
+                S(got[1]) + " + " + S(got[2]) + " = " + S(sumGot) + ".");
+    step(q, std::string(k == "NN" ? "(b) " : "") + "Marks available: " + S(outOf[0]) + " + " +
+                S(outOf[1]) + " + " + S(outOf[2]) + " = " + S(sumOf) + ".");
+    asPercentage(q, sumGot, sumOf);
     if (k == "NN") {
         q.subparts({{"How many marks did " + who + " score altogether?", "marks"}, {ask, "%"}});
         return q.part('N', S(sumGot)).part('N', S(sumGot * 100 / sumOf)).done();
     }
     q.p(ask);
-    return answerNumber(q, r, k[0], sumGot * 100 / sumOf, "%", wrong).done();
+    // A part of the marks is less than 100% of them: so is every option.
+    return answerNumber(
+               q, r, k[0], sumGot * 100 / sumOf, "%",
+               slipsAllowed(sumGot * 100 / sumOf,
+                            {{wrong[0], "reads the marks scored as the percentage"},
+                             {wrong[1], "takes the mean of the three sections' percentages"},
+                             {wrong[2], "is the marks lost"}},
+                            {{Frac(sumGot * 10, sumOf), "multiplies by 10 instead of 100"},
+                             {Frac(sumGot, sumOf), "gives the decimal, not the percentage"}},
+                            [](const Frac& v) { return v < Frac(100); }))
+        .done();
 }
 
 }  // namespace

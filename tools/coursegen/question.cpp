@@ -193,6 +193,25 @@ std::string answerValue(const Part& p) {
 }
 }  // namespace
 
+namespace {
+// "boxes" for one is "box": a count of one takes the singular of a plural word unit.
+std::string unitsFor(const Frac& v, const std::string& units) {
+    const bool word = units.size() > 3 && std::all_of(units.begin(), units.end(),
+                                                      [](char c) { return c >= 'a' && c <= 'z'; });
+    if (!(v == Frac(1)) || !word || units.back() != 's') return units;
+    auto endsWith = [&](const std::string& tail) {
+        return units.size() > tail.size() &&
+               units.compare(units.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    if (endsWith("ies")) return units.substr(0, units.size() - 3) + "y";
+    if (endsWith("ves")) return units.substr(0, units.size() - 3) + "f";
+    for (const char* sibilant : {"xes", "ses", "ches", "shes"})
+        if (endsWith(sibilant)) return units.substr(0, units.size() - 2);
+    return units.substr(0, units.size() - 1);
+}
+
+}  // namespace
+
 std::string QB::finalLines() const {
     std::string s;
     const bool several = q_.parts.size() > 1;
@@ -202,15 +221,18 @@ std::string QB::finalLines() const {
             several ? std::string("Answer (") + static_cast<char>('a' + i) + "): " : "Answer: ";
         const std::string value = "<span class=\"value\">" + answerValue(p) + "</span>";
         s += "<p class=\"final\">" + label;
-        if (!p.chosen.empty())
+        if (!p.chosen.empty()) {
             s += value + " (" + p.chosen + ")";
-        else if (isMoneyUnit(p.units))
+        } else if (isMoneyUnit(p.units)) {
             s += "$" + value;
-        else
+        } else {
             // Per cent and degrees close up to the number, as qty() writes them.
-            s += value + (p.units.empty() ? std::string()
-                          : p.units == "%" || p.units == "&deg;" ? p.units
-                                                                 : kNbsp + p.units);
+            // "1 square", never "1 squares".
+            const std::string units = p.key == "1" ? unitsFor(Frac(1), p.units) : p.units;
+            s += value + (units.empty() ? std::string()
+                          : units == "%" || units == "&deg;" ? units
+                                                             : kNbsp + units);
+        }
         s += "</p>\n";
     }
     return s;
@@ -230,22 +252,6 @@ QB& QB::subparts(const std::vector<std::pair<std::string, std::string>>& items) 
 }
 
 namespace {
-// "boxes" for one is "box": a count of one takes the singular of a plural word unit.
-std::string unitsFor(const Frac& v, const std::string& units) {
-    const bool word = units.size() > 3 && std::all_of(units.begin(), units.end(),
-                                                      [](char c) { return c >= 'a' && c <= 'z'; });
-    if (!(v == Frac(1)) || !word || units.back() != 's') return units;
-    auto endsWith = [&](const std::string& tail) {
-        return units.size() > tail.size() &&
-               units.compare(units.size() - tail.size(), tail.size(), tail) == 0;
-    };
-    if (endsWith("ies")) return units.substr(0, units.size() - 3) + "y";
-    if (endsWith("ves")) return units.substr(0, units.size() - 3) + "f";
-    for (const char* sibilant : {"xes", "ses", "ches", "shes"})
-        if (endsWith(sibilant)) return units.substr(0, units.size() - 2);
-    return units.substr(0, units.size() - 1);
-}
-
 std::string optionText(const Frac& v, const std::string& units) {
     return units.empty() ? num(v) : qty(v, unitsFor(v, units));
 }
