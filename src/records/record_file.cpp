@@ -89,8 +89,7 @@ QByteArray NextRecordLine(LineCursor& cursor, const QByteArray& pattern) {
     return cursor.seek(pattern, line) ? line.toByteArray() : QByteArray();
 }
 
-QByteArray FindLineBytes(const QString& path, const QString& key) {
-    const QByteArray bytes = ReadWholeFile(path);
+QByteArray FindLineBytes(const QByteArray& bytes, const QString& key) {
     LineCursor cursor(bytes);
     return NextRecordLine(cursor, KeyPattern(key));
 }
@@ -150,29 +149,48 @@ QStringList RecordFileLines(const QByteArray& bytes) {
     return lines;
 }
 
-QString FindRecordLine(const QString& path, const QString& key) {
-    return QString::fromLatin1(FindLineBytes(path, key));
+QByteArray ReadRecordFileBytes(const QString& path) {
+    return ReadWholeFile(path);
 }
 
-QString ReadRecordText(const QString& path, const QString& key) {
-    const QByteArray line = FindLineBytes(path, key);
+QString FindRecordLineIn(const QByteArray& bytes, const QString& key) {
+    return QString::fromLatin1(FindLineBytes(bytes, key));
+}
+
+QString FindRecordLine(const QString& path, const QString& key) {
+    return FindRecordLineIn(ReadWholeFile(path), key);
+}
+
+QString ReadRecordTextIn(const QByteArray& bytes, const QString& key) {
+    const QByteArray line = FindLineBytes(bytes, key);
     if (line.size() <= 6) return {};
     return QString::fromLatin1(line.sliced(6));
 }
 
+QString ReadRecordText(const QString& path, const QString& key) {
+    return ReadRecordTextIn(ReadWholeFile(path), key);
+}
+
+QStringList ReadRecordFieldsIn(const QByteArray& bytes, const QString& key, int n, int capacity) {
+    return SplitByPosition(FindLineBytes(bytes, key), 3, n, capacity);
+}
+
 QStringList ReadRecordFields(const QString& path, const QString& key, int n, int capacity) {
-    const QByteArray line = FindLineBytes(path, key);
-    return SplitByPosition(line, 3, n, capacity);
+    return ReadRecordFieldsIn(ReadWholeFile(path), key, n, capacity);
 }
 
 QStringList SplitRecordFields(const QString& line, int n, int capacity) {
     return SplitByPosition(line.toLatin1(), 3, n, capacity);
 }
 
-QStringList ReadAllRecordFields(const QString& path, const QString& key) {
-    const QByteArray line = FindLineBytes(path, key);
+QStringList ReadAllRecordFieldsIn(const QByteArray& bytes, const QString& key) {
+    const QByteArray line = FindLineBytes(bytes, key);
     const int count = static_cast<int>(SeparatorCount(line));
     return SplitByPosition(line, 3, count, count);
+}
+
+QStringList ReadAllRecordFields(const QString& path, const QString& key) {
+    return ReadAllRecordFieldsIn(ReadWholeFile(path), key);
 }
 
 QStringList ReadPaperRecordLines(const QString& path, int n) {
@@ -185,27 +203,25 @@ QStringList ReadPaperRecordLines(const QString& path, int n) {
     return lines;
 }
 
-QList<int> CountFieldsOfKeys(const QString& path, const QStringList& keys) {
-    QList<int> counts;
-    counts.reserve(keys.size());
-    const QByteArray bytes = ReadWholeFile(path);
-    LineCursor cursor(bytes);
-    for (const QString& key : keys) {
-        counts.append(static_cast<int>(SeparatorCount(NextRecordLine(cursor, KeyPattern(key)))));
-    }
-    return counts;
-}
-
-QStringList ReadFieldsOfKeys(const QString& path, const QStringList& keys) {
-    QStringList fields;
-    const QByteArray bytes = ReadWholeFile(path);
+FieldsOfKeys ReadFieldsOfKeysIn(const QByteArray& bytes, const QStringList& keys) {
+    FieldsOfKeys read;
+    read.counts.reserve(keys.size());
     LineCursor cursor(bytes);
     for (const QString& key : keys) {
         const QByteArray line = NextRecordLine(cursor, KeyPattern(key));
         const int count = static_cast<int>(SeparatorCount(line));
-        fields += SplitByPosition(line, 5, count, count);
+        read.counts.append(count);
+        read.fields += SplitByPosition(line, 5, count, count);
     }
-    return fields;
+    return read;
+}
+
+QList<int> CountFieldsOfKeys(const QString& path, const QStringList& keys) {
+    return ReadFieldsOfKeysIn(ReadWholeFile(path), keys).counts;
+}
+
+QStringList ReadFieldsOfKeys(const QString& path, const QStringList& keys) {
+    return ReadFieldsOfKeysIn(ReadWholeFile(path), keys).fields;
 }
 
 bool ReplaceRecord(QStringList& lines, const QStringList& fields, int index, const QString& key,

@@ -19,17 +19,26 @@ inline constexpr int kPartCapacity = 80;       // answer and result records of o
 // lone LF, the last one with or without terminator.
 QStringList RecordFileLines(const QByteArray& bytes);
 
+// The whole file, or nothing when it cannot be read (then every record reads as absent). The
+// readers below that take bytes read a file held in memory exactly as their path forms read it
+// from disk, so a table can be read once however many keys are asked of it.
+QByteArray ReadRecordFileBytes(const QString& path);
+
 // The whole line of the first record whose line contains "#KEY#", or empty text.
 QString FindRecordLine(const QString& path, const QString& key);
+QString FindRecordLineIn(const QByteArray& bytes, const QString& key);
 
 // Everything after "#KEY#>" of a three-character key, or empty text.
 QString ReadRecordText(const QString& path, const QString& key);
+QString ReadRecordTextIn(const QByteArray& bytes, const QString& key);
 
 // Fields 1..n of a record (three-character key); field n is the rest of the line. Always n
 // entries (none for n < 1); fields the line lacks come back empty. Two capacities:
 // kTopicNameCapacity for topic names, kPaperCapacity for marks records.
 QStringList ReadRecordFields(const QString& path, const QString& key, int n,
                              int capacity = kPaperCapacity);
+QStringList ReadRecordFieldsIn(const QByteArray& bytes, const QString& key, int n,
+                               int capacity = kPaperCapacity);
 
 // Fields 1..n of a line already read (three-character key); field n is the rest of the line.
 // Two capacities: kPaperCapacity for the trend line, kPartCapacity for answer and result records.
@@ -37,6 +46,7 @@ QStringList SplitRecordFields(const QString& line, int n, int capacity = kPartCa
 
 // Every field of a record: as many as the line has '>' characters.
 QStringList ReadAllRecordFields(const QString& path, const QString& key);
+QStringList ReadAllRecordFieldsIn(const QByteArray& bytes, const QString& key);
 
 // The lines of records 101 .. 100+n, each found by its key wherever it stands (the first line
 // that starts with "#KEY#"), so a record out of order or after a missing one is never lost; a
@@ -48,6 +58,13 @@ QList<int> CountFieldsOfKeys(const QString& path, const QStringList& keys);
 
 // One pass over five-character keys in file order: all fields of every key, flattened.
 QStringList ReadFieldsOfKeys(const QString& path, const QStringList& keys);
+
+// Both at once, from one pass: the flattened fields and each key's '>' count.
+struct FieldsOfKeys {
+    QStringList fields;
+    QList<int> counts;
+};
+FieldsOfKeys ReadFieldsOfKeysIn(const QByteArray& bytes, const QStringList& keys);
 
 // Entry `index` (1-based paper index) of `lines` becomes "#KEY#>f1>...>fn". False, and nothing
 // changed, for an index outside 1..count or a count outside 1..kPaperCapacity. Writers drop from
