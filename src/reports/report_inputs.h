@@ -7,7 +7,7 @@
 
 struct ReportInputs {
     QString title;           // program title, the main window's caption
-    int topicCount = 0;      // T
+    int numberOfTopics = 0;      // T
     int paperCount = 0;      // N
     QStringList topicNames;  // T entries
     QStringList fse, sse, ltm, cdd;  // N entries each

@@ -101,7 +101,7 @@ void MainSession::loadModuleResults() {
     const int m = m_shared.LChose >= 1 && m_shared.LChose <= 3 ? m_shared.LChose : 1;
     const CourseModule& source = m_catalogue.module(m);
     m_module.module = m;
-    m_module.topicCount = source.topicCount;
+    m_module.numberOfTopics = source.numberOfTopics;
     m_module.paperCount = source.paperCount;
     m_module.topicNames = source.topicNames;
     m_shared.TtPapersCon = source.paperCount;
@@ -153,7 +153,7 @@ QStringList MainSession::eraseAllResults() {
 ReportInputs MainSession::reportInputs() const {
     ReportInputs in;
     in.title = m_catalogue.title;
-    in.topicCount = m_module.topicCount;
+    in.numberOfTopics = m_module.numberOfTopics;
     in.paperCount = m_module.paperCount;
     in.topicNames = m_module.topicNames;
     in.fse = m_module.marks.fse;

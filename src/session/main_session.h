@@ -32,7 +32,7 @@ PreparedFiles PrepareResultsFiles(const QString& programFolder);
 // The active module as last loaded.
 struct ModuleResults {
     int module = 0;  // 0 while none is loaded
-    int topicCount = 0;
+    int numberOfTopics = 0;
     int paperCount = 0;
     QStringList topicNames;
     MarksRecords marks;  // paperCount entries in each list

@@ -14,7 +14,7 @@ inline ReportInputs SampleModule(const QString& trendFilePath, int topics = 10) 
         "Mock Examination"};
     ReportInputs in;
     in.title = QStringLiteral("Home Maths Quiz");
-    in.topicCount = topics;
+    in.numberOfTopics = topics;
     in.paperCount = 50;
     for (int t = 0; t < topics; ++t) in.topicNames << QString::fromLatin1(names[t]);
     for (int i = 0; i < 50; ++i) {

@@ -63,7 +63,7 @@ TEST_F(SessionTest, AFirstStartFillsTheFolderAndTheFirstModuleOpensOnTopicOne) {
     EXPECT_EQ(session.shared().TakeNum, 2);
     session.chooseTopic(11);  // no such topic: nothing changes
     EXPECT_EQ(session.shared().TopicCount, 11);
-    EXPECT_TRUE(session.topicName(module.topicCount + 1).isEmpty());
+    EXPECT_TRUE(session.topicName(module.numberOfTopics + 1).isEmpty());
 
     // The Help tab leaves the module alone; a tab resets the toolbar slot and report page.
     session.chooseReportPage(3);

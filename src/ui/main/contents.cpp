@@ -193,7 +193,7 @@ void Contents::captionWindow() {
 void Contents::loadModuleResults() {
     m_session.loadModuleResults();
     const ModuleResults& module = m_session.module();
-    m_home->setTopics(module.topicNames, module.topicCount);
+    m_home->setTopics(module.topicNames, module.numberOfTopics);
     if (!m_session.navigation().RefreshLog) selectTopic(1);
 }
 

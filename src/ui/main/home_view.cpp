@@ -132,9 +132,9 @@ void HomeView::loadPictures() {
     }
 }
 
-void HomeView::setTopics(const QStringList& names, int topicCount) {
+void HomeView::setTopics(const QStringList& names, int numberOfTopics) {
     for (int i = 0; i < 10; ++i) {
-        const bool shown = i < topicCount;
+        const bool shown = i < numberOfTopics;
         m_topics[i]->setText(shown ? names.value(i) : QString());
         m_topics[i]->setVisible(shown);
         m_bullets[i]->setVisible(shown);

@@ -19,8 +19,8 @@ class HomeView : public MainView {
     // Reads the view's pictures, once the start-up has written them out.
     void loadPictures();
 
-    // Captions Topic1..Topic10; entries past `topicCount` and their bullets are hidden.
-    void setTopics(const QStringList& names, int topicCount);
+    // Captions Topic1..Topic10; entries past `numberOfTopics` and their bullets are hidden.
+    void setTopics(const QStringList& names, int numberOfTopics);
 
     // TopicChoosing: the scores of papers k..k+4 (1-based indexes into the lists), the chosen
     // topic's name in SubH1, and the buttons each slot offers.

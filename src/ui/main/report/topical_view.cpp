@@ -124,9 +124,9 @@ void TopicalPanel::fillRow(int t, const TopicalRow& row) {
             .arg(row.name, row.second.percentText.isEmpty() ? none : row.second.percentText));
 }
 
-void TopicalPanel::showRows(int topicCount) {
+void TopicalPanel::showRows(int numberOfTopics) {
     for (int k = kTopicSlots; k >= 1; --k) {
-        const bool visible = k <= topicCount;
+        const bool visible = k <= numberOfTopics;
         const Row& r = m_rows[k - 1];
         for (QWidget* w : {static_cast<QWidget*>(r.name), static_cast<QWidget*>(r.tracks[0].back),
                            static_cast<QWidget*>(r.tracks[1].back)})

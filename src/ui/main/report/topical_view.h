@@ -16,8 +16,8 @@ class TopicalPanel : public QWidget {
 
     // Fills row t (1..10) and shows it; bars take the exact average of the track's inner width.
     void fillRow(int t, const TopicalRow& row);
-    // Rows above `topicCount` are hidden, with their tracks, bars and percentages.
-    void showRows(int topicCount);
+    // Rows above `numberOfTopics` are hidden, with their tracks, bars and percentages.
+    void showRows(int numberOfTopics);
 
   private:
     struct Track {
