@@ -83,11 +83,8 @@ QString MultiAnswerToShow(const QString& key) {
     return end < 0 ? key.mid(1) : key.mid(1, end - 1);
 }
 
-QString AnswerToShow(const QStringList& answers, const QStringList& keys, const QStringList& kinds,
+QString AnswerToShow(const QStringList& answers, const QStringList& keys, AnswerKind kind,
                      int index) {
     if (index < 0 || index >= keys.size()) return QString();
-    const QString kind = kinds.value(index);
-    if (kind == QLatin1String("G")) return GroupAnswerToShow(answers, keys, index);
-    if (kind == QLatin1String("M")) return MultiAnswerToShow(keys.at(index));
-    return keys.at(index);
+    return RuleOf(kind).answerToShow(answers, keys, index);
 }

@@ -21,6 +21,22 @@ QStringList PaperFields(const QStringList& lines, int paperIndex, int partCount)
     return SplitRecordFields(At(lines, paperIndex - 1), partCount);
 }
 
+// A letter no marking writes reads as no verdict.
+QList<Verdict> VerdictsOf(const QStringList& letters) {
+    QList<Verdict> verdicts;
+    verdicts.reserve(letters.size());
+    for (const QString& letter : letters)
+        verdicts.append(VerdictOfLetter(letter).value_or(Verdict::None));
+    return verdicts;
+}
+
+QStringList LettersOf(const QList<Verdict>& verdicts) {
+    QStringList letters;
+    letters.reserve(verdicts.size());
+    for (Verdict verdict : verdicts) letters.append(VerdictLetter(verdict));
+    return letters;
+}
+
 QString& FieldOf(QStringList& record, int paperIndex, int paperCount) {
     if (record.size() < paperCount) record.resize(paperCount);
     return record[paperIndex - 1];
@@ -41,88 +57,99 @@ bool PracticeSession::LoadFromContent(const PracticeInputs& inputs, const PaperC
     bool numberOk = false;
     state_.paperIndex = inputs.paperNumber.toInt(&numberOk) - 100;
     if (!numberOk || inputs.paperCount < 1 || inputs.paperCount > kPaperCapacity ||
-        state_.paperIndex < 1 || state_.paperIndex > inputs.paperCount || !content.complete() ||
+        state_.paperIndex < 1 || state_.paperIndex > inputs.paperCount ||
         content.keys.size() > kPartCapacity)
         return false;
-
-    state_.questionIds = content.questionIds;
-    state_.partsPerQuestion = content.partsPerQuestion;
-    state_.keys = content.keys;
-    state_.kinds = content.kinds;
-    state_.marks = content.marks;
-    state_.partCount = static_cast<int>(content.keys.size());
-    state_.totalMarks = TotalMarks(content.marks);
-
-    const int papers = inputs.paperCount;
-    const int index = state_.paperIndex;
-    const int parts = state_.partCount;
-    if (isSecondAttempt()) {
-        const QStringList firstResultsLines = ReadRecords(ResultsFile::FirstResults);
-        state_.firstResults = PaperFields(firstResultsLines, index, parts);
-        state_.answersLines = ReadRecords(ResultsFile::Second);
-        state_.answers = PaperFields(state_.answersLines, index, parts);
-        state_.resultsLines = ReadRecords(ResultsFile::SecondResults);
-        state_.results = PaperFields(state_.resultsLines, index, parts);
-        const QStringList firstAnswersLines = ReadRecords(ResultsFile::First);
-        state_.firstAnswers = PaperFields(firstAnswersLines, index, parts);
-        // In memory only: the files learn of it at the next save or marking.
-        for (int i = 0; i < parts; ++i) {
-            if (state_.firstResults.at(i) == QLatin1String("Y")) {
-                state_.answers[i] = state_.firstAnswers.at(i);
-                state_.results[i] = QStringLiteral("Y");
-            }
-        }
-    } else {
-        state_.answersLines = ReadRecords(ResultsFile::First);
-        state_.answers = PaperFields(state_.answersLines, index, parts);
-        state_.resultsLines = ReadRecords(ResultsFile::FirstResults);
-        state_.results = PaperFields(state_.resultsLines, index, parts);
-    }
-
-    state_.marksRecords = ReadMarksFile(ResultsPath(ResultsFile::Marks), papers);
-    const MarksRecords& records = state_.marksRecords;
-
-    if (isSecondAttempt()) {
-        state_.status = At(records.sst, index - 1);
-        state_.scoring = At(records.sse, index - 1);
-    } else {
-        state_.status = At(records.fst, index - 1);
-        state_.scoring = At(records.fse, index - 1);
-        state_.timeTaken = At(records.ltm, index - 1);
-        state_.dateCompleted = At(records.cdd, index - 1);
-    }
+    std::optional<Paper> paper = PaperFromContent(content, inputs.paperNumber);
+    if (!paper) return false;
+    state_.paper = std::move(*paper);
+    state_.totalMarks = TotalMarks(state_.paper.parts);
+    if (isSecondAttempt())
+        LoadSecondAttempt();
+    else
+        LoadFirstAttempt();
+    LoadMarks();
     state_.currentQuestion = 1;
     return true;
 }
 
+void PracticeSession::LoadFirstAttempt() {
+    const int index = state_.paperIndex;
+    const int parts = PaperPartCount();
+    state_.answersLines = ReadRecords(ResultsFile::First);
+    const QStringList answers = PaperFields(state_.answersLines, index, parts);
+    state_.resultsLines = ReadRecords(ResultsFile::FirstResults);
+    const QList<Verdict> verdicts = VerdictsOf(PaperFields(state_.resultsLines, index, parts));
+    for (int i = 0; i < parts; ++i) {
+        AnswerPart& part = state_.paper.parts[i];
+        part.answer = answers.at(i);
+        part.verdict = verdicts.at(i);
+    }
+}
+
+// In the order fresults, second, sresults, first; the parts right at the first attempt are
+// carried over in memory only: the files learn of it at the next save or marking.
+void PracticeSession::LoadSecondAttempt() {
+    const int index = state_.paperIndex;
+    const int parts = PaperPartCount();
+    const QList<Verdict> firstVerdicts =
+        VerdictsOf(PaperFields(ReadRecords(ResultsFile::FirstResults), index, parts));
+    state_.answersLines = ReadRecords(ResultsFile::Second);
+    const QStringList answers = PaperFields(state_.answersLines, index, parts);
+    state_.resultsLines = ReadRecords(ResultsFile::SecondResults);
+    const QList<Verdict> verdicts = VerdictsOf(PaperFields(state_.resultsLines, index, parts));
+    const QStringList firstAnswers = PaperFields(ReadRecords(ResultsFile::First), index, parts);
+    for (int i = 0; i < parts; ++i) {
+        AnswerPart& part = state_.paper.parts[i];
+        part.firstVerdict = firstVerdicts.at(i);
+        part.firstAnswer = firstAnswers.at(i);
+        const bool carried = part.firstVerdict == Verdict::Right;
+        part.answer = carried ? part.firstAnswer : answers.at(i);
+        part.verdict = carried ? Verdict::Right : verdicts.at(i);
+    }
+}
+
+void PracticeSession::LoadMarks() {
+    state_.marksRecords = ReadMarksFile(ResultsPath(ResultsFile::Marks), state_.inputs.paperCount);
+    const MarksRecords& records = state_.marksRecords;
+    const int i = state_.paperIndex - 1;
+    if (isSecondAttempt()) {
+        state_.status = At(records.sst, i);
+        state_.scoring = At(records.sse, i);
+    } else {
+        state_.status = At(records.fst, i);
+        state_.scoring = At(records.fse, i);
+        state_.timeTaken = At(records.ltm, i);
+        state_.dateCompleted = At(records.cdd, i);
+    }
+}
+
 QString PracticeSession::Caption() const {
-    const int position = state_.paperIndex - state_.inputs.topicCount + 1;
+    const int position = state_.paperIndex - state_.inputs.TopicCount + 1;
     return state_.inputs.topicName + QStringLiteral(" - Paper ") + QString::number(position);
 }
 
 int PracticeSession::PartOffset(int question) const {
-    if (question < 1 || question > state_.partsPerQuestion.size()) return 0;
-    int offset = 0;
-    for (int q = 0; q < question - 1; ++q) offset += state_.partsPerQuestion.at(q);
-    return offset;
+    if (question < 1 || question > QuestionCount()) return 0;
+    return state_.paper.questions.at(question - 1).firstPart;
 }
 
 int PracticeSession::PartCount(int question) const {
-    if (question < 1 || question > state_.partsPerQuestion.size()) return 0;
-    return state_.partsPerQuestion.at(question - 1);
+    if (question < 1 || question > QuestionCount()) return 0;
+    return state_.paper.questions.at(question - 1).partCount;
 }
 
 QString PracticeSession::QuestionFilePath(int question) const {
-    if (question < 1 || question > state_.questionIds.size()) return QString();
+    if (question < 1 || question > QuestionCount()) return QString();
     return state_.inputs.programFolder + QStringLiteral("/temppaper") +
-           state_.questionIds.at(question - 1) + QStringLiteral(".mht");
+           state_.paper.questions.at(question - 1).id + QStringLiteral(".mht");
 }
 
 bool PracticeSession::WriteQuestionDocument(int question) const {
     const QString path = QuestionFilePath(question);
     if (path.isEmpty()) return false;
     bool idOk = false;
-    const int id = state_.questionIds.at(question - 1).toInt(&idOk);
+    const int id = state_.paper.questions.at(question - 1).id.toInt(&idOk);
     // Deleted when the window closes: no disk sync needed.
     return idOk &&
            ExtractResource(id, QStringLiteral("Custom"), path, FileSync::None) == ExtractResult::Ok;
@@ -130,41 +157,44 @@ bool PracticeSession::WriteQuestionDocument(int question) const {
 
 QList<int> PracticeSession::RemainingQuestions() const {
     QList<int> remaining;
-    int question = 0;
-    int partsThrough = 0;
-    for (int i = 0; i < state_.partCount; ++i) {
-        while (partsThrough <= i && question < state_.partsPerQuestion.size())
-            partsThrough += state_.partsPerQuestion.at(question++);
-        if (!TrimSpaces(At(state_.answers, i)).isEmpty()) continue;
-        if (remaining.isEmpty() || remaining.last() != question) remaining.append(question);
+    for (int q = 1; q <= QuestionCount(); ++q) {
+        const Question& question = state_.paper.questions.at(q - 1);
+        for (int i = question.firstPart; i < question.firstPart + question.partCount; ++i) {
+            if (!TrimSpaces(state_.paper.parts.at(i).answer).isEmpty()) continue;
+            remaining.append(q);
+            break;
+        }
     }
     return remaining;
 }
 
 int PracticeSession::AnsweredCount() const {
     int count = 0;
-    for (const QString& answer : state_.answers)
-        if (!answer.isEmpty()) ++count;
+    for (const AnswerPart& part : state_.paper.parts)
+        if (!part.answer.isEmpty()) ++count;
     return count;
 }
 
 bool PracticeSession::NeedsLongConfirmation() const {
-    for (int i = 0; i < state_.partCount; ++i)
-        if (!IsCarriedOver(i) && At(state_.answers, i).isEmpty()) return true;
+    for (int i = 0; i < PaperPartCount(); ++i)
+        if (!IsCarriedOver(i) && state_.paper.parts.at(i).answer.isEmpty()) return true;
     return false;
 }
 
 bool PracticeSession::IsCarriedOver(int part) const {
-    return isSecondAttempt() && At(state_.firstResults, part) == QLatin1String("Y");
+    return isSecondAttempt() && part >= 0 && part < PaperPartCount() &&
+           state_.paper.parts.at(part).firstVerdict == Verdict::Right;
 }
 
 QString PracticeSession::AnswerToShow(int part) const {
-    return ::AnswerToShow(state_.answers, state_.keys, state_.kinds, part);
+    if (part < 0 || part >= PaperPartCount()) return QString();
+    const QList<AnswerPart>& parts = state_.paper.parts;
+    return ::AnswerToShow(AnswersOf(parts), KeysOf(parts), parts.at(part).kind, part);
 }
 
 void PracticeSession::SetAnswer(int part, const QString& text) {
-    if (part < 0 || part >= state_.answers.size() || isMarked() || IsCarriedOver(part)) return;
-    state_.answers[part] = StorableFieldText(text);
+    if (part < 0 || part >= PaperPartCount() || isMarked() || IsCarriedOver(part)) return;
+    state_.paper.parts[part].answer = StorableFieldText(text);
 }
 
 void PracticeSession::SetCurrentQuestion(int question) {
@@ -173,7 +203,7 @@ void PracticeSession::SetCurrentQuestion(int question) {
 
 bool PracticeSession::SaveAnswers() {
     if (isMarked()) return true;
-    if (ReplaceRecordAndSave(state_.answersLines, state_.answers, state_.paperIndex,
+    if (ReplaceRecordAndSave(state_.answersLines, AnswersOf(state_.paper.parts), state_.paperIndex,
                              state_.paperNumber, state_.inputs.paperCount, AnswersPath()))
         return true;
     qCWarning(lcPractice) << "the answers of paper" << state_.paperNumber << "were not saved";
@@ -185,13 +215,14 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
     const int papers = state_.inputs.paperCount;
     const int index = state_.paperIndex;
     QStringList answersLines = state_.answersLines;
-    if (!ReplaceRecord(answersLines, state_.answers, index, state_.paperNumber, papers))
+    if (!ReplaceRecord(answersLines, AnswersOf(state_.paper.parts), index, state_.paperNumber,
+                       papers))
         return MarkOutcome::AnswersNotSaved;
 
-    const PaperMarking marking = MarkParts(state_.answers, state_.keys, state_.kinds, state_.marks);
+    const PaperMarking marking = MarkParts(state_.paper.parts);
     const QString percentage = PercentageText(marking.score, state_.totalMarks);
     QStringList resultsLines = state_.resultsLines;
-    ReplaceRecord(resultsLines, marking.results, index, state_.paperNumber, papers);
+    ReplaceRecord(resultsLines, LettersOf(marking.verdicts), index, state_.paperNumber, papers);
 
     MarksRecords records = state_.marksRecords;
     QString trendLine;
@@ -233,7 +264,8 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
 
     state_.answersLines = answersLines;
     state_.resultsLines = resultsLines;
-    state_.results = marking.results;
+    for (int i = 0; i < PaperPartCount(); ++i)
+        state_.paper.parts[i].verdict = marking.verdicts.at(i);
     state_.marksRecords = records;
     state_.score = marking.score;
     state_.scoring = percentage;

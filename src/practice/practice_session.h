@@ -21,6 +21,7 @@
 #include <QStringList>
 
 #include "content/paper_content.h"
+#include "practice/paper.h"
 #include "records/record_file.h"
 #include "results/results_files.h"
 
@@ -30,7 +31,7 @@ struct PracticeInputs {
     int module = 0;       // LChose: 1..3
     QString courseCode;   // lblCOD: "HM"
     QString paperNumber;  // PaperNum: "101".."150"
-    int topicCount = 1;   // TopicCount: paper index of the topic's first paper
+    int TopicCount = 1;   // paper index of the chosen topic's first paper
     QString topicName;    // SubH1
     int paperCount = 0;   // TtPapersCon: papers of the module
     int take = 1;         // TakeNum: 1 first attempt, anything else the second
@@ -38,14 +39,9 @@ struct PracticeInputs {
 
 struct PracticeState {
     PracticeInputs inputs;
-    QString paperNumber;             // record key of the paper
-    int paperIndex = 0;              // paper number - 100, field position in the marks records
-    QStringList questionIds;         // in paper order
-    QList<int> partsPerQuestion;     // one entry per question
-    QStringList keys, kinds, marks;  // one entry per answer part
-    QStringList answers, results;    // this attempt's answers and verdicts ("Y", "N", "")
-    QStringList firstAnswers, firstResults;  // second attempt only: the first attempt's
-    int partCount = 0;
+    QString paperNumber;  // record key of the paper
+    int paperIndex = 0;   // paper number - 100, field position in the marks records
+    Paper paper;          // questions and parts: keys, kinds, marks, answers, verdicts
     int totalMarks = 0;
     QStringList answersLines, resultsLines;  // record line lists of this attempt's files
     MarksRecords marksRecords;               // the six records, one entry per paper
@@ -76,8 +72,8 @@ QString ShortDateText(const QDate& date, const QLocale& locale = QLocale::system
 class PracticeSession {
   public:
     // Reads the four content tables (LoadPaperContent), then everything LoadFromContent reads.
-    // False when the paper cannot be worked (content missing or inconsistent, paper number out
-    // of range); the state is then not usable.
+    // False when the paper cannot be worked (content missing or inconsistent, an answer kind no
+    // rule knows, paper number out of range); the state is then not usable.
     bool Load(const PracticeInputs& inputs);
 
     // As Load, with the content already in hand: this attempt's answers and results (the second
@@ -92,7 +88,8 @@ class PracticeSession {
     // "Whole Numbers - Paper 3": the paper's position within its topic.
     QString Caption() const;
 
-    int QuestionCount() const { return static_cast<int>(state_.questionIds.size()); }
+    int QuestionCount() const { return static_cast<int>(state_.paper.questions.size()); }
+    int PaperPartCount() const { return state_.paper.partCount(); }
     // Index of the first part of question q and its number of parts; 0 for a question out of
     // range.
     int PartOffset(int question) const;
@@ -137,6 +134,9 @@ class PracticeSession {
     QString ResultsPath(ResultsFile file) const;
 
   private:
+    void LoadFirstAttempt();
+    void LoadSecondAttempt();
+    void LoadMarks();
     QStringList ReadRecords(ResultsFile file) const;
     QString AnswersPath() const;
     QString ResultsFilePathOfAttempt() const;

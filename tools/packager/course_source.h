@@ -78,3 +78,5 @@ std::optional<SourcePaper> ParsePaper(const QString& text, const QString& file, 
 
 // Answer kinds the marking knows.
 bool IsKnownKind(const QString& kind);
+// A key of one space, which a part of a group kind takes to share the alternatives before it.
+bool IsGroupFollowerKey(const QString& kind, const QString& key);

@@ -3,6 +3,7 @@
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
 #include "course_figures.h"
+#include "marking/answer_kind.h"
 #include "records/record_file.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -132,13 +134,13 @@ void CheckCatalogue(Checker& check, ModuleContent& content) {
     const RecordLine* topics = catalogue.find(QStringLiteral("TT%1").arg(m));
     const RecordLine* papers = catalogue.find(QStringLiteral("TP%1").arg(m));
     const RecordLine* names = catalogue.find(QStringLiteral("TN%1").arg(m));
-    const int topicCount = topics != nullptr ? topics->fields.value(0).toInt() : 0;
+    const int numberOfTopics = topics != nullptr ? topics->fields.value(0).toInt() : 0;
     content.paperCount = papers != nullptr ? papers->fields.value(0).toInt() : 0;
-    if (topicCount < 1 || topicCount > kTopicNameCapacity)
+    if (numberOfTopics < 1 || numberOfTopics > kTopicNameCapacity)
         check.problem(QStringLiteral("30000: TT%1 must be 1 to %2").arg(m).arg(kTopicNameCapacity));
-    if (content.paperCount != 5 * topicCount)
+    if (content.paperCount != 5 * numberOfTopics)
         check.problem(QStringLiteral("30000: TP%1 must be five papers per topic").arg(m));
-    if (names == nullptr || names->fields.size() != topicCount ||
+    if (names == nullptr || names->fields.size() != numberOfTopics ||
         std::any_of(names->fields.cbegin(), names->fields.cend(),
                     [](const QString& n) { return n.isEmpty(); }))
         check.problem(QStringLiteral("30000: TN%1 must hold TT%1 topic names").arg(m));
@@ -217,15 +219,35 @@ QHash<QString, QStringList> CheckAnswerTable(Checker& check, const ModuleContent
     return fields;
 }
 
+// The keys and kinds of one question: every kind one the marking knows, every key non-empty
+// except a group follower (one space after a part of its own kind). `previousKind` is the kind
+// of the paper's part before the question's first, and afterwards of its last part.
+void CheckKeysAndKinds(Checker& check, const QString& question, const QStringList& keys,
+                       const QStringList& kinds, std::optional<AnswerKind>& previousKind) {
+    for (qsizetype k = 0; k < keys.size() && k < kinds.size(); ++k) {
+        const std::optional<AnswerKind> kind = AnswerKindOfLetter(kinds[k]);
+        if (!kind)
+            check.problem(QStringLiteral("question %1: unknown kind '%2' (the kinds are %3)")
+                              .arg(question, kinds[k], KnownKindLetters()));
+        const bool follower = kind && RuleOf(*kind).keyMayFollowGroup && keys[k] == QLatin1String(" ");
+        if (follower && previousKind != kind)
+            check.problem(QStringLiteral("question %1: a key of one space follows no part of kind %2")
+                              .arg(question, kinds[k]));
+        else if (!follower && keys[k].trimmed().isEmpty())
+            check.problem(QStringLiteral("question %1 has an empty key").arg(question));
+        previousKind = kind;
+    }
+}
+
 void CheckAnswerTables(Checker& check, ModuleContent& content) {
     const int m = content.module;
     content.keys = CheckAnswerTable(check, content, AnswerKeyId(m));
     content.kinds = CheckAnswerTable(check, content, AnswerKindTableId(m));
     content.marks = CheckAnswerTable(check, content, MarksTableId(m));
-    static const QSet<QString> knownKinds = {"N", "Q", "T", "F", "R", "X", "L", "G", "M"};
     static const QRegularExpression positive(QStringLiteral("^[1-9][0-9]*$"));
     for (int index = 1; index <= content.paperQuestions.size(); ++index) {
         int parts = 0;
+        std::optional<AnswerKind> previousKind;
         for (const QString& question : content.paperQuestions[index - 1]) {
             const QStringList keys = content.keys.value(question);
             const QStringList kinds = content.kinds.value(question);
@@ -241,15 +263,7 @@ void CheckAnswerTables(Checker& check, ModuleContent& content) {
                                   .arg(keys.size())
                                   .arg(kinds.size())
                                   .arg(marks.size()));
-            for (const QString& key : keys) {
-                if (key.trimmed().isEmpty())
-                    check.problem(QStringLiteral("question %1 has an empty key").arg(question));
-            }
-            for (const QString& kind : kinds) {
-                if (!knownKinds.contains(kind))
-                    check.problem(
-                        QStringLiteral("question %1: unknown kind '%2'").arg(question, kind));
-            }
+            CheckKeysAndKinds(check, question, keys, kinds, previousKind);
             for (const QString& mark : marks) {
                 if (!positive.match(mark).hasMatch())
                     check.problem(

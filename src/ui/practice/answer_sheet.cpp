@@ -95,13 +95,13 @@ void AnswerRow::fill(const AnswerRowView& v) {
     answer->setAccessibleDescription(description_);
     correct->setText(v.correctAnswer);
     correct->setVisible(v.showCorrectAnswer);
-    firstVerdict->setText(v.firstVerdict);
+    firstVerdict->setText(VerdictLetter(v.firstVerdict));
     // In the second attempt FR<k> is the first attempt's verdict.
     firstVerdict->setAccessibleName(second_
                                         ? tr("first attempt: %1").arg(VerdictWord(v.firstVerdict))
                                         : VerdictWord(v.firstVerdict));
     firstVerdict->setVisible(v.showFirstVerdict);
-    secondVerdict->setText(v.secondVerdict);
+    secondVerdict->setText(VerdictLetter(v.secondVerdict));
     secondVerdict->setAccessibleName(VerdictWord(v.secondVerdict));
     secondVerdict->setVisible(v.showSecondVerdict);
     letter->setVisible(v.showLetter);
