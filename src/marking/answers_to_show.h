@@ -9,7 +9,8 @@
 // Kind G: the accepted alternative of a group still free for part `index` (0-based), or empty.
 QString GroupAnswerToShow(const QStringList& answers, const QStringList& keys, int index);
 
-// Kind M: the first alternative of the key (";12;x" shows "12").
+// Kind M: the first alternative the key accepts (";12;x" shows "12"); a key without ';' as
+// stored ("12" shows "12").
 QString MultiAnswerToShow(const QString& key);
 
 // Part `index` of a paper by its kind's rule; empty text out of range.

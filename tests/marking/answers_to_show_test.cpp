@@ -28,6 +28,9 @@ TEST(AnswersToShow, MultiAndOtherKinds) {
     EXPECT_EQ(MultiAnswerToShow(";12"), "12");
     EXPECT_EQ(MultiAnswerToShow(";;x"), "");
     EXPECT_EQ(MultiAnswerToShow(""), "");
+    // A key that does not open with ';' loses nothing, and shows what the list rule accepts.
+    EXPECT_EQ(MultiAnswerToShow("12"), "12");
+    EXPECT_EQ(MultiAnswerToShow("12;x"), "x");
     const QStringList keys{"2.77", ";12;x", ";a;b", " "};
     const QStringList kinds{"N", "M", "G", "G"};
     const QStringList answers{"", "", "b", ""};
