@@ -6,40 +6,15 @@
 #include "marking/scoring.h"
 #include "practice/practice_log.h"
 #include "records/storable_text.h"
+#include "records/file_io.h"
+#include "results/attempt_file.h"
 #include "results/marking_journal.h"
+#include "results/trend_file.h"
 
 namespace {
 
-const QString kMarked = QStringLiteral("1");
-
 QString At(const QStringList& list, qsizetype index) {
     return index >= 0 && index < list.size() ? list.at(index) : QString();
-}
-
-// The paper's fields of a per-paper file read as a record line list.
-QStringList PaperFields(const QStringList& lines, int paperIndex, int partCount) {
-    return SplitRecordFields(At(lines, paperIndex - 1), partCount);
-}
-
-// A letter no marking writes reads as no verdict.
-QList<Verdict> VerdictsOf(const QStringList& letters) {
-    QList<Verdict> verdicts;
-    verdicts.reserve(letters.size());
-    for (const QString& letter : letters)
-        verdicts.append(VerdictOfLetter(letter).value_or(Verdict::None));
-    return verdicts;
-}
-
-QStringList LettersOf(const QList<Verdict>& verdicts) {
-    QStringList letters;
-    letters.reserve(verdicts.size());
-    for (Verdict verdict : verdicts) letters.append(VerdictLetter(verdict));
-    return letters;
-}
-
-QString& FieldOf(QStringList& record, int paperIndex, int paperCount) {
-    if (record.size() < paperCount) record.resize(paperCount);
-    return record[paperIndex - 1];
 }
 
 }  // namespace
@@ -77,9 +52,9 @@ void PracticeSession::LoadFirstAttempt() {
     const int index = state_.paperIndex;
     const int parts = PaperPartCount();
     state_.answersLines = ReadRecords(ResultsFile::First);
-    const QStringList answers = PaperFields(state_.answersLines, index, parts);
+    const QStringList answers = PaperAnswers(state_.answersLines, index, parts);
     state_.resultsLines = ReadRecords(ResultsFile::FirstResults);
-    const QList<Verdict> verdicts = VerdictsOf(PaperFields(state_.resultsLines, index, parts));
+    const QList<Verdict> verdicts = PaperVerdicts(state_.resultsLines, index, parts);
     for (int i = 0; i < parts; ++i) {
         AnswerPart& part = state_.paper.parts[i];
         part.answer = answers.at(i);
@@ -93,12 +68,12 @@ void PracticeSession::LoadSecondAttempt() {
     const int index = state_.paperIndex;
     const int parts = PaperPartCount();
     const QList<Verdict> firstVerdicts =
-        VerdictsOf(PaperFields(ReadRecords(ResultsFile::FirstResults), index, parts));
+        PaperVerdicts(ReadRecords(ResultsFile::FirstResults), index, parts);
     state_.answersLines = ReadRecords(ResultsFile::Second);
-    const QStringList answers = PaperFields(state_.answersLines, index, parts);
+    const QStringList answers = PaperAnswers(state_.answersLines, index, parts);
     state_.resultsLines = ReadRecords(ResultsFile::SecondResults);
-    const QList<Verdict> verdicts = VerdictsOf(PaperFields(state_.resultsLines, index, parts));
-    const QStringList firstAnswers = PaperFields(ReadRecords(ResultsFile::First), index, parts);
+    const QList<Verdict> verdicts = PaperVerdicts(state_.resultsLines, index, parts);
+    const QStringList firstAnswers = PaperAnswers(ReadRecords(ResultsFile::First), index, parts);
     for (int i = 0; i < parts; ++i) {
         AnswerPart& part = state_.paper.parts[i];
         part.firstVerdict = firstVerdicts.at(i);
@@ -114,10 +89,10 @@ void PracticeSession::LoadMarks() {
     const MarksRecords& records = state_.marksRecords;
     const int i = state_.paperIndex - 1;
     if (isSecondAttempt()) {
-        state_.status = At(records.sst, i);
+        state_.status = records.sst.value(i);
         state_.scoring = At(records.sse, i);
     } else {
-        state_.status = At(records.fst, i);
+        state_.status = records.fst.value(i);
         state_.scoring = At(records.fse, i);
         state_.timeTaken = At(records.ltm, i);
         state_.dateCompleted = At(records.cdd, i);
@@ -203,8 +178,10 @@ void PracticeSession::SetCurrentQuestion(int question) {
 
 bool PracticeSession::SaveAnswers() {
     if (isMarked()) return true;
-    if (ReplaceRecordAndSave(state_.answersLines, AnswersOf(state_.paper.parts), state_.paperIndex,
-                             state_.paperNumber, state_.inputs.paperCount, AnswersPath()))
+    const int papers = state_.inputs.paperCount;
+    if (SetPaperAnswers(state_.answersLines, state_.paperIndex, papers,
+                        AnswersOf(state_.paper.parts)) &&
+        WriteFileAtomically(AnswersPath(), PerPaperFileBytes(state_.answersLines, papers)))
         return true;
     qCWarning(lcPractice) << "the answers of paper" << state_.paperNumber << "were not saved";
     return false;
@@ -215,42 +192,37 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
     const int papers = state_.inputs.paperCount;
     const int index = state_.paperIndex;
     QStringList answersLines = state_.answersLines;
-    if (!ReplaceRecord(answersLines, AnswersOf(state_.paper.parts), index, state_.paperNumber,
-                       papers))
+    if (!SetPaperAnswers(answersLines, index, papers, AnswersOf(state_.paper.parts)))
         return MarkOutcome::AnswersNotSaved;
 
     const PaperMarking marking = MarkParts(state_.paper.parts);
     const QString percentage = PercentageText(marking.score, state_.totalMarks);
     QStringList resultsLines = state_.resultsLines;
-    ReplaceRecord(resultsLines, LettersOf(marking.verdicts), index, state_.paperNumber, papers);
+    SetPaperVerdicts(resultsLines, index, papers, marking.verdicts);
 
     MarksRecords records = state_.marksRecords;
-    QString trendLine;
+    TrendRecord trend;
     QString timeTaken;
     QString dateCompleted;
     if (isSecondAttempt()) {
-        FieldOf(records.sse, index, papers) = percentage;
-        FieldOf(records.sst, index, papers) = kMarked;
+        MarkSecondAttempt(records, index, papers, percentage);
     } else {
         timeTaken = TimeTakenText(practiceStart.secsTo(now));
         dateCompleted = ShortDateText(now.date());
-        trendLine = FindRecordLine(ResultsPath(ResultsFile::Trend), QStringLiteral("TRD"));
+        MarkFirstAttempt(records, index, papers, percentage, timeTaken, dateCompleted);
         // A trend file without its record starts the record afresh rather than losing it.
-        if (trendLine.isEmpty()) trendLine = QStringLiteral("#TRD#");
-        FieldOf(records.fse, index, papers) = percentage;
-        FieldOf(records.ltm, index, papers) = timeTaken;
-        FieldOf(records.cdd, index, papers) = dateCompleted;
-        FieldOf(records.fst, index, papers) = kMarked;
-        trendLine += QLatin1Char('>') + percentage;
+        trend = ReadTrendFile(ResultsPath(ResultsFile::Trend));
+        AppendTrendScore(trend, percentage);
     }
 
     // All of them or none: a marking half written would leave a paper marked without its
     // trend entry, or verdicts for a paper still unmarked.
-    QList<FileWrite> writes = {{AnswersPath(), PaperFileBytes(answersLines, papers)},
-                               {ResultsFilePathOfAttempt(), PaperFileBytes(resultsLines, papers)},
-                               {ResultsPath(ResultsFile::Marks), MarksFileBytes(records, papers)}};
+    QList<FileWrite> writes = {
+        {AnswersPath(), PerPaperFileBytes(answersLines, papers)},
+        {ResultsFilePathOfAttempt(), PerPaperFileBytes(resultsLines, papers)},
+        {ResultsPath(ResultsFile::Marks), MarksFileBytes(records, papers)}};
     if (!isSecondAttempt())
-        writes.append({ResultsPath(ResultsFile::Trend), SingleRecordFileBytes(trendLine)});
+        writes.append({ResultsPath(ResultsFile::Trend), TrendFileBytes(trend)});
     const AllOrNothingResult written = WriteAllOrNothing(state_.inputs.programFolder, writes);
     if (!written.ok()) {
         qCWarning(lcPractice) << "paper" << state_.paperNumber << "was not marked: write"
@@ -269,7 +241,7 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
     state_.marksRecords = records;
     state_.score = marking.score;
     state_.scoring = percentage;
-    state_.status = kMarked;
+    state_.status = AttemptStatus::Marked;
     if (!isSecondAttempt()) {
         state_.timeTaken = timeTaken;
         state_.dateCompleted = dateCompleted;

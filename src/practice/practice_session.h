@@ -23,6 +23,7 @@
 #include "content/paper_content.h"
 #include "practice/paper.h"
 #include "records/record_file.h"
+#include "results/marks_file.h"
 #include "results/results_files.h"
 
 // What the main window hands the practice window.
@@ -45,7 +46,7 @@ struct PracticeState {
     int totalMarks = 0;
     QStringList answersLines, resultsLines;  // record line lists of this attempt's files
     MarksRecords marksRecords;               // the six records, one entry per paper
-    QString status;                          // Status: FST (first) or SST (second) of the paper
+    AttemptStatus status = AttemptStatus::NotMarked;  // Status: FST or SST of the paper
     QString scoring;        // PScoring: FSE or SSE of the paper, or the new percentage
     int score = 0;          // Scoring: set by marking
     QString timeTaken;      // LTime: LTM of the paper (first attempt only)
@@ -57,7 +58,7 @@ struct PracticeState {
 // the paper unmarked with all its files as they were, and names the file that failed.
 enum class MarkOutcome {
     Marked,           // all files written
-    AlreadyMarked,    // status was "1": nothing checked, nothing written
+    AlreadyMarked,    // already marked: nothing checked, nothing written
     AnswersNotSaved,  // the answers file (or the journal before it) could not be written
     ResultsNotSaved,  // the results file could not be written
     MarksNotSaved,    // the marks file could not be written
@@ -83,7 +84,7 @@ class PracticeSession {
 
     const PracticeState& state() const { return state_; }
     bool isSecondAttempt() const { return state_.inputs.take != 1; }
-    bool isMarked() const { return state_.status == QLatin1String("1"); }
+    bool isMarked() const { return state_.status == AttemptStatus::Marked; }
 
     // "Whole Numbers - Paper 3": the paper's position within its topic.
     QString Caption() const;

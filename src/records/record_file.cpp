@@ -129,7 +129,19 @@ QByteArray LineBytes(const QString& line) {
     return bytes;
 }
 
-QString RecordLine(const QString& key, const QStringList& fields, int n) {
+}  // namespace
+
+std::optional<QString> RecordKeyOfLine(const QString& line) {
+    if (!line.startsWith('#')) return std::nullopt;
+    const qsizetype close = line.indexOf('#', 1);
+    if (close <= 1) return std::nullopt;
+    if (close + 1 < line.size() && line[close + 1] != '>') return std::nullopt;
+    const QString key = line.mid(1, close - 1);
+    if (key.contains('>')) return std::nullopt;
+    return key;
+}
+
+QString RecordLineOf(const QString& key, const QStringList& fields, int n) {
     QByteArray line = KeyPattern(key);
     line += kSeparator;
     for (int i = 0; i < n; ++i) {
@@ -139,7 +151,14 @@ QString RecordLine(const QString& key, const QStringList& fields, int n) {
     return QString::fromLatin1(line);
 }
 
-}  // namespace
+QString FindRecordLineByKey(const QByteArray& bytes, const QString& key) {
+    const QByteArray pattern = KeyPattern(key);
+    LineCursor cursor(bytes);
+    QByteArrayView line;
+    while (cursor.next(line))
+        if (line.startsWith(pattern)) return QString::fromLatin1(line);
+    return QString();
+}
 
 QStringList RecordFileLines(const QByteArray& bytes) {
     QStringList lines;
@@ -194,9 +213,13 @@ QStringList ReadAllRecordFields(const QString& path, const QString& key) {
 }
 
 QStringList ReadPaperRecordLines(const QString& path, int n) {
+    return PaperRecordLinesIn(ReadWholeFile(path), n);
+}
+
+QStringList PaperRecordLinesIn(const QByteArray& bytes, int n) {
     if (n <= 0) return {};
     QStringList lines(n);
-    const QHash<QByteArray, QByteArray> byKey = RecordLinesByKey(ReadWholeFile(path));
+    const QHash<QByteArray, QByteArray> byKey = RecordLinesByKey(bytes);
     const int limit = std::min(n, kPaperCapacity);
     for (int i = 0; i < limit; ++i)
         lines[i] = QString::fromLatin1(byKey.value(QByteArray::number(101 + i)));
@@ -228,7 +251,7 @@ bool ReplaceRecord(QStringList& lines, const QStringList& fields, int index, con
                    int count) {
     if (count < 1 || count > kPaperCapacity || index < 1 || index > count) return false;
     if (lines.size() < count) lines.resize(count);
-    lines[index - 1] = RecordLine(key, fields, static_cast<int>(fields.size()));
+    lines[index - 1] = RecordLineOf(key, fields, static_cast<int>(fields.size()));
     return true;
 }
 
@@ -247,39 +270,6 @@ bool ReplaceRecordAndSave(QStringList& lines, const QStringList& fields, int ind
                           const QString& key, int count, const QString& path) {
     if (!ReplaceRecord(lines, fields, index, key, count)) return false;
     return WriteFileAtomically(path, PaperFileBytes(lines, count));
-}
-
-MarksRecords ReadMarksFile(const QString& path, int n) {
-    const QHash<QByteArray, QByteArray> byKey = RecordLinesByKey(ReadWholeFile(path));
-    const int count = std::clamp(n, 0, kPaperCapacity);
-    auto fields = [&](const char* key) { return SplitByPosition(byKey.value(key), 3, n, count); };
-    return {fields("FSE"), fields("SSE"), fields("LTM"),
-            fields("CDD"), fields("FST"), fields("SST")};
-}
-
-QByteArray MarksFileBytes(const MarksRecords& marks, int n) {
-    // A state is "0" or "1", never empty: a missing value is the valid "not marked".
-    auto states = [n](QStringList values) {
-        values.resize(std::max<qsizetype>(values.size(), n));
-        for (QString& value : values) {
-            if (value.isEmpty()) value = QStringLiteral("0");
-        }
-        return values;
-    };
-    const QStringList fst = states(marks.fst);
-    const QStringList sst = states(marks.sst);
-    const std::pair<const char*, const QStringList*> records[] = {
-        {"FSE", &marks.fse}, {"SSE", &marks.sse}, {"LTM", &marks.ltm},
-        {"CDD", &marks.cdd}, {"FST", &fst},       {"SST", &sst}};
-    QByteArray bytes;
-    for (const auto& [key, values] : records)
-        bytes += RecordLine(QString::fromLatin1(key), *values, n).toLatin1() + "\r\n";
-    return bytes;
-}
-
-bool WriteMarksFile(const MarksRecords& marks, int n, const QString& path) {
-    if (n < 0 || n > kPaperCapacity) return false;
-    return WriteFileAtomically(path, MarksFileBytes(marks, n));
 }
 
 QByteArray SingleRecordFileBytes(const QString& recordLine) {

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Limits of the data model. Asking for more never reads or writes out of bounds: entries past a
 // capacity come back empty.
 inline constexpr int kTopicNameCapacity = 10;  // topic names of one module
@@ -23,6 +25,16 @@ QStringList RecordFileLines(const QByteArray& bytes);
 // readers below that take bytes read a file held in memory exactly as their path forms read it
 // from disk, so a table can be read once however many keys are asked of it.
 QByteArray ReadRecordFileBytes(const QString& path);
+
+// The key of a line of the form "#KEY#" or "#KEY#>...", or nothing for any other line.
+std::optional<QString> RecordKeyOfLine(const QString& line);
+
+// "#KEY#>f1>...>fn": n fields, those `fields` lacks empty; what a field may not hold is dropped.
+QString RecordLineOf(const QString& key, const QStringList& fields, int n);
+
+// The first line that starts with "#KEY#" (a record of that key wherever it stands), or empty
+// text.
+QString FindRecordLineByKey(const QByteArray& bytes, const QString& key);
 
 // The whole line of the first record whose line contains "#KEY#", or empty text.
 QString FindRecordLine(const QString& path, const QString& key);
@@ -52,6 +64,7 @@ QStringList ReadAllRecordFieldsIn(const QByteArray& bytes, const QString& key);
 // that starts with "#KEY#"), so a record out of order or after a missing one is never lost; a
 // missing record gives empty text.
 QStringList ReadPaperRecordLines(const QString& path, int n);
+QStringList PaperRecordLinesIn(const QByteArray& bytes, int n);
 
 // One pass over five- (or any-) character keys in file order: the '>' count of each key's line.
 QList<int> CountFieldsOfKeys(const QString& path, const QStringList& keys);
@@ -80,23 +93,6 @@ QByteArray PaperFileBytes(const QStringList& lines, int count);
 // the old file stays whole and false is returned (the in-memory list is updated either way).
 bool ReplaceRecordAndSave(QStringList& lines, const QStringList& fields, int index,
                           const QString& key, int count, const QString& path);
-
-// The six records of a marks file, each a list of n field values.
-struct MarksRecords {
-    QStringList fse, sse, ltm, cdd, fst, sst;
-};
-
-// The six records, n fields each (capacity kPaperCapacity), each found by its key wherever it
-// stands; a missing record or field comes back empty. Everyone who needs the marks reads them here.
-MarksRecords ReadMarksFile(const QString& path, int n);
-
-// #FSE#, #SSE#, #LTM#, #CDD#, #FST#, #SST#, n fields each, CR LF. Missing values are empty,
-// except the states FST and SST, which are never empty: a missing state is written "0".
-QByteArray MarksFileBytes(const MarksRecords& marks, int n);
-
-// Rewrites the marks file with MarksFileBytes. Atomic; n outside 0..kPaperCapacity writes nothing
-// and returns false.
-bool WriteMarksFile(const MarksRecords& marks, int n, const QString& path);
 
 // One record line followed by CR LF (the trend file).
 QByteArray SingleRecordFileBytes(const QString& recordLine);

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
 inline constexpr double kTrendPlotWidth = 5055;  // design size of the drawing area
 inline constexpr double kTrendPlotHeight = 3975;
@@ -45,12 +46,10 @@ struct TrendPlot {
     QList<PlotItem> items;  // per point: stem, dot, connector
 };
 
-// The scores to plot from the trend record line ("#TRD#>88.8>45"): the most recent 20, oldest
-// first. A field that is not a decimal number is skipped; scores are held to 0..100.
-QList<double> SelectTrendValues(const QString& recordLine);
-
-// Reads the trend file's record and selects its values.
-QList<double> ReadTrendValues(const QString& trendFilePath);
+// The scores to plot from the trend record's entries as stored: the most recent 20, oldest
+// first. An empty last entry (a '>' at the very end) is none; an entry that is not a decimal
+// number is skipped; scores are held to 0..100.
+QList<double> SelectTrendValues(QStringList entries);
 
 TrendPlot ComputeTrendPlot(const QList<double>& values, double width = kTrendPlotWidth,
                            double height = kTrendPlotHeight);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "content/extract_resource.h"
+#include "results/trend_file.h"
 #include "session/session_log.h"
 
 namespace {
@@ -160,7 +161,9 @@ ReportInputs MainSession::reportInputs() const {
     in.sse = m_module.marks.sse;
     in.ltm = m_module.marks.ltm;
     in.cdd = m_module.marks.cdd;
-    in.trendFilePath =
-        ResultsFilePath(m_folder, ResultsFile::Trend, m_shared.LChose, m_shared.lblCOD);
+    // The reports take plain data: the trend is read here, fresh at every opening.
+    in.trendScores = ReadTrendFile(ResultsFilePath(m_folder, ResultsFile::Trend, m_shared.LChose,
+                                                   m_shared.lblCOD))
+                         .scores;
     return in;
 }

@@ -11,6 +11,7 @@
 #include "content/catalogue.h"
 #include "records/record_file.h"
 #include "reports/report_inputs.h"
+#include "results/marks_file.h"
 #include "results/results_files.h"
 #include "session/shared_fields.h"
 

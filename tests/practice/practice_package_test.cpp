@@ -33,7 +33,7 @@ TEST(PracticePackage, FirstPaperLoadsFromTheCarriedCourseAndMarksFully) {
     EXPECT_EQ(session.PaperPartCount(), session.PartOffset(session.QuestionCount()) +
                                    session.PartCount(session.QuestionCount()));
     EXPECT_GT(state.totalMarks, 0);
-    EXPECT_EQ(state.status, "0");
+    EXPECT_EQ(state.status, AttemptStatus::NotMarked);
     EXPECT_EQ(session.AnsweredCount(), 0);
     EXPECT_EQ(session.Caption(), inputs.topicName + " - Paper 1");
     ASSERT_TRUE(session.WriteQuestionDocument(1));

@@ -114,7 +114,7 @@ TEST_F(PracticeFolder, FirstMarkingWritesEveryFileAndTheTrend) {
     PracticeSession session;
     ASSERT_TRUE(session.LoadFromContent(Inputs(1), MadeUpPaper()));
     EXPECT_EQ(session.state().totalMarks, 66);
-    EXPECT_EQ(session.state().status, "0");
+    EXPECT_EQ(session.state().status, AttemptStatus::NotMarked);
     EXPECT_FALSE(session.isMarked());
     AnswerAllBut(session, {2, 5});
     ASSERT_EQ(session.Mark(now_, start_), MarkOutcome::Marked);
@@ -293,7 +293,7 @@ TEST_F(PracticeFolder, SecondAttemptCarriesOverAndLeavesTheFirstAlone) {
     PracticeSession second;
     ASSERT_TRUE(second.LoadFromContent(Inputs(2), MadeUpPaper()));
     EXPECT_TRUE(second.isSecondAttempt());
-    EXPECT_EQ(second.state().status, "0");
+    EXPECT_EQ(second.state().status, AttemptStatus::NotMarked);
     EXPECT_EQ(second.state().scoring, "");
     EXPECT_EQ(second.state().timeTaken, "");
     EXPECT_TRUE(second.IsCarriedOver(0));

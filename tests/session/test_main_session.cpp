@@ -16,6 +16,12 @@ QByteArray Bytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
 class SessionTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -51,7 +57,7 @@ TEST_F(SessionTest, AFirstStartFillsTheFolderAndTheFirstModuleOpensOnTopicOne) {
     EXPECT_EQ(module.module, 2);
     EXPECT_EQ(session.shared().TtPapersCon, module.paperCount);
     EXPECT_EQ(module.marks.fse.size(), module.paperCount);
-    EXPECT_EQ(module.marks.fst.value(0), QStringLiteral("0"));
+    EXPECT_EQ(module.marks.fst.value(0), AttemptStatus::NotMarked);
 
     // Topic 3 owns papers 111 to 115; its fifth slot's second attempt is paper 115, take 2.
     session.chooseTopic(3);
@@ -74,7 +80,10 @@ TEST_F(SessionTest, AFirstStartFillsTheFolderAndTheFirstModuleOpensOnTopicOne) {
     EXPECT_EQ(session.navigation().txtReportPos, 1);
     session.chooseReportPage(4);  // out of range: kept
     EXPECT_EQ(session.navigation().txtReportPos, 1);
-    EXPECT_EQ(session.reportInputs().trendFilePath, path(ResultsFile::Trend));
+    // The reports are handed the trend's entries, read from the active module's file.
+    EXPECT_TRUE(session.reportInputs().trendScores.isEmpty());
+    WriteBytes(path(ResultsFile::Trend), "#TRD#>66.7>45\r\n");
+    EXPECT_EQ(session.reportInputs().trendScores, QStringList({"66.7", "45"}));
 }
 
 TEST_F(SessionTest, StoredScoresAreReadAndEraseNamesTheFilesItCouldNotWrite) {
@@ -88,8 +97,8 @@ TEST_F(SessionTest, StoredScoresAreReadAndEraseNamesTheFilesItCouldNotWrite) {
         marks.sse << (i == 1 ? QStringLiteral("80") : QString());
         marks.ltm << QString();
         marks.cdd << QString();
-        marks.fst << (i == 1 ? QStringLiteral("1") : QStringLiteral("0"));
-        marks.sst << (i == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+        marks.fst << (i == 1 ? AttemptStatus::Marked : AttemptStatus::NotMarked);
+        marks.sst << (i == 1 ? AttemptStatus::Marked : AttemptStatus::NotMarked);
     }
     ASSERT_TRUE(WriteMarksFile(marks, 50, path(ResultsFile::Marks)));
 

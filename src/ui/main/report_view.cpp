@@ -102,7 +102,7 @@ void ReportView::fill(const ReportInputs& inputs) {
     for (int t = 1; t <= kTopicSlots; ++t) topical->fillRow(t, rows[size_t(t - 1)]);
     m_summary->fill(ComputeSummary(inputs, tallies));
     topical->showRows(TopicSlotsUsed(inputs));
-    m_trend->fill(ReadTrendValues(inputs.trendFilePath));
+    m_trend->fill(SelectTrendValues(inputs.trendScores));
 }
 
 void ReportView::layoutSubViews(int reportPos) {
