@@ -36,6 +36,8 @@ QByteArray TrendFileBytes(const TrendRecord& trend) {
 
 void AppendTrendScore(TrendRecord& trend, const QString& score) {
     trend.scores.append(score);
+    if (trend.scores.size() > kTrendCapacity)
+        trend.scores.remove(0, trend.scores.size() - kTrendCapacity);
 }
 
 QList<ResultsFileIssue> InspectTrendFile(const QByteArray& bytes, const QByteArray& templateBytes) {

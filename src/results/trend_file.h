@@ -10,7 +10,9 @@
 #include "records/record_file.h"
 #include "results/results_issues.h"
 
-// The most entries the record holds: one per paper of a module.
+// The most entries the record holds: one per paper of a module. A marking that would add one
+// more drops the oldest, so the record stays one the start accepts even when its papers were
+// marked again after only the marks file was reset.
 inline constexpr int kTrendCapacity = kPaperCapacity;
 
 struct TrendRecord {
@@ -24,7 +26,8 @@ TrendRecord ReadTrendFile(const QString& path);
 // The record line followed by CR LF.
 QByteArray TrendFileBytes(const TrendRecord& trend);
 
-// A first attempt marked: its score becomes the newest entry.
+// A first attempt marked: its score becomes the newest entry, and only the newest
+// kTrendCapacity entries are kept.
 void AppendTrendScore(TrendRecord& trend, const QString& score);
 
 // The bytes against the template: at most kTrendCapacity entries, each a score.

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "results/marking_journal.h"
+#include "results/trend_file.h"
 
 namespace {
 
@@ -153,6 +154,23 @@ TEST_F(PracticeFolder, FirstMarkingWritesEveryFileAndTheTrend) {
     ASSERT_EQ(other.Mark(now_, start_), MarkOutcome::Marked);
     EXPECT_EQ(ReadBytes(Path(ResultsFile::Trend)), "#TRD#>90.9>100\r\n");
     EXPECT_EQ(MarksField("FSE").mid(0, 2), (QStringList{"90.9", "100"}));
+}
+
+// Reached when only a damaged marks file was reset: the trend still holds fifty entries and the
+// papers are marked again. The record keeps the newest fifty, so the next start accepts it.
+TEST_F(PracticeFolder, AFullTrendKeepsItsNewestFiftyEntries) {
+    QByteArray full = "#TRD#";
+    for (int i = 1; i <= 50; ++i) full += ">" + QByteArray::number(i);
+    WriteBytes(Path(ResultsFile::Trend), full + "\r\n");
+    PracticeSession session;
+    ASSERT_TRUE(session.LoadFromContent(Inputs(1), MadeUpPaper()));
+    AnswerAllBut(session, {2, 5});
+    ASSERT_EQ(session.Mark(now_, start_), MarkOutcome::Marked);
+    const QByteArray trend = ReadBytes(Path(ResultsFile::Trend));
+    EXPECT_EQ(trend.count('>'), 50);
+    EXPECT_TRUE(trend.startsWith("#TRD#>2>3>")) << trend.constData();
+    EXPECT_TRUE(trend.endsWith(">50>90.9\r\n")) << trend.constData();
+    EXPECT_TRUE(InspectTrendFile(trend, "#TRD#").isEmpty());
 }
 
 TEST_F(PracticeFolder, MarkedPaperReopensMarkedAndWritesNothing) {

@@ -104,7 +104,7 @@ TEST(PerPaperFile, VerdictsAndAnswersOfOnePaperWithTheFilesLetters) {
     EXPECT_TRUE(InspectAnswersFile("#101#>Y>y>\r\n#102#>>\r\n", templateBytes).isEmpty());
 }
 
-TEST(TrendFile, KeepsItsFieldsAsStored) {
+TEST(TrendFile, KeepsItsFieldsAsStoredAndAtMostFiftyEntries) {
     EXPECT_TRUE(ParseTrendFile("#TRD#").scores.isEmpty());
     EXPECT_TRUE(ParseTrendFile("garbage").scores.isEmpty());
     EXPECT_EQ(ParseTrendFile("#TRD#>66.7>45>100\r\n").scores, QStringList({"66.7", "45", "100"}));
@@ -112,9 +112,13 @@ TEST(TrendFile, KeepsItsFieldsAsStored) {
     AppendTrendScore(trend, "45");
     EXPECT_EQ(TrendFileBytes(trend), "#TRD#>>66.7>45\r\n");
 
-    // More than fifty entries is damage the start reports.
+    // Fifty entries and one more marking: the oldest goes, and the start accepts the file.
     TrendRecord full;
     for (int i = 1; i <= kTrendCapacity; ++i) AppendTrendScore(full, QString::number(i));
+    AppendTrendScore(full, "99.5");
+    ASSERT_EQ(full.scores.size(), kTrendCapacity);
+    EXPECT_EQ(full.scores.first(), "2");
+    EXPECT_EQ(full.scores.last(), "99.5");
     EXPECT_TRUE(InspectTrendFile(TrendFileBytes(full), "#TRD#").isEmpty());
     full.scores.append("1");
     EXPECT_EQ(InspectTrendFile(TrendFileBytes(full), "#TRD#").size(), 1);
