@@ -18,6 +18,13 @@ QString FileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
+// A folder, FIFO or device in the file's place holds no bytes to copy.
+bool IsRegularFile(const DamagedResultsFile& damaged) {
+    for (const ResultsFileIssue& issue : damaged.issues)
+        if (issue.problem == ResultsProblem::NotRegularFile) return false;
+    return true;
+}
+
 }  // namespace
 
 MainSession::MainSession(const QString& programFolder) : m_folder(programFolder) {}
@@ -71,16 +78,22 @@ QList<DamagedResultsFile> MainSession::takeDamagedFiles() {
     return std::exchange(m_damaged, {});
 }
 
-bool MainSession::restoreResultsFile(const DamagedResultsFile& damaged) {
-    const bool restored =
-        RestoreResultsFile(m_folder, damaged.file, damaged.module, m_catalogue.code);
-    if (!restored) qCWarning(lcSession) << "could not restore" << damaged.path;
-    return restored;
+MainSession::Restored MainSession::restoreResultsFile(const DamagedResultsFile& damaged) {
+    Restored outcome;
+    if (IsRegularFile(damaged)) {
+        outcome.copy = KeepDamagedCopy(damaged.path, QDateTime::currentDateTime());
+        if (outcome.copy.isEmpty()) {
+            qCWarning(lcSession) << "not restored: no copy of" << damaged.path << "could be made";
+            return outcome;
+        }
+    }
+    outcome.restored = RestoreResultsFile(m_folder, damaged.file, damaged.module, m_catalogue.code);
+    if (!outcome.restored) qCWarning(lcSession) << "could not restore" << damaged.path;
+    return outcome;
 }
 
 QString MainSession::keepDamagedFile(const DamagedResultsFile& damaged) {
-    for (const ResultsFileIssue& issue : damaged.issues)
-        if (issue.problem == ResultsProblem::NotRegularFile) return {};
+    if (!IsRegularFile(damaged)) return {};
     return KeepDamagedCopy(damaged.path, QDateTime::currentDateTime());
 }
 

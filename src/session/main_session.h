@@ -58,8 +58,14 @@ class MainSession {
 
     // Results files found damaged at start-up, handed over once for the learner to decide on.
     QList<DamagedResultsFile> takeDamagedFiles();
-    // Brings a damaged file back to its template; false (logged) when it could not be written.
-    bool restoreResultsFile(const DamagedResultsFile& damaged);
+    // Brings a damaged file back to its template, its bytes first copied beside it under the
+    // dated name a kept file gets (KeepDamagedCopy), so whatever could still be read survives the
+    // reset. Not restored (logged) when the copy or the template could not be written.
+    struct Restored {
+        bool restored = false;
+        QString copy;  // the copy's path; empty when there was no file to copy (a FIFO, a folder)
+    };
+    Restored restoreResultsFile(const DamagedResultsFile& damaged);
     // For a damaged file the learner keeps: copies its bytes beside it under a dated name and
     // returns that copy's path; empty when there is nothing to copy (not a regular file) or the
     // copy could not be written (logged).

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "content/extract_resource.h"
@@ -155,6 +156,12 @@ TEST_F(SessionTest, DamagedFilesAreHandedOverOnceAndRestoredOnRequest) {
     EXPECT_EQ(damaged[0].path, path(ResultsFile::Marks));
     EXPECT_TRUE(session.takeDamagedFiles().isEmpty());
     EXPECT_EQ(Bytes(path(ResultsFile::Marks)), QByteArray("#FSE#>77\r\n"));
-    EXPECT_TRUE(session.restoreResultsFile(damaged[0]));
+    // The reset keeps the damaged bytes beside the file under a dated name first: the score it
+    // still held is not lost.
+    const MainSession::Restored restored = session.restoreResultsFile(damaged[0]);
+    EXPECT_TRUE(restored.restored);
     EXPECT_EQ(Bytes(path(ResultsFile::Marks)), ResourceBytes(ResultsTemplateId(2, 1)));
+    EXPECT_TRUE(QFileInfo(restored.copy).fileName().startsWith("marks2HM.txt.damaged-"))
+        << qPrintable(restored.copy);
+    EXPECT_EQ(Bytes(restored.copy), QByteArray("#FSE#>77\r\n"));
 }

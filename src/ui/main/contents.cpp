@@ -57,8 +57,9 @@ Contents::Contents(const QString& programFolder, PracticeWindowFactory factory, 
     setAttribute(Qt::WA_DeleteOnClose, false);
     PaintGround(this, kSkinSurface);
 
+    // Its one question offers to reset a damaged file: Enter and Escape keep the file.
     m_prompts.question = [this](const QString& title, const QString& message) {
-        return PopupQuestion(*this, title, message);
+        return PopupQuestion(*this, title, message, PopUpResponse::False);
     };
     m_prompts.warning = [this](const QString& title, const QString& message) {
         QMessageBox::warning(this, title, message);
@@ -369,10 +370,15 @@ void Contents::offerToRestoreDamagedResults() {
             tr("Damaged results"),
             tr("Some saved results could not be read (%1). Reset that file to empty?").arg(what));
         if (reset) {
-            const bool restored = m_session.restoreResultsFile(damaged);
-            restoredAny |= restored;
-            if (!restored)
+            const MainSession::Restored outcome = m_session.restoreResultsFile(damaged);
+            restoredAny |= outcome.restored;
+            if (!outcome.restored)
                 m_prompts.notice(tr("Damaged results"), tr("%1 could not be reset.").arg(name));
+            else if (!outcome.copy.isEmpty())
+                m_prompts.notice(
+                    tr("Damaged results"),
+                    tr("%1 is reset to empty. A copy of it as it was is saved beside it as %2.")
+                        .arg(name, BreakableFileName(QFileInfo(outcome.copy).fileName())));
             continue;
         }
         // Kept as it is: the next save rewrites it from what could be read, so its bytes as they

@@ -341,9 +341,20 @@ TEST_F(ContentsTest, DamagedResultsAreReportedAndRestoredOnlyWithConsent) {
     {
         auto c = start(true);
         QTest::qWait(20);
-        ASSERT_EQ(m_messages.size(), 1);
+        ASSERT_EQ(m_messages.size(), 2);
         EXPECT_EQ(Bytes(marksPath), ResourceBytes(ResultsTemplateId(2, 1)));
         EXPECT_TRUE(text(*c, QStringLiteral("MSA1")).isEmpty());
+        // Reset: its bytes as they were are copied beside it first, and the learner told where.
+        const QStringList copies =
+            QDir(m_folder).entryList({QStringLiteral("marks2HM.txt.damaged-*")}, QDir::Files,
+                                     QDir::Time | QDir::Reversed);
+        ASSERT_EQ(copies.size(), 2);
+        QString told = m_messages[1];
+        told.remove(QChar(0x200B));
+        const QString copy = told.contains(copies[0]) ? copies[0] : copies[1];
+        EXPECT_TRUE(told.contains(QStringLiteral("reset to empty")) && told.contains(copy))
+            << told.toStdString();
+        EXPECT_EQ(Bytes(m_folder + QLatin1Char('/') + copy), damaged);
     }
 }
 
