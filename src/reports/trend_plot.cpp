@@ -23,7 +23,7 @@ TrendPlot ComputeTrendPlot(const QList<double>& values, double width, double hei
     plot.dx = width / 21;
     plot.dy = height / 100;
     for (int g = 10; g <= 90; g += 10)
-        plot.grid.append({QPointF(0, g * plot.dy), QPointF(width, g * plot.dy), kGridColour});
+        plot.grid.append({QPointF(0, g * plot.dy), QPointF(width, g * plot.dy), PlotInk::Grid});
 
     const int n = std::min(static_cast<int>(values.size()), kTrendPointsShown);
     const int offset = static_cast<int>(values.size()) - n;
@@ -31,12 +31,12 @@ TrendPlot ComputeTrendPlot(const QList<double>& values, double width, double hei
     for (int j = 1; j <= n; ++j) {
         const QPointF point(j * plot.dx, (100 - values.at(offset + j - 1)) * plot.dy);
         PlotItem stem;
-        stem.line = {point, QPointF(point.x(), height), kStemColour};
+        stem.line = {point, QPointF(point.x(), height), PlotInk::Stem};
         PlotItem dot;
         dot.kind = PlotItem::Kind::Disc;
-        dot.disc = {point, kTrendDotRadius, kTrendColour};
+        dot.disc = {point, kTrendDotRadius, PlotInk::Trend};
         PlotItem connector;
-        connector.line = {previous, point, kTrendColour};
+        connector.line = {previous, point, PlotInk::Trend};
         plot.items << stem << dot << connector;
         previous = point;
     }

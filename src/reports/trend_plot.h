@@ -12,24 +12,19 @@ inline constexpr double kTrendPlotHeight = 3975;
 inline constexpr int kTrendPointsShown = 20;
 inline constexpr double kTrendDotRadius = 30;
 
-struct PlotColour {
-    int red = 0, green = 0, blue = 0;
-    friend bool operator==(const PlotColour&, const PlotColour&) = default;
-};
-
-inline constexpr PlotColour kGridColour{224, 224, 224};
-inline constexpr PlotColour kStemColour{0, 0, 0};
-inline constexpr PlotColour kTrendColour{0, 0, 255};
+// What a line or disc of the plot is; the skin style gives each its colour (grid light grey,
+// stems black, the trend blue).
+enum class PlotInk { Grid, Stem, Trend };
 
 struct PlotLine {
     QPointF from, to;
-    PlotColour colour;
+    PlotInk ink = PlotInk::Grid;
 };
 
 struct PlotDisc {
     QPointF centre;
     double radius = 0;
-    PlotColour colour;
+    PlotInk ink = PlotInk::Trend;
 };
 
 // One drawing step: a line or a filled disc.

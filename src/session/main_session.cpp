@@ -30,7 +30,7 @@ bool IsRegularFile(const DamagedResultsFile& damaged) {
 MainSession::MainSession(const QString& programFolder) : m_folder(programFolder) {}
 
 bool MainSession::moduleExists(int module) const {
-    return module >= 1 && module <= 3 && m_catalogue.module(module).exists();
+    return IsModuleNumber(module) && m_catalogue.module(module).exists();
 }
 
 PreparedFiles PrepareResultsFiles(const QString& programFolder) {
@@ -99,7 +99,7 @@ QString MainSession::keepDamagedFile(const DamagedResultsFile& damaged) {
 
 int MainSession::activateFirstModule() {
     int first = 0;
-    for (int m = 3; m >= 1; --m)
+    for (int m = kModuleCount; m >= 1; --m)
         if (moduleExists(m)) first = m;
     if (first > 0) {
         m_shared.LChose = first;
@@ -112,7 +112,7 @@ int MainSession::activateFirstModule() {
 }
 
 void MainSession::loadModuleResults() {
-    const int m = m_shared.LChose >= 1 && m_shared.LChose <= 3 ? m_shared.LChose : 1;
+    const int m = IsModuleNumber(m_shared.LChose) ? m_shared.LChose : 1;
     const CourseModule& source = m_catalogue.module(m);
     m_module.module = m;
     m_module.numberOfTopics = source.numberOfTopics;
@@ -124,13 +124,13 @@ void MainSession::loadModuleResults() {
 }
 
 void MainSession::chooseTopic(int topic) {
-    if (topic < 1 || topic > 10) return;
-    m_shared.TopicCount = 5 * topic - 4;
+    if (topic < 1 || topic > kTopicCapacity) return;
+    m_shared.TopicCount = FirstPaperOfTopic(topic);
     m_shared.SubH1 = topicName(topic);
 }
 
 int MainSession::chosenTopic() const {
-    return m_shared.TopicCount >= 1 ? (m_shared.TopicCount + 4) / 5 : 1;
+    return m_shared.TopicCount >= 1 ? TopicOfPaper(m_shared.TopicCount) : 1;
 }
 
 QString MainSession::topicName(int topic) const {
@@ -143,20 +143,20 @@ void MainSession::choosePaper(int offset, int take) {
 }
 
 void MainSession::chooseTab(int tab) {
-    if (tab < 1 || tab > 4) return;
+    if (tab < 1 || tab > kHelpTab) return;
     m_nav.txtTabPos = tab;
     m_nav.txtToolBarPos = 1;
     m_nav.txtReportPos = 1;
-    if (tab <= 3) m_shared.LChose = tab;
+    if (IsModuleNumber(tab)) m_shared.LChose = tab;
 }
 
-void MainSession::chooseReportPage(int page) {
-    if (page >= 1 && page <= 3) m_nav.txtReportPos = page;
+void MainSession::chooseReportPage(int page, int pages) {
+    if (page >= 1 && page <= pages) m_nav.txtReportPos = page;
 }
 
 QStringList MainSession::eraseAllResults() {
     QStringList failed;
-    for (int m = 1; m <= 3; ++m) {
+    for (int m = 1; m <= kModuleCount; ++m) {
         if (!moduleExists(m)) continue;
         failed += CreateModuleResultsFiles(m_folder, m, m_catalogue.code);
     }

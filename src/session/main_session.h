@@ -79,7 +79,8 @@ class MainSession {
     void loadModuleResults();
     const ModuleResults& module() const { return m_module; }
 
-    // Topic t (1 to 10): TopicCount = 5t - 4 and SubH1 its name. The chosen topic from TopicCount.
+    // Topic t (1 to kTopicCapacity): TopicCount its first paper (FirstPaperOfTopic) and SubH1 its
+    // name. The chosen topic from TopicCount.
     void chooseTopic(int topic);
     int chosenTopic() const;
     QString topicName(int topic) const;  // empty outside the module's topics
@@ -91,11 +92,11 @@ class MainSession {
     // Paper slot `offset` (0 to 4) of the chosen topic for attempt `take`: PaperNum and TakeNum.
     void choosePaper(int offset, int take);
 
-    // Navigation: a tab (1 to 4) resets the toolbar slot and the report page, and a module tab
-    // makes its module active; a toolbar slot; a report page (1 to 3).
+    // Navigation: a tab (a module's or kHelpTab) resets the toolbar slot and the report page, and
+    // a module tab makes its module active; a toolbar slot; a report page (1 to `pages`).
     void chooseTab(int tab);
     void chooseToolbarSlot(int slot) { m_nav.txtToolBarPos = slot; }
-    void chooseReportPage(int page);
+    void chooseReportPage(int page, int pages);
 
     // Every defined module's six files back to their templates. The files that could not be
     // written (each logged); the others are erased.

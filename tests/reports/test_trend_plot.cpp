@@ -42,7 +42,7 @@ TEST(TrendPlot, GridAloneWhenEmpty) {
         EXPECT_DOUBLE_EQ(line.to.y(), line.from.y());
         EXPECT_EQ(line.from.x(), 0);
         EXPECT_EQ(line.to.x(), kTrendPlotWidth);
-        EXPECT_EQ(line.colour, kGridColour);
+        EXPECT_EQ(line.ink, PlotInk::Grid);
     }
     // A trailing '>' in the last position is not an entry.
     EXPECT_TRUE(SelectTrendValuesOf(QStringLiteral("#TRD#>")).isEmpty());
@@ -58,11 +58,11 @@ TEST(TrendPlot, PointsStemsDotsAndConnectors) {
     ASSERT_EQ(top.items.size(), 3);
     EXPECT_EQ(Stem(top, 1).line.from, QPointF(dx, 0));
     EXPECT_EQ(Stem(top, 1).line.to, QPointF(dx, h));
-    EXPECT_EQ(Stem(top, 1).line.colour, kStemColour);
+    EXPECT_EQ(Stem(top, 1).line.ink, PlotInk::Stem);
     EXPECT_EQ(Dot(top, 1).kind, PlotItem::Kind::Disc);
     EXPECT_EQ(Dot(top, 1).disc.centre, QPointF(dx, 0));
     EXPECT_EQ(Dot(top, 1).disc.radius, 30);
-    EXPECT_EQ(Dot(top, 1).disc.colour, kTrendColour);
+    EXPECT_EQ(Dot(top, 1).disc.ink, PlotInk::Trend);
     EXPECT_EQ(Connector(top, 1).line.from, QPointF(0, h));
     EXPECT_EQ(Connector(top, 1).line.to, QPointF(dx, 0));
 
@@ -79,7 +79,7 @@ TEST(TrendPlot, PointsStemsDotsAndConnectors) {
     EXPECT_EQ(Dot(two, 2).disc.centre, QPointF(2 * dx, 55 * dy));
     EXPECT_EQ(Connector(two, 2).line.from, Dot(two, 1).disc.centre);
     EXPECT_EQ(Connector(two, 2).line.to, Dot(two, 2).disc.centre);
-    EXPECT_EQ(Connector(two, 2).line.colour, kTrendColour);
+    EXPECT_EQ(Connector(two, 2).line.ink, PlotInk::Trend);
 }
 
 TEST(TrendPlot, KeepsTheTwentyMostRecent) {

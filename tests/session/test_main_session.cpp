@@ -73,13 +73,13 @@ TEST_F(SessionTest, AFirstStartFillsTheFolderAndTheFirstModuleOpensOnTopicOne) {
     EXPECT_TRUE(session.topicName(module.numberOfTopics + 1).isEmpty());
 
     // The Help tab leaves the module alone; a tab resets the toolbar slot and report page.
-    session.chooseReportPage(3);
+    session.chooseReportPage(3, 3);
     session.chooseToolbarSlot(2);
     session.chooseTab(4);
     EXPECT_EQ(session.shared().LChose, 2);
     EXPECT_EQ(session.navigation().txtToolBarPos, 1);
     EXPECT_EQ(session.navigation().txtReportPos, 1);
-    session.chooseReportPage(4);  // out of range: kept
+    session.chooseReportPage(4, 3);  // out of range: kept
     EXPECT_EQ(session.navigation().txtReportPos, 1);
     // The reports are handed the trend's entries, read from the active module's file.
     EXPECT_TRUE(session.reportInputs().trendScores.isEmpty());

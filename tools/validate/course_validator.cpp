@@ -1,5 +1,6 @@
 #include "course_validator.h"
 
+#include "content/course_shape.h"
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
 #include "course_figures.h"
@@ -103,8 +104,8 @@ struct ModuleContent {
 };
 
 int ModuleOf(const RecordFile& catalogue) {
-    const char* const labels[3] = {"LAH", "LBH", "LCH"};
-    for (int m = 1; m <= 3; ++m) {
+    const char* const labels[kModuleCount] = {"LAH", "LBH", "LCH"};
+    for (int m = 1; m <= kModuleCount; ++m) {
         const RecordLine* label = catalogue.find(QLatin1String(labels[m - 1]));
         if (label != nullptr && !label->fields.value(0).isEmpty()) return m;
     }
@@ -138,13 +139,13 @@ void CheckCatalogue(Checker& check, ModuleContent& content) {
     content.paperCount = papers != nullptr ? papers->fields.value(0).toInt() : 0;
     if (numberOfTopics < 1 || numberOfTopics > kTopicNameCapacity)
         check.problem(QStringLiteral("30000: TT%1 must be 1 to %2").arg(m).arg(kTopicNameCapacity));
-    if (content.paperCount != 5 * numberOfTopics)
+    if (content.paperCount != kPapersPerTopic * numberOfTopics)
         check.problem(QStringLiteral("30000: TP%1 must be five papers per topic").arg(m));
     if (names == nullptr || names->fields.size() != numberOfTopics ||
         std::any_of(names->fields.cbegin(), names->fields.cend(),
                     [](const QString& n) { return n.isEmpty(); }))
         check.problem(QStringLiteral("30000: TN%1 must hold TT%1 topic names").arg(m));
-    content.paperCount = std::clamp(content.paperCount, 0, 50);
+    content.paperCount = std::clamp(content.paperCount, 0, kPaperCapacity);
 }
 
 void CheckPaperTable(Checker& check, ModuleContent& content) {

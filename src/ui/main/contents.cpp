@@ -21,6 +21,7 @@
 #include "ui/main/main_toolbar.h"
 #include "ui/main/navigation.h"
 #include "ui/main/report/report_fill.h"
+#include "ui/main/report_pages.h"
 #include "ui/main/report_view.h"
 #include "ui/main/tab_strip.h"
 
@@ -130,7 +131,7 @@ std::optional<StartUpProblem> Contents::startUp() {
     // 9 to 11: the first defined module's tab, as if clicked, shows its Home view with topic 1.
     // A course without any module (or an unreadable catalogue) still opens on the Help tab.
     const int module = m_session.activateFirstModule();
-    tabClick(module > 0 ? module : 4);
+    tabClick(module > 0 ? module : kHelpTab);
     // The keyboard starts where the learner chooses: the chosen topic (or the About link).
     m_home->focusChosenTopic();
 
@@ -182,8 +183,9 @@ void Contents::layoutContent() {
 
 void Contents::captionWindow() {
     const Catalogue& catalogue = m_session.catalogue();
-    m_tabs->setModules(
-        {catalogue.module(1).label, catalogue.module(2).label, catalogue.module(3).label});
+    std::array<QString, kModuleCount> labels;
+    for (int m = 1; m <= kModuleCount; ++m) labels[size_t(m - 1)] = catalogue.module(m).label;
+    m_tabs->setModules(labels);
     setTitleText(catalogue.title);
     m_about->setProgramName(catalogue.title);
 }
@@ -199,7 +201,7 @@ void Contents::loadModuleResults() {
 }
 
 void Contents::selectTopic(int topic) {
-    if (topic < 1 || topic > 10) return;
+    if (topic < 1 || topic > kTopicCapacity) return;
     m_session.chooseTopic(topic);
     TopicChoosing(m_session.shared().TopicCount);
     m_home->Topicbuttoncolour(topic);
@@ -228,10 +230,10 @@ void Contents::openPaper(int offset, int take) {
 // Tabs, toolbar, views.
 
 void Contents::tabClick(int tab) {
-    if (tab < 1 || tab > 4) return;
+    if (tab < 1 || tab > kHelpTab) return;
     m_session.chooseTab(tab);
     m_tabs->raiseTab(tab);
-    m_toolbar->showPage(tab == 4);
+    m_toolbar->showPage(tab == kHelpTab);
     ShowView();
 }
 
@@ -241,7 +243,7 @@ void Contents::toolbarClick(int slot) {
 }
 
 void Contents::reportBarClick(int bar) {
-    m_session.chooseReportPage(bar);
+    m_session.chooseReportPage(bar, ReportPageCount());
     m_report->layoutSubViews(m_session.navigation().txtReportPos);
 }
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+#include "content/course_shape.h"
 #include "ui/main/main_view.h"
 
 class QLabel;
@@ -27,7 +28,7 @@ class HomeView : public MainView {
     void TopicChoosing(int firstPaper, const QStringList& firstScores,
                        const QStringList& secondScores, const QString& topicName);
 
-    // Topicbuttoncolour: highlights topic entry `topic` (1 to 10) and no other.
+    // Topicbuttoncolour: highlights topic entry `topic` (1 to kTopicCapacity) and no other.
     void Topicbuttoncolour(int topic);
 
     QString subHeading() const;
@@ -38,8 +39,8 @@ class HomeView : public MainView {
     QList<FocusStop> focusStops() const override;
 
   signals:
-    void topicClicked(int topic);             // 1 to 10
-    void paperClicked(int offset, int take);  // slot offset 0..4, attempt 1 or 2
+    void topicClicked(int topic);             // 1 to kTopicCapacity
+    void paperClicked(int offset, int take);  // slot offset from 0, attempt 1 or 2
 
   private:
     struct PaperSlot {
@@ -56,8 +57,8 @@ class HomeView : public MainView {
 
     QString m_folder;
     QLabel* m_colHead[2] = {};
-    QLabel* m_bullets[10] = {};
-    TopicEntry* m_topics[10] = {};
+    QLabel* m_bullets[kTopicCapacity] = {};
+    TopicEntry* m_topics[kTopicCapacity] = {};
     QLabel* m_subH1 = nullptr;
-    PaperSlot m_slots[5];
+    PaperSlot m_slots[kPapersPerTopic];
 };
