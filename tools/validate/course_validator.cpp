@@ -24,6 +24,7 @@ constexpr int kMaxPartsPerPaper = 80;
 struct RecordLine {
     QString key;
     QStringList fields;
+    int line = 0;  // 1-based line of the file
 };
 
 // A record file split strictly: every line but the last ends in CR LF; lines that carry no
@@ -54,10 +55,10 @@ RecordFile ParseRecords(const QByteArray& bytes) {
     file.lines = text.split('\r');
     if (file.lastLineTerminated) file.lines.removeLast();
     static const QRegularExpression record(QStringLiteral("^#([^#>]+)#((>[^>]*)*)$"));
-    for (const QString& line : file.lines) {
-        const auto match = record.match(line);
+    for (qsizetype i = 0; i < file.lines.size(); ++i) {
+        const auto match = record.match(file.lines[i]);
         if (!match.hasMatch()) continue;
-        RecordLine parsed{match.captured(1), {}};
+        RecordLine parsed{match.captured(1), {}, static_cast<int>(i + 1)};
         const QString fields = match.captured(2);
         if (!fields.isEmpty()) parsed.fields = fields.mid(1).split('>');
         file.records.append(parsed);
@@ -101,6 +102,7 @@ struct ModuleContent {
     int paperCount = 0;
     QList<QStringList> paperQuestions;  // paper index - 1
     QHash<QString, QStringList> keys, kinds, marks;
+    QHash<QString, int> keyLines, kindLines;  // the line of each question's record
 };
 
 int ModuleOf(const RecordFile& catalogue) {
@@ -192,7 +194,8 @@ void CheckPaperTable(Checker& check, ModuleContent& content) {
 }
 
 // One of the three answer tables: every question of the paper table, in paper order.
-QHash<QString, QStringList> CheckAnswerTable(Checker& check, const ModuleContent& content, int id) {
+QHash<QString, QStringList> CheckAnswerTable(Checker& check, const ModuleContent& content, int id,
+                                             QHash<QString, int>* lines = nullptr) {
     QHash<QString, QStringList> fields;
     const RecordFile table = check.table(id);
     if (!table.present) return fields;
@@ -203,6 +206,7 @@ QHash<QString, QStringList> CheckAnswerTable(Checker& check, const ModuleContent
     for (const RecordLine& record : table.records) {
         if (position < expected.size() && record.key == expected[position]) {
             fields.insert(record.key, record.fields);
+            if (lines) lines->insert(record.key, record.line);
             ++position;
         } else {
             check.problem(
@@ -222,18 +226,29 @@ QHash<QString, QStringList> CheckAnswerTable(Checker& check, const ModuleContent
 
 // The keys and kinds of one question: every kind one the marking knows, every key non-empty
 // except a group follower (one space after a part of its own kind). `previousKind` is the kind
-// of the paper's part before the question's first, and afterwards of its last part.
-void CheckKeysAndKinds(Checker& check, const QString& question, const QStringList& keys,
-                       const QStringList& kinds, std::optional<AnswerKind>& previousKind) {
+// of the paper's part before the question's first, and afterwards of its last part. A problem
+// names the table and line it is on.
+void CheckKeysAndKinds(Checker& check, const ModuleContent& content, const QString& question,
+                       std::optional<AnswerKind>& previousKind) {
+    const QStringList keys = content.keys.value(question);
+    const QStringList kinds = content.kinds.value(question);
+    const QString kindsAt = QStringLiteral("%1:%2")
+                                .arg(AnswerKindTableId(content.module))
+                                .arg(content.kindLines.value(question));
+    const QString keysAt = QStringLiteral("%1:%2")
+                               .arg(AnswerKeyId(content.module))
+                               .arg(content.keyLines.value(question));
     for (qsizetype k = 0; k < keys.size() && k < kinds.size(); ++k) {
         const std::optional<AnswerKind> kind = AnswerKindOfLetter(kinds[k]);
         if (!kind)
-            check.problem(QStringLiteral("question %1: unknown kind '%2' (the kinds are %3)")
-                              .arg(question, kinds[k], KnownKindLetters()));
-        const bool follower = kind && RuleOf(*kind).keyMayFollowGroup && keys[k] == QLatin1String(" ");
+            check.problem(QStringLiteral("%1: question %2: unknown kind '%3' (the kinds are %4)")
+                              .arg(kindsAt, question, kinds[k], KnownKindLetters()));
+        const bool follower =
+            kind && RuleOf(*kind).keyMayFollowGroup && keys[k] == QLatin1String(" ");
         if (follower && previousKind != kind)
-            check.problem(QStringLiteral("question %1: a key of one space follows no part of kind %2")
-                              .arg(question, kinds[k]));
+            check.problem(
+                QStringLiteral("%1: question %2: a key of one space follows no part of kind %3")
+                    .arg(keysAt, question, kinds[k]));
         else if (!follower && keys[k].trimmed().isEmpty())
             check.problem(QStringLiteral("question %1 has an empty key").arg(question));
         previousKind = kind;
@@ -242,8 +257,8 @@ void CheckKeysAndKinds(Checker& check, const QString& question, const QStringLis
 
 void CheckAnswerTables(Checker& check, ModuleContent& content) {
     const int m = content.module;
-    content.keys = CheckAnswerTable(check, content, AnswerKeyId(m));
-    content.kinds = CheckAnswerTable(check, content, AnswerKindTableId(m));
+    content.keys = CheckAnswerTable(check, content, AnswerKeyId(m), &content.keyLines);
+    content.kinds = CheckAnswerTable(check, content, AnswerKindTableId(m), &content.kindLines);
     content.marks = CheckAnswerTable(check, content, MarksTableId(m));
     static const QRegularExpression positive(QStringLiteral("^[1-9][0-9]*$"));
     for (int index = 1; index <= content.paperQuestions.size(); ++index) {
@@ -264,7 +279,7 @@ void CheckAnswerTables(Checker& check, ModuleContent& content) {
                                   .arg(keys.size())
                                   .arg(kinds.size())
                                   .arg(marks.size()));
-            CheckKeysAndKinds(check, question, keys, kinds, previousKind);
+            CheckKeysAndKinds(check, content, question, previousKind);
             for (const QString& mark : marks) {
                 if (!positive.match(mark).hasMatch())
                     check.problem(
