@@ -272,6 +272,10 @@ bool ReplaceRecordAndSave(QStringList& lines, const QStringList& fields, int ind
     return WriteFileAtomically(path, PaperFileBytes(lines, count));
 }
 
+QByteArray FencedRecords(const QByteArray& records) {
+    return QByteArrayLiteral("...\r\n") + records + QByteArrayLiteral("...");
+}
+
 QByteArray SingleRecordFileBytes(const QString& recordLine) {
     return LineBytes(recordLine) + "\r\n";
 }

@@ -94,6 +94,10 @@ QByteArray PaperFileBytes(const QStringList& lines, int count);
 bool ReplaceRecordAndSave(QStringList& lines, const QStringList& fields, int index,
                           const QString& key, int count, const QString& path);
 
+// Records between a first line "..." and a last line "..." without a line end, as the content's
+// tables and the results templates carry them; `records` ends each of its lines with CR LF.
+QByteArray FencedRecords(const QByteArray& records);
+
 // One record line followed by CR LF (the trend file).
 QByteArray SingleRecordFileBytes(const QString& recordLine);
 // Replaces the whole file by SingleRecordFileBytes. Atomic.

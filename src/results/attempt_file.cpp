@@ -77,6 +77,14 @@ QByteArray PerPaperFileBytes(const QStringList& lines, int n) {
     return PaperFileBytes(lines, n);
 }
 
+QByteArray PerPaperTemplateBytes(const QList<int>& partsPerPaper) {
+    QByteArray records;
+    for (qsizetype i = 0; i < partsPerPaper.size(); ++i)
+        records += '#' + PaperKey(static_cast<int>(i + 1)).toLatin1() + '#' +
+                   QByteArray(partsPerPaper.at(i), '>') + "\r\n";
+    return FencedRecords(records);
+}
+
 QList<ResultsFileIssue> InspectAnswersFile(const QByteArray& bytes,
                                            const QByteArray& templateBytes) {
     return InspectRecords(bytes, templateBytes, {});

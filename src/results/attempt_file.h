@@ -33,6 +33,10 @@ bool SetPaperVerdicts(QStringList& lines, int paperIndex, int n, const QList<Ver
 // The file's bytes: n records, each with CR LF.
 QByteArray PerPaperFileBytes(const QStringList& lines, int n);
 
+// The template of all four: papers 101 upwards, one empty field per part of each, between
+// "..." lines.
+QByteArray PerPaperTemplateBytes(const QList<int>& partsPerPaper);
+
 // The bytes against the template: records, order, field counts, and (verdict files) letters.
 QList<ResultsFileIssue> InspectAnswersFile(const QByteArray& bytes,
                                            const QByteArray& templateBytes);

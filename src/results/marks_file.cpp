@@ -82,6 +82,10 @@ bool WriteMarksFile(const MarksRecords& marks, int n, const QString& path) {
     return WriteFileAtomically(path, MarksFileBytes(marks, n));
 }
 
+QByteArray MarksTemplateBytes(int n) {
+    return FencedRecords(MarksFileBytes(MarksRecords(), n));
+}
+
 void MarkFirstAttempt(MarksRecords& marks, int paperIndex, int n, const QString& percentage,
                       const QString& timeTaken, const QString& dateCompleted) {
     FieldOf(marks.fse, paperIndex, n) = percentage;

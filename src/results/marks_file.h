@@ -31,6 +31,9 @@ QByteArray MarksFileBytes(const MarksRecords& marks, int n);
 // returns false.
 bool WriteMarksFile(const MarksRecords& marks, int n, const QString& path);
 
+// The template: n empty scores, times and dates, n states "0", between "..." lines.
+QByteArray MarksTemplateBytes(int n);
+
 // The first attempt at paper index i (1-based, of n papers) marked: its score, time taken,
 // date and state.
 void MarkFirstAttempt(MarksRecords& marks, int paperIndex, int n, const QString& percentage,

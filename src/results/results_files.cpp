@@ -123,6 +123,21 @@ bool IsResultsFileName(const QString& name) {
     return form.match(name).hasMatch();
 }
 
+QByteArray ResultsTemplateBytes(ResultsFile file, const QList<int>& partsPerPaper) {
+    switch (file) {
+        case ResultsFile::Marks:
+            return MarksTemplateBytes(static_cast<int>(partsPerPaper.size()));
+        case ResultsFile::First:
+        case ResultsFile::Second:
+        case ResultsFile::FirstResults:
+        case ResultsFile::SecondResults:
+            return PerPaperTemplateBytes(partsPerPaper);
+        case ResultsFile::Trend:
+            return TrendTemplateBytes();
+    }
+    return {};
+}
+
 QStringList CreateModuleResultsFiles(const QString& programFolder, int module,
                                      const QString& code) {
     QStringList failed;

@@ -25,6 +25,10 @@ QString ResultsFilePath(const QString& programFolder, ResultsFile file, int modu
 // True for a name of the form of a results file name ("marks2HM.txt"), whatever the course code.
 bool IsResultsFileName(const QString& name);
 
+// The template of a file of a module whose papers have these part counts (one entry per paper,
+// in paper order): the bytes the course package carries and a fresh start copies.
+QByteArray ResultsTemplateBytes(ResultsFile file, const QList<int>& partsPerPaper);
+
 // Copies the six templates over the six files of every defined module.
 void CreateResultsFiles(const QString& programFolder, const Catalogue& catalogue);
 

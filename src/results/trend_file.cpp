@@ -40,6 +40,10 @@ void AppendTrendScore(TrendRecord& trend, const QString& score) {
         trend.scores.remove(0, trend.scores.size() - kTrendCapacity);
 }
 
+QByteArray TrendTemplateBytes() {
+    return kPrefix.toLatin1();
+}
+
 QList<ResultsFileIssue> InspectTrendFile(const QByteArray& bytes, const QByteArray& templateBytes) {
     return InspectRecords(bytes, templateBytes, {kTrendCapacity, ScoresFit});
 }

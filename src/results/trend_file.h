@@ -30,5 +30,8 @@ QByteArray TrendFileBytes(const TrendRecord& trend);
 // kTrendCapacity entries are kept.
 void AppendTrendScore(TrendRecord& trend, const QString& score);
 
+// The template: the record with no entry, no line end.
+QByteArray TrendTemplateBytes();
+
 // The bytes against the template: at most kTrendCapacity entries, each a score.
 QList<ResultsFileIssue> InspectTrendFile(const QByteArray& bytes, const QByteArray& templateBytes);

@@ -6,6 +6,7 @@
 #include "course_figures.h"
 #include "marking/answer_kind.h"
 #include "records/record_file.h"
+#include "results/results_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -303,27 +304,15 @@ int PartsOfPaper(const ModuleContent& content, int index) {
     return parts;
 }
 
+// Each template as the results file's codec writes it for the content's part counts.
 void CheckTemplates(Checker& check, const ModuleContent& content) {
     const int m = content.module;
-    const QByteArray crlf = "\r\n";
-    QByteArray marks = "..." + crlf;
-    for (const char* key : {"FSE", "SSE", "LTM", "CDD"})
-        marks += '#' + QByteArray(key) + '#' + QByteArray(content.paperCount, '>') + crlf;
-    for (const char* key : {"FST", "SST"})
-        marks += '#' + QByteArray(key) + '#' + QByteArray(">0").repeated(content.paperCount) + crlf;
-    marks += "...";
-    QByteArray perPaper = "..." + crlf;
+    QList<int> parts;
     for (int index = 1; index <= content.paperCount; ++index)
-        perPaper += '#' + QByteArray::number(100 + index) + '#' +
-                    QByteArray(PartsOfPaper(content, index), '>') + crlf;
-    perPaper += "...";
-
-    const QList<std::pair<int, QByteArray>> expected = {
-        {ResultsTemplateId(m, 1), marks},    {ResultsTemplateId(m, 2), perPaper},
-        {ResultsTemplateId(m, 3), perPaper}, {ResultsTemplateId(m, 4), perPaper},
-        {ResultsTemplateId(m, 5), perPaper}, {ResultsTemplateId(m, 6), "#TRD#"},
-    };
-    for (const auto& [id, bytes] : expected) {
+        parts.append(PartsOfPaper(content, index));
+    for (ResultsFile file : kAllResultsFiles) {
+        const int id = ResultsTemplateId(m, static_cast<int>(file));
+        const QByteArray bytes = ResultsTemplateBytes(file, parts);
         const QByteArray actual = check.bytes(id);
         if (actual.isNull())
             check.problem(QStringLiteral("%1: missing").arg(id));
