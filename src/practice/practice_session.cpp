@@ -5,8 +5,8 @@
 #include "marking/answers_to_show.h"
 #include "marking/scoring.h"
 #include "practice/practice_log.h"
-#include "records/storable_text.h"
 #include "records/file_io.h"
+#include "records/storable_text.h"
 #include "results/attempt_file.h"
 #include "results/marking_journal.h"
 #include "results/trend_file.h"
@@ -187,42 +187,59 @@ bool PracticeSession::SaveAnswers() {
     return false;
 }
 
-MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practiceStart) {
-    if (isMarked()) return MarkOutcome::AlreadyMarked;
+// What a marking writes and then holds, made in memory before anything is written.
+struct MarkedPaper {
+    PaperMarking marking;
+    QString percentage, timeTaken, dateCompleted;
+    QStringList answersLines, resultsLines;
+    MarksRecords records;
+    TrendRecord trend;
+};
+
+std::optional<MarkedPaper> PracticeSession::MarkInMemory(const QDateTime& now,
+                                                         const QDateTime& practiceStart) const {
     const int papers = state_.inputs.paperCount;
     const int index = state_.paperIndex;
-    QStringList answersLines = state_.answersLines;
-    if (!SetPaperAnswers(answersLines, index, papers, AnswersOf(state_.paper.parts)))
-        return MarkOutcome::AnswersNotSaved;
-
-    const PaperMarking marking = MarkParts(state_.paper.parts);
-    const QString percentage = PercentageText(marking.score, state_.totalMarks);
-    QStringList resultsLines = state_.resultsLines;
-    SetPaperVerdicts(resultsLines, index, papers, marking.verdicts);
-
-    MarksRecords records = state_.marksRecords;
-    TrendRecord trend;
-    QString timeTaken;
-    QString dateCompleted;
+    MarkedPaper marked{
+        MarkParts(state_.paper.parts), {}, {}, {}, state_.answersLines, state_.resultsLines,
+        state_.marksRecords,           {}};
+    if (!SetPaperAnswers(marked.answersLines, index, papers, AnswersOf(state_.paper.parts)))
+        return std::nullopt;
+    marked.percentage = PercentageText(marked.marking.score, state_.totalMarks);
+    SetPaperVerdicts(marked.resultsLines, index, papers, marked.marking.verdicts);
     if (isSecondAttempt()) {
-        MarkSecondAttempt(records, index, papers, percentage);
-    } else {
-        timeTaken = TimeTakenText(practiceStart.secsTo(now));
-        dateCompleted = ShortDateText(now.date());
-        MarkFirstAttempt(records, index, papers, percentage, timeTaken, dateCompleted);
-        // A trend file without its record starts the record afresh rather than losing it.
-        trend = ReadTrendFile(ResultsPath(ResultsFile::Trend));
-        AppendTrendScore(trend, percentage);
+        MarkSecondAttempt(marked.records, index, papers, marked.percentage);
+        return marked;
     }
+    marked.timeTaken = TimeTakenText(practiceStart.secsTo(now));
+    marked.dateCompleted = ShortDateText(now.date());
+    MarkFirstAttempt(marked.records, index, papers, marked.percentage, marked.timeTaken,
+                     marked.dateCompleted);
+    // A trend file without its record starts the record afresh rather than losing it.
+    marked.trend = ReadTrendFile(ResultsPath(ResultsFile::Trend));
+    AppendTrendScore(marked.trend, marked.percentage);
+    return marked;
+}
+
+QList<FileWrite> PracticeSession::WritesOf(const MarkedPaper& marked) const {
+    const int papers = state_.inputs.paperCount;
+    QList<FileWrite> writes = {
+        {AnswersPath(), PerPaperFileBytes(marked.answersLines, papers)},
+        {ResultsFilePathOfAttempt(), PerPaperFileBytes(marked.resultsLines, papers)},
+        {ResultsPath(ResultsFile::Marks), MarksFileBytes(marked.records, papers)}};
+    if (!isSecondAttempt())
+        writes.append({ResultsPath(ResultsFile::Trend), TrendFileBytes(marked.trend)});
+    return writes;
+}
+
+MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practiceStart) {
+    if (isMarked()) return MarkOutcome::AlreadyMarked;
+    std::optional<MarkedPaper> marked = MarkInMemory(now, practiceStart);
+    if (!marked) return MarkOutcome::AnswersNotSaved;
 
     // All of them or none: a marking half written would leave a paper marked without its
     // trend entry, or verdicts for a paper still unmarked.
-    QList<FileWrite> writes = {
-        {AnswersPath(), PerPaperFileBytes(answersLines, papers)},
-        {ResultsFilePathOfAttempt(), PerPaperFileBytes(resultsLines, papers)},
-        {ResultsPath(ResultsFile::Marks), MarksFileBytes(records, papers)}};
-    if (!isSecondAttempt())
-        writes.append({ResultsPath(ResultsFile::Trend), TrendFileBytes(trend)});
+    const QList<FileWrite> writes = WritesOf(*marked);
     const AllOrNothingResult written = WriteAllOrNothing(state_.inputs.programFolder, writes);
     if (!written.ok()) {
         qCWarning(lcPractice) << "paper" << state_.paperNumber << "was not marked: write"
@@ -234,17 +251,17 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
                                                    : MarkOutcome::AnswersNotSaved;
     }
 
-    state_.answersLines = answersLines;
-    state_.resultsLines = resultsLines;
+    state_.answersLines = marked->answersLines;
+    state_.resultsLines = marked->resultsLines;
     for (int i = 0; i < PaperPartCount(); ++i)
-        state_.paper.parts[i].verdict = marking.verdicts.at(i);
-    state_.marksRecords = records;
-    state_.score = marking.score;
-    state_.scoring = percentage;
+        state_.paper.parts[i].verdict = marked->marking.verdicts.at(i);
+    state_.marksRecords = marked->records;
+    state_.score = marked->marking.score;
+    state_.scoring = marked->percentage;
     state_.status = AttemptStatus::Marked;
     if (!isSecondAttempt()) {
-        state_.timeTaken = timeTaken;
-        state_.dateCompleted = dateCompleted;
+        state_.timeTaken = marked->timeTaken;
+        state_.dateCompleted = marked->dateCompleted;
     }
     return MarkOutcome::Marked;
 }

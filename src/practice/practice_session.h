@@ -19,10 +19,12 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "content/paper_content.h"
 #include "practice/paper.h"
 #include "records/record_file.h"
+#include "results/marking_journal.h"
 #include "results/marks_file.h"
 #include "results/results_files.h"
 
@@ -44,8 +46,8 @@ struct PracticeState {
     int paperIndex = 0;   // paper number - 100, field position in the marks records
     Paper paper;          // questions and parts: keys, kinds, marks, answers, verdicts
     int totalMarks = 0;
-    QStringList answersLines, resultsLines;  // record line lists of this attempt's files
-    MarksRecords marksRecords;               // the six records, one entry per paper
+    QStringList answersLines, resultsLines;           // record line lists of this attempt's files
+    MarksRecords marksRecords;                        // the six records, one entry per paper
     AttemptStatus status = AttemptStatus::NotMarked;  // Status: FST or SST of the paper
     QString scoring;        // PScoring: FSE or SSE of the paper, or the new percentage
     int score = 0;          // Scoring: set by marking
@@ -69,6 +71,8 @@ enum class MarkOutcome {
 // "12/8/26", "8 Dec 2026"); a form a record field cannot hold (other digits, a '#') falls back
 // to day/month/year.
 QString ShortDateText(const QDate& date, const QLocale& locale = QLocale::system());
+
+struct MarkedPaper;
 
 class PracticeSession {
   public:
@@ -135,6 +139,11 @@ class PracticeSession {
     QString ResultsPath(ResultsFile file) const;
 
   private:
+    // The files of a marking as they are to be written; nothing when the paper's record cannot
+    // be placed.
+    std::optional<MarkedPaper> MarkInMemory(const QDateTime& now,
+                                            const QDateTime& practiceStart) const;
+    QList<FileWrite> WritesOf(const MarkedPaper& marked) const;
     void LoadFirstAttempt();
     void LoadSecondAttempt();
     void LoadMarks();
