@@ -1,9 +1,9 @@
 #pragma once
 // One open practice paper, first or second attempt, without widgets: loading its content and
-// stored results, the answer-list helpers the window needs, saving and marking.
+// stored results, the answer helpers the window needs, saving and marking.
 //
 // Indexing: questions are 1-based (as shown, "Question 3"); answer parts are 0-based indices
-// into the flat per-part lists (part i of the paper is entry i-1).
+// into Paper::parts, numbered through the whole paper (part i of the paper is entry i-1).
 //
 // The window's part of the road:
 //   load:      PracticeSession s; if (!s.Load(inputs)) { the paper cannot be worked }
@@ -31,7 +31,7 @@
 // What the main window hands the practice window.
 struct PracticeInputs {
     QString programFolder;
-    int module = 0;       // LChose: 1..3
+    int module = 0;       // LChose: 1..kModuleCount
     QString courseCode;   // lblCOD: "HM"
     QString paperNumber;  // PaperNum: "101".."150"
     int TopicCount = 1;   // paper index of the chosen topic's first paper
