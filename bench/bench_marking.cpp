@@ -7,7 +7,8 @@
 namespace {
 
 struct Paper {
-    QStringList answers, keys, kinds, marks;
+    QStringList answers, keys;
+    QList<AnswerPart> parts;
 };
 
 Paper FiftyPartPaper() {
@@ -40,8 +41,12 @@ Paper FiftyPartPaper() {
             paper.keys << " ";
             paper.answers << "red";
         }
-        paper.kinds << (kind == " " ? QStringLiteral("G") : kind);
-        paper.marks << QString::number(1 + i % 3);
+        AnswerPart part;
+        part.key = paper.keys.last();
+        part.answer = paper.answers.last();
+        part.kind = *AnswerKindOfLetter(kind == " " ? QStringLiteral("G") : kind);
+        part.marks = 1 + i % 3;
+        paper.parts << part;
     }
     return paper;
 }
@@ -49,8 +54,8 @@ Paper FiftyPartPaper() {
 void BM_MarkFiftyPartPaper(benchmark::State& state) {
     const Paper paper = FiftyPartPaper();
     for (auto _ : state) {
-        const PaperMarking marking = MarkParts(paper.answers, paper.keys, paper.kinds, paper.marks);
-        const QString percent = PercentageText(marking.score, TotalMarks(paper.marks));
+        const PaperMarking marking = MarkParts(paper.parts);
+        const QString percent = PercentageText(marking.score, TotalMarks(paper.parts));
         benchmark::DoNotOptimize(percent);
     }
 }
@@ -60,7 +65,8 @@ void BM_AnswersToShowFiftyParts(benchmark::State& state) {
     const Paper paper = FiftyPartPaper();
     for (auto _ : state) {
         for (int i = 0; i < paper.keys.size(); ++i)
-            benchmark::DoNotOptimize(AnswerToShow(paper.answers, paper.keys, paper.kinds, i));
+            benchmark::DoNotOptimize(
+                AnswerToShow(paper.answers, paper.keys, paper.parts.at(i).kind, i));
     }
 }
 BENCHMARK(BM_AnswersToShowFiftyParts);

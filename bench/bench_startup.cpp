@@ -42,6 +42,7 @@
 #include "platform/program_folder.h"
 #include "platform/toolkit_warm_up.h"
 #include "records/record_file.h"
+#include "results/marks_file.h"
 #include "results/results_files.h"
 #include "ui/main/contents.h"
 

@@ -53,7 +53,7 @@ bool LearnerAgreesToTakeOver(const QString& dataFolder, const QString& problem) 
                          "over on this computer?")
             .arg(QDir::toNativeSeparators(dataFolder), problem),
         2, nullptr);
-    dialog.setFocusedButton(1);
+    dialog.setDefaultAnswer(PopUpResponse::False);
     // The dialog is made for a line or two; this message is longer, and is all shown.
     if (const QLabel* text = dialog.findChild<QLabel*>(QStringLiteral("lblMessage"))) {
         const int missing = text->heightForWidth(text->width()) - text->height();

@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const kModuleLabelKeys[3] = {"LAH", "LBH", "LCH"};
+const char* const kModuleLabelKeys[kModuleCount] = {"LAH", "LBH", "LCH"};
 
 }  // namespace
 
@@ -23,22 +23,24 @@ Catalogue ReadCatalogue(const QString& programFolder) {
         ExtractResult::Ok)
         return catalogue;
 
-    catalogue.title = ReadRecordText(path, QStringLiteral("NME"));
-    catalogue.code = ReadRecordText(path, QStringLiteral("COD"));
-    for (int m = 1; m <= 3; ++m) {
+    // Read once; every key is looked up in memory.
+    const QByteArray bytes = ReadRecordFileBytes(path);
+    if (!QFile::remove(path)) qCWarning(lcContent) << "cannot remove" << path;
+    catalogue.title = ReadRecordTextIn(bytes, QStringLiteral("NME"));
+    catalogue.code = ReadRecordTextIn(bytes, QStringLiteral("COD"));
+    for (int m = 1; m <= kModuleCount; ++m) {
         CourseModule& module = catalogue.modules[static_cast<size_t>(m - 1)];
-        module.label = ReadRecordText(path, QLatin1String(kModuleLabelKeys[m - 1]));
+        module.label = ReadRecordTextIn(bytes, QLatin1String(kModuleLabelKeys[m - 1]));
         if (!module.exists()) continue;
         // A damaged count must not ask the reader for more names than a module can hold.
-        module.topicCount = std::clamp(ReadRecordText(path, QStringLiteral("TT%1").arg(m)).toInt(),
-                                       0, kTopicNameCapacity);
-        module.paperCount = std::clamp(ReadRecordText(path, QStringLiteral("TP%1").arg(m)).toInt(),
-                                       0, kPaperCapacity);
-        if (module.topicCount > 0) {
-            module.topicNames = ReadRecordFields(path, QStringLiteral("TN%1").arg(m),
-                                                 module.topicCount, kTopicNameCapacity);
+        module.numberOfTopics = std::clamp(
+            ReadRecordTextIn(bytes, QStringLiteral("TT%1").arg(m)).toInt(), 0, kTopicCapacity);
+        module.paperCount = std::clamp(
+            ReadRecordTextIn(bytes, QStringLiteral("TP%1").arg(m)).toInt(), 0, kPaperCapacity);
+        if (module.numberOfTopics > 0) {
+            module.topicNames = ReadRecordFieldsIn(bytes, QStringLiteral("TN%1").arg(m),
+                                                   module.numberOfTopics, kTopicNameCapacity);
         }
     }
-    if (!QFile::remove(path)) qCWarning(lcContent) << "cannot remove" << path;
     return catalogue;
 }

@@ -5,18 +5,20 @@
 #include <QStringList>
 #include <array>
 
+#include "content/course_shape.h"
+
 struct CourseModule {
     QString label;  // empty: the module does not exist
-    int topicCount = 0;
+    int numberOfTopics = 0;
     int paperCount = 0;
-    QStringList topicNames;  // topicCount entries
+    QStringList topicNames;  // numberOfTopics entries
     bool exists() const { return !label.isEmpty(); }
 };
 
 struct Catalogue {
     QString title;  // NME
     QString code;   // COD
-    std::array<CourseModule, 3> modules;  // modules[m - 1]
+    std::array<CourseModule, kModuleCount> modules;  // modules[m - 1]
     const CourseModule& module(int m) const { return modules[static_cast<size_t>(m - 1)]; }
 };
 

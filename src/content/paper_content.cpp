@@ -11,14 +11,16 @@
 
 namespace {
 
-// Writes one table to the temp file, reads it and deletes the file; a table that cannot be
-// written out is not read and leaves the temp file as it was.
-void ReadTable(int id, const QString& path, const std::function<void()>& read) {
+// Writes one table to the temp file, reads it once and deletes the file; the table's lists come
+// from its bytes in memory. A table that cannot be written out is not read and leaves the temp
+// file as it was.
+void ReadTable(int id, const QString& path, const std::function<void(const QByteArray&)>& read) {
     // Read at once and deleted: no disk sync needed.
     if (ExtractResource(id, QStringLiteral("Custom"), path, FileSync::None) != ExtractResult::Ok)
         return;
-    read();
+    const QByteArray bytes = ReadRecordFileBytes(path);
     if (!QFile::remove(path)) qCWarning(lcContent) << "cannot remove" << path;
+    read(bytes);
 }
 
 }  // namespace
@@ -37,15 +39,19 @@ PaperContent LoadPaperContent(const QString& programFolder, int module,
                               const QString& paperNumber) {
     PaperContent content;
     const QString path = programFolder + QStringLiteral("/temptext.txt");
-    ReadTable(PaperTableId(module), path,
-              [&] { content.questionIds = ReadAllRecordFields(path, paperNumber); });
-    ReadTable(AnswerKeyId(module), path, [&] {
-        content.keys = ReadFieldsOfKeys(path, content.questionIds);
-        content.partsPerQuestion = CountFieldsOfKeys(path, content.questionIds);
+    ReadTable(PaperTableId(module), path, [&](const QByteArray& table) {
+        content.questionIds = ReadAllRecordFieldsIn(table, paperNumber);
     });
-    ReadTable(AnswerKindTableId(module), path,
-              [&] { content.kinds = ReadFieldsOfKeys(path, content.questionIds); });
-    ReadTable(MarksTableId(module), path,
-              [&] { content.marks = ReadFieldsOfKeys(path, content.questionIds); });
+    ReadTable(AnswerKeyId(module), path, [&](const QByteArray& table) {
+        FieldsOfKeys key = ReadFieldsOfKeysIn(table, content.questionIds);
+        content.keys = std::move(key.fields);
+        content.partsPerQuestion = std::move(key.counts);
+    });
+    ReadTable(AnswerKindTableId(module), path, [&](const QByteArray& table) {
+        content.kinds = ReadFieldsOfKeysIn(table, content.questionIds).fields;
+    });
+    ReadTable(MarksTableId(module), path, [&](const QByteArray& table) {
+        content.marks = ReadFieldsOfKeysIn(table, content.questionIds).fields;
+    });
     return content;
 }

@@ -68,20 +68,26 @@ bool ParseDecimal(const QString& raw, double* value) {
     return ok;
 }
 
-QString NumericComparison(const QString& answer, const QString& key) {
-    double answerValue = 0;
-    double keyValue = 0;
-    if (!ParseDecimal(answer, &answerValue) || !ParseDecimal(key, &keyValue)) return kWrong;
-    return answerValue == keyValue ? kRight : kWrong;
+Verdict RightIf(bool right) {
+    return right ? Verdict::Right : Verdict::Wrong;
 }
 
-QString TextComparison(const QString& answer, const QString& key) {
-    return Folded(answer) == Folded(key) ? kRight : kWrong;
+}  // namespace
+
+Verdict CompareNumbers(const QString& answer, const QString& key) {
+    double answerValue = 0;
+    double keyValue = 0;
+    if (!ParseDecimal(answer, &answerValue) || !ParseDecimal(key, &keyValue)) return Verdict::Wrong;
+    return RightIf(answerValue == keyValue);
+}
+
+Verdict CompareTexts(const QString& answer, const QString& key) {
+    return RightIf(Folded(answer) == Folded(key));
 }
 
 // Spaces are dropped except at the one position where the key has its first space, so "5 2/3"
 // keeps the space that separates the whole number from the fraction.
-QString CompactComparison(const QString& answer, const QString& key) {
+Verdict CompareCompact(const QString& answer, const QString& key) {
     const qsizetype keySpace = key.indexOf(QLatin1Char(' '));
     const QString trimmed = TrimSpaces(answer);
     QString compact;
@@ -90,31 +96,29 @@ QString CompactComparison(const QString& answer, const QString& key) {
         const QChar c = trimmed.at(i);
         if (i == keySpace || c != QLatin1Char(' ')) compact += c;
     }
-    return compact == TrimSpaces(key) ? kRight : kWrong;
+    return RightIf(compact == TrimSpaces(key));
 }
 
-}  // namespace
-
-QString CheckAnswer(const QString& answer, const QString& key, const QString& kind) {
-    if (kind == QLatin1String("N")) return NumericComparison(answer, key);
-    if (kind == QLatin1String("T") || kind == QLatin1String("Q") || kind == QLatin1String("L"))
-        return TextComparison(answer, key);
-    if (kind == QLatin1String("R") || kind == QLatin1String("F") || kind == QLatin1String("X"))
-        return CompactComparison(answer, key);
-    return QString();
+Verdict CheckAnswer(const QString& answer, const QString& key, AnswerKind kind) {
+    return CheckPart({answer}, {key}, kind, 0);
 }
 
-QString CheckListAnswer(const QStringList& answers, const QStringList& keys, int index) {
-    if (index < 0 || index >= keys.size()) return QString();
+Verdict CheckPart(const QStringList& answers, const QStringList& keys, AnswerKind kind, int index) {
+    if (index < 0 || index >= keys.size()) return Verdict::None;
+    return RuleOf(kind).check(answers, keys, index);
+}
+
+Verdict CheckListAnswer(const QStringList& answers, const QStringList& keys, int index) {
+    if (index < 0 || index >= keys.size()) return Verdict::None;
     const QString answer = Folded(answers.value(index));
     if (!IsGroupFollower(keys.at(index))) {
         const QStringList alternatives = SplitAlternatives(keys.at(index));
-        if (alternatives.isEmpty()) return QString();
+        if (alternatives.isEmpty()) return Verdict::None;
         // An empty answer never earns a mark, even against an empty alternative.
-        if (answer.isEmpty()) return kWrong;
+        if (answer.isEmpty()) return Verdict::Wrong;
         for (const QString& alternative : alternatives)
-            if (Folded(alternative) == answer) return kRight;
-        return kWrong;
+            if (Folded(alternative) == answer) return Verdict::Right;
+        return Verdict::Wrong;
     }
     // Past the reach, the head is taken one part beyond it whatever its key.
     int head = index - kGroupReach - 1;
@@ -124,15 +128,15 @@ QString CheckListAnswer(const QStringList& answers, const QStringList& keys, int
             break;
         }
     }
-    if (head < 0) return QString();
+    if (head < 0) return Verdict::None;
     QStringList alternatives = SplitAlternatives(keys.at(head));
-    if (alternatives.isEmpty()) return QString();
+    if (alternatives.isEmpty()) return Verdict::None;
     for (QString& alternative : alternatives) alternative = Folded(alternative);
     for (int j = head; j < index; ++j) {
         const QString used = Folded(answers.value(j));
         for (QString& alternative : alternatives)
             if (alternative == used) alternative.clear();
     }
-    if (answer.isEmpty()) return kWrong;
-    return alternatives.contains(answer) ? kRight : kWrong;
+    if (answer.isEmpty()) return Verdict::Wrong;
+    return RightIf(alternatives.contains(answer));
 }

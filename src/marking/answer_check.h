@@ -4,12 +4,23 @@
 #include <QString>
 #include <QStringList>
 
-// Verdicts.
-inline const QString kRight = QStringLiteral("Y");
-inline const QString kWrong = QStringLiteral("N");
+#include "marking/answer_kind.h"
+#include "marking/verdict.h"
 
-// Kinds N, T, Q, L, R, F, X: "Y", "N"; any other kind: empty text.
-QString CheckAnswer(const QString& answer, const QString& key, const QString& kind);
+// The comparisons the kinds are made of (answer_kind.cpp says which kind uses which).
+// By value: a plain decimal number, thousands grouped regularly or not at all.
+Verdict CompareNumbers(const QString& answer, const QString& key);
+// Outer spaces and case ignored.
+Verdict CompareTexts(const QString& answer, const QString& key);
+// Spaces dropped except where the key has its first space; case counts.
+Verdict CompareCompact(const QString& answer, const QString& key);
 
-// Kinds G and M: alternatives lists (";a;b") and " " group members. `index` is 0-based.
-QString CheckListAnswer(const QStringList& answers, const QStringList& keys, int index);
+// A part of the given kind on its own, as the only part of its paper.
+Verdict CheckAnswer(const QString& answer, const QString& key, AnswerKind kind);
+
+// List kinds: alternatives lists (";a;b") and " " group members. `index` is 0-based. A list
+// without any alternative gives Verdict::None.
+Verdict CheckListAnswer(const QStringList& answers, const QStringList& keys, int index);
+
+// Part `index` of a paper by its kind's rule.
+Verdict CheckPart(const QStringList& answers, const QStringList& keys, AnswerKind kind, int index);

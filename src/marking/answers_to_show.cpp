@@ -79,15 +79,14 @@ QString GroupAnswerToShow(const QStringList& answers, const QStringList& keys, i
 }
 
 QString MultiAnswerToShow(const QString& key) {
-    const qsizetype end = key.indexOf(QLatin1Char(';'), 1);
-    return end < 0 ? key.mid(1) : key.mid(1, end - 1);
+    // The first alternative the list rule accepts; a key without a list is shown as stored (its
+    // first character is no ';' to skip).
+    const QStringList alternatives = SplitAlternatives(key);
+    return alternatives.isEmpty() ? key : alternatives.first();
 }
 
-QString AnswerToShow(const QStringList& answers, const QStringList& keys, const QStringList& kinds,
+QString AnswerToShow(const QStringList& answers, const QStringList& keys, AnswerKind kind,
                      int index) {
     if (index < 0 || index >= keys.size()) return QString();
-    const QString kind = kinds.value(index);
-    if (kind == QLatin1String("G")) return GroupAnswerToShow(answers, keys, index);
-    if (kind == QLatin1String("M")) return MultiAnswerToShow(keys.at(index));
-    return keys.at(index);
+    return RuleOf(kind).answerToShow(answers, keys, index);
 }

@@ -6,6 +6,7 @@
 
 #include "marking/alternatives.h"
 #include "marking/answer_check.h"
+#include "marking/answer_part.h"
 
 namespace {
 
@@ -13,16 +14,9 @@ namespace {
 // can never overflow.
 constexpr double kLargestMark = 1'000'000.0;
 
-double MarkValue(const QString& text) {
-    bool ok = false;
-    const double value = TrimSpaces(text).toDouble(&ok);
-    if (!ok || !std::isfinite(value) || std::fabs(value) > kLargestMark) return 0.0;
-    return value;
-}
-
 // The running sum stays a whole number, halves going to the even neighbour.
-int AddMark(int sum, const QString& mark) {
-    const double total = std::nearbyint(static_cast<double>(sum) + MarkValue(mark));
+int AddMark(int sum, double mark) {
+    const double total = std::nearbyint(static_cast<double>(sum) + mark);
     // Saturates rather than overflowing on absurdly long mark lists.
     return static_cast<int>(
         std::clamp(total, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
@@ -34,24 +28,29 @@ bool IsAsciiDigit(QChar c) {
 
 }  // namespace
 
-PaperMarking MarkParts(const QStringList& answers, const QStringList& keys,
-                       const QStringList& kinds, const QStringList& marks) {
+PaperMarking MarkParts(const QList<AnswerPart>& parts) {
+    const QStringList answers = AnswersOf(parts);
+    const QStringList keys = KeysOf(parts);
     PaperMarking marking;
-    marking.results.reserve(keys.size());
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        const QString kind = kinds.value(i);
-        const QString verdict = (kind == QLatin1String("G") || kind == QLatin1String("M"))
-                                    ? CheckListAnswer(answers, keys, static_cast<int>(i))
-                                    : CheckAnswer(answers.value(i), keys.at(i), kind);
-        marking.results.append(verdict);
-        if (verdict == kRight) marking.score = AddMark(marking.score, marks.value(i));
+    marking.verdicts.reserve(parts.size());
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const Verdict verdict = CheckPart(answers, keys, parts.at(i).kind, static_cast<int>(i));
+        marking.verdicts.append(verdict);
+        if (verdict == Verdict::Right) marking.score = AddMark(marking.score, parts.at(i).marks);
     }
     return marking;
 }
 
-int TotalMarks(const QStringList& marks) {
+double PartMarks(const QString& text) {
+    bool ok = false;
+    const double value = TrimSpaces(text).toDouble(&ok);
+    if (!ok || !std::isfinite(value) || std::fabs(value) > kLargestMark) return 0.0;
+    return value;
+}
+
+int TotalMarks(const QList<AnswerPart>& parts) {
     int total = 0;
-    for (const QString& mark : marks) total = AddMark(total, mark);
+    for (const AnswerPart& part : parts) total = AddMark(total, part.marks);
     return total;
 }
 

@@ -1,21 +1,25 @@
 #pragma once
 // Score of a paper, its percentage text and the time-taken text.
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 
+#include "marking/answer_part.h"
+
 struct PaperMarking {
-    QStringList results;  // one verdict per part: "Y", "N" or empty
-    int score = 0;        // sum of the marks of the parts judged "Y"
+    QList<Verdict> verdicts;  // one per part
+    int score = 0;            // sum of the marks of the parts judged right
 };
 
-// Checks every part (G and M through the list rule, the rest through CheckAnswer).
-PaperMarking MarkParts(const QStringList& answers, const QStringList& keys,
-                       const QStringList& kinds, const QStringList& marks);
+// Checks every part by its kind's rule.
+PaperMarking MarkParts(const QList<AnswerPart>& parts);
 
-// Sum of the marks list as whole numbers.
-int TotalMarks(const QStringList& marks);
+// A marks table entry as a number; what is no number, or absurdly large, counts nothing.
+double PartMarks(const QString& text);
+
+// Sum of the parts' marks, each running sum a whole number.
+int TotalMarks(const QList<AnswerPart>& parts);
 
 // numerator / denominator rounded to one decimal, exact halves to the even digit, computed on
 // integers; shortest form: "66.7", "100", "0". A denominator of 0 gives "0".

@@ -5,25 +5,16 @@
 #include "marking/answers_to_show.h"
 #include "marking/scoring.h"
 #include "practice/practice_log.h"
+#include "records/file_io.h"
 #include "records/storable_text.h"
+#include "results/attempt_file.h"
 #include "results/marking_journal.h"
+#include "results/trend_file.h"
 
 namespace {
 
-const QString kMarked = QStringLiteral("1");
-
 QString At(const QStringList& list, qsizetype index) {
     return index >= 0 && index < list.size() ? list.at(index) : QString();
-}
-
-// The paper's fields of a per-paper file read as a record line list.
-QStringList PaperFields(const QStringList& lines, int paperIndex, int partCount) {
-    return SplitRecordFields(At(lines, paperIndex - 1), partCount);
-}
-
-QString& FieldOf(QStringList& record, int paperIndex, int paperCount) {
-    if (record.size() < paperCount) record.resize(paperCount);
-    return record[paperIndex - 1];
 }
 
 }  // namespace
@@ -41,88 +32,99 @@ bool PracticeSession::LoadFromContent(const PracticeInputs& inputs, const PaperC
     bool numberOk = false;
     state_.paperIndex = inputs.paperNumber.toInt(&numberOk) - 100;
     if (!numberOk || inputs.paperCount < 1 || inputs.paperCount > kPaperCapacity ||
-        state_.paperIndex < 1 || state_.paperIndex > inputs.paperCount || !content.complete() ||
+        state_.paperIndex < 1 || state_.paperIndex > inputs.paperCount ||
         content.keys.size() > kPartCapacity)
         return false;
-
-    state_.questionIds = content.questionIds;
-    state_.partsPerQuestion = content.partsPerQuestion;
-    state_.keys = content.keys;
-    state_.kinds = content.kinds;
-    state_.marks = content.marks;
-    state_.partCount = static_cast<int>(content.keys.size());
-    state_.totalMarks = TotalMarks(content.marks);
-
-    const int papers = inputs.paperCount;
-    const int index = state_.paperIndex;
-    const int parts = state_.partCount;
-    if (isSecondAttempt()) {
-        const QStringList firstResultsLines = ReadRecords(ResultsFile::FirstResults);
-        state_.firstResults = PaperFields(firstResultsLines, index, parts);
-        state_.answersLines = ReadRecords(ResultsFile::Second);
-        state_.answers = PaperFields(state_.answersLines, index, parts);
-        state_.resultsLines = ReadRecords(ResultsFile::SecondResults);
-        state_.results = PaperFields(state_.resultsLines, index, parts);
-        const QStringList firstAnswersLines = ReadRecords(ResultsFile::First);
-        state_.firstAnswers = PaperFields(firstAnswersLines, index, parts);
-        // In memory only: the files learn of it at the next save or marking.
-        for (int i = 0; i < parts; ++i) {
-            if (state_.firstResults.at(i) == QLatin1String("Y")) {
-                state_.answers[i] = state_.firstAnswers.at(i);
-                state_.results[i] = QStringLiteral("Y");
-            }
-        }
-    } else {
-        state_.answersLines = ReadRecords(ResultsFile::First);
-        state_.answers = PaperFields(state_.answersLines, index, parts);
-        state_.resultsLines = ReadRecords(ResultsFile::FirstResults);
-        state_.results = PaperFields(state_.resultsLines, index, parts);
-    }
-
-    state_.marksRecords = ReadMarksFile(ResultsPath(ResultsFile::Marks), papers);
-    const MarksRecords& records = state_.marksRecords;
-
-    if (isSecondAttempt()) {
-        state_.status = At(records.sst, index - 1);
-        state_.scoring = At(records.sse, index - 1);
-    } else {
-        state_.status = At(records.fst, index - 1);
-        state_.scoring = At(records.fse, index - 1);
-        state_.timeTaken = At(records.ltm, index - 1);
-        state_.dateCompleted = At(records.cdd, index - 1);
-    }
+    std::optional<Paper> paper = PaperFromContent(content, inputs.paperNumber);
+    if (!paper) return false;
+    state_.paper = std::move(*paper);
+    state_.totalMarks = TotalMarks(state_.paper.parts);
+    if (isSecondAttempt())
+        LoadSecondAttempt();
+    else
+        LoadFirstAttempt();
+    LoadMarks();
     state_.currentQuestion = 1;
     return true;
 }
 
+void PracticeSession::LoadFirstAttempt() {
+    const int index = state_.paperIndex;
+    const int parts = PaperPartCount();
+    state_.answersLines = ReadRecords(ResultsFile::First);
+    const QStringList answers = PaperAnswers(state_.answersLines, index, parts);
+    state_.resultsLines = ReadRecords(ResultsFile::FirstResults);
+    const QList<Verdict> verdicts = PaperVerdicts(state_.resultsLines, index, parts);
+    for (int i = 0; i < parts; ++i) {
+        AnswerPart& part = state_.paper.parts[i];
+        part.answer = answers.at(i);
+        part.verdict = verdicts.at(i);
+    }
+}
+
+// In the order fresults, second, sresults, first; the parts right at the first attempt are
+// carried over in memory only: the files learn of it at the next save or marking.
+void PracticeSession::LoadSecondAttempt() {
+    const int index = state_.paperIndex;
+    const int parts = PaperPartCount();
+    const QList<Verdict> firstVerdicts =
+        PaperVerdicts(ReadRecords(ResultsFile::FirstResults), index, parts);
+    state_.answersLines = ReadRecords(ResultsFile::Second);
+    const QStringList answers = PaperAnswers(state_.answersLines, index, parts);
+    state_.resultsLines = ReadRecords(ResultsFile::SecondResults);
+    const QList<Verdict> verdicts = PaperVerdicts(state_.resultsLines, index, parts);
+    const QStringList firstAnswers = PaperAnswers(ReadRecords(ResultsFile::First), index, parts);
+    for (int i = 0; i < parts; ++i) {
+        AnswerPart& part = state_.paper.parts[i];
+        part.firstVerdict = firstVerdicts.at(i);
+        part.firstAnswer = firstAnswers.at(i);
+        const bool carried = part.firstVerdict == Verdict::Right;
+        part.answer = carried ? part.firstAnswer : answers.at(i);
+        part.verdict = carried ? Verdict::Right : verdicts.at(i);
+    }
+}
+
+void PracticeSession::LoadMarks() {
+    state_.marksRecords = ReadMarksFile(ResultsPath(ResultsFile::Marks), state_.inputs.paperCount);
+    const MarksRecords& records = state_.marksRecords;
+    const int i = state_.paperIndex - 1;
+    if (isSecondAttempt()) {
+        state_.status = records.sst.value(i);
+        state_.scoring = At(records.sse, i);
+    } else {
+        state_.status = records.fst.value(i);
+        state_.scoring = At(records.fse, i);
+        state_.timeTaken = At(records.ltm, i);
+        state_.dateCompleted = At(records.cdd, i);
+    }
+}
+
 QString PracticeSession::Caption() const {
-    const int position = state_.paperIndex - state_.inputs.topicCount + 1;
+    const int position = state_.paperIndex - state_.inputs.TopicCount + 1;
     return state_.inputs.topicName + QStringLiteral(" - Paper ") + QString::number(position);
 }
 
 int PracticeSession::PartOffset(int question) const {
-    if (question < 1 || question > state_.partsPerQuestion.size()) return 0;
-    int offset = 0;
-    for (int q = 0; q < question - 1; ++q) offset += state_.partsPerQuestion.at(q);
-    return offset;
+    if (question < 1 || question > QuestionCount()) return 0;
+    return state_.paper.questions.at(question - 1).firstPart;
 }
 
 int PracticeSession::PartCount(int question) const {
-    if (question < 1 || question > state_.partsPerQuestion.size()) return 0;
-    return state_.partsPerQuestion.at(question - 1);
+    if (question < 1 || question > QuestionCount()) return 0;
+    return state_.paper.questions.at(question - 1).partCount;
 }
 
 QString PracticeSession::QuestionFilePath(int question) const {
-    if (question < 1 || question > state_.questionIds.size()) return QString();
+    if (question < 1 || question > QuestionCount()) return QString();
     return state_.inputs.programFolder + QStringLiteral("/temppaper") +
-           state_.questionIds.at(question - 1) + QStringLiteral(".mht");
+           state_.paper.questions.at(question - 1).id + QStringLiteral(".mht");
 }
 
 bool PracticeSession::WriteQuestionDocument(int question) const {
     const QString path = QuestionFilePath(question);
     if (path.isEmpty()) return false;
     bool idOk = false;
-    const int id = state_.questionIds.at(question - 1).toInt(&idOk);
+    const int id = state_.paper.questions.at(question - 1).id.toInt(&idOk);
     // Deleted when the window closes: no disk sync needed.
     return idOk &&
            ExtractResource(id, QStringLiteral("Custom"), path, FileSync::None) == ExtractResult::Ok;
@@ -130,41 +132,44 @@ bool PracticeSession::WriteQuestionDocument(int question) const {
 
 QList<int> PracticeSession::RemainingQuestions() const {
     QList<int> remaining;
-    int question = 0;
-    int partsThrough = 0;
-    for (int i = 0; i < state_.partCount; ++i) {
-        while (partsThrough <= i && question < state_.partsPerQuestion.size())
-            partsThrough += state_.partsPerQuestion.at(question++);
-        if (!TrimSpaces(At(state_.answers, i)).isEmpty()) continue;
-        if (remaining.isEmpty() || remaining.last() != question) remaining.append(question);
+    for (int q = 1; q <= QuestionCount(); ++q) {
+        const Question& question = state_.paper.questions.at(q - 1);
+        for (int i = question.firstPart; i < question.firstPart + question.partCount; ++i) {
+            if (!TrimSpaces(state_.paper.parts.at(i).answer).isEmpty()) continue;
+            remaining.append(q);
+            break;
+        }
     }
     return remaining;
 }
 
 int PracticeSession::AnsweredCount() const {
     int count = 0;
-    for (const QString& answer : state_.answers)
-        if (!answer.isEmpty()) ++count;
+    for (const AnswerPart& part : state_.paper.parts)
+        if (!part.answer.isEmpty()) ++count;
     return count;
 }
 
 bool PracticeSession::NeedsLongConfirmation() const {
-    for (int i = 0; i < state_.partCount; ++i)
-        if (!IsCarriedOver(i) && At(state_.answers, i).isEmpty()) return true;
+    for (int i = 0; i < PaperPartCount(); ++i)
+        if (!IsCarriedOver(i) && state_.paper.parts.at(i).answer.isEmpty()) return true;
     return false;
 }
 
 bool PracticeSession::IsCarriedOver(int part) const {
-    return isSecondAttempt() && At(state_.firstResults, part) == QLatin1String("Y");
+    return isSecondAttempt() && part >= 0 && part < PaperPartCount() &&
+           state_.paper.parts.at(part).firstVerdict == Verdict::Right;
 }
 
 QString PracticeSession::AnswerToShow(int part) const {
-    return ::AnswerToShow(state_.answers, state_.keys, state_.kinds, part);
+    if (part < 0 || part >= PaperPartCount()) return QString();
+    const QList<AnswerPart>& parts = state_.paper.parts;
+    return ::AnswerToShow(AnswersOf(parts), KeysOf(parts), parts.at(part).kind, part);
 }
 
 void PracticeSession::SetAnswer(int part, const QString& text) {
-    if (part < 0 || part >= state_.answers.size() || isMarked() || IsCarriedOver(part)) return;
-    state_.answers[part] = StorableFieldText(text);
+    if (part < 0 || part >= PaperPartCount() || isMarked() || IsCarriedOver(part)) return;
+    state_.paper.parts[part].answer = StorableFieldText(text);
 }
 
 void PracticeSession::SetCurrentQuestion(int question) {
@@ -173,53 +178,68 @@ void PracticeSession::SetCurrentQuestion(int question) {
 
 bool PracticeSession::SaveAnswers() {
     if (isMarked()) return true;
-    if (ReplaceRecordAndSave(state_.answersLines, state_.answers, state_.paperIndex,
-                             state_.paperNumber, state_.inputs.paperCount, AnswersPath()))
+    const int papers = state_.inputs.paperCount;
+    if (SetPaperAnswers(state_.answersLines, state_.paperIndex, papers,
+                        AnswersOf(state_.paper.parts)) &&
+        WriteFileAtomically(AnswersPath(), PerPaperFileBytes(state_.answersLines, papers)))
         return true;
     qCWarning(lcPractice) << "the answers of paper" << state_.paperNumber << "were not saved";
     return false;
 }
 
-MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practiceStart) {
-    if (isMarked()) return MarkOutcome::AlreadyMarked;
+// What a marking writes and then holds, made in memory before anything is written.
+struct MarkedPaper {
+    PaperMarking marking;
+    QString percentage, timeTaken, dateCompleted;
+    QStringList answersLines, resultsLines;
+    MarksRecords records;
+    TrendRecord trend;
+};
+
+std::optional<MarkedPaper> PracticeSession::MarkInMemory(const QDateTime& now,
+                                                         const QDateTime& practiceStart) const {
     const int papers = state_.inputs.paperCount;
     const int index = state_.paperIndex;
-    QStringList answersLines = state_.answersLines;
-    if (!ReplaceRecord(answersLines, state_.answers, index, state_.paperNumber, papers))
-        return MarkOutcome::AnswersNotSaved;
-
-    const PaperMarking marking = MarkParts(state_.answers, state_.keys, state_.kinds, state_.marks);
-    const QString percentage = PercentageText(marking.score, state_.totalMarks);
-    QStringList resultsLines = state_.resultsLines;
-    ReplaceRecord(resultsLines, marking.results, index, state_.paperNumber, papers);
-
-    MarksRecords records = state_.marksRecords;
-    QString trendLine;
-    QString timeTaken;
-    QString dateCompleted;
+    MarkedPaper marked{
+        MarkParts(state_.paper.parts), {}, {}, {}, state_.answersLines, state_.resultsLines,
+        state_.marksRecords,           {}};
+    if (!SetPaperAnswers(marked.answersLines, index, papers, AnswersOf(state_.paper.parts)))
+        return std::nullopt;
+    marked.percentage = PercentageText(marked.marking.score, state_.totalMarks);
+    SetPaperVerdicts(marked.resultsLines, index, papers, marked.marking.verdicts);
     if (isSecondAttempt()) {
-        FieldOf(records.sse, index, papers) = percentage;
-        FieldOf(records.sst, index, papers) = kMarked;
-    } else {
-        timeTaken = TimeTakenText(practiceStart.secsTo(now));
-        dateCompleted = ShortDateText(now.date());
-        trendLine = FindRecordLine(ResultsPath(ResultsFile::Trend), QStringLiteral("TRD"));
-        // A trend file without its record starts the record afresh rather than losing it.
-        if (trendLine.isEmpty()) trendLine = QStringLiteral("#TRD#");
-        FieldOf(records.fse, index, papers) = percentage;
-        FieldOf(records.ltm, index, papers) = timeTaken;
-        FieldOf(records.cdd, index, papers) = dateCompleted;
-        FieldOf(records.fst, index, papers) = kMarked;
-        trendLine += QLatin1Char('>') + percentage;
+        MarkSecondAttempt(marked.records, index, papers, marked.percentage);
+        return marked;
     }
+    marked.timeTaken = TimeTakenText(practiceStart.secsTo(now));
+    marked.dateCompleted = ShortDateText(now.date());
+    MarkFirstAttempt(marked.records, index, papers, marked.percentage, marked.timeTaken,
+                     marked.dateCompleted);
+    // A trend file without its record starts the record afresh rather than losing it.
+    marked.trend = ReadTrendFile(ResultsPath(ResultsFile::Trend));
+    AppendTrendScore(marked.trend, marked.percentage);
+    return marked;
+}
+
+QList<FileWrite> PracticeSession::WritesOf(const MarkedPaper& marked) const {
+    const int papers = state_.inputs.paperCount;
+    QList<FileWrite> writes = {
+        {AnswersPath(), PerPaperFileBytes(marked.answersLines, papers)},
+        {ResultsFilePathOfAttempt(), PerPaperFileBytes(marked.resultsLines, papers)},
+        {ResultsPath(ResultsFile::Marks), MarksFileBytes(marked.records, papers)}};
+    if (!isSecondAttempt())
+        writes.append({ResultsPath(ResultsFile::Trend), TrendFileBytes(marked.trend)});
+    return writes;
+}
+
+MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practiceStart) {
+    if (isMarked()) return MarkOutcome::AlreadyMarked;
+    std::optional<MarkedPaper> marked = MarkInMemory(now, practiceStart);
+    if (!marked) return MarkOutcome::AnswersNotSaved;
 
     // All of them or none: a marking half written would leave a paper marked without its
     // trend entry, or verdicts for a paper still unmarked.
-    QList<FileWrite> writes = {{AnswersPath(), PaperFileBytes(answersLines, papers)},
-                               {ResultsFilePathOfAttempt(), PaperFileBytes(resultsLines, papers)},
-                               {ResultsPath(ResultsFile::Marks), MarksFileBytes(records, papers)}};
-    if (!isSecondAttempt())
-        writes.append({ResultsPath(ResultsFile::Trend), SingleRecordFileBytes(trendLine)});
+    const QList<FileWrite> writes = WritesOf(*marked);
     const AllOrNothingResult written = WriteAllOrNothing(state_.inputs.programFolder, writes);
     if (!written.ok()) {
         qCWarning(lcPractice) << "paper" << state_.paperNumber << "was not marked: write"
@@ -231,16 +251,17 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
                                                    : MarkOutcome::AnswersNotSaved;
     }
 
-    state_.answersLines = answersLines;
-    state_.resultsLines = resultsLines;
-    state_.results = marking.results;
-    state_.marksRecords = records;
-    state_.score = marking.score;
-    state_.scoring = percentage;
-    state_.status = kMarked;
+    state_.answersLines = marked->answersLines;
+    state_.resultsLines = marked->resultsLines;
+    for (int i = 0; i < PaperPartCount(); ++i)
+        state_.paper.parts[i].verdict = marked->marking.verdicts.at(i);
+    state_.marksRecords = marked->records;
+    state_.score = marked->marking.score;
+    state_.scoring = marked->percentage;
+    state_.status = AttemptStatus::Marked;
     if (!isSecondAttempt()) {
-        state_.timeTaken = timeTaken;
-        state_.dateCompleted = dateCompleted;
+        state_.timeTaken = marked->timeTaken;
+        state_.dateCompleted = marked->dateCompleted;
     }
     return MarkOutcome::Marked;
 }

@@ -1,9 +1,9 @@
 #pragma once
 // One open practice paper, first or second attempt, without widgets: loading its content and
-// stored results, the answer-list helpers the window needs, saving and marking.
+// stored results, the answer helpers the window needs, saving and marking.
 //
 // Indexing: questions are 1-based (as shown, "Question 3"); answer parts are 0-based indices
-// into the flat per-part lists (part i of the paper is entry i-1).
+// into Paper::parts, numbered through the whole paper (part i of the paper is entry i-1).
 //
 // The window's part of the road:
 //   load:      PracticeSession s; if (!s.Load(inputs)) { the paper cannot be worked }
@@ -19,18 +19,22 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "content/paper_content.h"
+#include "practice/paper.h"
 #include "records/record_file.h"
+#include "results/marking_journal.h"
+#include "results/marks_file.h"
 #include "results/results_files.h"
 
 // What the main window hands the practice window.
 struct PracticeInputs {
     QString programFolder;
-    int module = 0;       // LChose: 1..3
+    int module = 0;       // LChose: 1..kModuleCount
     QString courseCode;   // lblCOD: "HM"
     QString paperNumber;  // PaperNum: "101".."150"
-    int topicCount = 1;   // TopicCount: paper index of the topic's first paper
+    int TopicCount = 1;   // paper index of the chosen topic's first paper
     QString topicName;    // SubH1
     int paperCount = 0;   // TtPapersCon: papers of the module
     int take = 1;         // TakeNum: 1 first attempt, anything else the second
@@ -38,18 +42,13 @@ struct PracticeInputs {
 
 struct PracticeState {
     PracticeInputs inputs;
-    QString paperNumber;             // record key of the paper
-    int paperIndex = 0;              // paper number - 100, field position in the marks records
-    QStringList questionIds;         // in paper order
-    QList<int> partsPerQuestion;     // one entry per question
-    QStringList keys, kinds, marks;  // one entry per answer part
-    QStringList answers, results;    // this attempt's answers and verdicts ("Y", "N", "")
-    QStringList firstAnswers, firstResults;  // second attempt only: the first attempt's
-    int partCount = 0;
+    QString paperNumber;  // record key of the paper
+    int paperIndex = 0;   // paper number - 100, field position in the marks records
+    Paper paper;          // questions and parts: keys, kinds, marks, answers, verdicts
     int totalMarks = 0;
-    QStringList answersLines, resultsLines;  // record line lists of this attempt's files
-    MarksRecords marksRecords;               // the six records, one entry per paper
-    QString status;                          // Status: FST (first) or SST (second) of the paper
+    QStringList answersLines, resultsLines;           // record line lists of this attempt's files
+    MarksRecords marksRecords;                        // the six records, one entry per paper
+    AttemptStatus status = AttemptStatus::NotMarked;  // Status: FST or SST of the paper
     QString scoring;        // PScoring: FSE or SSE of the paper, or the new percentage
     int score = 0;          // Scoring: set by marking
     QString timeTaken;      // LTime: LTM of the paper (first attempt only)
@@ -61,7 +60,7 @@ struct PracticeState {
 // the paper unmarked with all its files as they were, and names the file that failed.
 enum class MarkOutcome {
     Marked,           // all files written
-    AlreadyMarked,    // status was "1": nothing checked, nothing written
+    AlreadyMarked,    // already marked: nothing checked, nothing written
     AnswersNotSaved,  // the answers file (or the journal before it) could not be written
     ResultsNotSaved,  // the results file could not be written
     MarksNotSaved,    // the marks file could not be written
@@ -73,11 +72,13 @@ enum class MarkOutcome {
 // to day/month/year.
 QString ShortDateText(const QDate& date, const QLocale& locale = QLocale::system());
 
+struct MarkedPaper;
+
 class PracticeSession {
   public:
     // Reads the four content tables (LoadPaperContent), then everything LoadFromContent reads.
-    // False when the paper cannot be worked (content missing or inconsistent, paper number out
-    // of range); the state is then not usable.
+    // False when the paper cannot be worked (content missing or inconsistent, an answer kind no
+    // rule knows, paper number out of range); the state is then not usable.
     bool Load(const PracticeInputs& inputs);
 
     // As Load, with the content already in hand: this attempt's answers and results (the second
@@ -87,12 +88,13 @@ class PracticeSession {
 
     const PracticeState& state() const { return state_; }
     bool isSecondAttempt() const { return state_.inputs.take != 1; }
-    bool isMarked() const { return state_.status == QLatin1String("1"); }
+    bool isMarked() const { return state_.status == AttemptStatus::Marked; }
 
     // "Whole Numbers - Paper 3": the paper's position within its topic.
     QString Caption() const;
 
-    int QuestionCount() const { return static_cast<int>(state_.questionIds.size()); }
+    int QuestionCount() const { return static_cast<int>(state_.paper.questions.size()); }
+    int PaperPartCount() const { return state_.paper.partCount(); }
     // Index of the first part of question q and its number of parts; 0 for a question out of
     // range.
     int PartOffset(int question) const;
@@ -137,6 +139,14 @@ class PracticeSession {
     QString ResultsPath(ResultsFile file) const;
 
   private:
+    // The files of a marking as they are to be written; nothing when the paper's record cannot
+    // be placed.
+    std::optional<MarkedPaper> MarkInMemory(const QDateTime& now,
+                                            const QDateTime& practiceStart) const;
+    QList<FileWrite> WritesOf(const MarkedPaper& marked) const;
+    void LoadFirstAttempt();
+    void LoadSecondAttempt();
+    void LoadMarks();
     QStringList ReadRecords(ResultsFile file) const;
     QString AnswersPath() const;
     QString ResultsFilePathOfAttempt() const;

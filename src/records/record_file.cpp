@@ -89,8 +89,7 @@ QByteArray NextRecordLine(LineCursor& cursor, const QByteArray& pattern) {
     return cursor.seek(pattern, line) ? line.toByteArray() : QByteArray();
 }
 
-QByteArray FindLineBytes(const QString& path, const QString& key) {
-    const QByteArray bytes = ReadWholeFile(path);
+QByteArray FindLineBytes(const QByteArray& bytes, const QString& key) {
     LineCursor cursor(bytes);
     return NextRecordLine(cursor, KeyPattern(key));
 }
@@ -130,7 +129,19 @@ QByteArray LineBytes(const QString& line) {
     return bytes;
 }
 
-QString RecordLine(const QString& key, const QStringList& fields, int n) {
+}  // namespace
+
+std::optional<QString> RecordKeyOfLine(const QString& line) {
+    if (!line.startsWith('#')) return std::nullopt;
+    const qsizetype close = line.indexOf('#', 1);
+    if (close <= 1) return std::nullopt;
+    if (close + 1 < line.size() && line[close + 1] != '>') return std::nullopt;
+    const QString key = line.mid(1, close - 1);
+    if (key.contains('>')) return std::nullopt;
+    return key;
+}
+
+QString RecordLineOf(const QString& key, const QStringList& fields, int n) {
     QByteArray line = KeyPattern(key);
     line += kSeparator;
     for (int i = 0; i < n; ++i) {
@@ -140,7 +151,14 @@ QString RecordLine(const QString& key, const QStringList& fields, int n) {
     return QString::fromLatin1(line);
 }
 
-}  // namespace
+QString FindRecordLineByKey(const QByteArray& bytes, const QString& key) {
+    const QByteArray pattern = KeyPattern(key);
+    LineCursor cursor(bytes);
+    QByteArrayView line;
+    while (cursor.next(line))
+        if (line.startsWith(pattern)) return QString::fromLatin1(line);
+    return QString();
+}
 
 QStringList RecordFileLines(const QByteArray& bytes) {
     QStringList lines;
@@ -150,69 +168,90 @@ QStringList RecordFileLines(const QByteArray& bytes) {
     return lines;
 }
 
-QString FindRecordLine(const QString& path, const QString& key) {
-    return QString::fromLatin1(FindLineBytes(path, key));
+QByteArray ReadRecordFileBytes(const QString& path) {
+    return ReadWholeFile(path);
 }
 
-QString ReadRecordText(const QString& path, const QString& key) {
-    const QByteArray line = FindLineBytes(path, key);
+QString FindRecordLineIn(const QByteArray& bytes, const QString& key) {
+    return QString::fromLatin1(FindLineBytes(bytes, key));
+}
+
+QString FindRecordLine(const QString& path, const QString& key) {
+    return FindRecordLineIn(ReadWholeFile(path), key);
+}
+
+QString ReadRecordTextIn(const QByteArray& bytes, const QString& key) {
+    const QByteArray line = FindLineBytes(bytes, key);
     if (line.size() <= 6) return {};
     return QString::fromLatin1(line.sliced(6));
 }
 
+QString ReadRecordText(const QString& path, const QString& key) {
+    return ReadRecordTextIn(ReadWholeFile(path), key);
+}
+
+QStringList ReadRecordFieldsIn(const QByteArray& bytes, const QString& key, int n, int capacity) {
+    return SplitByPosition(FindLineBytes(bytes, key), 3, n, capacity);
+}
+
 QStringList ReadRecordFields(const QString& path, const QString& key, int n, int capacity) {
-    const QByteArray line = FindLineBytes(path, key);
-    return SplitByPosition(line, 3, n, capacity);
+    return ReadRecordFieldsIn(ReadWholeFile(path), key, n, capacity);
 }
 
 QStringList SplitRecordFields(const QString& line, int n, int capacity) {
     return SplitByPosition(line.toLatin1(), 3, n, capacity);
 }
 
-QStringList ReadAllRecordFields(const QString& path, const QString& key) {
-    const QByteArray line = FindLineBytes(path, key);
+QStringList ReadAllRecordFieldsIn(const QByteArray& bytes, const QString& key) {
+    const QByteArray line = FindLineBytes(bytes, key);
     const int count = static_cast<int>(SeparatorCount(line));
     return SplitByPosition(line, 3, count, count);
 }
 
+QStringList ReadAllRecordFields(const QString& path, const QString& key) {
+    return ReadAllRecordFieldsIn(ReadWholeFile(path), key);
+}
+
 QStringList ReadPaperRecordLines(const QString& path, int n) {
+    return PaperRecordLinesIn(ReadWholeFile(path), n);
+}
+
+QStringList PaperRecordLinesIn(const QByteArray& bytes, int n) {
     if (n <= 0) return {};
     QStringList lines(n);
-    const QHash<QByteArray, QByteArray> byKey = RecordLinesByKey(ReadWholeFile(path));
+    const QHash<QByteArray, QByteArray> byKey = RecordLinesByKey(bytes);
     const int limit = std::min(n, kPaperCapacity);
     for (int i = 0; i < limit; ++i)
         lines[i] = QString::fromLatin1(byKey.value(QByteArray::number(101 + i)));
     return lines;
 }
 
-QList<int> CountFieldsOfKeys(const QString& path, const QStringList& keys) {
-    QList<int> counts;
-    counts.reserve(keys.size());
-    const QByteArray bytes = ReadWholeFile(path);
-    LineCursor cursor(bytes);
-    for (const QString& key : keys) {
-        counts.append(static_cast<int>(SeparatorCount(NextRecordLine(cursor, KeyPattern(key)))));
-    }
-    return counts;
-}
-
-QStringList ReadFieldsOfKeys(const QString& path, const QStringList& keys) {
-    QStringList fields;
-    const QByteArray bytes = ReadWholeFile(path);
+FieldsOfKeys ReadFieldsOfKeysIn(const QByteArray& bytes, const QStringList& keys) {
+    FieldsOfKeys read;
+    read.counts.reserve(keys.size());
     LineCursor cursor(bytes);
     for (const QString& key : keys) {
         const QByteArray line = NextRecordLine(cursor, KeyPattern(key));
         const int count = static_cast<int>(SeparatorCount(line));
-        fields += SplitByPosition(line, 5, count, count);
+        read.counts.append(count);
+        read.fields += SplitByPosition(line, 5, count, count);
     }
-    return fields;
+    return read;
+}
+
+QList<int> CountFieldsOfKeys(const QString& path, const QStringList& keys) {
+    return ReadFieldsOfKeysIn(ReadWholeFile(path), keys).counts;
+}
+
+QStringList ReadFieldsOfKeys(const QString& path, const QStringList& keys) {
+    return ReadFieldsOfKeysIn(ReadWholeFile(path), keys).fields;
 }
 
 bool ReplaceRecord(QStringList& lines, const QStringList& fields, int index, const QString& key,
                    int count) {
     if (count < 1 || count > kPaperCapacity || index < 1 || index > count) return false;
     if (lines.size() < count) lines.resize(count);
-    lines[index - 1] = RecordLine(key, fields, static_cast<int>(fields.size()));
+    lines[index - 1] = RecordLineOf(key, fields, static_cast<int>(fields.size()));
     return true;
 }
 
@@ -233,37 +272,8 @@ bool ReplaceRecordAndSave(QStringList& lines, const QStringList& fields, int ind
     return WriteFileAtomically(path, PaperFileBytes(lines, count));
 }
 
-MarksRecords ReadMarksFile(const QString& path, int n) {
-    const QHash<QByteArray, QByteArray> byKey = RecordLinesByKey(ReadWholeFile(path));
-    const int count = std::clamp(n, 0, kPaperCapacity);
-    auto fields = [&](const char* key) { return SplitByPosition(byKey.value(key), 3, n, count); };
-    return {fields("FSE"), fields("SSE"), fields("LTM"),
-            fields("CDD"), fields("FST"), fields("SST")};
-}
-
-QByteArray MarksFileBytes(const MarksRecords& marks, int n) {
-    // A state is "0" or "1", never empty: a missing value is the valid "not marked".
-    auto states = [n](QStringList values) {
-        values.resize(std::max<qsizetype>(values.size(), n));
-        for (QString& value : values) {
-            if (value.isEmpty()) value = QStringLiteral("0");
-        }
-        return values;
-    };
-    const QStringList fst = states(marks.fst);
-    const QStringList sst = states(marks.sst);
-    const std::pair<const char*, const QStringList*> records[] = {
-        {"FSE", &marks.fse}, {"SSE", &marks.sse}, {"LTM", &marks.ltm},
-        {"CDD", &marks.cdd}, {"FST", &fst},       {"SST", &sst}};
-    QByteArray bytes;
-    for (const auto& [key, values] : records)
-        bytes += RecordLine(QString::fromLatin1(key), *values, n).toLatin1() + "\r\n";
-    return bytes;
-}
-
-bool WriteMarksFile(const MarksRecords& marks, int n, const QString& path) {
-    if (n < 0 || n > kPaperCapacity) return false;
-    return WriteFileAtomically(path, MarksFileBytes(marks, n));
+QByteArray FencedRecords(const QByteArray& records) {
+    return QByteArrayLiteral("...\r\n") + records + QByteArrayLiteral("...");
 }
 
 QByteArray SingleRecordFileBytes(const QString& recordLine) {

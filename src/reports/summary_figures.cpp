@@ -44,20 +44,22 @@ SummaryTexts ComputeSummary(const ReportInputs& inputs,
     texts.papersCompleted = QStringLiteral("%1 / %2").arg(first.count).arg(inputs.paperCount);
     texts.weakestTopic = texts.strongestTopic = QStringLiteral("-");
 
+    // Strongest and weakest compare topics: with fewer than two attempted topics that may be
+    // named (the mock examination never is), neither is named.
     const int topics = TopicSlotsUsed(inputs);
-    int attempted = 0;
-    for (int t = 0; t < topics; ++t)
-        if (tallies[t].first.count > 0) ++attempted;
-    if (attempted < 2) return texts;
+    QList<int> candidates;
+    for (int t = 0; t < topics; ++t) {
+        if (tallies[t].first.count > 0 &&
+            EntryOrEmpty(inputs.topicNames, t) != kMockExaminationName)
+            candidates.append(t);
+    }
+    if (candidates.size() < 2) return texts;
 
     // Later topics win ties: each walk takes a candidate that is at least as good as the choice so
     // far.
     int weakest = -1, strongest = -1;
     Average weakestAverage, strongestAverage;
-    for (int t = 0; t < topics; ++t) {
-        if (tallies[t].first.count == 0) continue;
-        const QString name = EntryOrEmpty(inputs.topicNames, t);
-        if (name == kMockExaminationName) continue;
+    for (int t : candidates) {
         const Average a = CombinedAverage(tallies[t]);
         if (weakest < 0 || LessOrEqual(a, weakestAverage)) {
             weakest = t;
@@ -68,9 +70,7 @@ SummaryTexts ComputeSummary(const ReportInputs& inputs,
             strongestAverage = a;
         }
     }
-    if (weakest >= 0)
-        texts.weakestTopic = QLatin1Char(' ') + EntryOrEmpty(inputs.topicNames, weakest);
-    if (strongest >= 0)
-        texts.strongestTopic = QLatin1Char(' ') + EntryOrEmpty(inputs.topicNames, strongest);
+    texts.weakestTopic = QLatin1Char(' ') + EntryOrEmpty(inputs.topicNames, weakest);
+    texts.strongestTopic = QLatin1Char(' ') + EntryOrEmpty(inputs.topicNames, strongest);
     return texts;
 }

@@ -9,7 +9,7 @@ QString EntryOrEmpty(const QStringList& list, int index) {
 }
 
 int TopicSlotsUsed(const ReportInputs& inputs) {
-    return std::clamp(inputs.topicCount, 0, kTopicSlots);
+    return std::clamp(inputs.numberOfTopics, 0, kTopicSlots);
 }
 
 namespace {

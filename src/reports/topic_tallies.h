@@ -2,13 +2,14 @@
 // Per-topic counts and sums of the first and second attempts, the first step of every report.
 // Sums are kept in tenths of a percent so averages and comparisons stay exact.
 
+#include "content/course_shape.h"
 #include "reports/report_inputs.h"
 
 #include <array>
 #include <cstdint>
 
-inline constexpr int kTopicSlots = 10;
-inline constexpr int kPapersPerTopic = 5;
+// One slot per topic a module can have; slots past the module's topics stay zero.
+inline constexpr int kTopicSlots = kTopicCapacity;
 
 struct AttemptTally {
     int count = 0;               // papers with a score

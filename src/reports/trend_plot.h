@@ -5,30 +5,26 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
 inline constexpr double kTrendPlotWidth = 5055;  // design size of the drawing area
 inline constexpr double kTrendPlotHeight = 3975;
 inline constexpr int kTrendPointsShown = 20;
 inline constexpr double kTrendDotRadius = 30;
 
-struct PlotColour {
-    int red = 0, green = 0, blue = 0;
-    friend bool operator==(const PlotColour&, const PlotColour&) = default;
-};
-
-inline constexpr PlotColour kGridColour{224, 224, 224};
-inline constexpr PlotColour kStemColour{0, 0, 0};
-inline constexpr PlotColour kTrendColour{0, 0, 255};
+// What a line or disc of the plot is; the skin style gives each its colour (grid light grey,
+// stems black, the trend blue).
+enum class PlotInk { Grid, Stem, Trend };
 
 struct PlotLine {
     QPointF from, to;
-    PlotColour colour;
+    PlotInk ink = PlotInk::Grid;
 };
 
 struct PlotDisc {
     QPointF centre;
     double radius = 0;
-    PlotColour colour;
+    PlotInk ink = PlotInk::Trend;
 };
 
 // One drawing step: a line or a filled disc.
@@ -45,12 +41,10 @@ struct TrendPlot {
     QList<PlotItem> items;  // per point: stem, dot, connector
 };
 
-// The scores to plot from the trend record line ("#TRD#>88.8>45"): the most recent 20, oldest
-// first. A field that is not a decimal number is skipped; scores are held to 0..100.
-QList<double> SelectTrendValues(const QString& recordLine);
-
-// Reads the trend file's record and selects its values.
-QList<double> ReadTrendValues(const QString& trendFilePath);
+// The scores to plot from the trend record's entries as stored: the most recent 20, oldest
+// first. An empty last entry (a '>' at the very end) is none; an entry that is not a decimal
+// number is skipped; scores are held to 0..100.
+QList<double> SelectTrendValues(QStringList entries);
 
 TrendPlot ComputeTrendPlot(const QList<double>& values, double width = kTrendPlotWidth,
                            double height = kTrendPlotHeight);

@@ -1,9 +1,7 @@
 #include "results/results_files.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
 
 #include <future>
@@ -12,10 +10,14 @@
 #include <vector>
 
 #include "content/catalogue.h"
+#include "content/course_shape.h"
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
 #include "records/record_file.h"
+#include "results/attempt_file.h"
+#include "results/marks_file.h"
 #include "results/results_log.h"
+#include "results/trend_file.h"
 
 namespace {
 
@@ -86,98 +88,22 @@ QList<bool> CopyTemplates(const QList<TemplateCopy>& copies) {
     return copied;
 }
 
-// The key of a line of the form "#KEY#" or "#KEY#>...", or nothing.
-std::optional<QString> LeadingKey(const QString& line) {
-    if (!line.startsWith('#')) return std::nullopt;
-    const qsizetype close = line.indexOf('#', 1);
-    if (close <= 1) return std::nullopt;
-    if (close + 1 < line.size() && line[close + 1] != '>') return std::nullopt;
-    const QString key = line.mid(1, close - 1);
-    if (key.contains('>')) return std::nullopt;
-    return key;
-}
-
-struct TemplateRecord {
-    QString key;
-    int fields = 0;
-};
-
-QList<TemplateRecord> TemplateRecords(const QByteArray& bytes) {
-    QList<TemplateRecord> records;
-    for (const QString& line : RecordFileLines(bytes)) {
-        if (const auto key = LeadingKey(line))
-            records.append({*key, static_cast<int>(line.count('>'))});
-    }
-    return records;
-}
-
-bool IsScore(const QString& text) {
-    static const QRegularExpression score(QStringLiteral("^\\d{1,3}(\\.\\d)?$"));
-    return score.match(text).hasMatch() && text.toDouble() <= 100.0;
-}
-
-bool IsTimeTaken(const QString& text) {
-    static const QRegularExpression time(QStringLiteral("^\\d+:\\d+:\\d+$"));
-    return time.match(text).hasMatch();
-}
-
-// Whether every field of a record holds a value the program itself writes there.
-bool ValuesFit(ResultsFile file, const QString& key, const QStringList& fields) {
-    auto all = [&fields](auto fits) {
-        for (const QString& field : fields) {
-            if (!fits(field)) return false;
-        }
-        return true;
-    };
+// Each file's own codec judges its records.
+QList<ResultsFileIssue> InspectBytes(const QByteArray& bytes, ResultsFile file,
+                                     const QByteArray& templateBytes) {
     switch (file) {
         case ResultsFile::Marks:
-            if (key == "FSE" || key == "SSE")
-                return all([](const QString& f) { return f.isEmpty() || IsScore(f); });
-            if (key == "FST" || key == "SST")
-                return all([](const QString& f) { return f == "0" || f == "1"; });
-            if (key == "LTM")
-                return all([](const QString& f) { return f.isEmpty() || IsTimeTaken(f); });
-            return true;
-        case ResultsFile::FirstResults:
-        case ResultsFile::SecondResults:
-            return all([](const QString& f) { return f.isEmpty() || f == "Y" || f == "N"; });
-        case ResultsFile::Trend:
-            return all(IsScore);
+            return InspectMarksFile(bytes, templateBytes);
         case ResultsFile::First:
         case ResultsFile::Second:
-            return true;
+            return InspectAnswersFile(bytes, templateBytes);
+        case ResultsFile::FirstResults:
+        case ResultsFile::SecondResults:
+            return InspectVerdictsFile(bytes, templateBytes);
+        case ResultsFile::Trend:
+            return InspectTrendFile(bytes, templateBytes);
     }
-    return true;
-}
-
-// Texts the learner reads, ready for a translation.
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ResultsFiles", text);
-}
-
-QString KindText(FileKind kind) {
-    switch (kind) {
-        case FileKind::Directory:
-            return Tr("a folder");
-        case FileKind::Fifo:
-            return Tr("a named pipe (FIFO)");
-        case FileKind::Socket:
-            return Tr("a socket");
-        case FileKind::CharDevice:
-        case FileKind::BlockDevice:
-            return Tr("a device");
-        case FileKind::Missing:
-        case FileKind::Regular:
-        case FileKind::Other:
-            break;
-    }
-    return Tr("something other than a plain file");
-}
-
-ResultsFileIssue Issue(ResultsProblem problem, const QString& key = {}, int line = 0, int found = 0,
-                       int expected = 0) {
-    ResultsFileIssue issue{problem, key, line, found, expected};
-    return issue;
+    return {};
 }
 
 }  // namespace
@@ -197,25 +123,19 @@ bool IsResultsFileName(const QString& name) {
     return form.match(name).hasMatch();
 }
 
-QStringList ReadPerPaperRecords(const QString& path, ResultsFile file, int module, int n) {
-    QStringList lines = ReadPaperRecordLines(path, n);
-    bool complete = true;
-    for (const QString& line : lines) complete = complete && !line.isEmpty();
-    if (complete) return lines;
-    QHash<QString, QString> empty;
-    for (const QString& line : RecordFileLines(ResourceBytes(TemplateId(file, module)))) {
-        if (const auto key = LeadingKey(line)) empty.insert(*key, line);
+QByteArray ResultsTemplateBytes(ResultsFile file, const QList<int>& partsPerPaper) {
+    switch (file) {
+        case ResultsFile::Marks:
+            return MarksTemplateBytes(static_cast<int>(partsPerPaper.size()));
+        case ResultsFile::First:
+        case ResultsFile::Second:
+        case ResultsFile::FirstResults:
+        case ResultsFile::SecondResults:
+            return PerPaperTemplateBytes(partsPerPaper);
+        case ResultsFile::Trend:
+            return TrendTemplateBytes();
     }
-    QStringList missing;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (!lines[i].isEmpty()) continue;
-        const QString key = QString::number(101 + i);
-        missing += key;
-        lines[i] = empty.value(key);
-    }
-    qCWarning(lcResults) << path << "lacks the records of papers" << missing.join(QLatin1Char(' '))
-                         << "; they are written back empty";
-    return lines;
+    return {};
 }
 
 QStringList CreateModuleResultsFiles(const QString& programFolder, int module,
@@ -229,7 +149,7 @@ QStringList CreateModuleResultsFiles(const QString& programFolder, int module,
 }
 
 void CreateResultsFiles(const QString& programFolder, const Catalogue& catalogue) {
-    for (int m = 1; m <= 3; ++m) {
+    for (int m = 1; m <= kModuleCount; ++m) {
         if (catalogue.module(m).exists())
             CreateModuleResultsFiles(programFolder, m, catalogue.code);
     }
@@ -248,59 +168,16 @@ QList<ResultsFileIssue> InspectResultsFile(const QString& path, ResultsFile file
     const FileKind kind = FileKindAt(path);
     if (kind == FileKind::Missing) return issues;
     if (kind != FileKind::Regular) {
-        ResultsFileIssue issue = Issue(ResultsProblem::NotRegularFile);
-        issue.kind = kind;
+        ResultsFileIssue issue{ResultsProblem::NotRegularFile, {}, 0, 0, 0, kind};
         return {issue};
     }
-    const QByteArray bytes = FileBytes(path);
-    if (bytes.isEmpty()) return {Issue(ResultsProblem::EmptyFile)};
-
-    const QList<TemplateRecord> expected = TemplateRecords(templateBytes);
-    QList<bool> seen(expected.size(), false);
-    qsizetype lastOrder = -1;
-    const QStringList lines = RecordFileLines(bytes);
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        const int lineNumber = i + 1;
-        if (line == "...") continue;
-        const auto key = LeadingKey(line);
-        qsizetype order = -1;
-        for (qsizetype k = 0; key && k < expected.size(); ++k) {
-            if (expected[k].key == *key) order = k;
-        }
-        if (order < 0 || seen[order]) {
-            issues.append(Issue(ResultsProblem::StrayText, {}, lineNumber));
-            continue;
-        }
-        seen[order] = true;
-        const TemplateRecord& record = expected[order];
-        if (order < lastOrder)
-            issues.append(Issue(ResultsProblem::OutOfOrder, record.key, lineNumber));
-        lastOrder = std::max(lastOrder, order);
-        // A '#' after the key means two records ran together: a line break was lost.
-        if (line.indexOf('#', record.key.size() + 2) >= 0)
-            issues.append(Issue(ResultsProblem::StrayText, record.key, lineNumber));
-
-        const int fields = static_cast<int>(line.count('>'));
-        const bool trend = file == ResultsFile::Trend;
-        const int allowed = trend ? kPaperCapacity : record.fields;
-        if (trend ? fields > allowed : fields != allowed) {
-            issues.append(
-                Issue(ResultsProblem::WrongFieldCount, record.key, lineNumber, fields, allowed));
-        } else if (!ValuesFit(file, record.key, SplitRecordFields(line, fields, fields))) {
-            issues.append(Issue(ResultsProblem::BadValue, record.key, lineNumber));
-        }
-    }
-    for (qsizetype k = 0; k < expected.size(); ++k) {
-        if (!seen[k]) issues.append(Issue(ResultsProblem::MissingRecord, expected[k].key));
-    }
-    return issues;
+    return InspectBytes(FileBytes(path), file, templateBytes);
 }
 
 ResultsCheckReport EnsureResultsFiles(const QString& programFolder, const Catalogue& catalogue) {
     ResultsCheckReport report;
     QList<TemplateCopy> copies;
-    for (int m = 1; m <= 3; ++m) {
+    for (int m = 1; m <= kModuleCount; ++m) {
         if (!catalogue.module(m).exists()) continue;
         const QString& code = catalogue.code;
         bool anyPresent = false;
@@ -333,32 +210,6 @@ bool RestoreResultsFile(const QString& programFolder, ResultsFile file, int modu
         !QFile::remove(path))
         qCWarning(lcResults) << "cannot remove the special file" << path;
     return CopyTemplate(file, module, path);
-}
-
-QString DescribeResultsIssue(const QString& fileName, const ResultsFileIssue& issue) {
-    switch (issue.problem) {
-        case ResultsProblem::NotRegularFile:
-            return Tr("%1 is %2, not a file").arg(fileName, KindText(issue.kind));
-        case ResultsProblem::EmptyFile:
-            return Tr("%1 is empty").arg(fileName);
-        case ResultsProblem::MissingRecord:
-            return Tr("%1: record %2 is missing").arg(fileName, issue.key);
-        case ResultsProblem::WrongFieldCount:
-            return Tr(issue.key == QLatin1String("TRD")
-                          ? "%1: record %2 has %3 entries, more than %4"
-                          : "%1: record %2 has %3 entries instead of %4")
-                .arg(fileName, issue.key)
-                .arg(issue.found)
-                .arg(issue.expected);
-        case ResultsProblem::OutOfOrder:
-            return Tr("%1: record %2 is out of order").arg(fileName, issue.key);
-        case ResultsProblem::StrayText:
-            return Tr("%1: line %2 is not a record").arg(fileName).arg(issue.line);
-        case ResultsProblem::BadValue:
-            return Tr("%1: record %2 holds a value the program never writes")
-                .arg(fileName, issue.key);
-    }
-    return fileName;
 }
 
 QString KeepDamagedCopy(const QString& path, const QDateTime& now) {

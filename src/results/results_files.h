@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "records/file_io.h"
+#include "results/results_issues.h"
 
 struct Catalogue;
 
@@ -24,6 +25,10 @@ QString ResultsFilePath(const QString& programFolder, ResultsFile file, int modu
 // True for a name of the form of a results file name ("marks2HM.txt"), whatever the course code.
 bool IsResultsFileName(const QString& name);
 
+// The template of a file of a module whose papers have these part counts (one entry per paper,
+// in paper order): the bytes the course package carries and a fresh start copies.
+QByteArray ResultsTemplateBytes(ResultsFile file, const QList<int>& partsPerPaper);
+
 // Copies the six templates over the six files of every defined module.
 void CreateResultsFiles(const QString& programFolder, const Catalogue& catalogue);
 
@@ -34,35 +39,10 @@ bool ResultsFilesPresent(const QString& programFolder, int module, const QString
 // written (empty when all six were).
 QStringList CreateModuleResultsFiles(const QString& programFolder, int module, const QString& code);
 
-// The record line list of a per-paper results file (first, second, fresults, sresults) of
-// papers 101..100+n, for reading and for rewriting: every record found by its key wherever it
-// stands, a missing record replaced by the template's empty one. A rewrite from this list keeps
-// every record that could be read.
-QStringList ReadPerPaperRecords(const QString& path, ResultsFile file, int module, int n);
-
-// What can be wrong with a results file that exists.
-enum class ResultsProblem {
-    NotRegularFile,   // a folder, FIFO, socket or device stands where the file should be
-    EmptyFile,        // no bytes at all
-    MissingRecord,    // a record of the template is absent
-    WrongFieldCount,  // a record no longer fits the content's part counts
-    OutOfOrder,       // a record after a later one: one-pass readers would lose it and the rest
-    StrayText,        // a line that is neither a record of the template nor a "..." line
-    BadValue,         // a status, score or verdict that is not one the program writes
-};
-
-struct ResultsFileIssue {
-    ResultsProblem problem;
-    QString key;       // the record concerned; empty for the whole file or a stray line
-    int line = 0;      // 1-based line of the file; 0 when the issue has no line
-    int found = 0;     // WrongFieldCount: fields in the file
-    int expected = 0;  // WrongFieldCount: fields the template gives (the trend: at most)
-    FileKind kind = FileKind::Regular;  // NotRegularFile: what stands there
-};
-
-// Compares a results file with its template: records, their order and field counts, and the
-// values the program itself writes (scores, states, verdicts). A missing file has no issues here;
-// anything but a regular file has the one issue NotRegularFile and is never opened.
+// Compares a results file with its template through the file's own codec: records, their order
+// and field counts, and the values the program itself writes (scores, states, verdicts). A
+// missing file has no issues here; anything but a regular file has the one issue NotRegularFile
+// and is never opened.
 QList<ResultsFileIssue> InspectResultsFile(const QString& path, ResultsFile file,
                                            const QByteArray& templateBytes);
 
@@ -91,9 +71,6 @@ ResultsCheckReport EnsureResultsFiles(const QString& programFolder, const Catalo
 // reset); a folder is never removed, and then the restore fails.
 bool RestoreResultsFile(const QString& programFolder, ResultsFile file, int module,
                         const QString& code);
-
-// One line for the learner, e.g. "marks2HM.txt: record FSE has 48 entries instead of 50".
-QString DescribeResultsIssue(const QString& fileName, const ResultsFileIssue& issue);
 
 // For a damaged file the learner chose to keep: copies its bytes beside it under a dated name
 // ("marks2HM.txt.damaged-2026-12-07-231500", "-2" added when taken) before anything rewrites

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "content/extract_resource.h"
+#include "results/trend_file.h"
 #include "session/session_log.h"
 
 namespace {
@@ -17,12 +18,19 @@ QString FileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
+// A folder, FIFO or device in the file's place holds no bytes to copy.
+bool IsRegularFile(const DamagedResultsFile& damaged) {
+    for (const ResultsFileIssue& issue : damaged.issues)
+        if (issue.problem == ResultsProblem::NotRegularFile) return false;
+    return true;
+}
+
 }  // namespace
 
 MainSession::MainSession(const QString& programFolder) : m_folder(programFolder) {}
 
 bool MainSession::moduleExists(int module) const {
-    return module >= 1 && module <= 3 && m_catalogue.module(module).exists();
+    return IsModuleNumber(module) && m_catalogue.module(module).exists();
 }
 
 PreparedFiles PrepareResultsFiles(const QString& programFolder) {
@@ -70,22 +78,28 @@ QList<DamagedResultsFile> MainSession::takeDamagedFiles() {
     return std::exchange(m_damaged, {});
 }
 
-bool MainSession::restoreResultsFile(const DamagedResultsFile& damaged) {
-    const bool restored =
-        RestoreResultsFile(m_folder, damaged.file, damaged.module, m_catalogue.code);
-    if (!restored) qCWarning(lcSession) << "could not restore" << damaged.path;
-    return restored;
+MainSession::Restored MainSession::restoreResultsFile(const DamagedResultsFile& damaged) {
+    Restored outcome;
+    if (IsRegularFile(damaged)) {
+        outcome.copy = KeepDamagedCopy(damaged.path, QDateTime::currentDateTime());
+        if (outcome.copy.isEmpty()) {
+            qCWarning(lcSession) << "not restored: no copy of" << damaged.path << "could be made";
+            return outcome;
+        }
+    }
+    outcome.restored = RestoreResultsFile(m_folder, damaged.file, damaged.module, m_catalogue.code);
+    if (!outcome.restored) qCWarning(lcSession) << "could not restore" << damaged.path;
+    return outcome;
 }
 
 QString MainSession::keepDamagedFile(const DamagedResultsFile& damaged) {
-    for (const ResultsFileIssue& issue : damaged.issues)
-        if (issue.problem == ResultsProblem::NotRegularFile) return {};
+    if (!IsRegularFile(damaged)) return {};
     return KeepDamagedCopy(damaged.path, QDateTime::currentDateTime());
 }
 
 int MainSession::activateFirstModule() {
     int first = 0;
-    for (int m = 3; m >= 1; --m)
+    for (int m = kModuleCount; m >= 1; --m)
         if (moduleExists(m)) first = m;
     if (first > 0) {
         m_shared.LChose = first;
@@ -98,10 +112,10 @@ int MainSession::activateFirstModule() {
 }
 
 void MainSession::loadModuleResults() {
-    const int m = m_shared.LChose >= 1 && m_shared.LChose <= 3 ? m_shared.LChose : 1;
+    const int m = IsModuleNumber(m_shared.LChose) ? m_shared.LChose : 1;
     const CourseModule& source = m_catalogue.module(m);
     m_module.module = m;
-    m_module.topicCount = source.topicCount;
+    m_module.numberOfTopics = source.numberOfTopics;
     m_module.paperCount = source.paperCount;
     m_module.topicNames = source.topicNames;
     m_shared.TtPapersCon = source.paperCount;
@@ -110,13 +124,13 @@ void MainSession::loadModuleResults() {
 }
 
 void MainSession::chooseTopic(int topic) {
-    if (topic < 1 || topic > 10) return;
-    m_shared.TopicCount = 5 * topic - 4;
+    if (topic < 1 || topic > kTopicCapacity) return;
+    m_shared.TopicCount = FirstPaperOfTopic(topic);
     m_shared.SubH1 = topicName(topic);
 }
 
 int MainSession::chosenTopic() const {
-    return m_shared.TopicCount >= 1 ? (m_shared.TopicCount + 4) / 5 : 1;
+    return m_shared.TopicCount >= 1 ? TopicOfPaper(m_shared.TopicCount) : 1;
 }
 
 QString MainSession::topicName(int topic) const {
@@ -129,20 +143,20 @@ void MainSession::choosePaper(int offset, int take) {
 }
 
 void MainSession::chooseTab(int tab) {
-    if (tab < 1 || tab > 4) return;
+    if (tab < 1 || tab > kHelpTab) return;
     m_nav.txtTabPos = tab;
     m_nav.txtToolBarPos = 1;
     m_nav.txtReportPos = 1;
-    if (tab <= 3) m_shared.LChose = tab;
+    if (IsModuleNumber(tab)) m_shared.LChose = tab;
 }
 
-void MainSession::chooseReportPage(int page) {
-    if (page >= 1 && page <= 3) m_nav.txtReportPos = page;
+void MainSession::chooseReportPage(int page, int pages) {
+    if (page >= 1 && page <= pages) m_nav.txtReportPos = page;
 }
 
 QStringList MainSession::eraseAllResults() {
     QStringList failed;
-    for (int m = 1; m <= 3; ++m) {
+    for (int m = 1; m <= kModuleCount; ++m) {
         if (!moduleExists(m)) continue;
         failed += CreateModuleResultsFiles(m_folder, m, m_catalogue.code);
     }
@@ -153,14 +167,16 @@ QStringList MainSession::eraseAllResults() {
 ReportInputs MainSession::reportInputs() const {
     ReportInputs in;
     in.title = m_catalogue.title;
-    in.topicCount = m_module.topicCount;
+    in.numberOfTopics = m_module.numberOfTopics;
     in.paperCount = m_module.paperCount;
     in.topicNames = m_module.topicNames;
     in.fse = m_module.marks.fse;
     in.sse = m_module.marks.sse;
     in.ltm = m_module.marks.ltm;
     in.cdd = m_module.marks.cdd;
-    in.trendFilePath =
-        ResultsFilePath(m_folder, ResultsFile::Trend, m_shared.LChose, m_shared.lblCOD);
+    // The reports take plain data: the trend is read here, fresh at every opening.
+    in.trendScores = ReadTrendFile(ResultsFilePath(m_folder, ResultsFile::Trend, m_shared.LChose,
+                                                   m_shared.lblCOD))
+                         .scores;
     return in;
 }

@@ -11,6 +11,7 @@
 #include "content/catalogue.h"
 #include "records/record_file.h"
 #include "reports/report_inputs.h"
+#include "results/marks_file.h"
 #include "results/results_files.h"
 #include "session/shared_fields.h"
 
@@ -32,7 +33,7 @@ PreparedFiles PrepareResultsFiles(const QString& programFolder);
 // The active module as last loaded.
 struct ModuleResults {
     int module = 0;  // 0 while none is loaded
-    int topicCount = 0;
+    int numberOfTopics = 0;
     int paperCount = 0;
     QStringList topicNames;
     MarksRecords marks;  // paperCount entries in each list
@@ -57,8 +58,14 @@ class MainSession {
 
     // Results files found damaged at start-up, handed over once for the learner to decide on.
     QList<DamagedResultsFile> takeDamagedFiles();
-    // Brings a damaged file back to its template; false (logged) when it could not be written.
-    bool restoreResultsFile(const DamagedResultsFile& damaged);
+    // Brings a damaged file back to its template, its bytes first copied beside it under the
+    // dated name a kept file gets (KeepDamagedCopy), so whatever could still be read survives the
+    // reset. Not restored (logged) when the copy or the template could not be written.
+    struct Restored {
+        bool restored = false;
+        QString copy;  // the copy's path; empty when there was no file to copy (a FIFO, a folder)
+    };
+    Restored restoreResultsFile(const DamagedResultsFile& damaged);
     // For a damaged file the learner keeps: copies its bytes beside it under a dated name and
     // returns that copy's path; empty when there is nothing to copy (not a regular file) or the
     // copy could not be written (logged).
@@ -72,7 +79,8 @@ class MainSession {
     void loadModuleResults();
     const ModuleResults& module() const { return m_module; }
 
-    // Topic t (1 to 10): TopicCount = 5t - 4 and SubH1 its name. The chosen topic from TopicCount.
+    // Topic t (1 to kTopicCapacity): TopicCount its first paper (FirstPaperOfTopic) and SubH1 its
+    // name. The chosen topic from TopicCount.
     void chooseTopic(int topic);
     int chosenTopic() const;
     QString topicName(int topic) const;  // empty outside the module's topics
@@ -84,11 +92,11 @@ class MainSession {
     // Paper slot `offset` (0 to 4) of the chosen topic for attempt `take`: PaperNum and TakeNum.
     void choosePaper(int offset, int take);
 
-    // Navigation: a tab (1 to 4) resets the toolbar slot and the report page, and a module tab
-    // makes its module active; a toolbar slot; a report page (1 to 3).
+    // Navigation: a tab (a module's or kHelpTab) resets the toolbar slot and the report page, and
+    // a module tab makes its module active; a toolbar slot; a report page (1 to `pages`).
     void chooseTab(int tab);
     void chooseToolbarSlot(int slot) { m_nav.txtToolBarPos = slot; }
-    void chooseReportPage(int page);
+    void chooseReportPage(int page, int pages);
 
     // Every defined module's six files back to their templates. The files that could not be
     // written (each logged); the others are erased.

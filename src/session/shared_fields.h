@@ -4,8 +4,13 @@
 
 #include <QString>
 
+#include "content/course_shape.h"
+
+// The tab after the module tabs.
+inline constexpr int kHelpTab = kModuleCount + 1;
+
 struct SharedFields {
-    int LChose = 1;       // active module, 1 to 3
+    int LChose = 1;       // active module, 1 to kModuleCount
     QString lblCOD;       // course code, part of every results file name
     int TtPapersCon = 0;  // papers of the active module
     int TopicCount = 1;   // first paper index of the chosen topic
@@ -17,8 +22,8 @@ struct SharedFields {
 // The main window's own navigation values.
 struct Navigation {
     bool RefreshLog = false;     // a refresh keeps the chosen topic
-    int txtTabPos = 1;           // tab chosen last: 1 to 3 a module, 4 Help
+    int txtTabPos = 1;           // tab chosen last: a module's number, or kHelpTab
     int txtToolBarPos = 0;       // toolbar slot chosen last, 1 to 4
-    int txtReportPos = 1;        // report sub-view open, 1 to 3
+    int txtReportPos = 1;        // report page open, 1 to the number of pages
     bool txtPressTrack = false;  // a toolbar button is held down
 };

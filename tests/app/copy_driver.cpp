@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     inputs.paperCount = catalogue.module(module).paperCount;
     PracticeSession session;
     if (!session.Load(inputs)) return 66;
-    for (int i = 0; i < session.state().partCount; ++i)
+    for (int i = 0; i < session.PaperPartCount(); ++i)
         session.SetAnswer(i, session.AnswerToShow(i));
     Say(QStringLiteral("ready"));
 

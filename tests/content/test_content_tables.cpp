@@ -29,11 +29,11 @@ TEST(Catalogue, ReadsTheCourseAndLeavesNoTempFile) {
     const CourseModule& practice = catalogue.module(2);
     ASSERT_TRUE(practice.exists());
     EXPECT_EQ(practice.label, "Practice");
-    ASSERT_GE(practice.topicCount, 1);
-    EXPECT_EQ(practice.paperCount, 5 * practice.topicCount);
-    ASSERT_EQ(practice.topicNames.size(), practice.topicCount);
+    ASSERT_GE(practice.numberOfTopics, 1);
+    EXPECT_EQ(practice.paperCount, 5 * practice.numberOfTopics);
+    ASSERT_EQ(practice.topicNames.size(), practice.numberOfTopics);
     EXPECT_EQ(practice.topicNames.first(), "Whole Numbers");
-    if (practice.topicCount == 10) {
+    if (practice.numberOfTopics == 10) {
         EXPECT_EQ(practice.topicNames[8], "Rate and Speed");
         EXPECT_EQ(practice.topicNames[9], "Algebra");
     }

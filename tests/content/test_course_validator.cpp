@@ -26,6 +26,13 @@ bool Mentions(const QStringList& problems, const QString& text) {
     return false;
 }
 
+// A table with the fields of one question's record replaced.
+QByteArray WithRecord(QByteArray table, const QByteArray& question, const QByteArray& fields) {
+    const qsizetype start = table.indexOf("#" + question + "#");
+    const qsizetype end = table.indexOf("\r\n", start);
+    return table.replace(start, end - start, "#" + question + "#>" + fields);
+}
+
 }  // namespace
 
 TEST(CourseValidator, BuiltPackageKeepsEveryRule) {
@@ -55,8 +62,10 @@ TEST(CourseValidator, FindsBrokenTables) {
     // An unknown kind letter and marks that are not positive whole numbers.
     QByteArray badKinds = kinds;
     badKinds.replace("#22032#>N", "#22032#>Z");
+    // Named with the table and line it is on, like the package builder names the course file.
     EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{AnswerKindTableId(2), badKinds}})),
-                         "unknown kind 'Z'"));
+                         QStringLiteral("%1:2: question 22032: unknown kind 'Z'")
+                             .arg(AnswerKindTableId(2))));
     QByteArray zeroMarks = marks;
     const qsizetype at = zeroMarks.indexOf("#22032#>") + 8;
     zeroMarks[at] = '0';
@@ -83,6 +92,27 @@ TEST(CourseValidator, FindsBrokenTables) {
     swapped.insert(secondEnd, firstLine);
     EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{AnswerKeyId(2), swapped}})),
                          "is not the next question"));
+}
+
+// Kind G shares one list of alternatives among a head and the parts after it whose key is one
+// space; such a key is refused only where no part of kind G comes before it.
+TEST(CourseValidator, AcceptsGroupFollowersOfKindGOnly) {
+    const QByteArray paper = Bytes(PaperTableId(2));
+    const qsizetype start = paper.indexOf("#101#>") + 6;
+    const QList<QByteArray> questions = paper.mid(start, paper.indexOf("\r\n", start) - start).split('>');
+    ASSERT_GE(questions.size(), 2);
+    const QByteArray head = questions[0], follower = questions[1];
+    auto check = [&](const QByteArray& headKind, const QByteArray& followerKind) {
+        QByteArray keys = WithRecord(Bytes(AnswerKeyId(2)), head, ";red;blue");
+        keys = WithRecord(keys, follower, " ");
+        QByteArray kinds = WithRecord(Bytes(AnswerKindTableId(2)), head, headKind);
+        kinds = WithRecord(kinds, follower, followerKind);
+        return CheckPackageRules(Altered({{AnswerKeyId(2), keys}, {AnswerKindTableId(2), kinds}}));
+    };
+    const QStringList grouped = check("G", "G");
+    EXPECT_FALSE(Mentions(grouped, QString::fromLatin1(follower))) << grouped.join('\n').toStdString();
+    EXPECT_TRUE(Mentions(check("M", "G"), "a key of one space follows no part of kind G"));
+    EXPECT_TRUE(Mentions(check("M", "M"), QString::fromLatin1(follower) + " has an empty key"));
 }
 
 TEST(CourseValidator, FindsTemplatesAndCataloguesThatDoNotMatch) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A results file found damaged at start: the question comes up with the keys in it, N keeps the
 # file and a dated copy of its bytes is made beside it, Enter takes the notice that says so; at
-# the next start Y resets it to its template. No click.
+# the next start Enter keeps it too, and at the one after Y resets it to its template, a second
+# dated copy made first. No click.
 # Arguments: the hmquiz program, the build folder.
 HMQUIZ=$1
 BUILD=$2
@@ -36,7 +37,18 @@ kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 start_program
 wait_window '^Damaged results$' >/dev/null
 sleep 0.3
+key Return
+sleep 0.5
+[ "$(cat "$DATA/marks2HM.txt")" = "$damaged" ] || fail "Enter on the question changed the file"
+kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
+
+copies_before=$(ls "$DATA" | grep -c '^marks2HM\.txt\.damaged-' || true)
+start_program
+wait_window '^Damaged results$' >/dev/null
+sleep 0.3
 key y
 sleep 0.5
 cmp -s "$DATA/marks2HM.txt" "$BUILD/package/30121" || fail "Y did not reset the file to its template"
+copies=$(ls "$DATA" | grep -c '^marks2HM\.txt\.damaged-' || true)
+[ "$copies" -gt "$copies_before" ] || fail "the reset kept no copy of the file"
 echo "damaged results by keys: ok"

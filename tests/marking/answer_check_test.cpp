@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "letters.h"
+
 namespace {
 
 QString Check(const char* answer, const char* key, const char* kind) {
-    return CheckAnswer(QString::fromLatin1(answer), QString::fromLatin1(key),
-                       QString::fromLatin1(kind));
+    return VerdictLetter(CheckAnswer(QString::fromLatin1(answer), QString::fromLatin1(key),
+                                     Kind(QString::fromLatin1(kind))));
+}
+
+QString CheckList(const QStringList& answers, const QStringList& keys, int index) {
+    return VerdictLetter(CheckListAnswer(answers, keys, index));
 }
 
 }  // namespace
@@ -60,8 +66,7 @@ TEST(CheckAnswer, TextIgnoresOuterSpacesAndCaseOnly) {
     EXPECT_EQ(Check("", "", "T"), "Y");
     // Only spaces are trimmed.
     EXPECT_EQ(Check("cat\t", "cat", "T"), "N");
-    EXPECT_EQ(CheckAnswer(QString::fromLatin1("\xC9T\xC9"), QString::fromLatin1("\xE9t\xE9"), "T"),
-              "Y");
+    EXPECT_EQ(Check("\xC9T\xC9", "\xE9t\xE9", "T"), "Y");
 }
 
 TEST(CheckAnswer, CompactKeepsOnlyTheSpaceWhereTheKeyHasIt) {
@@ -79,44 +84,52 @@ TEST(CheckAnswer, CompactKeepsOnlyTheSpaceWhereTheKeyHasIt) {
     EXPECT_EQ(Check("a:b", "A:B", "R"), "N");
 }
 
-TEST(CheckAnswer, UnknownKindGivesNoVerdict) {
-    EXPECT_EQ(Check("1", "1", "Z"), "");
-    EXPECT_EQ(Check("1", "1", ""), "");
-    EXPECT_EQ(Check("1", "1", "n"), "");
-    EXPECT_EQ(Check("red", ";red", "G"), "");
+TEST(AnswerKind, EveryKindHasOneLetterAndUnknownLettersAreNoKind) {
+    QString letters;
+    for (const AnswerKindRule& rule : AnswerKindRules()) {
+        EXPECT_EQ(AnswerKindOfLetter(QString(QLatin1Char(rule.letter))), rule.kind);
+        EXPECT_EQ(&RuleOf(rule.kind), &rule);
+        letters += QLatin1Char(rule.letter);
+    }
+    EXPECT_EQ(letters, "NTQLRFXGM");
+    for (const char* letter : {"Z", "", "n", "NN", " N"})
+        EXPECT_FALSE(AnswerKindOfLetter(QString::fromLatin1(letter)).has_value()) << letter;
+    // A list kind checked on its own is a paper of that one part.
+    EXPECT_EQ(Check("red", ";red", "G"), "Y");
+    EXPECT_EQ(Check("12", "12", "M"), "");
 }
 
 TEST(CheckListAnswer, GroupsNeverCreditTheSameAlternativeTwice) {
     const QStringList keys{";red;blue", " "};
-    EXPECT_EQ(CheckListAnswer({"Red", "red"}, keys, 0), "Y");
-    EXPECT_EQ(CheckListAnswer({"Red", "red"}, keys, 1), "N");
-    EXPECT_EQ(CheckListAnswer({"red", "blue"}, keys, 0), "Y");
-    EXPECT_EQ(CheckListAnswer({"red", "blue"}, keys, 1), "Y");
-    EXPECT_EQ(CheckListAnswer({"red", ""}, keys, 1), "N");
-    EXPECT_EQ(CheckListAnswer({"", ""}, keys, 0), "N");
-    EXPECT_EQ(CheckListAnswer({" BLUE ", "green"}, keys, 0), "Y");
-    EXPECT_EQ(CheckListAnswer({" BLUE ", "green"}, keys, 1), "N");
+    EXPECT_EQ(CheckList({"Red", "red"}, keys, 0), "Y");
+    EXPECT_EQ(CheckList({"Red", "red"}, keys, 1), "N");
+    EXPECT_EQ(CheckList({"red", "blue"}, keys, 0), "Y");
+    EXPECT_EQ(CheckList({"red", "blue"}, keys, 1), "Y");
+    EXPECT_EQ(CheckList({"red", ""}, keys, 1), "N");
+    EXPECT_EQ(CheckList({"", ""}, keys, 0), "N");
+    EXPECT_EQ(CheckList({" BLUE ", "green"}, keys, 0), "Y");
+    EXPECT_EQ(CheckList({" BLUE ", "green"}, keys, 1), "N");
     // Order within a group matters only through what earlier parts used.
-    EXPECT_EQ(CheckListAnswer({"blue", "red"}, keys, 1), "Y");
+    EXPECT_EQ(CheckList({"blue", "red"}, keys, 1), "Y");
     // A group may start later in the paper; earlier parts outside it are not consulted.
     const QStringList later{";red", ";a;b", " ", " "};
-    EXPECT_EQ(CheckListAnswer({"red", "a", "b", "a"}, later, 2), "Y");
-    EXPECT_EQ(CheckListAnswer({"red", "a", "b", "a"}, later, 3), "N");
-    EXPECT_EQ(CheckListAnswer({"red", "a", "b", "red"}, later, 3), "N");
+    EXPECT_EQ(CheckList({"red", "a", "b", "a"}, later, 2), "Y");
+    EXPECT_EQ(CheckList({"red", "a", "b", "a"}, later, 3), "N");
+    EXPECT_EQ(CheckList({"red", "a", "b", "red"}, later, 3), "N");
 }
 
 TEST(CheckListAnswer, KeysWithoutListsAndMissingHeadsGiveNoVerdict) {
-    EXPECT_EQ(CheckListAnswer({"12"}, {"12"}, 0), "");
-    EXPECT_EQ(CheckListAnswer({"x"}, {" "}, 0), "");
-    EXPECT_EQ(CheckListAnswer({"x", "y"}, {"plain", " "}, 1), "");
-    EXPECT_EQ(CheckListAnswer({"x"}, {";x"}, 5), "");
-    EXPECT_EQ(CheckListAnswer({"x"}, {";x"}, -1), "");
+    EXPECT_EQ(CheckList({"12"}, {"12"}, 0), "");
+    EXPECT_EQ(CheckList({"x"}, {" "}, 0), "");
+    EXPECT_EQ(CheckList({"x", "y"}, {"plain", " "}, 1), "");
+    EXPECT_EQ(CheckList({"x"}, {";x"}, 5), "");
+    EXPECT_EQ(CheckList({"x"}, {";x"}, -1), "");
     // Fewer answers than keys: the missing ones are empty.
-    EXPECT_EQ(CheckListAnswer({}, {";x", " "}, 1), "N");
+    EXPECT_EQ(CheckList({}, {";x", " "}, 1), "N");
     // Kind M: a single part with alternatives.
-    EXPECT_EQ(CheckListAnswer({"X"}, {";12;x"}, 0), "Y");
-    EXPECT_EQ(CheckListAnswer({"12"}, {";12;x"}, 0), "Y");
-    EXPECT_EQ(CheckListAnswer({"1"}, {";12;x"}, 0), "N");
+    EXPECT_EQ(CheckList({"X"}, {";12;x"}, 0), "Y");
+    EXPECT_EQ(CheckList({"12"}, {";12;x"}, 0), "Y");
+    EXPECT_EQ(CheckList({"1"}, {";12;x"}, 0), "N");
 }
 
 TEST(CheckListAnswer, LooksBackTwentyPartsThenTakesTheOneBefore) {
@@ -130,12 +143,12 @@ TEST(CheckListAnswer, LooksBackTwentyPartsThenTakesTheOneBefore) {
     }
     answers[20] = "b";
     answers[21] = "c";
-    EXPECT_EQ(CheckListAnswer(answers, keys, 20), "Y");
-    EXPECT_EQ(CheckListAnswer(answers, keys, 21), "Y");
+    EXPECT_EQ(CheckList(answers, keys, 20), "Y");
+    EXPECT_EQ(CheckList(answers, keys, 21), "Y");
     answers[21] = "b";
-    EXPECT_EQ(CheckListAnswer(answers, keys, 21), "N");
+    EXPECT_EQ(CheckList(answers, keys, 21), "N");
     // With 21 followers before it, the a-21 part is itself a follower: no list, no verdict.
     keys.append(" ");
     answers.append("c");
-    EXPECT_EQ(CheckListAnswer(answers, keys, 22), "");
+    EXPECT_EQ(CheckList(answers, keys, 22), "");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "letters.h"
+
 TEST(AnswersToShow, GroupShowsAlternativesStillFree) {
     const QStringList keys{";a;b;c", " ", " "};
     const QStringList answers{"b", "", "a"};
@@ -26,15 +28,21 @@ TEST(AnswersToShow, MultiAndOtherKinds) {
     EXPECT_EQ(MultiAnswerToShow(";12"), "12");
     EXPECT_EQ(MultiAnswerToShow(";;x"), "");
     EXPECT_EQ(MultiAnswerToShow(""), "");
+    // A key that does not open with ';' loses nothing, and shows what the list rule accepts.
+    EXPECT_EQ(MultiAnswerToShow("12"), "12");
+    EXPECT_EQ(MultiAnswerToShow("12;x"), "x");
     const QStringList keys{"2.77", ";12;x", ";a;b", " "};
     const QStringList kinds{"N", "M", "G", "G"};
     const QStringList answers{"", "", "b", ""};
-    EXPECT_EQ(AnswerToShow(answers, keys, kinds, 0), "2.77");
-    EXPECT_EQ(AnswerToShow(answers, keys, kinds, 1), "12");
-    EXPECT_EQ(AnswerToShow(answers, keys, kinds, 2), "a");
-    EXPECT_EQ(AnswerToShow(answers, keys, kinds, 3), "a");
-    EXPECT_EQ(AnswerToShow(answers, keys, kinds, 4), "");
-    EXPECT_EQ(AnswerToShow(answers, keys, kinds, -1), "");
+    auto show = [&](int i) {
+        return AnswerToShow(answers, keys, Kind(kinds.value(i, QStringLiteral("N"))), i);
+    };
+    EXPECT_EQ(show(0), "2.77");
+    EXPECT_EQ(show(1), "12");
+    EXPECT_EQ(show(2), "a");
+    EXPECT_EQ(show(3), "a");
+    EXPECT_EQ(show(4), "");
+    EXPECT_EQ(show(-1), "");
     // Followers with no head in reach, or a head that is no list, show nothing.
     EXPECT_EQ(GroupAnswerToShow({""}, {" "}, 0), "");
     EXPECT_EQ(GroupAnswerToShow({"", ""}, {"plain", " "}, 1), "");

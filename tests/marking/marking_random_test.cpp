@@ -9,6 +9,8 @@
 #include "marking/answers_to_show.h"
 #include "marking/scoring.h"
 
+#include "letters.h"
+
 namespace {
 
 std::mt19937 MakeRandom() {
@@ -33,34 +35,38 @@ QString RandomCase(std::mt19937& random, const QString& text) {
     return out;
 }
 
+QString Check(const QString& answer, const QString& key, AnswerKind kind) {
+    return VerdictLetter(CheckAnswer(answer, key, kind));
+}
+
+QString Check(const QString& answer, const QString& key, const char* kind) {
+    return Check(answer, key, Kind(QString::fromLatin1(kind)));
+}
+
 QString Spaces(std::mt19937& random) {
     return QString(Pick(random, 0, 3), QLatin1Char(' '));
 }
 
-bool IsVerdict(const QString& text) {
-    return text == "Y" || text == "N" || text.isEmpty();
-}
 
 }  // namespace
 
 TEST(MarkingRandom, CheckersNeverFailAndTextRulesIgnoreCaseAndOuterSpaces) {
     std::mt19937 random = MakeRandom();
-    const QStringList kinds{"N", "T", "Q", "L", "R", "F", "X", "G", "M", "Z", ""};
     for (int round = 0; round < 5000; ++round) {
         const QString answer = RandomText(random, 12);
         const QString key = RandomText(random, 12);
-        for (const QString& kind : kinds) ASSERT_TRUE(IsVerdict(CheckAnswer(answer, key, kind)));
-        for (const char* kind : {"T", "Q", "L"}) {
-            const QString verdict = CheckAnswer(answer, key, kind);
-            ASSERT_EQ(verdict, CheckAnswer(key, answer, kind));
+        for (const AnswerKindRule& rule : AnswerKindRules()) (void)Check(answer, key, rule.kind);
+        for (AnswerKind kind : {AnswerKind::Text, AnswerKind::Choice, AnswerKind::LongText}) {
+            const QString verdict = Check(answer, key, kind);
+            ASSERT_EQ(verdict, Check(key, answer, kind));
             ASSERT_EQ(verdict,
-                      CheckAnswer(Spaces(random) + RandomCase(random, answer) + Spaces(random), key,
+                      Check(Spaces(random) + RandomCase(random, answer) + Spaces(random), key,
                                   kind))
                 << answer.toStdString() << " / " << key.toStdString();
         }
-        ASSERT_EQ(CheckAnswer(answer, key, "N"), CheckAnswer(key, answer, "N"));
-        ASSERT_EQ(CheckAnswer(answer, key, "N"),
-                  CheckAnswer(Spaces(random) + answer + Spaces(random), key, "N"));
+        ASSERT_EQ(Check(answer, key, "N"), Check(key, answer, "N"));
+        ASSERT_EQ(Check(answer, key, "N"),
+                  Check(Spaces(random) + answer + Spaces(random), key, "N"));
     }
 }
 
@@ -75,10 +81,10 @@ TEST(MarkingRandom, NumbersMatchInEveryAcceptedSpelling) {
         for (qsizetype at = grouped.size() - 3; at > 0; at -= 3) grouped.insert(at, separator);
         const QString fraction = QString::number(hundredths) + QString(Pick(random, 0, 2), '0');
         const QString answer = grouped + "." + fraction;
-        ASSERT_EQ(CheckAnswer(answer, key, "N"), "Y") << answer.toStdString();
-        ASSERT_EQ(CheckAnswer(" " + answer + " ", key, "N"), "Y");
-        ASSERT_EQ(CheckAnswer(answer + "cm", key, "N"), "N");
-        ASSERT_EQ(CheckAnswer(answer + "1", key, "N"), "N");
+        ASSERT_EQ(Check(answer, key, "N"), "Y") << answer.toStdString();
+        ASSERT_EQ(Check(" " + answer + " ", key, "N"), "Y");
+        ASSERT_EQ(Check(answer + "cm", key, "N"), "N");
+        ASSERT_EQ(Check(answer + "1", key, "N"), "N");
     }
 }
 
@@ -89,12 +95,12 @@ TEST(MarkingRandom, CompactRuleAcceptsTheKeyItselfAndRespacedOperators) {
         const QString top = QString::number(Pick(random, 1, 99));
         const QString bottom = QString::number(Pick(random, 2, 999));
         const QString mixed = whole + " " + top + "/" + bottom;
-        ASSERT_EQ(CheckAnswer(mixed, mixed, "X"), "Y");
+        ASSERT_EQ(Check(mixed, mixed, "X"), "Y");
         const QString spaced = whole + " " + top + Spaces(random) + "/" + Spaces(random) + bottom;
-        ASSERT_EQ(CheckAnswer(Spaces(random) + spaced, mixed, "X"), "Y") << spaced.toStdString();
-        ASSERT_EQ(CheckAnswer(whole + top + "/" + bottom, mixed, "X"), "N");
+        ASSERT_EQ(Check(Spaces(random) + spaced, mixed, "X"), "Y") << spaced.toStdString();
+        ASSERT_EQ(Check(whole + top + "/" + bottom, mixed, "X"), "N");
         const QString ratio = top + ":" + bottom;
-        ASSERT_EQ(CheckAnswer(top + Spaces(random) + ":" + Spaces(random) + bottom, ratio, "R"),
+        ASSERT_EQ(Check(top + Spaces(random) + ":" + Spaces(random) + bottom, ratio, "R"),
                   "Y");
     }
 }
@@ -122,20 +128,19 @@ TEST(MarkingRandom, PapersMarkConsistentlyAndGroupScoresIgnoreAnswerOrder) {
                 const QString key = RandomText(random, 6);
                 keys.append(key == " " ? QStringLiteral("x") : key);
                 kinds.append(
-                    QStringList{"N", "T", "Q", "R", "F", "X", "M", "Z"}.at(Pick(random, 0, 7)));
+                    QStringList{"N", "T", "Q", "L", "R", "F", "X", "M"}.at(Pick(random, 0, 7)));
             }
             marks.append(QString::number(Pick(random, 0, 3)));
             answers.append(Pick(random, 0, 1) ? alternatives.at(Pick(random, 0, 3))
                                               : RandomText(random, 6));
         }
-        const PaperMarking marking = MarkParts(answers, keys, kinds, marks);
-        const int total = TotalMarks(marks);
-        ASSERT_EQ(marking.results.size(), parts);
-        ASSERT_TRUE(std::all_of(marking.results.begin(), marking.results.end(), IsVerdict));
+        const PaperMarking marking = MarkParts(Parts(answers, keys, kinds, marks));
+        const int total = TotalMarks(Parts(answers, keys, kinds, marks));
+        ASSERT_EQ(marking.verdicts.size(), parts);
         ASSERT_GE(marking.score, 0);
         ASSERT_LE(marking.score, total);
         for (int i = 0; i < parts; ++i) {
-            (void)AnswerToShow(answers, keys, kinds, i);
+            (void)AnswerToShow(answers, keys, Kind(kinds.at(i)), i);
             (void)GroupAnswerToShow(answers, keys, i);
         }
 
@@ -148,12 +153,15 @@ TEST(MarkingRandom, PapersMarkConsistentlyAndGroupScoresIgnoreAnswerOrder) {
             std::shuffle(shuffled.begin() + head, shuffled.begin() + end, random);
             head = end;
         }
-        auto rightCount = [](const QStringList& results) { return results.count("Y"); };
-        QStringList groupOnly = kinds;
-        for (QString& kind : groupOnly)
-            if (kind != "G") kind = "Z";
-        ASSERT_EQ(rightCount(MarkParts(answers, keys, groupOnly, marks).results),
-                  rightCount(MarkParts(shuffled, keys, groupOnly, marks).results))
+        // Only the groups' verdicts are counted.
+        auto groupRights = [&](const QStringList& given) {
+            const QList<Verdict> verdicts = MarkParts(Parts(given, keys, kinds, marks)).verdicts;
+            int rights = 0;
+            for (int i = 0; i < parts; ++i)
+                if (kinds.at(i) == "G" && verdicts.at(i) == Verdict::Right) ++rights;
+            return rights;
+        };
+        ASSERT_EQ(groupRights(answers), groupRights(shuffled))
             << keys.join('|').toStdString() << "\n"
             << answers.join('|').toStdString() << "\n"
             << shuffled.join('|').toStdString();

@@ -4,6 +4,8 @@
 
 #include <climits>
 
+#include "letters.h"
+
 TEST(Percentage, RoundsExactlyWithTiesToEven) {
     EXPECT_EQ(PercentageText(1, 80), "1.2");    // 1.25
     EXPECT_EQ(PercentageText(3, 80), "3.8");    // 3.75
@@ -39,31 +41,39 @@ TEST(Percentage, OneDecimalHandlesSignsAndExtremes) {
 
 TEST(Scoring, ScoreSumsMarksOfRightPartsOnly) {
     const QStringList keys{"2.77", "Derrick", ";red;blue", " ", "5 2/3", "1", "x"};
-    const QStringList kinds{"N", "T", "G", "G", "X", "Q", "Z"};
+    const QStringList kinds{"N", "T", "G", "G", "X", "Q", "M"};
     const QStringList marks{"1", "2", "1", "1", "3", "2", "5"};
     const QStringList answers{"2.770", "derrick", "red", "red", "52/3", "1", "x"};
-    const PaperMarking marking = MarkParts(answers, keys, kinds, marks);
-    EXPECT_EQ(marking.results, (QStringList{"Y", "Y", "Y", "N", "N", "Y", ""}));
+    const QList<AnswerPart> parts = Parts(answers, keys, kinds, marks);
+    const PaperMarking marking = MarkParts(parts);
+    // A list key without alternatives gives no verdict and counts nothing.
+    EXPECT_EQ(Letters(marking.verdicts), (QStringList{"Y", "Y", "Y", "N", "N", "Y", ""}));
     EXPECT_EQ(marking.score, 1 + 2 + 1 + 2);
-    EXPECT_EQ(TotalMarks(marks), 15);
-    // Fewer answers, kinds or marks than keys: missing entries are empty and count nothing.
-    const PaperMarking shortLists = MarkParts({"2.77"}, keys, {"N", "T"}, {"4"});
-    ASSERT_EQ(shortLists.results.size(), keys.size());
-    EXPECT_EQ(shortLists.results.at(0), "Y");
-    EXPECT_EQ(shortLists.results.at(1), "N");
-    EXPECT_EQ(shortLists.results.at(6), "");
+    EXPECT_EQ(TotalMarks(parts), 15);
+    // Missing answers and marks are empty and count nothing.
+    const PaperMarking shortLists =
+        MarkParts(Parts({"2.77"}, keys, {"N", "T", "N", "N", "N", "N", "N"}, {"4"}));
+    ASSERT_EQ(shortLists.verdicts.size(), keys.size());
+    EXPECT_EQ(shortLists.verdicts.at(0), Verdict::Right);
+    EXPECT_EQ(shortLists.verdicts.at(1), Verdict::Wrong);
     EXPECT_EQ(shortLists.score, 4);
 }
 
+namespace {
+int TotalOf(const QStringList& marks) {
+    return TotalMarks(Parts({}, QStringList(marks.size()), QStringList(marks.size(), "N"), marks));
+}
+}  // namespace
+
 TEST(Scoring, MarksAreWholeNumbersAndBadMarksCountNothing) {
     // Each running sum is rounded to a whole number, halves to even: 0.5 -> 0, 1.5 -> 2.
-    EXPECT_EQ(TotalMarks({"0.5"}), 0);
-    EXPECT_EQ(TotalMarks({"1.5"}), 2);
-    EXPECT_EQ(TotalMarks({"1", "1.5"}), 2);
-    EXPECT_EQ(TotalMarks({" 3 ", "2"}), 5);
-    EXPECT_EQ(TotalMarks({"", "abc", "1e300", "inf", "2"}), 2);
-    EXPECT_EQ(TotalMarks({}), 0);
-    EXPECT_EQ(TotalMarks(QStringList(5000, "1000000")), INT_MAX);
+    EXPECT_EQ(TotalOf({"0.5"}), 0);
+    EXPECT_EQ(TotalOf({"1.5"}), 2);
+    EXPECT_EQ(TotalOf({"1", "1.5"}), 2);
+    EXPECT_EQ(TotalOf({" 3 ", "2"}), 5);
+    EXPECT_EQ(TotalOf({"", "abc", "1e300", "inf", "2"}), 2);
+    EXPECT_EQ(TotalOf({}), 0);
+    EXPECT_EQ(TotalOf(QStringList(5000, "1000000")), INT_MAX);
 }
 
 TEST(Scoring, StoredScoresParseToExactTenths) {

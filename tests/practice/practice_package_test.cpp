@@ -23,29 +23,29 @@ TEST(PracticePackage, FirstPaperLoadsFromTheCarriedCourseAndMarksFully) {
     inputs.module = module;
     inputs.courseCode = catalogue.code;
     inputs.paperNumber = QStringLiteral("101");
-    inputs.topicCount = 1;
+    inputs.TopicCount = 1;
     inputs.topicName = catalogue.module(module).topicNames.value(0);
     inputs.paperCount = catalogue.module(module).paperCount;
     PracticeSession session;
     ASSERT_TRUE(session.Load(inputs));
     EXPECT_FALSE(QFile::exists(dir.filePath("temptext.txt")));
     const PracticeState& state = session.state();
-    EXPECT_EQ(state.partCount, session.PartOffset(session.QuestionCount()) +
+    EXPECT_EQ(session.PaperPartCount(), session.PartOffset(session.QuestionCount()) +
                                    session.PartCount(session.QuestionCount()));
     EXPECT_GT(state.totalMarks, 0);
-    EXPECT_EQ(state.status, "0");
+    EXPECT_EQ(state.status, AttemptStatus::NotMarked);
     EXPECT_EQ(session.AnsweredCount(), 0);
     EXPECT_EQ(session.Caption(), inputs.topicName + " - Paper 1");
     ASSERT_TRUE(session.WriteQuestionDocument(1));
     EXPECT_TRUE(QFile::exists(session.QuestionFilePath(1)));
 
     // The answers to show of an empty sheet are a full set of right answers.
-    for (int i = 0; i < state.partCount; ++i) session.SetAnswer(i, session.AnswerToShow(i));
+    for (int i = 0; i < session.PaperPartCount(); ++i) session.SetAnswer(i, session.AnswerToShow(i));
     EXPECT_FALSE(session.NeedsLongConfirmation());
     ASSERT_EQ(session.Mark(QDateTime::currentDateTime(), QDateTime::currentDateTime()),
               MarkOutcome::Marked);
     EXPECT_EQ(state.scoring, "100");
-    EXPECT_EQ(state.results.count("Y"), state.partCount);
+    for (const AnswerPart& part : state.paper.parts) EXPECT_EQ(part.verdict, Verdict::Right);
     QFile trend(session.ResultsPath(ResultsFile::Trend));
     ASSERT_TRUE(trend.open(QIODevice::ReadOnly));
     EXPECT_EQ(trend.readAll(), "#TRD#>100\r\n");

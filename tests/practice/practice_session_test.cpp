@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "results/marking_journal.h"
+#include "results/trend_file.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ class PracticeFolder : public ::testing::Test {
         inputs.module = 2;
         inputs.courseCode = QStringLiteral("HM");
         inputs.paperNumber = paper;
-        inputs.topicCount = 1;
+        inputs.TopicCount = 1;
         inputs.topicName = QStringLiteral("Whole Numbers");
         inputs.paperCount = kPapers;
         inputs.take = take;
@@ -114,7 +115,7 @@ TEST_F(PracticeFolder, FirstMarkingWritesEveryFileAndTheTrend) {
     PracticeSession session;
     ASSERT_TRUE(session.LoadFromContent(Inputs(1), MadeUpPaper()));
     EXPECT_EQ(session.state().totalMarks, 66);
-    EXPECT_EQ(session.state().status, "0");
+    EXPECT_EQ(session.state().status, AttemptStatus::NotMarked);
     EXPECT_FALSE(session.isMarked());
     AnswerAllBut(session, {2, 5});
     ASSERT_EQ(session.Mark(now_, start_), MarkOutcome::Marked);
@@ -155,6 +156,23 @@ TEST_F(PracticeFolder, FirstMarkingWritesEveryFileAndTheTrend) {
     EXPECT_EQ(MarksField("FSE").mid(0, 2), (QStringList{"90.9", "100"}));
 }
 
+// Reached when only a damaged marks file was reset: the trend still holds fifty entries and the
+// papers are marked again. The record keeps the newest fifty, so the next start accepts it.
+TEST_F(PracticeFolder, AFullTrendKeepsItsNewestFiftyEntries) {
+    QByteArray full = "#TRD#";
+    for (int i = 1; i <= 50; ++i) full += ">" + QByteArray::number(i);
+    WriteBytes(Path(ResultsFile::Trend), full + "\r\n");
+    PracticeSession session;
+    ASSERT_TRUE(session.LoadFromContent(Inputs(1), MadeUpPaper()));
+    AnswerAllBut(session, {2, 5});
+    ASSERT_EQ(session.Mark(now_, start_), MarkOutcome::Marked);
+    const QByteArray trend = ReadBytes(Path(ResultsFile::Trend));
+    EXPECT_EQ(trend.count('>'), 50);
+    EXPECT_TRUE(trend.startsWith("#TRD#>2>3>")) << trend.constData();
+    EXPECT_TRUE(trend.endsWith(">50>90.9\r\n")) << trend.constData();
+    EXPECT_TRUE(InspectTrendFile(trend, "#TRD#").isEmpty());
+}
+
 TEST_F(PracticeFolder, MarkedPaperReopensMarkedAndWritesNothing) {
     {
         PracticeSession session;
@@ -170,9 +188,9 @@ TEST_F(PracticeFolder, MarkedPaperReopensMarkedAndWritesNothing) {
     EXPECT_EQ(reopened.state().scoring, "97");
     EXPECT_EQ(reopened.state().timeTaken, "1:23:40");
     EXPECT_EQ(reopened.state().dateCompleted, ShortDateText(QDate(2026, 3, 9)));
-    EXPECT_EQ(reopened.state().results.at(0), "N");
+    EXPECT_EQ(reopened.state().paper.parts.at(0).verdict, Verdict::Wrong);
     reopened.SetAnswer(0, QStringLiteral("1"));
-    EXPECT_EQ(reopened.state().answers.at(0), "999");
+    EXPECT_EQ(reopened.state().paper.parts.at(0).answer, "999");
     EXPECT_TRUE(reopened.SaveAnswers());
     EXPECT_EQ(reopened.Mark(now_.addSecs(60), start_), MarkOutcome::AlreadyMarked);
     EXPECT_EQ(AllFiles(), before);
@@ -247,7 +265,7 @@ TEST_F(PracticeFolder, EveryWriterKeepsTheRecordsItCouldReadWhateverTheirOrderOr
     ASSERT_EQ(first.Mark(now_, start_), MarkOutcome::Marked);
     PracticeSession second;
     ASSERT_TRUE(second.LoadFromContent(Inputs(2), MadeUpPaper()));
-    EXPECT_EQ(second.state().answers.at(1), "2");  // carried over
+    EXPECT_EQ(second.state().paper.parts.at(1).answer, "2");  // carried over
     second.SetAnswer(0, QStringLiteral("1"));
     ASSERT_EQ(second.Mark(now_, start_), MarkOutcome::Marked);
 
@@ -293,18 +311,18 @@ TEST_F(PracticeFolder, SecondAttemptCarriesOverAndLeavesTheFirstAlone) {
     PracticeSession second;
     ASSERT_TRUE(second.LoadFromContent(Inputs(2), MadeUpPaper()));
     EXPECT_TRUE(second.isSecondAttempt());
-    EXPECT_EQ(second.state().status, "0");
+    EXPECT_EQ(second.state().status, AttemptStatus::NotMarked);
     EXPECT_EQ(second.state().scoring, "");
     EXPECT_EQ(second.state().timeTaken, "");
     EXPECT_TRUE(second.IsCarriedOver(0));
     EXPECT_FALSE(second.IsCarriedOver(2));
-    EXPECT_EQ(second.state().answers.at(0), "1");
-    EXPECT_EQ(second.state().results.at(0), "Y");
-    EXPECT_EQ(second.state().answers.at(2), "kept");
-    EXPECT_EQ(second.state().firstAnswers.at(2), "999");
+    EXPECT_EQ(second.state().paper.parts.at(0).answer, "1");
+    EXPECT_EQ(second.state().paper.parts.at(0).verdict, Verdict::Right);
+    EXPECT_EQ(second.state().paper.parts.at(2).answer, "kept");
+    EXPECT_EQ(second.state().paper.parts.at(2).firstAnswer, "999");
     // Carried parts cannot be changed; only the two open parts decide the confirmation.
     second.SetAnswer(0, QStringLiteral("changed"));
-    EXPECT_EQ(second.state().answers.at(0), "1");
+    EXPECT_EQ(second.state().paper.parts.at(0).answer, "1");
     EXPECT_TRUE(second.NeedsLongConfirmation());
     second.SetAnswer(5, QStringLiteral("6"));
     EXPECT_FALSE(second.NeedsLongConfirmation());
@@ -355,9 +373,9 @@ TEST_F(PracticeFolder, SecondAttemptOfAnUnmarkedPaperCarriesNothing) {
     ASSERT_TRUE(second.LoadFromContent(Inputs(2), MadeUpPaper()));
     for (int i = 0; i < kParts; ++i) {
         EXPECT_FALSE(second.IsCarriedOver(i));
-        EXPECT_EQ(second.state().answers.at(i), "");
+        EXPECT_EQ(second.state().paper.parts.at(i).answer, "");
     }
-    EXPECT_EQ(second.state().firstAnswers.at(0), "1");
+    EXPECT_EQ(second.state().paper.parts.at(0).firstAnswer, "1");
     EXPECT_TRUE(second.NeedsLongConfirmation());
     EXPECT_EQ(second.RemainingQuestions().size(), 10);
 }
@@ -393,10 +411,10 @@ TEST_F(PracticeFolder, AnswerSheetHelpers) {
 
     // Text that would break a record never reaches the answers.
     session.SetAnswer(1, QStringLiteral("a>b#c\r\nd") + QChar(0x20AC));
-    EXPECT_EQ(session.state().answers.at(1), "abcd");
+    EXPECT_EQ(session.state().paper.parts.at(1).answer, "abcd");
     session.SetAnswer(-1, QStringLiteral("z"));
     session.SetAnswer(kParts, QStringLiteral("z"));
-    EXPECT_EQ(session.state().answers.size(), kParts);
+    EXPECT_EQ(session.state().paper.parts.size(), kParts);
 
     session.SetCurrentQuestion(9);
     EXPECT_EQ(session.state().currentQuestion, 5);
@@ -413,6 +431,10 @@ TEST_F(PracticeFolder, PapersThatCannotBeWorkedRefuseToLoad) {
     broken.marks.removeLast();
     EXPECT_FALSE(session.LoadFromContent(Inputs(1), broken));
     EXPECT_FALSE(session.LoadFromContent(Inputs(1), PaperContent()));
+    // A kind letter no rule knows would score its part nothing without a word.
+    PaperContent unknownKind = MadeUpPaper();
+    unknownKind.kinds[4] = QStringLiteral("Z");
+    EXPECT_FALSE(session.LoadFromContent(Inputs(1), unknownKind));
     // A damaged trend file loses no score: the record starts again.
     ASSERT_TRUE(session.LoadFromContent(Inputs(1), MadeUpPaper()));
     WriteBytes(Path(ResultsFile::Trend), "garbage");

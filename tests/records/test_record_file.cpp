@@ -82,7 +82,7 @@ TEST_F(RecordFileTest, FieldsAreSplitByPositionWithTheTailInTheLastField) {
     EXPECT_EQ(ReadRecordFields(marks, "SST", 50).size(), 50);
 }
 
-TEST_F(RecordFileTest, TableReadersFollowFileOrderWhilePaperAndMarksRecordsAreFoundByKey) {
+TEST_F(RecordFileTest, TableReadersFollowFileOrderWhilePaperRecordsAreFoundByKey) {
     const QString table =
         file("key.txt", "...\r\n#20011#>7\r\n#20012#>25>1 1/3\r\n#20013#>x \r\n...");
     EXPECT_EQ(ReadFieldsOfKeys(table, {"20011", "20012", "20013"}),
@@ -102,19 +102,11 @@ TEST_F(RecordFileTest, TableReadersFollowFileOrderWhilePaperAndMarksRecordsAreFo
     const QStringList many = ReadPaperRecordLines(paper, 60);
     EXPECT_EQ(many.size(), 60);
     EXPECT_EQ(many[0], "#101#>a");
-
-    // The six marks records in any order, one missing: every one that is there is read.
-    const QString marks = file("marks.txt",
-                               "#SST#>0>1\r\n#FSE#>50>100\r\n#FST#>1>1\r\n#CDD#>a>b\r\n"
-                               "#LTM#>0:1:2>\r\n");
-    const MarksRecords records = ReadMarksFile(marks, 2);
-    EXPECT_EQ(records.fse, QStringList({"50", "100"}));
-    EXPECT_EQ(records.sse, QStringList(2));
-    EXPECT_EQ(records.ltm, QStringList({"0:1:2", ""}));
-    EXPECT_EQ(records.cdd, QStringList({"a", "b"}));
-    EXPECT_EQ(records.fst, QStringList({"1", "1"}));
-    EXPECT_EQ(records.sst, QStringList({"0", "1"}));
-    EXPECT_EQ(ReadMarksFile(marks, 60).fse.size(), 60);
+    // A record by its key is the line that starts with it, never one that only holds it.
+    const QByteArray bytes = ReadBytes(paper);
+    EXPECT_EQ(FindRecordLineByKey(bytes, "102"), "#102#>b");
+    EXPECT_EQ(FindRecordLineIn(bytes, "102"), "#105#>e>#102#>x");
+    EXPECT_EQ(FindRecordLineByKey(bytes, "104"), "");
 }
 
 TEST_F(RecordFileTest, ReplaceRecordRewritesOnlyRecordsWithCrLf) {
@@ -144,27 +136,7 @@ TEST_F(RecordFileTest, ReplaceRecordRewritesOnlyRecordsWithCrLf) {
     EXPECT_EQ(ReadBytes(path), before);
 }
 
-TEST_F(RecordFileTest, MarksAndTrendWritersProduceExactBytes) {
-    const QString path = dir_.filePath("marks2HM.txt");
-    MarksRecords marks;
-    marks.fse = {"90.9", "", "100"};
-    marks.ltm = {"0:12:5"};
-    marks.cdd = {"30/12/2005"};
-    marks.fst = {"1", "0", "1"};
-    marks.sst = {"0", "0", "0"};
-    ASSERT_TRUE(WriteMarksFile(marks, 3, path));
-    EXPECT_EQ(ReadBytes(path),
-              "#FSE#>90.9>>100\r\n#SSE#>>>\r\n#LTM#>0:12:5>>\r\n#CDD#>30/12/2005>>\r\n"
-              "#FST#>1>0>1\r\n#SST#>0>0>0\r\n");
-    EXPECT_EQ(ReadRecordFields(path, "FSE", 3), marks.fse);
-
-    // States read from a file that lacked them are written in their valid empty form "0".
-    marks.fst = {"1"};
-    marks.sst = {};
-    ASSERT_TRUE(WriteMarksFile(marks, 3, path));
-    EXPECT_EQ(ReadMarksFile(path, 3).fst, QStringList({"1", "0", "0"}));
-    EXPECT_EQ(ReadMarksFile(path, 3).sst, QStringList(3, "0"));
-
+TEST_F(RecordFileTest, SingleRecordWriterProducesExactBytes) {
     const QString trend = dir_.filePath("trend2HM.txt");
     ASSERT_TRUE(WriteSingleRecordFile(trend, "#TRD#>90.9"));
     EXPECT_EQ(ReadBytes(trend), "#TRD#>90.9\r\n");
@@ -194,8 +166,6 @@ TEST_F(RecordFileTest, EveryStorableCharacterSurvivesARoundTripAndNothingElseIsS
 TEST_F(RecordFileTest, AFailedWriteReportsFailureAndLeavesTheOldFileWhole) {
     const QByteArray old = MarksTemplate();
     const QString path = file("marks2HM.txt", old);
-    MarksRecords marks;
-    marks.fse = QStringList(50, "100");
     QStringList lines(50);
 
     // A file size limit stands in for a full disk; it holds for root too.
@@ -205,13 +175,11 @@ TEST_F(RecordFileTest, AFailedWriteReportsFailureAndLeavesTheOldFileWhole) {
     rlimit small = saved;
     small.rlim_cur = 64;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool marksWritten = WriteMarksFile(marks, 50, path);
     const bool recordWritten =
         ReplaceRecordAndSave(lines, QStringList(80, "12345"), 1, "101", 50, path);
     const bool trendWritten = WriteSingleRecordFile(path, "#TRD#>" + QString(200, 'x'));
     setrlimit(RLIMIT_FSIZE, &saved);
 
-    EXPECT_FALSE(marksWritten);
     EXPECT_FALSE(recordWritten);
     EXPECT_FALSE(trendWritten);
     EXPECT_EQ(ReadBytes(path), old);
@@ -220,7 +188,7 @@ TEST_F(RecordFileTest, AFailedWriteReportsFailureAndLeavesTheOldFileWhole) {
     // A folder where the file should be, or a parent that is a plain file.
     ASSERT_TRUE(QDir(dir_.path()).mkdir("trend2HM.txt"));
     EXPECT_FALSE(WriteSingleRecordFile(dir_.filePath("trend2HM.txt"), "#TRD#"));
-    EXPECT_FALSE(WriteMarksFile(marks, 50, path + "/marks2HM.txt"));
+    EXPECT_FALSE(WriteSingleRecordFile(path + "/trend2HM.txt", "#TRD#"));
     EXPECT_EQ(ReadBytes(path), old);
 }
 

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     if (action == QLatin1String("prepare")) {
         // The answers to show of an unmarked sheet are the right answers; the first attempt
         // gets its first two parts wrong so a second attempt has something to do.
-        for (int i = 0; i < session.state().partCount; ++i)
+        for (int i = 0; i < session.PaperPartCount(); ++i)
             session.SetAnswer(i,
                               take == 1 && i < 2 ? QStringLiteral("999") : session.AnswerToShow(i));
         return session.SaveAnswers() ? 0 : 67;

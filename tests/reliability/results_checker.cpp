@@ -13,6 +13,8 @@
 #include "records/record_file.h"
 #include "results/leftovers.h"
 #include "results/marking_journal.h"
+#include "results/attempt_file.h"
+#include "results/marks_file.h"
 #include "results/results_files.h"
 
 namespace {
@@ -92,8 +94,8 @@ int main(int argc, char** argv) {
             ReadPerPaperRecords(path(ResultsFile::SecondResults), ResultsFile::SecondResults, m, n);
         QStringList markedScores;
         for (int i = 1; i <= n; ++i) {
-            const bool first = marks.fst.value(i - 1) == QLatin1String("1");
-            const bool second = marks.sst.value(i - 1) == QLatin1String("1");
+            const bool first = marks.fst.value(i - 1) == AttemptStatus::Marked;
+            const bool second = marks.sst.value(i - 1) == AttemptStatus::Marked;
             const QString line = fresults.value(i - 1);
             CheckAttempt("first attempt", i, first, marks.fse.value(i - 1),
                          SplitRecordFields(line, int(line.count('>'))));

@@ -6,7 +6,7 @@
 inline ReportInputs EmptyModule(int topics) {
     ReportInputs in;
     in.title = QStringLiteral("Home Maths Quiz");
-    in.topicCount = topics;
+    in.numberOfTopics = topics;
     in.paperCount = 50;
     for (int t = 1; t <= topics; ++t) in.topicNames << QStringLiteral("Topic %1").arg(t);
     for (int i = 0; i < 50; ++i) {

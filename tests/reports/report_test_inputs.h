@@ -2,6 +2,7 @@
 // A module with results of several kinds, shared by the widget and printing tests.
 
 #include "reports/report_inputs.h"
+#include "results/trend_file.h"
 
 #include <QFile>
 #include <QString>
@@ -14,7 +15,7 @@ inline ReportInputs SampleModule(const QString& trendFilePath, int topics = 10) 
         "Mock Examination"};
     ReportInputs in;
     in.title = QStringLiteral("Home Maths Quiz");
-    in.topicCount = topics;
+    in.numberOfTopics = topics;
     in.paperCount = 50;
     for (int t = 0; t < topics; ++t) in.topicNames << QString::fromLatin1(names[t]);
     for (int i = 0; i < 50; ++i) {
@@ -40,7 +41,7 @@ inline ReportInputs SampleModule(const QString& trendFilePath, int topics = 10) 
     mark(4, 2, "33.3", "0:30:0", "09/12/2005", "66.7");
     mark(5, 1, "100", "0:11:45", "10/12/2005");
     mark(6, 4, "58", "0:19:22", "11/12/2005", "81");
-    in.trendFilePath = trendFilePath;
+    in.trendScores = ReadTrendFile(trendFilePath).scores;
     return in;
 }
 

@@ -89,11 +89,13 @@ TEST(ReportSummary, TopicsThatAreNeverNamed) {
     EXPECT_EQ(s.weakestTopic, QStringLiteral(" Topic 2"));
     EXPECT_EQ(s.strongestTopic, QStringLiteral(" Topic 3"));
 
-    // Mock Examination and one other topic: m is 2, so the other topic is both.
+    // Mock Examination and one other topic: one topic is no comparison, so neither is named
+    // (the same topic was named both weakest and strongest).
     mock.fse[Paper(3, 1)].clear();
     s = Summary(mock);
-    EXPECT_EQ(s.weakestTopic, QStringLiteral(" Topic 2"));
-    EXPECT_EQ(s.strongestTopic, QStringLiteral(" Topic 2"));
+    EXPECT_EQ(s.firstAverage, QStringLiteral("53.3%"));
+    EXPECT_EQ(s.weakestTopic, QStringLiteral("-"));
+    EXPECT_EQ(s.strongestTopic, QStringLiteral("-"));
 
     // Topics above T are not counted even when the lists hold scores for them.
     ReportInputs small = EmptyModule(2);

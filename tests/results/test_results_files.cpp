@@ -14,6 +14,8 @@
 #include "content/resource_ids.h"
 #include "records/file_bytes.h"
 #include "records/record_file.h"
+#include "results/attempt_file.h"
+#include "results/marks_file.h"
 
 namespace {
 
@@ -83,16 +85,8 @@ TEST_F(ResultsFilesTest, FirstStartCreatesTheTemplatesOfDefinedModulesOnlyAndRes
     // A first marking, written the way the practice window writes it; then a restart.
     const int n = CountFieldsOfKeys(path(ResultsFile::Marks), {"FSE"})[0];
     ASSERT_GT(n, 0);
-    MarksRecords marks{ReadRecordFields(path(ResultsFile::Marks), "FSE", n),
-                       ReadRecordFields(path(ResultsFile::Marks), "SSE", n),
-                       ReadRecordFields(path(ResultsFile::Marks), "LTM", n),
-                       ReadRecordFields(path(ResultsFile::Marks), "CDD", n),
-                       ReadRecordFields(path(ResultsFile::Marks), "FST", n),
-                       ReadRecordFields(path(ResultsFile::Marks), "SST", n)};
-    marks.fse[0] = "90.9";
-    marks.ltm[0] = "0:12:5";
-    marks.cdd[0] = "30/12/2005";
-    marks.fst[0] = "1";
+    MarksRecords marks = ReadMarksFile(path(ResultsFile::Marks), n);
+    MarkFirstAttempt(marks, 1, n, "90.9", "0:12:5", "30/12/2005");
     ASSERT_TRUE(WriteMarksFile(marks, n, path(ResultsFile::Marks)));
     QStringList lines = ReadPaperRecordLines(path(ResultsFile::FirstResults), n);
     const int parts = CountFieldsOfKeys(path(ResultsFile::FirstResults), {"101"})[0];

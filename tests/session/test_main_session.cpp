@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "content/extract_resource.h"
@@ -14,6 +15,12 @@ namespace {
 QByteArray Bytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
 }
 
 class SessionTest : public ::testing::Test {
@@ -51,7 +58,7 @@ TEST_F(SessionTest, AFirstStartFillsTheFolderAndTheFirstModuleOpensOnTopicOne) {
     EXPECT_EQ(module.module, 2);
     EXPECT_EQ(session.shared().TtPapersCon, module.paperCount);
     EXPECT_EQ(module.marks.fse.size(), module.paperCount);
-    EXPECT_EQ(module.marks.fst.value(0), QStringLiteral("0"));
+    EXPECT_EQ(module.marks.fst.value(0), AttemptStatus::NotMarked);
 
     // Topic 3 owns papers 111 to 115; its fifth slot's second attempt is paper 115, take 2.
     session.chooseTopic(3);
@@ -63,18 +70,21 @@ TEST_F(SessionTest, AFirstStartFillsTheFolderAndTheFirstModuleOpensOnTopicOne) {
     EXPECT_EQ(session.shared().TakeNum, 2);
     session.chooseTopic(11);  // no such topic: nothing changes
     EXPECT_EQ(session.shared().TopicCount, 11);
-    EXPECT_TRUE(session.topicName(module.topicCount + 1).isEmpty());
+    EXPECT_TRUE(session.topicName(module.numberOfTopics + 1).isEmpty());
 
     // The Help tab leaves the module alone; a tab resets the toolbar slot and report page.
-    session.chooseReportPage(3);
+    session.chooseReportPage(3, 3);
     session.chooseToolbarSlot(2);
     session.chooseTab(4);
     EXPECT_EQ(session.shared().LChose, 2);
     EXPECT_EQ(session.navigation().txtToolBarPos, 1);
     EXPECT_EQ(session.navigation().txtReportPos, 1);
-    session.chooseReportPage(4);  // out of range: kept
+    session.chooseReportPage(4, 3);  // out of range: kept
     EXPECT_EQ(session.navigation().txtReportPos, 1);
-    EXPECT_EQ(session.reportInputs().trendFilePath, path(ResultsFile::Trend));
+    // The reports are handed the trend's entries, read from the active module's file.
+    EXPECT_TRUE(session.reportInputs().trendScores.isEmpty());
+    WriteBytes(path(ResultsFile::Trend), "#TRD#>66.7>45\r\n");
+    EXPECT_EQ(session.reportInputs().trendScores, QStringList({"66.7", "45"}));
 }
 
 TEST_F(SessionTest, StoredScoresAreReadAndEraseNamesTheFilesItCouldNotWrite) {
@@ -88,8 +98,8 @@ TEST_F(SessionTest, StoredScoresAreReadAndEraseNamesTheFilesItCouldNotWrite) {
         marks.sse << (i == 1 ? QStringLiteral("80") : QString());
         marks.ltm << QString();
         marks.cdd << QString();
-        marks.fst << (i == 1 ? QStringLiteral("1") : QStringLiteral("0"));
-        marks.sst << (i == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+        marks.fst << (i == 1 ? AttemptStatus::Marked : AttemptStatus::NotMarked);
+        marks.sst << (i == 1 ? AttemptStatus::Marked : AttemptStatus::NotMarked);
     }
     ASSERT_TRUE(WriteMarksFile(marks, 50, path(ResultsFile::Marks)));
 
@@ -146,6 +156,12 @@ TEST_F(SessionTest, DamagedFilesAreHandedOverOnceAndRestoredOnRequest) {
     EXPECT_EQ(damaged[0].path, path(ResultsFile::Marks));
     EXPECT_TRUE(session.takeDamagedFiles().isEmpty());
     EXPECT_EQ(Bytes(path(ResultsFile::Marks)), QByteArray("#FSE#>77\r\n"));
-    EXPECT_TRUE(session.restoreResultsFile(damaged[0]));
+    // The reset keeps the damaged bytes beside the file under a dated name first: the score it
+    // still held is not lost.
+    const MainSession::Restored restored = session.restoreResultsFile(damaged[0]);
+    EXPECT_TRUE(restored.restored);
     EXPECT_EQ(Bytes(path(ResultsFile::Marks)), ResourceBytes(ResultsTemplateId(2, 1)));
+    EXPECT_TRUE(QFileInfo(restored.copy).fileName().startsWith("marks2HM.txt.damaged-"))
+        << qPrintable(restored.copy);
+    EXPECT_EQ(Bytes(restored.copy), QByteArray("#FSE#>77\r\n"));
 }

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+#include "marking/answer_kind.h"
+
 namespace {
 
 constexpr int kFirstQuestion = 20011;
@@ -155,7 +157,7 @@ bool CheckQuestion(const SourceQuestion& question, Reporter& report) {
                                               .arg(answerLines)
                                               .arg(choiceLists));
     for (const SourcePart& part : question.parts) {
-        if (part.kind != QLatin1String("Q")) continue;
+        if (AnswerKindOfLetter(part.kind) != AnswerKind::Choice) continue;
         static const QRegularExpression choiceKey(QStringLiteral("^[1-4]$"));
         const auto list = choiceList.match(question.html);
         if (!list.hasMatch() || list.captured(1).count(QStringLiteral("<li")) != 4)
@@ -182,6 +184,14 @@ bool CheckQuestion(const SourceQuestion& question, Reporter& report) {
     return true;
 }
 
+// Whether the part before the next one of the paper (in this question or an earlier one) has
+// the kind: a group follower continues its alternatives.
+bool FollowsPartOfKind(const SourcePaper& paper, const QString& kind) {
+    for (auto q = paper.questions.crbegin(); q != paper.questions.crend(); ++q)
+        if (!q->parts.isEmpty()) return q->parts.last().kind == kind;
+    return false;
+}
+
 }  // namespace
 
 QSet<QString> ImageSources(const QString& html) {
@@ -194,8 +204,12 @@ QSet<QString> ImageSources(const QString& html) {
 
 
 bool IsKnownKind(const QString& kind) {
-    static const QStringList kinds = {"N", "Q", "T", "F", "R", "X", "L", "G", "M"};
-    return kinds.contains(kind);
+    return AnswerKindOfLetter(kind).has_value();
+}
+
+bool IsGroupFollowerKey(const QString& kind, const QString& key) {
+    const std::optional<AnswerKind> known = AnswerKindOfLetter(kind);
+    return known && RuleOf(*known).keyMayFollowGroup && key == QLatin1String(" ");
 }
 
 std::optional<SourceCatalogue> ParseCatalogue(const QString& text, const QString& file, SourceError& error) {
@@ -380,7 +394,14 @@ std::optional<SourcePaper> ParsePaper(const QString& text, const QString& file, 
             QString quoted = match.captured(3);
             const auto key = Quoted(quoted);
             if (!key) return report.fail(number, QStringLiteral("the key must be in double quotes")), std::nullopt;
-            if (key->trimmed().isEmpty()) return report.fail(number, QStringLiteral("missing key")), std::nullopt;
+            if (IsGroupFollowerKey(part.kind, *key)) {
+                if (!FollowsPartOfKind(paper, part.kind))
+                    return report.fail(number, QStringLiteral("a key of one space must follow a part of kind %1")
+                                                   .arg(part.kind)),
+                           std::nullopt;
+            } else if (key->trimmed().isEmpty()) {
+                return report.fail(number, QStringLiteral("missing key")), std::nullopt;
+            }
             if (!IsRecordSafe(*key))
                 return report.fail(number, QStringLiteral("a key cannot hold '>' or '#'")), std::nullopt;
             part.key = *key;

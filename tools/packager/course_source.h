@@ -83,3 +83,5 @@ QSet<QString> ImageSources(const QString& html);
 
 // Answer kinds the marking knows.
 bool IsKnownKind(const QString& kind);
+// A key of one space, which a part of a group kind takes to share the alternatives before it.
+bool IsGroupFollowerKey(const QString& kind, const QString& key);

@@ -5,6 +5,7 @@
 #include "mht_archive.h"
 #include "package_tables.h"
 #include "question_page.h"
+#include "results/results_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,19 +77,15 @@ bool WritePackage(const Course& course, const QString& outDir, QString& error) {
         return false;
     }
     const int m = course.catalogue.module;
-    const QList<std::pair<int, QByteArray>> tables = {
+    QList<std::pair<int, QByteArray>> tables = {
         {30000, CatalogueBytes(course.catalogue)},
         {30002 + 10 * m, PaperTableBytes(course)},
         {30003 + 10 * m, AnswerKeyBytes(course)},
         {30004 + 10 * m, AnswerKindBytes(course)},
         {30005 + 10 * m, MarksTableBytes(course)},
-        {30101 + 10 * m, MarksTemplateBytes(static_cast<int>(course.papers.size()))},
-        {30102 + 10 * m, PerPaperTemplateBytes(course)},
-        {30103 + 10 * m, PerPaperTemplateBytes(course)},
-        {30104 + 10 * m, PerPaperTemplateBytes(course)},
-        {30105 + 10 * m, PerPaperTemplateBytes(course)},
-        {30106 + 10 * m, TrendTemplateBytes()},
     };
+    for (ResultsFile file : kAllResultsFiles)
+        tables.append({30100 + 10 * m + static_cast<int>(file), ResultsTemplateBytes(file, PartsPerPaper(course))});
     QSet<int> written;
     for (const auto& [id, bytes] : tables) {
         if (!WriteFile(outDir + '/' + QString::number(id), bytes, error)) return false;

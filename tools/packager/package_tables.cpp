@@ -66,21 +66,12 @@ QByteArray MarksTableBytes(const Course& course) {
     return PerQuestionTable(course, [](const SourcePart& part) { return QByteArray::number(part.marks); });
 }
 
-QByteArray MarksTemplateBytes(int paperCount) {
-    const QList<QByteArray> empty(paperCount);
-    const QList<QByteArray> zeros(paperCount, QByteArrayLiteral("0"));
-    return Fenced(Record("FSE", empty) + Record("SSE", empty) + Record("LTM", empty) + Record("CDD", empty) +
-                  Record("FST", zeros) + Record("SST", zeros));
-}
-
-QByteArray PerPaperTemplateBytes(const Course& course) {
-    QByteArray records;
+QList<int> PartsPerPaper(const Course& course) {
+    QList<int> parts;
     for (const SourcePaper& paper : course.papers) {
-        qsizetype parts = 0;
-        for (const SourceQuestion& question : paper.questions) parts += question.parts.size();
-        records += Record(QByteArray::number(paper.number), QList<QByteArray>(parts));
+        int count = 0;
+        for (const SourceQuestion& question : paper.questions) count += static_cast<int>(question.parts.size());
+        parts.append(count);
     }
-    return Fenced(records);
+    return parts;
 }
-
-QByteArray TrendTemplateBytes() { return QByteArrayLiteral("#TRD#"); }

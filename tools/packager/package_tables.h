@@ -1,6 +1,7 @@
 #pragma once
-// The record files of the package: catalogue, the four tables of the module and the six
-// templates of the results files, each as the exact bytes the program carries.
+// The record files of the package: catalogue and the four tables of the module, each as the
+// exact bytes the program carries. The templates of the results files come from their codecs
+// (results/results_files.h).
 
 #include "course_source.h"
 
@@ -12,7 +13,5 @@ QByteArray AnswerKeyBytes(const Course& course);
 QByteArray AnswerKindBytes(const Course& course);
 QByteArray MarksTableBytes(const Course& course);
 
-QByteArray MarksTemplateBytes(int paperCount);
-// The template of the first and second answers and results files: one empty field per part.
-QByteArray PerPaperTemplateBytes(const Course& course);
-QByteArray TrendTemplateBytes();
+// The answer parts of each paper, in paper order.
+QList<int> PartsPerPaper(const Course& course);

@@ -1,9 +1,12 @@
 #include "course_validator.h"
 
+#include "content/course_shape.h"
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
 #include "course_figures.h"
+#include "marking/answer_kind.h"
 #include "records/record_file.h"
+#include "results/results_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +16,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -21,6 +25,7 @@ constexpr int kMaxPartsPerPaper = 80;
 struct RecordLine {
     QString key;
     QStringList fields;
+    int line = 0;  // 1-based line of the file
 };
 
 // A record file split strictly: every line but the last ends in CR LF; lines that carry no
@@ -51,10 +56,10 @@ RecordFile ParseRecords(const QByteArray& bytes) {
     file.lines = text.split('\r');
     if (file.lastLineTerminated) file.lines.removeLast();
     static const QRegularExpression record(QStringLiteral("^#([^#>]+)#((>[^>]*)*)$"));
-    for (const QString& line : file.lines) {
-        const auto match = record.match(line);
+    for (qsizetype i = 0; i < file.lines.size(); ++i) {
+        const auto match = record.match(file.lines[i]);
         if (!match.hasMatch()) continue;
-        RecordLine parsed{match.captured(1), {}};
+        RecordLine parsed{match.captured(1), {}, static_cast<int>(i + 1)};
         const QString fields = match.captured(2);
         if (!fields.isEmpty()) parsed.fields = fields.mid(1).split('>');
         file.records.append(parsed);
@@ -98,11 +103,12 @@ struct ModuleContent {
     int paperCount = 0;
     QList<QStringList> paperQuestions;  // paper index - 1
     QHash<QString, QStringList> keys, kinds, marks;
+    QHash<QString, int> keyLines, kindLines;  // the line of each question's record
 };
 
 int ModuleOf(const RecordFile& catalogue) {
-    const char* const labels[3] = {"LAH", "LBH", "LCH"};
-    for (int m = 1; m <= 3; ++m) {
+    const char* const labels[kModuleCount] = {"LAH", "LBH", "LCH"};
+    for (int m = 1; m <= kModuleCount; ++m) {
         const RecordLine* label = catalogue.find(QLatin1String(labels[m - 1]));
         if (label != nullptr && !label->fields.value(0).isEmpty()) return m;
     }
@@ -132,17 +138,17 @@ void CheckCatalogue(Checker& check, ModuleContent& content) {
     const RecordLine* topics = catalogue.find(QStringLiteral("TT%1").arg(m));
     const RecordLine* papers = catalogue.find(QStringLiteral("TP%1").arg(m));
     const RecordLine* names = catalogue.find(QStringLiteral("TN%1").arg(m));
-    const int topicCount = topics != nullptr ? topics->fields.value(0).toInt() : 0;
+    const int numberOfTopics = topics != nullptr ? topics->fields.value(0).toInt() : 0;
     content.paperCount = papers != nullptr ? papers->fields.value(0).toInt() : 0;
-    if (topicCount < 1 || topicCount > kTopicNameCapacity)
+    if (numberOfTopics < 1 || numberOfTopics > kTopicNameCapacity)
         check.problem(QStringLiteral("30000: TT%1 must be 1 to %2").arg(m).arg(kTopicNameCapacity));
-    if (content.paperCount != 5 * topicCount)
+    if (content.paperCount != kPapersPerTopic * numberOfTopics)
         check.problem(QStringLiteral("30000: TP%1 must be five papers per topic").arg(m));
-    if (names == nullptr || names->fields.size() != topicCount ||
+    if (names == nullptr || names->fields.size() != numberOfTopics ||
         std::any_of(names->fields.cbegin(), names->fields.cend(),
                     [](const QString& n) { return n.isEmpty(); }))
         check.problem(QStringLiteral("30000: TN%1 must hold TT%1 topic names").arg(m));
-    content.paperCount = std::clamp(content.paperCount, 0, 50);
+    content.paperCount = std::clamp(content.paperCount, 0, kPaperCapacity);
 }
 
 void CheckPaperTable(Checker& check, ModuleContent& content) {
@@ -189,7 +195,8 @@ void CheckPaperTable(Checker& check, ModuleContent& content) {
 }
 
 // One of the three answer tables: every question of the paper table, in paper order.
-QHash<QString, QStringList> CheckAnswerTable(Checker& check, const ModuleContent& content, int id) {
+QHash<QString, QStringList> CheckAnswerTable(Checker& check, const ModuleContent& content, int id,
+                                             QHash<QString, int>* lines = nullptr) {
     QHash<QString, QStringList> fields;
     const RecordFile table = check.table(id);
     if (!table.present) return fields;
@@ -200,6 +207,7 @@ QHash<QString, QStringList> CheckAnswerTable(Checker& check, const ModuleContent
     for (const RecordLine& record : table.records) {
         if (position < expected.size() && record.key == expected[position]) {
             fields.insert(record.key, record.fields);
+            if (lines) lines->insert(record.key, record.line);
             ++position;
         } else {
             check.problem(
@@ -217,15 +225,46 @@ QHash<QString, QStringList> CheckAnswerTable(Checker& check, const ModuleContent
     return fields;
 }
 
+// The keys and kinds of one question: every kind one the marking knows, every key non-empty
+// except a group follower (one space after a part of its own kind). `previousKind` is the kind
+// of the paper's part before the question's first, and afterwards of its last part. A problem
+// names the table and line it is on.
+void CheckKeysAndKinds(Checker& check, const ModuleContent& content, const QString& question,
+                       std::optional<AnswerKind>& previousKind) {
+    const QStringList keys = content.keys.value(question);
+    const QStringList kinds = content.kinds.value(question);
+    const QString kindsAt = QStringLiteral("%1:%2")
+                                .arg(AnswerKindTableId(content.module))
+                                .arg(content.kindLines.value(question));
+    const QString keysAt = QStringLiteral("%1:%2")
+                               .arg(AnswerKeyId(content.module))
+                               .arg(content.keyLines.value(question));
+    for (qsizetype k = 0; k < keys.size() && k < kinds.size(); ++k) {
+        const std::optional<AnswerKind> kind = AnswerKindOfLetter(kinds[k]);
+        if (!kind)
+            check.problem(QStringLiteral("%1: question %2: unknown kind '%3' (the kinds are %4)")
+                              .arg(kindsAt, question, kinds[k], KnownKindLetters()));
+        const bool follower =
+            kind && RuleOf(*kind).keyMayFollowGroup && keys[k] == QLatin1String(" ");
+        if (follower && previousKind != kind)
+            check.problem(
+                QStringLiteral("%1: question %2: a key of one space follows no part of kind %3")
+                    .arg(keysAt, question, kinds[k]));
+        else if (!follower && keys[k].trimmed().isEmpty())
+            check.problem(QStringLiteral("question %1 has an empty key").arg(question));
+        previousKind = kind;
+    }
+}
+
 void CheckAnswerTables(Checker& check, ModuleContent& content) {
     const int m = content.module;
-    content.keys = CheckAnswerTable(check, content, AnswerKeyId(m));
-    content.kinds = CheckAnswerTable(check, content, AnswerKindTableId(m));
+    content.keys = CheckAnswerTable(check, content, AnswerKeyId(m), &content.keyLines);
+    content.kinds = CheckAnswerTable(check, content, AnswerKindTableId(m), &content.kindLines);
     content.marks = CheckAnswerTable(check, content, MarksTableId(m));
-    static const QSet<QString> knownKinds = {"N", "Q", "T", "F", "R", "X", "L", "G", "M"};
     static const QRegularExpression positive(QStringLiteral("^[1-9][0-9]*$"));
     for (int index = 1; index <= content.paperQuestions.size(); ++index) {
         int parts = 0;
+        std::optional<AnswerKind> previousKind;
         for (const QString& question : content.paperQuestions[index - 1]) {
             const QStringList keys = content.keys.value(question);
             const QStringList kinds = content.kinds.value(question);
@@ -241,15 +280,7 @@ void CheckAnswerTables(Checker& check, ModuleContent& content) {
                                   .arg(keys.size())
                                   .arg(kinds.size())
                                   .arg(marks.size()));
-            for (const QString& key : keys) {
-                if (key.trimmed().isEmpty())
-                    check.problem(QStringLiteral("question %1 has an empty key").arg(question));
-            }
-            for (const QString& kind : kinds) {
-                if (!knownKinds.contains(kind))
-                    check.problem(
-                        QStringLiteral("question %1: unknown kind '%2'").arg(question, kind));
-            }
+            CheckKeysAndKinds(check, content, question, previousKind);
             for (const QString& mark : marks) {
                 if (!positive.match(mark).hasMatch())
                     check.problem(
@@ -273,27 +304,15 @@ int PartsOfPaper(const ModuleContent& content, int index) {
     return parts;
 }
 
+// Each template as the results file's codec writes it for the content's part counts.
 void CheckTemplates(Checker& check, const ModuleContent& content) {
     const int m = content.module;
-    const QByteArray crlf = "\r\n";
-    QByteArray marks = "..." + crlf;
-    for (const char* key : {"FSE", "SSE", "LTM", "CDD"})
-        marks += '#' + QByteArray(key) + '#' + QByteArray(content.paperCount, '>') + crlf;
-    for (const char* key : {"FST", "SST"})
-        marks += '#' + QByteArray(key) + '#' + QByteArray(">0").repeated(content.paperCount) + crlf;
-    marks += "...";
-    QByteArray perPaper = "..." + crlf;
+    QList<int> parts;
     for (int index = 1; index <= content.paperCount; ++index)
-        perPaper += '#' + QByteArray::number(100 + index) + '#' +
-                    QByteArray(PartsOfPaper(content, index), '>') + crlf;
-    perPaper += "...";
-
-    const QList<std::pair<int, QByteArray>> expected = {
-        {ResultsTemplateId(m, 1), marks},    {ResultsTemplateId(m, 2), perPaper},
-        {ResultsTemplateId(m, 3), perPaper}, {ResultsTemplateId(m, 4), perPaper},
-        {ResultsTemplateId(m, 5), perPaper}, {ResultsTemplateId(m, 6), "#TRD#"},
-    };
-    for (const auto& [id, bytes] : expected) {
+        parts.append(PartsOfPaper(content, index));
+    for (ResultsFile file : kAllResultsFiles) {
+        const int id = ResultsTemplateId(m, static_cast<int>(file));
+        const QByteArray bytes = ResultsTemplateBytes(file, parts);
         const QByteArray actual = check.bytes(id);
         if (actual.isNull())
             check.problem(QStringLiteral("%1: missing").arg(id));

@@ -115,6 +115,14 @@ void FrmPopUp::CallPop(const QString& title, const QString& message, int buttonC
     }
 }
 
+void FrmPopUp::setDefaultAnswer(PopUpResponse answer) {
+    m_defaultButton = answer == PopUpResponse::False ? 1 : 0;
+}
+
+int FrmPopUp::defaultButton() const {
+    return twoButtons() ? m_defaultButton : 0;
+}
+
 PopUpResponse FrmPopUp::exec() {
     // Blocks the window it belongs to, so a window manager keeps that window right under it.
     setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
@@ -123,7 +131,7 @@ PopUpResponse FrmPopUp::exec() {
     show();
     raise();
     activateWindow();
-    m_buttons[twoButtons() ? m_focusedButton : 0]->setFocus(Qt::ActiveWindowFocusReason);
+    m_buttons[defaultButton()]->setFocus(Qt::ActiveWindowFocusReason);
     if (!m_closed) {
         QEventLoop loop;
         m_loop = &loop;
@@ -151,7 +159,7 @@ void FrmPopUp::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             // Reached only when no button has the focus (a focused button takes its own Enter).
-            press(0);
+            press(defaultButton());
             return;
         case Qt::Key_Escape:
             if (twoButtons())

@@ -1,8 +1,8 @@
 #pragma once
 // frmPopUp: the program's own message and Yes/No dialog, drawn in the window skin.
 // Made afresh for every use: CallPop, then exec() (modal to the window it was opened over), then
-// it is gone. Keys: Enter presses the focused button (Yes or OK when it opens), Escape answers
-// No, Y and N answer Yes and No, Tab moves between the buttons.
+// it is gone. Keys: Enter presses the focused button (Yes or OK when it opens, unless No is made
+// the default), Escape answers No, Y and N answer Yes and No, Tab moves between the buttons.
 
 #include <QString>
 
@@ -27,15 +27,15 @@ class FrmPopUp : public SkinnedWindow {
     // parent, or left where it is when both are null). Does not show the dialog.
     void CallPop(const QString& title, const QString& message, int buttonCount, QWidget* over);
 
+    // The button that has the focus when the dialog opens, and so answers Enter: True (Yes, the
+    // first) unless set to False (No) for a question whose Yes cannot be undone.
+    void setDefaultAnswer(PopUpResponse answer);
+
     // Shows the dialog modally and returns when it has closed: the answer of the button that
     // closed it, Unanswered when it was closed any other way.
     PopUpResponse exec();
 
     SkinnedButton* button(int index) const { return m_buttons[index]; }
-
-    // The button that has the focus when the dialog opens, so Enter presses it: the first (Yes,
-    // OK) unless a question's safe answer is No.
-    void setFocusedButton(int index) { m_focusedButton = index == 1 ? 1 : 0; }
 
   signals:
     // Emitted by a button just before the dialog closes.
@@ -49,13 +49,14 @@ class FrmPopUp : public SkinnedWindow {
   private:
     void press(int button);
     bool twoButtons() const;
+    int defaultButton() const;
 
     QLabel* m_message = nullptr;
     QLabel* m_info = nullptr;
     SkinnedButton* m_buttons[2] = {};
     QLabel* m_captions[2] = {};
     PopUpResponse m_answer = PopUpResponse::Unanswered;
-    int m_focusedButton = 0;
+    int m_defaultButton = 0;
     bool m_dropMessage = false;
     bool m_closed = false;
     QEventLoop* m_loop = nullptr;

@@ -4,9 +4,10 @@
 
 namespace {
 PopUpResponse RunPopUp(SkinnedWindow& over, const QString& title, const QString& message,
-                       int buttons) {
+                       int buttons, PopUpResponse byDefault = PopUpResponse::True) {
     FrmPopUp dialog(over.graphicsFolder(), &over);
     dialog.CallPop(title, message, buttons, &over);
+    dialog.setDefaultAnswer(byDefault);
     const PopUpResponse answer = dialog.exec();
     // Keyboard work goes on where the learner was.
     over.activateWindow();
@@ -14,8 +15,9 @@ PopUpResponse RunPopUp(SkinnedWindow& over, const QString& title, const QString&
 }
 }  // namespace
 
-bool PopupQuestion(SkinnedWindow& over, const QString& title, const QString& message) {
-    return RunPopUp(over, title, message, 2) == PopUpResponse::True;
+bool PopupQuestion(SkinnedWindow& over, const QString& title, const QString& message,
+                   PopUpResponse byDefault) {
+    return RunPopUp(over, title, message, 2, byDefault) == PopUpResponse::True;
 }
 
 void PopupNotice(SkinnedWindow& over, const QString& title, const QString& message) {

@@ -4,10 +4,14 @@
 
 #include <QString>
 
+#include "ui/frame/frm_popup.h"
+
 class SkinnedWindow;
 
 // Two buttons "Yes"/"No": true for Yes. Closing the dialog any other way counts as No.
-bool PopupQuestion(SkinnedWindow& over, const QString& title, const QString& message);
+// `byDefault` is the answer Enter gives before the learner moves: No where Yes would lose work.
+bool PopupQuestion(SkinnedWindow& over, const QString& title, const QString& message,
+                   PopUpResponse byDefault = PopUpResponse::True);
 
 // One button "OK".
 void PopupNotice(SkinnedWindow& over, const QString& title, const QString& message);

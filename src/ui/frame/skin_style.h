@@ -26,6 +26,42 @@ inline const QColor kTitleInactiveText(100, 100, 100);
 // Captions on the blue column heads.
 inline const QColor kColumnHeadText(255, 255, 255);
 
+// The main window's Home view: the chosen topic's heading, the stripes behind alternate paper
+// slots, the ground of the chosen topic's entry, and the About view's link.
+inline const QColor kSubHeadingText(0, 0, 128);
+inline const QColor kPaperStripe(243, 247, 252);
+inline const QColor kChosenTopicGround(128, 128, 128);
+inline const QColor kLinkText(0, 0, 192);
+
+// The Report view: captions and values, the topical headings, bars and tracks (the first
+// heading's pink is too light for white text, so its text is the report's dark purple; the
+// second keeps white on its deep magenta, both above 4.5:1), the trend plot's frame and inks.
+inline const QColor kReportCaptionText(64, 0, 64);
+inline const QColor kReportValueText(128, 0, 128);
+inline const QColor kFirstAttemptHeading(255, 128, 255);
+inline const QColor kSecondAttemptHeading(192, 0, 192);
+inline const QColor kFirstAttemptBar(255, 192, 255);
+inline const QColor kSecondAttemptBar(192, 192, 255);
+inline const QColor kTrackGround(250, 246, 250);
+inline const QColor kTrackEdge(200, 170, 200);
+inline const QColor kTrendFrameEdge(176, 176, 176);
+inline const QColor kTrendGridColour(224, 224, 224);
+inline const QColor kTrendStemColour(0, 0, 0);
+inline const QColor kTrendLineColour(0, 0, 255);
+
+// The practice window: the question's title strip, a part carried over from the first attempt,
+// the answer boxes' borders (drawborder), the correct answer shown, the note on a refused
+// character, and the marking progress.
+inline const QColor kQuestionTitleStrip(190, 204, 222);
+inline const QColor kCarriedOverTint(192, 192, 255);
+inline const QColor kAnswerBorderBlue(178, 217, 246);
+inline const QColor kAnswerBorderGrey(192, 192, 192);
+inline const QColor kCorrectAnswerGround(226, 242, 226);
+inline const QColor kCorrectAnswerText(0, 100, 0);
+inline const QColor kRefusalNoteGround(255, 250, 205);
+inline const QColor kMarkingText(128, 128, 128);
+inline const QColor kMarkingBar(49, 106, 197);
+
 // The skin's text face at a size in points; fontconfig substitutes a metric-compatible face.
 QFont ArialFont(double points, bool bold = false);
 // The face of the windows' titles.

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "platform/units.h"
+#include "ui/frame/practice_keys.h"
 #include "ui/frame/skin_picture.h"
 #include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
@@ -11,7 +12,6 @@
 #include "ui/main/view_parts.h"
 
 namespace {
-const QColor kLinkText(0, 0, 192);
 constexpr double kKeysTop = 4290, kKeysHeight = 1320;  // twips, below the link
 constexpr double kKeysLine = 165;                      // twips, one line of the keys' text
 }  // namespace

@@ -21,6 +21,7 @@
 #include "ui/main/main_toolbar.h"
 #include "ui/main/navigation.h"
 #include "ui/main/report/report_fill.h"
+#include "ui/main/report_pages.h"
 #include "ui/main/report_view.h"
 #include "ui/main/tab_strip.h"
 
@@ -57,8 +58,9 @@ Contents::Contents(const QString& programFolder, PracticeWindowFactory factory, 
     setAttribute(Qt::WA_DeleteOnClose, false);
     PaintGround(this, kSkinSurface);
 
+    // Its one question offers to reset a damaged file: Enter and Escape keep the file.
     m_prompts.question = [this](const QString& title, const QString& message) {
-        return PopupQuestion(*this, title, message);
+        return PopupQuestion(*this, title, message, PopUpResponse::False);
     };
     m_prompts.warning = [this](const QString& title, const QString& message) {
         QMessageBox::warning(this, title, message);
@@ -129,7 +131,7 @@ std::optional<StartUpProblem> Contents::startUp() {
     // 9 to 11: the first defined module's tab, as if clicked, shows its Home view with topic 1.
     // A course without any module (or an unreadable catalogue) still opens on the Help tab.
     const int module = m_session.activateFirstModule();
-    tabClick(module > 0 ? module : 4);
+    tabClick(module > 0 ? module : kHelpTab);
     // The keyboard starts where the learner chooses: the chosen topic (or the About link).
     m_home->focusChosenTopic();
 
@@ -181,8 +183,9 @@ void Contents::layoutContent() {
 
 void Contents::captionWindow() {
     const Catalogue& catalogue = m_session.catalogue();
-    m_tabs->setModules(
-        {catalogue.module(1).label, catalogue.module(2).label, catalogue.module(3).label});
+    std::array<QString, kModuleCount> labels;
+    for (int m = 1; m <= kModuleCount; ++m) labels[size_t(m - 1)] = catalogue.module(m).label;
+    m_tabs->setModules(labels);
     setTitleText(catalogue.title);
     m_about->setProgramName(catalogue.title);
 }
@@ -193,12 +196,12 @@ void Contents::captionWindow() {
 void Contents::loadModuleResults() {
     m_session.loadModuleResults();
     const ModuleResults& module = m_session.module();
-    m_home->setTopics(module.topicNames, module.topicCount);
+    m_home->setTopics(module.topicNames, module.numberOfTopics);
     if (!m_session.navigation().RefreshLog) selectTopic(1);
 }
 
 void Contents::selectTopic(int topic) {
-    if (topic < 1 || topic > 10) return;
+    if (topic < 1 || topic > kTopicCapacity) return;
     m_session.chooseTopic(topic);
     TopicChoosing(m_session.shared().TopicCount);
     m_home->Topicbuttoncolour(topic);
@@ -227,10 +230,10 @@ void Contents::openPaper(int offset, int take) {
 // Tabs, toolbar, views.
 
 void Contents::tabClick(int tab) {
-    if (tab < 1 || tab > 4) return;
+    if (tab < 1 || tab > kHelpTab) return;
     m_session.chooseTab(tab);
     m_tabs->raiseTab(tab);
-    m_toolbar->showPage(tab == 4);
+    m_toolbar->showPage(tab == kHelpTab);
     ShowView();
 }
 
@@ -240,7 +243,7 @@ void Contents::toolbarClick(int slot) {
 }
 
 void Contents::reportBarClick(int bar) {
-    m_session.chooseReportPage(bar);
+    m_session.chooseReportPage(bar, ReportPageCount());
     m_report->layoutSubViews(m_session.navigation().txtReportPos);
 }
 
@@ -369,10 +372,15 @@ void Contents::offerToRestoreDamagedResults() {
             tr("Damaged results"),
             tr("Some saved results could not be read (%1). Reset that file to empty?").arg(what));
         if (reset) {
-            const bool restored = m_session.restoreResultsFile(damaged);
-            restoredAny |= restored;
-            if (!restored)
+            const MainSession::Restored outcome = m_session.restoreResultsFile(damaged);
+            restoredAny |= outcome.restored;
+            if (!outcome.restored)
                 m_prompts.notice(tr("Damaged results"), tr("%1 could not be reset.").arg(name));
+            else if (!outcome.copy.isEmpty())
+                m_prompts.notice(
+                    tr("Damaged results"),
+                    tr("%1 is reset to empty. A copy of it as it was is saved beside it as %2.")
+                        .arg(name, BreakableFileName(QFileInfo(outcome.copy).fileName())));
             continue;
         }
         // Kept as it is: the next save rewrites it from what could be read, so its bytes as they

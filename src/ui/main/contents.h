@@ -32,7 +32,8 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     // Where the main window's questions and warnings go: by default the program's pop-up dialog
     // and, for the browser, a system warning box. Tests replace them.
     struct Prompts {
-        std::function<bool(const QString& title, const QString& message)> question;  // Yes: true
+        // Yes: true. No is the answer Enter and Escape give.
+        std::function<bool(const QString& title, const QString& message)> question;
         std::function<void(const QString& title, const QString& message)> warning;
         std::function<void(const QString& title, const QString& message)> notice;  // OK
     };

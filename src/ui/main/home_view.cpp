@@ -13,10 +13,8 @@
 namespace {
 constexpr double kPercentLeft = 5040;  // twips inside Body_Home
 constexpr double kScoreGap = 20;
-const QColor kSubHeading(0, 0, 128);
-const QColor kStripe(243, 247, 252);
 
-int SlotRowTop(int slot, bool secondRow) {  // slot 0..4
+int SlotRowTop(int slot, bool secondRow) {  // slot from 0
     return Px(1200 + 960 * slot + (secondRow ? 240 : 0));
 }
 
@@ -34,23 +32,23 @@ HomeView::HomeView(const QString& graphicsFolder, QWidget* parent)
     resize(SizeTw(6015, 5655));
 
     // Soft stripes behind alternate paper slots, for the eye to follow a row.
-    for (int j = 0; j < 5; j += 2) {
+    for (int j = 0; j < kPapersPerTopic; j += 2) {
         auto* stripe = new QWidget(this);
-        PaintGround(stripe, kStripe);
+        PaintGround(stripe, kPaperStripe);
         stripe->setGeometry(RectTw(2520, 900 + 960 * j, 3435, 900));
     }
     buildColumnHeads();
     buildTopics();
     m_subH1 = MakeLabel(this, QStringLiteral("SubH1"), tr("Select a Paper"),
                         RectTw(2640, 360, 3255, 495), ArialFont(10, true));
-    SetTextColour(m_subH1, kSubHeading);
+    SetTextColour(m_subH1, kSubHeadingText);
     m_subH1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* percent = new QWidget(this);
     percent->setObjectName(QStringLiteral("Percent1a"));
     percent->setGeometry(Px(kPercentLeft), Px(1200), Px(135),
-                         SlotRowTop(4, true) + Px(210) - Px(1200));
-    for (int j = 0; j < 5; ++j) {
+                         SlotRowTop(kPapersPerTopic - 1, true) + Px(210) - Px(1200));
+    for (int j = 0; j < kPapersPerTopic; ++j) {
         for (int row = 0; row < 2; ++row) {
             auto* sign = MakeLabel(percent, QString(), QStringLiteral("%"),
                                    QRect(0, SlotRowTop(j, row == 1) - Px(1200), Px(135), Px(210)),
@@ -59,7 +57,7 @@ HomeView::HomeView(const QString& graphicsFolder, QWidget* parent)
         }
         buildSlot(j);
     }
-    new ArrowGroup({m_topics, m_topics + 10}, ArrowGroup::Move::FocusAndPress, this);
+    new ArrowGroup({m_topics, m_topics + kTopicCapacity}, ArrowGroup::Move::FocusAndPress, this);
 }
 
 void HomeView::buildColumnHeads() {
@@ -78,7 +76,7 @@ void HomeView::buildColumnHeads() {
 }
 
 void HomeView::buildTopics() {
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < kTopicCapacity; ++i) {
         const QRect entry = RectTw(360, 600 + 480 * i, 2040, 210);
         m_bullets[i] = MakeLabel(this, QStringLiteral("Bullet%1").arg(i + 1), QString(),
                                  QRect(Px(120), entry.top() + 1, 12, 12), ArialFont(8));
@@ -132,9 +130,9 @@ void HomeView::loadPictures() {
     }
 }
 
-void HomeView::setTopics(const QStringList& names, int topicCount) {
-    for (int i = 0; i < 10; ++i) {
-        const bool shown = i < topicCount;
+void HomeView::setTopics(const QStringList& names, int numberOfTopics) {
+    for (int i = 0; i < kTopicCapacity; ++i) {
+        const bool shown = i < numberOfTopics;
         m_topics[i]->setText(shown ? names.value(i) : QString());
         m_topics[i]->setVisible(shown);
         m_bullets[i]->setVisible(shown);
@@ -159,7 +157,7 @@ void HomeView::showScore(int j, bool second, const QString& score, bool rightAli
 
 void HomeView::TopicChoosing(int firstPaper, const QStringList& firstScores,
                              const QStringList& secondScores, const QString& topicName) {
-    for (int j = 0; j < 5; ++j) {
+    for (int j = 0; j < kPapersPerTopic; ++j) {
         const QString fse = firstScores.value(firstPaper + j - 1);
         const QString sse = secondScores.value(firstPaper + j - 1);
         const PaperSlotLook look = ArrangePaperSlot(fse, sse);
@@ -172,7 +170,7 @@ void HomeView::TopicChoosing(int firstPaper, const QStringList& firstScores,
 }
 
 void HomeView::Topicbuttoncolour(int topic) {
-    for (int i = 0; i < 10; ++i) m_topics[i]->setChosen(i + 1 == topic);
+    for (int i = 0; i < kTopicCapacity; ++i) m_topics[i]->setChosen(i + 1 == topic);
 }
 
 QString HomeView::subHeading() const {
@@ -185,7 +183,7 @@ void HomeView::focusChosenTopic() {
 }
 
 QList<FocusStop> HomeView::focusStops() const {
-    QList<FocusStop> stops{FocusStop{{m_topics, m_topics + 10}}};
+    QList<FocusStop> stops{FocusStop{{m_topics, m_topics + kTopicCapacity}}};
     for (const PaperSlot& slot : m_slots) {
         stops.append(FocusStop{{slot.load}});
         stops.append(FocusStop{{slot.tryAgain}});

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+#include "content/course_shape.h"
 #include "ui/main/main_view.h"
 
 class QLabel;
@@ -19,15 +20,15 @@ class HomeView : public MainView {
     // Reads the view's pictures, once the start-up has written them out.
     void loadPictures();
 
-    // Captions Topic1..Topic10; entries past `topicCount` and their bullets are hidden.
-    void setTopics(const QStringList& names, int topicCount);
+    // Captions Topic1..Topic10; entries past `numberOfTopics` and their bullets are hidden.
+    void setTopics(const QStringList& names, int numberOfTopics);
 
     // TopicChoosing: the scores of papers k..k+4 (1-based indexes into the lists), the chosen
     // topic's name in SubH1, and the buttons each slot offers.
     void TopicChoosing(int firstPaper, const QStringList& firstScores,
                        const QStringList& secondScores, const QString& topicName);
 
-    // Topicbuttoncolour: highlights topic entry `topic` (1 to 10) and no other.
+    // Topicbuttoncolour: highlights topic entry `topic` (1 to kTopicCapacity) and no other.
     void Topicbuttoncolour(int topic);
 
     QString subHeading() const;
@@ -38,8 +39,8 @@ class HomeView : public MainView {
     QList<FocusStop> focusStops() const override;
 
   signals:
-    void topicClicked(int topic);             // 1 to 10
-    void paperClicked(int offset, int take);  // slot offset 0..4, attempt 1 or 2
+    void topicClicked(int topic);             // 1 to kTopicCapacity
+    void paperClicked(int offset, int take);  // slot offset from 0, attempt 1 or 2
 
   private:
     struct PaperSlot {
@@ -56,8 +57,8 @@ class HomeView : public MainView {
 
     QString m_folder;
     QLabel* m_colHead[2] = {};
-    QLabel* m_bullets[10] = {};
-    TopicEntry* m_topics[10] = {};
+    QLabel* m_bullets[kTopicCapacity] = {};
+    TopicEntry* m_topics[kTopicCapacity] = {};
     QLabel* m_subH1 = nullptr;
-    PaperSlot m_slots[5];
+    PaperSlot m_slots[kPapersPerTopic];
 };

@@ -8,7 +8,8 @@
 MainKeyActions::MainKeyActions(Contents& contents) : QObject(&contents), m_contents(contents) {
     for (const MainShortcut& s : MainShortcuts()) {
         auto* shortcut = new QShortcut(s.key, &contents);
-        connect(shortcut, &QShortcut::activated, this, [this, a = s.action] { perform(a); });
+        connect(shortcut, &QShortcut::activated, this,
+                [this, a = s.action, page = s.page] { perform(a, page); });
     }
 }
 
@@ -16,21 +17,21 @@ bool MainKeyActions::showModulePage() {
     const MainSession& session = m_contents.session();
     const int module = session.shared().LChose;
     if (!session.moduleExists(module)) return false;
-    if (session.navigation().txtTabPos == 4) m_contents.tabClick(module);
+    if (session.navigation().txtTabPos == kHelpTab) m_contents.tabClick(module);
     return true;
 }
 
 void MainKeyActions::showHelpPage() {
-    if (m_contents.session().navigation().txtTabPos != 4) m_contents.tabClick(4);
+    if (m_contents.session().navigation().txtTabPos != kHelpTab) m_contents.tabClick(kHelpTab);
 }
 
 void MainKeyActions::moveToTab(int step) {
     // The tabs that are shown: the defined modules and Help.
     const MainSession& session = m_contents.session();
     QList<int> tabs;
-    for (int k = 1; k <= 3; ++k)
+    for (int k = 1; k <= kModuleCount; ++k)
         if (session.moduleExists(k)) tabs << k;
-    tabs << 4;
+    tabs << kHelpTab;
     const qsizetype at = std::max<qsizetype>(0, tabs.indexOf(session.navigation().txtTabPos));
     const qsizetype n = tabs.size();
     m_contents.tabClick(tabs[((at + step) % n + n) % n]);
@@ -43,7 +44,7 @@ void MainKeyActions::showReportPage(int page) {
     m_contents.reportBarClick(page);
 }
 
-void MainKeyActions::perform(MainAction action) {
+void MainKeyActions::perform(MainAction action, int page) {
     switch (action) {
         case MainAction::Home:
         case MainAction::Report:
@@ -65,20 +66,14 @@ void MainKeyActions::perform(MainAction action) {
             PrinterSetup(m_contents);
             return;
         case MainAction::HelpTab:
-            m_contents.tabClick(4);
+            m_contents.tabClick(kHelpTab);
             return;
         case MainAction::NextTab:
         case MainAction::PreviousTab:
             moveToTab(action == MainAction::NextTab ? 1 : -1);
             return;
-        case MainAction::OverallResults:
-            showReportPage(1);
-            return;
-        case MainAction::TopicalResults:
-            showReportPage(2);
-            return;
-        case MainAction::TrendAnalysis:
-            showReportPage(3);
+        case MainAction::ReportPage:
+            showReportPage(page);
             return;
     }
 }

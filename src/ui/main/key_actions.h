@@ -12,7 +12,8 @@ class MainKeyActions : public QObject {
   public:
     // Gives `contents` one shortcut per key.
     explicit MainKeyActions(Contents& contents);
-    void perform(MainAction action);
+    // `page`: the report page of a MainAction::ReportPage.
+    void perform(MainAction action, int page = 0);
 
   private:
     bool showModulePage();  // false when there is no module to show

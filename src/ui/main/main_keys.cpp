@@ -2,32 +2,60 @@
 
 #include <QCoreApplication>
 
+#include "ui/frame/keys_text.h"
+#include "ui/main/report_pages.h"
+
 namespace {
-class KeysText {
+class KeysWords {
     Q_DECLARE_TR_FUNCTIONS(Keys)
 };
 
 QString Native(const QKeySequence& key) {
     return key.toString(QKeySequence::NativeText);
 }
+
+struct MainKeys {
+    MainAction action;
+    QKeySequence key;
+    int keysLine;           // its line in the Keys text; 0: not listed there
+    const char* keysLabel;  // the words after its key
+};
+
+// The report pages' keys share line 2 under one label, wherever they come in this table.
+constexpr int kReportPagesLine = 2;
+
+const QList<MainKeys>& Table() {
+    static const QList<MainKeys> table = {
+        {MainAction::Home, QKeySequence(Qt::ALT | Qt::Key_H), 1, QT_TRANSLATE_NOOP("Keys", "Home")},
+        {MainAction::Report, QKeySequence(Qt::ALT | Qt::Key_R), 1,
+         QT_TRANSLATE_NOOP("Keys", "Report")},
+        {MainAction::Print, QKeySequence(Qt::CTRL | Qt::Key_P), 3,
+         QT_TRANSLATE_NOOP("Keys", "Print")},
+        {MainAction::Close, QKeySequence(Qt::CTRL | Qt::Key_Q), 3,
+         QT_TRANSLATE_NOOP("Keys", "Close")},
+        {MainAction::About, QKeySequence(Qt::ALT | Qt::Key_A), 0, nullptr},
+        {MainAction::Trash, QKeySequence(Qt::ALT | Qt::Key_T), 0, nullptr},
+        {MainAction::Setup, QKeySequence(Qt::ALT | Qt::Key_S), 0, nullptr},
+        {MainAction::HelpTab, QKeySequence(Qt::Key_F1), 4, QT_TRANSLATE_NOOP("Keys", "Help")},
+        {MainAction::NextTab, QKeySequence(Qt::CTRL | Qt::Key_PageDown), 4,
+         QT_TRANSLATE_NOOP("Keys", "tabs")},
+        {MainAction::PreviousTab, QKeySequence(Qt::CTRL | Qt::Key_PageUp), 4,
+         QT_TRANSLATE_NOOP("Keys", "tabs")},
+    };
+    return table;
+}
+
 }  // namespace
 
 const QList<MainShortcut>& MainShortcuts() {
-    static const QList<MainShortcut> keys = {
-        {MainAction::Home, QKeySequence(Qt::ALT | Qt::Key_H)},
-        {MainAction::Report, QKeySequence(Qt::ALT | Qt::Key_R)},
-        {MainAction::Print, QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {MainAction::Close, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {MainAction::About, QKeySequence(Qt::ALT | Qt::Key_A)},
-        {MainAction::Trash, QKeySequence(Qt::ALT | Qt::Key_T)},
-        {MainAction::Setup, QKeySequence(Qt::ALT | Qt::Key_S)},
-        {MainAction::HelpTab, QKeySequence(Qt::Key_F1)},
-        {MainAction::NextTab, QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
-        {MainAction::PreviousTab, QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
-        {MainAction::OverallResults, QKeySequence(Qt::CTRL | Qt::Key_1)},
-        {MainAction::TopicalResults, QKeySequence(Qt::CTRL | Qt::Key_2)},
-        {MainAction::TrendAnalysis, QKeySequence(Qt::CTRL | Qt::Key_3)},
-    };
+    static const QList<MainShortcut> keys = [] {
+        QList<MainShortcut> all;
+        for (const MainKeys& entry : Table()) all.append({entry.action, entry.key});
+        for (int page = 1; page <= ReportPageCount(); ++page)
+            all.append(
+                {MainAction::ReportPage, QKeySequence(ReportPages()[size_t(page - 1)].key), page});
+        return all;
+    }();
     return keys;
 }
 
@@ -38,42 +66,28 @@ QKeySequence MainKey(MainAction action) {
 }
 
 QString WithKey(const QString& tooltip, MainAction action) {
-    return KeysText::tr("%1 (%2)").arg(tooltip, Native(MainKey(action)));
+    return KeysWords::tr("%1 (%2)").arg(tooltip, Native(MainKey(action)));
+}
+
+QString WithReportPageKey(const QString& tooltip, int page) {
+    return KeysWords::tr("%1 (%2)").arg(tooltip,
+                                        Native(QKeySequence(ReportPages()[size_t(page - 1)].key)));
 }
 
 QString MainWindowKeysText() {
-    auto k = [](MainAction a) { return Native(MainKey(a)); };
-    return KeysText::tr(
-               "Tab, arrows: move; Enter: press\n"
-               "%1 Home, %2 Report\n"
-               "%3, %4, %5: report pages\n"
-               "%6 Print, %7 Close\n"
-               "%8 Help; %9, %10: tabs")
-        .arg(k(MainAction::Home), k(MainAction::Report), k(MainAction::OverallResults),
-             k(MainAction::TopicalResults), k(MainAction::TrendAnalysis), k(MainAction::Print),
-             k(MainAction::Close), k(MainAction::HelpTab), k(MainAction::NextTab))
-        .arg(k(MainAction::PreviousTab));
+    QList<KeysLineEntry> entries;
+    for (const MainKeys& entry : Table())
+        if (entry.keysLine > 0)
+            entries.append({entry.keysLine, KeysWords::tr(entry.keysLabel), {entry.key}});
+    for (const ReportPage& page : ReportPages())
+        entries.append({kReportPagesLine, KeysWords::tr("report pages"), {QKeySequence(page.key)}});
+    return KeysText({KeysWords::tr("Tab, arrows: move; Enter: press")}, entries);
 }
 
 QString MainWindowKeysHeading() {
-    return KeysText::tr("Keys");
+    return KeysWords::tr("Keys");
 }
 
 QString PaperKeysHeading() {
-    return KeysText::tr("In a paper");
-}
-
-QString PaperKeysText() {
-    // The practice window's own keys.
-    auto k = [](QKeyCombination c) { return Native(QKeySequence(c)); };
-    return KeysText::tr(
-               "Enter: next answer box\n"
-               "%1, %2: Next\n"
-               "%3, %4: Back\n"
-               "%5 Save, %6 Mark\n"
-               "%7 Print, %8 Close\n"
-               "%9 answer sheet")
-        .arg(k(Qt::ALT | Qt::Key_Right), k(Qt::Key_PageDown), k(Qt::ALT | Qt::Key_Left),
-             k(Qt::Key_PageUp), k(Qt::CTRL | Qt::Key_S), k(Qt::CTRL | Qt::Key_M),
-             k(Qt::CTRL | Qt::Key_P), k(Qt::CTRL | Qt::Key_W), k(Qt::CTRL | Qt::Key_H));
+    return KeysWords::tr("In a paper");
 }

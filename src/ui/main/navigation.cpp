@@ -6,7 +6,7 @@
 #include <cmath>
 
 ViewAction DispatchView(int tab, int slot) {
-    if (tab >= 1 && tab <= 3) {
+    if (IsModuleNumber(tab)) {
         switch (slot) {
             case 1:
                 return ViewAction::Home;
@@ -20,7 +20,7 @@ ViewAction DispatchView(int tab, int slot) {
                 return ViewAction::None;
         }
     }
-    if (tab == 4) {
+    if (tab == kHelpTab) {
         switch (slot) {
             case 1:
                 return ViewAction::About;
@@ -82,11 +82,11 @@ ToolbarSlotLook ToolbarSlot(int slot, bool helpTab) {
     return look;
 }
 
-std::array<int, 4> TabLefts(const std::array<bool, 3>& moduleExists,
-                            const std::array<int, 4>& tabWidths, int start) {
-    std::array<int, 4> lefts{};
+std::array<int, kHelpTab> TabLefts(const std::array<bool, kModuleCount>& moduleExists,
+                                   const std::array<int, kHelpTab>& tabWidths, int start) {
+    std::array<int, kHelpTab> lefts{};
     int running = start;
-    for (int m = 0; m < 3; ++m) {
+    for (int m = 0; m < kModuleCount; ++m) {
         if (moduleExists[static_cast<size_t>(m)]) {
             lefts[static_cast<size_t>(m)] = running;
             running += tabWidths[static_cast<size_t>(m)] - 4;
@@ -94,7 +94,7 @@ std::array<int, 4> TabLefts(const std::array<bool, 3>& moduleExists,
             lefts[static_cast<size_t>(m)] = -tabWidths[static_cast<size_t>(m)];
         }
     }
-    lefts[3] = running;
+    lefts[kHelpTab - 1] = running;
     return lefts;
 }
 
@@ -104,27 +104,22 @@ int TabTop(int stripTop, int tabHeight, bool active) {
     return static_cast<int>(std::floor(top + 0.5));
 }
 
-ReportBarLayout LayoutReportBars(int reportPos, int height, int h1, int h2, int h3) {
+ReportBarLayout LayoutReportBars(int reportPos, int height, const QList<int>& barHeights) {
     ReportBarLayout l;
-    l.bar1Top = 0;
-    l.panelHeight = height - h1 - h2 - h3;
-    switch (reportPos) {
-        case 1:
-            l.bar2Top = height - h3 - h2;
-            l.bar3Top = height - h3;
-            l.panelTop = h1;
-            break;
-        case 2:
-            l.bar2Top = h1;
-            l.bar3Top = height - h3;
-            l.panelTop = h1 + h2;
-            break;
-        default:
-            l.bar2Top = h1;
-            l.bar3Top = h1 + h2;
-            l.panelTop = h1 + h2 + h3;
-            break;
+    int top = 0;
+    for (qsizetype i = 0; i < reportPos && i < barHeights.size(); ++i) {
+        l.barTops.append(top);
+        top += barHeights.at(i);
     }
+    l.panelTop = top;
+    int bottom = height;
+    QList<int> lower;
+    for (qsizetype i = barHeights.size() - 1; i >= reportPos; --i) {
+        bottom -= barHeights.at(i);
+        lower.prepend(bottom);
+    }
+    l.barTops += lower;
+    l.panelHeight = bottom - top;
     return l;
 }
 

@@ -7,9 +7,11 @@
 #include <QString>
 #include <array>
 
+#include "session/shared_fields.h"
+
 enum class ViewAction { None, Home, Report, Print, Close, About, Trash, PrinterSetup };
 
-// tab: 1 to 3 a module tab, 4 the Help tab; slot: the toolbar slot last chosen, 1 to 4.
+// tab: a module's tab or kHelpTab; slot: the toolbar slot last chosen, 1 to 4.
 ViewAction DispatchView(int tab, int slot);
 
 struct ToolbarSlotLook {
@@ -25,21 +27,22 @@ ToolbarSlotLook ToolbarSlot(int slot, bool helpTab);
 // Left edges of Tab01 to Tab04: the tabs of existing modules from `start` on, each next one
 // overlapping the previous by 4; a missing module's tab is moved out of sight (minus its width);
 // the Help tab follows the module tabs.
-std::array<int, 4> TabLefts(const std::array<bool, 3>& moduleExists,
-                            const std::array<int, 4>& tabWidths, int start = 2);
+std::array<int, kHelpTab> TabLefts(const std::array<bool, kModuleCount>& moduleExists,
+                                   const std::array<int, kHelpTab>& tabWidths, int start = 2);
 
 // Tops of the tabs: the active one stands 2 pixels higher than the others and reaches into the
 // strip below it by half a pixel.
 int TabTop(int stripTop, int tabHeight, bool active);
 
 struct ReportBarLayout {
-    int bar1Top = 0, bar2Top = 0, bar3Top = 0;
+    QList<int> barTops;  // one per bar, in page order
     int panelTop = 0, panelHeight = 0;
 };
 
-// reportPos 1 to 3: the open sub-view's bar and the ones above it stack from the top, the rest
-// from the bottom of a view of inner height `height`; the open panel fills the gap.
-ReportBarLayout LayoutReportBars(int reportPos, int height, int h1, int h2, int h3);
+// reportPos from 1: the open page's bar and the ones above it stack from the top, the rest from
+// the bottom of a view of inner height `height`; the open panel fills the gap. `barHeights` has
+// one entry per page.
+ReportBarLayout LayoutReportBars(int reportPos, int height, const QList<int>& barHeights);
 
 // What a paper slot of the Home view offers for its stored first and second scores.
 struct PaperSlotLook {

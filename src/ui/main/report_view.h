@@ -1,46 +1,43 @@
 #pragma once
-// Body_Report: the three sub-view bars and their panels, built once (the topical one when first
-// needed) and filled at every opening.
+// Body_Report: one bar and one panel per report page (report_pages.h). The bars are built at
+// once; a page's panel is made when it is first filled or opened, and every panel is filled at
+// every opening.
+
+#include <QList>
 
 #include "reports/report_inputs.h"
 #include "ui/main/main_view.h"
 
 class QLabel;
+class ReportPanel;
 class SkinnedButton;
-class SummaryPanel;
-class TopicalPanel;
-class TrendPanel;
 
 class ReportView : public MainView {
     Q_OBJECT
   public:
     ReportView(const QString& graphicsFolder, QWidget* parent);
 
-    // Sizes the bars to their picture.
-    // Reads the view's pictures, once the start-up has written them out.
+    // Reads the view's pictures, once the start-up has written them out, and sizes the bars to
+    // their picture.
     void loadPictures();
-    // Every figure of the three panels recomputed from `inputs`.
+    // Every figure of every page recomputed from `inputs`.
     void fill(const ReportInputs& inputs);
-    // Stacks the bars for the open sub-view (1 to 3) and shows its panel in front.
+    // Stacks the bars for the open page (1-based) and shows its panel in front.
     void layoutSubViews(int reportPos);
 
-    QWidget* panel(int index);  // the topical panel (2) is made when first asked for
-    SkinnedButton* bar(int index) const { return m_bars[index - 1]; }
-    SummaryPanel* summary() const { return m_summary; }
-    TrendPanel* trend() const { return m_trend; }
+    QWidget* panel(int page);  // made when first asked for
+    SkinnedButton* bar(int page) const { return m_bars.at(page - 1); }
     QList<FocusStop> focusStops() const override;
 
   signals:
-    void barClicked(int index);
+    void barClicked(int page);
 
   private:
     void sizeBars(int height);
-    TopicalPanel* topicalPanel();
+    ReportPanel* reportPanel(int page);
 
     QString m_folder;
-    SkinnedButton* m_bars[3] = {};
-    QLabel* m_captions[3] = {};
-    SummaryPanel* m_summary = nullptr;
-    TopicalPanel* m_topical = nullptr;
-    TrendPanel* m_trend = nullptr;
+    QList<SkinnedButton*> m_bars;
+    QList<QLabel*> m_captions;
+    QList<ReportPanel*> m_panels;  // null until made
 };

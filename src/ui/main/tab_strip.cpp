@@ -23,7 +23,7 @@ SkinnedButton::Look TabLook(bool front) {
 TabStrip::TabStrip(const QString& graphicsFolder, QWidget* window)
     : QObject(window), m_folder(graphicsFolder) {
     // Tabs first, then the strip, so the strip covers the feet of the inactive tabs.
-    for (int k = 3; k >= 0; --k) {
+    for (int k = kHelpTab - 1; k >= 0; --k) {
         m_tabs[k] = new SkinnedButton(QStringLiteral("Tab0%1").arg(k + 1), m_folder, window);
         m_tabs[k]->setLook(TabLook(false));
         MakeChoice(m_tabs[k], QAccessible::PageTab);
@@ -40,11 +40,11 @@ TabStrip::TabStrip(const QString& graphicsFolder, QWidget* window)
     PaintGround(m_strip, kSkinSurface);
     m_line = new QWidget(m_strip);
     PaintGround(m_line, kStripLine);
-    new ArrowGroup({m_tabs, m_tabs + 4}, ArrowGroup::Move::FocusAndPress, this);
+    new ArrowGroup({m_tabs, m_tabs + kHelpTab}, ArrowGroup::Move::FocusAndPress, this);
 }
 
 void TabStrip::loadPictures() {
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < kHelpTab; ++k) {
         m_tabs[k]->sizeToPicture(kTabPicture);
         m_captions[k]->setGeometry(m_tabs[k]->rect());
     }
@@ -63,30 +63,31 @@ QRect TabStrip::stripRect() const {
     return m_strip->geometry();
 }
 
-void TabStrip::setModules(const std::array<QString, 3>& labels) {
-    std::array<bool, 3> exists{};
-    std::array<int, 4> widths{};
-    for (int k = 0; k < 4; ++k) {
-        const QString label = k < 3 ? labels[size_t(k)] : tr("Help");
-        if (k < 3) exists[size_t(k)] = !label.isEmpty();
+void TabStrip::setModules(const std::array<QString, kModuleCount>& labels) {
+    std::array<bool, kModuleCount> exists{};
+    std::array<int, kHelpTab> widths{};
+    for (int k = 0; k < kHelpTab; ++k) {
+        const bool module = k < kModuleCount;
+        const QString label = module ? labels[size_t(k)] : tr("Help");
+        if (module) exists[size_t(k)] = !label.isEmpty();
         widths[size_t(k)] = m_tabs[k]->width();
         m_captions[k]->setText(label);
         m_tabs[k]->setText(label);
-        m_tabs[k]->setToolTipEverywhere(k < 3 ? tr("Load %1 Module").arg(label)
-                                              : WithKey(tr("Help"), MainAction::HelpTab));
+        m_tabs[k]->setToolTipEverywhere(module ? tr("Load %1 Module").arg(label)
+                                               : WithKey(tr("Help"), MainAction::HelpTab));
     }
-    const std::array<int, 4> lefts = TabLefts(exists, widths, m_strip->x());
-    for (int k = 0; k < 4; ++k) {
+    const std::array<int, kHelpTab> lefts = TabLefts(exists, widths, m_strip->x());
+    for (int k = 0; k < kHelpTab; ++k) {
         m_tabs[k]->move(lefts[size_t(k)], TabTop(m_strip->y(), m_tabs[k]->height(), false));
         // Out of sight, and out of reach of Tab and screen readers too.
-        m_tabs[k]->setVisible(k == 3 || exists[size_t(k)]);
+        m_tabs[k]->setVisible(k == kHelpTab - 1 || exists[size_t(k)]);
     }
 }
 
 void TabStrip::raiseTab(int tab) {
-    for (int k = 3; k >= 0; --k) m_tabs[k]->raise();
+    for (int k = kHelpTab - 1; k >= 0; --k) m_tabs[k]->raise();
     m_strip->raise();
-    if (tab < 1 || tab > 4) return;
+    if (tab < 1 || tab > kHelpTab) return;
     SkinnedButton* front = m_tabs[tab - 1];
     front->raise();
     for (SkinnedButton* t : m_tabs) {
@@ -97,5 +98,5 @@ void TabStrip::raiseTab(int tab) {
 }
 
 FocusStop TabStrip::focusStop() const {
-    return FocusStop{{m_tabs, m_tabs + 4}};
+    return FocusStop{{m_tabs, m_tabs + kHelpTab}};
 }

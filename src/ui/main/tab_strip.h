@@ -7,6 +7,7 @@
 #include <QRect>
 #include <array>
 
+#include "session/shared_fields.h"
 #include "ui/frame/key_navigation.h"
 
 class QLabel;
@@ -27,21 +28,21 @@ class TabStrip : public QObject {
 
     // Captions, tooltips and places from the module labels (empty: the module does not exist,
     // and its tab is moved out of sight and hidden).
-    void setModules(const std::array<QString, 3>& labels);
+    void setModules(const std::array<QString, kModuleCount>& labels);
 
-    // Tab k (1 to 4) in front and chosen, the others behind the strip.
+    // Tab k (a module's number or kHelpTab) in front and chosen, the others behind the strip.
     void raiseTab(int tab);
 
     SkinnedButton* tab(int k) const { return m_tabs[k - 1]; }
     FocusStop focusStop() const;
 
   signals:
-    void tabClicked(int tab);  // 1 to 4
+    void tabClicked(int tab);  // a module's number or kHelpTab
 
   private:
     QString m_folder;
-    SkinnedButton* m_tabs[4] = {};
-    QLabel* m_captions[4] = {};
+    SkinnedButton* m_tabs[kHelpTab] = {};
+    QLabel* m_captions[kHelpTab] = {};
     QWidget* m_strip = nullptr;
     QWidget* m_line = nullptr;
 };

@@ -10,7 +10,6 @@
 
 namespace {
 // The chosen topic's ground; its black text reads at 5.3:1 there.
-const QColor kChosenGround(128, 128, 128);
 // Room around the entry for the focus mark, so the mark never crosses the text.
 constexpr int kMarkMargin = 3;
 }  // namespace
@@ -51,7 +50,7 @@ bool TopicEntry::chosen() const {
 
 void TopicEntry::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (chosen()) p.fillRect(entryRect(), kChosenGround);
+    if (chosen()) p.fillRect(entryRect(), kChosenTopicGround);
     style()->drawItemText(&p, entryRect(), Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
                           text(), foregroundRole());
     if (ShowsFocusMark(this)) PaintFocusMark(p, rect());

@@ -7,11 +7,6 @@
 
 namespace {
 
-const QString kQ = QStringLiteral("Q");
-const QString kL = QStringLiteral("L");
-const QString kN = QStringLiteral("N");
-const QString kY = QStringLiteral("Y");
-
 QString Tr(const char* text) {
     return QCoreApplication::translate("AnswerRows", text);
 }
@@ -25,25 +20,25 @@ QString Description(const AnswerRowView& v, bool second, bool marked, bool carri
     return verdict;
 }
 
-AnswerRowView FirstAttemptRow(const PracticeState& s, int i, bool marked) {
+AnswerRowView FirstAttemptRow(const AnswerPart& part, bool marked) {
     AnswerRowView v;
     v.readOnly = marked;
-    v.firstVerdict = s.results.value(i);
+    v.firstVerdict = part.verdict;
     v.showFirstVerdict = marked;
     return v;
 }
 
 AnswerRowView SecondAttemptRow(const PracticeSession& session, int i, bool marked) {
-    const PracticeState& s = session.state();
+    const AnswerPart& part = session.state().paper.parts.at(i);
     const bool carried = session.IsCarriedOver(i);
     AnswerRowView v;
-    v.firstVerdict = s.firstResults.value(i);
-    v.secondVerdict = s.results.value(i);
+    v.firstVerdict = part.firstVerdict;
+    v.secondVerdict = part.verdict;
     v.tinted = carried;
     if (marked) {
         v.readOnly = true;
         v.showSecondVerdict = true;
-        v.showCorrectAnswer = s.results.value(i) == kN;
+        v.showCorrectAnswer = part.verdict == Verdict::Wrong;
         if (v.showCorrectAnswer) v.correctAnswer = session.AnswerToShow(i);
     } else {
         v.readOnly = carried;
@@ -55,7 +50,7 @@ AnswerRowView SecondAttemptRow(const PracticeSession& session, int i, bool marke
 }  // namespace
 
 QList<AnswerRowView> AnswerRowsFor(const PracticeSession& session, int question) {
-    const PracticeState& s = session.state();
+    const QList<AnswerPart>& parts = session.state().paper.parts;
     const int offset = session.PartOffset(question);
     const int count = std::min(session.PartCount(question), kAnswerRows);
     const bool marked = session.isMarked();
@@ -64,11 +59,13 @@ QList<AnswerRowView> AnswerRowsFor(const PracticeSession& session, int question)
     rows.reserve(count);
     for (int k = 1; k <= count; ++k) {
         const int i = offset + k - 1;
+        const AnswerPart& part = parts.at(i);
         AnswerRowView v =
-            second ? SecondAttemptRow(session, i, marked) : FirstAttemptRow(s, i, marked);
-        v.answer = s.answers.value(i);
-        v.singleCharacter = s.kinds.value(i) == kQ;
-        v.tallLayout = k == 1 && s.kinds.value(i) == kL;
+            second ? SecondAttemptRow(session, i, marked) : FirstAttemptRow(part, marked);
+        const AnswerInput input = RuleOf(part.kind).input;
+        v.answer = part.answer;
+        v.singleCharacter = input == AnswerInput::OneCharacter;
+        v.tallLayout = k == 1 && input == AnswerInput::LongLine;
         v.showLetter = count >= 2;
         v.name = AnswerBoxName(question, k, count);
         v.description = Description(v, second, marked, second && session.IsCarriedOver(i));
@@ -78,18 +75,23 @@ QList<AnswerRowView> AnswerRowsFor(const PracticeSession& session, int question)
 }
 
 bool NeedsEntryInstructions(const PracticeSession& session, int question) {
-    const QStringList& kinds = session.state().kinds;
+    const QList<AnswerPart>& parts = session.state().paper.parts;
     const int offset = session.PartOffset(question);
     for (int i = offset; i < offset + session.PartCount(question); ++i) {
-        const QString kind = kinds.value(i);
-        if (kind == QLatin1String("X") || kind == QLatin1String("F")) return true;
+        if (RuleOf(parts.at(i).kind).input == AnswerInput::FractionEntry) return true;
     }
     return false;
 }
 
-QString VerdictWord(const QString& verdict) {
-    if (verdict == kY) return Tr("correct");
-    if (verdict == kN) return Tr("wrong");
+QString VerdictWord(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Right:
+            return Tr("correct");
+        case Verdict::Wrong:
+            return Tr("wrong");
+        case Verdict::None:
+            break;
+    }
     return QString();
 }
 

@@ -15,8 +15,8 @@ QList<AnswerRowView> AnswerRowsFor(const PracticeSession& session, int question)
 // The entry instructions are shown for questions with a fraction or mixed-number part.
 bool NeedsEntryInstructions(const PracticeSession& session, int question);
 
-// "correct" for "Y", "wrong" for "N", nothing for no verdict.
-QString VerdictWord(const QString& verdict);
+// "correct", "wrong", or nothing for no verdict.
+QString VerdictWord(Verdict verdict);
 
 // "Question 3, answer b" (row k of a question of `parts` parts); "Question 3, answer" for a
 // question of one part.

@@ -25,12 +25,6 @@ constexpr double kCorrectLeft = 2340, kCorrectWidth = 1380;
 constexpr double kSheetLeftMargin = 60;
 constexpr int kNoteMs = 4000;
 
-const QColor kTint(192, 192, 255);
-const QColor kBorderBlueColour(178, 217, 246);
-const QColor kBorderGreyColour(192, 192, 192);
-const QColor kCorrectGround(226, 242, 226);
-const QColor kCorrectText(0, 100, 0);
-const QColor kNoteGround(255, 250, 205);
 
 QString Letter(int k) {
     return QStringLiteral("(%1)").arg(QChar(u'a' + k - 1));
@@ -75,8 +69,8 @@ AnswerRow::AnswerRow(int k, bool secondAttempt, QWidget* parent)
     correct->setToolTip(tr("Correct answer"));
     correct->setAccessibleName(tr("Correct answer"));
     QPalette cp = correct->palette();
-    cp.setColor(QPalette::Base, kCorrectGround);
-    cp.setColor(QPalette::Text, kCorrectText);
+    cp.setColor(QPalette::Base, kCorrectAnswerGround);
+    cp.setColor(QPalette::Text, kCorrectAnswerText);
     correct->setPalette(cp);
     correct->hide();
 
@@ -89,19 +83,19 @@ void AnswerRow::fill(const AnswerRowView& v) {
     answer->setMaxLength(v.singleCharacter ? 1 : 32767);
     answer->setText(v.answer);
     answer->setReadOnly(v.readOnly);
-    SetBase(answer, v.tinted ? kTint : QColor(Qt::white));
+    SetBase(answer, v.tinted ? kCarriedOverTint : QColor(Qt::white));
     answer->setAccessibleName(v.name);
     description_ = v.description;
     answer->setAccessibleDescription(description_);
     correct->setText(v.correctAnswer);
     correct->setVisible(v.showCorrectAnswer);
-    firstVerdict->setText(v.firstVerdict);
+    firstVerdict->setText(VerdictLetter(v.firstVerdict));
     // In the second attempt FR<k> is the first attempt's verdict.
     firstVerdict->setAccessibleName(second_
                                         ? tr("first attempt: %1").arg(VerdictWord(v.firstVerdict))
                                         : VerdictWord(v.firstVerdict));
     firstVerdict->setVisible(v.showFirstVerdict);
-    secondVerdict->setText(v.secondVerdict);
+    secondVerdict->setText(VerdictLetter(v.secondVerdict));
     secondVerdict->setAccessibleName(VerdictWord(v.secondVerdict));
     secondVerdict->setVisible(v.showSecondVerdict);
     letter->setVisible(v.showLetter);
@@ -139,7 +133,7 @@ void AnswerRow::paintEvent(QPaintEvent* e) {
     const BorderLines b = createborder(BorderBoxAround(
         QRectF(Twips(g.left()), Twips(g.top()), Twips(g.width()), Twips(g.height()))));
     QPainter p(this);
-    p.setPen(borderMode_ == kBorderBlue ? kBorderBlueColour : kBorderGreyColour);
+    p.setPen(borderMode_ == kBorderBlue ? kAnswerBorderBlue : kAnswerBorderGrey);
     for (const QLineF& l : b.lines)
         p.drawLine(QLineF(l.x1() / kTwipsPerPixel, l.y1() / kTwipsPerPixel, l.x2() / kTwipsPerPixel,
                           l.y2() / kTwipsPerPixel));
@@ -183,7 +177,7 @@ AnswerSheet::AnswerSheet(const QString& graphicsFolder, bool secondAttempt, QWid
     note_->setFont(ArialFont(8));
     note_->setFrameShape(QFrame::Box);
     note_->setMargin(3);
-    PaintGround(note_, kNoteGround);
+    PaintGround(note_, kRefusalNoteGround);
     SetTextColour(note_, Qt::black);
     note_->hide();
     noteTimer_.setSingleShot(true);

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <array>
 
+#include "marking/verdict.h"
+
 class AnswerBox;
 class QLabel;
 class QLineEdit;
@@ -19,8 +21,8 @@ inline constexpr int kAnswerRows = 20;
 struct AnswerRowView {
     QString answer;
     QString correctAnswer;         // M<k>: empty unless it is shown
-    QString firstVerdict;          // FR<k>
-    QString secondVerdict;         // SR<k>
+    Verdict firstVerdict = Verdict::None;   // FR<k>
+    Verdict secondVerdict = Verdict::None;  // SR<k>
     QString name;                  // the answer box for a screen reader: "Question 3, answer b"
     QString description;           // its verdicts in words, once it has any
     bool singleCharacter = false;  // kind Q

@@ -49,7 +49,7 @@ MarkProgress::MarkProgress(const QString& graphicsFolder, QWidget* window)
     setFrameShape(QFrame::Box);
     PaintGround(this, kSkinSurface);
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, QColor(128, 128, 128));
+    p.setColor(QPalette::WindowText, kMarkingText);
     setPalette(p);
     auto* background = new QLabel(this);
     background->setGeometry(rect());
@@ -62,7 +62,7 @@ MarkProgress::MarkProgress(const QString& graphicsFolder, QWidget* window)
         b->setGeometry(RectTw(50 + 195 * (i - 1), 45, 165, 285));
         b->setScaledContents(true);
         if (barPicture.isNull())
-            PaintGround(b, QColor(49, 106, 197));
+            PaintGround(b, kMarkingBar);
         else
             b->setPixmap(barPicture);
         b->hide();

@@ -4,34 +4,10 @@
 #include <QShortcut>
 #include <QWidget>
 
-namespace {
-
-struct ActionKeysEntry {
-    PracticeAction action;
-    QList<QKeySequence> keys;
-};
-
-// The table. Page Up / Page Down turn pages of the paper like Back / Next; the answer boxes
-// take no keys of it (Ctrl+H would otherwise delete a character there).
-const QList<ActionKeysEntry>& Table() {
-    static const QList<ActionKeysEntry> table = {
-        {PracticeAction::Save, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {PracticeAction::Mark, {QKeySequence(Qt::CTRL | Qt::Key_M)}},
-        {PracticeAction::Print, {QKeySequence(Qt::CTRL | Qt::Key_P)}},
-        {PracticeAction::Close, {QKeySequence(Qt::CTRL | Qt::Key_W)}},
-        {PracticeAction::Back,
-         {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_PageUp)}},
-        {PracticeAction::Next,
-         {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_PageDown)}},
-        {PracticeAction::ToggleSheet, {QKeySequence(Qt::CTRL | Qt::Key_H)}},
-    };
-    return table;
-}
-
-}  // namespace
+// The answer boxes take no keys of the table (Ctrl+H would otherwise delete a character there).
 
 QList<QKeySequence> ActionKeys(PracticeAction action) {
-    for (const ActionKeysEntry& entry : Table())
+    for (const PracticeKeys& entry : PracticeKeyTable())
         if (entry.action == action) return entry.keys;
     return {};
 }
@@ -48,13 +24,13 @@ bool IsPracticeKey(const QKeyEvent* event) {
     // Arrows and page keys of the keypad are the same keys.
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const QKeySequence pressed(QKeyCombination(modifiers, Qt::Key(event->key())));
-    for (const ActionKeysEntry& entry : Table())
+    for (const PracticeKeys& entry : PracticeKeyTable())
         if (entry.keys.contains(pressed)) return true;
     return false;
 }
 
 void InstallActionKeys(QWidget* window, const std::function<void(PracticeAction)>& run) {
-    for (const ActionKeysEntry& entry : Table()) {
+    for (const PracticeKeys& entry : PracticeKeyTable()) {
         for (const QKeySequence& key : entry.keys) {
             auto* shortcut = new QShortcut(key, window);
             shortcut->setContext(Qt::WindowShortcut);

@@ -1,17 +1,17 @@
 #pragma once
-// What the learner does in the practice window by toolbar button or by key, and the one table of
-// keys for it: the shortcuts, the tooltips that name them and the answer boxes that leave them to
-// the window all read this table.
+// What the learner does in the practice window by toolbar button or by key. The shortcuts, the
+// tooltips that name them and the answer boxes that leave them to the window all read the one
+// table of keys (ui/frame/practice_keys.h), which the Help tab lists too.
 
 #include <QKeySequence>
 #include <QList>
 #include <QString>
 #include <functional>
 
+#include "ui/frame/practice_keys.h"
+
 class QKeyEvent;
 class QWidget;
-
-enum class PracticeAction { Save = 0, Mark, Print, Close, Back, Next, ToggleSheet };
 
 // The first six actions have a toolbar button each, in this order along the strip.
 inline constexpr int kToolbarButtonCount = 6;

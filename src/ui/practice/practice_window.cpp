@@ -114,7 +114,7 @@ bool PracticeWindow::LoadPractice() {
     in.module = shared.LChose;
     in.courseCode = shared.lblCOD;
     in.paperNumber = QString::number(shared.PaperNum);
-    in.topicCount = shared.TopicCount;
+    in.TopicCount = shared.TopicCount;
     in.topicName = shared.SubH1;
     in.paperCount = shared.TtPapersCon;
     in.take = second_ ? 2 : 1;
@@ -237,7 +237,7 @@ void PracticeWindow::UpdateToolbar() {
 void PracticeWindow::tick() {
     UpdateToolbar();
     if (!second_) strip_->setClock(TimeTakenText(practiceStart_.secsTo(options_.now())));
-    toolbar_->setCounts(session_.AnsweredCount(), session_.state().partCount);
+    toolbar_->setCounts(session_.AnsweredCount(), session_.PaperPartCount());
 }
 
 void PracticeWindow::runAction(PracticeAction action) {
@@ -312,7 +312,7 @@ void PracticeWindow::finishMarking() {
 
 void PracticeWindow::ShowMarkedState() {
     const PracticeState& s = session_.state();
-    const int paperInTopic = s.paperIndex - s.inputs.topicCount + 1;
+    const int paperInTopic = s.paperIndex - s.inputs.TopicCount + 1;
     strip_->showMarked(s.timeTaken, s.dateCompleted, s.scoring,
                        ScoreName(paperInTopic, second_, s.scoring));
     ShowQuestionParts();

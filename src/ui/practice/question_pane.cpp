@@ -14,7 +14,6 @@
 
 namespace {
 
-const QColor kTitleStrip(190, 204, 222);
 constexpr int kTitleMargin = 8;
 constexpr int kTitleGap = 12;
 
@@ -43,7 +42,7 @@ QStringList PictureDescriptions(const QString& html) {
 
 QuestionTitleStrip::QuestionTitleStrip(bool secondAttempt, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PicQnTitle"));
-    PaintGround(this, kTitleStrip);
+    PaintGround(this, kQuestionTitleStrip);
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("QnTitle"));
     title_->setFont(ArialFont(10, true));

@@ -5,6 +5,7 @@
 #include "course_reader.h"
 #include "solution_reading.h"
 
+#include "marking/answer_kind.h"
 #include "marking/scoring.h"
 
 #include <QStringList>
@@ -171,9 +172,18 @@ void checkWorkedThrough(const course::Question& q, Faults& faults) {
             faults.add(where(q) + ": the steps never reach " + (reached.empty() ? part.key : reached));
     }
     if (values.size() == static_cast<int>(q.parts.size())) {
-        const PaperMarking marked = MarkParts(values, keys, kinds, marks);
-        for (qsizetype i = 0; i < marked.results.size(); ++i)
-            if (marked.results[i] != QLatin1String("Y"))
+        QList<AnswerPart> parts;
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            AnswerPart part;
+            part.key = keys[i];
+            part.kind = AnswerKindOfLetter(kinds[i]).value_or(AnswerKind::Number);
+            part.marks = marks[i].toDouble();
+            part.answer = values[i];
+            parts.append(part);
+        }
+        const PaperMarking marked = MarkParts(parts);
+        for (qsizetype i = 0; i < marked.verdicts.size(); ++i)
+            if (marked.verdicts[i] != Verdict::Right)
                 faults.add(where(q) + ": the marking refuses the answer line's value '" +
                            values[i].toStdString() + "' against the key '" + keys[i].toStdString() + "'");
     }

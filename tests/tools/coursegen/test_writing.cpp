@@ -38,15 +38,15 @@ TEST(Writing, NumbersAsShownAreMarkedRightWhenTyped) {
         for (auto at = shown.find("&nbsp;"); at != std::string::npos; at = shown.find("&nbsp;"))
             shown.replace(at, 6, " ");
         const QString key = QString::fromStdString(v.dec());
-        EXPECT_EQ(CheckAnswer(QString::fromStdString(shown), key, QStringLiteral("N")), kRight)
+        EXPECT_EQ(CheckAnswer(QString::fromStdString(shown), key, AnswerKind::Number),
+                  Verdict::Right)
             << shown;
-        EXPECT_EQ(CheckAnswer(key, key, QStringLiteral("N")), kRight) << "plain digits";
+        EXPECT_EQ(CheckAnswer(key, key, AnswerKind::Number), Verdict::Right) << "plain digits";
     }
     std::string price = moneyCents(Frac(1250050, 100)).substr(1);  // what follows the $
     price.replace(price.find("&nbsp;"), 6, " ");
-    EXPECT_EQ(
-        CheckAnswer(QString::fromStdString(price), QStringLiteral("12500.5"), QStringLiteral("N")),
-        kRight);
+    EXPECT_EQ(CheckAnswer(QString::fromStdString(price), QStringLiteral("12500.5"), AnswerKind::Number),
+              Verdict::Right);
 }
 
 TEST(Writing, ArticlesFollowTheSound) {

@@ -71,6 +71,14 @@ TEST(CourseSource, MistakesNameTheFileLineAndProblem) {
     EXPECT_EQ(ErrorOf(WithLine(14, "part N 2")), "papers/101.txt:14: part needs <kind> <marks> \"<key>\"");
     EXPECT_EQ(ErrorOf(WithLine(14, "part N 2 4745")), "papers/101.txt:14: the key must be in double quotes");
     EXPECT_EQ(ErrorOf(WithLine(14, "part W 2 \"4745\"")), "papers/101.txt:14: unknown answer kind 'W'");
+    // A key of one space continues a kind G list, and only that.
+    EXPECT_EQ(ErrorOf(WithLine(15, "part G 1 \" \"")),
+              "papers/101.txt:15: a key of one space must follow a part of kind G");
+    SourceError groupError;
+    EXPECT_TRUE(ParsePaper(WithLine(15, "part G 1 \" \"").replace("part N 2 \"36000 \"", "part G 2 \";a;b\""),
+                           "papers/101.txt", groupError)
+                    .has_value())
+        << groupError.message.toStdString();
     EXPECT_EQ(ErrorOf(WithLine(15, "part X 0 \"1\"")), "papers/101.txt:15: marks '0' is not a positive whole number");
     EXPECT_EQ(ErrorOf(WithLine(15, "part X 1.5 \"1\"")), "papers/101.txt:15: marks '1.5' is not a positive whole number");
     EXPECT_EQ(ErrorOf(WithLine(15, "part X 1 \"a>b\"")), "papers/101.txt:15: a key cannot hold '>' or '#'");

@@ -8,6 +8,7 @@
 #include "gif_writer.h"
 
 #include "platform/mht_document.h"
+#include "results/results_files.h"
 
 #include <QImage>
 #include <QDir>
@@ -43,10 +44,11 @@ TEST(PackageTables, RecordFilesAreFencedAndListQuestionsPaperByPaper) {
     EXPECT_TRUE(MarksTableBytes(course).contains("\r\n#22091#>2>3\r\n"));
     EXPECT_TRUE(MarksTableBytes(course).endsWith("#20134#>1>2\r\n..."));
 
-    EXPECT_EQ(PerPaperTemplateBytes(course),
+    const QList<int> parts = PartsPerPaper(course);
+    EXPECT_EQ(ResultsTemplateBytes(ResultsFile::First, parts),
               "...\r\n#101#>>>>>\r\n#102#>>\r\n#103#>>\r\n#104#>>\r\n#105#>>>>\r\n...");
-    EXPECT_EQ(TrendTemplateBytes(), "#TRD#");
-    const QByteArray marks = MarksTemplateBytes(50);
+    EXPECT_EQ(ResultsTemplateBytes(ResultsFile::Trend, parts), "#TRD#");
+    const QByteArray marks = ResultsTemplateBytes(ResultsFile::Marks, QList<int>(50, 30));
     EXPECT_EQ(marks.size(), 450);
     EXPECT_TRUE(marks.contains("\r\n#FSE#" + QByteArray(50, '>') + "\r\n#SSE#"));
     EXPECT_TRUE(marks.contains("\r\n#SST#" + QByteArray(">0").repeated(50) + "\r\n...") && marks.endsWith(">0\r\n..."));

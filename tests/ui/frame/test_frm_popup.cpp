@@ -177,6 +177,25 @@ TEST(FrmPopUp, KeysAnswerItAndFocusStartsOnTheFirstButton) {
     }
 }
 
+// A question whose Yes cannot be undone opens on No: Enter and Escape both answer No.
+TEST(FrmPopUp, AQuestionWithNoAsItsDefaultAnswersNoToEnterAndEscape) {
+    SkinFixture skin;
+    ClearPictureCache();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Y}) {
+        FrmPopUp dialog(skin.folder());
+        dialog.CallPop(QStringLiteral("Damaged results"), QStringLiteral("Reset that file to empty?"),
+                       2, nullptr);
+        dialog.setDefaultAnswer(PopUpResponse::False);
+        QWidget* focused = nullptr;
+        const PopUpResponse result = ExecWhile(dialog, [&] {
+            focused = dialog.focusWidget();
+            QTest::keyClick(focused ? focused : &dialog, key);
+        });
+        EXPECT_EQ(focused, static_cast<QWidget*>(dialog.button(1)));
+        EXPECT_EQ(result, key == Qt::Key_Y ? PopUpResponse::True : PopUpResponse::False) << key;
+    }
+}
+
 TEST(FrmPopUp, IsModalToTheWindowItWasOpenedOverAndNamesItsButtons) {
     SkinFixture skin;
     ClearPictureCache();

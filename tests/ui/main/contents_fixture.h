@@ -15,6 +15,7 @@
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
 #include "records/record_file.h"
+#include "results/marks_file.h"
 #include "results/results_files.h"
 #include "ui/main/contents.h"
 
@@ -110,8 +111,9 @@ class ContentsTest : public ::testing::Test {
             marks.sse << second.value(i);
             marks.ltm << QString();
             marks.cdd << QString();
-            marks.fst << (first.value(i).isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
-            marks.sst << (second.value(i).isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+            marks.fst << (first.value(i).isEmpty() ? AttemptStatus::NotMarked : AttemptStatus::Marked);
+            marks.sst << (second.value(i).isEmpty() ? AttemptStatus::NotMarked
+                                                    : AttemptStatus::Marked);
         }
         ASSERT_TRUE(WriteMarksFile(marks, n, resultsPath(ResultsFile::Marks)));
     }

@@ -74,7 +74,7 @@ TEST_F(ContentsTest, FirstStartWritesTheFolderAndShowsTopicOneOfTheFirstModule) 
     EXPECT_EQ(Ground(topic1), QColor(128, 128, 128));
     EXPECT_EQ(topic1->entryRect().translated(topic1->pos()), QRect(24, 40, 136, 14));
     for (int i = 1; i <= 10; ++i) {
-        const bool shown = i <= module.topicCount;
+        const bool shown = i <= module.numberOfTopics;
         EXPECT_EQ(!child(*c, QStringLiteral("Topic%1").arg(i))->isHidden(), shown) << i;
         EXPECT_EQ(!child(*c, QStringLiteral("Bullet%1").arg(i))->isHidden(), shown) << i;
         if (shown) {
@@ -125,7 +125,7 @@ TEST_F(ContentsTest, ScoresDecideTheTryAgainButtonsAndARestartRewritesNothing) {
 TEST_F(ContentsTest, TopicThreeShowsItsPapersAndTheRefreshStaysOnTheLearnersTopic) {
     auto c = start();
     const CourseModule& module = c->session().catalogue().module(2);
-    if (module.topicCount < 6) GTEST_SKIP() << "the course in this build has fewer than 6 topics";
+    if (module.numberOfTopics < 6) GTEST_SKIP() << "the course in this build has fewer than 6 topics";
 
     QTest::mouseClick(child(*c, QStringLiteral("Topic3")), Qt::LeftButton);
     EXPECT_EQ(c->sharedFields().TopicCount, 11);
@@ -341,9 +341,20 @@ TEST_F(ContentsTest, DamagedResultsAreReportedAndRestoredOnlyWithConsent) {
     {
         auto c = start(true);
         QTest::qWait(20);
-        ASSERT_EQ(m_messages.size(), 1);
+        ASSERT_EQ(m_messages.size(), 2);
         EXPECT_EQ(Bytes(marksPath), ResourceBytes(ResultsTemplateId(2, 1)));
         EXPECT_TRUE(text(*c, QStringLiteral("MSA1")).isEmpty());
+        // Reset: its bytes as they were are copied beside it first, and the learner told where.
+        const QStringList copies =
+            QDir(m_folder).entryList({QStringLiteral("marks2HM.txt.damaged-*")}, QDir::Files,
+                                     QDir::Time | QDir::Reversed);
+        ASSERT_EQ(copies.size(), 2);
+        QString told = m_messages[1];
+        told.remove(QChar(0x200B));
+        const QString copy = told.contains(copies[0]) ? copies[0] : copies[1];
+        EXPECT_TRUE(told.contains(QStringLiteral("reset to empty")) && told.contains(copy))
+            << told.toStdString();
+        EXPECT_EQ(Bytes(m_folder + QLatin1Char('/') + copy), damaged);
     }
 }
 

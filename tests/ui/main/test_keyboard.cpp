@@ -89,7 +89,7 @@ TEST_F(ContentsTest, ArrowKeysMoveWithinTheToolbarTabsTopicsAndBars) {
     Press(*c, Qt::Key_Up);
     Press(*c, Qt::Key_Up);  // round to the last topic
     EXPECT_EQ(FocusName(),
-              QStringLiteral("Topic%1").arg(c->session().catalogue().module(2).topicCount));
+              QStringLiteral("Topic%1").arg(c->session().catalogue().module(2).numberOfTopics));
     Press(*c, Qt::Key_Home);
     EXPECT_EQ(c->sharedFields().TopicCount, 1);
 

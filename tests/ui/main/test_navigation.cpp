@@ -46,21 +46,18 @@ TEST(Navigation, TabsOverlapByFourAndMissingModulesLeaveTheStrip) {
 
 TEST(Navigation, ReportBarsStackAroundTheOpenPanel) {
     const int H = 377, h = 22;
-    const ReportBarLayout one = LayoutReportBars(1, H, h, h, h);
-    EXPECT_EQ(one.bar1Top, 0);
-    EXPECT_EQ(one.bar2Top, H - 2 * h);
-    EXPECT_EQ(one.bar3Top, H - h);
+    const ReportBarLayout one = LayoutReportBars(1, H, {h, h, h});
+    EXPECT_EQ(one.barTops, QList<int>({0, H - 2 * h, H - h}));
     EXPECT_EQ(one.panelTop, h);
     EXPECT_EQ(one.panelHeight, H - 3 * h);
 
-    const ReportBarLayout two = LayoutReportBars(2, H, 20, 21, 22);
-    EXPECT_EQ(two.bar2Top, 20);
-    EXPECT_EQ(two.bar3Top, H - 22);
+    const ReportBarLayout two = LayoutReportBars(2, H, {20, 21, 22});
+    EXPECT_EQ(two.barTops, QList<int>({0, 20, H - 22}));
     EXPECT_EQ(two.panelTop, 41);
+    EXPECT_EQ(two.panelHeight, H - 63);
 
-    const ReportBarLayout three = LayoutReportBars(3, H, 20, 21, 22);
-    EXPECT_EQ(three.bar2Top, 20);
-    EXPECT_EQ(three.bar3Top, 41);
+    const ReportBarLayout three = LayoutReportBars(3, H, {20, 21, 22});
+    EXPECT_EQ(three.barTops, QList<int>({0, 20, 41}));
     EXPECT_EQ(three.panelTop, 63);
     EXPECT_EQ(three.panelHeight, H - 63);
 }

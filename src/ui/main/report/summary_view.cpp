@@ -4,7 +4,6 @@
 
 #include "platform/units.h"
 #include "ui/frame/skin_style.h"
-#include "ui/main/report/report_style.h"
 #include "ui/main/view_parts.h"
 
 namespace {
@@ -39,18 +38,22 @@ QLabel* RowLabel(QWidget* panel, const char* name, const QString& text, const QR
 
 }  // namespace
 
-SummaryPanel::SummaryPanel(QWidget* parent) : QWidget(parent) {
+SummaryPanel::SummaryPanel(QWidget* parent) : ReportPanel(parent) {
     setObjectName(QStringLiteral("RC1Summary"));
     double top = kTop;
     for (int i = 0; i < 5; ++i) {
         m_captions[i] = RowLabel(this, kRows[i].caption, tr(kRows[i].captionText),
                                  RectTw(kCaptionLeft, top, kCaptionWidth, kRowHeight), false,
-                                 report_style::kCaptionText);
+                                 kReportCaptionText);
         m_values[i] = RowLabel(this, kRows[i].value, QStringLiteral("-"),
                                RectTw(kValueLeft, top, kValueWidth, kRowHeight), true,
-                               report_style::kValueText);
+                               kReportValueText);
         top += kPitch;
     }
+}
+
+void SummaryPanel::fill(const ReportFigures& figures) {
+    fill(ComputeSummary(figures.inputs, figures.tallies));
 }
 
 void SummaryPanel::fill(const SummaryTexts& texts) {

@@ -1,16 +1,16 @@
 #pragma once
 // RC1Summary, the Overall Results sub-view: five captions and their values.
 
-#include <QWidget>
-
 #include "reports/summary_figures.h"
+#include "ui/main/report/report_panel.h"
 
 class QLabel;
 
-class SummaryPanel : public QWidget {
+class SummaryPanel : public ReportPanel {
     Q_OBJECT
   public:
     explicit SummaryPanel(QWidget* parent);
+    void fill(const ReportFigures& figures) override;
     // OScore1, OScore2, PCNum, WT, ST.
     void fill(const SummaryTexts& texts);
 

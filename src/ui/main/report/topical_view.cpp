@@ -6,7 +6,6 @@
 
 #include "platform/units.h"
 #include "ui/frame/skin_style.h"
-#include "ui/main/report/report_style.h"
 #include "ui/main/view_parts.h"
 
 namespace {
@@ -19,14 +18,6 @@ constexpr double kHeadingTop = 300, kHeadingHeight = 330;
 constexpr int kNameIndent = 3;   // pixels between a name and the end of its box
 constexpr int kTrackBorder = 1;  // pixels of frame around a track's inner area
 
-// The first heading's pink is too light for white text, so its text is the report's dark
-// purple; the second keeps white on its deep magenta (both above 4.5:1).
-const QColor kFirstHeading(255, 128, 255);
-const QColor kSecondHeading(192, 0, 192);
-const QColor kFirstBar(255, 192, 255);
-const QColor kSecondBar(192, 192, 255);
-const QColor kTrackBack(250, 246, 250);
-const QColor kTrackEdge(200, 170, 200);
 
 QString Name(const char* stem, int t, const char* suffix = "") {
     return QStringLiteral("%1%2%3").arg(QLatin1String(stem)).arg(t).arg(QLatin1String(suffix));
@@ -34,11 +25,11 @@ QString Name(const char* stem, int t, const char* suffix = "") {
 
 }  // namespace
 
-TopicalPanel::TopicalPanel(QWidget* parent) : QWidget(parent) {
+TopicalPanel::TopicalPanel(QWidget* parent) : ReportPanel(parent) {
     setObjectName(QStringLiteral("RC2Topical"));
-    makeHeading(QStringLiteral("TopHead1"), tr("First Attempt results"), kFirstLeft, kFirstHeading,
-                report_style::kCaptionText);
-    makeHeading(QStringLiteral("TopHead2"), tr("Second Attempt Score"), kSecondLeft, kSecondHeading,
+    makeHeading(QStringLiteral("TopHead1"), tr("First Attempt results"), kFirstLeft, kFirstAttemptHeading,
+                kReportCaptionText);
+    makeHeading(QStringLiteral("TopHead2"), tr("Second Attempt Score"), kSecondLeft, kSecondAttemptHeading,
                 Qt::white);
     for (int t = 1; t <= kTopicSlots; ++t) {
         const double top = kFirstRowTop + (t - 1) * kRowPitch;
@@ -47,9 +38,9 @@ TopicalPanel::TopicalPanel(QWidget* parent) : QWidget(parent) {
                              RectTw(kNameLeft, top, kNameWidth, kTrackHeight), ArialFont(8, true));
         row.name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.name->setIndent(kNameIndent);
-        SetTextColour(row.name, report_style::kCaptionText);
-        row.tracks[0] = makeTrack(t, "A", kFirstLeft, top, kFirstBar);
-        row.tracks[1] = makeTrack(t, "B", kSecondLeft, top, kSecondBar);
+        SetTextColour(row.name, kReportCaptionText);
+        row.tracks[0] = makeTrack(t, "A", kFirstLeft, top, kFirstAttemptBar);
+        row.tracks[1] = makeTrack(t, "B", kSecondLeft, top, kSecondAttemptBar);
     }
 }
 
@@ -72,7 +63,7 @@ TopicalPanel::Track TopicalPanel::makeTrack(int t, const char* column, double le
     track.back->setFrameStyle(QFrame::Box | QFrame::Plain);
     track.back->setLineWidth(kTrackBorder);
     track.back->setGeometry(RectTw(left, top, kTrackWidth, kTrackHeight));
-    PaintGround(track.back, kTrackBack);
+    PaintGround(track.back, kTrackGround);
     SetTextColour(track.back, kTrackEdge);
 
     const QRect inner = track.back->contentsRect();
@@ -88,7 +79,7 @@ TopicalPanel::Track TopicalPanel::makeTrack(int t, const char* column, double le
         ArialFont(7, true));
     track.mark->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     track.mark->setAttribute(Qt::WA_TransparentForMouseEvents);
-    SetTextColour(track.mark, report_style::kCaptionText);
+    SetTextColour(track.mark, kReportCaptionText);
     track.mark->raise();
     return track;
 }
@@ -124,9 +115,15 @@ void TopicalPanel::fillRow(int t, const TopicalRow& row) {
             .arg(row.name, row.second.percentText.isEmpty() ? none : row.second.percentText));
 }
 
-void TopicalPanel::showRows(int topicCount) {
+void TopicalPanel::fill(const ReportFigures& figures) {
+    const auto rows = ComputeTopicalRows(figures.inputs, figures.tallies);
+    for (int t = 1; t <= kTopicSlots; ++t) fillRow(t, rows[size_t(t - 1)]);
+    showRows(TopicSlotsUsed(figures.inputs));
+}
+
+void TopicalPanel::showRows(int numberOfTopics) {
     for (int k = kTopicSlots; k >= 1; --k) {
-        const bool visible = k <= topicCount;
+        const bool visible = k <= numberOfTopics;
         const Row& r = m_rows[k - 1];
         for (QWidget* w : {static_cast<QWidget*>(r.name), static_cast<QWidget*>(r.tracks[0].back),
                            static_cast<QWidget*>(r.tracks[1].back)})

@@ -2,22 +2,24 @@
 // RC2Topical, the Topical Results sub-view: ten rows of a topic name and two tracks with a bar
 // and a percentage each.
 
-#include <QWidget>
-
 #include "reports/topical_rows.h"
+#include "ui/main/report/report_panel.h"
 
 class QFrame;
 class QLabel;
 
-class TopicalPanel : public QWidget {
+class TopicalPanel : public ReportPanel {
     Q_OBJECT
   public:
     explicit TopicalPanel(QWidget* parent);
 
+    // Every row from the figures, the rows past the module's topics hidden.
+    void fill(const ReportFigures& figures) override;
+
     // Fills row t (1..10) and shows it; bars take the exact average of the track's inner width.
     void fillRow(int t, const TopicalRow& row);
-    // Rows above `topicCount` are hidden, with their tracks, bars and percentages.
-    void showRows(int topicCount);
+    // Rows above `numberOfTopics` are hidden, with their tracks, bars and percentages.
+    void showRows(int numberOfTopics);
 
   private:
     struct Track {

@@ -7,7 +7,6 @@
 
 #include "platform/units.h"
 #include "ui/frame/skin_style.h"
-#include "ui/main/report/report_style.h"
 
 namespace {
 
@@ -16,10 +15,16 @@ constexpr double kScaleWidth = 495;
 constexpr double kScaleOverhang = 60;
 constexpr double kMargin = 120;
 constexpr double kCaptionHeight = 300;
-const QColor kFrameEdge(176, 176, 176);
-
-QColor ToColour(const PlotColour& c) {
-    return QColor(c.red, c.green, c.blue);
+QColor ToColour(PlotInk ink) {
+    switch (ink) {
+        case PlotInk::Grid:
+            return kTrendGridColour;
+        case PlotInk::Stem:
+            return kTrendStemColour;
+        case PlotInk::Trend:
+            break;
+    }
+    return kTrendLineColour;
 }
 
 // The captions 100% .. 0%, each centred on its level of the plot beside it.
@@ -66,7 +71,7 @@ void TrendPlotWidget::paintEvent(QPaintEvent*) {
     const double sx = width() / plot_.width, sy = height() / plot_.height;
     auto map = [&](const QPointF& p) { return QPointF(p.x() * sx, p.y() * sy); };
     auto drawLine = [&](const PlotLine& line, double penWidth) {
-        QPen pen(ToColour(line.colour), penWidth);
+        QPen pen(ToColour(line.ink), penWidth);
         pen.setCapStyle(Qt::RoundCap);
         painter.setPen(pen);
         painter.drawLine(map(line.from), map(line.to));
@@ -78,33 +83,37 @@ void TrendPlotWidget::paintEvent(QPaintEvent*) {
             // Round on screen even if the area is stretched unevenly.
             const double r = item.disc.radius * std::min(sx, sy);
             painter.setPen(Qt::NoPen);
-            painter.setBrush(ToColour(item.disc.colour));
+            painter.setBrush(ToColour(item.disc.ink));
             painter.drawEllipse(map(item.disc.centre), r, r);
             painter.setBrush(Qt::NoBrush);
         } else {
-            drawLine(item.line, item.line.colour == kStemColour ? 1.0 : 1.5);
+            drawLine(item.line, item.line.ink == PlotInk::Stem ? 1.0 : 1.5);
         }
     }
 }
 
-TrendPanel::TrendPanel(QWidget* parent) : QWidget(parent) {
+TrendPanel::TrendPanel(QWidget* parent) : ReportPanel(parent) {
     setObjectName(QStringLiteral("RC3Trend"));
     // A thin edge around the white area, which would otherwise melt into a white panel.
     m_frame = new QWidget(this);
     m_frame->setObjectName(QStringLiteral("RC3TrendFrame"));
-    PaintGround(m_frame, kFrameEdge);
+    PaintGround(m_frame, kTrendFrameEdge);
     m_scale = new TrendScale(this);
     m_scale->setObjectName(QStringLiteral("RC3TrendScale"));
     m_scale->setFont(ArialFont(7));
-    SetTextColour(m_scale, report_style::kCaptionText);
+    SetTextColour(m_scale, kReportCaptionText);
     m_scale->setAccessibleName(tr("Scale from 0% to 100%"));
     m_plot = new TrendPlotWidget(this);
     m_caption = new QLabel(tr("Recent Papers Attempted"), this);
     m_caption->setObjectName(QStringLiteral("RC3TrendCaption"));
     m_caption->setFont(ArialFont(9, true));
     m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    SetTextColour(m_caption, report_style::kCaptionText);
+    SetTextColour(m_caption, kReportCaptionText);
     place();
+}
+
+void TrendPanel::fill(const ReportFigures& figures) {
+    fill(SelectTrendValues(figures.inputs.trendScores));
 }
 
 void TrendPanel::fill(const QList<double>& values) {

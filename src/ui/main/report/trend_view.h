@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "reports/trend_plot.h"
+#include "ui/main/report/report_panel.h"
 
 class QLabel;
 
@@ -22,10 +23,11 @@ class TrendPlotWidget : public QWidget {
     TrendPlot plot_;
 };
 
-class TrendPanel : public QWidget {
+class TrendPanel : public ReportPanel {
     Q_OBJECT
   public:
     explicit TrendPanel(QWidget* parent);
+    void fill(const ReportFigures& figures) override;
     // Draws the given values (oldest first, at most the last 20 are shown).
     void fill(const QList<double>& values);
     TrendPlotWidget* plot() const { return m_plot; }
