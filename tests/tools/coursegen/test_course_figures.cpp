@@ -412,4 +412,47 @@ TEST(CourseFigures, NoLabelIsStruckThroughByALine) {
             }
 }
 
+
+// Two arcs of one picture never touch: an angle's arc running into its neighbour's reads as one
+// angle. Arcs are sampled every quarter degree; their nearest points stay 4 px apart.
+TEST(CourseFigures, NoTwoArcsOfAPictureTouch) {
+    struct Arc {
+        double cx, cy, r, from, span;
+    };
+    auto points = [](const Arc& a) {
+        std::vector<std::pair<double, double>> pts;
+        const int steps = std::max(1, static_cast<int>(std::ceil(a.span * 4)));
+        for (int k = 0; k <= steps; ++k) {
+            const double t = (a.from + a.span * k / steps) * 3.14159265358979 / 180.0;
+            pts.emplace_back(a.cx + a.r * std::cos(t), a.cy - a.r * std::sin(t));
+        }
+        return pts;
+    };
+    int pairs = 0;
+    for (const auto& p : loaded().papers)
+        for (const auto& q : p.questions)
+            for (const auto& f : q.figures) {
+                std::vector<Arc> arcs;
+                for (const auto& o : f.ops) {
+                    if (o.rfind("arc ", 0) != 0) continue;
+                    std::istringstream in(o.substr(4));
+                    Arc a{};
+                    if (in >> a.cx >> a.cy >> a.r >> a.from >> a.span) arcs.push_back(a);
+                }
+                for (std::size_t i = 0; i < arcs.size(); ++i)
+                    for (std::size_t j = 0; j < i; ++j) {
+                        ++pairs;
+                        const auto a = points(arcs[i]), b = points(arcs[j]);
+                        double nearest = 1e9;
+                        for (const auto& [ax, ay] : a)
+                            for (const auto& [bx, by] : b)
+                                nearest = std::min(nearest, std::hypot(ax - bx, ay - by));
+                        EXPECT_GE(nearest, 4.0)
+                            << "question " << q.id << " (" << q.family << ") " << f.name
+                            << ": two arcs " << nearest << " px apart";
+                    }
+            }
+    EXPECT_GT(pairs, 0);
+}
+
 }  // namespace
