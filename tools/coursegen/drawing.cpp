@@ -61,8 +61,9 @@ double fitScale(double w, double h, double maxW, double maxH) {
     return std::min(maxW / w, maxH / h);
 }
 
-// Arcs of one picture keep at least this far apart, so two marked angles never read as one.
-constexpr double kArcGap = 4.5;
+// Arcs of one picture keep at least this far apart, so two marked angles never read as one:
+// arcs 5 px apart meeting at a shared arm look like one stepped arc.
+constexpr double kArcGap = 7.5;
 
 struct ArcShape {
     double cx, cy, r, from, span;
@@ -206,7 +207,7 @@ void drawAnglesOnLine(Figure& f, const std::vector<int>& angles,
         }
         // an angle without a label is not asked about or given: no arc draws the eye to it
         if (!labels[i].empty()) {
-            const int r = angleArc(f, cx, cy, 22 + 6 * static_cast<int>(i % 2), at, angles[i]);
+            const int r = angleArc(f, cx, cy, 22 + 10 * static_cast<int>(i % 2), at, angles[i]);
             const double mid = at + angles[i] / 2.0;
             const auto [lx, ly] = polar(cx, cy, std::max(angles[i] < 30 ? 70 : 50, r + 22), mid);
             f.text(lx, ly, 'c', labels[i]);
@@ -224,7 +225,7 @@ void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles,
         const auto [x, y] = polar(cx, cy, 90, at);
         f.line(cx, cy, x, y, false, true);
         if (!labels[i].empty()) {
-            const int r = angleArc(f, cx, cy, 18 + 5 * static_cast<int>(i % 2), at, angles[i]);
+            const int r = angleArc(f, cx, cy, 18 + 10 * static_cast<int>(i % 2), at, angles[i]);
             const auto [lx, ly] =
                 polar(cx, cy, std::max(angles[i] < 40 ? 65 : 48, r + 22), at + angles[i] / 2.0);
             f.text(lx, ly, 'c', labels[i]);

@@ -413,8 +413,41 @@ TEST(CourseFigures, NoLabelIsStruckThroughByALine) {
 }
 
 
+// No two labels of a picture overlap: "77°" printed over the "x" beside it reads as neither.
+// Labels are boxes of 7.5 px a character and the height of a digit, as above.
+TEST(CourseFigures, NoTwoLabelsOfAPictureOverlap) {
+    const std::regex textOp(R"re(^text (-?\d+) (-?\d+) ([lcr]) "(.*)"$)re");
+    struct Box {
+        double left, top, right, bottom;
+        std::string text;
+    };
+    for (const auto& p : loaded().papers)
+        for (const auto& q : p.questions)
+            for (const auto& f : q.figures) {
+                std::vector<Box> boxes;
+                for (const auto& o : f.ops) {
+                    std::smatch m;
+                    if (!std::regex_match(o, m, textOp)) continue;
+                    int chars = 0;
+                    for (unsigned char c : m[4].str()) chars += (c & 0xC0) != 0x80;
+                    const double w = chars * 7.5;
+                    const double x = std::stod(m[1]);
+                    const double y = std::stod(m[2]);
+                    const double left = m[3] == "l" ? x : m[3] == "c" ? x - w / 2 : x - w;
+                    const Box b{left + 1, y - 5, left + w - 1, y + 5, m[4]};
+                    for (const Box& o : boxes)
+                        EXPECT_FALSE(b.left < o.right && o.left < b.right && b.top < o.bottom &&
+                                     o.top < b.bottom)
+                            << "question " << q.id << " (" << q.family << ") " << f.name << ": \""
+                            << b.text << "\" over \"" << o.text << "\"";
+                    boxes.push_back(b);
+                }
+            }
+}
+
 // Two arcs of one picture never touch: an angle's arc running into its neighbour's reads as one
-// angle. Arcs are sampled every quarter degree; their nearest points stay 4 px apart.
+// angle, and so do two arcs only a few pixels apart where they meet a shared arm. Arcs are
+// sampled every quarter degree; their nearest points stay 7 px apart.
 TEST(CourseFigures, NoTwoArcsOfAPictureTouch) {
     struct Arc {
         double cx, cy, r, from, span;
@@ -447,7 +480,7 @@ TEST(CourseFigures, NoTwoArcsOfAPictureTouch) {
                         for (const auto& [ax, ay] : a)
                             for (const auto& [bx, by] : b)
                                 nearest = std::min(nearest, std::hypot(ax - bx, ay - by));
-                        EXPECT_GE(nearest, 4.0)
+                        EXPECT_GE(nearest, 7.0)
                             << "question " << q.id << " (" << q.family << ") " << f.name
                             << ": two arcs " << nearest << " px apart";
                     }
