@@ -77,8 +77,8 @@ Question angleLine(Rng& r, const std::string& k) {
                                   " angles side by side along the line, from the right: " +
                                   listed(spokenLabels(labels)) + "."),
                      angles, labels);
-    q.step("Angles on a straight line add up to 180&deg;.");
-    q.step("x = " + takeAway(180, a) + " = " + dg(x) + ".");
+    say(q, "Angles on a straight line add up to 180&deg;.");
+    say(q, "x = " + takeAway(180, a) + " = " + dg(x) + ".");
     return q.number(r, k[0], x, "&deg;", wrong).done();
 }
 
@@ -106,9 +106,9 @@ Question anglePoint(Rng& r, const std::string& k) {
                                "anticlockwise: " +
                                    listed(spokenLabels(labels)) + "."),
                       angles, labels);
-    q.step("Angles at a point add up to 360&deg;.");
-    q.step("The angles given: " + added(a) + " = " + dg(sum) + ".");
-    q.step("x = " + dg(360) + " &minus; " + dg(sum) + " = " + dg(x) + ".");
+    say(q, "Angles at a point add up to 360&deg;.");
+    say(q, "The angles given: " + added(a) + " = " + dg(sum) + ".");
+    say(q, "x = " + dg(360) + " &minus; " + dg(sum) + " = " + dg(x) + ".");
     return q.number(r, k[0], x, "&deg;", wrong).done();
 }
 
@@ -148,9 +148,9 @@ Question triangleAngle(Rng& r, const std::string& k) {
     std::string l[3];
     for (int i = 0; i < 3; ++i) l[i] = i == which ? "x" : deg(vals[i]);
     drawMarkedTriangle(q.figure(300, 200, triangleDescription(l)), a, b, l[0], l[1], l[2]);
-    q.step("The angles of a triangle add up to 180&deg;.");
-    q.step("The two angles given: " + added(given) + " = " + dg(given[0] + given[1]) + ".");
-    q.step("x = " + dg(180) + " &minus; " + dg(given[0] + given[1]) + " = " + dg(vals[which]) +
+    say(q, "The angles of a triangle add up to 180&deg;.");
+    say(q, "The two angles given: " + added(given) + " = " + dg(given[0] + given[1]) + ".");
+    say(q, "x = " + dg(180) + " &minus; " + dg(given[0] + given[1]) + " = " + dg(vals[which]) +
            ".");
     return q.number(r, k[0], vals[which], "&deg;", wrong).done();
 }
@@ -197,17 +197,17 @@ Question isosceles(Rng& r, const std::string& k) {
     }
     equalSideMarks(f, t.ax, t.ay, t.cx, t.cy);
     equalSideMarks(f, t.bx, t.by, t.cx, t.cy);
-    q.step("AC = BC, so the triangle is isosceles: the angles at A and B, at the ends of the "
+    say(q, "AC = BC, so the triangle is isosceles: the angles at A and B, at the ends of the "
            "base, are equal.");
     if (apexGiven) {
-        q.step("The angles of a triangle add up to 180&deg;, so the two equal angles together "
+        say(q, "The angles of a triangle add up to 180&deg;, so the two equal angles together "
                "are " +
                dg(180) + " &minus; " + dg(apex) + " = " + dg(180 - apex) + ".");
-        q.step("x = " + dg(180 - apex) + " &divide; 2 = " + dg(base) + ".");
+        say(q, "x = " + dg(180 - apex) + " &divide; 2 = " + dg(base) + ".");
         return q.number(r, k[0], base, "&deg;", wrong).done();
     }
-    q.step("So angle B is " + dg(base) + " too.");
-    q.step("The angles of a triangle add up to 180&deg;: x = " + takeAway(180, {base, base}) +
+    say(q, "So angle B is " + dg(base) + " too.");
+    say(q, "The angles of a triangle add up to 180&deg;: x = " + takeAway(180, {base, base}) +
            " = " + dg(apex) + ".");
     return q.number(r, k[0], apex, "&deg;", wrong).done();
 }
@@ -228,9 +228,9 @@ Question quadAngle(Rng& r, const std::string& k) {
     q.param("known", S(a) + "," + S(b) + "," + S(c));
     q.p("Three angles of a quadrilateral are " + qty(a, "&deg;") + ", " + qty(b, "&deg;") +
         " and " + qty(c, "&deg;") + ". What is the size of the fourth angle?");
-    q.step("The angles of a quadrilateral add up to 360&deg;.");
-    q.step("The three angles given: " + added({a, b, c}) + " = " + dg(a + b + c) + ".");
-    q.step("Fourth angle = " + dg(360) + " &minus; " + dg(a + b + c) + " = " + dg(d) + ".");
+    say(q, "The angles of a quadrilateral add up to 360&deg;.");
+    say(q, "The three angles given: " + added({a, b, c}) + " = " + dg(a + b + c) + ".");
+    say(q, "Fourth angle = " + dg(360) + " &minus; " + dg(a + b + c) + " = " + dg(d) + ".");
     return q.number(r, k[0], d, "&deg;", wrong).done();
 }
 
@@ -262,11 +262,11 @@ Question compassTurn(Rng& r, const std::string& k) {
     drawCompass(q.figure(300, 200, kCompassDescription));
     q.note(kDirNote);
     q.answer();
-    q.step("The eight points of the compass share a full turn of 360&deg;, so from one point to "
+    say(q, "The eight points of the compass share a full turn of 360&deg;, so from one point to "
            "the next is 360&deg; &divide; 8 = 45&deg;.");
-    q.step("A turn of " + dg(steps * 45) + " is " + S(steps * 45) + " &divide; 45 = " +
+    say(q, "A turn of " + dg(steps * 45) + " is " + S(steps * 45) + " &divide; 45 = " +
            plural(steps, "point", "points") + ".");
-    q.step(std::string("Turning ") + (clockwise ? "clockwise" : "anticlockwise") + " from " +
+    say(q, std::string("Turning ") + (clockwise ? "clockwise" : "anticlockwise") + " from " +
            kPoints[static_cast<std::size_t>(from)] + ": " + pointsPassed(from, steps, clockwise) +
            ". " + who + " faces " + kPoints[static_cast<std::size_t>(to)] + ".");
     return q.part('T', kPoints[static_cast<std::size_t>(to)]).done();
@@ -302,11 +302,11 @@ Question compassAngle(Rng& r, const std::string& k) {
         kPoints[static_cast<std::size_t>(b)] + "</b>?");
     drawCompass(q.figure(300, 200, kCompassDescription));
     const bool clockwise = d <= 4;
-    q.step("From one point of the compass to the next is 360&deg; &divide; 8 = 45&deg;.");
-    q.step("The shorter way from " + kPoints[static_cast<std::size_t>(a)] + " to " +
+    say(q, "From one point of the compass to the next is 360&deg; &divide; 8 = 45&deg;.");
+    say(q, "The shorter way from " + kPoints[static_cast<std::size_t>(a)] + " to " +
            kPoints[static_cast<std::size_t>(b)] + " passes " +
            pointsPassed(a, points, clockwise) + ": " + plural(points, "point", "points") + ".");
-    q.step("Smaller angle = " + S(points) + " &times; 45&deg; = " + dg(ans) + ".");
+    say(q, "Smaller angle = " + S(points) + " &times; 45&deg; = " + dg(ans) + ".");
     return q.number(r, k[0], ans, "&deg;", wrong).done();
 }
 
@@ -343,11 +343,11 @@ Question clockAngle(Rng& r, const std::string& k) {
         markAngle(f, 100, 100, 90 - 30 * h, 30 * h, "x", 22);
     else
         markAngle(f, 100, 100, 90, 30 * (12 - h), "x", 22);
-    q.step("The 12 numbers share a full turn of 360&deg;: from one number to the next is "
+    say(q, "The 12 numbers share a full turn of 360&deg;: from one number to the next is "
            "360&deg; &divide; 12 = 30&deg;.");
-    q.step("The shorter way from 12 to " + S(h) + " passes " + plural(gaps, "number", "numbers") +
+    say(q, "The shorter way from 12 to " + S(h) + " passes " + plural(gaps, "number", "numbers") +
            " of the clock.");
-    q.step("x = " + S(gaps) + " &times; 30&deg; = " + dg(ans) + ".");
+    say(q, "x = " + S(gaps) + " &times; 30&deg; = " + dg(ans) + ".");
     return q.number(r, k[0], ans, "&deg;", wrong).done();
 }
 
@@ -360,9 +360,9 @@ Question polygonAngle(Rng& r, const std::string& k) {
     std::string shape = names_[static_cast<std::size_t>(i)] + " (" + S(n) + " sides)";
     // the angles of n - 2 triangles, from one corner to every corner not beside it
     auto triangles = [&](QB& q) {
-        q.step("From one corner, lines to the other corners cut " + withArticle(shape) + " into " +
+        say(q, "From one corner, lines to the other corners cut " + withArticle(shape) + " into " +
                S(n) + " &minus; 2 = " + S(n - 2) + " triangles.");
-        q.step("Sum of the interior angles = " + S(n - 2) + " &times; 180&deg; = " +
+        say(q, "Sum of the interior angles = " + S(n - 2) + " &times; 180&deg; = " +
                dg(180 * (n - 2)) + ".");
     };
     if (k == "NN") {
@@ -371,10 +371,10 @@ Question polygonAngle(Rng& r, const std::string& k) {
         q.p("A regular " + shape + " has all its sides and all its angles equal.");
         q.subparts({{"What is the sum of its interior angles?", "&deg;"},
                     {"What is the size of each interior angle?", "&deg;"}});
-        q.step("(a) From one corner, lines to the other corners cut the " + names_[i] + " into " +
+        say(q, "(a) From one corner, lines to the other corners cut the " + names_[i] + " into " +
                S(n) + " &minus; 2 = " + S(n - 2) + " triangles: " + S(n - 2) +
                " &times; 180&deg; = " + dg(180 * (n - 2)) + ".");
-        q.step("(b) The " + S(n) + " angles are equal: " + dg(180 * (n - 2)) + " &divide; " +
+        say(q, "(b) The " + S(n) + " angles are equal: " + dg(180 * (n - 2)) + " &divide; " +
                S(n) + " = " + dg(180 * (n - 2) / n) + ".");
         return q.part('N', S(180 * (n - 2))).part('N', S(180 * (n - 2) / n)).done();
     }
@@ -408,7 +408,7 @@ Question polygonAngle(Rng& r, const std::string& k) {
     q.param("n", n).param("ask", "each");
     q.p("What is the size of each interior angle of a regular " + shape + "?");
     triangles(q);
-    q.step("The " + S(n) + " angles of a regular " + names_[i] + " are equal: " +
+    say(q, "The " + S(n) + " angles of a regular " + names_[i] + " are equal: " +
            dg(180 * (n - 2)) + " &divide; " + S(n) + " = " + dg(180 * (n - 2) / n) + ".");
     return q.number(r, k[0], 180 * (n - 2) / n, "&deg;", eachSlips()).done();
 }
@@ -438,10 +438,10 @@ Question angleType(Rng& r, const std::string& k) {
     QB q("angle_type", 1);
     q.param("angle", v);
     q.p("An angle measures <b>" + S(v) + "&deg;</b>. What kind of angle is it?");
-    q.step("An acute angle is less than 90&deg;, a right angle is exactly 90&deg;, an obtuse angle "
+    say(q, "An acute angle is less than 90&deg;, a right angle is exactly 90&deg;, an obtuse angle "
            "is between 90&deg; and 180&deg;, and a reflex angle is between 180&deg; and "
            "360&deg;.");
-    q.step(dg(v) + " " + meaning[static_cast<std::size_t>(t)] + ", so it is " +
+    say(q, dg(v) + " " + meaning[static_cast<std::size_t>(t)] + ", so it is " +
            kinds[static_cast<std::size_t>(t)] + ".");
     if (k == "T") {
         static const std::vector<std::string> words = {"acute", "right", "obtuse", "reflex"};
@@ -503,8 +503,8 @@ Question crossingLines(Rng& r, const std::string& k) {
         const std::vector<std::string> labels = {deg(a), "y", "x", ""};
         drawAnglesAtPoint(q.figure(300, 200, crossingDescription(labels)), sizes, labels);
         q.subparts({{"Find angle <i>x</i>.", "&deg;"}, {"Find angle <i>y</i>.", "&deg;"}});
-        q.step("(a) " + opposite_step("x"));
-        q.step("(b) " + beside_step("y"));
+        say(q, "(a) " + opposite_step("x"));
+        say(q, "(b) " + beside_step("y"));
         return q.part('N', S(a)).part('N', S(180 - a)).done();
     }
     q.param("ask", opposite ? "opposite" : "beside");
@@ -512,8 +512,8 @@ Question crossingLines(Rng& r, const std::string& k) {
     drawAnglesAtPoint(q.figure(300, 200, crossingDescription(labels)), sizes, labels);
     q.p("Find angle <i>x</i>.");
     const int x = opposite ? a : 180 - a;
-    q.step(opposite ? opposite_step("x") : beside_step("x"));
-    q.step("Check: the four angles round the point add up to " + added(sizes) + " = 360&deg;.");
+    say(q, opposite ? opposite_step("x") : beside_step("x"));
+    say(q, "Check: the four angles round the point add up to " + added(sizes) + " = 360&deg;.");
     return q.number(r, k[0], x, "&deg;", wrong).done();
 }
 
@@ -543,9 +543,9 @@ Question triangleExterior(Rng& r, const std::string& k) {
                                         "line drawn on, is marked y."),
                            a, b, deg(a), deg(b), "x", "", "y");
         q.subparts({{"Find angle <i>x</i>.", "&deg;"}, {"Find angle <i>y</i>.", "&deg;"}});
-        q.step("(a) The angles of a triangle add up to 180&deg;: x = " + takeAway(180, {a, b}) +
+        say(q, "(a) The angles of a triangle add up to 180&deg;: x = " + takeAway(180, {a, b}) +
                " = " + dg(c) + ".");
-        q.step("(b) Angle y and the " + dg(b) +
+        say(q, "(b) Angle y and the " + dg(b) +
                " angle at B lie on a straight line: y = " + takeAway(180, {b}) + " = " +
                dg(180 - b) + ".");
         return q.part('N', S(c)).part('N', S(180 - b)).done();
@@ -560,9 +560,9 @@ Question triangleExterior(Rng& r, const std::string& k) {
                                     "The angle outside the triangle at B, between BC and the line "
                                     "drawn on, is marked x."),
                        a, b, deg(a), "", deg(c), "", "x");
-    q.step("The angles of a triangle add up to 180&deg;: angle B = " + takeAway(180, {a, c}) +
+    say(q, "The angles of a triangle add up to 180&deg;: angle B = " + takeAway(180, {a, c}) +
            " = " + dg(b) + ".");
-    q.step("Angle x and angle B lie on a straight line: x = " + takeAway(180, {b}) + " = " +
+    say(q, "Angle x and angle B lie on a straight line: x = " + takeAway(180, {b}) + " = " +
            dg(180 - b) + ".");
     return q.number(r, k[0], 180 - b, "&deg;", wrong).done();
 }
@@ -581,9 +581,9 @@ Question isoscelesTwo(Rng& r, const std::string& k) {
     equalSideMarks(f, t.ax, t.ay, t.cx, t.cy);
     equalSideMarks(f, t.bx, t.by, t.cx, t.cy);
     q.subparts({{"Find angle <i>x</i>.", "&deg;"}, {"Find angle <i>y</i>.", "&deg;"}});
-    q.step("(a) AC = BC, so the angles at A and B, at the ends of the base, are equal: x = " +
+    say(q, "(a) AC = BC, so the angles at A and B, at the ends of the base, are equal: x = " +
            dg(base) + ".");
-    q.step("(b) The angles of a triangle add up to 180&deg;: y = " + takeAway(180, {base, base}) +
+    say(q, "(b) The angles of a triangle add up to 180&deg;: y = " + takeAway(180, {base, base}) +
            " = " + dg(180 - 2 * base) + ".");
     return q.part('N', S(base)).part('N', S(180 - 2 * base)).done();
 }
@@ -607,11 +607,11 @@ Question compassTwo(Rng& r, const std::string& k) {
                 {who + " then turns " + S(back * 45) + "&deg; anticlockwise. Which direction is " +
                      who + " facing now? " + kDirNote,
                  ""}});
-    q.step("(a) Clockwise from " + kPoints[static_cast<std::size_t>(from)] + " to " +
+    say(q, "(a) Clockwise from " + kPoints[static_cast<std::size_t>(from)] + " to " +
            kPoints[static_cast<std::size_t>(to)] + " passes " + pointsPassed(from, steps, true) +
            ": " + plural(steps, "point", "points") + " of 45&deg; each, " + S(steps) +
            " &times; 45&deg; = " + dg(steps * 45) + ".");
-    q.step("(b) " + dg(back * 45) + " is " + S(back * 45) + " &divide; 45 = " +
+    say(q, "(b) " + dg(back * 45) + " is " + S(back * 45) + " &divide; 45 = " +
            plural(back, "point", "points") + ". Anticlockwise from " +
            kPoints[static_cast<std::size_t>(to)] + ": " + pointsPassed(to, back, false) + ". " +
            who + " faces " + kPoints[static_cast<std::size_t>(last)] + ".");
@@ -638,10 +638,10 @@ Question isoscelesThree(Rng& r, const std::string& k) {
     q.subparts({{"Find angle <i>x</i>.", "&deg;"},
                 {"Find angle <i>y</i>.", "&deg;"},
                 {"Find angle <i>z</i>.", "&deg;"}});
-    q.step("(a) AC = BC, so the angles at A and B are equal: x = " + dg(base) + ".");
-    q.step("(b) The angles of a triangle add up to 180&deg;: y = " + takeAway(180, {base, base}) +
+    say(q, "(a) AC = BC, so the angles at A and B are equal: x = " + dg(base) + ".");
+    say(q, "(b) The angles of a triangle add up to 180&deg;: y = " + takeAway(180, {base, base}) +
            " = " + dg(180 - 2 * base) + ".");
-    q.step("(c) Angle z and angle x lie on a straight line: z = " + takeAway(180, {base}) + " = " +
+    say(q, "(c) Angle z and angle x lie on a straight line: z = " + takeAway(180, {base}) + " = " +
            dg(180 - base) + ".");
     return q.part('N', S(base)).part('N', S(180 - 2 * base)).part('N', S(180 - base)).done();
 }
@@ -669,8 +669,8 @@ Question rightAngleSplit(Rng& r, const std::string& k) {
                                  "part next to the level arm is " +
                                      dg(a) + " and the part next to the upright arm is marked x."),
                         a, deg(a), "x");
-    q.step("A right angle is 90&deg;, and the two parts make the whole right angle.");
-    q.step("x = " + takeAway(90, {a}) + " = " + dg(90 - a) + ".");
+    say(q, "A right angle is 90&deg;, and the two parts make the whole right angle.");
+    say(q, "x = " + takeAway(90, {a}) + " = " + dg(90 - a) + ".");
     return q.number(r, k[0], 90 - a, "&deg;", wrong).done();
 }
 
@@ -725,13 +725,13 @@ Question compassMap(Rng& r, const std::string& k) {
     if (sy != 0)
         moves.push_back(plural(std::abs(by - ay), "square", "squares") +
                         (sy > 0 ? " north (up)" : " south (down)"));
-    q.step("From the " + from + " to the " + to + " is " + listed(moves) + ".");
+    say(q, "From the " + from + " to the " + to + " is " + listed(moves) + ".");
     if (sx != 0 && sy != 0)
-        q.step("Equal steps " + std::string(sy > 0 ? "north" : "south") + " and " +
+        say(q, "Equal steps " + std::string(sy > 0 ? "north" : "south") + " and " +
                (sx > 0 ? "east" : "west") + " make the direction half way between them: " +
                answer + ".");
     else
-        q.step("That is straight " + std::string(sx > 0 ? "east" : sx < 0 ? "west" : sy > 0 ? "north" : "south") +
+        say(q, "That is straight " + std::string(sx > 0 ? "east" : sx < 0 ? "west" : sy > 0 ? "north" : "south") +
                ": " + answer + ".");
     return q.part('T', answer).done();
 }

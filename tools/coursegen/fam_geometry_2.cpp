@@ -123,14 +123,14 @@ Question parallelogramAngles(Rng& r, const std::string& k) {
     };
     if (k == "NN") {
         q.subparts({{"Find angle <i>x</i>.", kDeg}, {"Find angle <i>y</i>.", kDeg}});
-        q.step("(a) " + reason(0));
-        q.step("(b) " + reason(1));
+        say(q, "(a) " + reason(0));
+        say(q, "(b) " + reason(1));
         return q.part('N', S(size(asked[0]))).part('N', S(size(asked[1]))).done();
     }
     q.p("Find angle <i>x</i>.");
-    q.step("The angles of a quadrilateral add up to 360&deg;, and a parallelogram's opposite "
+    say(q, "The angles of a quadrilateral add up to 360&deg;, and a parallelogram's opposite "
            "angles are equal.");
-    q.step(reason(0));
+    say(q, reason(0));
     return q.number(r, k[0], size(asked[0]), kDeg, wrong).done();
 }
 
@@ -196,18 +196,18 @@ Question kiteAngles(Rng& r, const std::string& k) {
         atD("x");
         atC("y");
         q.subparts({{"Find angle <i>x</i>.", kDeg}, {"Find angle <i>y</i>.", kDeg}});
-        q.step("(a) " + symmetry + " x = " + dg(be) + ".");
-        q.step("(b) The angles of a quadrilateral add up to 360&deg;: y = " +
+        say(q, "(a) " + symmetry + " x = " + dg(be) + ".");
+        say(q, "(b) The angles of a quadrilateral add up to 360&deg;: y = " +
                takeAway(360, {al, be, be}) + " = " + dg(ga) + ".");
         return q.part('N', S(be)).part('N', S(ga)).done();
     }
     atC(deg(ga));
     atB("x");
     q.p("Find angle <i>x</i>.");
-    q.step(symmetry);
-    q.step("The angles of a quadrilateral add up to 360&deg;, so B and D together are " +
+    say(q, symmetry);
+    say(q, "The angles of a quadrilateral add up to 360&deg;, so B and D together are " +
            takeAway(360, {al, ga}) + " = " + dg(2 * be) + ".");
-    q.step("x = " + dg(2 * be) + " &divide; 2 = " + dg(be) + ".");
+    say(q, "x = " + dg(2 * be) + " &divide; 2 = " + dg(be) + ".");
     return q.number(r, k[0], be, kDeg, wrong).done();
 }
 
@@ -303,12 +303,12 @@ Question polygonMissingAngle(Rng& r, const std::string& k) {
         markAngle(f, pts[i].first, pts[i].second, norm360(ri(dir[i])), ang[i],
                   i == u ? "x" : deg(ang[i]), 18);
     if (n == 4)
-        q.step("The angles of a quadrilateral add up to 360&deg;.");
+        say(q, "The angles of a quadrilateral add up to 360&deg;.");
     else
-        q.step("From one corner, lines to the other corners cut a pentagon into 3 triangles, so "
+        say(q, "From one corner, lines to the other corners cut a pentagon into 3 triangles, so "
                "its angles add up to 3 &times; 180&deg; = 540&deg;.");
-    q.step("The angles given: " + added(known) + " = " + dg(knownSum) + ".");
-    q.step("x = " + dg(total) + " &minus; " + dg(knownSum) + " = " + dg(x) + ".");
+    say(q, "The angles given: " + added(known) + " = " + dg(knownSum) + ".");
+    say(q, "x = " + dg(total) + " &minus; " + dg(knownSum) + " = " + dg(x) + ".");
     return q.number(r, k[0], x, kDeg, wrong).done();
 }
 
@@ -352,16 +352,16 @@ Question clockHandsAngle(Rng& r, const std::string& k) {
     else
         markAngle(f, 100, 100, minuteDir, ans, "x", 22);
     const int hourAt = 30 * h + m / 2, minuteAt = 6 * m;
-    q.step("The minute hand turns 360&deg; in 60 minutes, 6&deg; a minute: at " + S(m) +
+    say(q, "The minute hand turns 360&deg; in 60 minutes, 6&deg; a minute: at " + S(m) +
            " minutes past it has turned " + S(m) + " &times; 6&deg; = " + dg(minuteAt) +
            " from 12.");
-    q.step("The hour hand turns 30&deg; an hour and half a degree a minute: " + S(h) +
+    say(q, "The hour hand turns 30&deg; an hour and half a degree a minute: " + S(h) +
            " &times; 30&deg; + " + S(m) + " &divide; 2 = " + dg(hourAt) + " from 12.");
     const int d = std::abs(hourAt - minuteAt);
     const std::vector<int> order = {std::max(hourAt, minuteAt), std::min(hourAt, minuteAt)};
-    q.step("Between the hands: " + takeAway(order[0], {order[1]}) + " = " + dg(d) + ".");
+    say(q, "Between the hands: " + takeAway(order[0], {order[1]}) + " = " + dg(d) + ".");
     if (d > 180)
-        q.step("That is the larger angle; the smaller one is " + takeAway(360, {d}) + " = " +
+        say(q, "That is the larger angle; the smaller one is " + takeAway(360, {d}) + " = " +
                dg(ans) + ".");
     return q.number(r, k[0], ans, kDeg, wrong).done();
 }
@@ -416,22 +416,22 @@ Question minuteHandTurn(Rng& r, const std::string& k) {
     if (both) {
         q.subparts({{"Through how many degrees does the minute hand turn?", kDeg},
                     {"Through how many degrees does the hour hand turn?", kDeg}});
-        q.step(elapsed);
-        q.step("(a) " + minuteRule + " " + S(mins) + " &times; 6&deg; = " + dg(6 * mins) + ".");
-        q.step("(b) The hour hand turns 30&deg; in an hour of 60 minutes, half a degree a minute: " +
+        say(q, elapsed);
+        say(q, "(a) " + minuteRule + " " + S(mins) + " &times; 6&deg; = " + dg(6 * mins) + ".");
+        say(q, "(b) The hour hand turns 30&deg; in an hour of 60 minutes, half a degree a minute: " +
                S(mins) + " &divide; 2 = " + dg(Frac(mins, 2)) + ".");
         return q.part('N', S(6 * mins)).part('N', S(mins / 2)).done();
     }
     q.p(std::string("Through how many degrees does the ") + (hourHand ? "hour" : "minute") +
         " hand turn?");
-    q.step(elapsed);
+    say(q, elapsed);
     if (hourHand) {
-        q.step("The hour hand turns a full turn, 360&deg;, in 12 hours: 360&deg; &divide; 12 = "
+        say(q, "The hour hand turns a full turn, 360&deg;, in 12 hours: 360&deg; &divide; 12 = "
                "30&deg; an hour.");
-        q.step(S(mins / 60) + " &times; 30&deg; = " + dg(ans) + ".");
+        say(q, S(mins / 60) + " &times; 30&deg; = " + dg(ans) + ".");
     } else {
-        q.step(minuteRule);
-        q.step(S(mins) + " &times; 6&deg; = " + dg(ans) + ".");
+        say(q, minuteRule);
+        say(q, S(mins) + " &times; 6&deg; = " + dg(ans) + ".");
     }
     return q.number(r, k[0], ans, kDeg, wrong).done();
 }
@@ -490,9 +490,9 @@ Question protractorRead(Rng& r, const std::string& k) {
     markAngle(f, cx, cy, baseRight ? 0 : arm, a, "x", 16);
     const std::string scale = baseRight ? "outer" : "inner";
     const int low = baseRight ? outerLow : 180 - outerHigh;
-    q.step("The arm along the base line passes 0 on the " + scale +
+    say(q, "The arm along the base line passes 0 on the " + scale +
            " scale, so read the angle on the " + scale + " scale.");
-    q.step("The other arm passes the mark halfway between " + S(low) + " and " + S(low + 20) +
+    say(q, "The other arm passes the mark halfway between " + S(low) + " and " + S(low + 20) +
            " on that scale: " + S(low) + "&deg; + 10&deg; = " + dg(a) + ".");
     return q
         .number(r, k[0], a, kDeg,
@@ -522,9 +522,9 @@ Question reflexAngle(Rng& r, const std::string& k) {
     }
     markAngle(f, cx, cy, start, a, deg(a), 20);
     markAngle(f, cx, cy, norm360(start + a), 360 - a, "x", 30);
-    q.step("The two angles go all the way round the point, and angles at a point add up to "
+    say(q, "The two angles go all the way round the point, and angles at a point add up to "
            "360&deg;.");
-    q.step("x = " + takeAway(360, {a}) + " = " + dg(360 - a) + ".");
+    say(q, "x = " + takeAway(360, {a}) + " = " + dg(360 - a) + ".");
     // a reflex angle is more than 180 degrees: the slips below it are no option, so the
     // question is only ever typed
     return q.number(r, k[0], 360 - a, kDeg, std::vector<Slip>{}).done();
@@ -556,10 +556,10 @@ Question equalAnglesPoint(Rng& r, const std::string& k) {
                                    " angles round it: one of " + dg(g) + " and " +
                                    numberWords(n) + " equal angles, each marked x."),
                       angles, labels);
-    q.step("Angles at a point add up to 360&deg;.");
-    q.step("The " + numberWords(n) + " angles marked x together: " + takeAway(360, {g}) + " = " +
+    say(q, "Angles at a point add up to 360&deg;.");
+    say(q, "The " + numberWords(n) + " angles marked x together: " + takeAway(360, {g}) + " = " +
            dg(360 - g) + ".");
-    q.step("x = " + dg(360 - g) + " &divide; " + S(n) + " = " + dg(x) + ".");
+    say(q, "x = " + dg(360 - g) + " &divide; " + S(n) + " = " + dg(x) + ".");
     return q.number(r, k[0], x, kDeg, wrong).done();
 }
 
@@ -580,19 +580,19 @@ Question turnFraction(Rng& r, const std::string& k) {
         q.param("ask", "degrees").paramFrac("turn", f);
         q.p("How many degrees are there in " + fracHtml(f) + " of a full turn?");
         const Frac part = Frac(360, f.d);
-        q.step("A full turn is 360&deg;.");
-        q.step(fracHtml(Frac(1, f.d)) + " of a full turn is 360&deg; &divide; " + S(f.d) + " = " +
+        say(q, "A full turn is 360&deg;.");
+        say(q, fracHtml(Frac(1, f.d)) + " of a full turn is 360&deg; &divide; " + S(f.d) + " = " +
                dg(part) + ".");
         if (f.n > 1)
-            q.step(fracHtml(f) + " of a full turn is " + S(f.n) + " times as much: " + S(f.n) +
+            say(q, fracHtml(f) + " of a full turn is " + S(f.n) + " times as much: " + S(f.n) +
                    " &times; " + dg(part) + " = " + dg(f * Frac(360)) + ".");
         return q.number(r, k[0], f * Frac(360), kDeg, wrong).done();
     }
     const int d = r.range(2, 8) * 90;
     q.param("ask", "right_angles").param("degrees", d);
     q.p("How many right angles make a turn of " + qty(d, kDeg) + "?");
-    q.step("A right angle is 90&deg;.");
-    q.step(S(d) + " &divide; 90 = " + S(d / 90) + ", so " + dg(d) + " is " +
+    say(q, "A right angle is 90&deg;.");
+    say(q, S(d) + " &divide; 90 = " + S(d / 90) + ", so " + dg(d) + " is " +
            plural(d / 90, "right angle", "right angles") + ".");
     return q
         .number(r, k[0], d / 90, "right angles",
@@ -621,8 +621,8 @@ Question compassBack(Rng& r, const std::string& k) {
         point(d) + ".");
     q.p("In which direction must " + who + " walk to go straight back to the " + from + "?");
     drawCompass(q.figure(300, 200, kCompassDescription));
-    q.step("Going straight back means facing the opposite way: a half turn, 180&deg;.");
-    q.step("A half turn is 4 points of the compass, 4 &times; 45&deg; = 180&deg;. Four points on "
+    say(q, "Going straight back means facing the opposite way: a half turn, 180&deg;.");
+    say(q, "A half turn is 4 points of the compass, 4 &times; 45&deg; = 180&deg;. Four points on "
            "from " +
            point(d) + " (" + point(d + 1) + ", " + point(d + 2) + ", " + point(d + 3) + ", " +
            point(d + 4) + ") is " + point(d + 4) + ".");
@@ -695,8 +695,8 @@ Question quadProperties(Rng& r, const std::string& k) {
     if (sides != "-") have.push_back(says.at("sides:" + sides).substr(4));
     if (angles != "-") have.push_back(says.at("angles:" + angles).substr(4));
     have.push_back(says.at("parallel:" + parallel).substr(4));
-    q.step("The clues say the shape has " + geometry::listed(have) + ".");
-    q.step(std::string("Of the quadrilaterals, only a ") + c.name + " has all of these: it is a " +
+    say(q, "The clues say the shape has " + geometry::listed(have) + ".");
+    say(q, std::string("Of the quadrilaterals, only a ") + c.name + " has all of these: it is a " +
            c.name + ".");
     if (k == "Q") {
         std::vector<TextSlip> wrong;
@@ -776,8 +776,8 @@ Question linesOfSymmetry(Rng& r, const std::string& k) {
     q.p("How many lines of symmetry does this " + std::string(s->name) + " have?");
     q.figure(300, 200, withArticle(std::string(s->name)) + " drawn on its own: " + s->looks + ".")
         .poly(s->pts, "#dbeafe");
-    q.step("A line of symmetry folds the shape exactly onto itself.");
-    q.step(s->why);
+    say(q, "A line of symmetry folds the shape exactly onto itself.");
+    say(q, s->why);
     if (k == "Q") return q.number(r, 'Q', s->lines, "", wrong).done();
     q.answer();
     return q.part('N', S(s->lines)).done();
@@ -811,8 +811,8 @@ Question possibleTriangle(Rng& r, const std::string& k) {
                                                        "quadrilateral"},
                                    {text(triple(190)), "adds up to 190&deg;, 10&deg; too many"},
                                    {text(triple(170)), "adds up to 170&deg;, 10&deg; too few"}});
-    q.step("The three angles of a triangle add up to 180&deg;.");
-    q.step("Only " + text(right) + " do: " + added(right) + " = 180&deg;.");
+    say(q, "The three angles of a triangle add up to 180&deg;.");
+    say(q, "Only " + text(right) + " do: " + added(right) + " = 180&deg;.");
     return q.done();
 }
 
@@ -833,10 +833,11 @@ Question polygonSidesFromSum(Rng& r, const std::string& k) {
     q.param("sum", 180 * (n - 2));
     q.p("The interior angles of a polygon add up to " + qty(180 * (n - 2), kDeg) +
         ". How many sides does the polygon have?");
-    q.step("From one corner, lines to the other corners cut a polygon into triangles, 2 fewer "
+    say(q, "From one corner, lines to the other corners cut a polygon into triangles, 2 fewer "
            "than its sides, and the angles of each triangle add up to 180&deg;.");
-    q.step("Number of triangles = " + S(180 * (n - 2)) + " &divide; 180 = " + S(n - 2) + ".");
-    q.step("Number of sides = " + S(n - 2) + " + 2 = " + S(n) + ".");
+    say(q, "Number of triangles = " + S(180 * (n - 2)) + " &divide; 180 = " + S(n - 2) + ".");
+    say(q, "Number of sides = " + S(n - 2) + " + 2 = " + S(n) + ": the polygon has " +
+           qty(n, "sides") + ".");
     return q.number(r, k[0], n, "sides", wrong).done();
 }
 
@@ -894,15 +895,15 @@ Question polygonExterior(Rng& r, const std::string& k) {
             markAngle(f, bx, by, e, 180 - e, "y", 16);
             q.subparts({{"Find the exterior angle <i>x</i>.", kDeg},
                         {"Find the interior angle <i>y</i>.", kDeg}});
-            q.step(triangles);
-            q.step("(a) " + each + " " + line);
-            q.step("(b) y is one of the interior angles: y = " + dg(180 - e) + ".");
+            say(q, triangles);
+            say(q, "(a) " + each + " " + line);
+            say(q, "(b) y is one of the interior angles: y = " + dg(180 - e) + ".");
             return q.part('N', S(e)).part('N', S(180 - e)).done();
         }
         q.p("Find the exterior angle <i>x</i>.");
-        q.step(triangles);
-        q.step(each);
-        q.step(line);
+        say(q, triangles);
+        say(q, each);
+        say(q, line);
         return q.number(r, k[0], e, kDeg, slips(n)).done();
     }
     int n;
@@ -924,9 +925,9 @@ Question polygonExterior(Rng& r, const std::string& k) {
     q.param("ask", "sides").param("exterior", e);
     q.p("Each exterior angle of a regular polygon is " + qty(e, kDeg) +
         ". How many sides does the polygon have?");
-    q.step("Walking once round a polygon you turn at every corner through its exterior angle, "
+    say(q, "Walking once round a polygon you turn at every corner through its exterior angle, "
            "and all the turns together make a full turn, 360&deg;.");
-    q.step("The turns are equal, " + dg(e) + " each: 360 &divide; " + S(e) + " = " + S(n) +
+    say(q, "The turns are equal, " + dg(e) + " each: 360 &divide; " + S(e) + " = " + S(n) +
            " corners, so the polygon has " + S(n) + " sides.");
     return q.number(r, k[0], n, "sides", wrong).done();
 }
@@ -979,17 +980,17 @@ Question angleLineAlgebra(Rng& r, const std::string& k) {
                      angles, labels);
     std::string parts;
     for (int v : c) parts += (parts.empty() ? "" : " + ") + S(v);
-    q.step("Angles on a straight line add up to 180&deg;. An angle marked 2x is twice x, 3x three "
+    say(q, "Angles on a straight line add up to 180&deg;. An angle marked 2x is twice x, 3x three "
            "times x, and so on.");
-    q.step("The angles marked with x are " + parts + " = " + S(total) + " lots of x" +
+    say(q, "The angles marked with x are " + parts + " = " + S(total) + " lots of x" +
            (g > 0 ? ", and they make " + takeAway(180, {g}) + " = " + dg(180 - g) + "."
                   : ", and they make 180&deg;."));
-    q.step("x = " + dg(180 - g) + " &divide; " + S(total) + " = " + dg(x) + ".");
+    say(q, "x = " + dg(180 - g) + " &divide; " + S(total) + " = " + dg(x) + ".");
     if (k == "NN") {
         // the largest of the angles in x, which one coefficient holds
         q.subparts({{"Find the value of <i>x</i>.", kDeg},
                     {"Find the size of the angle marked " + S(biggest) + "<i>x</i>.", kDeg}});
-        q.step("(b) The angle marked " + S(biggest) + "x = " + S(biggest) + " &times; " + dg(x) +
+        say(q, "(b) The angle marked " + S(biggest) + "x = " + S(biggest) + " &times; " + dg(x) +
                " = " + dg(biggest * x) + ".");
         return q.part('N', S(x)).part('N', S(biggest * x)).done();
     }
@@ -1027,9 +1028,9 @@ Question rightTriangleAngles(Rng& r, const std::string& k) {
         const TriangleCorners t = drawMarkedTriangle(f, a, b, deg(a), "x", "", "", "y");
         markRightAngle(f, t.cx, t.cy, 180 + a, 12);
         q.subparts({{"Find angle <i>x</i>.", kDeg}, {"Find angle <i>y</i>.", kDeg}});
-        q.step("(a) The angles of a triangle add up to 180&deg;: x = " + takeAway(180, {90, a}) +
+        say(q, "(a) The angles of a triangle add up to 180&deg;: x = " + takeAway(180, {90, a}) +
                " = " + dg(b) + ".");
-        q.step("(b) y and angle B lie on a straight line: y = " + takeAway(180, {b}) + " = " +
+        say(q, "(b) y and angle B lie on a straight line: y = " + takeAway(180, {b}) + " = " +
                dg(180 - b) + ".");
         return q.part('N', S(b)).part('N', S(180 - b)).done();
     }
@@ -1039,8 +1040,8 @@ Question rightTriangleAngles(Rng& r, const std::string& k) {
     const TriangleCorners t = drawMarkedTriangle(f, a, b, deg(a), "", "", "", "x");
     markRightAngle(f, t.cx, t.cy, 180 + a, 12);
     q.p("Find angle <i>x</i>.");
-    q.step(bRule);
-    q.step("x and angle B lie on a straight line: x = " + takeAway(180, {b}) + " = " +
+    say(q, bRule);
+    say(q, "x and angle B lie on a straight line: x = " + takeAway(180, {b}) + " = " +
            dg(180 - b) + ".");
     return q.number(r, k[0], 180 - b, kDeg, wrong).done();
 }
@@ -1090,26 +1091,26 @@ Question triangleOnLine(Rng& r, const std::string& k) {
         q.subparts({{"Find angle <i>x</i>.", kDeg},
                     {"Find angle <i>y</i>.", kDeg},
                     {"Find angle <i>z</i>.", kDeg}});
-        q.step("(a) " + atA + "x = " + takeAway(180, {p}) + " = " + dg(a) + ".");
-        q.step("(b) " + atB + "y = " + takeAway(180, {qq}) + " = " + dg(b) + ".");
-        q.step("(c) The angles of a triangle add up to 180&deg;: z = " + takeAway(180, {a, b}) +
+        say(q, "(a) " + atA + "x = " + takeAway(180, {p}) + " = " + dg(a) + ".");
+        say(q, "(b) " + atB + "y = " + takeAway(180, {qq}) + " = " + dg(b) + ".");
+        say(q, "(c) The angles of a triangle add up to 180&deg;: z = " + takeAway(180, {a, b}) +
                " = " + dg(180 - a - b) + ".");
         return q.part('N', S(a)).part('N', S(b)).part('N', S(180 - a - b)).done();
     }
     if (k == "NN") {
         drawMarkedTriangle(f, a, b, "x", "", "y", deg(p), deg(qq));
         q.subparts({{"Find angle <i>x</i>.", kDeg}, {"Find angle <i>y</i>.", kDeg}});
-        q.step("(a) " + atA + "x = " + takeAway(180, {p}) + " = " + dg(a) + ".");
-        q.step("(b) " + atB + "angle B = " + takeAway(180, {qq}) + " = " + dg(b) +
+        say(q, "(a) " + atA + "x = " + takeAway(180, {p}) + " = " + dg(a) + ".");
+        say(q, "(b) " + atB + "angle B = " + takeAway(180, {qq}) + " = " + dg(b) +
                ". The angles of a triangle add up to 180&deg;: y = " + takeAway(180, {a, b}) +
                " = " + dg(180 - a - b) + ".");
         return q.part('N', S(a)).part('N', S(180 - a - b)).done();
     }
     drawMarkedTriangle(f, a, b, "", "", "x", deg(p), deg(qq));
     q.p("Find angle <i>x</i>.");
-    q.step(atA + "angle A = " + takeAway(180, {p}) + " = " + dg(a) + ".");
-    q.step(atB + "angle B = " + takeAway(180, {qq}) + " = " + dg(b) + ".");
-    q.step("The angles of a triangle add up to 180&deg;: x = " + takeAway(180, {a, b}) + " = " +
+    say(q, atA + "angle A = " + takeAway(180, {p}) + " = " + dg(a) + ".");
+    say(q, atB + "angle B = " + takeAway(180, {qq}) + " = " + dg(b) + ".");
+    say(q, "The angles of a triangle add up to 180&deg;: x = " + takeAway(180, {a, b}) + " = " +
            dg(180 - a - b) + ".");
     return q.number(r, k[0], 180 - a - b, kDeg, wrong).done();
 }
@@ -1131,11 +1132,11 @@ Question triangleClassify(Rng& r, const std::string& k) {
             qty(t[2], kDeg) + ". Which word describes the triangle?");
         const bool iso = a == b || b == c || a == c;
         const std::string right = iso ? "isosceles" : "scalene";
-        q.step("A triangle with two equal angles has two equal sides, and is isosceles; a "
+        say(q, "A triangle with two equal angles has two equal sides, and is isosceles; a "
                "triangle whose angles are all different has three different sides, and is "
                "scalene.");
         const int same = a == b || a == c ? a : b;
-        q.step(iso ? "Two of the angles are " + dg(same) + ", so the triangle is isosceles."
+        say(q, iso ? "Two of the angles are " + dg(same) + ", so the triangle is isosceles."
                    : "The angles " + listed({dg(t[0]), dg(t[1]), dg(t[2])}) +
                          " are all different, so the triangle is scalene.");
         std::vector<TextSlip> wrong = {
@@ -1167,14 +1168,14 @@ Question triangleClassify(Rng& r, const std::string& k) {
                           ", is more than 90&deg;, so the triangle is obtuse-angled.";
     if (k == "NT") {
         q.subparts({{"Find the third angle.", kDeg}, {ask, ""}});
-        q.step("(a) The angles of a triangle add up to 180&deg;. " + third);
-        q.step("(b) " + verdict);
+        say(q, "(a) The angles of a triangle add up to 180&deg;. " + third);
+        say(q, "(b) " + verdict);
         return q.part('N', S(c)).part('T', kind).done();
     }
     q.p(ask);
     q.answer();
-    q.step("The angles of a triangle add up to 180&deg;. " + third);
-    q.step(verdict);
+    say(q, "The angles of a triangle add up to 180&deg;. " + third);
+    say(q, verdict);
     return q.part('T', kind).done();
 }
 
@@ -1230,8 +1231,8 @@ Question whichAngleKind(Rng& r, const std::string& k) {
         "An obtuse angle is more than a right angle, 90&deg;, and less than a straight line, "
         "180&deg;.",
         "A reflex angle is more than a straight line, 180&deg;, and less than a full turn."};
-    q.step(rule[static_cast<std::size_t>(ask)]);
-    q.step("Angle " + right + " " + meaning[static_cast<std::size_t>(ask)] + ", so the answer is " +
+    say(q, rule[static_cast<std::size_t>(ask)]);
+    say(q, "Angle " + right + " " + meaning[static_cast<std::size_t>(ask)] + ", so the answer is " +
            "angle " + right + ".");
     if (k == "Q") {
         std::vector<TextSlip> wrong;
@@ -1268,10 +1269,10 @@ Question compassTurnAngle(Rng& r, const std::string& k) {
     for (int i = 1; i <= steps; ++i)
         passed.push_back(
             kPoints[static_cast<std::size_t>(((from + (clockwise ? i : -i)) % 8 + 8) % 8)]);
-    q.step(std::string("Turning ") + (clockwise ? "clockwise" : "anticlockwise") + " from " +
+    say(q, std::string("Turning ") + (clockwise ? "clockwise" : "anticlockwise") + " from " +
            kPoints[static_cast<std::size_t>(from)] + " passes " + listed(passed) + ": " +
            plural(steps, "point", "points") + " of the compass.");
-    q.step("From one point to the next is 360&deg; &divide; 8 = 45&deg;, so the turn is " +
+    say(q, "From one point to the next is 360&deg; &divide; 8 = 45&deg;, so the turn is " +
            S(steps) + " &times; 45&deg; = " + dg(ans) + ".");
     // a turn short of a whole turn
     std::vector<Slip> wrong =
@@ -1306,8 +1307,8 @@ Question angleComplement(Rng& r, const std::string& k) {
     QB q("angle_complement", 1);
     q.param("a", a).param("total", total);
     q.p("What angle must be added to " + qty(a, kDeg) + " to make " + what + "?");
-    q.step(capitalised(what) + " is " + dg(total) + ".");
-    q.step("Angle to add = " + takeAway(total, {a}) + " = " + dg(total - a) + ".");
+    say(q, capitalised(what) + " is " + dg(total) + ".");
+    say(q, "Angle to add = " + takeAway(total, {a}) + " = " + dg(total - a) + ".");
     return q.number(r, k[0], total - a, kDeg, wrong).done();
 }
 
@@ -1354,9 +1355,9 @@ Question coordinatesRead(Rng& r, const std::string& k) {
         q.param("ask", "coordinates").param("point", target);
         q.subparts({{"What is the <i>x</i>-coordinate of point " + target + "?", ""},
                     {"What is the <i>y</i>-coordinate of point " + target + "?", ""}});
-        q.step("(a) The x-coordinate is how far across from 0 along the x-axis: point " + target +
+        say(q, "(a) The x-coordinate is how far across from 0 along the x-axis: point " + target +
                " is " + S(tx) + " across, so its x-coordinate is " + S(tx) + ".");
-        q.step("(b) The y-coordinate is how far up the y-axis: point " + target + " is " + S(ty) +
+        say(q, "(b) The y-coordinate is how far up the y-axis: point " + target + " is " + S(ty) +
                " up, so its y-coordinate is " + S(ty) + ".");
         return q.part('N', S(tx)).part('N', S(ty)).done();
     }
@@ -1364,9 +1365,9 @@ Question coordinatesRead(Rng& r, const std::string& k) {
     q.p("Which point has the coordinates (" + S(tx) + ", " + S(ty) + ")?");
     q.note("Write the letter.");
     q.answer();
-    q.step("The coordinates (" + S(tx) + ", " + S(ty) + ") mean " + S(tx) +
+    say(q, "The coordinates (" + S(tx) + ", " + S(ty) + ") mean " + S(tx) +
            " across along the x-axis first, then " + S(ty) + " up.");
-    q.step("The point " + gridPlace(tx, ty) + " is point " + target + ". (The point " +
+    say(q, "The point " + gridPlace(tx, ty) + " is point " + target + ". (The point " +
            gridPlace(ty, tx) + " has the two numbers the other way round.)");
     return q.part('T', target).done();
 }
@@ -1411,21 +1412,21 @@ Question fourthVertex(Rng& r, const std::string& k) {
     const auto& C = corners[2];
     const auto& D = corners[3];
     const bool abLevel = corners[0].second == corners[1].second;
-    q.step(std::string("The sides of the rectangle run along the grid lines. AB is ") +
+    say(q, std::string("The sides of the rectangle run along the grid lines. AB is ") +
            (abLevel ? "level" : "upright") + ", so BC and AD are " +
            (abLevel ? "upright" : "level") + ", and DC is " + (abLevel ? "level" : "upright") +
            " like AB.");
     if (abLevel) {
-        q.step("(a) AD is upright, so D is straight above or below A, with the same "
+        say(q, "(a) AD is upright, so D is straight above or below A, with the same "
                "x-coordinate as A: " +
                S(D.first) + ".");
-        q.step("(b) DC is level, so D is level with C, with the same y-coordinate as C: " +
+        say(q, "(b) DC is level, so D is level with C, with the same y-coordinate as C: " +
                S(D.second) + ".");
     } else {
-        q.step("(a) DC is upright, so D is straight above or below C, with the same "
+        say(q, "(a) DC is upright, so D is straight above or below C, with the same "
                "x-coordinate as C: " +
                S(D.first) + ".");
-        q.step("(b) AD is level, so D is level with A, with the same y-coordinate as A: " +
+        say(q, "(b) AD is level, so D is level with A, with the same y-coordinate as A: " +
                S(D.second) + ".");
     }
     (void)A;
@@ -1456,11 +1457,11 @@ Question translatePoint(Rng& r, const std::string& k) {
     plotPoint(f, g, x, y, "P");
     q.subparts({{"What is the <i>x</i>-coordinate of Q?", ""},
                 {"What is the <i>y</i>-coordinate of Q?", ""}});
-    q.step("P is at (" + S(x) + ", " + S(y) + ").");
-    q.step("(a) Moving " + squares(dx) + (dx > 0 ? " to the right adds " : " to the left takes ") +
+    say(q, "P is at (" + S(x) + ", " + S(y) + ").");
+    say(q, "(a) Moving " + squares(dx) + (dx > 0 ? " to the right adds " : " to the left takes ") +
            S(std::abs(dx)) + (dx > 0 ? " to" : " from") + " the x-coordinate: " + S(x) +
            (dx > 0 ? " + " : " &minus; ") + S(std::abs(dx)) + " = " + S(x + dx) + ".");
-    q.step("(b) Moving " + squares(dy) + (dy > 0 ? " up adds " : " down takes ") +
+    say(q, "(b) Moving " + squares(dy) + (dy > 0 ? " up adds " : " down takes ") +
            S(std::abs(dy)) + (dy > 0 ? " to" : " from") + " the y-coordinate: " + S(y) +
            (dy > 0 ? " + " : " &minus; ") + S(std::abs(dy)) + " = " + S(y + dy) + ".");
     return q.part('N', S(x + dx)).part('N', S(y + dy)).done();
@@ -1497,7 +1498,7 @@ Question reflectPoint(Rng& r, const std::string& k) {
     plotPoint(f, g, x, y, "P");
     q.subparts({{"What is the <i>x</i>-coordinate of Q?", ""},
                 {"What is the <i>y</i>-coordinate of Q?", ""}});
-    q.step("The image is as far from the mirror line as P, on the other side of it.");
+    say(q, "The image is as far from the mirror line as P, on the other side of it.");
     const int from = vertical ? x : y;
     const int gap = std::abs(from - m);
     const std::string side = vertical ? (from < m ? "left" : "right") : (from < m ? "below" : "above");
@@ -1513,11 +1514,11 @@ Question reflectPoint(Rng& r, const std::string& k) {
                              ", so the " + (vertical ? "y" : "x") + "-coordinate stays " +
                              S(vertical ? y : x) + ".";
     if (vertical) {
-        q.step("(a) " + far);
-        q.step("(b) " + same);
+        say(q, "(a) " + far);
+        say(q, "(b) " + same);
     } else {
-        q.step("(a) " + same);
-        q.step("(b) " + far);
+        say(q, "(a) " + same);
+        say(q, "(b) " + far);
     }
     return q.part('N', S(rx)).part('N', S(ry)).done();
 }

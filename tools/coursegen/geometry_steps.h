@@ -2,7 +2,7 @@
 // What the Geometry families share when they explain: sizes in degrees, the sums that take
 // angles away from a whole, lists read aloud, and the options an angle question may show.
 
-#include "question.h"
+#include "step_text.h"
 
 #include <algorithm>
 #include <cmath>
