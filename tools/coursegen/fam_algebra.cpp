@@ -647,7 +647,7 @@ Question pensAndRulers(Rng& r, const std::string& k) {
         money(Frac(pen + ruler, 100)) + ".");
     q.p("How much does one pen cost?");
     const Frac big(n * pen + ruler, 100), small(pen + ruler, 100);
-    say(q, "The two lists differ only by " + plural(n - 1, "pen", "pens") +
+    say(q, "The two purchases differ only by " + plural(n - 1, "pen", "pens") +
            ": the ruler is in both.");
     say(q, "So " + plural(n - 1, "pen costs", "pens cost") + " " + money(big) + " &minus; " +
            money(small) + " = " + money(big - small) + ".");

@@ -11,6 +11,11 @@
 namespace {
 
 // "x", "x + 20", "3x - 10" for a picture (plain text, ASCII minus).
+// The same in HTML, for the question's words and the solution: "3x &minus; 10".
+std::string linearHtml(int a, int b) {
+    return term(a, "x") + (b == 0 ? "" : algebra::signedPart(b));
+}
+
 std::string linearText(int a, int b, const std::string& unit = "") {
     std::string s = term(a, "x");
     if (b > 0) s += " + " + S(b) + unit;
@@ -172,6 +177,7 @@ Question angleEquation(Rng& r, const std::string& k) {
     std::swap(order[1], order[r.range(0, 1)]);
     // no degree sign: "2x + 25°" would read as 2x + 25 degrees; the text says the unit
     auto text = [&](std::size_t i) { return linearText(labels[i].a, labels[i].b); };
+    auto html = [&](std::size_t i) { return linearHtml(labels[i].a, labels[i].b); };
     QB q("angle_equation", 3);
     q.param("labels", S(labels[0].a) + ":" + S(labels[0].b) + "," + S(labels[1].a) + ":" +
                           S(labels[1].b) + "," + S(labels[2].a) + ":" + S(labels[2].b));
@@ -179,9 +185,9 @@ Question angleEquation(Rng& r, const std::string& k) {
     drawMarkedTriangle(q.figure(300, 200,
                                 "Triangle ABC with its angles given in degrees: angle A at the "
                                 "bottom left is " +
-                                    text(order[0]) + ", angle B at the bottom right is " +
-                                    text(order[1]) + " and angle C at the top is " +
-                                    text(order[2]) + "."),
+                                    html(order[0]) + ", angle B at the bottom right is " +
+                                    html(order[1]) + " and angle C at the top is " +
+                                    html(order[2]) + "."),
                        values[order[0]], values[order[1]], text(order[0]), text(order[1]),
                        text(order[2]));
     q.p("What is the value of <i>x</i>?");
@@ -253,13 +259,13 @@ Question perimeterExpression(Rng& r, const std::string& k) {
         q.param("a", a).param("b", b).param("c", c).param("d", d);
         q.p("The sides of the rectangle are given in centimetres.");
         drawRectangle(q.figure(300, 190,
-                               "A rectangle with its length marked " + linearText(a, b) +
+                               "A rectangle with its length marked " + linearHtml(a, b) +
                                    " along the bottom and its width marked " +
-                                   linearText(c, d) + " up the side."),
+                                   linearHtml(c, d) + " up the side."),
                       3 * a + b, 3 + d, linearText(a, b), linearText(c, d));
         q.p("Which expression gives the perimeter of the rectangle, in centimetres?");
-        say(q, "The perimeter is two lengths and two widths: (" + linearText(a, b) + ") + (" +
-               linearText(a, b) + ") + (" + linearText(c, d) + ") + (" + linearText(c, d) + ").");
+        say(q, "The perimeter is two lengths and two widths: (" + linearHtml(a, b) + ") + (" +
+               linearHtml(a, b) + ") + (" + linearHtml(c, d) + ") + (" + linearHtml(c, d) + ").");
         say(q, "The x's: " + S(a) + " + " + S(a) + " + 1 + 1 = " + S(2 * (a + c)) +
                " lots of x. The numbers: " + S(b) + " + " + S(b) + " + " + S(d) + " + " + S(d) +
                " = " + S(2 * (b + d)) + ".");
@@ -295,9 +301,9 @@ Question triangleSidesAlgebra(Rng& r, const std::string& k) {
         qty(perimeter, "cm") + ".");
     Figure& f = q.figure(300, 180,
                          "A triangle with its sides given in centimetres: the left side is " +
-                             linearText(sides[0].a, sides[0].b) + ", the right side " +
-                             linearText(sides[1].a, sides[1].b) + " and the base " +
-                             linearText(sides[2].a, sides[2].b) +
+                             linearHtml(sides[0].a, sides[0].b) + ", the right side " +
+                             linearHtml(sides[1].a, sides[1].b) + " and the base " +
+                             linearHtml(sides[2].a, sides[2].b) +
                              ". The words Not drawn to scale are written above it.");
     f.poly({{40, 150}, {250, 150}, {110, 30}}, "#dbeafe");
     f.text(145, 166, 'c', linearText(sides[2].a, sides[2].b));  // the base
@@ -313,8 +319,8 @@ Question triangleSidesAlgebra(Rng& r, const std::string& k) {
     numbers += bSum > 0 ? " make " + S(bSum) + " more."
                : bSum < 0 ? " make " + S(-bSum) + " less."
                           : " cancel out.";
-    say(q, "The perimeter is x + (" + linearText(sides[1].a, sides[1].b) + ") + (" +
-           linearText(sides[2].a, sides[2].b) + "): the x's make 1 + 1 + 2 = 4 lots of x.");
+    say(q, "The perimeter is x + (" + linearHtml(sides[1].a, sides[1].b) + ") + (" +
+           linearHtml(sides[2].a, sides[2].b) + "): the x's make 1 + 1 + 2 = 4 lots of x.");
     say(q, numbers);
     say(q, "So 4 lots of x make " +
            (bSum >= 0 ? S(perimeter) + " &minus; " + S(bSum) : S(perimeter) + " + " + S(-bSum)) +
