@@ -973,7 +973,9 @@ Question angleLineAlgebra(Rng& r, const std::string& k) {
     std::vector<std::string> said;
     for (const auto& l : labels) said.push_back(l.find('x') != std::string::npos ? l : spoken(l));
     drawAnglesOnLine(q.figure(300, 200,
-                              "A straight line with lines drawn up from one point on it, making " +
+                              std::string(labels.size() == 2 ? "A straight line with a line"
+                                                             : "A straight line with lines") +
+                                  " drawn up from one point on it, making " +
                                   numberWords(static_cast<int>(labels.size())) +
                                   " angles side by side along the line, from the right: " +
                                   listed(said) + "."),
