@@ -135,37 +135,9 @@ Question parallelogramAngles(Rng& r, const std::string& k) {
 }
 
 // A kite with corners A (top), B (right), C (bottom), D (left): AB = AD and CB = CD.
-Question kiteAngles(Rng& r, const std::string& k) {
-    int al, ga, be;
-    std::vector<Slip> wrong;
-    const bool twoParts = k == "NN";
-    do {
-        al = r.range(20, 55) * 2;
-        ga = r.range(20, 55) * 2;
-        be = (360 - al - ga) / 2;
-        // the kite is drawn with every angle less than 180 degrees
-        wrong = below(180, {{2 * be, "does not halve what is left for the two equal angles"},
-                            {180 - be, "takes the angle from 180&deg;, as if on a straight line"},
-                            {al, "takes it to be the same as angle A"},
-                            {ga, "takes it to be the same as angle C"}});
-        // a kite with wide angles at B and D is too narrow to mark them both
-    } while (be > 125 || al == ga || !enoughWrong(be, wrong));
-    QB q("kite_angles", 2);
-    q.param("a", al);
-    if (twoParts)
-        q.param("b", be);
-    else
-        q.param("c", ga);
-    q.p("ABCD is a kite: AB = AD and CB = CD.");
-    const std::string shape = "Kite ABCD with A at the top, B on the right, C at the bottom and D "
-                              "on the left; sides AB and AD are marked equal, and so are CB and "
-                              "CD. Angle A is " +
-                              dg(al) + ", ";
-    Figure& f = q.figure(300, 200,
-                         shape + (twoParts ? "angle B is " + dg(be) +
-                                                 ", angle D is marked x and angle C is marked y."
-                                           : "angle C is " + dg(ga) +
-                                                 ", angle B is marked x and angle D has no mark."));
+// The kite ABCD drawn with its marks: labels at A, B, C and D, "" for no mark.
+void drawKite(Figure& f, int al, int ga, const std::string labels[4]) {
+    const int be = (360 - al - ga) / 2;
     const double ha = al * kPi / 360, hg = ga * kPi / 360;  // half angles, in radians
     const double L = 1.0;
     const double s = L / (std::sin(ha) / std::tan(hg) + std::cos(ha));
@@ -184,25 +156,68 @@ Question kiteAngles(Rng& r, const std::string& k) {
     f.text(B[0] + 8, B[1], 'l', "B");
     f.text(C[0] + 10, C[1], 'l', "C");
     f.text(D[0] - 8, D[1], 'r', "D");
-    auto atA = [&](const std::string& l) { markAngle(f, A[0], A[1], 270 - al / 2, al, l, 20); };
-    auto atB = [&](const std::string& l) { markAngle(f, B[0], B[1], 90 + al / 2, be, l, 18); };
-    auto atC = [&](const std::string& l) { markAngle(f, C[0], C[1], 90 - ga / 2, ga, l, 20); };
-    auto atD = [&](const std::string& l) { markAngle(f, D[0], D[1], 270 + ga / 2, be, l, 18); };
+    // in the order the marks have always been drawn: A, then B and D, then C
+    if (!labels[0].empty()) markAngle(f, A[0], A[1], 270 - al / 2, al, labels[0], 20);
+    if (!labels[1].empty()) markAngle(f, B[0], B[1], 90 + al / 2, be, labels[1], 18);
+    if (!labels[3].empty()) markAngle(f, D[0], D[1], 270 + ga / 2, be, labels[3], 18);
+    if (!labels[2].empty()) markAngle(f, C[0], C[1], 90 - ga / 2, ga, labels[2], 20);
+}
+
+// A kite with corners A (top), B (right), C (bottom), D (left): AB = AD and CB = CD.
+Question kiteAngles(Rng& r, const std::string& k) {
+    int al, ga, be;
+    std::vector<Slip> wrong;
+    const bool twoParts = k == "NN";
+    Figure drawn;
+    std::string labels[4];
+    for (;;) {
+        al = r.range(20, 55) * 2;
+        ga = r.range(20, 55) * 2;
+        be = (360 - al - ga) / 2;
+        // the kite is drawn with every angle less than 180 degrees
+        wrong = below(180, {{2 * be, "does not halve what is left for the two equal angles"},
+                            {180 - be, "takes the angle from 180&deg;, as if on a straight line"},
+                            {al, "takes it to be the same as angle A"},
+                            {ga, "takes it to be the same as angle C"}});
+        // a kite with wide angles at B and D is too narrow to mark them both
+        if (be > 125 || al == ga || !enoughWrong(be, wrong)) continue;
+        if (twoParts) {
+            labels[0] = deg(al), labels[1] = deg(be), labels[2] = "y", labels[3] = "x";
+        } else {
+            labels[0] = deg(al), labels[1] = "x", labels[2] = deg(ga), labels[3] = "";
+        }
+        drawn = Figure{};
+        drawn.width = 300;
+        drawn.height = 200;
+        drawKite(drawn, al, ga, labels);
+        if (!geometry::labelsOverlap(drawn)) break;
+    }
+    QB q("kite_angles", 2);
+    q.param("a", al);
+    if (twoParts)
+        q.param("b", be);
+    else
+        q.param("c", ga);
+    q.p("ABCD is a kite: AB = AD and CB = CD.");
+    const std::string shape = "Kite ABCD with A at the top, B on the right, C at the bottom and D "
+                              "on the left; sides AB and AD are marked equal, and so are CB and "
+                              "CD. Angle A is " +
+                              dg(al) + ", ";
+    q.figure(300, 200,
+             shape + (twoParts ? "angle B is " + dg(be) +
+                                     ", angle D is marked x and angle C is marked y."
+                               : "angle C is " + dg(ga) +
+                                     ", angle B is marked x and angle D has no mark."))
+        .ops = drawn.ops;
     const std::string symmetry = "A kite has a line of symmetry through A and C, so angle B = "
                                  "angle D.";
-    atA(deg(al));
     if (twoParts) {
-        atB(deg(be));
-        atD("x");
-        atC("y");
         q.subparts({{"Find angle <i>x</i>.", kDeg}, {"Find angle <i>y</i>.", kDeg}});
         say(q, "(a) " + symmetry + " x = " + dg(be) + ".");
         say(q, "(b) The angles of a quadrilateral add up to 360&deg;: y = " +
                takeAway(360, {al, be, be}) + " = " + dg(ga) + ".");
         return q.part('N', S(be)).part('N', S(ga)).done();
     }
-    atC(deg(ga));
-    atB("x");
     q.p("Find angle <i>x</i>.");
     say(q, symmetry);
     say(q, "The angles of a quadrilateral add up to 360&deg;, so B and D together are " +
@@ -219,71 +234,82 @@ Question polygonMissingAngle(Rng& r, const std::string& k) {
     std::vector<int> ang;
     std::vector<double> len;
     std::vector<double> dir;
-    for (;;) {
-        ang.clear();
-        int sum = 0;
-        for (int i = 0; i < n - 1; ++i) {
-            ang.push_back(n == 4 ? r.range(60, 140) : r.range(85, 140));
-            sum += ang.back();
-        }
-        ang.push_back(total - sum);
-        if (ang.back() < (n == 4 ? 60 : 85) || ang.back() > 160) continue;
-        dir.assign(static_cast<std::size_t>(n), 0);
-        for (int i = 1; i < n; ++i) dir[i] = dir[i - 1] + 180 - ang[i];
-        len.assign(static_cast<std::size_t>(n), 0);
-        double sx = 0, sy = 0;
-        for (int i = 0; i < n - 2; ++i) {
-            len[i] = r.range(60, 140) / 100.0;
-            sx += len[i] * std::cos(dir[i] * kPi / 180);
-            sy += len[i] * std::sin(dir[i] * kPi / 180);
-        }
-        const double ax = std::cos(dir[n - 2] * kPi / 180), ay = std::sin(dir[n - 2] * kPi / 180);
-        const double bx = std::cos(dir[n - 1] * kPi / 180), by = std::sin(dir[n - 1] * kPi / 180);
-        const double det = ax * by - ay * bx;
-        if (std::abs(det) < 1e-6) continue;
-        len[n - 2] = (-sx * by + sy * bx) / det;
-        len[n - 1] = (-ax * sy + ay * sx) / det;
-        if (len[n - 2] < 0.55 || len[n - 2] > 1.6 || len[n - 1] < 0.55 || len[n - 1] > 1.6)
-            continue;
-        break;
-    }
-    std::vector<double> vx = {0}, vy = {0};
-    for (int i = 0; i < n - 1; ++i) {
-        vx.push_back(vx.back() + len[i] * std::cos(dir[i] * kPi / 180));
-        vy.push_back(vy.back() + len[i] * std::sin(dir[i] * kPi / 180));
-    }
-    const double minX = *std::min_element(vx.begin(), vx.end());
-    const double maxX = *std::max_element(vx.begin(), vx.end());
-    const double minY = *std::min_element(vy.begin(), vy.end());
-    const double maxY = *std::max_element(vy.begin(), vy.end());
-    const double sc = std::min(220 / (maxX - minX), 150 / (maxY - minY));
     std::vector<std::pair<int, int>> pts;
-    for (int i = 0; i < n; ++i)
-        pts.emplace_back(ri(150 + (vx[i] - (minX + maxX) / 2) * sc),
-                         ri(100 - (vy[i] - (minY + maxY) / 2) * sc));
-    int u, knownSum;
+    int u = 0, knownSum = 0;
     std::vector<int> known;
     std::vector<Slip> wrong;
-    do {
-        u = r.range(0, n - 1);
-        known.clear();
-        knownSum = 0;
-        for (int i = 0; i < n; ++i)
-            if (i != u) {
-                known.push_back(ang[i]);
-                knownSum += ang[i];
+    // the whole shape is drawn again until no two of its labels overlap
+    for (bool clear = false; !clear;) {
+        for (;;) {
+            ang.clear();
+            int sum = 0;
+            for (int i = 0; i < n - 1; ++i) {
+                ang.push_back(n == 4 ? r.range(60, 140) : r.range(85, 140));
+                sum += ang.back();
             }
-        // the shape is drawn with every angle less than 180 degrees
-        wrong = below(180, {{180 * (n - 1) - knownSum, "uses the angle sum of a shape with one "
-                                                       "side more"},
-                            {180 * n - knownSum, "takes 180&deg; for every side"},
-                            {180 - ang[u], "is the angle outside the shape at that corner"},
-                            {knownSum, "adds the angles given and stops there"},
-                            {Frac(total, n), "shares " + dg(total) +
-                                                 " equally, as if the shape were regular"}});
-        addNoExchange(wrong, total, knownSum);
-        wrong = below(180, wrong);
-    } while (!enoughWrong(ang[u], wrong));
+            ang.push_back(total - sum);
+            if (ang.back() < (n == 4 ? 60 : 85) || ang.back() > 160) continue;
+            dir.assign(static_cast<std::size_t>(n), 0);
+            for (int i = 1; i < n; ++i) dir[i] = dir[i - 1] + 180 - ang[i];
+            len.assign(static_cast<std::size_t>(n), 0);
+            double sx = 0, sy = 0;
+            for (int i = 0; i < n - 2; ++i) {
+                len[i] = r.range(60, 140) / 100.0;
+                sx += len[i] * std::cos(dir[i] * kPi / 180);
+                sy += len[i] * std::sin(dir[i] * kPi / 180);
+            }
+            const double ax = std::cos(dir[n - 2] * kPi / 180), ay = std::sin(dir[n - 2] * kPi / 180);
+            const double bx = std::cos(dir[n - 1] * kPi / 180), by = std::sin(dir[n - 1] * kPi / 180);
+            const double det = ax * by - ay * bx;
+            if (std::abs(det) < 1e-6) continue;
+            len[n - 2] = (-sx * by + sy * bx) / det;
+            len[n - 1] = (-ax * sy + ay * sx) / det;
+            if (len[n - 2] < 0.55 || len[n - 2] > 1.6 || len[n - 1] < 0.55 || len[n - 1] > 1.6)
+                continue;
+            break;
+        }
+        std::vector<double> vx = {0}, vy = {0};
+        for (int i = 0; i < n - 1; ++i) {
+            vx.push_back(vx.back() + len[i] * std::cos(dir[i] * kPi / 180));
+            vy.push_back(vy.back() + len[i] * std::sin(dir[i] * kPi / 180));
+        }
+        const double minX = *std::min_element(vx.begin(), vx.end());
+        const double maxX = *std::max_element(vx.begin(), vx.end());
+        const double minY = *std::min_element(vy.begin(), vy.end());
+        const double maxY = *std::max_element(vy.begin(), vy.end());
+        const double sc = std::min(220 / (maxX - minX), 150 / (maxY - minY));
+        pts.clear();
+        for (int i = 0; i < n; ++i)
+            pts.emplace_back(ri(150 + (vx[i] - (minX + maxX) / 2) * sc),
+                             ri(100 - (vy[i] - (minY + maxY) / 2) * sc));
+        do {
+            u = r.range(0, n - 1);
+            known.clear();
+            knownSum = 0;
+            for (int i = 0; i < n; ++i)
+                if (i != u) {
+                    known.push_back(ang[i]);
+                    knownSum += ang[i];
+                }
+            // the shape is drawn with every angle less than 180 degrees
+            wrong = below(180, {{180 * (n - 1) - knownSum, "uses the angle sum of a shape with one "
+                                                           "side more"},
+                                {180 * n - knownSum, "takes 180&deg; for every side"},
+                                {180 - ang[u], "is the angle outside the shape at that corner"},
+                                {knownSum, "adds the angles given and stops there"},
+                                {Frac(total, n), "shares " + dg(total) +
+                                                     " equally, as if the shape were regular"}});
+            addNoExchange(wrong, total, knownSum);
+            wrong = below(180, wrong);
+        } while (!enoughWrong(ang[u], wrong));
+        Figure drawn;
+        drawn.width = 300;
+        drawn.height = 200;
+        for (int i = 0; i < n; ++i)
+            markAngle(drawn, pts[i].first, pts[i].second, norm360(ri(dir[i])), ang[i],
+                      i == u ? "x" : deg(ang[i]), 18);
+        clear = !geometry::labelsOverlap(drawn);
+    }
     const int x = ang[u];
     QB q("polygon_missing_angle", 2);
     std::string list;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -76,6 +77,34 @@ inline std::string triangleDescription(const std::string labels[3]) {
 inline bool roomForLabels(int a, int b) {
     const double pi = 3.14159265358979323846;
     return 1 / std::tan(a * pi / 180) + 1 / std::tan(b * pi / 180) >= 0.7;
+}
+
+// Whether two labels of a picture overlap, each taken as a box 7.5 px a character wide and the
+// height of a digit (as the course check takes them).
+inline bool labelsOverlap(const Figure& f) {
+    struct Box {
+        double left, top, right, bottom;
+    };
+    std::vector<Box> boxes;
+    for (const std::string& op : f.ops) {
+        if (op.rfind("text ", 0) != 0) continue;
+        int x = 0, y = 0;
+        char align = 'c';
+        if (std::sscanf(op.c_str(), "text %d %d %c", &x, &y, &align) != 3) continue;
+        const auto open = op.find('"'), close = op.rfind('"');
+        if (open == std::string::npos || close <= open) continue;
+        int chars = 0;
+        for (std::size_t i = open + 1; i < close; ++i)
+            chars += (static_cast<unsigned char>(op[i]) & 0xC0) != 0x80;
+        const double w = chars * 7.5;
+        const double left = align == 'l' ? x : align == 'c' ? x - w / 2 : x - w;
+        const Box b{left + 1, y - 5.0, left + w - 1, y + 5.0};
+        for (const Box& o : boxes)
+            if (b.left < o.right && o.left < b.right && b.top < o.bottom && o.top < b.bottom)
+                return true;
+        boxes.push_back(b);
+    }
+    return false;
 }
 
 // What a pupil writes for a - b taking the smaller digit from the larger in every column
