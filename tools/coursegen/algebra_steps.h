@@ -5,6 +5,7 @@
 #include "step_text.h"
 
 #include <string>
+#include <vector>
 
 namespace algebra {
 
@@ -27,6 +28,14 @@ inline std::string undoStep(int added, int total, const std::string& left) {
                std::to_string(total) + " + " + n + " = " + std::to_string(total - added) + ".";
     return "Undo the " + signedText(added) + ": take " + n + " from both sides: " + left + " = " +
            std::to_string(total) + " &minus; " + n + " = " + std::to_string(total - added) + ".";
+}
+
+// The slips that are whole numbers: a count of coins, marbles or terms has no fraction.
+inline std::vector<Slip> wholeOnly(const std::vector<Slip>& slips) {
+    std::vector<Slip> out;
+    for (const Slip& s : slips)
+        if (s.value.isInt()) out.push_back(s);
+    return out;
 }
 
 }  // namespace algebra

@@ -668,7 +668,10 @@ Question coinsEquation(Rng& r, const std::string& k) {
         const int cents = n * 50 + times * n * 20;
         wrong = {{Frac(cents, 70), "takes one coin of each kind together"},
                  {Frac(times * n), "is the number of 20-cent coins"},
-                 {Frac(cents, 50), "takes every coin to be a 50-cent coin"}};
+                 {Frac(cents, 50), "takes every coin to be a 50-cent coin"},
+                 {Frac(n * (times + 1)), "counts all the coins, not only the 50-cent ones"},
+                 {Frac(cents, 20), "takes every coin to be a 20-cent coin"}};
+        if (k == "Q") wrong = algebra::wholeOnly(wrong);  // a count is a whole number
     } while (!enoughWrong(n, wrong));
     const int cents = n * 50 + times * n * 20;
     QB q("coins_equation", 3);
@@ -762,6 +765,7 @@ Question sequencePosition(Rng& r, const std::string& k) {
         wrong = {{Frac(n - 1), "counts the steps, not the position"},
                  {Frac(value, step), "divides the number by the step"},
                  {Frac(value - first), "does not divide by the step"}};
+        if (k == "Q") wrong = algebra::wholeOnly(wrong);  // a count is a whole number
     } while (!enoughWrong(n, wrong));
     const int value = first + (n - 1) * step;
     QB q("sequence_position", 2);
@@ -912,6 +916,7 @@ Question equalGroupsStory(Rng& r, const std::string& k) {
                  {Frac(total + loose, groups), "adds the loose " + std::string(t.things) +
                                                    " instead of taking them away"},
                  {Frac(loose), "is the number of loose " + std::string(t.things)}};
+        if (k == "Q") wrong = algebra::wholeOnly(wrong);  // a count is a whole number
     } while (loose == each || !enoughWrong(each, wrong));
     const int total = groups * each + loose;
     QB q("equal_groups_story", 2);
