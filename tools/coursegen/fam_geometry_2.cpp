@@ -113,14 +113,14 @@ Question parallelogramAngles(Rng& r, const std::string& k) {
     auto reason = [&](std::size_t i) {
         const std::string corner = letterAt(names, static_cast<std::size_t>(asked[i]));
         if ((asked[i] - given) % 2 == 0)
-            return "Angle " + corner + " is opposite angle " + at +
-                   ", and opposite angles of a parallelogram are equal: " + letters[i] + " = " +
+            return "Angle " + corner + " is opposite angle " + at + ": " + letters[i] + " = " +
                    dg(g) + ".";
-        return "Angle " + corner + " is next to angle " + at + ". Opposite angles are equal, so " +
-               "the four angles are two pairs, and two neighbouring angles make half of 360&deg;, "
-               "180&deg;: " +
-               letters[i] + " = " + takeAway(180, {g}) + " = " + dg(180 - g) + ".";
+        return "Angle " + corner + " is next to angle " + at + ": " + letters[i] + " = " +
+               takeAway(180, {g}) + " = " + dg(180 - g) + ".";
     };
+    say(q, "A parallelogram's opposite angles are equal, and its four angles add up to 360&deg;. "
+           "So two neighbouring angles, one from each equal pair, make half of 360&deg;, "
+           "180&deg;.");
     if (k == "NN") {
         q.subparts({{"Find angle <i>x</i>.", kDeg}, {"Find angle <i>y</i>.", kDeg}});
         say(q, "(a) " + reason(0));
@@ -128,13 +128,10 @@ Question parallelogramAngles(Rng& r, const std::string& k) {
         return q.part('N', S(size(asked[0]))).part('N', S(size(asked[1]))).done();
     }
     q.p("Find angle <i>x</i>.");
-    say(q, "The angles of a quadrilateral add up to 360&deg;, and a parallelogram's opposite "
-           "angles are equal.");
     say(q, reason(0));
     return q.number(r, k[0], size(asked[0]), kDeg, wrong).done();
 }
 
-// A kite with corners A (top), B (right), C (bottom), D (left): AB = AD and CB = CD.
 // The kite ABCD drawn with its marks: labels at A, B, C and D, "" for no mark.
 void drawKite(Figure& f, int al, int ga, const std::string labels[4]) {
     const int be = (360 - al - ga) / 2;
