@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -58,6 +59,65 @@ double labelDistance(const Figure& f, int cx, int cy, const std::string& label, 
 
 double fitScale(double w, double h, double maxW, double maxH) {
     return std::min(maxW / w, maxH / h);
+}
+
+// Arcs of one picture keep at least this far apart, so two marked angles never read as one:
+// arcs 5 px apart meeting at a shared arm look like one stepped arc.
+constexpr double kArcGap = 7.5;
+
+struct ArcShape {
+    double cx, cy, r, from, span;
+};
+
+std::vector<ArcShape> arcsOf(const Figure& f) {
+    std::vector<ArcShape> out;
+    for (const std::string& op : f.ops) {
+        if (op.rfind("arc ", 0) != 0) continue;
+        ArcShape a{};
+        if (std::sscanf(op.c_str(), "arc %lf %lf %lf %lf %lf", &a.cx, &a.cy, &a.r, &a.from,
+                        &a.span) == 5)
+            out.push_back(a);
+    }
+    return out;
+}
+
+// The nearest two points of two arcs come, sampled every quarter degree.
+double arcDistance(const ArcShape& a, const ArcShape& b) {
+    auto points = [](const ArcShape& s) {
+        std::vector<std::pair<double, double>> pts;
+        const int steps = std::max(1, static_cast<int>(std::ceil(s.span * 4)));
+        for (int k = 0; k <= steps; ++k) {
+            const double t = (s.from + s.span * k / steps) * kPi / 180.0;
+            pts.emplace_back(s.cx + s.r * std::cos(t), s.cy - s.r * std::sin(t));
+        }
+        return pts;
+    };
+    const auto pa = points(a), pb = points(b);
+    double best = 1e9;
+    for (const auto& [ax, ay] : pa)
+        for (const auto& [bx, by] : pb) best = std::min(best, std::hypot(ax - bx, ay - by));
+    return best;
+}
+
+// The radius from `radius` outwards at which an arc keeps clear of the arcs already drawn.
+int clearRadius(const Figure& f, int cx, int cy, int radius, int fromDeg, int spanDeg) {
+    const std::vector<ArcShape> drawn = arcsOf(f);
+    for (int r = radius; r < radius + 40; ++r) {
+        const ArcShape mine{static_cast<double>(cx), static_cast<double>(cy),
+                            static_cast<double>(r), static_cast<double>(fromDeg),
+                            static_cast<double>(spanDeg)};
+        if (std::all_of(drawn.begin(), drawn.end(),
+                        [&](const ArcShape& o) { return arcDistance(mine, o) >= kArcGap; }))
+            return r;
+    }
+    return radius;
+}
+
+// An angle's arc, moved out where it would touch an arc already drawn.
+int angleArc(Figure& f, int cx, int cy, int radius, int fromDeg, int spanDeg) {
+    const int r = clearRadius(f, cx, cy, radius, fromDeg, spanDeg);
+    f.arc(cx, cy, r, fromDeg, spanDeg);
+    return r;
 }
 }  // namespace
 
@@ -147,9 +207,9 @@ void drawAnglesOnLine(Figure& f, const std::vector<int>& angles,
         }
         // an angle without a label is not asked about or given: no arc draws the eye to it
         if (!labels[i].empty()) {
-            f.arc(cx, cy, 22 + 6 * static_cast<int>(i % 2), at, angles[i]);
+            const int r = angleArc(f, cx, cy, 22 + 10 * static_cast<int>(i % 2), at, angles[i]);
             const double mid = at + angles[i] / 2.0;
-            const auto [lx, ly] = polar(cx, cy, angles[i] < 30 ? 70 : 50, mid);
+            const auto [lx, ly] = polar(cx, cy, std::max(angles[i] < 30 ? 70 : 50, r + 22), mid);
             f.text(lx, ly, 'c', labels[i]);
         }
         at += angles[i];
@@ -165,8 +225,9 @@ void drawAnglesAtPoint(Figure& f, const std::vector<int>& angles,
         const auto [x, y] = polar(cx, cy, 90, at);
         f.line(cx, cy, x, y, false, true);
         if (!labels[i].empty()) {
-            f.arc(cx, cy, 18 + 5 * static_cast<int>(i % 2), at, angles[i]);
-            const auto [lx, ly] = polar(cx, cy, angles[i] < 40 ? 65 : 48, at + angles[i] / 2.0);
+            const int r = angleArc(f, cx, cy, 18 + 10 * static_cast<int>(i % 2), at, angles[i]);
+            const auto [lx, ly] =
+                polar(cx, cy, std::max(angles[i] < 40 ? 65 : 48, r + 22), at + angles[i] / 2.0);
             f.text(lx, ly, 'c', labels[i]);
         }
         at += angles[i];
@@ -256,8 +317,8 @@ void drawRightAngleSplit(Figure& f, int a, const std::string& la, const std::str
     f.rect(cx, cy - 14, 14, 14);
     const auto [x, y] = polar(cx, cy, 150, a);
     f.line(cx, cy, x, y, false, true);
-    f.arc(cx, cy, 40, 0, a);
-    f.arc(cx, cy, 48, a, 90 - a);
+    angleArc(f, cx, cy, 40, 0, a);
+    angleArc(f, cx, cy, 48, a, 90 - a);
     const auto pa = polar(cx, cy, 68, a / 2.0);
     const auto pb = polar(cx, cy, 75, a + (90 - a) / 2.0);
     f.text(pa.first, pa.second, 'c', la);
@@ -479,7 +540,7 @@ std::string tableHtml(const std::vector<std::string>& head,
 
 void markAngle(Figure& f, int cx, int cy, int fromDeg, int spanDeg, const std::string& label,
                int radius) {
-    f.arc(cx, cy, radius, fromDeg, spanDeg);
+    radius = angleArc(f, cx, cy, radius, fromDeg, spanDeg);
     // narrow angles put their label further out, where the arms have room for it
     double out = radius + (spanDeg < 35 ? 26 : 14);
     out = labelDistance(f, cx, cy, label, fromDeg, spanDeg, out, radius);

@@ -82,6 +82,8 @@ std::string tableHtml(const std::vector<std::string>& head,
 // Marks an angle at (cx, cy): an arc from direction `fromDeg` turning `spanDeg` anticlockwise
 // (degrees from 3 o'clock, as Figure::arc) and its letter or size on the bisector, clear of the
 // arc and, for an angle under 180 degrees, of both arms.
+// The arc moves out from `radius` where it would come within a few pixels of an arc already
+// drawn, so two neighbouring angles never read as one; angle diagrams stagger theirs 10 px.
 void markAngle(Figure& f, int cx, int cy, int fromDeg, int spanDeg, const std::string& label,
                int radius = 24);
 // Marks a right angle at (cx, cy) between direction `fromDeg` and the one 90 degrees on.

@@ -150,46 +150,10 @@ KeyCheckers algebraKeys() {
          }},
         {"two_variable",
          [](const P& p) { return std::vector{N(p.r("a") * p.r("a") + p.r("c") * p.r("b"))}; }},
-        {"simplify_collect",
-         [](const P& p) {
-             return std::vector{T(agreeingOption(p.q, [&](const auto& v) {
-                 return p.r("p") * v.at('a') + p.r("q") * v.at('b') - p.r("t") * v.at('a') +
-                        p.r("s") * v.at('b');
-             }))};
-         }},
-        {"expand",
-         [](const P& p) {
-             return std::vector{T(agreeingOption(p.q, [&](const auto& v) {
-                 return p.r("m") * (p.r("a") * v.at('x') + p.r("b"));
-             }))};
-         }},
-        {"factorise",
-         [](const P& p) {
-             // Equal in value, and fully: the terms in the bracket have no common factor left.
-             static const std::regex bracket(R"(\((\d*)x \+ (\d+)\))");
-             std::vector<std::string> right;
-             for (const auto& o : options(p.q.html)) {
-                 std::smatch m;
-                 if (!std::regex_search(o, m, bracket)) throw std::runtime_error("option " + o);
-                 const long long a = m[1].str().empty() ? 1 : std::stoll(m[1]);
-                 bool equal = true;
-                 for (long long x : {2, 9, 31})
-                     equal = equal && valueOf(o, {{'x', x}}) == p.r("a") * Rat(x) + p.r("b");
-                 if (equal && gcdOf(a, std::stoll(m[2])) == 1) right.push_back(o);
-             }
-             if (right.size() != 1) throw std::runtime_error("not one full factorisation");
-             return std::vector{T(right[0])};
-         }},
         {"write_expression",
          [](const P& p) {
              return std::vector{T(agreeingOption(
                  p.q, [&](const auto& v) { return p.r("times") * v.at('n') + p.r("more"); }))};
-         }},
-        {"nth_term_rule",
-         [](const P& p) {
-             return std::vector{T(agreeingOption(p.q, [&](const auto& v) {
-                 return p.r("first") + (v.at('n') - Rat(1)) * p.r("step");
-             }))};
          }},
         {"eval_brackets",
          [](const P& p) {
@@ -218,8 +182,6 @@ KeyCheckers algebraKeys() {
          }},
         {"solve_brackets",
          [](const P& p) { return std::vector{N(p.r("rhs") / p.r("m") - p.r("a"))}; }},
-        {"solve_both_sides",
-         [](const P& p) { return std::vector{N((p.r("d") - p.r("b")) / (p.r("a") - p.r("c")))}; }},
         {"solve_divide",
          [](const P& p) { return std::vector{N((p.r("c") - p.r("b")) * p.r("d"))}; }},
         {"solve_mistake",
@@ -228,12 +190,6 @@ KeyCheckers algebraKeys() {
              if (p.q.html.find("x = " + std::to_string(x.n) + "</p>") != std::string::npos)
                  throw std::runtime_error("the working shown is right");
              return std::vector{N(x)};
-         }},
-        {"inequality_largest",
-         [](const P& p) {
-             long long n = 0;
-             while (p.r("a") * Rat(n + 1) + p.r("b") < p.r("c")) ++n;
-             return std::vector{N(n)};
          }},
         {"consecutive_sum",
          [](const P& p) {
@@ -274,11 +230,119 @@ KeyCheckers algebraKeys() {
              return std::vector{
                  T(timeText(minutesOf(p.s("ready")) - static_cast<int>(mins.n), p.s("style")))};
          }},
-        {"nth_term_formula",
-         [](const P& p) { return std::vector{N(p.r("a") * p.r("n") + p.r("b"))}; }},
         {"sequence_position",
          [](const P& p) {
              return std::vector{N((p.r("value") - p.r("first")) / p.r("step") + Rat(1))};
+         }},
+        {"missing_number_sentence",
+         [](const P& p) {
+             // the sentence as the question shows it: a op b = c op ?
+             static const std::regex shown(
+                 R"(<b>(\d+) (\+|&times;|&minus;) (\d+) = (\d+) (\+|&times;|&minus;) \?</b>)");
+             std::smatch m;
+             if (!std::regex_search(p.q.html, m, shown) || m[2] != m[5])
+                 throw std::runtime_error("no number sentence");
+             const Rat left = Expr(m[1].str() + " " + m[2].str() + " " + m[3].str()).value();
+             for (long long v = 1; v < 10000; ++v)
+                 if (Expr(m[4].str() + " " + m[5].str() + " " + std::to_string(v)).value() == left)
+                     return std::vector{N(v)};
+             throw std::runtime_error("no whole number balances the sentence");
+         }},
+        {"pattern_rule_words",
+         [](const P& p) {
+             static const std::regex rule(
+                 R"(starts at (\d+)\. The rule for the next number is: multiply by (\d+), then (add|take away)(?: |&nbsp;)(\d+)\.)");
+             std::smatch m;
+             if (!std::regex_search(p.q.html, m, rule)) throw std::runtime_error("no rule");
+             Rat v = parseRat(m[1]);
+             const Rat add = m[3] == "add" ? parseRat(m[4]) : Rat(0) - parseRat(m[4]);
+             for (long long i = 1; i < p.i("t"); ++i) v = v * parseRat(m[2]) + add;
+             return std::vector{N(v)};
+         }},
+        {"equal_groups_story",
+         [](const P& p) {
+             for (long long each = 1; each <= p.i("total"); ++each)
+                 if (each * p.i("groups") + p.i("loose") == p.i("total")) return std::vector{N(each)};
+             throw std::runtime_error("the groups are not equal");
+         }},
+        {"ticket_prices",
+         [](const P& p) {
+             // in cents, so a price with cents is found too
+             const long long rest = (p.i("total") - p.i("adults") * p.i("adult")) * 100;
+             for (long long c = 1; c <= rest; ++c)
+                 if (c * p.i("children") == rest) return std::vector{N(Rat(c, 100))};
+             throw std::runtime_error("no child price fits");
+         }},
+        {"sequence_gaps",
+         [](const P& p) {
+             // the step that reaches the last number in three equal steps
+             for (long long step = 1; step <= p.i("last"); ++step)
+                 if (p.i("first") + 3 * step == p.i("last"))
+                     return std::vector{N(p.i("first") + (p.s("ask") == "A" ? 1 : 2) * step)};
+             throw std::runtime_error("no even step");
+         }},
+        {"shape_symbols",
+         [](const P& p) {
+             // every pair of whole numbers the two sentences allow; there must be one
+             std::vector<std::pair<long long, long long>> fits;
+             for (long long t = 0; t <= p.i("bottom"); ++t) {
+                 const long long c = p.i("bottom") - t;
+                 if (p.i("p") * t + c == p.i("top")) fits.emplace_back(t, c);
+             }
+             if (fits.size() != 1) throw std::runtime_error("not one answer");
+             return std::vector{N(p.s("ask") == "triangle" ? fits[0].first : fits[0].second)};
+         }},
+        {"balance_two_kinds",
+         [](const P& p) {
+             // boxes and weights as the two pictures show them
+             if (p.q.figures.size() != 2) throw std::runtime_error("not two balances");
+             std::vector<std::map<std::string, long long>> pans;
+             Rat weight;
+             for (const auto& f : p.q.figures) {
+                 std::map<std::string, long long> onLeft;
+                 static const std::regex t(R"re(^text (\d+) \d+ \w "(.*)"$)re");
+                 for (const auto& op : f.ops) {
+                     std::smatch m;
+                     if (!std::regex_match(op, m, t)) continue;
+                     const bool left = std::stoi(m[1]) < 150;
+                     if (m[2] == "A" || m[2] == "B")
+                         onLeft[m[2]] += left ? 1 : -1;
+                     else
+                         weight = leadingNumber(m[2]);
+                 }
+                 pans.push_back(onLeft);
+             }
+             // first: B = p A; second: B + q A = weight
+             const long long pa = -pans[0]["A"], b1 = pans[0]["B"];
+             const long long qa = pans[1]["A"], b2 = pans[1]["B"];
+             if (b1 != 1 || b2 != 1 || pa != p.i("p") || qa != p.i("q"))
+                 throw std::runtime_error("the pictures do not match the parameters");
+             const Rat a = weight / Rat(pa + qa);
+             return std::vector{N(p.s("ask") == "A" ? a : a * Rat(pa))};
+         }},
+        {"rule_from_table",
+         [](const P& p) {
+             const auto head = tableHead(p.q.html);
+             const auto out = tableRows(p.q.html).at(0);
+             static const std::regex rule(
+                 R"(^(multiply by|add) (\d+)(?:, then (multiply by|add) (\d+))?$)");
+             auto apply = [](const std::string& op, long long n, Rat x) {
+                 return op == "add" ? x + Rat(n) : x * Rat(n);
+             };
+             std::vector<std::string> fit;
+             for (const auto& o : options(p.q.html)) {
+                 std::smatch m;
+                 if (!std::regex_match(o, m, rule)) throw std::runtime_error("rule " + o);
+                 bool all = true;
+                 for (std::size_t i = 1; i < head.size(); ++i) {
+                     Rat v = apply(m[1], std::stoll(m[2]), parseRat(head[i]));
+                     if (m[3].matched) v = apply(m[3], std::stoll(m[4]), v);
+                     all = all && v == parseRat(out.at(i));
+                 }
+                 if (all) fit.push_back(o);
+             }
+             if (fit.size() != 1) throw std::runtime_error(std::to_string(fit.size()) + " rules fit");
+             return std::vector{T(fit[0])};
          }},
         {"matchstick_pattern",
          [](const P& p) {
@@ -380,22 +444,6 @@ KeyCheckers algebraKeys() {
                  if (hasX && unknown == 1) return std::vector{N(total - s)};
              }
              throw std::runtime_error("x cannot be found");
-         }},
-        {"inequality_line",
-         [](const P& p) {
-             bool filled = false;
-             for (const auto& c : primitives(p.q, "circle")) filled = c.fill != "#ffffff";
-             int end = 150;
-             for (const auto& l : primitives(p.q, "line"))
-                 if (l.colour != "#000000" && l.v.at(1) == l.v.at(3) && l.v.at(0) == 150)
-                     end = l.v.at(2);
-             std::string value;
-             for (const auto& t : figureTexts(p.q))
-                 if (t.x == 150) value = t.text;
-             const bool right = end > 150;
-             const std::string sign =
-                 filled ? (right ? "&ge;" : "&le;") : (right ? "&gt;" : "&lt;");
-             return std::vector{T("x " + sign + " " + value)};
          }},
     };
 }

@@ -34,9 +34,8 @@ std::vector<Want> lastOr(const course::Question& q, std::vector<Want> all) {
     return all;
 }
 
-// Angles where a line crosses parallel lines, numbered round each crossing: those whose numbers
-// differ by an even step are equal (vertically opposite, corresponding, alternate); the others
-// make 180 with them.
+// Angles of a parallelogram, numbered round it: those whose numbers differ by an even step are
+// opposite and equal; the others make 180 with them.
 Rat crossingAngle(Rat given, long long givenPos, long long pos) {
     return (givenPos + pos) % 2 == 0 ? given : Rat(180) - given;
 }
@@ -220,16 +219,6 @@ KeyCheckers geometryKeys() {
          [](const P& p) {
              return std::vector{N(p.r("base")), N(Rat(180) - Rat(2) * p.r("base")),
                                 N(p.r("base") + (Rat(180) - Rat(2) * p.r("base")))};
-         }},
-        {"parallel_lines",
-         [](const P& p) {
-             std::vector<Want> out;
-             std::stringstream in(p.s("asked"));
-             std::string m;
-             while (std::getline(in, m, ','))
-                 out.push_back(N(crossingAngle(p.r("given"), p.i("gpos"),
-                                               std::stoll(m.substr(m.find(':') + 1)))));
-             return out;
          }},
         {"parallelogram_angles",
          [](const P& p) {

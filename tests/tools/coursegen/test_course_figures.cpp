@@ -412,4 +412,80 @@ TEST(CourseFigures, NoLabelIsStruckThroughByALine) {
             }
 }
 
+
+// No two labels of a picture overlap: "77°" printed over the "x" beside it reads as neither.
+// Labels are boxes of 7.5 px a character and the height of a digit, as above.
+TEST(CourseFigures, NoTwoLabelsOfAPictureOverlap) {
+    const std::regex textOp(R"re(^text (-?\d+) (-?\d+) ([lcr]) "(.*)"$)re");
+    struct Box {
+        double left, top, right, bottom;
+        std::string text;
+    };
+    for (const auto& p : loaded().papers)
+        for (const auto& q : p.questions)
+            for (const auto& f : q.figures) {
+                std::vector<Box> boxes;
+                for (const auto& o : f.ops) {
+                    std::smatch m;
+                    if (!std::regex_match(o, m, textOp)) continue;
+                    int chars = 0;
+                    for (unsigned char c : m[4].str()) chars += (c & 0xC0) != 0x80;
+                    const double w = chars * 7.5;
+                    const double x = std::stod(m[1]);
+                    const double y = std::stod(m[2]);
+                    const double left = m[3] == "l" ? x : m[3] == "c" ? x - w / 2 : x - w;
+                    const Box b{left + 1, y - 5, left + w - 1, y + 5, m[4]};
+                    for (const Box& o : boxes)
+                        EXPECT_FALSE(b.left < o.right && o.left < b.right && b.top < o.bottom &&
+                                     o.top < b.bottom)
+                            << "question " << q.id << " (" << q.family << ") " << f.name << ": \""
+                            << b.text << "\" over \"" << o.text << "\"";
+                    boxes.push_back(b);
+                }
+            }
+}
+
+// Two arcs of one picture never touch: an angle's arc running into its neighbour's reads as one
+// angle, and so do two arcs only a few pixels apart where they meet a shared arm. Arcs are
+// sampled every quarter degree; their nearest points stay 7 px apart.
+TEST(CourseFigures, NoTwoArcsOfAPictureTouch) {
+    struct Arc {
+        double cx, cy, r, from, span;
+    };
+    auto points = [](const Arc& a) {
+        std::vector<std::pair<double, double>> pts;
+        const int steps = std::max(1, static_cast<int>(std::ceil(a.span * 4)));
+        for (int k = 0; k <= steps; ++k) {
+            const double t = (a.from + a.span * k / steps) * 3.14159265358979 / 180.0;
+            pts.emplace_back(a.cx + a.r * std::cos(t), a.cy - a.r * std::sin(t));
+        }
+        return pts;
+    };
+    int pairs = 0;
+    for (const auto& p : loaded().papers)
+        for (const auto& q : p.questions)
+            for (const auto& f : q.figures) {
+                std::vector<Arc> arcs;
+                for (const auto& o : f.ops) {
+                    if (o.rfind("arc ", 0) != 0) continue;
+                    std::istringstream in(o.substr(4));
+                    Arc a{};
+                    if (in >> a.cx >> a.cy >> a.r >> a.from >> a.span) arcs.push_back(a);
+                }
+                for (std::size_t i = 0; i < arcs.size(); ++i)
+                    for (std::size_t j = 0; j < i; ++j) {
+                        ++pairs;
+                        const auto a = points(arcs[i]), b = points(arcs[j]);
+                        double nearest = 1e9;
+                        for (const auto& [ax, ay] : a)
+                            for (const auto& [bx, by] : b)
+                                nearest = std::min(nearest, std::hypot(ax - bx, ay - by));
+                        EXPECT_GE(nearest, 7.0)
+                            << "question " << q.id << " (" << q.family << ") " << f.name
+                            << ": two arcs " << nearest << " px apart";
+                    }
+            }
+    EXPECT_GT(pairs, 0);
+}
+
 }  // namespace
