@@ -8,6 +8,15 @@ inline constexpr int kCatalogueId = 30000;
 inline constexpr int kFirstQuestionId = 20011;
 inline constexpr int kLastQuestionId = 22841;
 
+// A question's worked solution is a document of its own at the question's id plus this offset
+// (40011 to 42841 for this course), a range no other item of the package uses. It is written
+// out only once the paper is marked.
+inline constexpr int kSolutionIdOffset = 20000;
+inline constexpr int kFirstSolutionId = kFirstQuestionId + kSolutionIdOffset;
+inline constexpr int kLastSolutionId = kLastQuestionId + kSolutionIdOffset;
+constexpr int SolutionId(int questionId) { return questionId + kSolutionIdOffset; }
+constexpr int QuestionIdOfSolution(int solutionId) { return solutionId - kSolutionIdOffset; }
+
 constexpr int PaperTableId(int m) { return 30002 + 10 * m; }
 constexpr int AnswerKeyId(int m) { return 30003 + 10 * m; }
 constexpr int AnswerKindTableId(int m) { return 30004 + 10 * m; }

@@ -137,3 +137,42 @@ TEST(CourseValidator, FindsTemplatesAndCataloguesThatDoNotMatch) {
     EXPECT_TRUE(
         Mentions(CheckPackageRules(Altered({{22032, QByteArray()}})), "22032 has no document"));
 }
+
+// Every question of the paper table has one readable solution with its pictures, and no solution
+// stands without its question.
+TEST(CourseValidator, FindsMissingStrayAndBrokenSolutions) {
+    const int question = 22032;
+    ASSERT_FALSE(Bytes(SolutionId(question)).isEmpty()) << "the package has no solutions";
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{SolutionId(question), QByteArray()}})),
+                         "question 22032 has no solution"));
+
+    int stray = 0;  // a question id no paper uses
+    const QByteArray papers = Bytes(PaperTableId(2));
+    for (int id = kFirstQuestionId; id <= kLastQuestionId && stray == 0; ++id)
+        if (!papers.contains(">" + QByteArray::number(id))) stray = id;
+    ASSERT_NE(stray, 0);
+    EXPECT_TRUE(Mentions(
+        CheckPackageRules(Altered({{SolutionId(stray), Bytes(SolutionId(question))}})),
+        QStringLiteral("a solution for question %1, which no paper has").arg(stray)));
+
+    EXPECT_TRUE(Mentions(
+        CheckPackageRules(Altered({{SolutionId(question), "<p>Answer: 20</p>"}})),
+        "the solution of question 22032 cannot be read"));
+
+    // A solution whose picture went astray, and one whose picture is not a picture (a question
+    // document with a figure stands in for a solution that has one).
+    QByteArray pictured;
+    for (int id = kFirstQuestionId; id <= kLastQuestionId && pictured.isEmpty(); ++id)
+        if (Bytes(id).contains("Content-Location: fig1.gif")) pictured = Bytes(id);
+    ASSERT_FALSE(pictured.isEmpty()) << "no question of the package has a figure";
+    EXPECT_EQ(CheckPackageRules(Altered({{SolutionId(question), pictured}})), QStringList());
+    QByteArray lost = pictured;
+    lost.replace("Content-Location: fig1.gif", "Content-Location: gone.gif");
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{SolutionId(question), lost}})),
+                         "lacks its picture fig1.gif"));
+    QByteArray garbled = pictured;
+    const qsizetype gif = garbled.indexOf("\r\n\r\n", garbled.indexOf("Content-Location: fig1.gif"));
+    garbled.replace(gif + 4, 8, "AAAAAAAA");
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{SolutionId(question), garbled}})),
+                         "picture fig1.gif cannot be read"));
+}

@@ -2,7 +2,7 @@
 // for reviewing the course's look.
 //   hmpreview <out dir> <width> <height> <document>...   writes <out dir>/<document name>.png
 //   hmpreview --solution <out dir> <width> <height> <question document>...
-//                        the worked solutions of those questions (package file id + 20000)
+//                        the worked solutions of those questions (package file SolutionId(id))
 
 #include "package_builder.h"
 #include "platform/question_document_view.h"
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     }
     for (qsizetype i = 3; solutions && i < args.size(); ++i) {
         const QFileInfo question(args[i]);
-        args[i] = question.dir().filePath(QString::number(question.fileName().toInt() + kSolutionIdOffset));
+        args[i] = question.dir().filePath(QString::number(SolutionId(question.fileName().toInt())));
     }
     QDir().mkpath(args[0]);
     QuestionDocumentView view;

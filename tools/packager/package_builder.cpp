@@ -78,14 +78,14 @@ bool WritePackage(const Course& course, const QString& outDir, QString& error) {
     }
     const int m = course.catalogue.module;
     QList<std::pair<int, QByteArray>> tables = {
-        {30000, CatalogueBytes(course.catalogue)},
-        {30002 + 10 * m, PaperTableBytes(course)},
-        {30003 + 10 * m, AnswerKeyBytes(course)},
-        {30004 + 10 * m, AnswerKindBytes(course)},
-        {30005 + 10 * m, MarksTableBytes(course)},
+        {kCatalogueId, CatalogueBytes(course.catalogue)},
+        {PaperTableId(m), PaperTableBytes(course)},
+        {AnswerKeyId(m), AnswerKeyBytes(course)},
+        {AnswerKindTableId(m), AnswerKindBytes(course)},
+        {MarksTableId(m), MarksTableBytes(course)},
     };
     for (ResultsFile file : kAllResultsFiles)
-        tables.append({30100 + 10 * m + static_cast<int>(file), ResultsTemplateBytes(file, PartsPerPaper(course))});
+        tables.append({ResultsTemplateId(m, static_cast<int>(file)), ResultsTemplateBytes(file, PartsPerPaper(course))});
     QSet<int> written;
     for (const auto& [id, bytes] : tables) {
         if (!WriteFile(outDir + '/' + QString::number(id), bytes, error)) return false;
@@ -98,7 +98,7 @@ bool WritePackage(const Course& course, const QString& outDir, QString& error) {
             written.insert(question.id);
             const QByteArray solution = SolutionDocumentBytes(question);
             if (solution.isEmpty()) continue;
-            const int solutionId = question.id + kSolutionIdOffset;
+            const int solutionId = SolutionId(question.id);
             if (!WriteFile(outDir + '/' + QString::number(solutionId), solution, error)) return false;
             written.insert(solutionId);
         }

@@ -1,6 +1,7 @@
 #pragma once
 // Writes the whole package of a course into a folder, one file per resource id.
 
+#include "content/resource_ids.h"
 #include "course_source.h"
 
 #include <QByteArray>
@@ -10,10 +11,7 @@
 // The MIME HTML archive of one question, its figures drawn and encoded as GIF.
 QByteArray QuestionDocumentBytes(const SourceQuestion& question);
 
-// A question's worked solution is its own document, stored at the question's id plus this
-// offset (40011 to 42841), a range the course's other resources never use.
-inline constexpr int kSolutionIdOffset = 20000;
-// The solution's document: its page and the pictures it shows. Empty when it has none.
+// The solution's document, stored at SolutionId(question id): its page and the pictures it shows. Empty when it has none.
 QByteArray SolutionDocumentBytes(const SourceQuestion& question);
 
 // Writes the catalogue, the module's four tables, its six templates and every question

@@ -5,12 +5,14 @@
 #include "content/resource_ids.h"
 #include "course_figures.h"
 #include "marking/answer_kind.h"
+#include "platform/mht_document.h"
 #include "records/record_file.h"
 #include "results/results_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QImage>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
@@ -337,6 +339,54 @@ void CheckGraphics(Checker& check) {
                           .arg(missing.first()));
 }
 
+// One worked solution per question of the paper table, at SolutionId(question): an archive the
+// document view reads, every picture its page shows in it and readable; and none in the range
+// for a question the paper table lacks (the learner could never reach it, and a stray one is
+// most likely a renumbered question's old solution).
+void CheckSolutions(Checker& check, const ModuleContent& content) {
+    QSet<int> questions;
+    for (const QStringList& paper : content.paperQuestions)
+        for (const QString& question : paper) questions.insert(question.toInt());
+    for (int solutionId = kFirstSolutionId; solutionId <= kLastSolutionId; ++solutionId) {
+        const int question = QuestionIdOfSolution(solutionId);
+        const QByteArray bytes = check.bytes(solutionId);
+        if (!questions.contains(question)) {
+            if (!bytes.isNull())
+                check.problem(QStringLiteral("%1: a solution for question %2, which no paper has")
+                                  .arg(solutionId)
+                                  .arg(question));
+            continue;
+        }
+        if (bytes.isNull()) {
+            check.problem(
+                QStringLiteral("%1: question %2 has no solution").arg(solutionId).arg(question));
+            continue;
+        }
+        const MhtReadResult read = ReadMhtBytes(bytes);
+        if (!read.ok || read.document.html.trimmed().isEmpty()) {
+            check.problem(QStringLiteral("%1: the solution of question %2 cannot be read: %3")
+                              .arg(solutionId)
+                              .arg(question)
+                              .arg(read.ok ? QStringLiteral("no page") : read.error));
+            continue;
+        }
+        for (const QString& picture : ImageReferences(read.document.html)) {
+            const QByteArray image = read.document.resolve(picture);
+            if (image.isNull())
+                check.problem(QStringLiteral("%1: the solution of question %2 lacks its picture %3")
+                                  .arg(solutionId)
+                                  .arg(question)
+                                  .arg(picture));
+            else if (QImage::fromData(image).isNull())
+                check.problem(
+                    QStringLiteral("%1: the solution of question %2: picture %3 cannot be read")
+                        .arg(solutionId)
+                        .arg(question)
+                        .arg(picture));
+        }
+    }
+}
+
 ModuleContent ReadAndCheck(Checker& check) {
     ModuleContent content;
     CheckCatalogue(check, content);
@@ -344,6 +394,7 @@ ModuleContent ReadAndCheck(Checker& check) {
     CheckPaperTable(check, content);
     CheckAnswerTables(check, content);
     CheckTemplates(check, content);
+    CheckSolutions(check, content);
     CheckGraphics(check);
     return content;
 }

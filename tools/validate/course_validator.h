@@ -19,7 +19,8 @@ PackageReader EmbeddedPackageReader();
 // Every problem found, one line each; empty when the package keeps every rule: catalogue form,
 // the module's papers and their question ids (each once, each with a document), the answer key,
 // kind and marks tables listing those ids in paper order with equal field counts, known kind
-// letters, positive whole marks, and the results templates matching the papers' part counts.
+// letters, positive whole marks, the results templates matching the papers' part counts, and
+// one readable worked solution, its pictures in it, for each question and for no other id.
 QStringList CheckPackageRules(const PackageReader& read);
 
 // Problems with the figures of the full course (1,410 questions, the part counts, kinds and
