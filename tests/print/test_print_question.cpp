@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include "content/resource_ids.h"
+#include "platform/document_print.h"
 #include "platform/question_document_view.h"
 #include "ui/practice/question_pane.h"
 #include "ui/frame/skinned_button.h"
@@ -78,5 +80,30 @@ TEST(PrintQuestion, ThePrinterFormComesFirstAndThePdfHoldsTheQuestionUnderItsHea
     EXPECT_EQ(words.mid(0, header.size()), header);
     const auto shown = PrintableDocument(w->questionPane()->view()->archive());
     EXPECT_EQ(MissingInOrder(Words(shown->toPlainText()), words.mid(header.size())), QStringList());
+
+    // Marked, the question prints with its worked solution beneath it; unmarked it did not.
+    const MhtReadResult solution =
+        ReadMhtBytes(ResourceBytes(SolutionId(f.content.questionIds[1].toInt())));
+    ASSERT_TRUE(solution.ok);
+    const QStringList worked = Words(PrintableDocument(solution.document)->toPlainText());
+    ASSERT_FALSE(worked.isEmpty());
+    EXPECT_FALSE(MissingInOrder(worked, words).isEmpty()) << "the solution printed before marking";
+    {
+        PopupHand yes({true});
+        w->MarkPractice();
+    }
+    ASSERT_TRUE(w->session().isMarked());
+    const QString markedPdf = f.path(QStringLiteral("marked.pdf"));
+    {
+        ModalHand hand({PdfOnLetter, ModalHand::saveAs(markedPdf)});
+        w->PrintQuestion();
+    }
+    const QStringList markedWords = Words(ReadPdfWords(markedPdf).texts().join(' '));
+    const QStringList questionThenSolution = Words(shown->toPlainText()) +
+                                             Words(QStringLiteral("How to work it out")) + worked;
+    EXPECT_EQ(MissingInOrder(questionThenSolution, markedWords), QStringList());
+    EXPECT_EQ(QDir(f.dir.path()).entryList({QStringLiteral("tempsolution*")}, QDir::Files),
+              QStringList())
+        << "the file read for printing stayed";
     delete w;
 }

@@ -35,6 +35,11 @@ const QList<PracticeKeys>& PracticeKeyTable() {
          {QKeySequence(Qt::CTRL | Qt::Key_H)},
          5,
          QT_TRANSLATE_NOOP("Keys", "answer sheet")},
+        // A marked paper's worked solution, and back to the question.
+        {PracticeAction::Solution,
+         {QKeySequence(Qt::ALT | Qt::Key_W)},
+         6,
+         QT_TRANSLATE_NOOP("Keys", "How to work it out (marked paper)")},
     };
     return table;
 }

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-enum class PracticeAction { Save = 0, Mark, Print, Close, Back, Next, ToggleSheet };
+enum class PracticeAction { Save = 0, Mark, Print, Close, Back, Next, ToggleSheet, Solution };
 
 struct PracticeKeys {
     PracticeAction action;

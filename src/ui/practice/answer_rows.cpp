@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "practice/practice_session.h"
+#include "practice/solution_document.h"
 
 namespace {
 
@@ -55,6 +56,7 @@ QList<AnswerRowView> AnswerRowsFor(const PracticeSession& session, int question)
     const int count = std::min(session.PartCount(question), kAnswerRows);
     const bool marked = session.isMarked();
     const bool second = session.isSecondAttempt();
+    const bool solution = marked && HasSolution(session, question);
     QList<AnswerRowView> rows;
     rows.reserve(count);
     for (int k = 1; k <= count; ++k) {
@@ -69,6 +71,11 @@ QList<AnswerRowView> AnswerRowsFor(const PracticeSession& session, int question)
         v.showLetter = count >= 2;
         v.name = AnswerBoxName(question, k, count);
         v.description = Description(v, second, marked, second && session.IsCarriedOver(i));
+        // A wrong part points the learner to the worked solution beside the question.
+        if (solution && (second ? v.secondVerdict : v.firstVerdict) == Verdict::Wrong) {
+            v.verdictTip = Tr("Wrong. See How to work it out");
+            v.description = Tr("%1. See How to work it out").arg(v.description);
+        }
         rows.append(v);
     }
     return rows;

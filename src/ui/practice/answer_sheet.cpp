@@ -98,6 +98,8 @@ void AnswerRow::fill(const AnswerRowView& v) {
     secondVerdict->setText(VerdictLetter(v.secondVerdict));
     secondVerdict->setAccessibleName(VerdictWord(v.secondVerdict));
     secondVerdict->setVisible(v.showSecondVerdict);
+    firstVerdict->setToolTip(v.verdictTip);
+    secondVerdict->setToolTip(v.verdictTip);
     letter->setVisible(v.showLetter);
 }
 

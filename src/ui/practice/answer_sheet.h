@@ -25,6 +25,7 @@ struct AnswerRowView {
     Verdict secondVerdict = Verdict::None;  // SR<k>
     QString name;                  // the answer box for a screen reader: "Question 3, answer b"
     QString description;           // its verdicts in words, once it has any
+    QString verdictTip;            // the verdict's tooltip: a wrong part's points to the solution
     bool singleCharacter = false;  // kind Q
     bool tallLayout = false;       // kind L, row 1 only
     bool readOnly = false;

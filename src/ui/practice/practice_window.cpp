@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "marking/scoring.h"
+#include "platform/document_print.h"
 #include "platform/program_folder.h"
 #include "platform/question_document_view.h"
 #include "ui/frame/contents_channel.h"
@@ -25,6 +26,7 @@
 #include "ui/practice/practice_toolbar.h"
 #include "ui/practice/question_pane.h"
 #include "ui/practice/sheet_handle.h"
+#include "ui/practice/solution_pane.h"
 #include "ui/practice/status_strip.h"
 #include "ui/print/print_feedback.h"
 #include "ui/print/printer_form.h"
@@ -74,6 +76,10 @@ void PracticeWindow::buildContent() {
     question_ = new QuestionPane(second_, this);
     connect(question_, &QuestionPane::invalidOperation, this,
             [this] { QMessageBox::warning(this, tr("Error"), tr("Invalid operation")); });
+    solution_ = new SolutionPane(*question_, graphics, this);
+    connect(solution_, &SolutionPane::invalidOperation, question_, &QuestionPane::invalidOperation);
+    connect(solution_->button(), &SkinnedButton::clicked, this,
+            [this] { runAction(PracticeAction::Solution); });
 
     strip_ = new StatusStrip(graphics, second_, this);
     connect(strip_, &StatusStrip::questionChosen, this, [this](int q) { GoToQuestion(q, true); });
@@ -99,7 +105,9 @@ void PracticeWindow::setFocusOrder() {
          {PracticeAction::Save, PracticeAction::Mark, PracticeAction::Print, PracticeAction::Close})
         order.append(toolbar_->button(a));
     order.append(handle_->button());
+    order.append(solution_->button());
     order.append(question_->view());
+    order.append(solution_->view());
     for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -158,6 +166,7 @@ void PracticeWindow::CollectAnswers() {
 void PracticeWindow::ShowQuestionParts() {
     const int q = session_.state().currentQuestion;
     sheet_->showRows(AnswerRowsFor(session_, q), NeedsEntryInstructions(session_, q));
+    solution_->offer(session_, q);
 }
 
 void PracticeWindow::saveSilently() {
@@ -171,6 +180,7 @@ void PracticeWindow::GoToQuestion(int question, bool focusFirstAnswer) {
     if (question < 1 || question > session_.QuestionCount()) return;
     CollectAnswers();
     saveSilently();
+    solution_->close();
     if (!question_->show(session_, question)) {
         tell(tr("Question %1 cannot be shown.").arg(question));
         return;
@@ -223,7 +233,10 @@ void PracticeWindow::PrintQuestion() {
     request.what = PrintedDocument::Question;
     request.documentName = header;
     request.suggestedPdfName = tr("question %1.pdf").arg(question);
-    request.paint = [this, &header](QPagedPaintDevice& device) {
+    // A marked question is printed with its solution beneath it.
+    const std::optional<MhtDocument> withSolution = solution_->printable(session_, question);
+    request.paint = [this, &header, &withSolution](QPagedPaintDevice& device) {
+        if (withSolution) return PrintDocumentPages(*PrintableDocument(*withSolution), device, header);
         return question_->view()->printTo(device, header);
     };
     PrintWithFeedback(contents_, *this, request);
@@ -264,6 +277,11 @@ void PracticeWindow::runAction(PracticeAction action) {
             break;
         case PracticeAction::ToggleSheet:
             ToggleAnswerSheet();
+            break;
+        case PracticeAction::Solution:
+            // Offered only where the button is.
+            if (marked && !solution_->button()->isHidden() && !solution_->toggle(session_, current))
+                tell(tr("How to work out question %1 cannot be shown.").arg(current));
             break;
     }
 }
@@ -350,6 +368,7 @@ void PracticeWindow::unload() {
     unloaded_ = true;
     timer_->stop();
     question_->deleteFile();
+    solution_->close();
     contents_.RefreshContents();
 }
 
@@ -404,6 +423,7 @@ void PracticeWindow::layoutContent() {
     sheet_->setGeometry(l.answerSheet);
     handle_->setGeometry(l.handle);
     question_->view()->setGeometry(l.questionView);
+    solution_->view()->setGeometry(l.questionView);
     question_->titleStrip()->setGeometry(l.questionTitle);
     strip_->setGeometry(l.underStrip);
     resizer_->sizer()->setGeometry(l.sizer);

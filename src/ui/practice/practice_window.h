@@ -24,6 +24,7 @@ class PracticeToolbar;
 class QTimer;
 class QuestionPane;
 class SheetHandle;
+class SolutionPane;
 class StatusStrip;
 
 class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
@@ -79,6 +80,7 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
     SheetHandle* sheetHandle() const { return handle_; }
     StatusStrip* statusStrip() const { return strip_; }
     MarkProgress* markProgress() const { return markProgress_; }
+    SolutionPane* solutionPane() const { return solution_; }
 
   protected:
     void layoutContent() override;
@@ -107,6 +109,7 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
 
     PracticeToolbar* toolbar_ = nullptr;
     QuestionPane* question_ = nullptr;
+    SolutionPane* solution_ = nullptr;
     AnswerSheet* sheet_ = nullptr;
     SheetHandle* handle_ = nullptr;
     StatusStrip* strip_ = nullptr;

@@ -1,8 +1,10 @@
 #include "ui/practice/question_pane.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
+#include <algorithm>
 #include <QTextDocumentFragment>
 
 #include "platform/question_document_view.h"
@@ -58,25 +60,54 @@ QuestionTitleStrip::QuestionTitleStrip(bool secondAttempt, QWidget* parent) : QW
     setQuestion(1);
 }
 
-void QuestionTitleStrip::setQuestion(int question) {
-    title_->setText(tr("Question %1").arg(question));
+void QuestionTitleStrip::setQuestion(int question, bool solution) {
+    shortTitle_ = tr("Question %1").arg(question);
+    longTitle_ = solution ? tr("Question %1: How to work it out").arg(question) : shortTitle_;
     layoutLabels();
 }
 
 void QuestionTitleStrip::layoutLabels() {
+    const int room = std::max(0, width() - 2 * kTitleMargin);
+    const bool companion = companion_ && !companion_->isHidden();
+    // The companion takes up to its largest width and no less than its smallest; the title
+    // names what is on view where that fits beside it, else just the question.
+    const int companionLeast = companion ? kTitleGap + companion_->minimumWidth() : 0;
+    title_->setText(longTitle_);
+    if (title_->sizeHint().width() + companionLeast > room) title_->setText(shortTitle_);
     const QSize hint = title_->sizeHint();
     const int top = (kHeight - hint.height()) / 2;
-    const int room = std::max(0, width() - 2 * kTitleMargin);
     const int titleWidth = std::min(hint.width(), room);
     title_->setGeometry(kTitleMargin, top, titleWidth, hint.height());
+    int used = titleWidth;
+    if (companion) {
+        const int companionWidth =
+            std::clamp(room - used - kTitleGap, companion_->minimumWidth(), companion_->maximumWidth());
+        const int companionHeight = companion_->height();
+        companion_->setGeometry(kTitleMargin + titleWidth + kTitleGap, (kHeight - companionHeight) / 2,
+                                companionWidth, companionHeight);
+        used += kTitleGap + companionWidth;
+    }
     if (!attempt_) return;
     // The long text where it fits beside the title, else the short one, else none.
-    const int free = room - titleWidth - kTitleGap;
+    const int free = room - used - kTitleGap;
     attempt_->setText(tr("Second attempt"));
     if (attempt_->sizeHint().width() > free) attempt_->setText(tr("2nd attempt"));
     const int attemptWidth = attempt_->sizeHint().width();
     attempt_->setVisible(attemptWidth <= free);
     attempt_->setGeometry(width() - kTitleMargin - attemptWidth, top, attemptWidth, hint.height());
+}
+
+void QuestionTitleStrip::setCompanion(QWidget* companion) {
+    companion_ = companion;
+    companion_->setParent(this);
+    companion_->installEventFilter(this);
+    layoutLabels();
+}
+
+bool QuestionTitleStrip::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == companion_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        layoutLabels();
+    return QWidget::eventFilter(watched, event);
 }
 
 void QuestionTitleStrip::resizeEvent(QResizeEvent* event) {

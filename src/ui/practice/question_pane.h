@@ -21,18 +21,25 @@ class QuestionTitleStrip : public QWidget {
     Q_OBJECT
   public:
     QuestionTitleStrip(bool secondAttempt, QWidget* parent);
-    void setQuestion(int question);
+    // "Question 3", or "Question 3: How to work it out" while its solution is on view.
+    void setQuestion(int question, bool solution = false);
+    // A control that sits just right of the title (the marked paper's solution button), between
+    // its minimum and maximum width as the room allows; the attempt note gives way to it.
+    void setCompanion(QWidget* companion);
     QLabel* title() const { return title_; }
     QLabel* attempt() const { return attempt_; }
     static constexpr int kHeight = 26;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void layoutLabels();
     QLabel* title_ = nullptr;    // QnTitle
     QLabel* attempt_ = nullptr;  // lblAttempt, second attempt only
+    QWidget* companion_ = nullptr;
+    QString shortTitle_, longTitle_;
 };
 
 class QuestionPane : public QObject {

@@ -20,6 +20,7 @@
 #include "ui/practice/practice_geometry.h"
 #include "ui/practice/practice_toolbar.h"
 #include "ui/practice/question_pane.h"
+#include "ui/practice/solution_pane.h"
 #include "ui/practice/status_strip.h"
 
 namespace {
@@ -123,7 +124,7 @@ TEST(PracticeAccess, EveryControlHasANameAndEveryButtonAPressAction) {
     w->GoToQuestion(1);
     EXPECT_EQ(NameOf(Row(w, 1)->firstVerdict), "correct");
     EXPECT_EQ(NameOf(Row(w, 2)->firstVerdict), "wrong");
-    EXPECT_EQ(Row(w, 2)->answer->accessibleDescription(), "wrong");
+    EXPECT_EQ(Row(w, 2)->answer->accessibleDescription(), "wrong. See How to work it out");
     auto* score = w->findChild<QLabel*>(QStringLiteral("PScoring"));
     EXPECT_EQ(NameOf(score), "Paper 1, 66.7 percent");
     delete w;
@@ -138,7 +139,8 @@ TEST(PracticeAccess, EveryControlHasANameAndEveryButtonAPressAction) {
     ASSERT_TRUE(w->session().isMarked());
     EXPECT_EQ(Unnamed(w), QStringList());
     w->GoToQuestion(3);
-    EXPECT_EQ(Row(w, 2)->answer->accessibleDescription(), "wrong, correct answer echidna");
+    EXPECT_EQ(Row(w, 2)->answer->accessibleDescription(),
+              "wrong, correct answer echidna. See How to work it out");
     EXPECT_EQ(NameOf(Row(w, 2)->correct), "Correct answer");
     EXPECT_EQ(Row(w, 2)->correct->toolTip(), "Correct answer");
     EXPECT_EQ(NameOf(score = w->findChild<QLabel*>(QStringLiteral("PScoring"))),
@@ -354,11 +356,17 @@ TEST(PracticeAccess, TheStripsNeverOverlapAtAnySize) {
     check(w, "first, open");
     MarkWith(w, {{"quokka", "x"}, {"platypus"}, {"", ""}, {"dingo"}});
     check(w, "first, marked");
+    w->runAction(PracticeAction::Solution);
+    ASSERT_TRUE(w->solutionPane()->isShown());
+    check(w, "first, solution on view");
     delete w;
     w = f.open(2);
     ASSERT_NE(w, nullptr);
     check(w, "second, open");
     MarkWith(w, {{"quokka", "wombat"}, {"platypus"}, {"", ""}, {"dingo"}});
     check(w, "second, marked");
+    w->runAction(PracticeAction::Solution);
+    ASSERT_TRUE(w->solutionPane()->isShown());
+    check(w, "second, solution on view");
     delete w;
 }
