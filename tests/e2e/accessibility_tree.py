@@ -3,12 +3,14 @@
 # prints one line per shown object; exits 1 listing what a screen reader could not use: a
 # focusable object without a name, a button without a press action, an editable field (with
 # --answers: an editable field without a name; a practice window's answer boxes are editable).
+# With --text it also prints the text a screen reader reads out of each object that has one.
 import sys
 
 import pyatspi
 
 BUTTONS = ("push button", "page tab", "radio button")
 ANSWERS = "--answers" in sys.argv
+TEXT = "--text" in sys.argv
 
 
 def walk(node, depth, lines, problems):
@@ -25,6 +27,14 @@ def walk(node, depth, lines, problems):
     except NotImplementedError:
         pass
     lines.append("%s%s %r %s" % ("  " * depth, role, node.name, actions))
+    if TEXT:
+        try:
+            text = node.queryText()
+            content = text.getText(0, text.characterCount).replace("\xa0", " ")
+            for line in content.splitlines():
+                lines.append("%s  text: %s" % ("  " * depth, line))
+        except NotImplementedError:
+            pass
     if pyatspi.STATE_FOCUSABLE in states and not (node.name or "").strip():
         problems.append("focusable %s without a name" % role)
     # A disabled button offers no action until it can be used.

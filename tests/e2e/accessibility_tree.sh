@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Both windows as a screen reader finds them: on its own accessibility bus (AT-SPI) under Xvfb,
 # every view's tree has named, pressable buttons and no nameless focusable object or editable
-# field; the practice window's answer boxes are named. Arguments: the hmquiz program, the build
+# field; the practice window's answer boxes are named; a worked solution is read out only once the
+# paper is marked and the learner asks for it. Arguments: the hmquiz program, the build
 # folder.
 set -euo pipefail
 if [ -z "${HM_ACCESS_BUS:-}" ]; then
@@ -25,10 +26,10 @@ start_program
 window=$MAIN
 sleep 1
 
-check() {  # $1: the view's name, $2: --answers for a practice window. A busy machine may take
-  # a moment to publish the tree.
+check() {  # $1: the view's name, then --answers for a practice window, --text for what is read.
+  # A busy machine may take a moment to publish the tree.
   for _ in 1 2 3 4 5; do
-    if /usr/bin/python3 "$here/accessibility_tree.py" ${2:-} >"$WORK/tree.txt" 2>&1; then
+    if /usr/bin/python3 "$here/accessibility_tree.py" "${@:2}" >"$WORK/tree.txt" 2>&1; then
       echo "$1: $(grep -c "push button\|page tab\|radio button" "$WORK/tree.txt") buttons"
       return 0
     fi
@@ -49,9 +50,33 @@ xdotool key alt+h; sleep 0.5
 xdotool key Tab Return   # paper 1 of the chosen topic
 wait_window ' - Paper 1$' >/dev/null
 sleep 1
-check "Practice window" --answers
+# A sentence of the first question's worked solution, as its page reads.
+question=$(grep -a "^#101#" "$BUILD/package/30022" | tr -d '\r' | cut -d'>' -f2)
+step=$(/usr/bin/python3 -c '
+import email, html, re, sys
+page = email.message_from_binary_file(open(sys.argv[1], "rb")).get_payload()[0]
+text = page.get_payload(decode=True).decode("utf-8")
+steps = [html.unescape(re.sub("<[^>]*>", "", p)).replace("\xa0", " ").strip()
+         for p in re.findall("<p[^>]*>(.*?)</p>", text, re.S)]
+print(max(steps, key=len))' "$BUILD/package/$((question + 20000))")
+[ -n "$step" ] || fail "question $question has no worked solution in the package"
+solution_heard() { grep -qF -- "$step" "$WORK/tree.txt"; }
+
+check "Practice window" --answers --text
 grep -q "Question 1, answer" "$WORK/tree.txt" || fail "the answer box does not say which question it answers"
+! solution_heard || fail "the worked solution is read out before marking"
+xdotool key alt+w; sleep 0.5
+check "Practice window after Alt+W" --answers --text
+! solution_heard || fail "Alt+W shows the worked solution before marking"
 xdotool key ctrl+m; sleep 0.7; xdotool key y; sleep 5   # marked, every part unanswered
-check "Marked practice window" --answers
+check "Marked practice window" --answers --text
 grep -qi "wrong" "$WORK/tree.txt" || fail "the verdicts are not read as words"
+! solution_heard || fail "the worked solution is read out before it is asked for"
+xdotool key alt+w; sleep 0.7
+check "Worked solution" --answers --text
+solution_heard || fail "a screen reader does not read the worked solution: $step"
+grep -q "How to work out question 1" "$WORK/tree.txt" || fail "the worked solution is not named"
+xdotool key Escape; sleep 0.5
+check "Back to the question" --answers --text
+! solution_heard || fail "the worked solution is still read out after Escape"
 echo "accessibility tree: ok"
