@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A second attempt in a real X server: mark a first attempt of paper 101 with question 1 right
 # and the rest wrong or empty, close, try again, correct question 2, mark; then the second score,
-# the correct answers on view and the files, with the first attempt's records untouched.
+# the correct answers on view and the files, with the first attempt's records untouched. In both
+# marked attempts the worked solution opens by key and by mouse in the question's place, and its
+# file goes when the learner goes back or moves on.
 # Arguments: the hmquiz program, the build folder.
 HMQUIZ=$1
 BUILD=$2
@@ -25,6 +27,32 @@ done
 wrong="0"
 [ "$(echo "$key2" | tr -d ' ')" != "0" ] || wrong="1"
 
+# The worked solution's file, its coming and going, and the question pane changing under it.
+solution_files() { ls "$DATA" | grep '^tempsolution' || true; }
+wait_solution() {
+    for _ in $(seq 30); do
+        [ "$(solution_files)" = "tempsolution$1.mht" ] && { sleep 0.3; return 0; }
+        sleep 0.1
+    done
+    fail "the solution of question $1 did not open (files: $(solution_files))"
+}
+wait_no_solution() {
+    for _ in $(seq 30); do
+        [ -z "$(solution_files)" ] && return 0
+        sleep 0.1
+    done
+    fail "the solution file stayed: $(solution_files)"
+}
+solution_on_view() {  # the shot before, the name of the shot with the solution
+    local x y w h changed
+    shot "$2"
+    read -r x y w h <<<"$(geometry "$PRACTICE")"
+    changed=$(compare -metric AE -crop "400x200+$((x + 20))+$((y + 110))" \
+        "$SHOTS/${SCRIPT_NAME}_$1.png" "$SHOTS/${SCRIPT_NAME}_$2.png" null: 2>&1 || true)
+    [ "${changed%% *}" -gt 500 ] 2>/dev/null || fail "the question pane did not change ($changed)"
+}
+SOLUTION_BUTTON="150 101"  # the button beside the question's title, from the window's corner
+
 start_display
 start_program
 sleep 1.5  # the first paint of the Home view
@@ -36,9 +64,22 @@ sleep 0.5
 type_answer "$PRACTICE" 1 "$key1"
 press_toolbar "$PRACTICE" 6
 type_answer "$PRACTICE" 1 "$wrong"
+[ -z "$(solution_files)" ] || fail "a solution was written before marking"
+xdotool key alt+w; sleep 0.3
+[ -z "$(solution_files)" ] || fail "Alt+W wrote a solution before marking"
 press_toolbar "$PRACTICE" 2
 answer_popup Marking yes
 wait_marked FST
+shot first_marked
+xdotool key alt+w
+wait_solution "${ids[1]}"
+solution_on_view first_marked first_solution
+xdotool key Escape
+wait_no_solution
+click_in "$PRACTICE" $SOLUTION_BUTTON   # the mouse: the button beside "Question 2"
+wait_solution "${ids[1]}"
+press_toolbar "$PRACTICE" 6   # on to question 3: the question again, its file gone
+wait_no_solution
 press_toolbar "$PRACTICE" 4
 answer_popup 'Close Practice' yes
 window_gone ' - Paper 1$' || fail "the first attempt stayed open"
@@ -65,6 +106,13 @@ wait_marked SST
 press_toolbar "$PRACTICE" 6   # question 3, still wrong: its correct answer is on view
 sleep 0.3
 shot second_marked
+click_in "$PRACTICE" $SOLUTION_BUTTON
+wait_solution "${ids[2]}"
+solution_on_view second_marked second_solution
+xdotool key alt+w
+wait_no_solution
+xdotool key alt+w
+wait_solution "${ids[2]}"
 
 sresults=$(record sresults2HM.txt 101)
 [ "$(field "$sresults" 1)" = "Y" ] || fail "carried question 1 not right: $sresults"
