@@ -151,13 +151,12 @@ TEST(CourseValidator, FindsMissingStrayAndBrokenSolutions) {
     for (int id = kFirstQuestionId; id <= kLastQuestionId && stray == 0; ++id)
         if (!papers.contains(">" + QByteArray::number(id))) stray = id;
     ASSERT_NE(stray, 0);
-    EXPECT_TRUE(Mentions(
-        CheckPackageRules(Altered({{SolutionId(stray), Bytes(SolutionId(question))}})),
-        QStringLiteral("a solution for question %1, which no paper has").arg(stray)));
+    EXPECT_TRUE(
+        Mentions(CheckPackageRules(Altered({{SolutionId(stray), Bytes(SolutionId(question))}})),
+                 QStringLiteral("a solution for question %1, which no paper has").arg(stray)));
 
-    EXPECT_TRUE(Mentions(
-        CheckPackageRules(Altered({{SolutionId(question), "<p>Answer: 20</p>"}})),
-        "the solution of question 22032 cannot be read"));
+    EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{SolutionId(question), "<p>Answer: 20</p>"}})),
+                         "the solution of question 22032 cannot be read"));
 
     // A solution whose picture went astray, and one whose picture is not a picture (a question
     // document with a figure stands in for a solution that has one).
@@ -171,7 +170,8 @@ TEST(CourseValidator, FindsMissingStrayAndBrokenSolutions) {
     EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{SolutionId(question), lost}})),
                          "lacks its picture fig1.gif"));
     QByteArray garbled = pictured;
-    const qsizetype gif = garbled.indexOf("\r\n\r\n", garbled.indexOf("Content-Location: fig1.gif"));
+    const qsizetype gif =
+        garbled.indexOf("\r\n\r\n", garbled.indexOf("Content-Location: fig1.gif"));
     garbled.replace(gif + 4, 8, "AAAAAAAA");
     EXPECT_TRUE(Mentions(CheckPackageRules(Altered({{SolutionId(question), garbled}})),
                          "picture fig1.gif cannot be read"));

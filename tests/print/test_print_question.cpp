@@ -99,8 +99,8 @@ TEST(PrintQuestion, ThePrinterFormComesFirstAndThePdfHoldsTheQuestionUnderItsHea
         w->PrintQuestion();
     }
     const QStringList markedWords = Words(ReadPdfWords(markedPdf).texts().join(' '));
-    const QStringList questionThenSolution = Words(shown->toPlainText()) +
-                                             Words(QStringLiteral("How to work it out")) + worked;
+    const QStringList questionThenSolution =
+        Words(shown->toPlainText()) + Words(QStringLiteral("How to work it out")) + worked;
     EXPECT_EQ(MissingInOrder(questionThenSolution, markedWords), QStringList());
     EXPECT_EQ(QDir(f.dir.path()).entryList({QStringLiteral("tempsolution*")}, QDir::Files),
               QStringList())

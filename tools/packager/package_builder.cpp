@@ -85,7 +85,8 @@ bool WritePackage(const Course& course, const QString& outDir, QString& error) {
         {MarksTableId(m), MarksTableBytes(course)},
     };
     for (ResultsFile file : kAllResultsFiles)
-        tables.append({ResultsTemplateId(m, static_cast<int>(file)), ResultsTemplateBytes(file, PartsPerPaper(course))});
+        tables.append({ResultsTemplateId(m, static_cast<int>(file)),
+                       ResultsTemplateBytes(file, PartsPerPaper(course))});
     QSet<int> written;
     for (const auto& [id, bytes] : tables) {
         if (!WriteFile(outDir + '/' + QString::number(id), bytes, error)) return false;

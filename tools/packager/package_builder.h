@@ -11,7 +11,8 @@
 // The MIME HTML archive of one question, its figures drawn and encoded as GIF.
 QByteArray QuestionDocumentBytes(const SourceQuestion& question);
 
-// The solution's document, stored at SolutionId(question id): its page and the pictures it shows. Empty when it has none.
+// The solution's document, stored at SolutionId(question id): its page and the pictures it shows.
+// Empty when it has none.
 QByteArray SolutionDocumentBytes(const SourceQuestion& question);
 
 // Writes the catalogue, the module's four tables, its six templates and every question

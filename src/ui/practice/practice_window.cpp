@@ -236,7 +236,8 @@ void PracticeWindow::PrintQuestion() {
     // A marked question is printed with its solution beneath it.
     const std::optional<MhtDocument> withSolution = solution_->printable(session_, question);
     request.paint = [this, &header, &withSolution](QPagedPaintDevice& device) {
-        if (withSolution) return PrintDocumentPages(*PrintableDocument(*withSolution), device, header);
+        if (withSolution)
+            return PrintDocumentPages(*PrintableDocument(*withSolution), device, header);
         return question_->view()->printTo(device, header);
     };
     PrintWithFeedback(contents_, *this, request);

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
-#include <algorithm>
 #include <QTextDocumentFragment>
+#include <algorithm>
 
 #include "platform/question_document_view.h"
 #include "practice/practice_session.h"
@@ -80,11 +80,11 @@ void QuestionTitleStrip::layoutLabels() {
     title_->setGeometry(kTitleMargin, top, titleWidth, hint.height());
     int used = titleWidth;
     if (companion) {
-        const int companionWidth =
-            std::clamp(room - used - kTitleGap, companion_->minimumWidth(), companion_->maximumWidth());
+        const int companionWidth = std::clamp(room - used - kTitleGap, companion_->minimumWidth(),
+                                              companion_->maximumWidth());
         const int companionHeight = companion_->height();
-        companion_->setGeometry(kTitleMargin + titleWidth + kTitleGap, (kHeight - companionHeight) / 2,
-                                companionWidth, companionHeight);
+        companion_->setGeometry(kTitleMargin + titleWidth + kTitleGap,
+                                (kHeight - companionHeight) / 2, companionWidth, companionHeight);
         used += kTitleGap + companionWidth;
     }
     if (!attempt_) return;

@@ -33,7 +33,8 @@ QString BodyOf(const QString& html) {
 }
 
 QString LongCaption(bool shown) {
-    return shown ? SolutionPane::tr("Back to the question") : SolutionPane::tr("How to work it out");
+    return shown ? SolutionPane::tr("Back to the question")
+                 : SolutionPane::tr("How to work it out");
 }
 
 QString ShortCaption(bool shown) {
@@ -71,7 +72,8 @@ MhtDocument QuestionWithSolution(const MhtDocument& question, const MhtDocument&
     }
     renamed += body.mid(from);
 
-    const QString addition = QStringLiteral("<hr><h2>%1</h2>\n%2\n").arg(heading.toHtmlEscaped(), renamed);
+    const QString addition =
+        QStringLiteral("<hr><h2>%1</h2>\n%2\n").arg(heading.toHtmlEscaped(), renamed);
     static const QRegularExpression bodyEnd(QStringLiteral("</body\\s*>"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch end = bodyEnd.match(merged.html);
@@ -145,7 +147,8 @@ void SolutionPane::setCaption(bool shown) {
 void SolutionPane::fitCaption() {
     const bool shown = shown_ != 0;
     const QFontMetrics metrics(caption_->font());
-    const bool whole = metrics.horizontalAdvance(LongCaption(shown)) + kButtonPadding <= button_->width();
+    const bool whole =
+        metrics.horizontalAdvance(LongCaption(shown)) + kButtonPadding <= button_->width();
     caption_->setText(whole ? LongCaption(shown) : ShortCaption(shown));
     caption_->setGeometry(0, 0, button_->width(), button_->height());
 }
@@ -172,8 +175,8 @@ bool SolutionPane::toggle(const PracticeSession& session, int question) {
 bool SolutionPane::open(const PracticeSession& session, int question) {
     const SolutionWrite written = WriteSolutionDocument(session, question);
     if (written != SolutionWrite::Written) {
-        qCWarning(lcUi) << "the solution of question" << question << "cannot be shown:"
-                        << static_cast<int>(written);
+        qCWarning(lcUi) << "the solution of question" << question
+                        << "cannot be shown:" << static_cast<int>(written);
         return false;
     }
     const QString path = SolutionFilePath(session, question);
@@ -222,14 +225,16 @@ void SolutionPane::close() {
 std::optional<MhtDocument> SolutionPane::printable(const PracticeSession& session, int question) {
     if (!session.isMarked() || !HasSolution(session, question)) return std::nullopt;
     const QString heading = tr("How to work it out");
-    if (shown_ == question) return QuestionWithSolution(question_.view()->archive(), view_->archive(), heading);
+    if (shown_ == question)
+        return QuestionWithSolution(question_.view()->archive(), view_->archive(), heading);
     // Read from its file like the shown one, and the file goes again.
     if (WriteSolutionDocument(session, question) != SolutionWrite::Written) return std::nullopt;
     const QString path = SolutionFilePath(session, question);
     const MhtReadResult read = ReadMhtFile(path);
     RemoveFile(path);
     if (!read.ok) {
-        qCWarning(lcUi) << "the solution of question" << question << "could not be read:" << read.error;
+        qCWarning(lcUi) << "the solution of question" << question
+                        << "could not be read:" << read.error;
         return std::nullopt;
     }
     return QuestionWithSolution(question_.view()->archive(), read.document, heading);

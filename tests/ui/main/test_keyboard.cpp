@@ -155,7 +155,7 @@ TEST_F(ContentsTest, ShortcutsReachEveryPageAndNameThemselvesInTooltips) {
     const QString keys =
         text(*c, QStringLiteral("lblKeys1")) + text(*c, QStringLiteral("lblKeys2"));
     for (const char* key : {"Alt+H", "Alt+R", "Ctrl+P", "Ctrl+Q", "F1", "Ctrl+1", "Ctrl+M",
-                            "Ctrl+S", "Ctrl+W", "Ctrl+H", "PgDown"})
+                            "Ctrl+S", "Ctrl+W", "Ctrl+H", "PgDown", "Alt+W"})
         EXPECT_TRUE(keys.contains(QLatin1String(key))) << key;
 
     Press(*c, Qt::CTRL | Qt::Key_Q);

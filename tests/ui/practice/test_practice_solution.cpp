@@ -80,7 +80,8 @@ TEST(PracticeSolution, OnlyAMarkedAttemptShowsItAndItsFileGoesWithTheQuestion) {
     f.setPaper({{{"T", 1, "quokka"}}, {{"T", 1, "wombat"}}, {{"T", 1, "numbat"}}});
     const QStringList ids = f.content.questionIds;
     const QStringList first = SolutionLines(ids[0]);
-    ASSERT_FALSE(first.isEmpty()) << "the package has no solution for question " << ids[0].toStdString();
+    ASSERT_FALSE(first.isEmpty()) << "the package has no solution for question "
+                                  << ids[0].toStdString();
 
     for (int take : {1, 2}) {
         SCOPED_TRACE(take == 1 ? "first attempt" : "second attempt");
@@ -96,7 +97,8 @@ TEST(PracticeSolution, OnlyAMarkedAttemptShowsItAndItsFileGoesWithTheQuestion) {
         Press(w, Qt::Key_W, Qt::AltModifier);
         EXPECT_FALSE(solution->isShown());
         EXPECT_EQ(SolutionFiles(f), QStringList());
-        for (const QString& line : first) EXPECT_FALSE(AllTexts(w).contains(line)) << line.toStdString();
+        for (const QString& line : first)
+            EXPECT_FALSE(AllTexts(w).contains(line)) << line.toStdString();
 
         MarkWrong(w);
         ASSERT_TRUE(w->session().isMarked());
@@ -113,7 +115,8 @@ TEST(PracticeSolution, OnlyAMarkedAttemptShowsItAndItsFileGoesWithTheQuestion) {
         EXPECT_FALSE(solution->view()->isHidden());
         EXPECT_TRUE(w->questionPane()->view()->isHidden());
         EXPECT_EQ(solution->view()->geometry(), w->questionPane()->view()->geometry());
-        EXPECT_EQ(w->questionPane()->titleStrip()->title()->text(), "Question 1: How to work it out");
+        EXPECT_EQ(w->questionPane()->titleStrip()->title()->text(),
+                  "Question 1: How to work it out");
         EXPECT_EQ(solution->button()->text(), "Back to the question");
         QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(solution->view());
         ASSERT_NE(reader, nullptr);
@@ -129,7 +132,8 @@ TEST(PracticeSolution, OnlyAMarkedAttemptShowsItAndItsFileGoesWithTheQuestion) {
         EXPECT_FALSE(w->questionPane()->view()->isHidden());
         EXPECT_EQ(SolutionFiles(f), QStringList());
         EXPECT_EQ(w->questionPane()->titleStrip()->title()->text(), "Question 1");
-        for (const QString& line : first) EXPECT_FALSE(AllTexts(w).contains(line)) << line.toStdString();
+        for (const QString& line : first)
+            EXPECT_FALSE(AllTexts(w).contains(line)) << line.toStdString();
         QTest::mouseClick(solution->button(), Qt::LeftButton);
         EXPECT_TRUE(solution->isShown());
         Press(w, Qt::Key_W, Qt::AltModifier);
@@ -155,7 +159,8 @@ TEST(PracticeSolution, OnlyAMarkedAttemptShowsItAndItsFileGoesWithTheQuestion) {
 // first, then the heading and the solution, each picture under a name of its own.
 TEST(PracticeSolution, TheQuestionWithItsSolutionKeepsBothPagesAndTheirPictures) {
     MhtDocument question;
-    question.html = QStringLiteral("<html><body><p>How tall?</p><img src=\"fig1.gif\"></body></html>");
+    question.html =
+        QStringLiteral("<html><body><p>How tall?</p><img src=\"fig1.gif\"></body></html>");
     question.partsByLocation.insert(QStringLiteral("fig1.gif"), "question picture");
     MhtDocument solution;
     solution.html = QStringLiteral(
