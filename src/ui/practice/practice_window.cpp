@@ -26,6 +26,7 @@
 #include "ui/practice/question_pane.h"
 #include "ui/practice/sheet_handle.h"
 #include "ui/practice/status_strip.h"
+#include "ui/print/file_names.h"
 #include "ui/print/print_feedback.h"
 #include "ui/print/printer_form.h"
 
@@ -109,7 +110,7 @@ bool PracticeWindow::LoadPractice() {
     setGeometry(PlacementAtLoad(screen ? screen->geometry() : QRect(0, 0, 1024, 768)));
     relayout();
     PracticeInputs in;
-    in.programFolder = contents_.programFolder();
+    in.programFolder = contents_.resultsFolder();
     const SharedFields& shared = contents_.sharedFields();
     in.module = shared.LChose;
     in.courseCode = shared.lblCOD;
@@ -222,7 +223,7 @@ void PracticeWindow::PrintQuestion() {
     PrintRequest request;
     request.what = PrintedDocument::Question;
     request.documentName = header;
-    request.suggestedPdfName = tr("question %1.pdf").arg(question);
+    request.suggestedPdfName = QuestionPdfName(session_.Caption(), question);
     request.paint = [this, &header](QPagedPaintDevice& device) {
         return question_->view()->printTo(device, header);
     };

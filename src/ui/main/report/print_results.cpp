@@ -5,9 +5,11 @@
 #include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_window.h"
 #include "ui/main/report/report_fill.h"
+#include "ui/print/file_names.h"
 #include "ui/print/print_feedback.h"
 #include "ui/print/printer_form.h"
 
+#include <QDate>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -71,7 +73,7 @@ void PrintResults(ContentsChannel& contents, const ReportInputs& inputs) {
     PrintRequest request;
     request.what = PrintedDocument::Results;
     request.documentName = inputs.title;
-    request.suggestedPdfName = QStringLiteral("results.pdf");
+    request.suggestedPdfName = ResultsPdfName(inputs.learner, QDate::currentDate());
     request.paint = [&lines](QPagedPaintDevice& device) { return DrawPrintLines(device, lines); };
     PrintWithFeedback(contents, *contents.contentsWindow(), request);
 }
