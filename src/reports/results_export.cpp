@@ -1,6 +1,7 @@
 #include "reports/results_export.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "marking/scoring.h"
@@ -25,11 +26,14 @@ QString ScoreField(const QString& stored) {
     return ParseScoreTenths(stored.trimmed(), &tenths) ? stored.trimmed() : Quoted(stored);
 }
 
-QString PlainOrQuoted(const QString& text) {
-    for (const QChar c : text)
-        if (!(c.isDigit() || c == QLatin1Char(':') || c == QLatin1Char('-'))) return Quoted(text);
-    return text;
+// A time or date the export wrote goes out bare for the spreadsheet to read; other text quoted.
+QString BareIf(const QString& text, const QRegularExpression& form) {
+    if (text.isEmpty()) return text;
+    return form.match(text).hasMatch() ? text : Quoted(text);
 }
+
+const QRegularExpression kTimeForm(QStringLiteral("^\\d+:\\d\\d:\\d\\d$"));
+const QRegularExpression kDateForm(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d$"));
 
 }  // namespace
 
@@ -89,9 +93,8 @@ QByteArray CsvBytes(const QList<ExportRow>& rows) {
                              Quoted(row.topic),
                              QString::number(row.paper),
                              ScoreField(row.firstScore),
-                             row.timeTaken.isEmpty() ? QString() : PlainOrQuoted(row.timeTaken),
-                             row.dateCompleted.isEmpty() ? QString()
-                                                         : PlainOrQuoted(row.dateCompleted),
+                             BareIf(row.timeTaken, kTimeForm),
+                             BareIf(row.dateCompleted, kDateForm),
                              ScoreField(row.secondScore)}
                      .join(QLatin1Char(','));
     }
