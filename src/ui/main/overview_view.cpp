@@ -1,5 +1,6 @@
 #include "ui/main/overview_view.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -24,10 +25,12 @@ class TrendDelegate : public QStyledItemDelegate {
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
+        // The cell's ground and focus as any cell's, without its text (kept for screen readers).
         QStyleOptionViewItem plain = option;
         initStyleOption(&plain, index);
         plain.text.clear();
-        QStyledItemDelegate::paint(painter, plain, index);
+        QStyle* style = plain.widget ? plain.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, plain.widget);
         QList<double> scores;
         for (const QVariant& v : index.data(kScoresRole).toList()) scores.append(v.toDouble());
         painter->save();
@@ -52,9 +55,10 @@ void PaintScoreTrend(QPainter& painter, const QRectF& area, const QList<double>&
                      QPointF(area.right(), area.center().y()));
     if (scores.isEmpty()) return;
     const double step = scores.size() > 1 ? area.width() / double(scores.size() - 1) : 0;
+    const double left = scores.size() > 1 ? area.left() : area.center().x();
     QPolygonF line;
     for (qsizetype i = 0; i < scores.size(); ++i)
-        line << QPointF(area.left() + step * double(i),
+        line << QPointF(left + step * double(i),
                         area.bottom() - area.height() * qBound(0.0, scores[i], 100.0) / 100.0);
     painter.setPen(QPen(kTrendLineColour, 1.5));
     painter.drawPolyline(line);
