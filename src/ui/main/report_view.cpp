@@ -108,8 +108,8 @@ void ReportView::layoutSubViews(int reportPos) {
         b->raise();
         SetChosen(b, b == m_bars[reportPos - 1]);
     }
-    // In the open panel's lower right corner, above whatever page is open.
-    m_export->move(width() - m_export->width() - kExportMargin,
+    // In the open panel's lower left corner, which every page leaves free.
+    m_export->move(kExportMargin,
                    l.panelTop + qMax(0, l.panelHeight) - m_export->height() - kExportMargin);
     m_export->raise();
 }
