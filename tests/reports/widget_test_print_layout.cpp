@@ -10,6 +10,8 @@
 #include <QPdfWriter>
 
 #include "platform/print_target.h"
+#include "reports/learner_overview.h"
+#include "ui/main/report/print_overview.h"
 #include "ui/main/report/print_results.h"
 
 namespace {
@@ -59,15 +61,18 @@ TEST(PrintLayout, EveryPageSizeIsReadableInsideItsPrintableAreaWithHeadingsByThe
                 ASSERT_GE(t.rect.top(), 0) << qPrintable(what + t.text);
                 ASSERT_LE(t.rect.right(), c.area.width() + 0.5) << qPrintable(what + t.text);
                 ASSERT_LE(t.rect.bottom(), c.area.height() + 0.5) << qPrintable(what + t.text);
-                if (t.text == QStringLiteral("Fractions") || t.text == QStringLiteral("Geometry"))
-                    topic = t.text, topicPage[topic] = t.page;
+                if (t.text == QStringLiteral("Fractions") || t.text == QStringLiteral("Geometry")) {
+                    topic = t.text;
+                    topicPage[topic] = t.page;
+                }
                 // Each topic's name is on the page of its first paper, and of its last one when
                 // the page holds a whole topic (all the usual sizes).
                 const bool big = std::min(mm.width(), mm.height()) >= 140;
                 if (!topic.isEmpty() && (t.text.startsWith(QStringLiteral("Paper 1")) ||
-                                         (big && t.text.startsWith(QStringLiteral("Paper 5")))))
+                                         (big && t.text.startsWith(QStringLiteral("Paper 5"))))) {
                     EXPECT_EQ(t.page, topicPage[topic])
                         << qPrintable(what + QLatin1Char(' ') + topic);
+                }
                 if (t.text.startsWith(QStringLiteral("Paper 5"))) topic.clear();
             }
         }
@@ -95,4 +100,13 @@ TEST(PrintLayout, EveryPageSizeIsReadableInsideItsPrintableAreaWithHeadingsByThe
         writer.setPageLayout(TargetPageLayout(target, target.pageSize));
         EXPECT_TRUE(DrawPrintLines(writer, BuildPrintLines(SampleModule(QString()))));
     }
+    QPdfWriter writer(QDir(shots).filePath(QStringLiteral("overview.pdf")));
+    PrintTarget target;
+    writer.setPageLayout(TargetPageLayout(target, QPageSize(QPageSize::A4)));
+    ReportInputs sample = SampleModule(QString());
+    sample.trendScores = {QStringLiteral("60"), QStringLiteral("75"), QStringLiteral("90")};
+    QList<LearnerOverview> learners;
+    for (const char* name : {"Anna", "Bob", "Cara Williamson-Smythe", "Dev", "Eve"})
+        learners << ComputeLearnerOverview(QString::fromUtf8(name), sample);
+    EXPECT_TRUE(DrawOverview(writer, QStringLiteral("Home Maths Quiz - overview"), learners));
 }

@@ -204,8 +204,11 @@ bool Contents::switchLearner(int index) {
 
 void Contents::applyLearnerSettings() {
     SetSessionPrintTarget(TargetOf(m_settings));
+    // A single learner's start opens on the first topic, as it always has; in a family each
+    // learner comes back to the topic they left.
     const ModuleResults& module = m_session.module();
-    if (m_settings.lastTopic > 1 && m_settings.lastTopic <= module.numberOfTopics &&
+    if (m_learners.count() > 1 && m_settings.lastTopic > 1 &&
+        m_settings.lastTopic <= module.numberOfTopics &&
         m_session.moduleExists(m_session.shared().LChose))
         selectTopic(m_settings.lastTopic);
 }
