@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "platform/units.h"
 #include "ui/frame/skin_style.h"
@@ -49,7 +50,9 @@ QString Scores(const QList<double>& scores) {
 
 void PaintScoreTrend(QPainter& painter, const QRectF& area, const QList<double>& scores) {
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kTrendGridColour, 1));
+    // Line widths follow the area, so the line reads on a screen and on a page of 1200 dpi.
+    const double pen = std::max(1.0, area.height() / 24);
+    painter.setPen(QPen(kTrendGridColour, pen / 1.5));
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(QPointF(area.left(), area.center().y()),
                      QPointF(area.right(), area.center().y()));
@@ -60,11 +63,11 @@ void PaintScoreTrend(QPainter& painter, const QRectF& area, const QList<double>&
     for (qsizetype i = 0; i < scores.size(); ++i)
         line << QPointF(left + step * double(i),
                         area.bottom() - area.height() * qBound(0.0, scores[i], 100.0) / 100.0);
-    painter.setPen(QPen(kTrendLineColour, 1.5));
+    painter.setPen(QPen(kTrendLineColour, pen));
     painter.drawPolyline(line);
     painter.setBrush(kTrendLineColour);
     painter.setPen(Qt::NoPen);
-    for (const QPointF& p : line) painter.drawEllipse(p, 2, 2);
+    for (const QPointF& p : line) painter.drawEllipse(p, pen * 1.4, pen * 1.4);
 }
 
 QStringList OverviewView::rowCaptions() {
