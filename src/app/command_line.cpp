@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "session/learner_names.h"
+
 namespace {
 
 class CommandLineText {
@@ -21,6 +23,9 @@ const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb",
                                 "sync",    "testability", "visual"};
 
 const QString kDataDirOption = QStringLiteral("data-dir");
+const QString kLearnerOption = QStringLiteral("learner");
+const QString kListLearnersOption = QStringLiteral("list-learners");
+const QString kExportOption = QStringLiteral("export-csv");
 
 void DescribeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
@@ -37,6 +42,19 @@ void DescribeOptions(QCommandLineParser& parser) {
         CommandLineText::tr("Keep the learner's results in <folder> instead of the per-user "
                             "data folder (created when missing)."),
         CommandLineText::tr("folder")));
+    parser.addOption(QCommandLineOption(
+        kLearnerOption,
+        CommandLineText::tr("Start as the learner <name>, who is added when new; with "
+                            "--export-csv, export only that learner's results."),
+        CommandLineText::tr("name")));
+    parser.addOption(QCommandLineOption(
+        kListLearnersOption,
+        CommandLineText::tr("Print the learners' names, one a line, and exit.")));
+    parser.addOption(QCommandLineOption(
+        kExportOption,
+        CommandLineText::tr("Write every learner's results (or --learner's) to <file> as CSV for a "
+                            "spreadsheet, and exit without a window."),
+        CommandLineText::tr("file")));
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -91,6 +109,31 @@ CommandLineChoice ReadCommandLine(const QStringList& arguments) {
         if (values.first().isEmpty())
             return Refuse(program, CommandLineText::tr("--data-dir needs a folder name"));
         choice.dataFolder = QDir::cleanPath(QDir::current().absoluteFilePath(values.first()));
+    }
+    for (const QString& option : {kLearnerOption, kExportOption}) {
+        if (parser.values(option).size() > 1)
+            return Refuse(program, CommandLineText::tr("--%1 is given more than once").arg(option));
+    }
+    if (parser.isSet(kLearnerOption)) {
+        const QString name = parser.value(kLearnerOption);
+        const LearnerNameProblem problem = CheckLearnerName(name, {});
+        if (problem != LearnerNameProblem::None)
+            return Refuse(program, CommandLineText::tr("--learner '%1': %2")
+                                       .arg(name, LearnerNameProblemText(problem, name)));
+        choice.learner = CleanLearnerName(name);
+    }
+    const bool list = parser.isSet(kListLearnersOption);
+    const bool exporting = parser.isSet(kExportOption);
+    if (list && (exporting || !choice.learner.isEmpty()))
+        return Refuse(
+            program, CommandLineText::tr("--list-learners goes with no --learner or --export-csv"));
+    if (list) choice.action = CommandLineChoice::Action::ListLearners;
+    if (exporting) {
+        const QString file = parser.value(kExportOption);
+        if (file.isEmpty())
+            return Refuse(program, CommandLineText::tr("--export-csv needs a file name"));
+        choice.exportFile = QDir::cleanPath(QDir::current().absoluteFilePath(file));
+        choice.action = CommandLineChoice::Action::ExportCsv;
     }
     return choice;
 }

@@ -26,7 +26,7 @@ QString SystemError(int error) {
 
 // Creates `folder` and its missing parents one level at a time, so that a failure can name the
 // level and the system's reason.
-DataFolderCheck MakeFolder(const QString& folder) {
+DataFolderCheck MakeFolder(const QString& folder, QStringList& made) {
     QStringList missing;
     QString existing = folder;
     while (!QFileInfo::exists(existing) && !QFileInfo(existing).isSymLink()) {
@@ -37,15 +37,20 @@ DataFolderCheck MakeFolder(const QString& folder) {
     }
     const QFileInfo top(existing);
     if (!missing.isEmpty() && top.exists() && !top.isDir()) {
-        return {false, DataFolderText::tr("It cannot be created: %1 is a file, not a folder.")
-                           .arg(QDir::toNativeSeparators(existing))};
+        return {false,
+                DataFolderText::tr("It cannot be created: %1 is a file, not a folder.")
+                    .arg(QDir::toNativeSeparators(existing)),
+                {}};
     }
     for (const QString& level : missing) {
-        if (::mkdir(QFile::encodeName(level).constData(), 0777) != 0 && errno != EEXIST) {
-            return {false, DataFolderText::tr("It cannot be created: %1.").arg(SystemError(errno))};
+        if (::mkdir(QFile::encodeName(level).constData(), 0777) == 0) {
+            made.append(level);
+        } else if (errno != EEXIST) {
+            return {
+                false, DataFolderText::tr("It cannot be created: %1.").arg(SystemError(errno)), {}};
         }
     }
-    return {true, {}};
+    return {true, {}, {}};
 }
 
 }  // namespace
@@ -55,19 +60,27 @@ QString DefaultDataFolder() {
 }
 
 DataFolderCheck PrepareDataFolder(const QString& folder) {
+    DataFolderCheck check;
     // No home folder at all: nothing to fall back on but saying so.
-    if (folder.isEmpty()) return {false, DataFolderText::tr("No folder is known for it.")};
+    if (folder.isEmpty()) return {false, DataFolderText::tr("No folder is known for it."), {}};
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir()) {
-        return {false, DataFolderText::tr("A file with that name is in its place.")};
+        return {false, DataFolderText::tr("A file with that name is in its place."), {}};
     }
     if (!info.exists()) {
         if (info.isSymLink()) {
-            return {false, DataFolderText::tr("It is a link to %1, which does not exist.")
-                               .arg(QDir::toNativeSeparators(info.symLinkTarget()))};
+            return {false,
+                    DataFolderText::tr("It is a link to %1, which does not exist.")
+                        .arg(QDir::toNativeSeparators(info.symLinkTarget())),
+                    {}};
         }
-        const DataFolderCheck made = MakeFolder(folder);
-        if (!made.usable) return made;
+        QStringList levels;
+        DataFolderCheck made = MakeFolder(folder, levels);
+        if (!made.usable) {
+            RemoveMadeFolders(levels);
+            return made;
+        }
+        check.made = levels;
     }
 
     // A temporary file the way every file of the program starts, filled and then dropped:
@@ -78,14 +91,29 @@ DataFolderCheck PrepareDataFolder(const QString& folder) {
         QStringLiteral(".hmquiz-write-probe-%1").arg(QCoreApplication::applicationPid()));
     QSaveFile file(probe);
     if (!file.open(QIODevice::WriteOnly)) {
-        return {false, DataFolderText::tr("It cannot be written: %1.").arg(file.errorString())};
+        RemoveMadeFolders(check.made);
+        return {false, DataFolderText::tr("It cannot be written: %1.").arg(file.errorString()), {}};
     }
     const QByteArray block(kProbeSize, '\0');
     const bool filled = file.write(block) == block.size() && file.flush();
     const QString why = file.errorString();
     file.cancelWriting();
-    if (!filled) return {false, DataFolderText::tr("It cannot be filled: %1.").arg(why)};
-    return {true, {}};
+    if (!filled) {
+        RemoveMadeFolders(check.made);
+        return {false, DataFolderText::tr("It cannot be filled: %1.").arg(why), {}};
+    }
+    check.usable = true;
+    return check;
+}
+
+void RemoveMadeFolders(const QStringList& made) {
+    if (made.isEmpty()) return;
+    // The innermost holds what the start wrote; the levels above it were made empty.
+    if (!QDir(made.last()).removeRecursively())
+        qCWarning(lcApp) << "could not remove the folder" << made.last() << "made by this start";
+    for (qsizetype i = made.size() - 2; i >= 0; --i)
+        if (::rmdir(QFile::encodeName(made[i]).constData()) != 0)
+            qCWarning(lcApp) << "could not remove the folder" << made[i] << "made by this start";
 }
 
 QString DataFolderProblemText(const QString& folder, const QString& reason) {

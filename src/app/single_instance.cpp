@@ -144,7 +144,7 @@ SingleInstance::Outcome SingleInstance::takeOver() {
                      << m_foreignOwner->pid << "on" << m_foreignOwner->hostName
                      << "as the learner agreed";
     Attempt attempt = takeLockFile();
-    if (attempt == Attempt::Taken) attempt = holdLinkedFolders();
+    if (attempt == Attempt::Taken) attempt = holdLinkedFolders(m_folder);
     if (attempt == Attempt::Taken) {
         listen();
         return Outcome::First;
@@ -164,7 +164,7 @@ SingleInstance::Attempt SingleInstance::tryTake() {
         return Attempt::Busy;
     }
     Attempt attempt = takeLockFile();
-    if (attempt == Attempt::Taken) attempt = holdLinkedFolders();
+    if (attempt == Attempt::Taken) attempt = holdLinkedFolders(m_folder);
     // While the learner is asked about another computer's lock, no copy of this one comes in.
     if (attempt != Attempt::Taken && attempt != Attempt::Foreign) letGo();
     return attempt;
@@ -229,16 +229,35 @@ SingleInstance::Attempt SingleInstance::takeLockFile() {
     return Attempt::Busy;
 }
 
-SingleInstance::Attempt SingleInstance::holdLinkedFolders() {
+bool SingleInstance::alsoHold(const QStringList& folders) {
+    const QMutexLocker locker(&m_mutex);
+    for (const QString& folder : folders) {
+        const QString real = RealPath(folder);
+        if (real != m_realFolder && !real.startsWith(m_realFolder + QLatin1Char('/')) &&
+            !holdsFolder(real)) {
+            m_problem = SingleInstanceText::tr(
+                            "The learner's folder %1 leads into the folder %2, which another copy "
+                            "of the program is using.")
+                            .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(real));
+            return false;
+        }
+        if (holdLinkedFolders(folder) != Attempt::Taken) return false;
+    }
+    return true;
+}
+
+SingleInstance::Attempt SingleInstance::holdLinkedFolders(const QString& inFolder) {
     const QFileInfoList entries =
-        QDir(m_folder).entryInfoList(QDir::Files | QDir::System | QDir::Hidden);
+        QDir(inFolder).entryInfoList(QDir::Files | QDir::System | QDir::Hidden);
     for (const QFileInfo& entry : entries) {
         if (!entry.isSymLink()) continue;
         if (!IsResultsFileName(entry.fileName()) &&
-            entry.fileName() != QFileInfo(MarkingJournalPath(m_folder)).fileName())
+            entry.fileName() != QFileInfo(MarkingJournalPath(inFolder)).fileName())
             continue;
         const QString folder = RealFolderOf(entry.symLinkTarget());
-        if (folder.isEmpty() || folder == m_realFolder || holdsFolder(folder)) continue;
+        if (folder.isEmpty() || folder == m_realFolder ||
+            folder.startsWith(m_realFolder + QLatin1Char('/')) || holdsFolder(folder))
+            continue;
         m_problem = SingleInstanceText::tr(
                         "Its results file %1 is a link into the folder %2, which another copy of "
                         "the program is using.")

@@ -51,6 +51,11 @@ class SingleInstance : public QObject {
     // Why the outcome was not First, for the learner.
     QString problem() const { return m_problem; }
 
+    // The learners' folders: each is held as the data folder's own results files are, so a folder
+    // (or a results file in it) that is a link into a folder another copy uses is refused. Once
+    // First; false with problem() saying why.
+    bool alsoHold(const QStringList& folders);
+
     // From now until this object goes, every synced write of the process first asks mayWrite().
     void guardWrites();
 
@@ -71,7 +76,7 @@ class SingleInstance : public QObject {
     enum class Attempt { Taken, Busy, Foreign, Unusable };
     Attempt tryTake();
     Attempt takeLockFile();
-    Attempt holdLinkedFolders();
+    Attempt holdLinkedFolders(const QString& folder);
     bool makeLockFile();
     void letGo();
     bool holdsOwnLock();

@@ -26,6 +26,7 @@ QList<PrintLine> BuildPrintLines(const ReportInputs& inputs) {
     const int topics = TopicSlotsUsed(inputs);
     for (int t = 0; t < topics; ++t) {
         AddEmptyLines(lines, 2);
+        const qsizetype blockStart = lines.size();
         lines.append(Line({{2, EntryOrEmpty(inputs.topicNames, t)}}));
         lines.append(Line({{2, rule}}));
         lines.append(Line({{2, QStringLiteral("Papers")},
@@ -43,6 +44,7 @@ QList<PrintLine> BuildPrintLines(const ReportInputs& inputs) {
                                {6, EntryOrEmpty(inputs.cdd, i)},
                                {8, EntryOrEmpty(inputs.sse, i) + percent}}));
         }
+        for (qsizetype k = blockStart; k < lines.size() - 1; ++k) lines[k].keepWithNext = true;
     }
     return lines;
 }

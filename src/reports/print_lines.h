@@ -14,6 +14,8 @@ inline constexpr int kRuleLength = 128;
 
 struct PrintLine {
     std::array<QString, kZonesPerLine> zones;  // zone z in entry z-1; empty text prints nothing
+    // Printed on the same page as the line after it: a topic's heading stays with its table.
+    bool keepWithNext = false;
 };
 
 // An item of a line placed at its starting column (0-based, in character columns).

@@ -8,6 +8,7 @@
 
 struct ReportInputs {
     QString title;           // program title, the main window's caption
+    QString learner;         // the practising learner's name, once there are two or more
     int numberOfTopics = 0;      // T
     int paperCount = 0;      // N
     QStringList topicNames;  // T entries

@@ -1,10 +1,15 @@
 #include "session/main_session.h"
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 #include "content/extract_resource.h"
+#include "records/file_io.h"
 #include "results/trend_file.h"
 #include "session/session_log.h"
 
@@ -27,23 +32,61 @@ bool IsRegularFile(const DamagedResultsFile& damaged) {
 
 }  // namespace
 
-MainSession::MainSession(const QString& programFolder) : m_folder(programFolder) {}
+MainSession::MainSession(const QString& programFolder)
+    : m_folder(programFolder), m_resultsFolder(programFolder) {}
 
 bool MainSession::moduleExists(int module) const {
     return IsModuleNumber(module) && m_catalogue.module(module).exists();
 }
 
-PreparedFiles PrepareResultsFiles(const QString& programFolder) {
+PreparedFiles PrepareResultsFiles(const QString& programFolder, const QString& resultsFolder) {
+    const QString folder = resultsFolder.isEmpty() ? programFolder : resultsFolder;
     PreparedFiles files;
     files.catalogue = ReadCatalogue(programFolder);
-    files.check = EnsureResultsFiles(programFolder, files.catalogue);
+    files.refused = FindUnwritableResultsFile(folder, files.catalogue);
+    if (!files.refused) files.check = EnsureResultsFiles(folder, files.catalogue);
     return files;
+}
+
+std::optional<StartUpProblem> FindUnwritableResultsFile(const QString& folder,
+                                                        const Catalogue& catalogue) {
+    for (int m = 1; m <= kModuleCount; ++m) {
+        if (!catalogue.module(m).exists()) continue;
+        for (ResultsFile file : kAllResultsFiles) {
+            const QString path = ResultsFilePath(folder, file, m, catalogue.code);
+            if (FileKindAt(path) != FileKind::Regular) continue;
+            if (::access(QFile::encodeName(path).constData(), W_OK) == 0) continue;
+            const QString why = qt_error_string(errno);
+            qCWarning(lcSession) << "results file may not be written:" << path << why;
+            return StartUpProblem{folder,
+                                  SessionText::tr("The results file %1 cannot be written: %2.")
+                                      .arg(FileName(path), why)};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<StartUpProblem> MainSession::switchResultsFolder(const QString& folder) {
+    // A learner's folder that went missing is made anew, as a first start makes the data folder.
+    if (!QDir().mkpath(folder))
+        return StartUpProblem{folder, SessionText::tr("The folder cannot be made.")};
+    PreparedFiles files;
+    files.catalogue = m_catalogue;
+    files.refused = FindUnwritableResultsFile(folder, m_catalogue);
+    if (files.refused) return files.refused;
+    files.check = EnsureResultsFiles(folder, m_catalogue);
+    const QString previous = std::exchange(m_resultsFolder, folder);
+    if (std::optional<StartUpProblem> problem = adoptPreparedFiles(std::move(files))) {
+        m_resultsFolder = previous;
+        return problem;
+    }
+    return std::nullopt;
 }
 
 std::optional<StartUpProblem> MainSession::prepareFiles() {
     if (std::optional<StartUpProblem> problem = checkPictures(WriteGraphics(m_folder)))
         return problem;
-    return adoptPreparedFiles(PrepareResultsFiles(m_folder));
+    return adoptPreparedFiles(PrepareResultsFiles(m_folder, m_resultsFolder));
 }
 
 std::optional<StartUpProblem> MainSession::checkPictures(const QStringList& unwritten) const {
@@ -63,12 +106,14 @@ std::optional<StartUpProblem> MainSession::adoptPreparedFiles(PreparedFiles file
     if (m_catalogue.title.isEmpty() && m_catalogue.code.isEmpty())
         qCWarning(lcSession) << "the catalogue could not be read in" << m_folder;
 
+    if (files.refused) return files.refused;
     const ResultsCheckReport& check = files.check;
     if (!check.failed.isEmpty()) {
         for (const QString& path : check.failed)
             qCWarning(lcSession) << "results file not created:" << path;
-        return StartUpProblem{m_folder, SessionText::tr("The results file %1 cannot be made there.")
-                                            .arg(FileName(check.failed.first()))};
+        return StartUpProblem{m_resultsFolder,
+                              SessionText::tr("The results file %1 cannot be made there.")
+                                  .arg(FileName(check.failed.first()))};
     }
     m_damaged = check.damaged;
     return std::nullopt;
@@ -87,7 +132,8 @@ MainSession::Restored MainSession::restoreResultsFile(const DamagedResultsFile& 
             return outcome;
         }
     }
-    outcome.restored = RestoreResultsFile(m_folder, damaged.file, damaged.module, m_catalogue.code);
+    outcome.restored =
+        RestoreResultsFile(m_resultsFolder, damaged.file, damaged.module, m_catalogue.code);
     if (!outcome.restored) qCWarning(lcSession) << "could not restore" << damaged.path;
     return outcome;
 }
@@ -119,8 +165,9 @@ void MainSession::loadModuleResults() {
     m_module.paperCount = source.paperCount;
     m_module.topicNames = source.topicNames;
     m_shared.TtPapersCon = source.paperCount;
-    m_module.marks = ReadMarksFile(
-        ResultsFilePath(m_folder, ResultsFile::Marks, m, m_shared.lblCOD), source.paperCount);
+    m_module.marks =
+        ReadMarksFile(ResultsFilePath(m_resultsFolder, ResultsFile::Marks, m, m_shared.lblCOD),
+                      source.paperCount);
 }
 
 void MainSession::chooseTopic(int topic) {
@@ -158,15 +205,21 @@ QStringList MainSession::eraseAllResults() {
     QStringList failed;
     for (int m = 1; m <= kModuleCount; ++m) {
         if (!moduleExists(m)) continue;
-        failed += CreateModuleResultsFiles(m_folder, m, m_catalogue.code);
+        failed += CreateModuleResultsFiles(m_resultsFolder, m, m_catalogue.code);
     }
     for (const QString& path : failed) qCWarning(lcSession) << "not erased:" << path;
     return failed;
 }
 
+QString MainSession::windowTitle() const {
+    if (m_learnerName.isEmpty()) return m_catalogue.title;
+    return SessionText::tr("%1 - %2").arg(m_catalogue.title, m_learnerName);
+}
+
 ReportInputs MainSession::reportInputs() const {
     ReportInputs in;
-    in.title = m_catalogue.title;
+    in.title = windowTitle();
+    in.learner = m_learnerName;
     in.numberOfTopics = m_module.numberOfTopics;
     in.paperCount = m_module.paperCount;
     in.topicNames = m_module.topicNames;
@@ -175,8 +228,8 @@ ReportInputs MainSession::reportInputs() const {
     in.ltm = m_module.marks.ltm;
     in.cdd = m_module.marks.cdd;
     // The reports take plain data: the trend is read here, fresh at every opening.
-    in.trendScores = ReadTrendFile(ResultsFilePath(m_folder, ResultsFile::Trend, m_shared.LChose,
-                                                   m_shared.lblCOD))
+    in.trendScores = ReadTrendFile(ResultsFilePath(m_resultsFolder, ResultsFile::Trend,
+                                                   m_shared.LChose, m_shared.lblCOD))
                          .scores;
     return in;
 }

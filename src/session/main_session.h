@@ -27,8 +27,18 @@ struct StartUpProblem {
 struct PreparedFiles {
     Catalogue catalogue;
     ResultsCheckReport check;
+    std::optional<StartUpProblem> refused;  // a results file there may not be written
 };
-PreparedFiles PrepareResultsFiles(const QString& programFolder);
+// The catalogue through the program folder; the results files in `resultsFolder` (the
+// learner's, the program folder itself when empty). Nothing is made or changed in a folder
+// whose results files may not all be written.
+PreparedFiles PrepareResultsFiles(const QString& programFolder,
+                                  const QString& resultsFolder = QString());
+
+// The first results file of a defined module in `folder` that is there but may not be written
+// (read-only, or not the program's to write), with the system's reason.
+std::optional<StartUpProblem> FindUnwritableResultsFile(const QString& folder,
+                                                        const Catalogue& catalogue);
 
 // The active module as last loaded.
 struct ModuleResults {
@@ -44,6 +54,19 @@ class MainSession {
     explicit MainSession(const QString& programFolder);
 
     const QString& programFolder() const { return m_folder; }
+    // Where the practising learner's results files are: the program folder itself for the first
+    // learner, a folder of the learner's own for the others.
+    const QString& resultsFolder() const { return m_resultsFolder; }
+    // The practising learner's name, shown once there are two learners or more (empty before).
+    void setLearnerName(const QString& name) { m_learnerName = name; }
+    const QString& learnerName() const { return m_learnerName; }
+    // The program's title, and the learner's name after it when there is one to show.
+    QString windowTitle() const;
+    // Before the start-up: the folder its results files are checked and made in.
+    void useResultsFolder(const QString& folder) { m_resultsFolder = folder; }
+    // Another learner's folder: the files are checked and made there as at start-up, and the
+    // module's results read again. A problem leaves the session on its folder.
+    std::optional<StartUpProblem> switchResultsFolder(const QString& folder);
     const Catalogue& catalogue() const { return m_catalogue; }
     bool moduleExists(int module) const;
 
@@ -112,6 +135,8 @@ class MainSession {
 
   private:
     QString m_folder;
+    QString m_resultsFolder;
+    QString m_learnerName;
     Catalogue m_catalogue;
     QList<DamagedResultsFile> m_damaged;
     ModuleResults m_module;

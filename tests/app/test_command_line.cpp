@@ -63,6 +63,12 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstandWithStatusTwo) {
         {{"paper101.txt"}, "paper101.txt"},
         {{"-platform"}, "platform"},
         {{"--help", "--bogus"}, "bogus"},
+        {{"--learner", "  "}, "--learner"},
+        {{"--learner", "a/b"}, "a/b"},
+        {{"--learner", "Ann", "--learner", "Bo"}, "--learner"},
+        {{"--list-learners", "--export-csv", "x.csv"}, "--list-learners"},
+        {{"--list-learners", "--learner", "Ann"}, "--list-learners"},
+        {{"--export-csv", ""}, "--export-csv"},
     };
     for (const auto& c : cases) {
         const CommandLineChoice choice = Read(c.args);
@@ -75,9 +81,23 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstandWithStatusTwo) {
     }
 }
 
+TEST(CommandLine, LearnerOptionsChooseTheirActionWithTheNameTrimmedAndTheFileAbsolute) {
+    CommandLineChoice choice = Read({"--learner", "  Ann Lee "});
+    EXPECT_EQ(choice.action, Action::Run);
+    EXPECT_EQ(choice.learner, QStringLiteral("Ann Lee"));
+    EXPECT_EQ(Read({"--list-learners"}).action, Action::ListLearners);
+    choice = Read({"--export-csv", "out/../all.csv", "--learner", "Ann"});
+    EXPECT_EQ(choice.action, Action::ExportCsv);
+    EXPECT_EQ(choice.exportFile, QDir::current().absoluteFilePath(QStringLiteral("all.csv")));
+    EXPECT_EQ(choice.learner, QStringLiteral("Ann"));
+}
+
 TEST(CommandLine, HelpListsTheProgramsOptionsOnly) {
     const QString help = CommandLineHelp();
     EXPECT_TRUE(help.contains(QStringLiteral("--data-dir <folder>")));
+    EXPECT_TRUE(help.contains(QStringLiteral("--learner <name>")));
+    EXPECT_TRUE(help.contains(QStringLiteral("--list-learners")));
+    EXPECT_TRUE(help.contains(QStringLiteral("--export-csv <file>")));
     EXPECT_TRUE(help.contains(QStringLiteral("--version")));
     // The window system's options are let through, not offered.
     EXPECT_FALSE(help.contains(QStringLiteral("platform")));

@@ -127,6 +127,29 @@ err=$(grep -v '^status=' "$work/err")
 expect_refusal "$full_copy" "It cannot be filled: File too large" "a full disk"
 [ "$(snapshot "$full_copy")" = "$before" ] || fail "a full folder changed"
 
+# --- a full disk on a first start: the folders the start made go again
+(
+  ulimit -f 0
+  s=0
+  "$hmquiz" --data-dir "$work/fresh/family/sam" 2>&1 >/dev/null || s=$?
+  echo "status=$s"
+) | cat >"$work/err"
+[ "$(sed -n 's/^status=//p' "$work/err")" = 1 ] || fail "a first start on a full disk: $(cat "$work/err")"
+[ ! -e "$work/fresh" ] || fail "a first start that failed left the folders it made: $(find "$work/fresh")"
+
+# --- a results file that may not be written, in a folder that may: named with the reason
+ro_file="$work/readonly-file"
+cp -a "$chosen" "$ro_file"
+chmod a-w "$ro_file/first2HM.txt"
+# The folder's own time moves with the lock file made and removed; no file may change.
+before_ro_file=$(snapshot "$ro_file" | grep -v '^\. ')
+status=0
+"${as_learner[@]}" "$hmquiz" --data-dir "$ro_file" >"$work/out" 2>"$work/err" || status=$?
+err=$(cat "$work/err")
+expect_refusal "$ro_file" "The results file first2HM.txt cannot be written: Permission denied" \
+  "a read-only results file"
+[ "$(snapshot "$ro_file" | grep -v '^\. ')" = "$before_ro_file" ] || fail "a folder with a read-only results file changed"
+
 # --- what stands at the lock file's place. Each start is bounded: blocking or spinning on it
 # would otherwise hold the whole test run.
 locked="$work/locked"

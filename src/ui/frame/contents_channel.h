@@ -1,7 +1,7 @@
 #pragma once
 // What the practice windows may ask of the main window: the values it shares with them (named as
-// the rest of the program's documentation names them), the Home view refresh, and the program
-// folder.
+// the rest of the program's documentation names them), the Home view refresh, the program
+// folder and the practising learner's folder.
 
 #include <QString>
 
@@ -15,6 +15,8 @@ class ContentsChannel {
     virtual const SharedFields& sharedFields() const = 0;
     virtual void RefreshContents() = 0;
     virtual QString programFolder() const = 0;
+    // Where the practising learner's results files are (and a paper's working files go).
+    virtual QString resultsFolder() const { return programFolder(); }
     // The main window itself (for centring, parenting).
     virtual SkinnedWindow* contentsWindow() = 0;
 };

@@ -7,6 +7,7 @@
 #include "ui/frame/skin_picture.h"
 #include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
+#include "ui/main/family_view.h"
 #include "ui/main/main_keys.h"
 #include "ui/main/navigation.h"
 #include "ui/main/view_parts.h"
@@ -51,6 +52,12 @@ AboutView::AboutView(const QString& graphicsFolder, QWidget* parent)
     m_link->setAccessibleDescription(tr("Opens the maker's web page in the browser"));
     m_link->setCursor(Qt::PointingHandCursor);
     connect(m_link, &SkinnedButton::clicked, this, &AboutView::linkClicked);
+    // The family's learners, in the corner above the logo.
+    m_learners = MakePlainButton(
+        this, QStringLiteral("butLearners"), tr("Learners..."),
+        WithKey(tr("Who practises on this computer"), MainAction::Learners), m_folder);
+    m_learners->move(width() - m_learners->width() - Px(180), Px(150));
+    connect(m_learners, &SkinnedButton::clicked, this, &AboutView::learnersClicked);
     buildKeys();
 }
 
@@ -88,5 +95,5 @@ void AboutView::setProgramName(const QString& name) {
 }
 
 QList<FocusStop> AboutView::focusStops() const {
-    return {FocusStop{{m_link}}};
+    return {FocusStop{{m_learners}}, FocusStop{{m_link}}};
 }

@@ -24,6 +24,7 @@ class AboutView : public MainView {
 
   signals:
     void linkClicked();
+    void learnersClicked();
 
   private:
     QLabel* centred(const QString& name, const QString& text, int top, const QFont& font);
@@ -33,4 +34,5 @@ class AboutView : public MainView {
     QLabel* m_logo = nullptr;
     QLabel* m_name = nullptr;
     SkinnedButton* m_link = nullptr;
+    SkinnedButton* m_learners = nullptr;
 };

@@ -18,8 +18,10 @@
 #include "ui/main/erase_view.h"
 #include "ui/main/home_view.h"
 #include "ui/main/key_actions.h"
+#include "ui/main/learners_view.h"
 #include "ui/main/main_toolbar.h"
 #include "ui/main/navigation.h"
+#include "ui/main/overview_view.h"
 #include "ui/main/report/report_fill.h"
 #include "ui/main/report_pages.h"
 #include "ui/main/report_view.h"
@@ -92,10 +94,11 @@ void Contents::buildViews() {
     connect(m_report, &ReportView::barClicked, this, &Contents::reportBarClick);
     connect(m_about, &AboutView::linkClicked, this, &Contents::openMakersPage);
     connect(m_erase, &EraseView::eraseConfirmed, this, &Contents::eraseConfirmed);
+    buildLearnerViews();
 }
 
-std::array<MainView*, 4> Contents::views() const {
-    return {m_home, m_report, m_erase, m_about};
+std::array<MainView*, 6> Contents::views() const {
+    return {m_home, m_report, m_erase, m_about, m_learnersView, m_overview};
 }
 
 QWidget* Contents::frontView() const {
@@ -132,11 +135,13 @@ std::optional<StartUpProblem> Contents::startUp() {
     // A course without any module (or an unreadable catalogue) still opens on the Help tab.
     const int module = m_session.activateFirstModule();
     tabClick(module > 0 ? module : kHelpTab);
+    applyLearnerSettings();
     // The keyboard starts where the learner chooses: the chosen topic (or the About link).
     m_home->focusChosenTopic();
 
-    // Damaged files are raised once the window is up, in its own dialog.
-    QTimer::singleShot(0, this, &Contents::offerToRestoreDamagedResults);
+    // Damaged files are raised once the window is up, in its own dialog; when the learner is
+    // still to be asked for, once that learner's files are known.
+    if (!m_askFirst) QTimer::singleShot(0, this, &Contents::offerToRestoreDamagedResults);
     return std::nullopt;
 }
 
@@ -186,7 +191,7 @@ void Contents::captionWindow() {
     std::array<QString, kModuleCount> labels;
     for (int m = 1; m <= kModuleCount; ++m) labels[size_t(m - 1)] = catalogue.module(m).label;
     m_tabs->setModules(labels);
-    setTitleText(catalogue.title);
+    showLearnerName();
     m_about->setProgramName(catalogue.title);
 }
 
@@ -290,6 +295,7 @@ void Contents::ShowView() {
             break;
         case ViewAction::PrinterSetup:
             PrinterSetup(*this);
+            keepLearnerSettings();
             break;
         case ViewAction::None:
             break;
@@ -315,6 +321,10 @@ QList<FocusStop> Contents::focusStops() const {
 }
 
 bool Contents::focusNextPrevChild(bool next) {
+    if (QWidget* inView = focusInLearnerViews(next)) {
+        inView->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
     QAbstractButton* target = NextFocusStop(focusStops(), focusWidget(), next);
     if (!target) return SkinnedWindow::focusNextPrevChild(next);
     target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
@@ -338,6 +348,7 @@ void Contents::closeEvent(QCloseEvent* event) {
     // However the window is closed, an open practice window goes first.
     m_closing = true;
     m_practice.close();
+    keepLearnerSettings();
     SkinnedWindow::closeEvent(event);
 }
 

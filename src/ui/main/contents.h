@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+#include "session/learner_list.h"
+#include "session/learner_settings.h"
 #include "session/main_session.h"
 #include "ui/frame/contents_channel.h"
 #include "ui/frame/key_navigation.h"
@@ -21,6 +23,8 @@
 class AboutView;
 class EraseView;
 class HomeView;
+class LearnersView;
+class OverviewView;
 class MainView;
 class MainToolbar;
 class ReportView;
@@ -36,6 +40,12 @@ class Contents : public SkinnedWindow, public ContentsChannel {
         std::function<bool(const QString& title, const QString& message)> question;
         std::function<void(const QString& title, const QString& message)> warning;
         std::function<void(const QString& title, const QString& message)> notice;  // OK
+        // "Who is practising?": the learner chosen (Enter gives `byDefault`), -1 for nobody.
+        std::function<int(const QStringList& names, int byDefault)> whoIsPractising;
+        // A file to write to, `suggested` offered; empty when cancelled.
+        std::function<QString(const QString& title, const QString& suggested,
+                              const QString& filter)>
+            saveFileName;
     };
 
     // The start-up's work on the folder's files may be begun before the window is made (main()
@@ -53,6 +63,7 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     const SharedFields& sharedFields() const override { return m_session.shared(); }
     void RefreshContents() override;
     QString programFolder() const override { return m_session.programFolder(); }
+    QString resultsFolder() const override { return m_session.resultsFolder(); }
     SkinnedWindow* contentsWindow() override { return this; }
 
     const MainSession& session() const { return m_session; }
@@ -73,6 +84,27 @@ class Contents : public SkinnedWindow, public ContentsChannel {
 
     bool practiceWindowOpen() const { return m_practice.isOpen(); }
 
+    // Learners (contents_learners.cpp). Before the start-up: the data folder's learners and the
+    // one this start is for; with `askFirst` the start-up waits for askWhoIsPractising().
+    void setLearners(LearnerList learners, int active, bool askFirst = false);
+    const LearnerList& learners() const { return m_learners; }
+    int activeLearner() const { return m_learner; }
+    // After the start-up, before the window is shown: false when nobody was chosen.
+    bool askWhoIsPractising();
+    // Closes an open paper (saved silently), keeps the settings of the learner who leaves, and
+    // shows the other learner's Home view. False, with a notice, when that learner's folder
+    // cannot be used.
+    bool switchLearner(int index);
+    void showLearners();
+    void showOverview();
+    // CSV of the practising learner, or of every learner, to a file the parent names.
+    void exportResults(bool everyLearner);
+    // Prints the parent's overview through the printer form.
+    void printOverview();
+    // The learner's settings as they are now (where prints go, the topic chosen), written when
+    // they changed.
+    void keepLearnerSettings();
+
   protected:
     void layoutContent() override;
     void closeButtonClicked() override;
@@ -82,7 +114,7 @@ class Contents : public SkinnedWindow, public ContentsChannel {
 
   private:
     void buildViews();
-    std::array<MainView*, 4> views() const;
+    std::array<MainView*, 6> views() const;
     void placeWindow();
     void captionWindow();
     void loadModuleResults();
@@ -92,6 +124,12 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     void eraseConfirmed();
     void offerToRestoreDamagedResults();
     QList<FocusStop> focusStops() const;
+    void buildLearnerViews();
+    void applyLearnerSettings();
+    void showLearnerName();
+    void learnerListChanged();
+    QWidget* focusInLearnerViews(bool next) const;
+    QString learnerName() const;
 
     std::unique_ptr<StartUpWorker> m_startUpWork;
     MainSession m_session;
@@ -103,7 +141,13 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     ReportView* m_report = nullptr;
     EraseView* m_erase = nullptr;
     AboutView* m_about = nullptr;
+    LearnersView* m_learnersView = nullptr;
+    OverviewView* m_overview = nullptr;
     MainView* m_front = nullptr;
+    LearnerList m_learners;
+    int m_learner = 0;
+    LearnerSettings m_settings;  // the practising learner's, as last read or written
+    bool m_askFirst = false;
     bool m_closing = false;
     bool m_shown = false;
 

@@ -64,6 +64,13 @@ void MainKeyActions::perform(MainAction action, int page) {
             return;
         case MainAction::Setup:
             PrinterSetup(m_contents);
+            m_contents.keepLearnerSettings();
+            return;
+        case MainAction::Learners:
+            m_contents.showLearners();
+            return;
+        case MainAction::Overview:
+            m_contents.showOverview();
             return;
         case MainAction::HelpTab:
             m_contents.tabClick(kHelpTab);

@@ -36,6 +36,8 @@ const QList<MainKeys>& Table() {
         {MainAction::About, QKeySequence(Qt::ALT | Qt::Key_A), 0, nullptr},
         {MainAction::Trash, QKeySequence(Qt::ALT | Qt::Key_T), 0, nullptr},
         {MainAction::Setup, QKeySequence(Qt::ALT | Qt::Key_S), 0, nullptr},
+        {MainAction::Learners, QKeySequence(Qt::ALT | Qt::Key_L), 0, nullptr},
+        {MainAction::Overview, QKeySequence(Qt::ALT | Qt::Key_O), 0, nullptr},
         {MainAction::HelpTab, QKeySequence(Qt::Key_F1), 4, QT_TRANSLATE_NOOP("Keys", "Help")},
         {MainAction::NextTab, QKeySequence(Qt::CTRL | Qt::Key_PageDown), 4,
          QT_TRANSLATE_NOOP("Keys", "tabs")},

@@ -18,6 +18,8 @@ enum class MainAction {
     NextTab,
     PreviousTab,
     ReportPage,  // one shortcut per page of the Report view (report_pages.h)
+    Learners,
+    Overview,
 };
 
 struct MainShortcut {

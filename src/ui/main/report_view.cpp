@@ -8,6 +8,7 @@
 #include "ui/frame/skin_picture.h"
 #include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
+#include "ui/main/family_view.h"
 #include "ui/main/main_keys.h"
 #include "ui/main/navigation.h"
 #include "ui/main/report/report_panel.h"
@@ -17,6 +18,7 @@
 namespace {
 const QString kBarPicture = QStringLiteral("bar.bmp");
 constexpr double kBarFallbackHeight = 330;  // twips, while the picture cannot be read
+constexpr int kExportMargin = 8;            // pixels
 
 QList<QAbstractButton*> Buttons(const QList<SkinnedButton*>& bars) {
     return {bars.begin(), bars.end()};
@@ -46,6 +48,9 @@ ReportView::ReportView(const QString& graphicsFolder, QWidget* parent)
         m_panels.append(nullptr);
     }
     new ArrowGroup(Buttons(m_bars), ArrowGroup::Move::FocusAndPress, this);
+    m_export = MakePlainButton(this, QStringLiteral("butExport"), tr("Export..."),
+                               tr("Save these results as a CSV file for a spreadsheet"), m_folder);
+    connect(m_export, &SkinnedButton::clicked, this, &ReportView::exportClicked);
     sizeBars(Px(kBarFallbackHeight));
     layoutSubViews(1);
 }
@@ -103,8 +108,12 @@ void ReportView::layoutSubViews(int reportPos) {
         b->raise();
         SetChosen(b, b == m_bars[reportPos - 1]);
     }
+    // In the open panel's lower left corner, which every page leaves free.
+    m_export->move(kExportMargin,
+                   l.panelTop + qMax(0, l.panelHeight) - m_export->height() - kExportMargin);
+    m_export->raise();
 }
 
 QList<FocusStop> ReportView::focusStops() const {
-    return {FocusStop{Buttons(m_bars)}};
+    return {FocusStop{Buttons(m_bars)}, FocusStop{{m_export}}};
 }

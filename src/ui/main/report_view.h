@@ -31,6 +31,7 @@ class ReportView : public MainView {
 
   signals:
     void barClicked(int page);
+    void exportClicked();
 
   private:
     void sizeBars(int height);
@@ -40,4 +41,5 @@ class ReportView : public MainView {
     QList<SkinnedButton*> m_bars;
     QList<QLabel*> m_captions;
     QList<ReportPanel*> m_panels;  // null until made
+    SkinnedButton* m_export = nullptr;
 };

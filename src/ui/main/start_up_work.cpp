@@ -15,8 +15,9 @@ DecodedPictures DecodeSkinPictures() {
 
 }  // namespace
 
-StartUpWorker::StartUpWorker(const QString& programFolder)
+StartUpWorker::StartUpWorker(const QString& programFolder, const QString& resultsFolder)
     : m_programFolder(programFolder),
+      m_resultsFolder(resultsFolder),
       m_unwritten(m_picturesWritten.get_future()),
       m_files(m_filesDone.get_future()) {
     // Without a thread to be had, each take does its part itself.
@@ -28,8 +29,9 @@ StartUpWorker::StartUpWorker(const QString& programFolder)
         m_writer = std::thread([this] {
             const QStringList unwritten = WriteGraphics(m_programFolder);
             m_picturesWritten.set_value(unwritten);
-            m_filesDone.set_value(unwritten.isEmpty() ? PrepareResultsFiles(m_programFolder)
-                                                      : PreparedFiles{});
+            m_filesDone.set_value(unwritten.isEmpty()
+                                      ? PrepareResultsFiles(m_programFolder, m_resultsFolder)
+                                      : PreparedFiles{});
         });
     } catch (const std::system_error&) {
         m_unwritten = {};
@@ -50,5 +52,5 @@ SkinPictures StartUpWorker::takePictures() {
 }
 
 PreparedFiles StartUpWorker::takeFiles() {
-    return m_files.valid() ? m_files.get() : PrepareResultsFiles(m_programFolder);
+    return m_files.valid() ? m_files.get() : PrepareResultsFiles(m_programFolder, m_resultsFolder);
 }

@@ -21,7 +21,9 @@ struct SkinPictures {
 
 class StartUpWorker {
   public:
-    explicit StartUpWorker(const QString& programFolder);
+    // The results files are checked and made in `resultsFolder` (the learner's), the program
+    // folder itself when empty.
+    explicit StartUpWorker(const QString& programFolder, const QString& resultsFolder = QString());
     ~StartUpWorker();  // waits for the work still running
 
     StartUpWorker(const StartUpWorker&) = delete;
@@ -34,6 +36,7 @@ class StartUpWorker {
 
   private:
     QString m_programFolder;
+    QString m_resultsFolder;
     std::promise<QStringList> m_picturesWritten;
     std::promise<PreparedFiles> m_filesDone;
     std::future<QStringList> m_unwritten;

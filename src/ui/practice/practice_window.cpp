@@ -28,6 +28,7 @@
 #include "ui/practice/sheet_handle.h"
 #include "ui/practice/solution_pane.h"
 #include "ui/practice/status_strip.h"
+#include "ui/print/file_names.h"
 #include "ui/print/print_feedback.h"
 #include "ui/print/printer_form.h"
 
@@ -117,7 +118,7 @@ bool PracticeWindow::LoadPractice() {
     setGeometry(PlacementAtLoad(screen ? screen->geometry() : QRect(0, 0, 1024, 768)));
     relayout();
     PracticeInputs in;
-    in.programFolder = contents_.programFolder();
+    in.programFolder = contents_.resultsFolder();
     const SharedFields& shared = contents_.sharedFields();
     in.module = shared.LChose;
     in.courseCode = shared.lblCOD;
@@ -232,7 +233,7 @@ void PracticeWindow::PrintQuestion() {
     PrintRequest request;
     request.what = PrintedDocument::Question;
     request.documentName = header;
-    request.suggestedPdfName = tr("question %1.pdf").arg(question);
+    request.suggestedPdfName = QuestionPdfName(session_.Caption(), question);
     // A marked question is printed with its solution beneath it.
     const std::optional<MhtDocument> withSolution = solution_->printable(session_, question);
     request.paint = [this, &header, &withSolution](QPagedPaintDevice& device) {

@@ -77,8 +77,8 @@ TEST_F(ContentsTest, TabVisitsTheToolbarTabsTopicsPapersAndTitleButtonsInOrder) 
     c->toolbarClick(2);
     c->reportBarClick(2);
     EXPECT_EQ(FocusName(), QStringLiteral("RCBar1"));  // the focus followed into the view
-    EXPECT_EQ(TabWalk(*c, 5),
-              (QStringList{"imgProgMin", "imgProgClose", "ToolBar01", "Tab02", "RCBar2"}));
+    EXPECT_EQ(TabWalk(*c, 6), (QStringList{"butExport", "imgProgMin", "imgProgClose", "ToolBar01",
+                                           "Tab02", "RCBar2"}));
 }
 
 TEST_F(ContentsTest, ArrowKeysMoveWithinTheToolbarTabsTopicsAndBars) {
@@ -117,7 +117,7 @@ TEST_F(ContentsTest, ArrowKeysMoveWithinTheToolbarTabsTopicsAndBars) {
     ASSERT_EQ(FocusName(), QStringLiteral("RCBar1"));
     Press(*c, Qt::Key_Down);
     EXPECT_EQ(c->session().navigation().txtReportPos, 2);
-    TabWalk(*c, 4);
+    TabWalk(*c, 5);  // Export, the title-bar buttons, the toolbar, the tabs
     ASSERT_EQ(FocusName(), QStringLiteral("Tab02"));
     Press(*c, Qt::Key_Right);
     EXPECT_EQ(FocusName(), QStringLiteral("Tab04"));
