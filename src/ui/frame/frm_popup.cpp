@@ -1,5 +1,6 @@
 #include "ui/frame/frm_popup.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -10,6 +11,27 @@
 #include "ui/frame/skinned_button.h"
 
 namespace {
+
+// The message, read once as the dialog's description: as a label of its own, Orca would read it
+// a second time beside the description when it is three words or longer, and not at all beside
+// the dialog's name when it is shorter.
+class AccessibleMessage : public QAccessibleWidget {
+  public:
+    explicit AccessibleMessage(QLabel* label) : QAccessibleWidget(label, QAccessible::Paragraph) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* MessageFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("QLabel") || !object ||
+        object->objectName() != QLatin1String("lblMessage") ||
+        !qobject_cast<FrmPopUp*>(object->parent()))
+        return nullptr;
+    return new AccessibleMessage(static_cast<QLabel*>(object));
+}
+
 constexpr int kShortMessage = 33;  // messages shorter than this drop 7 pixels
 constexpr int kDrop = 7;
 constexpr int kButtonGap = 10;
@@ -18,6 +40,11 @@ constexpr int kButtonGap = 10;
 FrmPopUp::FrmPopUp(const QString& graphicsFolder, QWidget* parent)
     : SkinnedWindow(DialogSkin(graphicsFolder), parent ? parent->window() : nullptr, Qt::Dialog) {
     setObjectName(QStringLiteral("frmPopUp"));
+    static const bool messageRead = [] {
+        QAccessible::installFactory(MessageFactory);
+        return true;
+    }();
+    Q_UNUSED(messageRead);
     // The pictures are drawn on this colour.
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -84,6 +111,7 @@ void FrmPopUp::CallPop(const QString& title, const QString& message, int buttonC
     titleLabel()->setText(title);
     setWindowTitle(title);
     m_message->setText(message);
+    // Read with the dialog's name when the dialog opens (the message label is not read again).
     setAccessibleDescription(message);
     auto caption = [this](int i, const QString& text) {
         m_captions[i]->setText(text);

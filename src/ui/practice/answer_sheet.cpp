@@ -73,7 +73,6 @@ AnswerRow::AnswerRow(int k, bool secondAttempt, QWidget* parent)
     correct->setFocusPolicy(Qt::NoFocus);
     correct->setFont(ArialFont(9));
     correct->setToolTip(tr("Correct answer"));
-    correct->setAccessibleName(tr("Correct answer"));
     QPalette cp = correct->palette();
     cp.setColor(QPalette::Base, kCorrectGround);
     cp.setColor(QPalette::Text, kCorrectText);
@@ -85,24 +84,35 @@ AnswerRow::AnswerRow(int k, bool secondAttempt, QWidget* parent)
     applyLayout(false);
 }
 
+// Only what changes is set: every change is an event for a screen reader, and a flood of them
+// (twenty rows, most of them hidden and empty) makes Orca drop what comes next.
 void AnswerRow::fill(const AnswerRowView& v) {
-    answer->setMaxLength(v.singleCharacter ? 1 : 32767);
-    answer->setText(v.answer);
+    auto setText = [](auto* w, const QString& text) {
+        if (w->text() != text) w->setText(text);
+    };
+    auto setName = [](QWidget* w, const QString& name) {
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+    };
+    const int maxLength = v.singleCharacter ? 1 : 32767;
+    if (answer->maxLength() != maxLength) answer->setMaxLength(maxLength);
+    setText(answer, v.answer);
     answer->setReadOnly(v.readOnly);
     SetBase(answer, v.tinted ? kTint : QColor(Qt::white));
-    answer->setAccessibleName(v.name);
+    setName(answer, v.name);
     description_ = v.description;
-    answer->setAccessibleDescription(description_);
-    correct->setText(v.correctAnswer);
+    if (answer->accessibleDescription() != description_)
+        answer->setAccessibleDescription(description_);
+    setText(correct, v.correctAnswer);
+    // Named once shown: a name given to twenty hidden boxes is twenty events for nobody.
+    if (v.showCorrectAnswer) setName(correct, tr("Correct answer"));
     correct->setVisible(v.showCorrectAnswer);
-    firstVerdict->setText(v.firstVerdict);
+    setText(firstVerdict, v.firstVerdict);
     // In the second attempt FR<k> is the first attempt's verdict.
-    firstVerdict->setAccessibleName(second_
-                                        ? tr("first attempt: %1").arg(VerdictWord(v.firstVerdict))
-                                        : VerdictWord(v.firstVerdict));
+    setName(firstVerdict, second_ ? tr("first attempt: %1").arg(VerdictWord(v.firstVerdict))
+                                  : VerdictWord(v.firstVerdict));
     firstVerdict->setVisible(v.showFirstVerdict);
-    secondVerdict->setText(v.secondVerdict);
-    secondVerdict->setAccessibleName(VerdictWord(v.secondVerdict));
+    setText(secondVerdict, v.secondVerdict);
+    setName(secondVerdict, VerdictWord(v.secondVerdict));
     secondVerdict->setVisible(v.showSecondVerdict);
     letter->setVisible(v.showLetter);
 }

@@ -8,10 +8,12 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 #include "marking/scoring.h"
 #include "platform/program_folder.h"
 #include "platform/question_document_view.h"
+#include "ui/frame/announcer.h"
 #include "ui/frame/contents_channel.h"
 #include "ui/frame/popup.h"
 #include "ui/frame/skin_style.h"
@@ -179,6 +181,8 @@ void PracticeWindow::GoToQuestion(int question, bool focusFirstAnswer) {
     ShowQuestionParts();
     BuildRemainingList();
     UpdateToolbar();
+    // Heard before the answer box the focus goes to.
+    Announce(this, question_->view()->spokenName());
     if (focusFirstAnswer) sheet_->focusFirstAnswer();
 }
 
@@ -308,6 +312,7 @@ void PracticeWindow::finishMarking() {
         return;
     }
     ShowMarkedState();
+    Announce(this, tr("Marked. %1").arg(strip_->scoreName()));
 }
 
 void PracticeWindow::ShowMarkedState() {
@@ -377,6 +382,14 @@ void PracticeWindow::showEvent(QShowEvent* event) {
     // Opened from the Home view, the paper is where the learner types next.
     raise();
     activateWindow();
+}
+
+void PracticeWindow::skinStateChanged(bool active) {
+    // The first question is read once the window is active, after the answer box the focus is
+    // in; the events of the window's showing have passed by then (a screen reader drops what
+    // comes in a flood).
+    if (active && isVisible() && !std::exchange(announcedFirstQuestion_, true))
+        QTimer::singleShot(0, this, [this] { Announce(this, question_->view()->spokenName()); });
 }
 
 void PracticeWindow::layoutContent() {

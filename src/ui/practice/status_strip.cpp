@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "platform/picture_cache.h"
+#include "ui/frame/list_keys.h"
 #include "ui/frame/skin_style.h"
 #include "ui/practice/practice_geometry.h"
 
@@ -66,6 +67,9 @@ void StatusStrip::buildRemaining() {
     remainingList_->setAccessibleDescription(tr("Select a remaining question"));
     remainingList_->setMinimumWidth(64);
     caption->setBuddy(remainingList_);
+    // A screen reader names the list by this caption (its own name is the chosen entry).
+    caption->setAccessibleName(tr("Questions left"));
+    OpenListOnEnter(remainingList_);
     connect(remainingList_, &QComboBox::activated, this, [this](int index) {
         bool ok = false;
         const int q = remainingList_->itemText(index).toInt(&ok);
@@ -134,6 +138,10 @@ void StatusStrip::showMarked(const QString& timeTaken, const QString& completed,
     scoring_->setText(scoring);
     scoring_->setAccessibleName(scoreName);
     layoutGroups();
+}
+
+QString StatusStrip::scoreName() const {
+    return scoring_->accessibleName();
 }
 
 int StatusStrip::groupWidth(Group g, bool compact) const {

@@ -31,6 +31,9 @@ class StatusStrip : public QWidget {
     void showMarked(const QString& timeTaken, const QString& completed, const QString& scoring,
                     const QString& scoreName);
 
+    // What a screen reader says of the score once the paper is marked.
+    QString scoreName() const;
+
     static constexpr int kHeight = 30;
 
   signals:
