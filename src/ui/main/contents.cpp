@@ -251,15 +251,19 @@ void Contents::placeView(MainView* view) {
     view->raise();
     m_front = view;
     raiseFrame();
-    // The focus follows into the new view rather than staying on a control about to be hidden.
-    if (focusWasInView) {
-        QAbstractButton* next = NextFocusStop(view->focusStops(), nullptr, true);
-        if (!next) next = StopEntry(m_toolbar->focusStop());
-        if (next) next->setFocus(Qt::OtherFocusReason);
-    }
+    // The focus follows into the new view rather than staying on a control about to be hidden,
+    // and never stays on the title bar.
+    if (focusWasInView || !focusWidget() || titleButtons().contains(focusWidget()))
+        focusFrontView();
     // Views behind the front one are covered whole; hidden, nothing reaches what nobody sees.
     for (MainView* v : views())
         if (v != view) v->hide();
+}
+
+void Contents::focusFrontView() {
+    QAbstractButton* next = m_front ? NextFocusStop(m_front->focusStops(), nullptr, true) : nullptr;
+    if (!next) next = StopEntry(m_toolbar->focusStop());
+    if (next) next->setFocus(Qt::OtherFocusReason);
 }
 
 void Contents::ShowView() {
@@ -342,6 +346,8 @@ void Contents::eraseConfirmed() {
     // An open paper would later write its old marks back over the erased files.
     m_practice.close();
     m_erase->showErased(m_session.eraseAllResults());
+    // The erased view has no button: the keys go on from the toolbar.
+    if (focusWidget() == m_erase) focusFrontView();
 }
 
 void Contents::openMakersPage() {

@@ -44,6 +44,19 @@ void MainKeyActions::showReportPage(int page) {
 }
 
 void MainKeyActions::perform(MainAction action) {
+    act(action);
+    // A key that shows a view puts the focus on its first control, wherever the focus was.
+    switch (action) {
+        case MainAction::Print:
+        case MainAction::Close:
+        case MainAction::Setup:
+            return;
+        default:
+            m_contents.focusFrontView();
+    }
+}
+
+void MainKeyActions::act(MainAction action) {
     switch (action) {
         case MainAction::Home:
         case MainAction::Report:

@@ -17,6 +17,7 @@ class MainKeyActions : public QObject {
   private:
     bool showModulePage();  // false when there is no module to show
     void showHelpPage();
+    void act(MainAction action);
     void moveToTab(int step);
     void showReportPage(int page);
 
