@@ -26,7 +26,10 @@ constexpr double kSheetLeftMargin = 60;
 constexpr int kNoteMs = 4000;
 
 const QColor kTint(192, 192, 255);
-const QColor kBorderBlueColour(178, 217, 246);
+// The skin's light blue (178, 217, 246) and red, darkened in their own hue until the outline
+// stands 3:1 and the verdicts 4.5:1 against the sheet.
+const QColor kBorderBlueColour(26, 137, 219);
+const QColor kVerdictRed(200, 0, 0);
 const QColor kBorderGreyColour(192, 192, 192);
 const QColor kCorrectGround(226, 242, 226);
 const QColor kCorrectText(0, 100, 0);
@@ -47,7 +50,7 @@ QLabel* VerdictLabel(const QString& name, QWidget* parent) {
     auto* v = new QLabel(parent);
     v->setObjectName(name);
     v->setFont(ArialFont(9, true));
-    SetTextColour(v, Qt::red);
+    SetTextColour(v, kVerdictRed);
     v->hide();
     return v;
 }
