@@ -29,9 +29,9 @@ int ZoomOut(int percent) {
 
 namespace {
 
+// Whole pixels: the document's style sheet reader takes no fractions in a font size.
 QString Scaled(const QString& number, int percent) {
-    const double v = number.toDouble() * percent / 100.0;
-    return QString::number(std::round(v * 10) / 10);
+    return QString::number(std::lround(number.toDouble() * percent / 100.0));
 }
 
 // "12px" inside a piece of CSS.

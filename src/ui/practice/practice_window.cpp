@@ -26,6 +26,7 @@
 #include "ui/practice/practice_resizer.h"
 #include "ui/practice/practice_toolbar.h"
 #include "ui/practice/question_pane.h"
+#include "ui/practice/question_zoom.h"
 #include "ui/practice/sheet_handle.h"
 #include "ui/practice/status_strip.h"
 #include "ui/print/print_feedback.h"
@@ -74,6 +75,7 @@ void PracticeWindow::buildContent() {
     connect(handle_, &SheetHandle::clicked, this, &PracticeWindow::ToggleAnswerSheet);
 
     question_ = new QuestionPane(second_, this);
+    new QuestionZoom(this, question_->view(), contents_.programFolder());
     connect(question_, &QuestionPane::invalidOperation, this,
             [this] { QMessageBox::warning(this, tr("Error"), tr("Invalid operation")); });
 

@@ -11,6 +11,7 @@
 #include "ui/frame/skinned_button.h"
 #include "ui/practice/answer_box.h"
 #include "ui/practice/answer_sheet.h"
+#include "session/learner_settings.h"
 #include "ui/frame/focus_ring.h"
 #include "ui/practice/practice_toolbar.h"
 #include "ui/practice/question_pane.h"
@@ -318,4 +319,35 @@ TEST(PracticeKeyboard, AWindowClosedDuringTheMarkingPanelIsMarkedFirst) {
     EXPECT_TRUE(FileText(f.path("marks2HM.txt")).contains("#FST#>1>"));
     EXPECT_EQ(f.record("fresults2HM.txt", 101), "#101#>Y>N>N>N>N>N>N");
     EXPECT_EQ(f.contents.refreshes, 1);
+}
+
+// Ctrl++ (or Ctrl+=, keypad +), Ctrl+- and Ctrl+0 size the question and only the question, and
+// the size stays for the next paper.
+TEST(PracticeKeyboard, TheZoomKeysSizeTheQuestionAndAreRemembered) {
+    PracticeFixture f;
+    f.setPaper(FourQuestions());
+    PracticeWindow* w = OpenActive(f);
+    ASSERT_NE(w, nullptr);
+    QuestionDocumentView* view = w->questionPane()->view();
+    const QRect row = w->answerSheet()->row(1)->answer->geometry();
+    const QRect toolbar = w->toolbar()->geometry();
+    const qreal normal = view->document()->size().height();
+    Key(Qt::Key_Plus, Qt::ControlModifier);
+    Key(Qt::Key_Equal, Qt::ControlModifier);
+    Key(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(view->zoom(), 175);
+    Key(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(view->zoom(), 150);
+    EXPECT_GT(view->document()->size().height(), normal * 1.3);
+    EXPECT_EQ(w->answerSheet()->row(1)->answer->geometry(), row);
+    EXPECT_EQ(w->toolbar()->geometry(), toolbar);
+    delete w;
+
+    w = OpenActive(f);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->questionPane()->view()->zoom(), 150);
+    Key(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(w->questionPane()->view()->zoom(), 100);
+    EXPECT_EQ(LearnerSettings(f.dir.path()).questionZoom(), 100);
+    delete w;
 }
