@@ -412,7 +412,12 @@ void PracticeWindow::layoutContent() {
     in.questionTitleHeight = QuestionTitleStrip::kHeight;
     in.instructionHeight = sheet_->instruction()->height();
     in.answerSheetShown = sheetShown_;
-    const PracticeLayout l = LayoutPracticeWindow(in);
+    PracticeLayout l = LayoutPracticeWindow(in);
+    // A narrow question pane gives the strip under it more rows, so no caption is dropped.
+    if (const int rows = strip_->heightFor(l.underStrip.width()); rows != in.underStripHeight) {
+        in.underStripHeight = rows;
+        l = LayoutPracticeWindow(in);
+    }
 
     toolbar_->setGeometry(l.toolbar);
     toolbar_->layoutFor(width());

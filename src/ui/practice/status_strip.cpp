@@ -8,13 +8,11 @@
 #include "ui/frame/list_keys.h"
 #include "ui/frame/skin_style.h"
 #include "ui/practice/practice_geometry.h"
+#include "ui/practice/strip_rows.h"
 
 namespace {
 constexpr int kInnerSpacing = 4;
 constexpr int kVerticalMargin = 2;
-// Which group stays longest when the strip is narrow: the list (a control) before the score,
-// the time and the date.
-constexpr int kPriority[] = {4, 2, 1, 3};
 }  // namespace
 
 QString ScoreName(int paperInTopic, bool secondAttempt, const QString& scoring) {
@@ -154,18 +152,26 @@ int StatusStrip::groupWidth(Group g, bool compact) const {
     return width;
 }
 
-void StatusStrip::layoutGroups() {
+QList<StripGroup> StatusStrip::wantedGroups() const {
     QList<StripGroup> wanted;
     for (int g = 0; g < GroupCount; ++g) {
         const auto group = static_cast<Group>(g);
         const bool compactable = g != Remaining && groups_[g].size() > 1;
-        wanted.append(
-            {groupWidth(group, false), compactable ? groupWidth(group, true) : 0, kPriority[g]});
+        wanted.append({groupWidth(group, false), compactable ? groupWidth(group, true) : 0});
     }
-    const QList<StripGroupPlace> places = PlanStatusStrip(width(), wanted);
-    const int h = std::max(0, height() - 2 * kVerticalMargin);
+    return wanted;
+}
+
+int StatusStrip::heightFor(int width) const {
+    return PlanStripRows(width, wantedGroups()).rowCount * kHeight;
+}
+
+void StatusStrip::layoutGroups() {
+    const StripRows plan = PlanStripRows(width(), wantedGroups());
+    const int rowHeight = std::max(0, height() / plan.rowCount);
+    const int h = std::max(0, rowHeight - 2 * kVerticalMargin);
     for (int g = 0; g < GroupCount; ++g) {
-        const StripGroupPlace& place = places[g];
+        const StripRowPlace& place = plan.places[g];
         int x = place.left;
         for (qsizetype i = 0; i < groups_[g].size(); ++i) {
             QWidget* w = groups_[g][i];
@@ -173,7 +179,7 @@ void StatusStrip::layoutGroups() {
             w->setVisible(shown);
             if (!shown) continue;
             const int widthOfW = g == Remaining ? place.width : w->sizeHint().width();
-            w->setGeometry(x, kVerticalMargin, widthOfW, h);
+            w->setGeometry(x, place.row * rowHeight + kVerticalMargin, widthOfW, h);
             x += widthOfW + kInnerSpacing;
         }
     }
