@@ -49,6 +49,8 @@ class FrmPopUp : public SkinnedWindow {
   private:
     void press(int button);
     bool twoButtons() const;
+    QRect messageArea() const;
+    int wantedMessageHeight() const;
 
     QLabel* m_message = nullptr;
     QLabel* m_info = nullptr;

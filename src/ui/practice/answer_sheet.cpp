@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/picture_cache.h"
 #include "platform/units.h"
@@ -190,6 +191,13 @@ AnswerSheet::AnswerSheet(const QString& graphicsFolder, bool secondAttempt, QWid
     instruction_->adjustSize();
     instruction_->hide();
 
+    // The words over the column of correct answers a marked second attempt shows.
+    correctHeading_ = new QLabel(tr("Correct answer"), this);
+    correctHeading_->setObjectName(QStringLiteral("lblCorrectAnswer"));
+    correctHeading_->setFont(ArialFont(8, true));
+    SetTextColour(correctHeading_, kCorrectText);
+    correctHeading_->hide();
+
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("lblAnswerNote"));
     note_->setWordWrap(true);
@@ -235,7 +243,20 @@ void AnswerSheet::showRows(const QList<AnswerRowView>& views, bool showInstructi
         r->show();
     }
     const QList<double> tops = StackRowTops(heights, parts, second_);
-    for (int k = 1; k <= parts; ++k) row(k)->move(Px(kSheetLeftMargin), Px(tops[k - 1]));
+    // Correct answers on view: their heading stands over them and the rows move down under it.
+    int headingRoom = 0;
+    const auto shown = std::find_if(views.begin(), views.begin() + parts,
+                                    [](const AnswerRowView& v) { return v.showCorrectAnswer; });
+    correctHeading_->setVisible(shown != views.begin() + parts);
+    if (correctHeading_->isVisible()) {
+        const QRect box = row(int(shown - views.begin()) + 1)->correct->geometry();
+        const QSize hint = correctHeading_->sizeHint();
+        correctHeading_->setGeometry(Px(kSheetLeftMargin) + box.x(), Px(tops.value(0)),
+                                     std::max(box.width(), hint.width()), hint.height());
+        headingRoom = hint.height() + 2;
+    }
+    for (int k = 1; k <= parts; ++k)
+        row(k)->move(Px(kSheetLeftMargin), Px(tops[k - 1]) + headingRoom);
     placeInstruction();
 }
 

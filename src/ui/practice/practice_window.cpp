@@ -128,7 +128,8 @@ bool PracticeWindow::LoadPractice() {
         qCWarning(lcUi) << "paper" << in.paperNumber << "could not be loaded";
         return false;
     }
-    setTitleText(session_.Caption());
+    // The second attempt says so in its title, where the window list and a screen reader read it.
+    setTitleText(second_ ? tr("%1 - Second attempt").arg(session_.Caption()) : session_.Caption());
     // A paper without its first question on view cannot be worked.
     if (!question_->show(session_, session_.state().currentQuestion)) return false;
     showLoadedState();

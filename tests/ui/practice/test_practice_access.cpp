@@ -244,8 +244,9 @@ TEST(PracticeAccess, TheSecondAttemptSaysSo) {
     ASSERT_NE(attempt, nullptr);
     EXPECT_TRUE(attempt->isVisibleTo(w));
     EXPECT_EQ(attempt->text(), "Second attempt");
-    // The caption keeps its text.
-    EXPECT_EQ(w->titleLabel()->text(), "Whole Numbers - Paper 1");
+    // So does the window's title.
+    EXPECT_EQ(w->titleLabel()->text(), "Whole Numbers - Paper 1 - Second attempt");
+    EXPECT_EQ(w->windowTitle(), "Whole Numbers - Paper 1 - Second attempt");
     // At the smallest size it is still there.
     w->resize(MinimumWindowSize());
     EXPECT_TRUE(attempt->isVisibleTo(w));
