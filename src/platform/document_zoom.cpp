@@ -57,8 +57,7 @@ QString ZoomedHtml(const QString& html, int percent) {
     static const QRegularExpression piece(
         QStringLiteral("(<style[^>]*>)(.*?)(</style>)|(\\sstyle\\s*=\\s*\")([^\"]*)(\")|"
                        "(<img\\b[^>]*>)"),
-        QRegularExpression::CaseInsensitiveOption |
-            QRegularExpression::DotMatchesEverythingOption);
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression size(
         QStringLiteral("(\\s(?:width|height)\\s*=\\s*\"?)(\\d+(?:\\.\\d+)?)"),
         QRegularExpression::CaseInsensitiveOption);

@@ -1,10 +1,10 @@
 #include "platform/spoken_text.h"
 
 #include <QHash>
-#include <functional>
 #include <QList>
 #include <QRegularExpression>
 #include <QStringList>
+#include <functional>
 
 namespace {
 
@@ -14,19 +14,31 @@ namespace {
 
 QString DecodeEntities(const QString& text) {
     static const QHash<QString, QString> named = {
-        {QStringLiteral("nbsp"), QStringLiteral("\u00a0")}, {QStringLiteral("amp"), QStringLiteral("&")},
-        {QStringLiteral("lt"), QStringLiteral("<")},        {QStringLiteral("gt"), QStringLiteral(">")},
-        {QStringLiteral("quot"), QStringLiteral("\"")},     {QStringLiteral("apos"), QStringLiteral("'")},
-        {QStringLiteral("times"), QStringLiteral("\u00d7")}, {QStringLiteral("divide"), QStringLiteral("\u00f7")},
-        {QStringLiteral("minus"), QStringLiteral("\u2212")}, {QStringLiteral("deg"), QStringLiteral("\u00b0")},
-        {QStringLiteral("sup2"), QStringLiteral("\u00b2")},  {QStringLiteral("sup3"), QStringLiteral("\u00b3")},
-        {QStringLiteral("le"), QStringLiteral("\u2264")},    {QStringLiteral("ge"), QStringLiteral("\u2265")},
-        {QStringLiteral("rarr"), QStringLiteral("\u2192")},  {QStringLiteral("pound"), QStringLiteral("\u00a3")},
-        {QStringLiteral("frac12"), QStringLiteral("1/2")},   {QStringLiteral("frac14"), QStringLiteral("1/4")},
-        {QStringLiteral("frac34"), QStringLiteral("3/4")},   {QStringLiteral("middot"), QStringLiteral("\u00b7")},
-        {QStringLiteral("ndash"), QStringLiteral("\u2013")}, {QStringLiteral("mdash"), QStringLiteral("\u2014")},
+        {QStringLiteral("nbsp"), QStringLiteral("\u00a0")},
+        {QStringLiteral("amp"), QStringLiteral("&")},
+        {QStringLiteral("lt"), QStringLiteral("<")},
+        {QStringLiteral("gt"), QStringLiteral(">")},
+        {QStringLiteral("quot"), QStringLiteral("\"")},
+        {QStringLiteral("apos"), QStringLiteral("'")},
+        {QStringLiteral("times"), QStringLiteral("\u00d7")},
+        {QStringLiteral("divide"), QStringLiteral("\u00f7")},
+        {QStringLiteral("minus"), QStringLiteral("\u2212")},
+        {QStringLiteral("deg"), QStringLiteral("\u00b0")},
+        {QStringLiteral("sup2"), QStringLiteral("\u00b2")},
+        {QStringLiteral("sup3"), QStringLiteral("\u00b3")},
+        {QStringLiteral("le"), QStringLiteral("\u2264")},
+        {QStringLiteral("ge"), QStringLiteral("\u2265")},
+        {QStringLiteral("rarr"), QStringLiteral("\u2192")},
+        {QStringLiteral("pound"), QStringLiteral("\u00a3")},
+        {QStringLiteral("frac12"), QStringLiteral("1/2")},
+        {QStringLiteral("frac14"), QStringLiteral("1/4")},
+        {QStringLiteral("frac34"), QStringLiteral("3/4")},
+        {QStringLiteral("middot"), QStringLiteral("\u00b7")},
+        {QStringLiteral("ndash"), QStringLiteral("\u2013")},
+        {QStringLiteral("mdash"), QStringLiteral("\u2014")},
     };
-    static const QRegularExpression entity(QStringLiteral("&(#x[0-9a-fA-F]{1,6}|#[0-9]{1,7}|[a-zA-Z0-9]{2,8});"));
+    static const QRegularExpression entity(
+        QStringLiteral("&(#x[0-9a-fA-F]{1,6}|#[0-9]{1,7}|[a-zA-Z0-9]{2,8});"));
     QString out;
     qsizetype last = 0;
     for (auto it = entity.globalMatch(text); it.hasNext();) {
@@ -94,7 +106,10 @@ class Reader {
     void tag(const Tag& t);
     void text(const QString& t);
     void endLine();
-    void startTable() { m_rows.clear(); m_inTable = true; }
+    void startTable() {
+        m_rows.clear();
+        m_inTable = true;
+    }
     void endTable();
 
     QStringList m_lines;  // a line that tells how to write an answer starts with kTypedMark
@@ -202,8 +217,9 @@ void Reader::endTable() {
             cells.append(heading.isEmpty() ? value : heading + QLatin1Char(' ') + value);
         }
         const QString label = Collapse(row[0].text);
-        m_lines.append(cells.isEmpty() ? label : label + QStringLiteral(": ") +
-                                                     cells.join(QStringLiteral(", ")));
+        m_lines.append(cells.isEmpty()
+                           ? label
+                           : label + QStringLiteral(": ") + cells.join(QStringLiteral(", ")));
     }
     m_rows.clear();
 }
@@ -212,10 +228,11 @@ void Reader::tag(const Tag& t) {
     static const QStringList skipped = {QStringLiteral("head"), QStringLiteral("style"),
                                         QStringLiteral("script"), QStringLiteral("title")};
     static const QStringList blocks = {
-        QStringLiteral("p"),  QStringLiteral("div"), QStringLiteral("h1"), QStringLiteral("h2"),
-        QStringLiteral("h3"), QStringLiteral("h4"),  QStringLiteral("h5"), QStringLiteral("h6"),
-        QStringLiteral("ul"), QStringLiteral("ol"),  QStringLiteral("blockquote"),
-        QStringLiteral("body"), QStringLiteral("center")};
+        QStringLiteral("p"),     QStringLiteral("div"),        QStringLiteral("h1"),
+        QStringLiteral("h2"),    QStringLiteral("h3"),         QStringLiteral("h4"),
+        QStringLiteral("h5"),    QStringLiteral("h6"),         QStringLiteral("ul"),
+        QStringLiteral("ol"),    QStringLiteral("blockquote"), QStringLiteral("body"),
+        QStringLiteral("center")};
     if (skipped.contains(t.name)) {
         m_skip = std::max(0, m_skip + (t.closing ? -1 : 1));
         return;
@@ -231,9 +248,10 @@ void Reader::tag(const Tag& t) {
         m_inSup = false;
         const QString power = m_sup.trimmed();
         // Written as the characters the rest of the reading knows: ² and ³, or ^n.
-        const QString mark = power == QLatin1String("2")   ? QStringLiteral("\u00b2")
-                             : power == QLatin1String("3") ? QStringLiteral("\u00b3")
-                                                           : QStringLiteral("^") + power + QLatin1Char(' ');
+        const QString mark = power == QLatin1String("2") ? QStringLiteral("\u00b2")
+                             : power == QLatin1String("3")
+                                 ? QStringLiteral("\u00b3")
+                                 : QStringLiteral("^") + power + QLatin1Char(' ');
         (m_inCell ? m_cell : m_line) += mark;
         return;
     }
@@ -305,10 +323,10 @@ void Reader::tag(const Tag& t) {
 
 QString Ordinal(int d, bool plural) {
     static const char* const names[] = {
-        nullptr,      nullptr,       "half",       "third",       "quarter",      "fifth",
-        "sixth",      "seventh",     "eighth",     "ninth",       "tenth",        "eleventh",
-        "twelfth",    "thirteenth",  "fourteenth", "fifteenth",   "sixteenth",    "seventeenth",
-        "eighteenth", "nineteenth",  "twentieth"};
+        nullptr,      nullptr,      "half",       "third",     "quarter",   "fifth",
+        "sixth",      "seventh",    "eighth",     "ninth",     "tenth",     "eleventh",
+        "twelfth",    "thirteenth", "fourteenth", "fifteenth", "sixteenth", "seventeenth",
+        "eighteenth", "nineteenth", "twentieth"};
     QString word;
     if (d >= 2 && d <= 20)
         word = QLatin1String(names[d]);
@@ -418,13 +436,14 @@ QString SpokenMaths(const QString& input, FractionReading fractions) {
         const Unit* u = FindUnit(m.captured(2));
         const bool one = m.captured(1) == QLatin1String("1");
         const QString kind = m.captured(3) == QStringLiteral("\u00b2") ? QStringLiteral("square")
-                                                                        : QStringLiteral("cubic");
+                                                                       : QStringLiteral("cubic");
         return m.captured(1) + QLatin1Char(' ') + kind + QLatin1Char(' ') +
                QLatin1String(one ? u->one : u->many);
     });
     // A unit alone after a number or a gap.
     static const QRegularExpression unit(
-        QStringLiteral("(?<![\\w.])(\\d+(?:\\.\\d+)?|blank)\\s*(%1)(?![\\w/\u00b2\u00b3])").arg(units));
+        QStringLiteral("(?<![\\w.])(\\d+(?:\\.\\d+)?|blank)\\s*(%1)(?![\\w/\u00b2\u00b3])")
+            .arg(units));
     t = ReplaceAll(t, unit, [](const QRegularExpressionMatch& m) {
         const Unit* u = FindUnit(m.captured(2));
         const bool one = m.captured(1) == QLatin1String("1");
@@ -487,8 +506,8 @@ QString SpokenQuestionText(const QString& html) {
     QStringList lines;
     for (const QString& line : Reader().read(html)) {
         const bool typed = line.startsWith(kTypedMark);
-        const QString spoken = FinishLine(
-            typed ? SpokenMaths(line.mid(1), FractionReading::AsTyped) : SpokenMaths(line));
+        const QString spoken = FinishLine(typed ? SpokenMaths(line.mid(1), FractionReading::AsTyped)
+                                                : SpokenMaths(line));
         if (!spoken.isEmpty()) lines.append(spoken);
     }
     return lines.join(QLatin1Char('\n'));

@@ -66,9 +66,9 @@ TEST(QuestionDocumentView, ZoomGrowsTheTextAndThePicturesTogether) {
     ASSERT_TRUE(view.openDocument(path));
     const QString reference = ImageReferences(view.archive().html).first();
     auto pictureWidth = [&] {
-        return view.document()->resource(QTextDocument::ImageResource, QUrl(reference))
-            .value<QImage>()
-            .width();
+        const QVariant picture =
+            view.document()->resource(QTextDocument::ImageResource, QUrl(reference));
+        return picture.value<QImage>().width();
     };
     const QSizeF normal = view.document()->size();
     const int normalPicture = pictureWidth();

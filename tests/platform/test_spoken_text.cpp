@@ -27,7 +27,8 @@ const QList<Document>& Documents() {
             const int id = name.toInt();
             if (id < 20011 || id > 22841) continue;
             const MhtReadResult read = ReadMhtFile(package.filePath(name));
-            if (read.ok) out.append({name, read.document.html, SpokenQuestionText(read.document.html)});
+            if (read.ok)
+                out.append({name, read.document.html, SpokenQuestionText(read.document.html)});
         }
         return out;
     }();
@@ -52,7 +53,8 @@ TEST(SpokenText, TheCourseQuestionsAreReadInWords) {
                                          QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression row(
         QStringLiteral("<tr>\\s*<td[^>]*>([^<]*)</td>\\s*<td[^>]*>([^<]*)</td>"));
-    static const QRegularExpression heading(QStringLiteral("<tr>\\s*<th>[^<]*</th>\\s*<th>([^<]*)</th>"));
+    static const QRegularExpression heading(
+        QStringLiteral("<tr>\\s*<th>[^<]*</th>\\s*<th>([^<]*)</th>"));
     static const QRegularExpression alt(QStringLiteral("<img [^>]*alt=\"([^\"]+)\""));
     static const QRegularExpression mixedNumber(QStringLiteral("<b>[^<]*?(\\d+) 1/8</b>"));
     static const QRegularExpression ratio(QStringLiteral("ratio (\\d+) : (\\d+)"));
@@ -60,10 +62,12 @@ TEST(SpokenText, TheCourseQuestionsAreReadInWords) {
         SCOPED_TRACE(d.name.toStdString());
         // Nothing of the markup or of the signs a synthesiser would misread is left.
         ASSERT_FALSE(d.spoken.trimmed().isEmpty());
-        for (const QString& sign : {QStringLiteral("<"), QStringLiteral("&nbsp;"), QStringLiteral("\u00b2"),
-                                    QStringLiteral("\u00b3"), QStringLiteral("\u00d7"),
-                                    QStringLiteral("\u2212"), QStringLiteral("__"), QStringLiteral("body {")})
-            EXPECT_FALSE(d.spoken.contains(sign)) << sign.toStdString() << " in " << d.spoken.toStdString();
+        for (const QString& sign :
+             {QStringLiteral("<"), QStringLiteral("&nbsp;"), QStringLiteral("\u00b2"),
+              QStringLiteral("\u00b3"), QStringLiteral("\u00d7"), QStringLiteral("\u2212"),
+              QStringLiteral("__"), QStringLiteral("body {")})
+            EXPECT_FALSE(d.spoken.contains(sign))
+                << sign.toStdString() << " in " << d.spoken.toStdString();
 
         if (const auto m = power.match(d.html); m.hasMatch()) {
             ++powers;
@@ -76,7 +80,8 @@ TEST(SpokenText, TheCourseQuestionsAreReadInWords) {
             int n = 0;
             for (auto it = item.globalMatch(d.html); it.hasNext(); it.next()) ++n;
             for (int k = 1; k <= n; ++k)
-                EXPECT_TRUE(d.spoken.contains(QStringLiteral("\n%1: ").arg(k))) << d.spoken.toStdString();
+                EXPECT_TRUE(d.spoken.contains(QStringLiteral("\n%1: ").arg(k)))
+                    << d.spoken.toStdString();
         }
         if (const auto h = heading.match(d.html); h.hasMatch()) {
             ++tables;
@@ -88,8 +93,7 @@ TEST(SpokenText, TheCourseQuestionsAreReadInWords) {
                                       : SpokenMaths(Plain(r.captured(2)));
             EXPECT_TRUE(d.spoken.contains(QStringLiteral("\n%1: %2 %3")
                                               .arg(SpokenMaths(Plain(r.captured(1))),
-                                                   SpokenMaths(Plain(h.captured(1))),
-                                                   value)))
+                                                   SpokenMaths(Plain(h.captured(1))), value)))
                 << d.spoken.toStdString();
         }
         for (auto it = alt.globalMatch(d.html); it.hasNext();) {
@@ -105,7 +109,8 @@ TEST(SpokenText, TheCourseQuestionsAreReadInWords) {
         }
         if (const auto m = ratio.match(d.html); m.hasMatch()) {
             ++ratios;
-            EXPECT_TRUE(d.spoken.contains(QStringLiteral("ratio %1 to %2").arg(m.captured(1), m.captured(2))))
+            EXPECT_TRUE(d.spoken.contains(
+                QStringLiteral("ratio %1 to %2").arg(m.captured(1), m.captured(2))))
                 << d.spoken.toStdString();
         }
         if (d.html.contains(QStringLiteral("________&nbsp;cm&sup2;"))) {
@@ -120,7 +125,8 @@ TEST(SpokenText, TheCourseQuestionsAreReadInWords) {
 
 TEST(SpokenText, NumbersUnitsAndSignsAreReadAsATeacherWould) {
     const QList<QPair<QString, QString>> cases = {
-        {QStringLiteral("Write 3/4 as a decimal."), QStringLiteral("Write 3 quarters as a decimal.")},
+        {QStringLiteral("Write 3/4 as a decimal."),
+         QStringLiteral("Write 3 quarters as a decimal.")},
         {QStringLiteral("1/2 and 11/2"), QStringLiteral("1 half and 11 halves")},
         {QStringLiteral("9 + 4/10 + 2/1000"), QStringLiteral("9 plus 4 tenths plus 2 thousandths")},
         {QStringLiteral("2 1/3 of 5/23"), QStringLiteral("2 and 1 third of 5 over 23")},
@@ -130,13 +136,15 @@ TEST(SpokenText, NumbersUnitsAndSignsAreReadAsATeacherWould) {
         {QStringLiteral("90 km/h for 1 h"), QStringLiteral("90 kilometres per hour for 1 hour")},
         {QStringLiteral("1\u00a0000\u00a0000\u00a0cm\u00b3 = 1\u00a0m\u00b3"),
          QStringLiteral("1000000 cubic centimetres equals 1 cubic metre")},
-        {QStringLiteral("12 \u00d7 5 \u2212 4 \u00f7 2"), QStringLiteral("12 times 5 minus 4 divided by 2")},
+        {QStringLiteral("12 \u00d7 5 \u2212 4 \u00f7 2"),
+         QStringLiteral("12 times 5 minus 4 divided by 2")},
         {QStringLiteral("x\u00b2 + 7\u00b3"), QStringLiteral("x squared plus 7 cubed")},
         {QStringLiteral("an angle of 45\u00b0 at -3\u00b0C"),
          QStringLiteral("an angle of 45 degrees at minus 3 degrees Celsius")},
         {QStringLiteral("5 men and 3 mice"), QStringLiteral("5 men and 3 mice")},
     };
-    for (const auto& [text, spoken] : cases) EXPECT_EQ(SpokenMaths(text), spoken) << text.toStdString();
+    for (const auto& [text, spoken] : cases)
+        EXPECT_EQ(SpokenMaths(text), spoken) << text.toStdString();
 
     EXPECT_EQ(SpokenQuestionText(QStringLiteral(
                   "<html><head><title>Q</title><style>p { margin: 0 }</style></head><body>"

@@ -39,8 +39,10 @@ bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusIn: {
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             const bool show = wanted(reason);
-            if (reason == Qt::MouseFocusReason) byMouse_ = true;
-            else if (show) byMouse_ = false;
+            if (reason == Qt::MouseFocusReason)
+                byMouse_ = true;
+            else if (show)
+                byMouse_ = false;
             if (show) {
                 follow();
                 QWidget::show();

@@ -66,8 +66,9 @@ void EraseView::setState(State state) {
     const QList<QWidget*> offer{m_offerText, m_trash};
     const QList<QWidget*> confirm{m_confirmText, m_no, m_yes};  // No first: the safe answer
     const QList<QWidget*> done{m_doneText};
-    const QList<QWidget*>& shown =
-        state == State::Offer ? offer : state == State::Confirm ? confirm : done;
+    const QList<QWidget*>& shown = state == State::Offer     ? offer
+                                   : state == State::Confirm ? confirm
+                                                             : done;
     for (QWidget* w : shown) w->show();
     if (state == State::Offer) {
         m_doneText->setText(tr("All your past results have been erased."));
@@ -75,8 +76,8 @@ void EraseView::setState(State state) {
     }
     if (focusHere) {
         // The question or the outcome is heard before the button the focus lands on.
-        if (state != State::Offer) Announce(this, state == State::Confirm ? m_confirmText->text()
-                                                                           : m_doneText->text());
+        if (state != State::Offer)
+            Announce(this, state == State::Confirm ? m_confirmText->text() : m_doneText->text());
         QAbstractButton* first = nullptr;
         for (QWidget* w : shown)
             if (auto* b = qobject_cast<QAbstractButton*>(w); b && !first) first = b;

@@ -20,7 +20,8 @@ QuestionZoom::QuestionZoom(QWidget* window, QuestionDocumentView* view, const QS
     const Qt::KeyboardModifiers keypad = Qt::ControlModifier | Qt::KeypadModifier;
     keys({Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal, QKeyCombination(keypad, Qt::Key_Plus)},
          &QuestionZoom::zoomIn);
-    keys({Qt::CTRL | Qt::Key_Minus, QKeyCombination(keypad, Qt::Key_Minus)}, &QuestionZoom::zoomOut);
+    keys({Qt::CTRL | Qt::Key_Minus, QKeyCombination(keypad, Qt::Key_Minus)},
+         &QuestionZoom::zoomOut);
     keys({Qt::CTRL | Qt::Key_0, QKeyCombination(keypad, Qt::Key_0)}, &QuestionZoom::reset);
 }
 

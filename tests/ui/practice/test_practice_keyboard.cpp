@@ -8,11 +8,11 @@
 
 #include "platform/question_document_view.h"
 #include "practice_fixture.h"
+#include "session/learner_settings.h"
+#include "ui/frame/focus_ring.h"
 #include "ui/frame/skinned_button.h"
 #include "ui/practice/answer_box.h"
 #include "ui/practice/answer_sheet.h"
-#include "session/learner_settings.h"
-#include "ui/frame/focus_ring.h"
 #include "ui/practice/practice_toolbar.h"
 #include "ui/practice/question_pane.h"
 #include "ui/practice/sheet_handle.h"
