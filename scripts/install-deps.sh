@@ -22,6 +22,8 @@ packages=(
   openbox
   # what a screen reader sees: the accessibility bus and its Python client
   at-spi2-core python3-pyatspi dbus-daemon
+  # the screen reader itself, which the Orca test runs (its log, not its voice, is checked)
+  orca
   # the installed tree and the Debian package: validators, cpack's dependency list, lintian
   desktop-file-utils appstream dpkg-dev file lintian
 )

@@ -8,7 +8,12 @@
 #include <QScrollBar>
 #include <QTextDocument>
 
+#include "platform/accessible_document.h"
+#include "platform/document_zoom.h"
+#include "platform/spoken_text.h"
+
 QuestionDocumentView::QuestionDocumentView(QWidget* parent) : QTextBrowser(parent) {
+    InstallDocumentAccessibility();
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
@@ -27,10 +32,33 @@ bool QuestionDocumentView::openDocument(const QString& path) {
     }
     lastError_.clear();
     archive_ = std::move(read.document);
-    // loadResource answers the pictures from the archive, never from disk.
-    setHtml(archive_.html);
+    spokenText_ = SpokenQuestionText(archive_.html);
+    showArchive();
     verticalScrollBar()->setValue(0);
     return true;
+}
+
+void QuestionDocumentView::showArchive() {
+    // loadResource answers the pictures from the archive, never from disk.
+    setHtml(ZoomedHtml(archive_.html, zoom_));
+}
+
+void QuestionDocumentView::setZoom(int percent) {
+    percent = BoundedZoom(percent);
+    if (percent == zoom_) return;
+    QScrollBar* bar = verticalScrollBar();
+    const double at = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0.0;
+    zoom_ = percent;
+    if (archive_.html.isEmpty()) return;
+    showArchive();
+    bar->setValue(int(at * bar->maximum() + 0.5));
+}
+
+QString QuestionDocumentView::spokenName() const {
+    const QString title = accessibleName();
+    if (spokenText_.isEmpty()) return title;
+    const QString text = QString(spokenText_).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return title.isEmpty() ? text : title + QStringLiteral(". ") + text;
 }
 
 QVariant QuestionDocumentView::loadResource(int type, const QUrl& name) {
@@ -38,7 +66,13 @@ QVariant QuestionDocumentView::loadResource(int type, const QUrl& name) {
         const QByteArray bytes = archive_.resolve(name.toString());
         if (!bytes.isNull()) {
             QImage image;
-            if (image.loadFromData(bytes)) return image;
+            if (image.loadFromData(bytes)) {
+                // Drawn as large as the zoom makes the picture, so it stays sharp.
+                if (zoom_ != 100)
+                    image = image.scaled(image.size() * zoom_ / 100, Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation);
+                return image;
+            }
         }
         return {};
     }

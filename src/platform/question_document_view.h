@@ -21,6 +21,16 @@ class QuestionDocumentView : public QTextBrowser {
     QString lastError() const { return lastError_; }
     const MhtDocument& archive() const { return archive_; }
 
+    // What a screen reader says of the shown document (SpokenQuestionText), and that text under
+    // the view's accessible name ("Question 3. Work out 5 cubed.").
+    QString spokenText() const { return spokenText_; }
+    QString spokenName() const;
+
+    // The document's size in percent (100 to 300): text and pictures grow together. Kept for
+    // every document shown after.
+    void setZoom(int percent);
+    int zoom() const { return zoom_; }
+
     // Prints the shown document across the device's pages at a readable size, with `header` on
     // every page; false when the device cannot be painted on.
     bool printTo(QPagedPaintDevice& device, const QString& header,
@@ -38,6 +48,10 @@ class QuestionDocumentView : public QTextBrowser {
     QMimeData* createMimeDataFromSelection() const override;
 
   private:
+    void showArchive();
+
     MhtDocument archive_;
     QString lastError_;
+    QString spokenText_;
+    int zoom_ = 100;
 };

@@ -79,9 +79,7 @@ LearnerList LearnerList::load(const QString& dataFolder) {
     LearnerList list;
     list.m_dataFolder = dataFolder;
     const QString path = QDir(dataFolder).filePath(fileName());
-    if (FileKindAt(path) == FileKind::Regular) {
-        list.m_listed = true;
-        QSettings s(path, QSettings::IniFormat);
+    list.m_listed = ReadSettingsFile(path, [&list](QSettings& s) {
         const int size = s.beginReadArray(QStringLiteral("learners"));
         for (int i = 0; i < size; ++i) {
             s.setArrayIndex(i);
@@ -97,9 +95,7 @@ LearnerList LearnerList::load(const QString& dataFolder) {
         }
         s.endArray();
         list.m_last = s.value(QStringLiteral("last")).toString();
-        if (s.status() != QSettings::NoError)
-            qCWarning(lcSession) << path << "could not be read whole";
-    }
+    });
     if (!list.m_learners.isEmpty()) return list;
 
     // No list, or none that holds a learner: the folders say who there is.

@@ -1,16 +1,13 @@
 #include "session/learner_settings.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSettings>
+#include <algorithm>
 
 #include "content/course_shape.h"
-#include "records/file_io.h"
 #include "session/settings_file.h"
 
 namespace {
-
-constexpr int kSmallestZoom = 50, kLargestZoom = 400;
 
 const QString kPrinter = QStringLiteral("print/printer");
 const QString kPdf = QStringLiteral("print/saveAsPdf");
@@ -33,19 +30,17 @@ QString LearnerSettings::fileName() {
 
 LearnerSettings LearnerSettings::load(const QString& learnerFolder) {
     LearnerSettings settings;
-    const QString path = QDir(learnerFolder).filePath(fileName());
-    // A FIFO or a folder in its place is never opened.
-    if (FileKindAt(path) != FileKind::Regular) return settings;
-    const QSettings file(path, QSettings::IniFormat);
-    if (file.status() != QSettings::NoError) return settings;
-    settings.printer = file.value(kPrinter).toString();
-    settings.saveAsPdf = file.value(kPdf).toString() == QStringLiteral("true");
-    settings.pageSize = file.value(kPageSize).toString();
-    settings.orientation = file.value(kOrientation).toString() == QStringLiteral("landscape")
-                               ? Orientation::Landscape
-                               : Orientation::Portrait;
-    settings.questionZoom = IntIn(file, kZoom, kSmallestZoom, kLargestZoom, 100);
-    settings.lastTopic = IntIn(file, kTopic, 1, kTopicCapacity, 1);
+    ReadSettingsFile(QDir(learnerFolder).filePath(fileName()), [&settings](QSettings& file) {
+        settings.printer = file.value(kPrinter).toString();
+        settings.saveAsPdf = file.value(kPdf).toString() == QStringLiteral("true");
+        settings.pageSize = file.value(kPageSize).toString();
+        settings.orientation = file.value(kOrientation).toString() == QStringLiteral("landscape")
+                                   ? Orientation::Landscape
+                                   : Orientation::Portrait;
+        settings.questionZoom = IntIn(file, kZoom, kDefaultQuestionZoom, kMaximumQuestionZoom,
+                                      kDefaultQuestionZoom);
+        settings.lastTopic = IntIn(file, kTopic, 1, kTopicCapacity, 1);
+    });
     return settings;
 }
 
@@ -60,4 +55,17 @@ bool LearnerSettings::save(const QString& learnerFolder) const {
         s.setValue(kZoom, questionZoom);
         s.setValue(kTopic, lastTopic);
     });
+}
+
+int StoredQuestionZoom(const QString& learnerFolder) {
+    return LearnerSettings::load(learnerFolder).questionZoom;
+}
+
+bool KeepQuestionZoom(const QString& learnerFolder, int percent) {
+    LearnerSettings settings = LearnerSettings::load(learnerFolder);
+    const int zoom = std::clamp(percent, LearnerSettings::kDefaultQuestionZoom,
+                                LearnerSettings::kMaximumQuestionZoom);
+    if (settings.questionZoom == zoom) return true;
+    settings.questionZoom = zoom;
+    return settings.save(learnerFolder);
 }

@@ -28,3 +28,17 @@ bool WriteSettingsFile(const QString& path, const std::function<void(QSettings&)
     }
     return true;
 }
+
+bool ReadSettingsFile(const QString& path, const std::function<void(QSettings&)>& read) {
+    constexpr qint64 kLargestSettings = 64 * 1024;  // anything larger is not ours
+    if (FileKindAt(path) != FileKind::Regular) return false;
+    const std::optional<QByteArray> bytes = ReadRegularFile(path);
+    QTemporaryDir scratch;
+    if (!bytes || bytes->size() > kLargestSettings || !scratch.isValid()) return false;
+    const QString copy = scratch.filePath(QStringLiteral("settings.ini"));
+    if (!WriteFileAtomically(copy, *bytes, FileSync::None)) return false;
+    QSettings settings(copy, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError) qCWarning(lcSession) << path << "could not be read whole";
+    read(settings);
+    return true;
+}

@@ -94,7 +94,7 @@ first_results=$(record fresults2HM.txt 101)
 
 # Try again: the try-again button sits under the load button.
 click_in "$MAIN" 217 245
-PRACTICE=$(wait_window ' - Paper 1$')
+PRACTICE=$(wait_window ' - Paper 1 - Second attempt$')
 sleep 0.5
 shot second_opened
 [ -z "$(field "$(record second2HM.txt 101)" 1)" ] || fail "opening the second attempt wrote answers"
@@ -135,7 +135,7 @@ fi
 
 press_toolbar "$PRACTICE" 4
 answer_popup 'Close Practice' yes
-window_gone ' - Paper 1$' || fail "the second attempt stayed open"
+window_gone ' - Paper 1 - Second attempt$' || fail "the second attempt stayed open"
 if ls "$DATA"/temppaper*.mht >/dev/null 2>&1; then fail "a question file was left behind"; fi
 
 # The second score now stands in the row under the first.
@@ -145,12 +145,12 @@ wait_darker "$SHOTS/${SCRIPT_NAME}_home_first.png" "40x14+$((mx + 296))+$((my + 
 # Reopened, the marked second attempt writes nothing.
 snapshot=$(cat "$DATA/second2HM.txt" "$DATA/sresults2HM.txt" "$DATA/marks2HM.txt" | md5sum)
 click_in "$MAIN" 217 245
-PRACTICE=$(wait_window ' - Paper 1$')
+PRACTICE=$(wait_window ' - Paper 1 - Second attempt$')
 sleep 0.5
 press_toolbar "$PRACTICE" 6
 press_toolbar "$PRACTICE" 4
 answer_popup 'Close Practice' yes
-window_gone ' - Paper 1$' || fail "the reopened attempt stayed open"
+window_gone ' - Paper 1 - Second attempt$' || fail "the reopened attempt stayed open"
 [ "$(cat "$DATA/second2HM.txt" "$DATA/sresults2HM.txt" "$DATA/marks2HM.txt" | md5sum)" = "$snapshot" ] ||
     fail "reopening the marked second attempt wrote to the results"
 echo "first attempt $fse, second attempt $sse"

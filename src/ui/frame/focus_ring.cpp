@@ -19,40 +19,39 @@ void FocusRing::follow() {
     raise();
 }
 
-// Tab, Backtab and shortcuts mark; a window coming back keeps the mark it had; focus set by the
-// program marks only a read-only control (an editable one shows its caret).
+// A click does not mark; a window or a pop-up giving the focus back keeps the look the control
+// had; any other way marks.
 bool FocusRing::wanted(Qt::FocusReason reason) const {
     switch (reason) {
-        case Qt::TabFocusReason:
-        case Qt::BacktabFocusReason:
-        case Qt::ShortcutFocusReason:
-            return true;
+        case Qt::MouseFocusReason:
+            return false;
         case Qt::ActiveWindowFocusReason:
         case Qt::PopupFocusReason:
-            return markedBeforeLeaving_;
-        case Qt::OtherFocusReason:
-            return target_->property("readOnly").toBool();
+            return !byMouse_;
         default:
-            return false;
+            return true;
     }
 }
 
 bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
     if (watched != target_) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
-        case QEvent::FocusIn:
-            if (wanted(static_cast<QFocusEvent*>(event)->reason())) {
+        case QEvent::FocusIn: {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool show = wanted(reason);
+            if (reason == Qt::MouseFocusReason)
+                byMouse_ = true;
+            else if (show)
+                byMouse_ = false;
+            if (show) {
                 follow();
-                show();
+                QWidget::show();
             }
             break;
-        case QEvent::FocusOut: {
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            markedBeforeLeaving_ = isVisible() && (reason == Qt::ActiveWindowFocusReason ||
-                                                   reason == Qt::PopupFocusReason);
+        }
+        case QEvent::FocusOut:
             hide();
             break;
-        }
         case QEvent::Hide:
             hide();
             break;

@@ -1,8 +1,8 @@
 #pragma once
-// The keyboard-focus ring of a control that draws none of its own (an answer box, whose caret
-// goes once it is read-only; the question view): a ring over the control's edge, shown while the
-// control has the focus from the keyboard. A click, or the focus the window puts in an answer box
-// for typing, leaves the look as it was.
+// The focus ring of a control that draws none of its own (an answer box, whose thin caret alone
+// does not show which box of a question is ready, and goes once the box is read-only; the
+// question view): a ring over the control's edge, shown however the focus arrived (Tab, Enter,
+// a change of question, the window opening) except by a click, which leaves the look as it was.
 
 #include <QWidget>
 
@@ -22,5 +22,5 @@ class FocusRing : public QWidget {
     bool wanted(Qt::FocusReason reason) const;
     QWidget* target_ = nullptr;
     int outset_ = 0;
-    bool markedBeforeLeaving_ = false;
+    bool byMouse_ = false;  // the focus last came by a click
 };

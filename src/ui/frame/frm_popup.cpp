@@ -1,5 +1,6 @@
 #include "ui/frame/frm_popup.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -10,6 +11,27 @@
 #include "ui/frame/skinned_button.h"
 
 namespace {
+
+// The message, read once as the dialog's description: as a label of its own, Orca would read it
+// a second time beside the description when it is three words or longer, and not at all beside
+// the dialog's name when it is shorter.
+class AccessibleMessage : public QAccessibleWidget {
+  public:
+    explicit AccessibleMessage(QLabel* label) : QAccessibleWidget(label, QAccessible::Paragraph) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* MessageFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("QLabel") || !object ||
+        object->objectName() != QLatin1String("lblMessage") ||
+        !qobject_cast<FrmPopUp*>(object->parent()))
+        return nullptr;
+    return new AccessibleMessage(static_cast<QLabel*>(object));
+}
+
 constexpr int kShortMessage = 33;  // messages shorter than this drop 7 pixels
 constexpr int kDrop = 7;
 constexpr int kButtonGap = 10;
@@ -18,6 +40,11 @@ constexpr int kButtonGap = 10;
 FrmPopUp::FrmPopUp(const QString& graphicsFolder, QWidget* parent)
     : SkinnedWindow(DialogSkin(graphicsFolder), parent ? parent->window() : nullptr, Qt::Dialog) {
     setObjectName(QStringLiteral("frmPopUp"));
+    static const bool messageRead = [] {
+        QAccessible::installFactory(MessageFactory);
+        return true;
+    }();
+    Q_UNUSED(messageRead);
     // The pictures are drawn on this colour.
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -67,16 +94,24 @@ void FrmPopUp::layoutContent() {
     if (!m_message) return;  // still being built
     const QRect topRight = piece(Piece::TopRight)->geometry();
     m_info->move(titleLabel()->x(), topRight.top() + topRight.height() + Px(240));
-    const int messageLeft = m_info->x() + m_info->width() + Px(150);
     const int buttonTop = height() - m_buttons[0]->height() - Px(240);
-    const int messageTop = m_info->y() + (m_dropMessage ? kDrop : 0);
-    const int messageWidth = qMax(0, width() - messageLeft - Px(240));
-    // A long message may take more lines than designed, as far as the buttons.
-    const int wanted = qMax(Px(420), m_message->heightForWidth(messageWidth));
-    m_message->setGeometry(messageLeft, messageTop, messageWidth,
-                           qMax(0, qMin(wanted, buttonTop - 4 - messageTop)));
+    const QRect area = messageArea();
+    m_message->setGeometry(area.left(), area.top(), area.width(),
+                           qMax(0, qMin(wantedMessageHeight(), buttonTop - 4 - area.top())));
     m_buttons[0]->move(m_buttons[0]->x(), buttonTop);
     m_buttons[1]->move(m_buttons[1]->x(), buttonTop);
+}
+
+// Where the message starts and how wide it may be (its height is the text's).
+QRect FrmPopUp::messageArea() const {
+    const int left = m_info->x() + m_info->width() + Px(150);
+    const int top = m_info->y() + (m_dropMessage ? kDrop : 0);
+    return QRect(left, top, qMax(0, width() - left - Px(240)), 0);
+}
+
+int FrmPopUp::wantedMessageHeight() const {
+    // A long message may take more lines than designed.
+    return qMax(Px(420), m_message->heightForWidth(messageArea().width()));
 }
 
 void FrmPopUp::CallPop(const QString& title, const QString& message, int buttonCount,
@@ -84,6 +119,7 @@ void FrmPopUp::CallPop(const QString& title, const QString& message, int buttonC
     titleLabel()->setText(title);
     setWindowTitle(title);
     m_message->setText(message);
+    // Read with the dialog's name when the dialog opens (the message label is not read again).
     setAccessibleDescription(message);
     auto caption = [this](int i, const QString& text) {
         m_captions[i]->setText(text);
@@ -106,7 +142,15 @@ void FrmPopUp::CallPop(const QString& title, const QString& message, int buttonC
     m_buttons[0]->setToolTipEverywhere(twoButtons() ? tr("Yes (Enter or Y)") : tr("OK (Enter)"));
     m_buttons[1]->setToolTipEverywhere(tr("No (Escape or N)"));
     m_dropMessage = message.size() < kShortMessage;
+    // The designed size, grown downwards where the message needs more lines than there is room
+    // for above the buttons: the whole message is always shown.
+    resize(SizeTw(3975, 2250));
     relayout();
+    const int room = m_buttons[0]->y() - 4 - messageArea().top();
+    if (const int missing = wantedMessageHeight() - room; missing > 0) {
+        resize(width(), height() + missing);
+        relayout();  // a dialog not yet shown has its resize event only when it shows
+    }
 
     QWidget* anchor = over ? over : parentWidget();
     if (anchor) {

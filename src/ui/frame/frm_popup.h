@@ -50,6 +50,8 @@ class FrmPopUp : public SkinnedWindow {
     void press(int button);
     bool twoButtons() const;
     int defaultButton() const;
+    QRect messageArea() const;
+    int wantedMessageHeight() const;
 
     QLabel* m_message = nullptr;
     QLabel* m_info = nullptr;

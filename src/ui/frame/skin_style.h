@@ -54,7 +54,10 @@ inline const QColor kTrendLineColour(0, 0, 255);
 // character, and the marking progress.
 inline const QColor kQuestionTitleStrip(190, 204, 222);
 inline const QColor kCarriedOverTint(192, 192, 255);
-inline const QColor kAnswerBorderBlue(178, 217, 246);
+// The skin's light blue (178, 217, 246) and red, darkened in their own hue until an answer box's
+// outline stands 3:1 and the verdicts 4.5:1 against the sheet.
+inline const QColor kAnswerBorderBlue(26, 137, 219);
+inline const QColor kVerdictRed(200, 0, 0);
 inline const QColor kAnswerBorderGrey(192, 192, 192);
 inline const QColor kCorrectAnswerGround(226, 242, 226);
 inline const QColor kCorrectAnswerText(0, 100, 0);

@@ -11,6 +11,7 @@
 #include "platform/cursor_hit.h"
 #include "platform/units.h"
 #include "platform/window_outline.h"
+#include "ui/frame/accessible_window.h"
 #include "ui/frame/skin_picture.h"
 #include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
@@ -54,6 +55,7 @@ SkinnedWindow::SkinnedWindow(const Skin& skin, QWidget* parent, Qt::WindowFlags 
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | extraFlags),
       m_skin(skin),
       m_picturesReady(!skin.picturesWrittenLater) {
+    InstallWindowAccessibility();
     static const char* const names[8] = {"BTopLeft", "BTopCentre", "BTopRight", "BLeft",
                                          "BRight",   "BBotLeft",   "BBot",      "BBotRight"};
     for (int i = 0; i < 8; ++i) {

@@ -16,6 +16,7 @@
 #include "ui/frame/ui_log.h"
 #include "ui/main/about_view.h"
 #include "ui/main/erase_view.h"
+#include "ui/main/family_view.h"
 #include "ui/main/home_view.h"
 #include "ui/main/key_actions.h"
 #include "ui/main/learners_view.h"
@@ -259,15 +260,26 @@ void Contents::placeView(MainView* view) {
     view->raise();
     m_front = view;
     raiseFrame();
-    // The focus follows into the new view rather than staying on a control about to be hidden.
-    if (focusWasInView) {
-        QAbstractButton* next = NextFocusStop(view->focusStops(), nullptr, true);
-        if (!next) next = StopEntry(m_toolbar->focusStop());
-        if (next) next->setFocus(Qt::OtherFocusReason);
-    }
+    // The focus follows into the new view rather than staying on a control about to be hidden,
+    // and never stays on the title bar.
+    if (focusWasInView || !focusWidget() || titleButtons().contains(focusWidget()))
+        focusFrontView();
     // Views behind the front one are covered whole; hidden, nothing reaches what nobody sees.
     for (MainView* v : views())
         if (v != view) v->hide();
+}
+
+void Contents::focusFrontView() {
+    // The learners' views chain lists and tables among their buttons: the first of the chain.
+    if (const auto* family = dynamic_cast<const FamilyView*>(m_front)) {
+        if (QWidget* first = family->nextInChain(nullptr, true)) {
+            first->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    QAbstractButton* next = m_front ? NextFocusStop(m_front->focusStops(), nullptr, true) : nullptr;
+    if (!next) next = StopEntry(m_toolbar->focusStop());
+    if (next) next->setFocus(Qt::OtherFocusReason);
 }
 
 void Contents::ShowView() {
@@ -356,6 +368,8 @@ void Contents::eraseConfirmed() {
     // An open paper would later write its old marks back over the erased files.
     m_practice.close();
     m_erase->showErased(m_session.eraseAllResults());
+    // The erased view has no button: the keys go on from the toolbar.
+    if (focusWidget() == m_erase) focusFrontView();
 }
 
 void Contents::openMakersPage() {

@@ -75,6 +75,9 @@ class Contents : public SkinnedWindow, public ContentsChannel {
     void selectTopic(int topic);           // 1 to 10
     void openPaper(int offset, int take);  // slot offset 0..4, attempt 1 or 2
     void ShowView();
+    // The focus to the first control of the view in front (the toolbar when it has none), as
+    // after a view key.
+    void focusFrontView();
     void CloseProgram();
     void openMakersPage();
 

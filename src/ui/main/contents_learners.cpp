@@ -216,6 +216,9 @@ void Contents::applyLearnerSettings() {
 void Contents::keepLearnerSettings() {
     if (m_learners.count() == 0) return;
     LearnerSettings now = m_settings;
+    // The practice window keeps the question zoom itself: take it as it stands now.
+    now.questionZoom = StoredQuestionZoom(m_learners.folderOf(m_learner));
+    m_settings.questionZoom = now.questionZoom;
     PutTarget(SessionPrintTarget(), now);
     if (m_session.module().module > 0) now.lastTopic = m_session.chosenTopic();
     if (now == m_settings) return;

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "platform/units.h"
+#include "ui/frame/announcer.h"
 #include "ui/frame/skin_style.h"
 #include "ui/frame/skinned_button.h"
 #include "ui/main/view_parts.h"
@@ -56,17 +57,37 @@ SkinnedButton* EraseView::makeButton(const QString& name, const QString& caption
 }
 
 void EraseView::setState(State state) {
+    // A button of the view that hides itself (Trash, Yes, No) hands the focus to the first
+    // control of the new state, never on to the title bar: the new controls are shown and take
+    // the focus before the old ones go.
+    QWidget* focus = window()->focusWidget();
+    const bool focusHere = focus && (focus == this || isAncestorOf(focus)) && isVisible();
     m_state = state;
-    m_offerText->setVisible(state == State::Offer);
-    m_trash->setVisible(state == State::Offer);
-    m_confirmText->setVisible(state == State::Confirm);
-    m_yes->setVisible(state == State::Confirm);
-    m_no->setVisible(state == State::Confirm);
-    m_doneText->setVisible(state == State::Done);
+    const QList<QWidget*> offer{m_offerText, m_trash};
+    const QList<QWidget*> confirm{m_confirmText, m_no, m_yes};  // No first: the safe answer
+    const QList<QWidget*> done{m_doneText};
+    const QList<QWidget*>& shown = state == State::Offer     ? offer
+                                   : state == State::Confirm ? confirm
+                                                             : done;
+    for (QWidget* w : shown) w->show();
     if (state == State::Offer) {
         m_doneText->setText(tr("All your past results have been erased."));
         m_doneText->setGeometry(RectTw(1920, 1320, 2055, 495));
     }
+    if (focusHere) {
+        // The question or the outcome is heard before the button the focus lands on.
+        if (state != State::Offer)
+            Announce(this, state == State::Confirm ? m_confirmText->text() : m_doneText->text());
+        QAbstractButton* first = nullptr;
+        for (QWidget* w : shown)
+            if (auto* b = qobject_cast<QAbstractButton*>(w); b && !first) first = b;
+        if (first)
+            first->setFocus(Qt::OtherFocusReason);
+        else
+            setFocus(Qt::OtherFocusReason);  // the window moves it on (Contents::focusFrontView)
+    }
+    for (QWidget* w : offer + confirm + done)
+        if (!shown.contains(w)) w->hide();
 }
 
 void EraseView::showErased(const QStringList& failedFiles) {

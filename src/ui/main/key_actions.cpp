@@ -45,6 +45,19 @@ void MainKeyActions::showReportPage(int page) {
 }
 
 void MainKeyActions::perform(MainAction action, int page) {
+    act(action, page);
+    // A key that shows a view puts the focus on its first control, wherever the focus was.
+    switch (action) {
+        case MainAction::Print:
+        case MainAction::Close:
+        case MainAction::Setup:
+            return;
+        default:
+            m_contents.focusFrontView();
+    }
+}
+
+void MainKeyActions::act(MainAction action, int page) {
     switch (action) {
         case MainAction::Home:
         case MainAction::Report:

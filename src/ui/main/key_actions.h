@@ -18,6 +18,7 @@ class MainKeyActions : public QObject {
   private:
     bool showModulePage();  // false when there is no module to show
     void showHelpPage();
+    void act(MainAction action, int page);
     void moveToTab(int step);
     void showReportPage(int page);
 

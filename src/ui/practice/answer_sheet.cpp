@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/picture_cache.h"
 #include "platform/units.h"
@@ -41,7 +42,7 @@ QLabel* VerdictLabel(const QString& name, QWidget* parent) {
     auto* v = new QLabel(parent);
     v->setObjectName(name);
     v->setFont(ArialFont(9, true));
-    SetTextColour(v, Qt::red);
+    SetTextColour(v, kVerdictRed);
     v->hide();
     return v;
 }
@@ -67,7 +68,6 @@ AnswerRow::AnswerRow(int k, bool secondAttempt, QWidget* parent)
     correct->setFocusPolicy(Qt::NoFocus);
     correct->setFont(ArialFont(9));
     correct->setToolTip(tr("Correct answer"));
-    correct->setAccessibleName(tr("Correct answer"));
     QPalette cp = correct->palette();
     cp.setColor(QPalette::Base, kCorrectAnswerGround);
     cp.setColor(QPalette::Text, kCorrectAnswerText);
@@ -79,24 +79,35 @@ AnswerRow::AnswerRow(int k, bool secondAttempt, QWidget* parent)
     applyLayout(false);
 }
 
+// Only what changes is set: every change is an event for a screen reader, and a flood of them
+// (twenty rows, most of them hidden and empty) makes Orca drop what comes next.
 void AnswerRow::fill(const AnswerRowView& v) {
-    answer->setMaxLength(v.singleCharacter ? 1 : 32767);
-    answer->setText(v.answer);
+    auto setText = [](auto* w, const QString& text) {
+        if (w->text() != text) w->setText(text);
+    };
+    auto setName = [](QWidget* w, const QString& name) {
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+    };
+    const int maxLength = v.singleCharacter ? 1 : 32767;
+    if (answer->maxLength() != maxLength) answer->setMaxLength(maxLength);
+    setText(answer, v.answer);
     answer->setReadOnly(v.readOnly);
     SetBase(answer, v.tinted ? kCarriedOverTint : QColor(Qt::white));
-    answer->setAccessibleName(v.name);
+    setName(answer, v.name);
     description_ = v.description;
-    answer->setAccessibleDescription(description_);
-    correct->setText(v.correctAnswer);
+    if (answer->accessibleDescription() != description_)
+        answer->setAccessibleDescription(description_);
+    setText(correct, v.correctAnswer);
+    // Named once shown: a name given to twenty hidden boxes is twenty events for nobody.
+    if (v.showCorrectAnswer) setName(correct, tr("Correct answer"));
     correct->setVisible(v.showCorrectAnswer);
-    firstVerdict->setText(VerdictLetter(v.firstVerdict));
+    setText(firstVerdict, VerdictLetter(v.firstVerdict));
     // In the second attempt FR<k> is the first attempt's verdict.
-    firstVerdict->setAccessibleName(second_
-                                        ? tr("first attempt: %1").arg(VerdictWord(v.firstVerdict))
-                                        : VerdictWord(v.firstVerdict));
+    setName(firstVerdict, second_ ? tr("first attempt: %1").arg(VerdictWord(v.firstVerdict))
+                                  : VerdictWord(v.firstVerdict));
     firstVerdict->setVisible(v.showFirstVerdict);
-    secondVerdict->setText(VerdictLetter(v.secondVerdict));
-    secondVerdict->setAccessibleName(VerdictWord(v.secondVerdict));
+    setText(secondVerdict, VerdictLetter(v.secondVerdict));
+    setName(secondVerdict, VerdictWord(v.secondVerdict));
     secondVerdict->setVisible(v.showSecondVerdict);
     firstVerdict->setToolTip(v.verdictTip);
     secondVerdict->setToolTip(v.verdictTip);
@@ -173,6 +184,13 @@ AnswerSheet::AnswerSheet(const QString& graphicsFolder, bool secondAttempt, QWid
     instruction_->adjustSize();
     instruction_->hide();
 
+    // The words over the column of correct answers a marked second attempt shows.
+    correctHeading_ = new QLabel(tr("Correct answer"), this);
+    correctHeading_->setObjectName(QStringLiteral("lblCorrectAnswer"));
+    correctHeading_->setFont(ArialFont(8, true));
+    SetTextColour(correctHeading_, kCorrectAnswerText);
+    correctHeading_->hide();
+
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("lblAnswerNote"));
     note_->setWordWrap(true);
@@ -218,7 +236,20 @@ void AnswerSheet::showRows(const QList<AnswerRowView>& views, bool showInstructi
         r->show();
     }
     const QList<double> tops = StackRowTops(heights, parts, second_);
-    for (int k = 1; k <= parts; ++k) row(k)->move(Px(kSheetLeftMargin), Px(tops[k - 1]));
+    // Correct answers on view: their heading stands over them and the rows move down under it.
+    int headingRoom = 0;
+    const auto shown = std::find_if(views.begin(), views.begin() + parts,
+                                    [](const AnswerRowView& v) { return v.showCorrectAnswer; });
+    correctHeading_->setVisible(shown != views.begin() + parts);
+    if (correctHeading_->isVisible()) {
+        const QRect box = row(int(shown - views.begin()) + 1)->correct->geometry();
+        const QSize hint = correctHeading_->sizeHint();
+        correctHeading_->setGeometry(Px(kSheetLeftMargin) + box.x(), Px(tops.value(0)),
+                                     std::max(box.width(), hint.width()), hint.height());
+        headingRoom = hint.height() + 2;
+    }
+    for (int k = 1; k <= parts; ++k)
+        row(k)->move(Px(kSheetLeftMargin), Px(tops[k - 1]) + headingRoom);
     placeInstruction();
 }
 

@@ -77,6 +77,7 @@ class AnswerSheet : public QFrame {
 
     AnswerRow* row(int k) const { return rows_[static_cast<size_t>(k - 1)]; }
     QLabel* instruction() const { return instruction_; }
+    QLabel* correctHeading() const { return correctHeading_; }
     QLabel* refusalNote() const { return note_; }
 
     // Fills rows 1..views.size() and stacks them; the rest are hidden.
@@ -110,6 +111,7 @@ class AnswerSheet : public QFrame {
     std::array<AnswerRow*, kAnswerRows> rows_{};
     QLabel* instruction_ = nullptr;
     QLabel* note_ = nullptr;
+    QLabel* correctHeading_ = nullptr;  // lblCorrectAnswer
     int noteRow_ = 0;
     QTimer noteTimer_;
     bool second_ = false;

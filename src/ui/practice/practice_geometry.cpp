@@ -60,52 +60,6 @@ ToolbarLayout LayoutToolbar(int stripWidth, int windowWidth, const QSize (&sizes
     return t;
 }
 
-namespace {
-
-int NeededWidth(const QList<StripGroupPlace>& places) {
-    int sum = kStripMarginLeft + kStripMarginRight;
-    int shown = 0;
-    for (const StripGroupPlace& p : places) {
-        if (!p.shown) continue;
-        sum += p.width;
-        ++shown;
-    }
-    return sum + std::max(0, shown - 1) * kStripGroupGap;
-}
-
-}  // namespace
-
-QList<StripGroupPlace> PlanStatusStrip(int stripWidth, const QList<StripGroup>& groups) {
-    QList<StripGroupPlace> places(groups.size());
-    QList<int> byPriority;
-    for (int i = 0; i < groups.size(); ++i) {
-        places[i].shown = groups[i].fullWidth > 0;
-        places[i].width = groups[i].fullWidth;
-        byPriority.append(i);
-    }
-    std::stable_sort(byPriority.begin(), byPriority.end(),
-                     [&](int a, int b) { return groups[a].priority < groups[b].priority; });
-    for (const int i : byPriority) {
-        if (NeededWidth(places) <= stripWidth) break;
-        if (places[i].shown && groups[i].compactWidth > 0) {
-            places[i].compact = true;
-            places[i].width = groups[i].compactWidth;
-        }
-    }
-    for (const int i : byPriority) {
-        if (NeededWidth(places) <= stripWidth) break;
-        places[i].shown = false;
-    }
-    if (!places.isEmpty()) places[0].left = kStripMarginLeft;
-    int right = stripWidth - kStripMarginRight;
-    for (qsizetype i = places.size() - 1; i >= 1; --i) {
-        if (!places[i].shown) continue;
-        places[i].left = right - places[i].width;
-        right = places[i].left - kStripGroupGap;
-    }
-    return places;
-}
-
 QList<double> StackRowTops(const QList<double>& heights, int partCount, bool secondAttempt) {
     const double gap = partCount > 15 ? (secondAttempt ? 0.0 : -10.0) : 105.0;
     QList<double> tops;

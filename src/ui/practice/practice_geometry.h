@@ -66,25 +66,15 @@ struct ToolbarLayout {
 };
 ToolbarLayout LayoutToolbar(int stripWidth, int windowWidth, const QSize (&buttonSizes)[6]);
 
-// The strip under the question view holds groups of labels side by side: the first group against
-// the left edge, the others against the right edge in their order. What does not fit is shown
-// compact (its caption left out), then left out, the lowest priority first, so that no group is
-// ever drawn over another.
+// The strip under the question view holds groups of labels side by side (strip_rows.h plans
+// them): a group's width with its caption and without it.
 struct StripGroup {
     int fullWidth = 0;     // 0: not shown in this state
     int compactWidth = 0;  // without its caption; 0: no compact form
-    int priority = 0;      // a higher one stays longer
-};
-struct StripGroupPlace {
-    bool shown = false;
-    bool compact = false;
-    int left = 0;
-    int width = 0;
 };
 inline constexpr int kStripMarginLeft = 8;
 inline constexpr int kStripMarginRight = 12;
 inline constexpr int kStripGroupGap = 18;
-QList<StripGroupPlace> PlanStatusStrip(int stripWidth, const QList<StripGroup>& groups);
 
 // Row tops in twips: row 1 at 50, each next one below the previous one plus the gap: 105 twips,
 // or for a question of more than 15 parts -10 (first attempt) or 0 (second attempt).

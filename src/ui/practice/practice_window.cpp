@@ -8,11 +8,13 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 #include "marking/scoring.h"
 #include "platform/document_print.h"
 #include "platform/program_folder.h"
 #include "platform/question_document_view.h"
+#include "ui/frame/announcer.h"
 #include "ui/frame/contents_channel.h"
 #include "ui/frame/popup.h"
 #include "ui/frame/skin_style.h"
@@ -25,6 +27,7 @@
 #include "ui/practice/practice_resizer.h"
 #include "ui/practice/practice_toolbar.h"
 #include "ui/practice/question_pane.h"
+#include "ui/practice/question_zoom.h"
 #include "ui/practice/sheet_handle.h"
 #include "ui/practice/solution_pane.h"
 #include "ui/practice/status_strip.h"
@@ -75,6 +78,7 @@ void PracticeWindow::buildContent() {
     connect(handle_, &SheetHandle::clicked, this, &PracticeWindow::ToggleAnswerSheet);
 
     question_ = new QuestionPane(second_, this);
+    new QuestionZoom(this, question_->view(), contents_.resultsFolder());
     connect(question_, &QuestionPane::invalidOperation, this,
             [this] { QMessageBox::warning(this, tr("Error"), tr("Invalid operation")); });
     solution_ = new SolutionPane(*question_, graphics, this);
@@ -133,7 +137,8 @@ bool PracticeWindow::LoadPractice() {
         qCWarning(lcUi) << "paper" << in.paperNumber << "could not be loaded";
         return false;
     }
-    setTitleText(session_.Caption());
+    // The second attempt says so in its title, where the window list and a screen reader read it.
+    setTitleText(second_ ? tr("%1 - Second attempt").arg(session_.Caption()) : session_.Caption());
     // A paper without its first question on view cannot be worked.
     if (!question_->show(session_, session_.state().currentQuestion)) return false;
     showLoadedState();
@@ -190,6 +195,8 @@ void PracticeWindow::GoToQuestion(int question, bool focusFirstAnswer) {
     ShowQuestionParts();
     BuildRemainingList();
     UpdateToolbar();
+    // Heard before the answer box the focus goes to.
+    Announce(this, question_->view()->spokenName());
     if (focusFirstAnswer) sheet_->focusFirstAnswer();
 }
 
@@ -328,6 +335,7 @@ void PracticeWindow::finishMarking() {
         return;
     }
     ShowMarkedState();
+    Announce(this, tr("Marked. %1").arg(strip_->scoreName()));
 }
 
 void PracticeWindow::ShowMarkedState() {
@@ -400,6 +408,14 @@ void PracticeWindow::showEvent(QShowEvent* event) {
     activateWindow();
 }
 
+void PracticeWindow::skinStateChanged(bool active) {
+    // The first question is read once the window is active, after the answer box the focus is
+    // in; the events of the window's showing have passed by then (a screen reader drops what
+    // comes in a flood).
+    if (active && isVisible() && !std::exchange(announcedFirstQuestion_, true))
+        QTimer::singleShot(0, this, [this] { Announce(this, question_->view()->spokenName()); });
+}
+
 void PracticeWindow::layoutContent() {
     if (!toolbar_) return;  // the frame lays out before the content exists
     const QRect inner = innerArea();
@@ -418,7 +434,12 @@ void PracticeWindow::layoutContent() {
     in.questionTitleHeight = QuestionTitleStrip::kHeight;
     in.instructionHeight = sheet_->instruction()->height();
     in.answerSheetShown = sheetShown_;
-    const PracticeLayout l = LayoutPracticeWindow(in);
+    PracticeLayout l = LayoutPracticeWindow(in);
+    // A narrow question pane gives the strip under it more rows, so no caption is dropped.
+    if (const int rows = strip_->heightFor(l.underStrip.width()); rows != in.underStripHeight) {
+        in.underStripHeight = rows;
+        l = LayoutPracticeWindow(in);
+    }
 
     toolbar_->setGeometry(l.toolbar);
     toolbar_->layoutFor(width());

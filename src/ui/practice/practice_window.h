@@ -87,6 +87,7 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
     void closeButtonClicked() override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void skinStateChanged(bool active) override;
 
   private:
     void buildContent();
@@ -106,6 +107,7 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
     bool sheetShown_ = true;
     bool unloaded_ = false;
     bool closingWithoutAsking_ = false;
+    bool announcedFirstQuestion_ = false;
 
     PracticeToolbar* toolbar_ = nullptr;
     QuestionPane* question_ = nullptr;

@@ -26,22 +26,6 @@ void RemoveFile(const QString& path) {
 
 }  // namespace
 
-QStringList PictureDescriptions(const QString& html) {
-    static const QRegularExpression img(QStringLiteral("<img\\b[^>]*>"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression alt(QStringLiteral("\\balt\\s*=\\s*(\"([^\"]*)\"|'([^']*)')"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    QStringList out;
-    for (auto it = img.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch a = alt.match(it.next().captured(0));
-        if (!a.hasMatch()) continue;
-        const QString raw = a.captured(2).isNull() ? a.captured(3) : a.captured(2);
-        const QString text = QTextDocumentFragment::fromHtml(raw).toPlainText().trimmed();
-        if (!text.isEmpty()) out.append(text);
-    }
-    return out;
-}
-
 QuestionTitleStrip::QuestionTitleStrip(bool secondAttempt, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PicQnTitle"));
     PaintGround(this, kQuestionTitleStrip);
@@ -151,11 +135,8 @@ bool QuestionPane::show(const PracticeSession& session, int question) {
     if (path != file_) RemoveFile(file_);
     file_ = path;
     strip_->setQuestion(question);
+    // The view reads the question after this title, its pictures by their descriptions.
     view_->setAccessibleName(tr("Question %1").arg(question));
-    const QStringList pictures = PictureDescriptions(view_->archive().html);
-    view_->setAccessibleDescription(
-        pictures.isEmpty() ? QString()
-                           : tr("Pictures: %1").arg(pictures.join(QStringLiteral("; "))));
     return true;
 }
 

@@ -12,9 +12,6 @@ class PracticeSession;
 class QLabel;
 class QuestionDocumentView;
 
-// The alternative texts of a document's pictures, in document order.
-QStringList PictureDescriptions(const QString& html);
-
 // The question-title strip PicQnTitle: "Question 3" on the left; in a second attempt "Second
 // attempt" on the right ("2nd attempt", or nothing, when the strip is too narrow for both).
 class QuestionTitleStrip : public QWidget {

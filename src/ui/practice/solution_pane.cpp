@@ -190,10 +190,8 @@ bool SolutionPane::open(const PracticeSession& session, int question) {
     file_ = path;
     shown_ = question;
     view_->setAccessibleName(tr("How to work out question %1").arg(question));
-    const QStringList pictures = PictureDescriptions(view_->archive().html);
-    view_->setAccessibleDescription(
-        pictures.isEmpty() ? QString()
-                           : tr("Pictures: %1").arg(pictures.join(QStringLiteral("; "))));
+    // Read as the question is (its words and pictures spoken), at the size the learner chose.
+    view_->setZoom(question_.view()->zoom());
     view_->setGeometry(question_.view()->geometry());
     view_->show();
     question_.view()->hide();

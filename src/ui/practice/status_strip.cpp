@@ -5,15 +5,14 @@
 #include <QLabel>
 
 #include "platform/picture_cache.h"
+#include "ui/frame/list_keys.h"
 #include "ui/frame/skin_style.h"
 #include "ui/practice/practice_geometry.h"
+#include "ui/practice/strip_rows.h"
 
 namespace {
 constexpr int kInnerSpacing = 4;
 constexpr int kVerticalMargin = 2;
-// Which group stays longest when the strip is narrow: the list (a control) before the score,
-// the time and the date.
-constexpr int kPriority[] = {4, 2, 1, 3};
 }  // namespace
 
 QString ScoreName(int paperInTopic, bool secondAttempt, const QString& scoring) {
@@ -66,6 +65,9 @@ void StatusStrip::buildRemaining() {
     remainingList_->setAccessibleDescription(tr("Select a remaining question"));
     remainingList_->setMinimumWidth(64);
     caption->setBuddy(remainingList_);
+    // A screen reader names the list by this caption (its own name is the chosen entry).
+    caption->setAccessibleName(tr("Questions left"));
+    OpenListOnEnter(remainingList_);
     connect(remainingList_, &QComboBox::activated, this, [this](int index) {
         bool ok = false;
         const int q = remainingList_->itemText(index).toInt(&ok);
@@ -136,6 +138,10 @@ void StatusStrip::showMarked(const QString& timeTaken, const QString& completed,
     layoutGroups();
 }
 
+QString StatusStrip::scoreName() const {
+    return scoring_->accessibleName();
+}
+
 int StatusStrip::groupWidth(Group g, bool compact) const {
     const QList<QWidget*>& widgets = groups_[g];
     if (widgets.isEmpty() || (g == Score && !marked_)) return 0;
@@ -146,18 +152,26 @@ int StatusStrip::groupWidth(Group g, bool compact) const {
     return width;
 }
 
-void StatusStrip::layoutGroups() {
+QList<StripGroup> StatusStrip::wantedGroups() const {
     QList<StripGroup> wanted;
     for (int g = 0; g < GroupCount; ++g) {
         const auto group = static_cast<Group>(g);
         const bool compactable = g != Remaining && groups_[g].size() > 1;
-        wanted.append(
-            {groupWidth(group, false), compactable ? groupWidth(group, true) : 0, kPriority[g]});
+        wanted.append({groupWidth(group, false), compactable ? groupWidth(group, true) : 0});
     }
-    const QList<StripGroupPlace> places = PlanStatusStrip(width(), wanted);
-    const int h = std::max(0, height() - 2 * kVerticalMargin);
+    return wanted;
+}
+
+int StatusStrip::heightFor(int width) const {
+    return PlanStripRows(width, wantedGroups()).rowCount * kHeight;
+}
+
+void StatusStrip::layoutGroups() {
+    const StripRows plan = PlanStripRows(width(), wantedGroups());
+    const int rowHeight = std::max(0, height() / plan.rowCount);
+    const int h = std::max(0, rowHeight - 2 * kVerticalMargin);
     for (int g = 0; g < GroupCount; ++g) {
-        const StripGroupPlace& place = places[g];
+        const StripRowPlace& place = plan.places[g];
         int x = place.left;
         for (qsizetype i = 0; i < groups_[g].size(); ++i) {
             QWidget* w = groups_[g][i];
@@ -165,7 +179,7 @@ void StatusStrip::layoutGroups() {
             w->setVisible(shown);
             if (!shown) continue;
             const int widthOfW = g == Remaining ? place.width : w->sizeHint().width();
-            w->setGeometry(x, kVerticalMargin, widthOfW, h);
+            w->setGeometry(x, place.row * rowHeight + kVerticalMargin, widthOfW, h);
             x += widthOfW + kInnerSpacing;
         }
     }

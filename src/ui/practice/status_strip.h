@@ -2,13 +2,14 @@
 // The strip under the question view: its three background pictures Bot1..Bot3, the remaining-
 // questions panel TxtRem with its list RemQns, the clock lblClock or the time taken LTime, today's
 // date lblDate or the date completed ETime, and the score PScoring. Its groups never overlap:
-// what does not fit is shown without its caption, then left out (PlanStatusStrip).
+// where they do not fit side by side the strip takes another row (PlanStripRows).
 
 #include <QList>
 #include <QWidget>
 #include <array>
 
 class QComboBox;
+struct StripGroup;
 class QLabel;
 
 // What a screen reader says of a score: "Paper 3, 66.7 percent", "Paper 3, second attempt, 57.1
@@ -31,6 +32,12 @@ class StatusStrip : public QWidget {
     void showMarked(const QString& timeTaken, const QString& completed, const QString& scoring,
                     const QString& scoreName);
 
+    // What a screen reader says of the score once the paper is marked.
+    QString scoreName() const;
+    // The strip's height at `width`: one row of kHeight, or more where the groups with their
+    // captions need them.
+    int heightFor(int width) const;
+
     static constexpr int kHeight = 30;
 
   signals:
@@ -46,6 +53,7 @@ class StatusStrip : public QWidget {
     void buildGroups();
     QLabel* label(const QString& name, const QString& text, bool bold);
     int groupWidth(Group g, bool compact) const;
+    QList<StripGroup> wantedGroups() const;
     void layoutGroups();
 
     bool second_ = false;

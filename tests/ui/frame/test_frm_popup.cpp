@@ -67,6 +67,21 @@ TEST(FrmPopUp, ShortMessagesDropSevenPixels) {
     auto* message = dialog.findChild<QLabel*>(QStringLiteral("lblMessage"));
     EXPECT_GE(message->height(), message->heightForWidth(message->width()));
     EXPECT_LT(message->geometry().bottom(), Child(dialog, "But1")->y());
+    const QSize designed = dialog.size();
+    // A longer one (a printer that refused the job) makes the dialog grow to hold it whole; the
+    // next short one has the designed size again.
+    dialog.CallPop(QStringLiteral("Vantora"),
+                   QStringLiteral("The question could not be printed on Office_Laser_Printer_2 "
+                                  "(the printer is not accepting jobs: it was paused by the "
+                                  "administrator because its paper tray is empty). Would you "
+                                  "like to save it as a PDF file instead?"),
+                   2, nullptr);
+    EXPECT_GT(dialog.height(), designed.height());
+    EXPECT_EQ(dialog.width(), designed.width());
+    EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+    EXPECT_LT(message->geometry().bottom(), Child(dialog, "But1")->y());
+    dialog.CallPop(QStringLiteral("t"), QStringLiteral("Paper saved"), 1, nullptr);
+    EXPECT_EQ(dialog.size(), designed);
     // The picture sits 240 twips under the title strip; the message 150 twips to its right.
     EXPECT_EQ(infoTop, 30 + 16);
     EXPECT_EQ(Child(dialog, "lblMessage")->x(), Child(dialog, "ImgInfo")->x() + 32 + 10);

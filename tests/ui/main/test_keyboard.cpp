@@ -162,6 +162,33 @@ TEST_F(ContentsTest, ShortcutsReachEveryPageAndNameThemselvesInTooltips) {
     EXPECT_FALSE(c->isVisible());
 }
 
+// A button of a view that hides itself, or a view key pressed anywhere (the title bar too), puts
+// the focus on the first control of the view shown, never on the title bar.
+TEST_F(ContentsTest, TheFocusGoesIntoTheViewShownNeverToTheTitleBar) {
+    auto c = start();
+    c->minimiseButton()->setFocus(Qt::TabFocusReason);
+    Press(*c, Qt::ALT | Qt::Key_T);
+    EXPECT_EQ(FocusName(), QStringLiteral("ButTrash"));
+    Press(*c, Qt::Key_Return);
+    EXPECT_EQ(FocusName(), QStringLiteral("ButTrash_No"));
+    Press(*c, Qt::Key_Return);
+    EXPECT_EQ(FocusName(), QStringLiteral("ButTrash"));
+    Press(*c, Qt::Key_Return);
+    Press(*c, Qt::Key_Right);
+    EXPECT_EQ(FocusName(), QStringLiteral("ButTrash_Yes"));
+    Press(*c, Qt::Key_Return);
+    EXPECT_TRUE(FocusName().startsWith(QStringLiteral("ToolBar"))) << qPrintable(FocusName());
+
+    for (QKeyCombination key : {Qt::ALT | Qt::Key_R, Qt::Key_F1 | Qt::NoModifier,
+                                Qt::ALT | Qt::Key_H, Qt::CTRL | Qt::Key_PageDown}) {
+        c->closeButton()->setFocus(Qt::TabFocusReason);
+        Press(*c, key);
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_TRUE(c->frontView()->isAncestorOf(focus)) << qPrintable(FocusName());
+    }
+}
+
 TEST_F(ContentsTest, AScreenReaderFindsNamedPressableControlsAndScoresWithTheirPaper) {
     {
         auto first = start();

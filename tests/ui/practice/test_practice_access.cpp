@@ -112,10 +112,13 @@ TEST(PracticeAccess, EveryControlHasANameAndEveryButtonAPressAction) {
     EXPECT_EQ(NameOf(Row(w, 1)->answer), "Question 1, answer a");
     EXPECT_EQ(NameOf(Row(w, 2)->answer), "Question 1, answer b");
     EXPECT_EQ(NameOf(w->toolbar()->button(PracticeAction::Next)), "Next");
-    EXPECT_EQ(NameOf(w->questionPane()->view()), "Question 1");
+    // The question view is read with its question: its title, then its text.
+    QuestionDocumentView* view = w->questionPane()->view();
+    EXPECT_TRUE(NameOf(view).startsWith("Question 1. ")) << NameOf(view).toStdString();
+    EXPECT_GT(NameOf(view).size(), 20);
     w->GoToQuestion(2);
     EXPECT_EQ(NameOf(Row(w, 1)->answer), "Question 2, answer");
-    EXPECT_EQ(NameOf(w->questionPane()->view()), "Question 2");
+    EXPECT_EQ(NameOf(view), "Question 2. " + view->spokenText().replace('\n', ' '));
 
     // Marked: verdicts and the score in words.
     MarkWith(w, {{"quokka", "x"}, {"platypus"}, {"numbat", ""}, {"dingo"}});
@@ -243,8 +246,9 @@ TEST(PracticeAccess, TheSecondAttemptSaysSo) {
     ASSERT_NE(attempt, nullptr);
     EXPECT_TRUE(attempt->isVisibleTo(w));
     EXPECT_EQ(attempt->text(), "Second attempt");
-    // The caption keeps its text.
-    EXPECT_EQ(w->titleLabel()->text(), "Whole Numbers - Paper 1");
+    // So does the window's title.
+    EXPECT_EQ(w->titleLabel()->text(), "Whole Numbers - Paper 1 - Second attempt");
+    EXPECT_EQ(w->windowTitle(), "Whole Numbers - Paper 1 - Second attempt");
     // At the smallest size it is still there.
     w->resize(MinimumWindowSize());
     EXPECT_TRUE(attempt->isVisibleTo(w));
@@ -298,14 +302,6 @@ TEST(PracticeAccess, AQuestionThatCannotBeShownLeavesTheWindowWhereItWas) {
     ASSERT_TRUE(
         QDir().mkpath(f.path(QStringLiteral("temppaper%1.mht").arg(f.content.questionIds[0]))));
     EXPECT_EQ(f.open(), nullptr);
-}
-
-TEST(PracticeAccess, PictureDescriptionsComeFromTheAlternativeTexts) {
-    EXPECT_EQ(PictureDescriptions(QStringLiteral(
-                  "<p>Shaded?</p><p><img src=\"fig1.gif\" width=\"300\" alt=\"11 of 24 squares "
-                  "shaded\"></p><IMG SRC='b.gif' ALT='a &lt;right&gt; angle'><img src=c.gif>")),
-              (QStringList{"11 of 24 squares shaded", "a <right> angle"}));
-    EXPECT_TRUE(PictureDescriptions(QStringLiteral("<p>no pictures</p>")).isEmpty());
 }
 
 // At every size from the smallest to a full screen, in every state, the controls of the toolbar

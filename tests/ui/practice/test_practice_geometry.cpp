@@ -4,6 +4,7 @@
 
 #include "ui/practice/answer_validator.h"
 #include "ui/practice/practice_geometry.h"
+#include "ui/practice/strip_rows.h"
 
 namespace {
 
@@ -187,46 +188,41 @@ TEST(AnswerText, TheValidatorLeavesOutWhatAFieldCannotHoldAndSaysWhy) {
     EXPECT_NE(RefusalHint(QChar(0x20AC)), RefusalHint(QLatin1Char('\t')));
 }
 
-TEST(PracticeStrip, GroupsNeverOverlapAndTheLeastNeededGoFirst) {
+TEST(PracticeStrip, GroupsNeverOverlapAndKeepTheirCaptionsInMoreRows) {
     // Remaining list, time, date, score as the strip under a first attempt has them.
-    const QList<StripGroup> editing = {{130, 0, 4}, {72, 38, 2}, {100, 64, 1}, {0, 0, 3}};
-    const QList<StripGroup> marked = {{0, 0, 4}, {110, 38, 2}, {140, 64, 1}, {80, 48, 3}};
+    const QList<StripGroup> editing = {{130, 0}, {72, 38}, {100, 64}, {0, 0}};
+    const QList<StripGroup> marked = {{0, 0}, {110, 38}, {140, 64}, {80, 48}};
     for (const QList<StripGroup>& groups : {editing, marked}) {
         for (int width = 0; width <= 1600; ++width) {
-            const QList<StripGroupPlace> places = PlanStatusStrip(width, groups);
+            const StripRows plan = PlanStripRows(width, groups);
+            const QList<StripRowPlace>& places = plan.places;
             ASSERT_EQ(places.size(), groups.size());
-            int shown = 0;
+            const int room = width - kStripMarginLeft - kStripMarginRight;
             for (int a = 0; a < places.size(); ++a) {
+                // Every group that a row can hold is shown, with its caption.
+                if (groups[a].fullWidth > 0 && groups[a].fullWidth <= room) {
+                    EXPECT_TRUE(places[a].shown && !places[a].compact) << width << " " << a;
+                }
                 if (!places[a].shown) continue;
-                ++shown;
+                EXPECT_LT(places[a].row, plan.rowCount);
                 EXPECT_GE(places[a].left, 0) << width;
                 EXPECT_LE(places[a].left + places[a].width, width) << width;
                 for (int b = a + 1; b < places.size(); ++b) {
-                    if (places[b].shown) {
+                    if (places[b].shown && places[b].row == places[a].row) {
                         EXPECT_LE(places[a].left + places[a].width, places[b].left) << width;
-                    }
-                }
-                // A group of higher priority is never left out while a lower one shows.
-                for (int b = 0; b < places.size(); ++b) {
-                    if (groups[b].fullWidth > 0 && groups[b].priority > groups[a].priority) {
-                        EXPECT_TRUE(places[b].shown) << width << " " << a << " " << b;
                     }
                 }
             }
             if (width >= 600) {
-                for (int g = 0; g < groups.size(); ++g) {
-                    EXPECT_EQ(places[g].shown, groups[g].fullWidth > 0) << width;
-                    EXPECT_FALSE(places[g].compact) << width;
-                }
-                const StripGroupPlace& last = groups.last().fullWidth > 0 ? places[3] : places[2];
+                EXPECT_EQ(plan.rowCount, 1) << width;
+                const StripRowPlace& last = groups.last().fullWidth > 0 ? places[3] : places[2];
                 EXPECT_EQ(last.left + last.width, width - kStripMarginRight);
             }
         }
     }
-    // At the smallest window's strip the list and the clock stay, the clock without caption.
-    const QList<StripGroupPlace> narrow = PlanStatusStrip(207, editing);
-    EXPECT_TRUE(narrow[0].shown);
-    EXPECT_TRUE(narrow[1].shown && narrow[1].compact);
-    EXPECT_FALSE(narrow[2].shown);
-    EXPECT_EQ(narrow[0].left, kStripMarginLeft);
+    // At the smallest window's strip every group keeps its caption, a row each.
+    const StripRows narrow = PlanStripRows(207, editing);
+    EXPECT_EQ(narrow.rowCount, 3);
+    for (int g = 0; g < 3; ++g) EXPECT_TRUE(narrow.places[g].shown && !narrow.places[g].compact);
+    EXPECT_EQ(narrow.places[0].left, kStripMarginLeft);
 }

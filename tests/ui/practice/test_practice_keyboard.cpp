@@ -8,10 +8,11 @@
 
 #include "platform/question_document_view.h"
 #include "practice_fixture.h"
+#include "session/learner_settings.h"
+#include "ui/frame/focus_ring.h"
 #include "ui/frame/skinned_button.h"
 #include "ui/practice/answer_box.h"
 #include "ui/practice/answer_sheet.h"
-#include "ui/frame/focus_ring.h"
 #include "ui/practice/practice_toolbar.h"
 #include "ui/practice/question_pane.h"
 #include "ui/practice/sheet_handle.h"
@@ -75,8 +76,9 @@ TEST(PracticeKeyboard, TabVisitsTheControlsInOrder) {
         "ToolBar02",  "ToolBar03",  "ToolBar04",    "ImgHandle", "brwWebBrowser",
         "imgProgMin", "imgProgMax", "imgProgClose", "FA1"};
     EXPECT_EQ(visited.join(' '), expected.join(' '));
-    // The boxes and the question draw no focus of their own; the skinned buttons do.
-    EXPECT_EQ(marked, (QStringList{"FA2", "brwWebBrowser", "FA1"}));
+    // The boxes and the question draw no focus of their own; the skinned buttons do. The ring
+    // shows on the box the window opened in as well as on those Tab reaches.
+    EXPECT_EQ(marked, (QStringList{"FA1", "FA2", "brwWebBrowser", "FA1"}));
     // A click puts the focus in a box without a mark: the mouse user's look is unchanged.
     QTest::mouseClick(Box(w, 1), Qt::LeftButton);
     EXPECT_EQ(Focused(), "FA1");
@@ -94,14 +96,19 @@ TEST(PracticeKeyboard, EnterGoesThroughTheBoxesAndOnToTheNextQuestion) {
     PracticeWindow* w = OpenActive(f);
     ASSERT_NE(w, nullptr);
     auto hand = std::make_unique<PopupHand>(QList<bool>{});
+    auto ringed = [w] {
+        return w->findChild<FocusRing*>(Focused() + QStringLiteral("FocusRing"))->isMarking();
+    };
     QTest::keyClicks(Box(w, 1), "quokka");
     Key(Qt::Key_Return);
     EXPECT_EQ(Focused(), "FA2");
+    EXPECT_TRUE(ringed());
     QTest::keyClicks(Box(w, 2), "koala");
     // From the last box: the next question, its first box, the answers saved without a word.
     Key(Qt::Key_Enter);
     EXPECT_EQ(Current(w), 2);
     EXPECT_EQ(Focused(), "FA1");
+    EXPECT_TRUE(ringed());
     EXPECT_EQ(f.record("first2HM.txt", 101), "#101#>quokka>koala>>>>>");
     QTest::keyClicks(Box(w, 1), "platypus");
     Key(Qt::Key_Return);
@@ -137,7 +144,7 @@ TEST(PracticeKeyboard, EnterPassesOverCarriedPartsOfASecondAttempt) {
             ->isMarking();
     };
     EXPECT_EQ(Focused(), "FA1");
-    EXPECT_FALSE(mark("FA1"));
+    EXPECT_TRUE(mark("FA1"));
     // Question 2's only box is carried: the focus stays in the same box, now read-only, and
     // its mark shows where it is (a read-only box has no caret).
     Key(Qt::Key_Right, Qt::AltModifier);
@@ -312,4 +319,35 @@ TEST(PracticeKeyboard, AWindowClosedDuringTheMarkingPanelIsMarkedFirst) {
     EXPECT_TRUE(FileText(f.path("marks2HM.txt")).contains("#FST#>1>"));
     EXPECT_EQ(f.record("fresults2HM.txt", 101), "#101#>Y>N>N>N>N>N>N");
     EXPECT_EQ(f.contents.refreshes, 1);
+}
+
+// Ctrl++ (or Ctrl+=, keypad +), Ctrl+- and Ctrl+0 size the question and only the question, and
+// the size stays for the next paper.
+TEST(PracticeKeyboard, TheZoomKeysSizeTheQuestionAndAreRemembered) {
+    PracticeFixture f;
+    f.setPaper(FourQuestions());
+    PracticeWindow* w = OpenActive(f);
+    ASSERT_NE(w, nullptr);
+    QuestionDocumentView* view = w->questionPane()->view();
+    const QRect row = w->answerSheet()->row(1)->answer->geometry();
+    const QRect toolbar = w->toolbar()->geometry();
+    const qreal normal = view->document()->size().height();
+    Key(Qt::Key_Plus, Qt::ControlModifier);
+    Key(Qt::Key_Equal, Qt::ControlModifier);
+    Key(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(view->zoom(), 175);
+    Key(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(view->zoom(), 150);
+    EXPECT_GT(view->document()->size().height(), normal * 1.3);
+    EXPECT_EQ(w->answerSheet()->row(1)->answer->geometry(), row);
+    EXPECT_EQ(w->toolbar()->geometry(), toolbar);
+    delete w;
+
+    w = OpenActive(f);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->questionPane()->view()->zoom(), 150);
+    Key(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(w->questionPane()->view()->zoom(), 100);
+    EXPECT_EQ(StoredQuestionZoom(f.dir.path()), 100);
+    delete w;
 }

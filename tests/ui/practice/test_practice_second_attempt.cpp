@@ -51,7 +51,7 @@ TEST(PracticeSecondAttempt, NothingCarriesOverFromAnUnmarkedFirstAttempt) {
     PracticeWindow* w = f.open(2);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), "Test2");
-    EXPECT_EQ(w->titleLabel()->text(), "Whole Numbers - Paper 1");
+    EXPECT_EQ(w->titleLabel()->text(), "Whole Numbers - Paper 1 - Second attempt");
     for (int k = 1; k <= 3; ++k) {
         EXPECT_FALSE(Row(w, k)->answer->isReadOnly()) << k;
         EXPECT_TRUE(Row(w, k)->answer->text().isEmpty()) << k;
@@ -133,6 +133,14 @@ TEST(PracticeSecondAttempt, MarkingWritesOnlyTheSecondAttemptAndShowsCorrectAnsw
     EXPECT_FALSE(Row(w, 1)->correct->isVisibleTo(w));
     EXPECT_TRUE(Row(w, 2)->correct->isVisibleTo(w));
     EXPECT_EQ(Row(w, 2)->correct->text(), "b");
+    // Its visible label stands over it, clear of every row.
+    QLabel* heading = w->answerSheet()->correctHeading();
+    EXPECT_TRUE(heading->isVisibleTo(w));
+    EXPECT_EQ(heading->text(), "Correct answer");
+    EXPECT_LT(heading->geometry().bottom(), Row(w, 1)->y());
+    const QRect correct(Row(w, 2)->mapTo(w->answerSheet(), Row(w, 2)->correct->pos()),
+                        Row(w, 2)->correct->size());
+    EXPECT_EQ(heading->x(), correct.x());
     for (int k = 1; k <= 2; ++k) {
         EXPECT_TRUE(Row(w, k)->secondVerdict->isVisibleTo(w));
         EXPECT_FALSE(Row(w, k)->firstVerdict->isVisibleTo(w));
