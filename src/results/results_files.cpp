@@ -1,5 +1,6 @@
 #include "results/results_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -102,6 +103,21 @@ QList<ResultsFileIssue> InspectBytes(const QByteArray& bytes, ResultsFile file,
             return InspectVerdictsFile(bytes, templateBytes);
         case ResultsFile::Trend:
             return InspectTrendFile(bytes, templateBytes);
+    }
+    return {};
+}
+
+// A dated copy beside the file that holds exactly these bytes, or empty text. Only copies of the
+// same size are read.
+QString DamagedCopyHolding(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    const QDir folder = info.absoluteDir();
+    const QStringList copies = folder.entryList({info.fileName() + QStringLiteral(".damaged-*")},
+                                                QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& name : copies) {
+        const QString copy = folder.filePath(name);
+        if (QFileInfo(copy).size() != bytes.size()) continue;
+        if (ReadRegularFile(copy) == bytes) return copy;
     }
     return {};
 }
@@ -218,6 +234,9 @@ QString KeepDamagedCopy(const QString& path, const QDateTime& now) {
         qCWarning(lcResults) << "no copy of" << path << "could be kept: it cannot be read";
         return {};
     }
+    // Damage kept at one start is found again at the next: one copy of each content is enough.
+    const QString existing = DamagedCopyHolding(path, *bytes);
+    if (!existing.isEmpty()) return existing;
     const QString stem = path + QStringLiteral(".damaged-") + now.toString("yyyy-MM-dd-HHmmss");
     QString copy = stem;
     for (int n = 2; FileKindAt(copy) != FileKind::Missing; ++n)

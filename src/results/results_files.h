@@ -74,5 +74,7 @@ bool RestoreResultsFile(const QString& programFolder, ResultsFile file, int modu
 
 // For a damaged file the learner chose to keep: copies its bytes beside it under a dated name
 // ("marks2HM.txt.damaged-2026-12-07-231500", "-2" added when taken) before anything rewrites
-// it. Returns the copy's path, or empty text when the file could not be read or copied.
+// it. A dated copy that already holds the same bytes is kept instead of a new one, so damage
+// kept at every start is copied once. Returns the copy's path, or empty text when the file
+// could not be read or copied.
 QString KeepDamagedCopy(const QString& path, const QDateTime& now);
