@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "content/extract_resource.h"
+#include "results/erase_results.h"
 #include "results/trend_file.h"
 #include "session/session_log.h"
 
@@ -154,14 +155,12 @@ void MainSession::chooseReportPage(int page, int pages) {
     if (page >= 1 && page <= pages) m_nav.txtReportPos = page;
 }
 
-QStringList MainSession::eraseAllResults() {
-    QStringList failed;
-    for (int m = 1; m <= kModuleCount; ++m) {
-        if (!moduleExists(m)) continue;
-        failed += CreateModuleResultsFiles(m_folder, m, m_catalogue.code);
-    }
-    for (const QString& path : failed) qCWarning(lcSession) << "not erased:" << path;
-    return failed;
+QString MainSession::eraseAllResults() {
+    const AllOrNothingResult erased = EraseAllResults(m_folder, m_catalogue);
+    if (erased.ok()) return {};
+    const QString problem = DescribeChangeFailure(erased);
+    qCWarning(lcSession) << "nothing erased:" << problem;
+    return problem;
 }
 
 ReportInputs MainSession::reportInputs() const {

@@ -98,9 +98,10 @@ class MainSession {
     void chooseToolbarSlot(int slot) { m_nav.txtToolBarPos = slot; }
     void chooseReportPage(int page, int pages);
 
-    // Every defined module's six files back to their templates. The files that could not be
-    // written (each logged); the others are erased.
-    QStringList eraseAllResults();
+    // Every defined module's six files back to their templates, all of them or none. Empty text
+    // when all were erased; otherwise, for the learner, which file could not be written and why
+    // (every file then holds what it held).
+    QString eraseAllResults();
 
     // The active module's figures for the reports and the printed table.
     ReportInputs reportInputs() const;
