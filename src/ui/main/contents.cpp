@@ -326,7 +326,11 @@ bool Contents::focusNextPrevChild(bool next) {
 
 void Contents::CloseProgram() {
     m_closing = true;
-    m_practice.close();
+    // A paper whose answers cannot be saved may be kept open by the learner: then so is this.
+    if (!m_practice.close()) {
+        m_closing = false;
+        return;
+    }
     close();
 }
 
@@ -337,13 +341,20 @@ void Contents::closeButtonClicked() {
 void Contents::closeEvent(QCloseEvent* event) {
     // However the window is closed, an open practice window goes first.
     m_closing = true;
-    m_practice.close();
+    if (!m_practice.close()) {
+        m_closing = false;
+        event->ignore();
+        return;
+    }
     SkinnedWindow::closeEvent(event);
 }
 
 void Contents::eraseConfirmed() {
     // An open paper would later write its old marks back over the erased files.
-    m_practice.close();
+    if (!m_practice.close()) {
+        m_erase->setState(EraseView::State::Offer);
+        return;
+    }
     m_erase->showErased(m_session.eraseAllResults());
 }
 

@@ -168,6 +168,25 @@ TEST_F(ContentsTest, OpeningAPaperClosesTheOpenPracticeWindowFirst) {
               (QStringList{"open 101 1", "unload 101", "open 102 1", "unload 102", "open 101 2"}));
     EXPECT_EQ(c->sharedFields().TakeNum, 2);
 
+    // A paper the learner keeps open (its answers could not be saved) keeps the program open,
+    // opens no other paper and stops an erase before it writes anything.
+    m_last->keepOpen = true;
+    c->CloseProgram();
+    c->close();
+    QTest::mouseClick(child(*c, QStringLiteral("P2a")), Qt::LeftButton);
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_TRUE(c->practiceWindowOpen());
+    EXPECT_EQ(m_log.size(), 8) << m_log.join(", ").toStdString();
+    EXPECT_EQ(m_log.last(), QStringLiteral("unload 101"));
+    writeScores(*c, {"40"}, {});
+    c->tabClick(4);
+    c->toolbarClick(2);
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash")), Qt::LeftButton);
+    QTest::mouseClick(child(*c, QStringLiteral("ButTrash_Yes")), Qt::LeftButton);
+    EXPECT_TRUE(child(*c, QStringLiteral("ButTrash"))->isVisible());
+    EXPECT_NE(Bytes(resultsPath(ResultsFile::Marks)), ResourceBytes(ResultsTemplateId(2, 1)));
+    m_last->keepOpen = false;
+
     // Closing the program unloads the practice window before the main window goes.
     c->CloseProgram();
     EXPECT_EQ(m_log.last(), QStringLiteral("unload 101"));
