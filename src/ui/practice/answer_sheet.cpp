@@ -80,7 +80,7 @@ AnswerRow::AnswerRow(int k, bool secondAttempt, QWidget* parent)
 }
 
 void AnswerRow::fill(const AnswerRowView& v) {
-    answer->setMaxLength(v.singleCharacter ? 1 : 32767);
+    answer->setLongestAnswer(v.singleCharacter ? 1 : kLongestAnswer);
     answer->setText(v.answer);
     answer->setReadOnly(v.readOnly);
     SetBase(answer, v.tinted ? kCarriedOverTint : QColor(Qt::white));
