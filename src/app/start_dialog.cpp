@@ -1,7 +1,6 @@
 #include "app/start_dialog.h"
 
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
 
 #include "content/extract_resource.h"
@@ -26,11 +25,6 @@ PopUpResponse ShowStartDialog(const QString& dataFolder, const QString& title,
     FrmPopUp dialog(graphics);
     dialog.CallPop(title, message, buttonCount, nullptr);
     dialog.setDefaultAnswer(byDefault);
-    // The dialog is made for a line or two; a longer message is all shown.
-    if (const QLabel* text = dialog.findChild<QLabel*>(QStringLiteral("lblMessage"))) {
-        const int missing = text->heightForWidth(text->width()) - text->height();
-        if (missing > 0) dialog.resize(dialog.width(), dialog.height() + missing);
-    }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         dialog.move(area.center() - dialog.rect().center());

@@ -1,8 +1,7 @@
 #pragma once
 // The program's own pop-up dialog before the main window exists: dressed in the program's own
 // copies of the skin pictures (nothing may be written to the folder before it is ours, and on a
-// new computer the pictures may not be there yet), sized to show a long message whole, and
-// centred on the screen.
+// new computer the pictures may not be there yet), and centred on the screen.
 
 #include <QString>
 

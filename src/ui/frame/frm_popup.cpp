@@ -106,7 +106,15 @@ void FrmPopUp::CallPop(const QString& title, const QString& message, int buttonC
     m_buttons[0]->setToolTipEverywhere(twoButtons() ? tr("Yes (Enter or Y)") : tr("OK (Enter)"));
     m_buttons[1]->setToolTipEverywhere(tr("No (Escape or N)"));
     m_dropMessage = message.size() < kShortMessage;
+    // Made for a line or two; a longer message (a file and why it cannot be written) is all
+    // shown, the dialog growing downwards.
+    resize(SizeTw(3975, 2250));
     relayout();
+    const int missing = m_message->heightForWidth(m_message->width()) - m_message->height();
+    if (missing > 0) {
+        resize(width(), height() + missing);
+        relayout();
+    }
 
     QWidget* anchor = over ? over : parentWidget();
     if (anchor) {

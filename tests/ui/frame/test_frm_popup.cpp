@@ -67,6 +67,16 @@ TEST(FrmPopUp, ShortMessagesDropSevenPixels) {
     auto* message = dialog.findChild<QLabel*>(QStringLiteral("lblMessage"));
     EXPECT_GE(message->height(), message->heightForWidth(message->width()));
     EXPECT_LT(message->geometry().bottom(), Child(dialog, "But1")->y());
+    // One of many lines (a file, why it cannot be written, what follows) is shown whole: the
+    // dialog grows; a short one after it finds the dialog at its designed size again.
+    const int designed = dialog.height();
+    dialog.CallPop(QStringLiteral("t"), QStringLiteral("A rather long sentence. ").repeated(12), 2,
+                   nullptr);
+    EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+    EXPECT_LT(message->geometry().bottom(), Child(dialog, "But1")->y());
+    EXPECT_GT(dialog.height(), designed);
+    dialog.CallPop(QStringLiteral("t"), QStringLiteral("Short"), 1, nullptr);
+    EXPECT_EQ(dialog.height(), designed);
     // The picture sits 240 twips under the title strip; the message 150 twips to its right.
     EXPECT_EQ(infoTop, 30 + 16);
     EXPECT_EQ(Child(dialog, "lblMessage")->x(), Child(dialog, "ImgInfo")->x() + 32 + 10);
