@@ -68,8 +68,9 @@ std::optional<StartUpProblem> MainSession::adoptPreparedFiles(PreparedFiles file
     if (!check.failed.isEmpty()) {
         for (const QString& path : check.failed)
             qCWarning(lcSession) << "results file not created:" << path;
-        return StartUpProblem{m_folder, SessionText::tr("The results file %1 cannot be made there.")
-                                            .arg(FileName(check.failed.first()))};
+        return StartUpProblem{m_folder, SessionText::tr("The results files cannot be made there: "
+                                                        "%1.")
+                                            .arg(DescribeWriteError(check.firstFailure))};
     }
     m_damaged = check.damaged;
     return std::nullopt;
@@ -81,21 +82,31 @@ QList<DamagedResultsFile> MainSession::takeDamagedFiles() {
 
 MainSession::Restored MainSession::restoreResultsFile(const DamagedResultsFile& damaged) {
     Restored outcome;
+    WriteError error;
     if (IsRegularFile(damaged)) {
-        outcome.copy = KeepDamagedCopy(damaged.path, QDateTime::currentDateTime());
+        outcome.copy = KeepDamagedCopy(damaged.path, QDateTime::currentDateTime(), &error);
         if (outcome.copy.isEmpty()) {
-            qCWarning(lcSession) << "not restored: no copy of" << damaged.path << "could be made";
+            outcome.problem = DescribeWriteError(error);
+            qCWarning(lcSession) << "not restored: no copy of" << damaged.path
+                                 << "could be made:" << outcome.problem;
             return outcome;
         }
     }
-    outcome.restored = RestoreResultsFile(m_folder, damaged.file, damaged.module, m_catalogue.code);
-    if (!outcome.restored) qCWarning(lcSession) << "could not restore" << damaged.path;
+    outcome.restored =
+        RestoreResultsFile(m_folder, damaged.file, damaged.module, m_catalogue.code, &error);
+    if (!outcome.restored) {
+        outcome.problem = DescribeWriteError(error);
+        qCWarning(lcSession) << "could not restore" << damaged.path << outcome.problem;
+    }
     return outcome;
 }
 
-QString MainSession::keepDamagedFile(const DamagedResultsFile& damaged) {
+QString MainSession::keepDamagedFile(const DamagedResultsFile& damaged, QString* problem) {
     if (!IsRegularFile(damaged)) return {};
-    return KeepDamagedCopy(damaged.path, QDateTime::currentDateTime());
+    WriteError error;
+    const QString copy = KeepDamagedCopy(damaged.path, QDateTime::currentDateTime(), &error);
+    if (copy.isEmpty() && problem) *problem = DescribeWriteError(error);
+    return copy;
 }
 
 int MainSession::activateFirstModule() {

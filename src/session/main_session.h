@@ -64,12 +64,14 @@ class MainSession {
     struct Restored {
         bool restored = false;
         QString copy;  // the copy's path; empty when there was no file to copy (a FIFO, a folder)
+        // Not restored: which file could not be written and why.
+        QString problem;
     };
     Restored restoreResultsFile(const DamagedResultsFile& damaged);
     // For a damaged file the learner keeps: copies its bytes beside it under a dated name and
     // returns that copy's path; empty when there is nothing to copy (not a regular file) or the
-    // copy could not be written (logged).
-    QString keepDamagedFile(const DamagedResultsFile& damaged);
+    // copy could not be written (logged, and `problem` says why).
+    QString keepDamagedFile(const DamagedResultsFile& damaged, QString* problem = nullptr);
 
     // Makes the first defined module active (LChose and txtTabPos) and the navigation values
     // their defaults. 0 when no module is defined.

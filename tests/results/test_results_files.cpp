@@ -194,6 +194,11 @@ TEST_F(ResultsFilesTest, FilesThatCannotBeCreatedAreReportedAsFailed) {
     EXPECT_TRUE(report.created.isEmpty());
     EXPECT_EQ(report.failed.size(), 6);
     EXPECT_EQ(CreateModuleResultsFiles(notAFolder, module_, "HM").size(), 6);
+    // The learner reads the first and why.
+    EXPECT_EQ(report.firstFailure.problem, WriteProblem::Other);
+    EXPECT_EQ(report.firstFailure.systemError, ENOTDIR);
+    EXPECT_TRUE(
+        DescribeWriteError(report.firstFailure).startsWith("marks2HM.txt cannot be written: "));
 
     // A catalogue without modules creates nothing.
     EXPECT_TRUE(EnsureResultsFiles(folder_, Catalogue{}).clean());

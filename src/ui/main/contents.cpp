@@ -386,7 +386,8 @@ void Contents::offerToRestoreDamagedResults() {
             const MainSession::Restored outcome = m_session.restoreResultsFile(damaged);
             restoredAny |= outcome.restored;
             if (!outcome.restored)
-                m_prompts.notice(tr("Damaged results"), tr("%1 could not be reset.").arg(name));
+                m_prompts.notice(tr("Damaged results"),
+                                 tr("%1 could not be reset (%2).").arg(name, outcome.problem));
             else if (!outcome.copy.isEmpty())
                 m_prompts.notice(
                     tr("Damaged results"),
@@ -396,11 +397,17 @@ void Contents::offerToRestoreDamagedResults() {
         }
         // Kept as it is: the next save rewrites it from what could be read, so its bytes as they
         // were are copied beside it first.
-        const QString copy = m_session.keepDamagedFile(damaged);
+        QString problem;
+        const QString copy = m_session.keepDamagedFile(damaged, &problem);
         if (!copy.isEmpty())
             m_prompts.notice(tr("Damaged results"),
                              tr("%1 is kept. A copy of it as it was is saved beside it as %2.")
                                  .arg(name, BreakableFileName(QFileInfo(copy).fileName())));
+        else if (!problem.isEmpty())
+            m_prompts.notice(tr("Damaged results"),
+                             tr("%1 is kept, but no copy of it as it was could be saved beside "
+                                "it (%2).")
+                                 .arg(name, problem));
     }
     if (restoredAny) RefreshContents();
 }
