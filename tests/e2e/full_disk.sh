@@ -24,6 +24,14 @@ source "$(dirname "$0")/practice_helpers.bash"
 
 mkdir -p "$WORK/data"
 mount -t tmpfs -o size=4m tmpfs "$WORK/data" || { echo "SKIP: a tmpfs cannot be mounted here"; exit 77; }
+# The program ends before the disk goes, so nothing of the folder is left behind.
+trap 'cleanup_program_first' EXIT
+cleanup_program_first() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
+    APP_PID=""
+    umount "$WORK/data" 2>/dev/null || true
+    cleanup
+}
 
 # Fills the disk of the data folder to its last byte.
 fill_disk() {
@@ -62,5 +70,4 @@ for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$APP_PID" 2>/dev/null && fail "Ctrl+Q with room on the disk did not end the program"
 APP_PID=""
 [ "$(field "$(record first2HM.txt 101)" 1)" = "4321" ] || fail "the answer was not saved at the end"
-umount "$WORK/data" 2>/dev/null || true
 echo "full disk at Ctrl+Q: ok"
