@@ -17,6 +17,7 @@
 #include "app/single_instance.h"
 #include "app/start_failure.h"
 #include "app/take_over_question.h"
+#include "app/unfinished_change_notice.h"
 #include "platform/toolkit_warm_up.h"
 #include "records/file_io.h"
 #include "results/leftovers.h"
@@ -58,7 +59,9 @@ int AnswerWithoutWindows(int argc, char** argv, const CommandLineChoice& choice)
 }
 
 void TidyAfterLastRun(const QString& folder) {
-    const RecoveryReport recovery = RecoverInterruptedMarking(folder);
+    // One that cannot be finished is shown: until it is, nothing can be saved.
+    const RecoveryReport recovery =
+        TellOfUnfinishedChange(folder, RecoverInterruptedMarking(folder));
     if (recovery.outcome == RecoveryOutcome::Finished)
         qCInfo(lcApp) << "finished an interrupted marking:" << recovery.written;
     else if (recovery.outcome == RecoveryOutcome::Discarded)

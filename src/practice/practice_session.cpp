@@ -45,6 +45,8 @@ bool PracticeSession::LoadFromContent(const PracticeInputs& inputs, const PaperC
         LoadFirstAttempt();
     LoadMarks();
     state_.currentQuestion = 1;
+    m_savedAnswers = AnswersOf(state_.paper.parts);
+    m_failure.clear();
     return true;
 }
 
@@ -179,12 +181,28 @@ void PracticeSession::SetCurrentQuestion(int question) {
 bool PracticeSession::SaveAnswers() {
     if (isMarked()) return true;
     const int papers = state_.inputs.paperCount;
-    if (SetPaperAnswers(state_.answersLines, state_.paperIndex, papers,
-                        AnswersOf(state_.paper.parts)) &&
-        WriteFileAtomically(AnswersPath(), PerPaperFileBytes(state_.answersLines, papers)))
+    const QStringList answers = AnswersOf(state_.paper.parts);
+    WriteError error{AnswersPath(), WriteProblem::Other};
+    if (UnfinishedChangePending(state_.inputs.programFolder)) {
+        AllOrNothingResult pending;
+        pending.earlierChangePending = true;
+        m_failure = DescribeChangeFailure(pending);
+    } else if (SetPaperAnswers(state_.answersLines, state_.paperIndex, papers, answers) &&
+               WriteFileAtomically(AnswersPath(), PerPaperFileBytes(state_.answersLines, papers),
+                                   FileSync::ToDisk, &error)) {
+        m_savedAnswers = answers;
+        m_failure.clear();
         return true;
-    qCWarning(lcPractice) << "the answers of paper" << state_.paperNumber << "were not saved";
+    } else {
+        m_failure = DescribeWriteError(error);
+    }
+    qCWarning(lcPractice) << "the answers of paper" << state_.paperNumber
+                          << "were not saved:" << m_failure;
     return false;
+}
+
+bool PracticeSession::hasUnsavedAnswers() const {
+    return !isMarked() && AnswersOf(state_.paper.parts) != m_savedAnswers;
 }
 
 // What a marking writes and then holds, made in memory before anything is written.
@@ -242,8 +260,10 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
     const QList<FileWrite> writes = WritesOf(*marked);
     const AllOrNothingResult written = WriteAllOrNothing(state_.inputs.programFolder, writes);
     if (!written.ok()) {
+        m_failure = DescribeChangeFailure(written);
         qCWarning(lcPractice) << "paper" << state_.paperNumber << "was not marked: write"
-                              << written.failedIndex << "failed";
+                              << written.failedIndex << "failed:" << m_failure;
+        if (!written.filesAsBefore) return MarkOutcome::FinishedAtNextStart;
         static constexpr MarkOutcome kFailure[] = {
             MarkOutcome::AnswersNotSaved, MarkOutcome::ResultsNotSaved, MarkOutcome::MarksNotSaved,
             MarkOutcome::TrendNotSaved};
@@ -259,6 +279,8 @@ MarkOutcome PracticeSession::Mark(const QDateTime& now, const QDateTime& practic
     state_.score = marked->marking.score;
     state_.scoring = marked->percentage;
     state_.status = AttemptStatus::Marked;
+    m_savedAnswers = AnswersOf(state_.paper.parts);
+    m_failure.clear();
     if (!isSecondAttempt()) {
         state_.timeTaken = marked->timeTaken;
         state_.dateCompleted = marked->dateCompleted;

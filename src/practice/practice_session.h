@@ -56,15 +56,20 @@ struct PracticeState {
     int currentQuestion = 1;
 };
 
-// A marking writes its files all or none (WriteAllOrNothing): every outcome but Marked leaves
-// the paper unmarked with all its files as they were, and names the file that failed.
+// A marking writes its files all or none (WriteAllOrNothing): every outcome but Marked and
+// FinishedAtNextStart leaves the paper unmarked with all its files as they were, and names the
+// file that failed.
 enum class MarkOutcome {
     Marked,           // all files written
     AlreadyMarked,    // already marked: nothing checked, nothing written
-    AnswersNotSaved,  // the answers file (or the journal before it) could not be written
+    AnswersNotSaved,  // the answers file (or the journal before it) could not be written, or an
+                      // earlier marking or erase is unfinished
     ResultsNotSaved,  // the results file could not be written
     MarksNotSaved,    // the marks file could not be written
     TrendNotSaved,    // first attempt: the trend file could not be written
+    // A write failed and what was written could not be undone: the journal stays, and the next
+    // start finishes the marking.
+    FinishedAtNextStart,
 };
 
 // The date a paper was completed as the learner's system writes a short date ("08/12/2026",
@@ -125,9 +130,14 @@ class PracticeSession {
     void SetCurrentQuestion(int question);
 
     // Rewrites the paper's record of this attempt's answers file. False when the file could
-    // not be written (the old file stays whole). A marked paper has nothing to save: true,
-    // and nothing is written.
+    // not be written (the old file stays whole; failureText() says why) or an earlier marking
+    // or erase is unfinished (a save would make its journal out of date). A marked paper has
+    // nothing to save: true, and nothing is written.
     bool SaveAnswers();
+    // Answers set since the paper was loaded, saved or marked that no file holds yet.
+    bool hasUnsavedAnswers() const;
+    // Why the last save or marking failed, for the learner: the file and the reason.
+    const QString& failureText() const { return m_failure; }
 
     // Checks every part, scores, and writes answers, results, marks and (first attempt) trend
     // files in that order, all or none: a failure, or a run ended halfway (finished by the next
@@ -152,4 +162,6 @@ class PracticeSession {
     QString ResultsFilePathOfAttempt() const;
 
     PracticeState state_;
+    QStringList m_savedAnswers;  // the answers as the answers file holds them
+    QString m_failure;
 };

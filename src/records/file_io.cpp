@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
@@ -51,12 +52,23 @@ QString ErrorText() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+QString Tr(const char* text) {
+    return QCoreApplication::translate("WriteError", text);
+}
+
+// Fills `error` (when asked for) and returns false, so a refusal is one line.
+bool Fail(WriteError* error, const QString& path, WriteProblem problem, int systemError = 0) {
+    if (error) *error = {path, problem, systemError};
+    return false;
+}
+
 bool WriteAll(int fd, const QByteArray& bytes) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
         if (written < 0 && errno == EINTR) continue;
+        if (written == 0) errno = ENOSPC;  // nothing taken: no room for it
         if (written <= 0) return false;
         data += written;
         left -= written;
@@ -129,7 +141,8 @@ std::optional<QByteArray> ReadRegularFile(const QString& path) {
     return bytes;
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, FileSync sync) {
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, FileSync sync,
+                         WriteError* error) {
     QString target = path;
     const QFileInfo info(path);
     if (info.isSymLink() && info.exists()) target = info.canonicalFilePath();
@@ -137,41 +150,98 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, FileSync 
     const bool exists = ::stat(QFile::encodeName(target).constData(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) {
         qCWarning(lcRecords) << path << "is not a regular file; not replaced";
-        return false;
+        return Fail(error, path, WriteProblem::NotRegularFile);
     }
     if (exists && ::access(QFile::encodeName(target).constData(), W_OK) != 0) {
+        const int cause = errno;
         qCWarning(lcRecords) << "may not write" << path << ErrorText();
-        return false;
+        return Fail(error, path, WriteProblemOf(cause), cause);
     }
     if (sync == FileSync::ToDisk && !WriteAllowed(target)) {
         qCWarning(lcRecords) << path << "not written: this copy of the program no longer holds it";
-        return false;
+        return Fail(error, path, WriteProblem::HeldByOtherCopy);
     }
 
     QString tempPath;
     const int fd = CreateTemporarySibling(target, tempPath);
     if (fd < 0) {
+        const int cause = errno;
         qCWarning(lcRecords) << "cannot create a temporary file beside" << path << ErrorText();
-        return false;
+        return Fail(error, path, WriteProblemOf(cause), cause);
     }
-    bool ok = !exists || ::fchmod(fd, st.st_mode & 07777) == 0;
-    ok = ok && WriteAll(fd, bytes);
-    if (ok && sync == FileSync::ToDisk) ok = ::fsync(fd) == 0;
-    const QString writeError = ok ? QString() : ErrorText();
-    ok = (::close(fd) == 0) && ok;
+    // The first step that fails says why.
+    int cause = 0;
+    auto step = [&cause](bool done) {
+        if (!done && cause == 0) cause = errno != 0 ? errno : EIO;
+        return done;
+    };
+    bool ok = !exists || step(::fchmod(fd, st.st_mode & 07777) == 0);
+    ok = ok && step(WriteAll(fd, bytes));
+    if (ok && sync == FileSync::ToDisk) ok = step(::fsync(fd) == 0);
+    ok = step(::close(fd) == 0) && ok;
     if (ok) {
         CallHook(CommitPoint::BeforeRename, target);
-        ok = ::rename(QFile::encodeName(tempPath).constData(),
-                      QFile::encodeName(target).constData()) == 0;
+        ok = step(::rename(QFile::encodeName(tempPath).constData(),
+                           QFile::encodeName(target).constData()) == 0);
     }
     if (!ok) {
         qCWarning(lcRecords) << "cannot write" << path
-                             << (writeError.isEmpty() ? ErrorText() : writeError);
+                             << QString::fromLocal8Bit(std::strerror(cause));
         ::unlink(QFile::encodeName(tempPath).constData());
-        return false;
+        return Fail(error, path, WriteProblemOf(cause), cause);
     }
     CallHook(CommitPoint::AfterRename, target);
     return true;
+}
+
+WriteProblem WriteProblemOf(int systemError) {
+    switch (systemError) {
+        case 0:
+            return WriteProblem::None;
+        case ENOSPC:
+        case EDQUOT:
+            return WriteProblem::DiskFull;
+        case EROFS:
+            return WriteProblem::ReadOnlyDisk;
+        case EACCES:
+        case EPERM:
+            return WriteProblem::NoPermission;
+        case EFBIG:
+            return WriteProblem::TooLarge;
+        case EISDIR:
+            return WriteProblem::NotRegularFile;
+        default:
+            return WriteProblem::Other;
+    }
+}
+
+QString WriteProblemText(const WriteError& error) {
+    switch (error.problem) {
+        case WriteProblem::None:
+            break;
+        case WriteProblem::NotRegularFile:
+            return Tr("something other than a file stands in its place");
+        case WriteProblem::NoPermission:
+            return Tr("it or its folder may not be changed (read-only or locked)");
+        case WriteProblem::ReadOnlyDisk:
+            return Tr("the disk it is on is read-only");
+        case WriteProblem::DiskFull:
+            return Tr("the disk is full");
+        case WriteProblem::TooLarge:
+            return Tr("it would grow larger than the system allows a file to be");
+        case WriteProblem::HeldByOtherCopy:
+            return Tr("another copy of the program is using its folder");
+        case WriteProblem::Other:
+            if (error.systemError != 0)
+                return QString::fromLocal8Bit(std::strerror(error.systemError));
+            return Tr("the system refused to write it");
+    }
+    return {};
+}
+
+QString DescribeWriteError(const WriteError& error) {
+    return Tr("%1 cannot be written: %2")
+        .arg(QFileInfo(error.path).fileName(), WriteProblemText(error));
 }
 
 bool SyncFolder(const QString& folder) {

@@ -18,6 +18,32 @@ FileKind FileKindAt(const QString& path);
 // cannot be read.
 std::optional<QByteArray> ReadRegularFile(const QString& path);
 
+// Why a write of one of the program's files failed.
+enum class WriteProblem {
+    None,
+    NotRegularFile,   // a folder, FIFO or device stands where the file should be
+    NoPermission,     // the file or its folder may not be written
+    ReadOnlyDisk,     // the disk it is on is mounted read-only
+    DiskFull,         // no room left on the disk, or the learner's quota is used up
+    TooLarge,         // larger than the system lets a file grow
+    HeldByOtherCopy,  // another copy of the program holds the folder the file is in
+    Other,            // any other error the system reports (its own words are kept)
+};
+
+struct WriteError {
+    QString path;  // the file as the program names it
+    WriteProblem problem = WriteProblem::None;
+    int systemError = 0;  // errno when the system said why
+    bool failed() const { return problem != WriteProblem::None; }
+};
+
+// The reason in the learner's words, naming no file: "the disk is full".
+QString WriteProblemText(const WriteError& error);
+// The file and the reason: "marks2HM.txt cannot be written: the disk is full".
+QString DescribeWriteError(const WriteError& error);
+// The problem a system error number stands for.
+WriteProblem WriteProblemOf(int systemError);
+
 enum class FileSync {
     ToDisk,  // the bytes reach the disk before the rename: results files
     None,    // rewritten at every start anyway (skin pictures) or deleted right after (temp files)
@@ -26,8 +52,9 @@ enum class FileSync {
 // Replaces the file at `path` by `bytes` through a temporary sibling and a rename, so the path
 // always holds the old or the new bytes whole. A symbolic link is written through. Refuses (false,
 // nothing changed) a path that holds anything but a regular file, or a file it may not write.
+// On failure `error`, when given, says which file and why.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
-                         FileSync sync = FileSync::ToDisk);
+                         FileSync sync = FileSync::ToDisk, WriteError* error = nullptr);
 
 // True for the name of a temporary copy this writer makes: the mark ".hmquiz-tmp-" and six letters
 // after a file's name. Nobody types such a name, so a file that carries it is always the program's

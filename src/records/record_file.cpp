@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -18,7 +19,7 @@ constexpr char kSeparator = '>';
 // the last line needs no terminator.
 class LineCursor {
   public:
-    explicit LineCursor(const QByteArray& bytes) : bytes_(bytes) {}
+    explicit LineCursor(const QByteArray& bytes) : bytes_(SingleByteText(bytes)) {}
 
     bool next(QByteArrayView& line) {
         if (pos_ >= bytes_.size()) return false;
@@ -54,9 +55,23 @@ class LineCursor {
         if (pos_ < size && data[pos_] == '\n') ++pos_;
     }
 
-    const QByteArray& bytes_;
+    const QByteArray bytes_;
     qsizetype pos_ = 0;
 };
+
+// The text as single bytes when every character has one, else nothing.
+std::optional<QByteArray> Latin1Of(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF) return std::nullopt;
+    return text.toLatin1();
+}
+
+std::optional<QByteArray> Decoded(QByteArrayView bytes, QStringConverter::Encoding encoding) {
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError()) return std::nullopt;
+    return Latin1Of(text);
+}
 
 // The whole file, or nothing when it cannot be read; callers then see absent records. Never
 // blocks on a FIFO or device put in the file's place.
@@ -130,6 +145,23 @@ QByteArray LineBytes(const QString& line) {
 }
 
 }  // namespace
+
+QByteArray SingleByteText(const QByteArray& bytes) {
+    static const QByteArray utf8Mark("\xEF\xBB\xBF");
+    static const QByteArray utf16LeMark("\xFF\xFE");
+    static const QByteArray utf16BeMark("\xFE\xFF");
+    if (bytes.startsWith(utf8Mark)) {
+        const QByteArrayView text = QByteArrayView(bytes).sliced(utf8Mark.size());
+        return Decoded(text, QStringConverter::Utf8).value_or(text.toByteArray());
+    }
+    if (bytes.startsWith(utf16LeMark) || bytes.startsWith(utf16BeMark)) {
+        const QByteArrayView text = QByteArrayView(bytes).sliced(2);
+        return Decoded(text, bytes.startsWith(utf16LeMark) ? QStringConverter::Utf16LE
+                                                           : QStringConverter::Utf16BE)
+            .value_or(bytes);
+    }
+    return bytes;
+}
 
 std::optional<QString> RecordKeyOfLine(const QString& line) {
     if (!line.startsWith('#')) return std::nullopt;

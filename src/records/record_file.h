@@ -17,6 +17,13 @@ inline constexpr int kTopicNameCapacity = 10;  // topic names of one module
 inline constexpr int kPaperCapacity = 50;      // marks records, paper record lists, trend entries
 inline constexpr int kPartCapacity = 80;       // answer and result records of one paper
 
+// The bytes every reader below takes from a file. A file an editor saved with a byte-order mark
+// is read as the single-byte text it holds: UTF-8 or UTF-16 after the mark is decoded when it
+// is well formed and every character has a single byte (an editor that adds the mark re-encodes
+// the whole file); otherwise a UTF-8 mark is only dropped, and UTF-16 stays as it is (no record
+// is found in it, so it reads as damaged). Any other file is taken as it is, without a copy.
+QByteArray SingleByteText(const QByteArray& bytes);
+
 // The lines of a record file's bytes as every reader sees them: ended by CR LF, a lone CR or a
 // lone LF, the last one with or without terminator.
 QStringList RecordFileLines(const QByteArray& bytes);

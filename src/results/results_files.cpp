@@ -1,5 +1,6 @@
 #include "results/results_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -53,12 +54,19 @@ QByteArray FileBytes(const QString& path) {
 }
 
 // Copies a template and reads it back: a copy that reports success yet differs is no copy.
-bool CopyTemplate(ResultsFile file, int module, const QString& path) {
-    const int id = TemplateId(file, module);
-    if (ExtractResource(id, QStringLiteral("Custom"), path) != ExtractResult::Ok) return false;
-    if (FileBytes(path) == ResourceBytes(id)) return true;
+// Returns why it failed; nothing failed when all went well.
+WriteError CopyTemplate(ResultsFile file, int module, const QString& path) {
+    const QByteArray bytes = ResourceBytes(TemplateId(file, module));
+    WriteError error{path, WriteProblem::Other};
+    if (bytes.isEmpty()) {
+        qCWarning(lcResults) << "the package holds no template for" << path;
+        return error;
+    }
+    if (FileBytes(path) != bytes && !WriteFileAtomically(path, bytes, FileSync::ToDisk, &error))
+        return error;
+    if (FileBytes(path) == bytes) return {};
     qCWarning(lcResults) << path << "does not hold its template after the copy";
-    return false;
+    return {path, WriteProblem::Other};
 }
 
 struct TemplateCopy {
@@ -67,11 +75,11 @@ struct TemplateCopy {
     QString path;
 };
 
-// Whether each template reached its file. Each copy waits for its own disk sync; made side by
-// side, the syncs overlap instead of queueing one behind another (a first start makes six per
-// module).
-QList<bool> CopyTemplates(const QList<TemplateCopy>& copies) {
-    std::vector<std::future<bool>> running;
+// Why each template did not reach its file (nothing failed when it did). Each copy waits for its
+// own disk sync; made side by side, the syncs overlap instead of queueing one behind another (a
+// first start makes six per module).
+QList<WriteError> CopyTemplates(const QList<TemplateCopy>& copies) {
+    std::vector<std::future<WriteError>> running;
     running.reserve(static_cast<size_t>(copies.size()));
     for (const TemplateCopy& copy : copies) {
         try {
@@ -83,8 +91,8 @@ QList<bool> CopyTemplates(const QList<TemplateCopy>& copies) {
                 std::async(std::launch::deferred, CopyTemplate, copy.file, copy.module, copy.path));
         }
     }
-    QList<bool> copied;
-    for (std::future<bool>& copy : running) copied.append(copy.get());
+    QList<WriteError> copied;
+    for (std::future<WriteError>& copy : running) copied.append(copy.get());
     return copied;
 }
 
@@ -102,6 +110,21 @@ QList<ResultsFileIssue> InspectBytes(const QByteArray& bytes, ResultsFile file,
             return InspectVerdictsFile(bytes, templateBytes);
         case ResultsFile::Trend:
             return InspectTrendFile(bytes, templateBytes);
+    }
+    return {};
+}
+
+// A dated copy beside the file that holds exactly these bytes, or empty text. Only copies of the
+// same size are read.
+QString DamagedCopyHolding(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    const QDir folder = info.absoluteDir();
+    const QStringList copies = folder.entryList({info.fileName() + QStringLiteral(".damaged-*")},
+                                                QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& name : copies) {
+        const QString copy = folder.filePath(name);
+        if (QFileInfo(copy).size() != bytes.size()) continue;
+        if (ReadRegularFile(copy) == bytes) return copy;
     }
     return {};
 }
@@ -143,7 +166,7 @@ QStringList CreateModuleResultsFiles(const QString& programFolder, int module,
     QStringList failed;
     for (ResultsFile file : kAllResultsFiles) {
         const QString path = ResultsFilePath(programFolder, file, module, code);
-        if (!CopyTemplate(file, module, path)) failed += path;
+        if (CopyTemplate(file, module, path).failed()) failed += path;
     }
     return failed;
 }
@@ -196,33 +219,41 @@ ResultsCheckReport EnsureResultsFiles(const QString& programFolder, const Catalo
             if (!issues.isEmpty()) report.damaged.append({m, file, path, issues});
         }
     }
-    const QList<bool> copied = CopyTemplates(copies);
-    for (qsizetype i = 0; i < copies.size(); ++i)
-        (copied[i] ? report.created : report.failed) += copies[i].path;
+    const QList<WriteError> copied = CopyTemplates(copies);
+    for (qsizetype i = 0; i < copies.size(); ++i) {
+        (copied[i].failed() ? report.failed : report.created) += copies[i].path;
+        if (copied[i].failed() && !report.firstFailure.failed()) report.firstFailure = copied[i];
+    }
     return report;
 }
 
 bool RestoreResultsFile(const QString& programFolder, ResultsFile file, int module,
-                        const QString& code) {
+                        const QString& code, WriteError* error) {
     const QString path = ResultsFilePath(programFolder, file, module, code);
     const FileKind kind = FileKindAt(path);
     if (kind != FileKind::Missing && kind != FileKind::Regular && kind != FileKind::Directory &&
         !QFile::remove(path))
         qCWarning(lcResults) << "cannot remove the special file" << path;
-    return CopyTemplate(file, module, path);
+    const WriteError copied = CopyTemplate(file, module, path);
+    if (error) *error = copied;
+    return !copied.failed();
 }
 
-QString KeepDamagedCopy(const QString& path, const QDateTime& now) {
+QString KeepDamagedCopy(const QString& path, const QDateTime& now, WriteError* error) {
     const std::optional<QByteArray> bytes = ReadRegularFile(path);
     if (!bytes) {
         qCWarning(lcResults) << "no copy of" << path << "could be kept: it cannot be read";
+        if (error) *error = {path, WriteProblem::Other};
         return {};
     }
+    // Damage kept at one start is found again at the next: one copy of each content is enough.
+    const QString existing = DamagedCopyHolding(path, *bytes);
+    if (!existing.isEmpty()) return existing;
     const QString stem = path + QStringLiteral(".damaged-") + now.toString("yyyy-MM-dd-HHmmss");
     QString copy = stem;
     for (int n = 2; FileKindAt(copy) != FileKind::Missing; ++n)
         copy = stem + QLatin1Char('-') + QString::number(n);
-    if (!WriteFileAtomically(copy, *bytes)) {
+    if (!WriteFileAtomically(copy, *bytes, FileSync::ToDisk, error)) {
         qCWarning(lcResults) << "no copy of" << path << "could be written to" << copy;
         return {};
     }

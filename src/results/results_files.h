@@ -56,6 +56,7 @@ struct DamagedResultsFile {
 struct ResultsCheckReport {
     QStringList created;                // files that were missing and now hold their template
     QStringList failed;                 // files that were missing and could not be created
+    WriteError firstFailure;            // the first of those, and why
     QList<DamagedResultsFile> damaged;  // present files that no longer fit their template
     bool clean() const { return failed.isEmpty() && damaged.isEmpty(); }
 };
@@ -66,13 +67,16 @@ struct ResultsCheckReport {
 // restored (RestoreResultsFile).
 ResultsCheckReport EnsureResultsFiles(const QString& programFolder, const Catalogue& catalogue);
 
-// Brings one file back to its template. True when it now holds exactly the template's bytes.
-// A FIFO, socket or device in the file's place is removed first (the learner asked for a
-// reset); a folder is never removed, and then the restore fails.
+// Brings one file back to its template. True when it now holds exactly the template's bytes;
+// otherwise `error`, when given, says why. A FIFO, socket or device in the file's place is
+// removed first (the learner asked for a reset); a folder is never removed, and then the
+// restore fails.
 bool RestoreResultsFile(const QString& programFolder, ResultsFile file, int module,
-                        const QString& code);
+                        const QString& code, WriteError* error = nullptr);
 
 // For a damaged file the learner chose to keep: copies its bytes beside it under a dated name
 // ("marks2HM.txt.damaged-2026-12-07-231500", "-2" added when taken) before anything rewrites
-// it. Returns the copy's path, or empty text when the file could not be read or copied.
-QString KeepDamagedCopy(const QString& path, const QDateTime& now);
+// it. A dated copy that already holds the same bytes is kept instead of a new one, so damage
+// kept at every start is copied once. Returns the copy's path, or empty text when the file
+// could not be read or copied (then `error`, when given, says why).
+QString KeepDamagedCopy(const QString& path, const QDateTime& now, WriteError* error = nullptr);

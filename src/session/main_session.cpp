@@ -10,6 +10,7 @@
 
 #include "content/extract_resource.h"
 #include "records/file_io.h"
+#include "results/erase_results.h"
 #include "results/trend_file.h"
 #include "session/session_log.h"
 
@@ -111,9 +112,9 @@ std::optional<StartUpProblem> MainSession::adoptPreparedFiles(PreparedFiles file
     if (!check.failed.isEmpty()) {
         for (const QString& path : check.failed)
             qCWarning(lcSession) << "results file not created:" << path;
-        return StartUpProblem{m_resultsFolder,
-                              SessionText::tr("The results file %1 cannot be made there.")
-                                  .arg(FileName(check.failed.first()))};
+        return StartUpProblem{m_resultsFolder, SessionText::tr("The results files cannot be made there: "
+                                                        "%1.")
+                                            .arg(DescribeWriteError(check.firstFailure))};
     }
     m_damaged = check.damaged;
     return std::nullopt;
@@ -125,22 +126,31 @@ QList<DamagedResultsFile> MainSession::takeDamagedFiles() {
 
 MainSession::Restored MainSession::restoreResultsFile(const DamagedResultsFile& damaged) {
     Restored outcome;
+    WriteError error;
     if (IsRegularFile(damaged)) {
-        outcome.copy = KeepDamagedCopy(damaged.path, QDateTime::currentDateTime());
+        outcome.copy = KeepDamagedCopy(damaged.path, QDateTime::currentDateTime(), &error);
         if (outcome.copy.isEmpty()) {
-            qCWarning(lcSession) << "not restored: no copy of" << damaged.path << "could be made";
+            outcome.problem = DescribeWriteError(error);
+            qCWarning(lcSession) << "not restored: no copy of" << damaged.path
+                                 << "could be made:" << outcome.problem;
             return outcome;
         }
     }
     outcome.restored =
-        RestoreResultsFile(m_resultsFolder, damaged.file, damaged.module, m_catalogue.code);
-    if (!outcome.restored) qCWarning(lcSession) << "could not restore" << damaged.path;
+        RestoreResultsFile(m_resultsFolder, damaged.file, damaged.module, m_catalogue.code, &error);
+    if (!outcome.restored) {
+        outcome.problem = DescribeWriteError(error);
+        qCWarning(lcSession) << "could not restore" << damaged.path << outcome.problem;
+    }
     return outcome;
 }
 
-QString MainSession::keepDamagedFile(const DamagedResultsFile& damaged) {
+QString MainSession::keepDamagedFile(const DamagedResultsFile& damaged, QString* problem) {
     if (!IsRegularFile(damaged)) return {};
-    return KeepDamagedCopy(damaged.path, QDateTime::currentDateTime());
+    WriteError error;
+    const QString copy = KeepDamagedCopy(damaged.path, QDateTime::currentDateTime(), &error);
+    if (copy.isEmpty() && problem) *problem = DescribeWriteError(error);
+    return copy;
 }
 
 int MainSession::activateFirstModule() {
@@ -201,14 +211,12 @@ void MainSession::chooseReportPage(int page, int pages) {
     if (page >= 1 && page <= pages) m_nav.txtReportPos = page;
 }
 
-QStringList MainSession::eraseAllResults() {
-    QStringList failed;
-    for (int m = 1; m <= kModuleCount; ++m) {
-        if (!moduleExists(m)) continue;
-        failed += CreateModuleResultsFiles(m_resultsFolder, m, m_catalogue.code);
-    }
-    for (const QString& path : failed) qCWarning(lcSession) << "not erased:" << path;
-    return failed;
+QString MainSession::eraseAllResults() {
+    const AllOrNothingResult erased = EraseAllResults(m_resultsFolder, m_catalogue);
+    if (erased.ok()) return {};
+    const QString problem = DescribeChangeFailure(erased);
+    qCWarning(lcSession) << "nothing erased:" << problem;
+    return problem;
 }
 
 QString MainSession::windowTitle() const {

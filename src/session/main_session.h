@@ -87,12 +87,14 @@ class MainSession {
     struct Restored {
         bool restored = false;
         QString copy;  // the copy's path; empty when there was no file to copy (a FIFO, a folder)
+        // Not restored: which file could not be written and why.
+        QString problem;
     };
     Restored restoreResultsFile(const DamagedResultsFile& damaged);
     // For a damaged file the learner keeps: copies its bytes beside it under a dated name and
     // returns that copy's path; empty when there is nothing to copy (not a regular file) or the
-    // copy could not be written (logged).
-    QString keepDamagedFile(const DamagedResultsFile& damaged);
+    // copy could not be written (logged, and `problem` says why).
+    QString keepDamagedFile(const DamagedResultsFile& damaged, QString* problem = nullptr);
 
     // Makes the first defined module active (LChose and txtTabPos) and the navigation values
     // their defaults. 0 when no module is defined.
@@ -121,9 +123,10 @@ class MainSession {
     void chooseToolbarSlot(int slot) { m_nav.txtToolBarPos = slot; }
     void chooseReportPage(int page, int pages);
 
-    // Every defined module's six files back to their templates. The files that could not be
-    // written (each logged); the others are erased.
-    QStringList eraseAllResults();
+    // Every defined module's six files back to their templates, all of them or none. Empty text
+    // when all were erased; otherwise, for the learner, which file could not be written and why
+    // (every file then holds what it held).
+    QString eraseAllResults();
 
     // The active module's figures for the reports and the printed table.
     ReportInputs reportInputs() const;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A results file found damaged at start: the question comes up with the keys in it, N keeps the
 # file and a dated copy of its bytes is made beside it, Enter takes the notice that says so; at
-# the next start Enter keeps it too, and at the one after Y resets it to its template, a second
-# dated copy made first. No click.
+# the next start Enter keeps it too, without a second copy of the same bytes, and at the one
+# after Y resets it to its template, the copy of its bytes still beside it. No click.
 # Arguments: the hmquiz program, the build folder.
 HMQUIZ=$1
 BUILD=$2
@@ -40,15 +40,16 @@ sleep 0.3
 key Return
 sleep 0.5
 [ "$(cat "$DATA/marks2HM.txt")" = "$damaged" ] || fail "Enter on the question changed the file"
+[ "$(ls "$DATA" | grep -c '^marks2HM\.txt\.damaged-')" = 1 ] ||
+    fail "the same damage was copied again"
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 
-copies_before=$(ls "$DATA" | grep -c '^marks2HM\.txt\.damaged-' || true)
 start_program
 wait_window '^Damaged results$' >/dev/null
 sleep 0.3
 key y
 sleep 0.5
 cmp -s "$DATA/marks2HM.txt" "$BUILD/package/30121" || fail "Y did not reset the file to its template"
-copies=$(ls "$DATA" | grep -c '^marks2HM\.txt\.damaged-' || true)
-[ "$copies" -gt "$copies_before" ] || fail "the reset kept no copy of the file"
+[ "$(ls "$DATA" | grep -c '^marks2HM\.txt\.damaged-')" = 1 ] || fail "the reset copied it again"
+[ "$(cat "$DATA/$copy")" = "$damaged" ] || fail "the reset lost the copy of the file"
 echo "damaged results by keys: ok"

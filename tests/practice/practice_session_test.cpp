@@ -2,15 +2,35 @@
 #include "practice/practice_session.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include "results/marking_journal.h"
 #include "results/trend_file.h"
 
 namespace {
+
+// A file size limit stands in for a full disk, for root too: every write past `bytes` fails.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit small = saved_;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+  private:
+    rlimit saved_{};
+};
 
 constexpr int kPapers = 50;
 constexpr int kParts = 30;
@@ -420,6 +440,92 @@ TEST_F(PracticeFolder, AnswerSheetHelpers) {
     EXPECT_EQ(session.state().currentQuestion, 5);
     session.SetCurrentQuestion(0);
     EXPECT_EQ(session.state().currentQuestion, 1);
+}
+
+// An editor that saves a results file with a byte-order mark, or with CR alone at each line end,
+// changes nothing the next marking may lose: every record is read, and the rewrite is plain.
+TEST_F(PracticeFolder, AByteOrderMarkOrCrOnlyLineEndsAreReadWholeAndTheNextMarkingKeepsAll) {
+    PracticeSession earlier;
+    ASSERT_TRUE(earlier.LoadFromContent(Inputs(1, "103"), MadeUpPaper()));
+    AnswerAllBut(earlier, {2});
+    ASSERT_EQ(earlier.Mark(now_, start_), MarkOutcome::Marked);
+    const QStringList files = {Path(ResultsFile::Marks), Path(ResultsFile::First),
+                               Path(ResultsFile::FirstResults), Path(ResultsFile::Trend)};
+    QList<QByteArray> marked;
+    for (const QString& file : files) marked << ReadBytes(file);
+
+    const auto utf16 = [](const QByteArray& bytes) {
+        QStringEncoder encoder(QStringConverter::Utf16LE);
+        return QByteArray("\xFF\xFE") + QByteArray(encoder.encode(QString::fromLatin1(bytes)));
+    };
+    const std::pair<const char*, std::function<QByteArray(QByteArray)>> edits[] = {
+        {"UTF-8 mark", [](QByteArray b) { return "\xEF\xBB\xBF" + b; }},
+        {"CR alone", [](QByteArray b) { return b.replace("\r\n", "\r"); }},
+        {"both", [](QByteArray b) { return "\xEF\xBB\xBF" + b.replace("\r\n", "\r"); }},
+        {"UTF-16", utf16}};
+    for (const auto& [what, edit] : edits) {
+        for (qsizetype k = 0; k < files.size(); ++k) WriteBytes(files[k], edit(marked[k]));
+        // The start's check finds nothing to report.
+        EXPECT_TRUE(InspectMarksFile(ReadBytes(files[0]), MarksTemplateBytes(kPapers)).isEmpty())
+            << what;
+        PracticeSession session;
+        ASSERT_TRUE(session.LoadFromContent(Inputs(1), MadeUpPaper()));
+        AnswerAllBut(session, {});
+        ASSERT_EQ(session.Mark(now_, start_), MarkOutcome::Marked) << what;
+        EXPECT_EQ(MarksField("FSE").mid(0, 3), (QStringList{"100", "", "95.5"})) << what;
+        EXPECT_EQ(MarksField("FST").mid(0, 3), (QStringList{"1", "0", "1"})) << what;
+        EXPECT_EQ(ReadBytes(Path(ResultsFile::Trend)), "#TRD#>95.5>100\r\n") << what;
+        EXPECT_TRUE(ReadRecordFields(Path(ResultsFile::First), "103", 2).at(0) == "1") << what;
+        EXPECT_TRUE(ReadBytes(Path(ResultsFile::Marks)).startsWith("#FSE#>100>>95.5>")) << what;
+        for (qsizetype k = 0; k < files.size(); ++k) WriteBytes(files[k], marked[k]);
+    }
+}
+
+// A save or a marking that fails names its file and the reason; while an earlier change is
+// unfinished no save or marking may make its journal out of date or write over it.
+TEST_F(PracticeFolder, FailuresNameTheFileAndReasonAndAnUnfinishedChangeStopsEveryWrite) {
+    PracticeSession session;
+    ASSERT_TRUE(session.LoadFromContent(Inputs(1), MadeUpPaper()));
+    EXPECT_FALSE(session.hasUnsavedAnswers());
+    AnswerAllBut(session, {});
+    EXPECT_TRUE(session.hasUnsavedAnswers());
+    const QList<QByteArray> before = AllFiles();
+    {
+        const FileSizeLimit full(1000);  // the answers file is larger
+        EXPECT_FALSE(session.SaveAnswers());
+        EXPECT_EQ(session.failureText(),
+                  "first2HM.txt cannot be written: it would grow larger than the system allows a "
+                  "file to be");
+        EXPECT_EQ(session.Mark(now_, start_), MarkOutcome::AnswersNotSaved);
+        EXPECT_TRUE(session.failureText().startsWith("marking.journal cannot be written"))
+            << qPrintable(session.failureText());
+    }
+    EXPECT_TRUE(session.hasUnsavedAnswers());
+    EXPECT_EQ(AllFiles(), before);
+    BlockWrites(ResultsFile::Trend);
+    EXPECT_EQ(session.Mark(now_, start_), MarkOutcome::TrendNotSaved);
+    EXPECT_EQ(session.failureText(),
+              "trend2HM.txt cannot be written: something other than a file stands in its place");
+    ASSERT_TRUE(QDir(Path(ResultsFile::Trend)).removeRecursively());
+    WriteBytes(Path(ResultsFile::Trend), "#TRD#");
+
+    // A journal left by a change the start could not finish: nothing is saved or marked, and
+    // the journal stays as it was for the next start.
+    const QString journal = MarkingJournalPath(dir_.path());
+    WriteBytes(journal, "HMJOURNAL 1\nunfinished");
+    EXPECT_FALSE(session.SaveAnswers());
+    EXPECT_TRUE(session.failureText().contains("not finished yet"));
+    EXPECT_EQ(session.Mark(now_, start_), MarkOutcome::AnswersNotSaved);
+    EXPECT_FALSE(session.isMarked());
+    EXPECT_EQ(ReadBytes(journal), "HMJOURNAL 1\nunfinished");
+    EXPECT_EQ(AllFiles(), before);
+
+    // Once it is gone, the same session saves and marks.
+    ASSERT_TRUE(QFile::remove(journal));
+    ASSERT_TRUE(session.SaveAnswers());
+    EXPECT_FALSE(session.hasUnsavedAnswers());
+    EXPECT_TRUE(session.failureText().isEmpty());
+    EXPECT_EQ(session.Mark(now_, start_), MarkOutcome::Marked);
 }
 
 TEST_F(PracticeFolder, PapersThatCannotBeWorkedRefuseToLoad) {

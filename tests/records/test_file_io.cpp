@@ -165,7 +165,10 @@ TEST(FileIo, TheWriteGateIsAskedWithTheLinksTargetAndARefusalChangesNothing) {
         asked += path;
         return allow;
     });
-    EXPECT_FALSE(WriteFileAtomically(link, "new"));
+    WriteError refusal;
+    EXPECT_FALSE(WriteFileAtomically(link, "new", FileSync::ToDisk, &refusal));
+    EXPECT_EQ(DescribeWriteError(refusal),
+              "marks2HM.txt cannot be written: another copy of the program is using its folder");
     EXPECT_EQ(ReadBytes(target), "old");
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(QDir(dir.filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden),

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <csignal>
 
@@ -21,6 +22,11 @@ class RecordFileTest : public ::testing::Test {
     }
     QTemporaryDir dir_;
 };
+
+QByteArray Utf16(const char16_t* text) {
+    QStringEncoder encoder(QStringConverter::Utf16LE);
+    return encoder.encode(QString::fromUtf16(text));
+}
 
 QByteArray MarksTemplate() {
     QByteArray bytes = "...\r\n";
@@ -49,6 +55,22 @@ TEST_F(RecordFileTest, LinesEndAtCrLfLoneCrOrEndOfFileAndOnlyRecordsAreFound) {
     EXPECT_EQ(FindRecordLine(trend, "TRD"), "#TRD#");
     EXPECT_TRUE(SplitRecordFields(FindRecordLine(trend, "TRD"), 0).isEmpty());
     EXPECT_EQ(CountFieldsOfKeys(trend, {"TRD"}), QList<int>{0});
+
+    // Saved by an editor with a byte-order mark: the first record is found like the others,
+    // and text re-encoded with the mark ("\xA3" as UTF-8) is read back as its single byte.
+    const QByteArray price = QByteArray("\xA3") + '5';
+    const std::pair<QByteArray, QByteArray> marked[] = {
+        {"\xEF\xBB\xBF#COD#>\xC2" + price + "\r\n#101#>a>b", price},
+        {"\xEF\xBB\xBF#COD#>" + price + "\r#101#>a>b", price},  // not UTF-8: only the mark goes
+        {"\xFF\xFE" + Utf16(u"#COD#>\u00A35\r#101#>a>b"), price}};
+    for (const auto& [bytes, value] : marked) {
+        const QString path = file("marked.txt", bytes);
+        EXPECT_EQ(ReadRecordText(path, "COD"), QString::fromLatin1(value));
+        EXPECT_EQ(ReadPaperRecordLines(path, 1), QStringList{"#101#>a>b"});
+    }
+    // UTF-16 holding a character no single byte can: no record is read out of it.
+    const QString wide = file("wide.txt", "\xFF\xFE" + Utf16(u"#COD#>\u20AC"));
+    EXPECT_EQ(FindRecordLine(wide, "COD"), "");
 }
 
 TEST_F(RecordFileTest, FieldsAreSplitByPositionWithTheTailInTheLastField) {

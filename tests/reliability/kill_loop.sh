@@ -65,7 +65,7 @@ for round in $(seq "$ROUNDS"); do
         # Save or Next: one write of the answers file, killed within a few milliseconds.
         press_now "$PRACTICE" $((RANDOM % 2 ? 1 : 6))
         if [ $((RANDOM % 2)) -eq 0 ]; then
-            wait_for_file "$DATA/first2HM.txt.??????" || true
+            wait_for_file "$DATA/first2HM.txt.hmquiz-tmp-*" || true
         else
             pause_ms 0 60
         fi

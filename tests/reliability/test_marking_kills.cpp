@@ -1,5 +1,6 @@
-// A marking ended by a kill at every point between its writes: after the start-up recovery
-// the paper is either unmarked with every file as before, or marked with every file written.
+// A marking or an erase ended by a kill at every point between its writes: after the start-up
+// recovery every file is as before, or every file is written (the paper marked, or every result
+// erased).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -44,6 +45,30 @@ void Restore(const QString& folder, const QMap<QString, QByteArray>& files) {
         WriteBytes(QDir(folder).filePath(it.key()), it.value());
 }
 
+int PointsOf(const DriverRun& run) {
+    return run.output.split('\n').value(0).trimmed().split(' ').value(1).toInt();
+}
+
+// Kills `action` at each of its commit points, each time from `before`; after the start's
+// recovery the folder must be as before or as after. Returns how many ended as before.
+int KillAtEveryPoint(const QString& folder, int take, const QString& action, int points,
+                     const QMap<QString, QByteArray>& before,
+                     const QMap<QString, QByteArray>& after) {
+    int unchanged = 0;
+    for (int k = 1; k <= points; ++k) {
+        Restore(folder, before);
+        const DriverRun killed = Driver(folder, take, action, k);
+        EXPECT_EQ(killed.status, QProcess::CrashExit) << action.toStdString() << " point " << k;
+        RecoverInterruptedMarking(folder);
+        RemoveLeftovers(folder);
+        const QMap<QString, QByteArray> now = Snapshot(folder);
+        if (now == before) ++unchanged;
+        EXPECT_TRUE(now == before || now == after)
+            << action.toStdString() << " take " << take << " point " << k;
+    }
+    return unchanged;
+}
+
 TEST(MarkingKills, EveryKillDuringAFirstOrSecondMarkingEndsAsBeforeOrFullyMarked) {
     for (int take : {1, 2}) {
         QTemporaryDir dir;
@@ -58,29 +83,42 @@ TEST(MarkingKills, EveryKillDuringAFirstOrSecondMarkingEndsAsBeforeOrFullyMarked
 
         const DriverRun clean = Driver(folder, take, "mark");
         ASSERT_EQ(clean.code, 0) << clean.output.constData();
-        const int points = clean.output.trimmed().split(' ').value(1).toInt();
+        const int points = PointsOf(clean);
         // The journal and three or four files, each before and after its rename.
         EXPECT_EQ(points, take == 1 ? 10 : 8);
         const QMap<QString, QByteArray> after = Snapshot(folder);
         ASSERT_EQ(after.keys(), before.keys());
         ASSERT_NE(after, before);
 
-        int unmarked = 0, marked = 0;
-        for (int k = 1; k <= points; ++k) {
-            Restore(folder, before);
-            const DriverRun killed = Driver(folder, take, "mark", k);
-            EXPECT_EQ(killed.status, QProcess::CrashExit) << "take " << take << " point " << k;
-            RecoverInterruptedMarking(folder);
-            RemoveLeftovers(folder);
-            const QMap<QString, QByteArray> now = Snapshot(folder);
-            if (now == before) ++unmarked;
-            if (now == after) ++marked;
-            EXPECT_TRUE(now == before || now == after) << "take " << take << " point " << k;
-        }
         // Killed before the journal's rename: as before; from then on: marked.
-        EXPECT_EQ(unmarked, 1) << "take " << take;
-        EXPECT_EQ(marked, points - 1) << "take " << take;
+        EXPECT_EQ(KillAtEveryPoint(folder, take, "mark", points, before, after), 1)
+            << "take " << take;
     }
+}
+
+TEST(MarkingKills, EveryKillDuringAnEraseEndsWithAllResultsKeptOrAllErased) {
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    ASSERT_EQ(Driver(folder, 1, "prepare").code, 0);
+    ASSERT_EQ(Driver(folder, 1, "mark").code, 0);
+    ASSERT_EQ(Driver(folder, 2, "prepare").code, 0);
+    const QMap<QString, QByteArray> before = Snapshot(folder);
+    ASSERT_EQ(before.size(), 6);
+
+    const DriverRun clean = Driver(folder, 1, "erase");
+    ASSERT_EQ(clean.code, 0) << clean.output.constData();
+    const int points = PointsOf(clean);
+    // The journal and all six files, each before and after its rename.
+    EXPECT_EQ(points, 14);
+    const QMap<QString, QByteArray> after = Snapshot(folder);
+    ASSERT_EQ(after.keys(), before.keys());
+    // Every file but the unmarked second attempt's verdicts held results.
+    int changed = 0;
+    for (auto it = after.begin(); it != after.end(); ++it)
+        changed += it.value() != before.value(it.key()) ? 1 : 0;
+    EXPECT_EQ(changed, 5);
+
+    EXPECT_EQ(KillAtEveryPoint(folder, 1, "erase", points, before, after), 1);
 }
 
 }  // namespace

@@ -178,14 +178,32 @@ TEST_F(MarkingJournalTest, ADamagedStaleOrForeignJournalIsDiscardedWithoutWritin
     rlimit small = saved;
     small.rlim_cur = 8;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const RecoveryOutcome full = RecoverInterruptedMarking(folder_).outcome;
+    const RecoveryReport full = RecoverInterruptedMarking(folder_);
     setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(full, RecoveryOutcome::Failed);
-    EXPECT_TRUE(QFile::exists(MarkingJournalPath(folder_)));
+    EXPECT_EQ(full.outcome, RecoveryOutcome::Failed);
+    EXPECT_TRUE(DescribeFailedRecovery(full).contains(
+        "first2HM.txt cannot be written: it would grow larger than the system allows"))
+        << qPrintable(DescribeFailedRecovery(full));
+    const QByteArray unfinished = ReadBytes(MarkingJournalPath(folder_));
+    // No later change writes over it or makes it out of date.
+    QList<FileWrite> later = writes_;
+    for (FileWrite& write : later) write.bytes = "later";
+    const AllOrNothingResult refused = WriteAllOrNothing(folder_, later);
+    EXPECT_TRUE(refused.earlierChangePending);
+    EXPECT_TRUE(DescribeChangeFailure(refused).contains("not finished yet"));
+    EXPECT_EQ(ReadBytes(MarkingJournalPath(folder_)), unfinished);
+    EXPECT_EQ(Files(), Olds());
     const RecoveryReport report = RecoverInterruptedMarking(folder_);
     EXPECT_EQ(report.outcome, RecoveryOutcome::Finished);
     EXPECT_EQ(report.written.size(), writes_.size());
     EXPECT_EQ(Files(), News());
+
+    // A journal whose files all hold their new bytes (only its removal was missed) is no
+    // obstacle: the next change removes it and goes ahead.
+    WriteBytes(MarkingJournalPath(folder_), unfinished);
+    EXPECT_TRUE(WriteAllOrNothing(folder_, later).ok());
+    EXPECT_EQ(ReadBytes(writes_[0].path), "later");
+    EXPECT_FALSE(QFile::exists(MarkingJournalPath(folder_)));
 }
 
 }  // namespace

@@ -194,6 +194,11 @@ TEST_F(ResultsFilesTest, FilesThatCannotBeCreatedAreReportedAsFailed) {
     EXPECT_TRUE(report.created.isEmpty());
     EXPECT_EQ(report.failed.size(), 6);
     EXPECT_EQ(CreateModuleResultsFiles(notAFolder, module_, "HM").size(), 6);
+    // The learner reads the first and why.
+    EXPECT_EQ(report.firstFailure.problem, WriteProblem::Other);
+    EXPECT_EQ(report.firstFailure.systemError, ENOTDIR);
+    EXPECT_TRUE(
+        DescribeWriteError(report.firstFailure).startsWith("marks2HM.txt cannot be written: "));
 
     // A catalogue without modules creates nothing.
     EXPECT_TRUE(EnsureResultsFiles(folder_, Catalogue{}).clean());
@@ -254,8 +259,15 @@ TEST_F(ResultsFilesTest, ADamagedFileKeptByTheLearnerIsCopiedBesideItUnderADated
     const QString copy = KeepDamagedCopy(marks, now);
     EXPECT_EQ(copy, marks + ".damaged-2026-12-07-231500");
     EXPECT_EQ(ReadBytes(copy), "#FSE#>90.9>");
+    // Kept again at the next start: the copy already there is enough, whatever its date; damage
+    // of another content gets a copy of its own.
+    EXPECT_EQ(KeepDamagedCopy(marks, now.addDays(1)), copy);
+    WriteBytes(marks, "#FSE#>90.8>");
     EXPECT_EQ(KeepDamagedCopy(marks, now), copy + "-2");
-    EXPECT_EQ(ReadBytes(marks), "#FSE#>90.9>");
+    EXPECT_EQ(KeepDamagedCopy(marks, now.addDays(1)), copy + "-2");
+    EXPECT_EQ(ReadBytes(copy), "#FSE#>90.9>");
+    EXPECT_EQ(ReadBytes(marks), "#FSE#>90.8>");
+    EXPECT_EQ(QDir(QFileInfo(marks).path()).entryList({"marks2HM.txt.damaged-*"}).size(), 2);
     EXPECT_EQ(KeepDamagedCopy(path(ResultsFile::Trend), now), "");  // nothing there to keep
     ASSERT_TRUE(QDir().mkdir(path(ResultsFile::Second)));
     EXPECT_EQ(KeepDamagedCopy(path(ResultsFile::Second), now), "");

@@ -14,8 +14,9 @@ class PracticeWindowHandle {
     virtual QWidget* widget() = 0;
     // Unload without asking (another paper opened, or the program closing). Typed answers of an
     // unmarked paper are saved silently first; the unload itself deletes the question file and
-    // calls RefreshContents.
-    virtual void unloadWithoutAsking() = 0;
+    // calls RefreshContents. Only when they cannot be saved is the learner asked, and may keep
+    // the window open: false then, and nothing was unloaded.
+    virtual bool unloadWithoutAsking() = 0;
 };
 
 // take: 1 first attempt, 2 second attempt. The window reads PaperNum and the other fields from

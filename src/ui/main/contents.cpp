@@ -348,7 +348,11 @@ bool Contents::focusNextPrevChild(bool next) {
 
 void Contents::CloseProgram() {
     m_closing = true;
-    m_practice.close();
+    // A paper whose answers cannot be saved may be kept open by the learner: then so is this.
+    if (!m_practice.close()) {
+        m_closing = false;
+        return;
+    }
     close();
 }
 
@@ -359,14 +363,21 @@ void Contents::closeButtonClicked() {
 void Contents::closeEvent(QCloseEvent* event) {
     // However the window is closed, an open practice window goes first.
     m_closing = true;
-    m_practice.close();
+    if (!m_practice.close()) {
+        m_closing = false;
+        event->ignore();
+        return;
+    }
     keepLearnerSettings();
     SkinnedWindow::closeEvent(event);
 }
 
 void Contents::eraseConfirmed() {
     // An open paper would later write its old marks back over the erased files.
-    m_practice.close();
+    if (!m_practice.close()) {
+        m_erase->setState(EraseView::State::Offer);
+        return;
+    }
     m_erase->showErased(m_session.eraseAllResults());
     // The erased view has no button: the keys go on from the toolbar.
     if (focusWidget() == m_erase) focusFrontView();
@@ -400,7 +411,8 @@ void Contents::offerToRestoreDamagedResults() {
             const MainSession::Restored outcome = m_session.restoreResultsFile(damaged);
             restoredAny |= outcome.restored;
             if (!outcome.restored)
-                m_prompts.notice(tr("Damaged results"), tr("%1 could not be reset.").arg(name));
+                m_prompts.notice(tr("Damaged results"),
+                                 tr("%1 could not be reset (%2).").arg(name, outcome.problem));
             else if (!outcome.copy.isEmpty())
                 m_prompts.notice(
                     tr("Damaged results"),
@@ -410,11 +422,17 @@ void Contents::offerToRestoreDamagedResults() {
         }
         // Kept as it is: the next save rewrites it from what could be read, so its bytes as they
         // were are copied beside it first.
-        const QString copy = m_session.keepDamagedFile(damaged);
+        QString problem;
+        const QString copy = m_session.keepDamagedFile(damaged, &problem);
         if (!copy.isEmpty())
             m_prompts.notice(tr("Damaged results"),
                              tr("%1 is kept. A copy of it as it was is saved beside it as %2.")
                                  .arg(name, BreakableFileName(QFileInfo(copy).fileName())));
+        else if (!problem.isEmpty())
+            m_prompts.notice(tr("Damaged results"),
+                             tr("%1 is kept, but no copy of it as it was could be saved beside "
+                                "it (%2).")
+                                 .arg(name, problem));
     }
     if (restoredAny) RefreshContents();
 }

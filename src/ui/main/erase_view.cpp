@@ -1,6 +1,5 @@
 #include "ui/main/erase_view.h"
 
-#include <QFileInfo>
 #include <QLabel>
 
 #include "platform/units.h"
@@ -90,15 +89,13 @@ void EraseView::setState(State state) {
         if (!shown.contains(w)) w->hide();
 }
 
-void EraseView::showErased(const QStringList& failedFiles) {
-    QStringList names;
-    for (const QString& path : failedFiles) names << QFileInfo(path).fileName();
-    // A file left as it was must not be announced as erased.
-    if (!names.isEmpty()) {
-        m_doneText->setText(tr("Not everything could be erased: %1 could not be written and "
-                               "still holds the old results.")
-                                .arg(names.join(QStringLiteral(", "))));
-        m_doneText->setGeometry(RectTw(600, 1320, 4815, 900));
+void EraseView::showErased(const QString& problem) {
+    // Results left as they were must not be announced as erased.
+    if (!problem.isEmpty()) {
+        m_doneText->setText(
+            tr("Nothing was erased: %1. All your past results are kept as they were.")
+                .arg(problem));
+        m_doneText->setGeometry(RectTw(600, 1320, 4815, 1400));
     }
     setState(State::Done);
 }

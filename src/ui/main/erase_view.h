@@ -18,9 +18,9 @@ class EraseView : public MainView {
 
     void setState(State state);
     State state() const { return m_state; }
-    // The Done state after an erase; the files that could not be written are named instead of
-    // the erase being announced.
-    void showErased(const QStringList& failedFiles);
+    // The Done state after an erase; when nothing could be erased, `problem` (the file and the
+    // reason) is shown instead of the erase being announced.
+    void showErased(const QString& problem);
 
     QList<FocusStop> focusStops() const override;
 

@@ -3,8 +3,7 @@
 #include "ui/frame/ui_log.h"
 
 bool PracticeSlot::open(const PracticeWindowFactory& factory, ContentsChannel& contents, int take) {
-    close();
-    if (!factory) return false;
+    if (!close() || !factory) return false;
     PracticeWindowHandle* handle = factory(contents, take);
     if (!handle || !handle->widget()) {
         qCWarning(lcUi) << "no practice window opened for attempt" << take;
@@ -16,11 +15,12 @@ bool PracticeSlot::open(const PracticeWindowFactory& factory, ContentsChannel& c
     return true;
 }
 
-void PracticeSlot::close() {
+bool PracticeSlot::close() {
     // The window is deleted when it closes, so the handle is only used while it still exists.
-    PracticeWindowHandle* handle = std::exchange(m_handle, nullptr);
+    if (!m_widget) return true;
+    if (!m_handle->unloadWithoutAsking()) return false;
+    m_handle = nullptr;
     QPointer<QWidget> widget = std::exchange(m_widget, nullptr);
-    if (!widget) return;
-    handle->unloadWithoutAsking();
     if (widget && widget->isVisible()) widget->close();
+    return true;
 }

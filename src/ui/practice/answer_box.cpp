@@ -11,9 +11,18 @@ AnswerBox::AnswerBox(const QString& objectName, QWidget* parent) : QLineEdit(par
     setToolTip(tr("Enter your answer"));
     setFrame(false);
     setFont(ArialFont(9));
-    auto* validator = new AnswerValidator(this);
-    connect(validator, &AnswerValidator::refused, this, &AnswerBox::refused);
-    setValidator(validator);
+    m_validator = new AnswerValidator(this);
+    connect(m_validator, &AnswerValidator::refused, this, &AnswerBox::refused);
+    setValidator(m_validator);
+    setLongestAnswer(kLongestAnswer);
+}
+
+void AnswerBox::setLongestAnswer(int characters) {
+    // The line edit cuts what goes past its own limit before the validator sees it: one more
+    // than the answer may hold lets the validator see that a text is too long.
+    const bool single = characters <= 1;
+    m_validator->setLongestAnswer(single ? 0 : characters);
+    setMaxLength(single ? 1 : characters + 1);
 }
 
 bool AnswerBox::event(QEvent* event) {

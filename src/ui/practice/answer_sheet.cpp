@@ -88,8 +88,7 @@ void AnswerRow::fill(const AnswerRowView& v) {
     auto setName = [](QWidget* w, const QString& name) {
         if (w->accessibleName() != name) w->setAccessibleName(name);
     };
-    const int maxLength = v.singleCharacter ? 1 : 32767;
-    if (answer->maxLength() != maxLength) answer->setMaxLength(maxLength);
+    answer->setLongestAnswer(v.singleCharacter ? 1 : kLongestAnswer);
     setText(answer, v.answer);
     answer->setReadOnly(v.readOnly);
     SetBase(answer, v.tinted ? kCarriedOverTint : QColor(Qt::white));

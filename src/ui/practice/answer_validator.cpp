@@ -1,5 +1,7 @@
 #include "ui/practice/answer_validator.h"
 
+#include <QLocale>
+
 #include "records/storable_text.h"
 
 QString RefusalHint(QChar c) {
@@ -18,7 +20,18 @@ QString RefusalHint(QChar c) {
         .arg(c);
 }
 
+QString LengthRefusalHint(qsizetype length, int longest) {
+    return AnswerValidator::tr(
+               "That is too long for an answer (%1 characters; an answer holds at most %2), so "
+               "it was not put in.")
+        .arg(QLocale().toString(length), QLocale().toString(longest));
+}
+
 QValidator::State AnswerValidator::validate(QString& input, int& pos) const {
+    if (m_longest > 0 && input.size() > m_longest) {
+        emit refused(LengthRefusalHint(input.size(), m_longest));
+        return Invalid;
+    }
     if (IsStorableFieldText(input)) return Acceptable;
     QString kept;
     kept.reserve(input.size());

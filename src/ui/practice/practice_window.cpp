@@ -179,7 +179,25 @@ void PracticeWindow::saveSilently() {
     if (session_.SaveAnswers()) return;
     qCWarning(lcUi) << "the answers of paper" << session_.state().paperNumber
                     << "could not be saved";
-    tell(tr("The paper could not be saved."));
+    tellNotSaved();
+}
+
+void PracticeWindow::tellNotSaved() {
+    tell(tr("The paper could not be saved (%1).").arg(session_.failureText()));
+}
+
+// Answers no file holds yet are saved before the window goes. When that fails the learner reads
+// why and may keep the window open: true when the window may go.
+bool PracticeWindow::answersSavedOrLeftByChoice() {
+    if (!session_.hasUnsavedAnswers() || session_.SaveAnswers()) return true;
+    qCWarning(lcUi) << "closing: the answers of paper" << session_.state().paperNumber
+                    << "could not be saved:" << session_.failureText();
+    return PopupQuestion(*this, tr("Close Practice"),
+                         tr("Your answers could not be saved (%1). If the paper closes now, "
+                            "the answers typed since it was last saved are lost.\n\nClose it "
+                            "anyway?")
+                             .arg(session_.failureText()),
+                         PopUpResponse::False);
 }
 
 void PracticeWindow::GoToQuestion(int question, bool focusFirstAnswer) {
@@ -304,7 +322,7 @@ void PracticeWindow::SavePractice() {
     }
     qCWarning(lcUi) << "Save: the answers of paper" << session_.state().paperNumber
                     << "could not be saved";
-    tell(tr("The paper could not be saved."));
+    tellNotSaved();
 }
 
 void PracticeWindow::MarkPractice() {
@@ -331,7 +349,10 @@ void PracticeWindow::finishMarking() {
     if (outcome != MarkOutcome::Marked && outcome != MarkOutcome::AlreadyMarked) {
         qCWarning(lcUi) << "paper" << session_.state().paperNumber << "was not marked, outcome"
                         << static_cast<int>(outcome);
-        tell(tr("The results could not be saved. The paper is not marked."));
+        tell(outcome == MarkOutcome::FinishedAtNextStart
+                 ? tr("The results could not all be saved (%1).").arg(session_.failureText())
+                 : tr("The results could not be saved (%1). The paper is not marked.")
+                       .arg(session_.failureText()));
         return;
     }
     ShowMarkedState();
@@ -349,6 +370,7 @@ void PracticeWindow::ShowMarkedState() {
 
 void PracticeWindow::ClosePractice() {
     if (!PopupQuestion(*this, tr("Close Practice"), tr("Confirm?"))) return;
+    if (!answersSavedOrLeftByChoice()) return;
     closingWithoutAsking_ = true;
     close();
 }
@@ -357,21 +379,20 @@ void PracticeWindow::closeButtonClicked() {
     ClosePractice();
 }
 
-void PracticeWindow::unloadWithoutAsking() {
-    if (unloaded_) return;
+bool PracticeWindow::unloadWithoutAsking() {
+    if (unloaded_) return true;
     if (markProgress_->isPlaying()) {
         // The learner confirmed the marking: it is finished, not dropped.
         markProgress_->finishNow();
     } else if (!session_.isMarked()) {
         // Typed answers are kept rather than lost with the window.
         CollectAnswers();
-        if (!session_.SaveAnswers())
-            qCWarning(lcUi) << "unload: the answers of paper" << session_.state().paperNumber
-                            << "could not be saved";
+        if (!answersSavedOrLeftByChoice()) return false;
     }
     closingWithoutAsking_ = true;
     close();
     if (!unloaded_) unload();
+    return true;
 }
 
 void PracticeWindow::unload() {
@@ -390,7 +411,8 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
     // The window takes no input while the marking panel plays; a close from the window
     // system asks like the Close button.
     if (markProgress_->isPlaying() ||
-        (!closingWithoutAsking_ && !PopupQuestion(*this, tr("Close Practice"), tr("Confirm?")))) {
+        (!closingWithoutAsking_ && !(PopupQuestion(*this, tr("Close Practice"), tr("Confirm?")) &&
+                                     answersSavedOrLeftByChoice()))) {
         event->ignore();
         return;
     }

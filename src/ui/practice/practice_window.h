@@ -50,7 +50,7 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
 
     // PracticeWindowHandle
     QWidget* widget() override { return this; }
-    void unloadWithoutAsking() override;
+    bool unloadWithoutAsking() override;
 
     void CollectAnswers();
     void ShowQuestionParts();
@@ -98,6 +98,8 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
     void finishMarking();
     void unload();
     void tell(const QString& message);
+    void tellNotSaved();
+    bool answersSavedOrLeftByChoice();
 
     ContentsChannel& contents_;
     const bool second_;

@@ -38,10 +38,14 @@ class FakePractice : public QWidget, public PracticeWindowHandle {
         setAttribute(Qt::WA_DeleteOnClose);
     }
     QWidget* widget() override { return this; }
-    void unloadWithoutAsking() override {
+    bool unloadWithoutAsking() override {
         m_log << QStringLiteral("unload ") + m_paper;
+        // As a paper whose answers cannot be saved, kept open by the learner.
+        if (keepOpen) return false;
         closeAndRefresh();
+        return true;
     }
+    bool keepOpen = false;
     // What the window does when it closes on its own.
     void closeAndRefresh() {
         close();

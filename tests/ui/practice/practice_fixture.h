@@ -3,6 +3,10 @@
 // answers the modal pop-ups.
 #pragma once
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -54,6 +58,22 @@ class FakeContents : public ContentsChannel {
   private:
     QString folder_;
     SkinnedWindow window_;
+};
+
+// A file size limit stands in for a full disk, for root too: every write past `bytes` fails.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit small = saved_;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+  private:
+    rlimit saved_{};
 };
 
 // One made-up part: kind, marks, key.

@@ -225,6 +225,18 @@ TEST(PracticeAccess, ARefusedCharacterIsExplainedAndTheNoteGoesByItself) {
     EXPECT_TRUE(note->text().contains(QChar(0x20AC)));
     QTest::keyClicks(box, QStringLiteral(">"));
     EXPECT_TRUE(note->text().contains(QLatin1String("\">\"")));
+    // A paste too long for an answer is refused whole, not cut short; one that fits goes in.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !note->isVisible(); }, 2000));
+    box->insert(QString(40000, QLatin1Char('7')));
+    EXPECT_EQ(box->text(), "1234");
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains("too long")) << note->text().toStdString();
+    box->setText(QString(kLongestAnswer - 1, QLatin1Char('7')));
+    box->insert(QStringLiteral("78"));
+    EXPECT_EQ(box->text().size(), kLongestAnswer - 1);
+    box->insert(QStringLiteral("8"));
+    EXPECT_EQ(box->text().size(), kLongestAnswer);
+    box->setText(QStringLiteral("1234"));
     // Moving on takes the note away with the question.
     w->GoToQuestion(2);
     EXPECT_FALSE(note->isVisible());

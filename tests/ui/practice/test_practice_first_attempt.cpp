@@ -336,9 +336,29 @@ TEST(PracticeFirstAttempt, UnloadWithoutAskingKeepsTypedAnswers) {
     f.setPaper({One("T", 1, "a"), One("T", 1, "b")});
     PracticeWindow* w = f.open();
     ASSERT_NE(w, nullptr);
-    PopupHand hand({});
     QTest::keyClicks(Box(w, 1), "typed");
-    w->unloadWithoutAsking();
+    {
+        // The disk full as the program closes (Ctrl+Q): the learner is told which file and
+        // why, and No keeps the window with the answer; so does No after Close and Yes.
+        const FileSizeLimit full(100);
+        PopupHand hand({false, true, false});
+        EXPECT_FALSE(w->unloadWithoutAsking());
+        Click(w, PracticeAction::Close);
+        ASSERT_EQ(hand.seen.size(), 3);
+        EXPECT_EQ(hand.seen[0],
+                  "Close Practice|Your answers could not be saved (first2HM.txt cannot be "
+                  "written: it would grow larger than the system allows a file to be). If the "
+                  "paper closes now, the answers typed since it was last saved are lost.\n\n"
+                  "Close it anyway?");
+        EXPECT_EQ(hand.seen[1], "Close Practice|Confirm?");
+        EXPECT_EQ(hand.seen[2], hand.seen[0]);
+        ASSERT_FALSE(f.window.isNull());
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(Box(w, 1)->text(), "typed");
+        EXPECT_EQ(f.contents.refreshes, 0);
+    }
+    PopupHand hand({});
+    EXPECT_TRUE(w->unloadWithoutAsking());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(f.window.isNull());
     EXPECT_TRUE(hand.seen.isEmpty());
