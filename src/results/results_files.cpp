@@ -6,9 +6,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
-#include <future>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 #include "content/catalogue.h"
@@ -65,24 +63,12 @@ struct TemplateCopy {
     QString path;
 };
 
-// Whether each template reached its file. Each copy waits for its own disk sync; made side by
-// side, the syncs overlap instead of queueing one behind another (a first start makes six per
-// module).
+// Whether each template reached its file. One after another: the start runs no more threads
+// than the machine has cores, and this runs on one of them.
 QList<bool> CopyTemplates(const QList<TemplateCopy>& copies) {
-    std::vector<std::future<bool>> running;
-    running.reserve(static_cast<size_t>(copies.size()));
-    for (const TemplateCopy& copy : copies) {
-        try {
-            running.push_back(
-                std::async(std::launch::async, CopyTemplate, copy.file, copy.module, copy.path));
-        } catch (const std::system_error&) {
-            // No thread to be had: this one is copied when its outcome is asked for.
-            running.push_back(
-                std::async(std::launch::deferred, CopyTemplate, copy.file, copy.module, copy.path));
-        }
-    }
     QList<bool> copied;
-    for (std::future<bool>& copy : running) copied.append(copy.get());
+    for (const TemplateCopy& copy : copies)
+        copied.append(CopyTemplate(copy.file, copy.module, copy.path));
     return copied;
 }
 

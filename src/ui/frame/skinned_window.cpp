@@ -34,23 +34,32 @@ class FramePiece : public QLabel {
         // those stay QLabel's own.
         if (picture.isNull() || !isEnabled() || ratio != qRound(ratio))
             return QLabel::paintEvent(event);
-        const QSize full = contentsRect().size() * ratio;
-        const QString key = QStringLiteral("%1 %2x%3")
+        const QRect whole = contentsRect();
+        const QString key = QStringLiteral("%1 %2x%3 %4")
                                 .arg(picture.cacheKey())
-                                .arg(full.width())
-                                .arg(full.height());
+                                .arg(whole.width())
+                                .arg(whole.height())
+                                .arg(ratio);
         if (key != m_stretchKey) {
-            m_stretch = shortStretch(picture.toImage(), full);
-            m_stretch.setDevicePixelRatio(ratio);
+            makeStretch(picture.toImage(), whole.size(), qRound(ratio));
             m_stretchKey = key;
         }
         if (m_stretch.isNull()) return QLabel::paintEvent(event);
+        // Piece by piece: Qt's own tiling shares a tall area out among threads of its own, and
+        // the start keeps to as many threads as there are cores.
         QPainter painter(this);
-        painter.drawTiledPixmap(contentsRect(), m_stretch);
+        const QRect area = whole.intersected(event->rect());
+        const bool across = m_along == Qt::Horizontal;
+        const int from = across ? area.left() - whole.left() : area.top() - whole.top();
+        const int to = across ? area.right() - whole.left() : area.bottom() - whole.top();
+        for (int at = from - from % kStretch; at <= to; at += kStretch)
+            painter.drawPixmap(across ? whole.topLeft() + QPoint(at, 0)
+                                      : whole.topLeft() + QPoint(0, at),
+                               m_stretch);
     }
 
   private:
-    static constexpr int kStretch = 64;  // device pixels
+    static constexpr int kStretch = 64;  // logical pixels
 
     static bool sameAlong(const QImage& image, Qt::Orientation along) {
         const bool rows = along == Qt::Horizontal;
@@ -64,21 +73,28 @@ class FramePiece : public QLabel {
         return true;
     }
 
-    // The first kStretch pixels of the stretched copy, or nothing when the piece is short or its
-    // picture changes along the stretch.
-    static QPixmap shortStretch(const QImage& picture, QSize full) {
+    // The first kStretch logical pixels of the stretched copy, or nothing when the piece is
+    // short or its picture changes along the stretch.
+    void makeStretch(const QImage& picture, QSize size, int ratio) {
+        const QSize full = size * ratio;
         QSize part;
-        if (full.width() > kStretch && sameAlong(picture, Qt::Horizontal))
-            part = QSize(kStretch, full.height());
-        else if (full.height() > kStretch && sameAlong(picture, Qt::Vertical))
-            part = QSize(full.width(), kStretch);
-        else
-            return {};
-        return QPixmap::fromImage(
+        if (size.width() > kStretch && sameAlong(picture, Qt::Horizontal)) {
+            m_along = Qt::Horizontal;
+            part = QSize(kStretch * ratio, full.height());
+        } else if (size.height() > kStretch && sameAlong(picture, Qt::Vertical)) {
+            m_along = Qt::Vertical;
+            part = QSize(full.width(), kStretch * ratio);
+        } else {
+            m_stretch = QPixmap();
+            return;
+        }
+        m_stretch = QPixmap::fromImage(
             picture.scaled(part, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_stretch.setDevicePixelRatio(ratio);
     }
 
     QPixmap m_stretch;
+    Qt::Orientation m_along = Qt::Horizontal;
     QString m_stretchKey;
 };
 
