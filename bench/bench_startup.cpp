@@ -48,7 +48,9 @@ struct Sample {
 };
 
 int threadsOf(qint64 pid) {
-    return int(QDir(QStringLiteral("/proc/%1/task").arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+    return int(QDir(QStringLiteral("/proc/%1/task").arg(pid))
+                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                   .size());
 }
 
 // A helper process that tells a line once it is ready (Xvfb its display, dbus-daemon its
@@ -86,8 +88,8 @@ class Bench {
         QFile::setPermissions(path("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                    QFileDevice::ExeOwner);
         if (!m_display.start(QStringLiteral("Xvfb"),
-                             {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten",
-                              "tcp", "-noreset"}))
+                             {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                              "-noreset"}))
             return fail(QStringLiteral("Xvfb did not start"));
         if (!m_bus.start(QStringLiteral("dbus-daemon"),
                          {"--session", "--nofork", "--print-address=1"}))
@@ -197,8 +199,10 @@ int main(int argc, char** argv) {
     QString program = QStringLiteral(HM_PROGRAM);
     const QStringList args = app.arguments();
     for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--rounds")) rounds = std::max(1, args[i + 1].toInt());
-        else if (args[i] == QLatin1String("--program")) program = args[i + 1];
+        if (args[i] == QLatin1String("--rounds"))
+            rounds = std::max(1, args[i + 1].toInt());
+        else if (args[i] == QLatin1String("--program"))
+            program = args[i + 1];
     }
 
     Bench bench;
@@ -255,19 +259,20 @@ int main(int argc, char** argv) {
         const std::vector<double> frames = column(kind, [](const Sample& s) { return s.frames; });
         const double rss = median(column(kind, [](const Sample& s) { return s.rssMiB; }));
         const double cpu = median(column(kind, [](const Sample& s) { return s.cpuMs; }));
-        std::printf("%-8s %9.1f %7.1f %7.1f %7.2f %7.1f %7.2f %8.1f %7.2f %3.0f-%-3.0f %9.0f %7d\n",
-                    names[kind], median(ms), *std::min_element(ms.begin(), ms.end()),
-                    *std::max_element(ms.begin(), ms.end()), median(ms) / floorMs, cpu,
-                    cpu / floorCpu, rss,
-                    rss / floorMiB, *std::min_element(frames.begin(), frames.end()),
-                    *std::max_element(frames.begin(), frames.end()),
-                    median(column(kind, [](const Sample& s) { return s.libraries; })),
-                    mostThreads[kind]);
+        std::printf(
+            "%-8s %9.1f %7.1f %7.1f %7.2f %7.1f %7.2f %8.1f %7.2f %3.0f-%-3.0f %9.0f %7d\n",
+            names[kind], median(ms), *std::min_element(ms.begin(), ms.end()),
+            *std::max_element(ms.begin(), ms.end()), median(ms) / floorMs, cpu, cpu / floorCpu, rss,
+            rss / floorMiB, *std::min_element(frames.begin(), frames.end()),
+            *std::max_element(frames.begin(), frames.end()),
+            median(column(kind, [](const Sample& s) { return s.libraries; })), mostThreads[kind]);
     }
-    std::printf("targets: first start <= 1.30 x floor, restart <= 1.25 x floor, resident memory "
-                "<= 1.30 x floor, one frame per start, threads of the start's own work <= %d\n",
-                QThread::idealThreadCount());
-    std::printf("frames: painted in the first half second; RSS and libraries: half a second after "
-                "the first frame; threads: the most at once, Qt's own included\n");
+    std::printf(
+        "targets: first start <= 1.30 x floor, restart <= 1.25 x floor, resident memory "
+        "<= 1.30 x floor, one frame per start, threads of the start's own work <= %d\n",
+        QThread::idealThreadCount());
+    std::printf(
+        "frames: painted in the first half second; RSS and libraries: half a second after "
+        "the first frame; threads: the most at once, Qt's own included\n");
     return 0;
 }

@@ -18,7 +18,8 @@ QString ModuleFolder() {
     const QString program = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
     const QString build = QStringLiteral(HM_BUILD_DIR "/");
     if (program.startsWith(build)) return QStringLiteral(HM_BUILD_MODULE_DIR);
-    return QDir::cleanPath(QFileInfo(program).path() + QStringLiteral("/" HM_MODULE_DIR_FROM_PROGRAM));
+    return QDir::cleanPath(QFileInfo(program).path() +
+                           QStringLiteral("/" HM_MODULE_DIR_FROM_PROGRAM));
 }
 
 }  // namespace
@@ -37,7 +38,8 @@ const void* OnDemandModuleTable(const char* name, const char* entry, std::size_t
     using Entry = const void* (*)();
     const auto function = reinterpret_cast<Entry>(library.resolve(entry));
     if (function == nullptr) {
-        qCWarning(lcPlatform) << "the module" << name << "cannot be loaded:" << library.errorString();
+        qCWarning(lcPlatform) << "the module" << name
+                              << "cannot be loaded:" << library.errorString();
         return nullptr;
     }
     const void* given = function();

@@ -25,6 +25,8 @@ bool StartUpThreadsAvailable() {
 }
 
 void RunOnStartUpThread(std::function<void()> run) {
-    if (QThreadPool* pool = Pool()) pool->start(std::move(run));
-    else run();
+    if (QThreadPool* pool = Pool())
+        pool->start(std::move(run));
+    else
+        run();
 }

@@ -17,7 +17,8 @@ void RunOnStartUpThread(std::function<void()> run);
 template <typename Work>
 std::shared_future<std::invoke_result_t<Work>> StartUpTask(Work work) {
     using Result = std::invoke_result_t<Work>;
-    if (!StartUpThreadsAvailable()) return std::async(std::launch::deferred, std::move(work)).share();
+    if (!StartUpThreadsAvailable())
+        return std::async(std::launch::deferred, std::move(work)).share();
     auto task = std::make_shared<std::packaged_task<Result()>>(std::move(work));
     std::shared_future<Result> result = task->get_future().share();
     RunOnStartUpThread([task] { (*task)(); });

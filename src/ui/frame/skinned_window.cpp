@@ -53,9 +53,9 @@ class FramePiece : public QLabel {
         const int from = across ? area.left() - whole.left() : area.top() - whole.top();
         const int to = across ? area.right() - whole.left() : area.bottom() - whole.top();
         for (int at = from - from % kStretch; at <= to; at += kStretch)
-            painter.drawPixmap(across ? whole.topLeft() + QPoint(at, 0)
-                                      : whole.topLeft() + QPoint(0, at),
-                               m_stretch);
+            painter.drawPixmap(
+                across ? whole.topLeft() + QPoint(at, 0) : whole.topLeft() + QPoint(0, at),
+                m_stretch);
     }
 
   private:

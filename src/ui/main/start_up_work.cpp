@@ -46,5 +46,6 @@ SkinPictures StartUpWorker::takePictures() {
 }
 
 PreparedFiles StartUpWorker::takeFiles() {
-    return !std::exchange(m_filesTaken, true) ? m_files.get() : PrepareResultsFiles(m_programFolder);
+    return !std::exchange(m_filesTaken, true) ? m_files.get()
+                                              : PrepareResultsFiles(m_programFolder);
 }
