@@ -1,309 +1,278 @@
-// Start-up time of the main window beside a bare Qt window of the same size (the floor any Qt
-// program pays), in one run: a first start (empty program folder), a restart (folder already
-// filled), the bare window, and the bare window with one line of text (the least a window that
-// shows text pays, fonts included), interleaved round by round so a busy machine weighs on all
-// alike. Each sample is a child process; it reports the time from its launch to the window's
-// first frame on screen. Runs under its own Xvfb (-displayfd) unless DISPLAY is set.
-//   bench_startup [--rounds N]
-// Also printed: where a restart's time goes in the layers below the windows, and the frames the
-// main window draws in its first half second (a second frame means the Home view was painted
-// twice).
-// Two things of the machine weigh on the figures, and are printed with them. The first starts'
-// folders are made under TMPDIR, and creating some 95 files there is most of a first start's own
-// cost: on an ext4 without a journal, files removed in the last minutes make each new one slower
-// (the kernel looks past the freed inodes). A learner's desktop has a session bus; without one
-// (DBUS_SESSION_BUS_ADDRESS unset), Qt's screen-reader bridge and input method find it through
-// the X server on every start, so run `dbus-run-session -- bench_startup` to measure as on a
-// desktop.
+// Start-up of the real program beside a floor: a separate Qt Widgets program that shows one
+// label in a window of the main window's size (hm_floor_window), the least any Qt program with
+// text pays. Interleaved round by round, so a busy machine weighs on all alike, each sample a
+// fresh process: the floor, a first start (empty data folder) and a restart (folder filled).
+// For each it reports the time from launch to the first frame on screen and the CPU time spent
+// until then (all threads: a steadier figure on a shared machine), the resident memory
+// half a second after that frame, the frames painted in that half second and the shared objects
+// mapped then; a last, untimed pass counts the threads each start runs at most.
+// The programs are measured as built: a probe preloaded into them (hm_frame_probe) watches
+// their windows.
+//   bench_startup [--rounds N] [--program PATH]
+// Everything runs in surroundings of the bench's own: an Xvfb (-displayfd), a session bus as a
+// desktop has one, and a home and XDG folders under TMPDIR. The first starts' folders are kept
+// until the end: on an ext4 without a journal, files removed in the last minutes make each new
+// file slower to create (the kernel looks past the freed inodes), a cost of the bench and not
+// of the program.
 #include <time.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QMap>
+#include <QFile>
 #include <QProcess>
 #include <QStorageInfo>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QWidget>
-#include <QWindow>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include "content/catalogue.h"
-#include "content/extract_resource.h"
-#include "platform/program_folder.h"
-#include "platform/toolkit_warm_up.h"
-#include "records/record_file.h"
-#include "results/marks_file.h"
-#include "results/results_files.h"
-#include "ui/main/contents.h"
-
 namespace {
 
-qint64 MonotonicNs() {
+qint64 monotonicNs() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-// Records when the window has finished each frame: an UpdateRequest is one paint of the window
-// and its flush to the screen, so the time is taken once the window has handled it.
-class FrameWatch : public QObject {
-  public:
-    QList<qint64> frames;
+struct Sample {
+    double firstFrameMs = 0;
+    double cpuMs = 0;  // every thread's, until the first frame
+    double rssMiB = 0;
+    int frames = 0;
+    int libraries = 0;
+    int mostThreads = 0;  // counted only when asked: the watching costs time
+};
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::UpdateRequest || m_delivering) return false;
-        m_delivering = true;
-        QCoreApplication::sendEvent(watched, event);
-        m_delivering = false;
-        frames.append(MonotonicNs());
-        return true;  // handled just now
+int threadsOf(qint64 pid) {
+    return int(QDir(QStringLiteral("/proc/%1/task").arg(pid))
+                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                   .size());
+}
+
+// A helper process that tells a line once it is ready (Xvfb its display, dbus-daemon its
+// address), ended with the bench.
+struct Helper {
+    QProcess process;
+    QString said;
+
+    bool start(const QString& program, const QStringList& args) {
+        process.start(program, args);
+        if (!process.waitForStarted(5000)) return false;
+        const qint64 deadline = monotonicNs() + 10'000'000'000;
+        while (!process.canReadLine() && monotonicNs() < deadline) process.waitForReadyRead(100);
+        said = QString::fromLocal8Bit(process.readLine().trimmed());
+        return !said.isEmpty();
+    }
+    ~Helper() {
+        if (process.state() == QProcess::NotRunning) return;
+        process.terminate();
+        if (!process.waitForFinished(3000)) process.kill();
+        process.waitForFinished(1000);
+    }
+};
+
+class Bench {
+  public:
+    QString error;
+
+    bool prepare(const QString& program) {
+        m_program = program;
+        if (!m_root.isValid()) return fail(QStringLiteral("no temporary folder"));
+        for (const char* sub : {"home", "config", "cache", "state", "restart", "first"})
+            QDir(m_root.path()).mkpath(QString::fromLatin1(sub));
+        QDir(m_root.path()).mkdir(QStringLiteral("runtime"));
+        QFile::setPermissions(path("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner);
+        if (!m_display.start(QStringLiteral("Xvfb"),
+                             {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                              "-noreset"}))
+            return fail(QStringLiteral("Xvfb did not start"));
+        if (!m_bus.start(QStringLiteral("dbus-daemon"),
+                         {"--session", "--nofork", "--print-address=1"}))
+            return fail(QStringLiteral("dbus-daemon did not start"));
+        // Fills the restart's folder.
+        return run(m_program, path("restart")).has_value() ||
+               fail(QStringLiteral("the program did not show a window: ") + m_program);
+    }
+
+    // One start of `program` with `dataHome` as its XDG data folder.
+    std::optional<Sample> run(const QString& program, const QString& dataHome,
+                              bool countThreads = false) {
+        const QString out = path("probe.out");
+        QFile::remove(out);
+        QProcess child;
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+        env.insert(QStringLiteral("HOME"), path("home"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), path("cache"));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), path("state"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), path("runtime"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":") + m_display.said);
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.said);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        for (const char* kept : {"LANG", "LC_ALL", "TMPDIR"})
+            if (qEnvironmentVariableIsSet(kept))
+                env.insert(QString::fromLatin1(kept), qEnvironmentVariable(kept));
+        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(HM_FRAME_PROBE));
+        env.insert(QStringLiteral("HM_FRAME_PROBE_OUT"), out);
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const qint64 launched = monotonicNs();
+        child.start(program, {});
+        int mostThreads = 0;
+        if (countThreads && child.waitForStarted(5000)) {
+            const qint64 pid = child.processId();
+            while (!child.waitForFinished(1)) mostThreads = std::max(mostThreads, threadsOf(pid));
+        }
+        if (child.state() != QProcess::NotRunning && !child.waitForFinished(30000)) {
+            child.kill();
+            child.waitForFinished(2000);
+            return std::nullopt;
+        }
+        QFile report(out);
+        if (!report.open(QIODevice::ReadOnly)) return std::nullopt;
+        Sample sample;
+        qint64 firstFrame = 0;
+        for (const QByteArray& line : report.readAll().split('\n')) {
+            const QList<QByteArray> words = line.split(' ');
+            if (words[0] == "frame" && words.size() == 2) {
+                if (sample.frames++ == 0) firstFrame = words[1].toLongLong();
+            } else if (words[0] == "rss" && words.size() == 2) {
+                sample.rssMiB = words[1].toDouble() / 1024;
+            } else if (words[0] == "cpu" && words.size() == 2) {
+                sample.cpuMs = words[1].toDouble() / 1e6;
+            } else if (words[0] == "libraries" && words.size() == 2) {
+                sample.libraries = words[1].toInt();
+            }
+        }
+        if (sample.frames == 0 || sample.rssMiB == 0) return std::nullopt;
+        sample.firstFrameMs = double(firstFrame - launched) / 1e6;
+        sample.mostThreads = mostThreads;
+        return sample;
+    }
+
+    QString newFirstStartFolder() {
+        const QString folder = path("first") + QStringLiteral("/") + QString::number(m_firsts++);
+        QDir().mkpath(folder);
+        return folder;
+    }
+    QString restartFolder() const { return path("restart"); }
+    QString program() const { return m_program; }
+    QString tempFileSystem() const {
+        return QString::fromLatin1(QStorageInfo(m_root.path()).fileSystemType());
     }
 
   private:
-    bool m_delivering = false;
+    QString path(const char* name) const {
+        return QDir(m_root.path()).filePath(QString::fromLatin1(name));
+    }
+    bool fail(const QString& why) {
+        error = why;
+        return false;
+    }
+
+    QTemporaryDir m_root;
+    Helper m_display;
+    Helper m_bus;
+    QString m_program;
+    int m_firsts = 0;
 };
 
-// Child: show the window, report the launch-to-first-frame time (and, when asked, every frame
-// of the first half second), and leave.
-int RunChild(int argc, char** argv) {
-    const QByteArray mode = argv[1];
-    const qint64 launched = argc > 2 ? QByteArray(argv[2]).toLongLong() : MonotonicNs();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("hmquiz"));
-    qint64 phases[4] = {MonotonicNs(), 0, 0, 0};  // application, warm-up, window built, start-up
-    std::unique_ptr<QWidget> window;
-    std::optional<ToolkitWarmUp> warmUp;
-    if (mode.startsWith("--child-contents")) {
-        warmUp.emplace();  // as main() begins it with the application
-        phases[1] = MonotonicNs();
-        const QString folder = ProgramFolder();
-        auto contents = std::make_unique<Contents>(folder, PracticeWindowFactory{}, nullptr,
-                                                   std::make_unique<StartUpWorker>(folder));
-        phases[2] = MonotonicNs();
-        contents->startUp();
-        phases[3] = MonotonicNs();
-        window = std::move(contents);
-    } else {
-        window = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint);
-        window->setGeometry(4, 4, 405, 525);  // the main window's size
-        if (mode == "--child-text") {
-            auto* line = new QLabel(QStringLiteral("Home Maths Quiz"), window.get());
-            line->move(12, 12);
-        }
-    }
-    FrameWatch watch;
-    window->installEventFilter(&watch);
-    window->show();
-    // As main() does: without a window manager nobody else gives the new window the focus.
-    if (mode.endsWith("-activated-frames"))
-        QTimer::singleShot(50, window.get(), [&window] { window->activateWindow(); });
-    QElapsedTimer limit;
-    limit.start();
-    while (watch.frames.isEmpty() && limit.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    if (watch.frames.isEmpty()) return 1;
-    if (mode.endsWith("-frames")) {
-        while (limit.elapsed() < 500) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        for (qint64 frame : watch.frames) std::printf("frame %lld\n", (frame - launched) / 1000);
-    } else {
-        std::printf("ready %lld\n", (watch.frames.first() - launched) / 1000);
-        if (phases[3] > 0) {
-            std::printf(
-                "phase application %lld\nphase warm-up %lld\nphase construction %lld\n"
-                "phase startUp %lld\nphase show-to-frame %lld\n",
-                (phases[0] - launched) / 1000, (phases[1] - phases[0]) / 1000,
-                (phases[2] - phases[1]) / 1000, (phases[3] - phases[2]) / 1000,
-                (watch.frames.first() - phases[3]) / 1000);
-        }
-    }
-    return 0;
-}
-
-// Child: the restart's work in the layers below the windows, each timed on its own.
-int RunLayers(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("hmquiz"));
-    const QString folder = ProgramFolder();
-    QElapsedTimer clock;
-    auto lap = [&clock](const char* what) {
-        std::printf("layer %s %lld\n", what, clock.nsecsElapsed() / 1000);
-        clock.restart();
-    };
-    clock.start();
-    WriteGraphics(folder);
-    lap("pictures");
-    const Catalogue catalogue = ReadCatalogue(folder);
-    lap("catalogue");
-    EnsureResultsFiles(folder, catalogue);
-    lap("results-check");
-    ReadMarksFile(ResultsFilePath(folder, ResultsFile::Marks, 2, catalogue.code), 50);
-    lap("marks");
-    return 0;
-}
-
-struct XServer {
-    QProcess xvfb;
-    QString name;
-};
-
-// An Xvfb of our own that picks a free display and tells us its number.
-bool StartDisplay(XServer& display) {
-    display.xvfb.setProcessChannelMode(QProcess::SeparateChannels);
-    display.xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1280x1024x24",
-                                                "-nolisten", "tcp", "-noreset"});
-    if (!display.xvfb.waitForStarted(5000)) return false;
-    QElapsedTimer limit;
-    limit.start();
-    while (!display.xvfb.canReadLine() && limit.elapsed() < 10000)
-        display.xvfb.waitForReadyRead(100);
-    const QByteArray line = display.xvfb.readLine().trimmed();
-    if (line.isEmpty()) return false;
-    display.name = QStringLiteral(":") + QString::fromLatin1(line);
-    return true;
-}
-
-QByteArray RunChildProcess(const QString& self, const QString& mode, const QString& dataHome,
-                           const QString& displayName) {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    env.insert(QStringLiteral("DISPLAY"), displayName);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    child.setProcessEnvironment(env);
-    child.start(self, {mode, QString::number(MonotonicNs())});
-    if (!child.waitForFinished(30000) || child.exitCode() != 0) return {};
-    return child.readAllStandardOutput();
-}
-
-// Microseconds from the child's "ready" line, or -1.
-qint64 ReadyTime(const QByteArray& output) {
-    for (const QByteArray& line : output.split('\n')) {
-        if (line.startsWith("ready ")) return line.mid(6).toLongLong();
-    }
-    return -1;
-}
-
-double Median(QList<qint64> values) {
+double median(std::vector<double> values) {
+    if (values.empty()) return 0;
     std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    if (n == 0) return 0;
-    return n % 2 ? values[n / 2] / 1000.0 : (values[n / 2 - 1] + values[n / 2]) / 2000.0;
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--child-layers") == 0) return RunLayers(argc, argv);
-    if (argc > 1 && std::strncmp(argv[1], "--child-", 8) == 0) return RunChild(argc, argv);
     QCoreApplication app(argc, argv);
-    const QString self = QCoreApplication::applicationFilePath();
     int rounds = 11;
+    QString program = QStringLiteral(HM_PROGRAM);
     const QStringList args = app.arguments();
-    if (args.size() > 2 && args[1] == QLatin1String("--rounds"))
-        rounds = std::max(1, args[2].toInt());
+    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--rounds"))
+            rounds = std::max(1, args[i + 1].toInt());
+        else if (args[i] == QLatin1String("--program"))
+            program = args[i + 1];
+    }
 
-    XServer display;
-    display.name = qEnvironmentVariable("DISPLAY");
-    if (display.name.isEmpty() && !StartDisplay(display)) {
-        std::fprintf(stderr, "bench_startup: no DISPLAY and Xvfb could not be started\n");
+    Bench bench;
+    if (!bench.prepare(program)) {
+        std::fprintf(stderr, "bench_startup: %s\n", qPrintable(bench.error));
         return 1;
     }
-    std::printf("display %s, %d rounds, session bus %s, first starts' folders on %s\n",
-                qPrintable(display.name), rounds,
-                qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") ? "none" : "set",
-                QStorageInfo(QDir::tempPath()).fileSystemType().constData());
+    std::printf("%s\n%d rounds, own Xvfb and session bus, %d cores, first starts' folders on %s\n",
+                qPrintable(program), rounds, QThread::idealThreadCount(),
+                qPrintable(bench.tempFileSystem()));
 
-    QTemporaryDir restartData;
-    RunChildProcess(self, "--child-contents", restartData.path(), display.name);  // fills it
-    const char* modes[] = {"bare", "first", "restart", "text"};
-    const char* childModes[] = {"--child-bare", "--child-contents", "--child-contents",
-                                "--child-text"};
-    constexpr int kModes = 4;
-    QList<qint64> samples[kModes];
-    QMap<QString, QList<qint64>> phases[kModes];
-    // Every first start's folder is kept until the end: removing a hundred files between samples
-    // would leave the file system looking for fresh inodes past the ones just freed, a cost of
-    // the bench and not of the program.
-    std::vector<std::unique_ptr<QTemporaryDir>> firstFolders;
+    const char* names[] = {"floor", "first", "restart"};
+    constexpr int kKinds = 3;
+    std::vector<Sample> samples[kKinds];
     for (int round = 0; round < rounds; ++round) {
-        for (int k = 0; k < kModes; ++k) {
-            const int m = (round + k) % kModes;  // a different order each round
-            const QString mode = QString::fromLatin1(childModes[m]);
-            if (m == 1) firstFolders.push_back(std::make_unique<QTemporaryDir>());
-            const QString data = m == 1 ? firstFolders.back()->path() : restartData.path();
-            const QByteArray output = RunChildProcess(self, mode, data, display.name);
-            const qint64 us = ReadyTime(output);
-            for (const QByteArray& line : output.split('\n')) {
-                const QList<QByteArray> words = line.split(' ');
-                if (words.size() == 3 && words[0] == "phase")
-                    phases[m][QString::fromLatin1(words[1])].append(words[2].toLongLong());
-            }
-            if (us < 0) {
-                std::fprintf(stderr, "bench_startup: a %s child failed\n", modes[m]);
+        for (int k = 0; k < kKinds; ++k) {
+            const int kind = (round + k) % kKinds;  // a different order each round
+            const std::optional<Sample> sample =
+                kind == 0   ? bench.run(QStringLiteral(HM_FLOOR_PROGRAM), bench.restartFolder())
+                : kind == 1 ? bench.run(program, bench.newFirstStartFolder())
+                            : bench.run(program, bench.restartFolder());
+            if (!sample) {
+                std::fprintf(stderr, "bench_startup: a %s start showed no window\n", names[kind]);
                 return 1;
             }
-            samples[m].append(us);
+            samples[kind].push_back(*sample);
         }
-    }
-    const double bare = Median(samples[0]);
-    std::printf("%-8s %10s %10s %10s %8s\n", "start", "median ms", "min ms", "max ms", "x bare");
-    for (int m = 0; m < kModes; ++m) {
-        const auto [low, high] = std::minmax_element(samples[m].begin(), samples[m].end());
-        std::printf("%-8s %10.1f %10.1f %10.1f %8.2f\n", modes[m], Median(samples[m]),
-                    *low / 1000.0, *high / 1000.0, Median(samples[m]) / bare);
-    }
-    std::printf("targets: first start <= 1.50 x bare, restart <= 1.15 x bare\n");
-    const double text = Median(samples[3]);
-    std::printf("against the bare window with a line of text: first start %.2f x, restart %.2f x\n",
-                Median(samples[1]) / text, Median(samples[2]) / text);
-    for (int m = 1; m < 3; ++m) {
-        std::printf("%s, medians of its phases (ms):", modes[m]);
-        for (const char* phase :
-             {"application", "warm-up", "construction", "startUp", "show-to-frame"})
-            std::printf(" %s %.1f", phase, Median(phases[m].value(QString::fromLatin1(phase))));
-        std::printf("\n");
     }
 
-    for (const char* which : {"first", "restart"}) {
-        QTemporaryDir firstData;
-        const QString data = QByteArray(which) == "first" ? firstData.path() : restartData.path();
-        const QByteArray layers = RunChildProcess(self, "--child-layers", data, display.name);
-        std::printf("%s, layers below the windows (ms):", which);
-        for (const QByteArray& line : layers.split('\n')) {
-            const QList<QByteArray> words = line.split(' ');
-            if (words.size() == 3)
-                std::printf(" %s %.1f", words[1].constData(), words[2].toDouble() / 1000);
-        }
-        std::printf("\n");
+    // The threads, in starts of their own.
+    int mostThreads[kKinds] = {};
+    for (int k = 0; k < 3 * kKinds; ++k) {
+        const int kind = k % kKinds;
+        const std::optional<Sample> sample =
+            kind == 0   ? bench.run(QStringLiteral(HM_FLOOR_PROGRAM), bench.restartFolder(), true)
+            : kind == 1 ? bench.run(program, bench.newFirstStartFolder(), true)
+                        : bench.run(program, bench.restartFolder(), true);
+        if (sample) mostThreads[kind] = std::max(mostThreads[kind], sample->mostThreads);
     }
-    std::printf("frames of the main window in its first 500 ms (ms after launch):\n");
-    for (const char* which : {"first", "restart", "restart, activated at 50 ms as main() does"}) {
-        QTemporaryDir firstData;
-        const QByteArray name(which);
-        const QString data = name == "first" ? firstData.path() : restartData.path();
-        const QString mode = name.contains("activated") ? "--child-contents-activated-frames"
-                                                        : "--child-contents-frames";
-        const QByteArray frames = RunChildProcess(self, mode, data, display.name);
-        std::printf("  %-8s", which);
-        for (const QByteArray& line : frames.split('\n')) {
-            if (line.startsWith("frame ")) std::printf(" %.1f", line.mid(6).toDouble() / 1000);
-        }
-        std::printf("\n");
+
+    auto column = [&](int kind, auto field) {
+        std::vector<double> values;
+        for (const Sample& s : samples[kind]) values.push_back(double(field(s)));
+        return values;
+    };
+    const double floorMs = median(column(0, [](const Sample& s) { return s.firstFrameMs; }));
+    const double floorMiB = median(column(0, [](const Sample& s) { return s.rssMiB; }));
+    const double floorCpu = median(column(0, [](const Sample& s) { return s.cpuMs; }));
+    std::printf("%-8s %9s %7s %7s %7s %7s %7s %8s %7s %7s %9s %7s\n", "start", "median ms", "min",
+                "max", "x floor", "CPU ms", "x floor", "RSS MiB", "x floor", "frames", "libraries",
+                "threads");
+    for (int kind = 0; kind < kKinds; ++kind) {
+        const std::vector<double> ms = column(kind, [](const Sample& s) { return s.firstFrameMs; });
+        const std::vector<double> frames = column(kind, [](const Sample& s) { return s.frames; });
+        const double rss = median(column(kind, [](const Sample& s) { return s.rssMiB; }));
+        const double cpu = median(column(kind, [](const Sample& s) { return s.cpuMs; }));
+        std::printf(
+            "%-8s %9.1f %7.1f %7.1f %7.2f %7.1f %7.2f %8.1f %7.2f %3.0f-%-3.0f %9.0f %7d\n",
+            names[kind], median(ms), *std::min_element(ms.begin(), ms.end()),
+            *std::max_element(ms.begin(), ms.end()), median(ms) / floorMs, cpu, cpu / floorCpu, rss,
+            rss / floorMiB, *std::min_element(frames.begin(), frames.end()),
+            *std::max_element(frames.begin(), frames.end()),
+            median(column(kind, [](const Sample& s) { return s.libraries; })), mostThreads[kind]);
     }
-    if (display.xvfb.state() != QProcess::NotRunning) {
-        display.xvfb.terminate();
-        display.xvfb.waitForFinished(3000);
-    }
+    std::printf(
+        "targets: first start <= 1.30 x floor, restart <= 1.25 x floor, resident memory "
+        "<= 1.30 x floor, one frame per start, threads of the start's own work <= %d\n",
+        QThread::idealThreadCount());
+    std::printf(
+        "frames: painted in the first half second; RSS and libraries: half a second after "
+        "the first frame; threads: the most at once, Qt's own included\n");
     return 0;
 }

@@ -26,6 +26,8 @@ packages=(
   orca
   # the installed tree and the Debian package: validators, cpack's dependency list, lintian
   desktop-file-utils appstream dpkg-dev file lintian
+  # a non-English locale, to run the tests in as a tester abroad would
+  locales
 )
 
 missing=()
@@ -35,13 +37,18 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The German locale the tests are also run in (scripts/test.sh).
+if ! locale -a 2>/dev/null | grep -qx 'de_DE\.utf8'; then
+  echo "Making the locale de_DE.UTF-8"
+  $SUDO localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+fi

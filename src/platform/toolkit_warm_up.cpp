@@ -2,7 +2,8 @@
 
 #include <QDBusConnection>
 #include <QFontDatabase>
-#include <system_error>
+
+#include "platform/start_up_threads.h"
 
 ToolkitWarmUp::ToolkitWarmUp() {
     // The bus first, on this thread, before any thread of ours runs: without an address in the
@@ -10,11 +11,10 @@ ToolkitWarmUp::ToolkitWarmUp() {
     // the allocator can leave the child stuck there before it runs the helper (seen under
     // AddressSanitizer), and the program waiting for it for good.
     QDBusConnection::sessionBus();
-    try {
-        m_fonts = std::async(std::launch::async, [] { QFontDatabase::families(); });
-    } catch (const std::system_error&) {
-        // No thread to be had: the fonts are read when a text is first measured.
-    }
+    // Without a start-up thread the fonts are read when a text is first measured.
+    if (StartUpThreadsAvailable()) m_fonts = StartUpTask([] { QFontDatabase::families(); });
 }
 
-ToolkitWarmUp::~ToolkitWarmUp() = default;
+ToolkitWarmUp::~ToolkitWarmUp() {
+    if (m_fonts.valid()) m_fonts.wait();
+}

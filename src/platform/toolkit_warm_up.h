@@ -3,8 +3,8 @@
 // milliseconds of a start: connecting to the desktop's session bus when a widget first names
 // itself to the screen-reader bridge (longer when the bus must first be found through the X
 // server), and reading the machine's fonts (fontconfig) when a text is first measured. Done as
-// soon as the application exists, the first at once and the second on a thread of its own while
-// the program checks its folder and builds its window.
+// soon as the application exists, the first at once and the second as the first work of the
+// start-up threads while the program checks its folder and builds its window.
 
 #include <future>
 
@@ -17,5 +17,5 @@ class ToolkitWarmUp {
     ToolkitWarmUp& operator=(const ToolkitWarmUp&) = delete;
 
   private:
-    std::future<void> m_fonts;
+    std::shared_future<void> m_fonts;
 };

@@ -5,9 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <future>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 #include "content/catalogue.h"
@@ -75,24 +73,12 @@ struct TemplateCopy {
     QString path;
 };
 
-// Why each template did not reach its file (nothing failed when it did). Each copy waits for its
-// own disk sync; made side by side, the syncs overlap instead of queueing one behind another (a
-// first start makes six per module).
+// Why each template did not reach its file (nothing failed when it did). One after another:
+// the start runs no more threads than the machine has cores, and this runs on one of them.
 QList<WriteError> CopyTemplates(const QList<TemplateCopy>& copies) {
-    std::vector<std::future<WriteError>> running;
-    running.reserve(static_cast<size_t>(copies.size()));
-    for (const TemplateCopy& copy : copies) {
-        try {
-            running.push_back(
-                std::async(std::launch::async, CopyTemplate, copy.file, copy.module, copy.path));
-        } catch (const std::system_error&) {
-            // No thread to be had: this one is copied when its outcome is asked for.
-            running.push_back(
-                std::async(std::launch::deferred, CopyTemplate, copy.file, copy.module, copy.path));
-        }
-    }
     QList<WriteError> copied;
-    for (std::future<WriteError>& copy : running) copied.append(copy.get());
+    for (const TemplateCopy& copy : copies)
+        copied.append(CopyTemplate(copy.file, copy.module, copy.path));
     return copied;
 }
 

@@ -124,7 +124,9 @@ before=$(snapshot "$full_copy")
 ) | cat >"$work/err"
 status=$(sed -n 's/^status=//p' "$work/err")
 err=$(grep -v '^status=' "$work/err")
-expect_refusal "$full_copy" "It cannot be filled: File too large" "a full disk"
+# The reason is the system's own words, in the tester's language.
+too_large=$(perl -CO -MPOSIX -e 'setlocale(LC_ALL, ""); print strerror(EFBIG)')
+expect_refusal "$full_copy" "It cannot be filled: $too_large" "a full disk"
 [ "$(snapshot "$full_copy")" = "$before" ] || fail "a full folder changed"
 
 # --- a full disk on a first start: the folders the start made go again

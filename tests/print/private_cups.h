@@ -184,6 +184,9 @@ class PrivateCups {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("CUPS_SERVER"), socket_);
+        // Their replies are read ("scheduler is running", "request id is"): in English, whatever
+        // the tester's language.
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
         process.setProcessEnvironment(env);
         process.start(program, args);
         process.waitForFinished(10000);

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QWindow>
@@ -17,6 +18,87 @@
 #include "ui/frame/skinned_button.h"
 
 namespace {
+// A frame piece: its picture stretched over the piece. A scaled QLabel makes a stretched copy of
+// the whole picture before its first paint, and a practice window's top centre piece is 30000
+// pixels wide: a 3.5 MB copy for every window, most of the time a paper takes to open. The frame's
+// pictures do not change along the way they are stretched, and neither then does their stretched
+// copy, whatever its length: a short stretch of it, repeated, gives the very same pixels.
+class FramePiece : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        const QPixmap picture = pixmap();
+        const qreal ratio = devicePixelRatio();
+        // A disabled label greys its picture, and a fractional scale would not repeat evenly:
+        // those stay QLabel's own.
+        if (picture.isNull() || !isEnabled() || ratio != qRound(ratio))
+            return QLabel::paintEvent(event);
+        const QRect whole = contentsRect();
+        const QString key = QStringLiteral("%1 %2x%3 %4")
+                                .arg(picture.cacheKey())
+                                .arg(whole.width())
+                                .arg(whole.height())
+                                .arg(ratio);
+        if (key != m_stretchKey) {
+            makeStretch(picture.toImage(), whole.size(), qRound(ratio));
+            m_stretchKey = key;
+        }
+        if (m_stretch.isNull()) return QLabel::paintEvent(event);
+        // Piece by piece: Qt's own tiling shares a tall area out among threads of its own, and
+        // the start keeps to as many threads as there are cores.
+        QPainter painter(this);
+        const QRect area = whole.intersected(event->rect());
+        const bool across = m_along == Qt::Horizontal;
+        const int from = across ? area.left() - whole.left() : area.top() - whole.top();
+        const int to = across ? area.right() - whole.left() : area.bottom() - whole.top();
+        for (int at = from - from % kStretch; at <= to; at += kStretch)
+            painter.drawPixmap(
+                across ? whole.topLeft() + QPoint(at, 0) : whole.topLeft() + QPoint(0, at),
+                m_stretch);
+    }
+
+  private:
+    static constexpr int kStretch = 64;  // logical pixels
+
+    static bool sameAlong(const QImage& image, Qt::Orientation along) {
+        const bool rows = along == Qt::Horizontal;
+        for (int i = 0; i < (rows ? image.height() : image.width()); ++i) {
+            for (int j = 1; j < (rows ? image.width() : image.height()); ++j) {
+                if (rows ? image.pixel(j, i) != image.pixel(0, i)
+                         : image.pixel(i, j) != image.pixel(i, 0))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    // The first kStretch logical pixels of the stretched copy, or nothing when the piece is
+    // short or its picture changes along the stretch.
+    void makeStretch(const QImage& picture, QSize size, int ratio) {
+        const QSize full = size * ratio;
+        QSize part;
+        if (size.width() > kStretch && sameAlong(picture, Qt::Horizontal)) {
+            m_along = Qt::Horizontal;
+            part = QSize(kStretch * ratio, full.height());
+        } else if (size.height() > kStretch && sameAlong(picture, Qt::Vertical)) {
+            m_along = Qt::Vertical;
+            part = QSize(full.width(), kStretch * ratio);
+        } else {
+            m_stretch = QPixmap();
+            return;
+        }
+        m_stretch = QPixmap::fromImage(
+            picture.scaled(part, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_stretch.setDevicePixelRatio(ratio);
+    }
+
+    QPixmap m_stretch;
+    Qt::Orientation m_along = Qt::Horizontal;
+    QString m_stretchKey;
+};
+
 QSize PictureSize(const QLabel* label) {
     if (!label) return {};
     const QPixmap pm = label->pixmap();
@@ -59,7 +141,7 @@ SkinnedWindow::SkinnedWindow(const Skin& skin, QWidget* parent, Qt::WindowFlags 
     static const char* const names[8] = {"BTopLeft", "BTopCentre", "BTopRight", "BLeft",
                                          "BRight",   "BBotLeft",   "BBot",      "BBotRight"};
     for (int i = 0; i < 8; ++i) {
-        m_pieces[i] = new QLabel(this);
+        m_pieces[i] = new FramePiece(this);
         m_pieces[i]->setObjectName(QString::fromLatin1(names[i]));
         m_pieces[i]->setScaledContents(true);
     }

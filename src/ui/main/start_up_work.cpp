@@ -1,9 +1,11 @@
 #include "ui/main/start_up_work.h"
 
-#include <system_error>
+#include <chrono>
+#include <utility>
 
 #include "content/extract_resource.h"
 #include "content/resource_ids.h"
+#include "platform/start_up_threads.h"
 
 namespace {
 
@@ -18,39 +20,34 @@ DecodedPictures DecodeSkinPictures() {
 StartUpWorker::StartUpWorker(const QString& programFolder, const QString& resultsFolder)
     : m_programFolder(programFolder),
       m_resultsFolder(resultsFolder),
-      m_unwritten(m_picturesWritten.get_future()),
-      m_files(m_filesDone.get_future()) {
-    // Without a thread to be had, each take does its part itself.
-    try {
-        m_decoded = std::async(std::launch::async, DecodeSkinPictures);
-    } catch (const std::system_error&) {
-    }
-    try {
-        m_writer = std::thread([this] {
-            const QStringList unwritten = WriteGraphics(m_programFolder);
-            m_picturesWritten.set_value(unwritten);
-            m_filesDone.set_value(unwritten.isEmpty()
-                                      ? PrepareResultsFiles(m_programFolder, m_resultsFolder)
-                                      : PreparedFiles{});
-        });
-    } catch (const std::system_error&) {
-        m_unwritten = {};
-        m_files = {};
-    }
-}
+      m_unwritten(StartUpTask([programFolder] { return WriteGraphics(programFolder); })),
+      m_decoded(StartUpTask(DecodeSkinPictures)),
+      m_files(StartUpTask([programFolder, resultsFolder, unwritten = m_unwritten] {
+          // Handed over after the pictures, so it never waits for work not yet begun.
+          return unwritten.get().isEmpty() ? PrepareResultsFiles(programFolder, resultsFolder)
+                                           : PreparedFiles{};
+      })) {}
 
 StartUpWorker::~StartUpWorker() {
-    if (m_writer.joinable()) m_writer.join();
+    // Work on a thread is waited for; work left for asking is not done at all.
+    const auto finish = [](const auto& work) {
+        if (work.wait_for(std::chrono::seconds(0)) != std::future_status::deferred) work.wait();
+    };
+    finish(m_unwritten);
+    finish(m_decoded);
+    finish(m_files);
 }
 
 SkinPictures StartUpWorker::takePictures() {
     SkinPictures pictures;
-    pictures.unwritten = m_unwritten.valid() ? m_unwritten.get() : WriteGraphics(m_programFolder);
+    const bool first = !std::exchange(m_picturesTaken, true);
+    pictures.unwritten = first ? m_unwritten.get() : WriteGraphics(m_programFolder);
     if (pictures.unwritten.isEmpty())
-        pictures.decoded = m_decoded.valid() ? m_decoded.get() : DecodeSkinPictures();
+        pictures.decoded = first ? m_decoded.get() : DecodeSkinPictures();
     return pictures;
 }
 
 PreparedFiles StartUpWorker::takeFiles() {
-    return m_files.valid() ? m_files.get() : PrepareResultsFiles(m_programFolder, m_resultsFolder);
+    return !std::exchange(m_filesTaken, true) ? m_files.get()
+                                              : PrepareResultsFiles(m_programFolder, m_resultsFolder);
 }

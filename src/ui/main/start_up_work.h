@@ -1,15 +1,15 @@
 #pragma once
-// The start-up's work on files, begun as the main window is made so that it runs while the GUI
-// thread builds the widgets. One thread writes the skin pictures (all 89 on a first start), then
-// reads the catalogue and checks or makes the results files; another decodes the pictures from
-// the program's own copies, the very bytes the written files hold. The window takes the pictures
-// as soon as they are on disk and decoded, and lays itself out while the results files are still
-// being made; no widget reads a picture before they are taken.
+// The start-up's work on files, begun as the main window is made so that it runs on the start-up
+// threads (platform/start_up_threads) while the GUI thread builds the widgets, in this order: the
+// skin pictures are written (all 89 on a first start) and decoded from the program's own copies,
+// the very bytes the written files hold; then the catalogue is read and the results files are
+// checked or made. The window takes the pictures as soon as they are on disk and decoded, and
+// lays itself out while the results files are still being made; no widget reads a picture before
+// they are taken.
 
 #include <QString>
 #include <QStringList>
 #include <future>
-#include <thread>
 
 #include "platform/picture_cache.h"
 #include "session/main_session.h"
@@ -24,7 +24,7 @@ class StartUpWorker {
     // The results files are checked and made in `resultsFolder` (the learner's), the program
     // folder itself when empty.
     explicit StartUpWorker(const QString& programFolder, const QString& resultsFolder = QString());
-    ~StartUpWorker();  // waits for the work still running
+    ~StartUpWorker();  // waits for the work still queued or running
 
     StartUpWorker(const StartUpWorker&) = delete;
     StartUpWorker& operator=(const StartUpWorker&) = delete;
@@ -37,10 +37,9 @@ class StartUpWorker {
   private:
     QString m_programFolder;
     QString m_resultsFolder;
-    std::promise<QStringList> m_picturesWritten;
-    std::promise<PreparedFiles> m_filesDone;
-    std::future<QStringList> m_unwritten;
-    std::future<PreparedFiles> m_files;
-    std::future<DecodedPictures> m_decoded;
-    std::thread m_writer;
+    std::shared_future<QStringList> m_unwritten;
+    std::shared_future<DecodedPictures> m_decoded;
+    std::shared_future<PreparedFiles> m_files;
+    bool m_picturesTaken = false;
+    bool m_filesTaken = false;
 };

@@ -3,9 +3,11 @@
 
 #include <QLabel>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
+#include "content/extract_resource.h"
 #include "platform/caption_drag.h"
 #include "platform/picture_cache.h"
 #include "skin_fixture.h"
@@ -271,4 +273,33 @@ TEST(SkinnedWindow, TitleButtonsAreNamedPressableAndLastInTheTabOrder) {
     // Enter on the focused close button is the same as a click.
     QTest::keyClick(w.closeButton(), Qt::Key_Return);
     EXPECT_EQ(w.closes, 1);
+}
+
+// The frame pieces draw their stretched pictures without a full stretched copy (the practice
+// window's top is 30000 pixels wide); what they show must stay pixel for pixel what a scaled
+// label shows, with the program's own pictures, active and inactive.
+TEST(SkinnedWindow, FramePiecesShowTheirPicturesExactlyAsAScaledLabelDoes) {
+    QTemporaryDir program;
+    ASSERT_TRUE(WriteGraphics(program.path()).isEmpty());
+    ClearPictureCache();
+    PracticeLike w(PracticeSkin(program.path() + QStringLiteral("/Graphics")));
+    w.resize(900, 600);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const auto shown = [](QWidget* widget) {
+        return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    for (bool active : {true, false}) {
+        w.setSkinActive(active);
+        for (int i = 0; i < 8; ++i) {
+            const QLabel* piece = w.piece(static_cast<SkinnedWindow::Piece>(i));
+            ASSERT_FALSE(piece->pixmap().isNull()) << piece->objectName().toStdString();
+            QLabel label;
+            label.setScaledContents(true);
+            label.setPixmap(piece->pixmap());
+            label.resize(piece->size());
+            EXPECT_EQ(shown(const_cast<QLabel*>(piece)), shown(&label))
+                << piece->objectName().toStdString() << (active ? " active" : " inactive");
+        }
+    }
 }
