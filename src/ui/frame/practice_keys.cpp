@@ -17,7 +17,7 @@ const QList<PracticeKeys>& PracticeKeyTable() {
          QT_TRANSLATE_NOOP("Keys", "Mark")},
         {PracticeAction::Print,
          {QKeySequence(Qt::CTRL | Qt::Key_P)},
-         4,
+         3,
          QT_TRANSLATE_NOOP("Keys", "Print")},
         {PracticeAction::Close,
          {QKeySequence(Qt::CTRL | Qt::Key_W)},
@@ -33,13 +33,39 @@ const QList<PracticeKeys>& PracticeKeyTable() {
          QT_TRANSLATE_NOOP("Keys", "Next")},
         {PracticeAction::ToggleSheet,
          {QKeySequence(Qt::CTRL | Qt::Key_H)},
-         5,
+         4,
          QT_TRANSLATE_NOOP("Keys", "answer sheet")},
         // A marked paper's worked solution, and back to the question.
         {PracticeAction::Solution,
          {QKeySequence(Qt::ALT | Qt::Key_W)},
+         5,
+         QT_TRANSLATE_NOOP("Keys", "How to work it out (marked)")},
+        // The question's size; Ctrl+= and the keypad's keys do the same without being listed.
+        {PracticeAction::ZoomIn,
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus)},
          6,
-         QT_TRANSLATE_NOOP("Keys", "How to work it out (marked paper)")},
+         QT_TRANSLATE_NOOP("Keys", "larger")},
+        {PracticeAction::ZoomOut,
+         {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+         6,
+         QT_TRANSLATE_NOOP("Keys", "smaller")},
+        {PracticeAction::ZoomReset,
+         {QKeySequence(Qt::CTRL | Qt::Key_0)},
+         6,
+         QT_TRANSLATE_NOOP("Keys", "normal")},
+        {PracticeAction::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 0, nullptr},
+        {PracticeAction::ZoomIn,
+         {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus))},
+         0,
+         nullptr},
+        {PracticeAction::ZoomOut,
+         {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus))},
+         0,
+         nullptr},
+        {PracticeAction::ZoomReset,
+         {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_0))},
+         0,
+         nullptr},
     };
     return table;
 }
@@ -47,7 +73,10 @@ const QList<PracticeKeys>& PracticeKeyTable() {
 QString PaperKeysText() {
     QList<KeysLineEntry> entries;
     for (const PracticeKeys& entry : PracticeKeyTable())
-        entries.append(
-            {entry.keysLine, QCoreApplication::translate("Keys", entry.keysLabel), entry.keys});
-    return KeysText({QCoreApplication::translate("Keys", "Enter: next answer box")}, entries);
+        if (entry.keysLine > 0)
+            entries.append(
+                {entry.keysLine, QCoreApplication::translate("Keys", entry.keysLabel), entry.keys});
+    return KeysText({QCoreApplication::translate(
+                        "Keys", "Enter: next box, or open Qns left")},
+                    entries);
 }

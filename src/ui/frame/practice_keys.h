@@ -6,12 +6,24 @@
 #include <QList>
 #include <QString>
 
-enum class PracticeAction { Save = 0, Mark, Print, Close, Back, Next, ToggleSheet, Solution };
+enum class PracticeAction {
+    Save = 0,
+    Mark,
+    Print,
+    Close,
+    Back,
+    Next,
+    ToggleSheet,
+    Solution,
+    ZoomIn,
+    ZoomOut,
+    ZoomReset
+};
 
 struct PracticeKeys {
     PracticeAction action;
     QList<QKeySequence> keys;
-    int keysLine;           // its line in the Keys text
+    int keysLine;           // its line in the Keys text; 0: not listed (a keypad twin)
     const char* keysLabel;  // the words after its keys there, translated in the Keys context
 };
 

@@ -29,19 +29,24 @@ const QList<MainKeys>& Table() {
         {MainAction::Home, QKeySequence(Qt::ALT | Qt::Key_H), 1, QT_TRANSLATE_NOOP("Keys", "Home")},
         {MainAction::Report, QKeySequence(Qt::ALT | Qt::Key_R), 1,
          QT_TRANSLATE_NOOP("Keys", "Report")},
-        {MainAction::Print, QKeySequence(Qt::CTRL | Qt::Key_P), 3,
+        {MainAction::Print, QKeySequence(Qt::CTRL | Qt::Key_P), 4,
          QT_TRANSLATE_NOOP("Keys", "Print")},
-        {MainAction::Close, QKeySequence(Qt::CTRL | Qt::Key_Q), 3,
+        {MainAction::Close, QKeySequence(Qt::CTRL | Qt::Key_Q), 4,
          QT_TRANSLATE_NOOP("Keys", "Close")},
-        {MainAction::About, QKeySequence(Qt::ALT | Qt::Key_A), 0, nullptr},
-        {MainAction::Trash, QKeySequence(Qt::ALT | Qt::Key_T), 0, nullptr},
-        {MainAction::Setup, QKeySequence(Qt::ALT | Qt::Key_S), 0, nullptr},
-        {MainAction::Learners, QKeySequence(Qt::ALT | Qt::Key_L), 0, nullptr},
-        {MainAction::Overview, QKeySequence(Qt::ALT | Qt::Key_O), 0, nullptr},
-        {MainAction::HelpTab, QKeySequence(Qt::Key_F1), 4, QT_TRANSLATE_NOOP("Keys", "Help")},
-        {MainAction::NextTab, QKeySequence(Qt::CTRL | Qt::Key_PageDown), 4,
+        {MainAction::About, QKeySequence(Qt::ALT | Qt::Key_A), 1,
+         QT_TRANSLATE_NOOP("Keys", "About")},
+        {MainAction::Trash, QKeySequence(Qt::ALT | Qt::Key_T), 3,
+         QT_TRANSLATE_NOOP("Keys", "Erase")},
+        {MainAction::Setup, QKeySequence(Qt::ALT | Qt::Key_S), 3,
+         QT_TRANSLATE_NOOP("Keys", "Setup")},
+        {MainAction::Learners, QKeySequence(Qt::ALT | Qt::Key_L), 3,
+         QT_TRANSLATE_NOOP("Keys", "Learners")},
+        {MainAction::Overview, QKeySequence(Qt::ALT | Qt::Key_O), 4,
+         QT_TRANSLATE_NOOP("Keys", "Overview")},
+        {MainAction::HelpTab, QKeySequence(Qt::Key_F1), 5, QT_TRANSLATE_NOOP("Keys", "Help")},
+        {MainAction::NextTab, QKeySequence(Qt::CTRL | Qt::Key_PageDown), 5,
          QT_TRANSLATE_NOOP("Keys", "tabs")},
-        {MainAction::PreviousTab, QKeySequence(Qt::CTRL | Qt::Key_PageUp), 4,
+        {MainAction::PreviousTab, QKeySequence(Qt::CTRL | Qt::Key_PageUp), 5,
          QT_TRANSLATE_NOOP("Keys", "tabs")},
     };
     return table;
@@ -83,7 +88,9 @@ QString MainWindowKeysText() {
             entries.append({entry.keysLine, KeysWords::tr(entry.keysLabel), {entry.key}});
     for (const ReportPage& page : ReportPages())
         entries.append({kReportPagesLine, KeysWords::tr("report pages"), {QKeySequence(page.key)}});
-    return KeysText({KeysWords::tr("Tab, arrows: move; Enter: press")}, entries);
+    return KeysText({KeysWords::tr("Tab, arrows: move; Enter: press"),
+                     KeysWords::tr("Pop-ups: Enter Yes, Esc No, Y, N")},
+                    entries);
 }
 
 QString MainWindowKeysHeading() {

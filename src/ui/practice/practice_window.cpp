@@ -78,7 +78,7 @@ void PracticeWindow::buildContent() {
     connect(handle_, &SheetHandle::clicked, this, &PracticeWindow::ToggleAnswerSheet);
 
     question_ = new QuestionPane(second_, this);
-    new QuestionZoom(this, question_->view(), contents_.resultsFolder());
+    zoom_ = new QuestionZoom(this, question_->view(), contents_.resultsFolder());
     connect(question_, &QuestionPane::invalidOperation, this,
             [this] { QMessageBox::warning(this, tr("Error"), tr("Invalid operation")); });
     solution_ = new SolutionPane(*question_, graphics, this);
@@ -281,6 +281,12 @@ void PracticeWindow::tick() {
 }
 
 void PracticeWindow::runAction(PracticeAction action) {
+    runKeyAction(action);
+    // A solution on view is read at the question's size.
+    if (solution_->isShown()) solution_->view()->setZoom(question_->view()->zoom());
+}
+
+void PracticeWindow::runKeyAction(PracticeAction action) {
     const int current = session_.state().currentQuestion;
     const bool marked = session_.isMarked();
     switch (action) {
@@ -304,6 +310,15 @@ void PracticeWindow::runAction(PracticeAction action) {
             break;
         case PracticeAction::ToggleSheet:
             ToggleAnswerSheet();
+            break;
+        case PracticeAction::ZoomIn:
+            zoom_->zoomIn();
+            break;
+        case PracticeAction::ZoomOut:
+            zoom_->zoomOut();
+            break;
+        case PracticeAction::ZoomReset:
+            zoom_->reset();
             break;
         case PracticeAction::Solution:
             // Offered only where the button is.

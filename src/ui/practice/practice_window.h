@@ -24,6 +24,7 @@ class PracticeToolbar;
 class QTimer;
 class QuestionPane;
 class SheetHandle;
+class QuestionZoom;
 class SolutionPane;
 class StatusStrip;
 
@@ -71,6 +72,7 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
     void tick();
     // A toolbar button or a key of the table, within the toolbar's rules.
     void runAction(PracticeAction action);
+    void runKeyAction(PracticeAction action);
 
     const PracticeSession& session() const { return session_; }
     bool answerSheetShown() const { return sheetShown_; }
@@ -114,6 +116,7 @@ class PracticeWindow : public SkinnedWindow, public PracticeWindowHandle {
     PracticeToolbar* toolbar_ = nullptr;
     QuestionPane* question_ = nullptr;
     SolutionPane* solution_ = nullptr;
+    QuestionZoom* zoom_ = nullptr;
     AnswerSheet* sheet_ = nullptr;
     SheetHandle* handle_ = nullptr;
     StatusStrip* strip_ = nullptr;

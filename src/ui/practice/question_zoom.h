@@ -1,8 +1,8 @@
 #pragma once
-// The size of the question: Ctrl++ (also Ctrl+= and the keypad's +) and Ctrl+- make the question
-// view's text and pictures larger and smaller in steps from 100 % to 300 %, Ctrl+0 (or the
-// keypad's 0) puts them back; the answer sheet and the toolbar keep their size. The size is the
-// learner's setting: kept for the next papers and the next start.
+// The size of the question: the zoom keys of the practice window's key table make the question
+// view's text and pictures larger and smaller in steps from 100 % to 300 % and put them back;
+// the answer sheet and the toolbar keep their size. The size is the learner's setting: kept for
+// the next papers and the next start.
 
 #include <QObject>
 #include <QString>
@@ -13,7 +13,7 @@ class QWidget;
 class QuestionZoom : public QObject {
     Q_OBJECT
   public:
-    // Gives `window` the keys and `view` the size the settings of the learner's folder keep.
+    // Gives `view` the size kept in the learner's folder; `window` hears the new size.
     QuestionZoom(QWidget* window, QuestionDocumentView* view, const QString& learnerFolder);
 
     void zoomIn();
@@ -25,5 +25,5 @@ class QuestionZoom : public QObject {
 
     QWidget* m_window;
     QuestionDocumentView* m_view;
-    QString m_dataFolder;
+    QString m_learnerFolder;
 };
